@@ -112,7 +112,8 @@ void LogMessage(const char* file, unsigned line, int level, const char* format, 
     if (line <= 9999) {
         FormatInt64Fixed(number, line, 4);
     } else {
-        std::memcpy(number, FormatUIntMinWidth(line, digits), digits);
+        const char* text = FormatUIntMinWidth(line, digits);
+        std::memcpy(number, text, digits);
     }
     number[digits] = '\0';
     pos = AppendBounded(r.buffer, pos, "[");

@@ -1,0 +1,209 @@
+#include "core/MError.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "core/MException.h"
+
+namespace {
+
+struct Received {
+    int level;
+    std::string text;
+};
+
+class RecordingReceiver : public MPublishErrorBase {
+public:
+    void Publish(int level, const char* text) override { received.push_back({level, text}); }
+    std::vector<Received> received;
+};
+
+// Sets USERNAME for the identity built by MErrorInit and restores the environment afterwards.
+class LogTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        SaveEnv("USERNAME");
+        SaveEnv("USER");
+    }
+    void TearDown() override {
+        for (auto& [name, value] : saved_) {
+            value ? setenv(name.c_str(), value->c_str(), 1) : unsetenv(name.c_str());
+        }
+    }
+    void SaveEnv(const char* name) {
+        const char* v = std::getenv(name);
+        saved_.emplace_back(name, v ? std::optional<std::string>(v) : std::nullopt);
+    }
+    std::string Line(int level) { return GetLastLogLine(level); }
+
+private:
+    std::vector<std::pair<std::string, std::optional<std::string>>> saved_;
+};
+
+TEST_F(LogTest, LineCarriesUserLevelIdentityFileLineAndMaskedText) {
+    setenv("USERNAME", "jdoe", 1);
+    MErrorInit init("KELP", "Korvane", "", "", "host1");
+    LogMessage("sock", 405, 3, "connect failed %d\tnow\r\n\x7f\xff!", 10061);
+    EXPECT_EQ(Line(3), "jdoe E[KELP]Korvane - sock[0405] connect failed 10061.now....!");
+
+    const struct {
+        unsigned line;
+        const char* text;
+    } numbers[] = {{0, "[0000]"}, {42, "[0042]"}, {9999, "[9999]"}, {12345, "[12345]"}, {4000000000u, "[4000000000]"}};
+    for (const auto& n : numbers) {
+        SCOPED_TRACE(n.line);
+        LogMessage("f.cpp", n.line, 6, "x");
+        EXPECT_EQ(Line(6), std::string("jdoe I[KELP]Korvane - f.cpp") + n.text + " x");
+    }
+}
+
+TEST_F(LogTest, EveryLevelHasItsLetterAndRecordsAreSeparate) {
+    setenv("USERNAME", "u", 1);
+    MErrorInit init("KELP", "Korvane", "", "", "h");
+    LogMessage("f", 1, 3, "error line");
+    LogMessage("f", 2, 4, "warning line");
+    LogMessage("f", 3, 6, "info line");
+    EXPECT_EQ(Line(2), "u E[KELP]Korvane - f[0001] error line");
+    EXPECT_EQ(Line(4), "u W[KELP]Korvane - f[0002] warning line");
+    EXPECT_EQ(Line(6), "u I[KELP]Korvane - f[0003] info line");
+    const char letters[] = "XACEWNID";
+    for (int level = 0; level < 8; ++level) {
+        LogMessage(nullptr, 7, level, nullptr);
+        EXPECT_EQ(Line(level), std::string("u ") + letters[level] + "[KELP]Korvane - [0007] ");
+    }
+}
+
+TEST_F(LogTest, MissingUserNameLeavesABlankAndFallsBackToUser) {
+    unsetenv("USERNAME");
+    unsetenv("USER");
+    {
+        MErrorInit init("KELP", "Korvane", "", "", "h");
+        LogMessage("f", 1, 6, "m");
+        EXPECT_EQ(Line(6), " I[KELP]Korvane - f[0001] m");
+    }
+    setenv("USER", "linuxname", 1);
+    MErrorInit init("KELP", "Korvane", "", "", "h");
+    EXPECT_EQ(std::string(GetUserName()), "linuxname");
+}
+
+TEST_F(LogTest, LongMessagesAndLongPrefixesAreCutWithinTheRecord) {
+    setenv("USERNAME", "jdoe", 1);
+    MErrorInit init("KELP", "Korvane", "", "", "h");
+    const std::string file(100 - 27, 'f');  // prefix "jdoe I[KELP]Korvane - " (22) + "[0001] " (7) - ... = 100
+    const std::string message(10000, 'm');
+    LogMessage(file.c_str(), 1, 6, "%s", message.c_str());
+    const std::string line = Line(6);
+    EXPECT_EQ(line.size(), 7999u);
+    EXPECT_EQ(line.find('m'), 22 + file.size() + 7);
+
+    // A user-chosen path longer than the record is cut too; the line still ends in the record.
+    const std::string hugeFile(9000, 'p');
+    LogMessage(hugeFile.c_str(), 1, 6, "text");
+    EXPECT_EQ(Line(6).size(), 7999u);
+
+    setenv("USERNAME", std::string(9000, 'u').c_str(), 1);
+    MErrorInit longUser("KELP", "Korvane", "", "", "h");
+    LogMessage("f", 1, 6, "text");
+    EXPECT_LE(Line(6).size(), 7999u);
+}
+
+TEST_F(LogTest, ReceiverGetsLevelAndMessageOnlyAndTheFirstStays) {
+    setenv("USERNAME", "u", 1);
+    MErrorInit init("KELP", "Korvane", "", "", "h");
+    RecordingReceiver first, second;
+    ASSERT_EQ(RegisterErrorPublisher(&first), nullptr);
+    EXPECT_EQ(RegisterErrorPublisher(&second), &first);
+    LogMessage("f", 1, 4, "low %s\n", "disk");
+    ASSERT_EQ(first.received.size(), 1u);
+    EXPECT_EQ(first.received[0].level, 4);
+    EXPECT_EQ(first.received[0].text, "low disk.");
+    EXPECT_TRUE(second.received.empty());
+}
+
+TEST_F(LogTest, DestroyedReceiverUninstallsItself) {
+    setenv("USERNAME", "u", 1);
+    {
+        auto init = std::make_unique<MErrorInit>("KELP", "Korvane", "", "", "h");
+        {
+            RecordingReceiver receiver;
+            ASSERT_EQ(RegisterErrorPublisher(&receiver), nullptr);
+        }
+        // "Logging disabled" goes out after the receiver is gone: nothing is delivered to it.
+        init.reset();
+        const std::string line = Line(6);
+        EXPECT_NE(line.find("Logging disabled in KELP, Korvane on Host h"), std::string::npos);
+    }
+    RecordingReceiver next;
+    EXPECT_EQ(RegisterErrorPublisher(&next), nullptr);
+}
+
+TEST_F(LogTest, StartAndEndOfLoggingAreLogged) {
+    setenv("USERNAME", "u", 1);
+    RecordingReceiver receiver;
+    RegisterErrorPublisher(&receiver);
+    {
+        MErrorInit init("KELP", "Korvane", "", "", "myhost");
+        EXPECT_STREQ(GetFrameworkName(), "KELP");
+        EXPECT_STREQ(GetApplicationName(), "Korvane");
+        EXPECT_STREQ(GetApplicationVersion(), "");
+        EXPECT_STREQ(GetHostName(), "myhost");
+    }
+    ASSERT_EQ(receiver.received.size(), 2u);
+    EXPECT_EQ(receiver.received[0].level, 6);
+    EXPECT_EQ(receiver.received[0].text, "Logging enabled in KELP, Korvane on Host myhost");
+    EXPECT_EQ(receiver.received[1].text, "Logging disabled in KELP, Korvane on Host myhost");
+}
+
+TEST_F(LogTest, PendingNoticeIsLoggedOnceAfterTheNextLineAndNeverAsAFormat) {
+    setenv("USERNAME", "u", 1);
+    MErrorInit init("KELP", "Korvane", "", "", "h");
+    RecordingReceiver receiver;
+    RegisterErrorPublisher(&receiver);
+    SetPendingLogNotice("killed at 100%s%n");
+    LogMessage("f", 1, 3, "first");
+    LogMessage("f", 2, 3, "second");
+    ASSERT_EQ(receiver.received.size(), 3u);
+    EXPECT_EQ(receiver.received[0].text, "first");
+    EXPECT_EQ(receiver.received[1].level, 6);
+    EXPECT_EQ(receiver.received[1].text, "killed at 100%s%n");
+    EXPECT_EQ(receiver.received[2].text, "second");
+}
+
+TEST_F(LogTest, SettingValuesAreReportedAndPasswordsHidden) {
+    setenv("USERNAME", "u", 1);
+    MErrorInit init("KELP", "Korvane", "", "", "h");
+    RecordingReceiver receiver;
+    RegisterErrorPublisher(&receiver);
+    LogSettingValue("Xml", "Port", "KVN_PORT", "4000", "1000");
+    LogSettingValue("Env", "DbPASSWORD", "KVN_PASSWORD", "secret", "");
+    LogSettingValue("Env", "Password", "KVN_Password", "shown", "");
+    ASSERT_EQ(receiver.received.size(), 3u);
+    EXPECT_EQ(receiver.received[0].text, " Xml       [4000]" + std::string(31, ' ') + " -> EnvVar [KVN_PORT]," +
+                                             std::string(37, ' ') + " BD [Port]," + std::string(41, ' ') +
+                                             " Def. [1000]");
+    EXPECT_EQ(receiver.received[1].text.substr(0, 50), " Env       []" + std::string(35, ' ') + " -");
+    EXPECT_EQ(receiver.received[2].text.substr(0, 18), " Env       [shown]");
+    EXPECT_NE(std::string(GetLastLogLine(6)).find("[0000]  Env"), std::string::npos);
+}
+
+TEST(MException, CarriesCodeAndFormattedText) {
+    try {
+        ThrowMException(2, "Out of bounds integer value(%ld <= %ld <= %ld)", 0L, 12L, 10L);
+        FAIL();
+    } catch (const MException& e) {
+        EXPECT_EQ(e.GetCode(), 2);
+        EXPECT_EQ(e.GetText(), "Out of bounds integer value(0 <= 12 <= 10)");
+    }
+    const std::string longText(5000, 'x');
+    try {
+        ThrowMException(1, "%s", longText.c_str());
+    } catch (const MException& e) {
+        EXPECT_EQ(e.GetText().size(), 2047u);
+    }
+}
+
+}  // namespace
