@@ -1,0 +1,78 @@
+#pragma once
+// The program's handle on an ini-format file (the settings file, workspace and window
+// configuration files). The whole file is read into memory when the object is made; reads and
+// writes work on that copy. When the object is destroyed after a write or delete, the keys this
+// object wrote or deleted are applied to a fresh read of the file and the result replaces the
+// file (through a temporary file), so objects open on the same file never undo each other's
+// changes. An empty file name gives an in-memory file that is never written. Owned by its
+// user; not copyable; GUI thread only.
+#include <cstdint>
+#include <ctime>
+#include <string>
+#include <vector>
+
+#include "core/Key1ValueData.h"
+#include "core/Key2ValueData.h"
+#include "core/KeyData.h"
+#include "core/MIniStore.h"
+
+class BaseIniFile {
+public:
+    explicit BaseIniFile(const std::string& fileName);
+    ~BaseIniFile();
+    BaseIniFile(const BaseIniFile&) = delete;
+    BaseIniFile& operator=(const BaseIniFile&) = delete;
+
+    bool SectionExists(const std::string& section) const;
+    // Replace the list with the section's key names, or its key=value lines, in file order.
+    void ReadSection(const std::string& section, std::vector<std::string>& keys) const;
+    void ReadSectionValues(const std::string& section, std::vector<std::string>& lines) const;
+
+    // The value; the default when the key is absent.
+    std::string ReadString(const std::string& section, const std::string& key,
+                           const std::string& defaultValue) const;
+    void WriteString(const std::string& section, const std::string& key, const std::string& value);
+    // Decimal (or "0x" hexadecimal) integer; the default when absent or not a 32-bit integer.
+    int32_t ReadInteger(const std::string& section, const std::string& key, int32_t defaultValue) const;
+    void WriteInteger(const std::string& section, const std::string& key, int32_t value);
+    // Written as "1" or "0"; read as an integer, true when not 0; the default when absent or not
+    // an integer.
+    bool ReadBool(const std::string& section, const std::string& key, bool defaultValue) const;
+    void WriteBool(const std::string& section, const std::string& key, bool value);
+    // Removes the key; marks the file modified even when the key was absent.
+    void DeleteKey(const std::string& section, const std::string& key);
+
+    // The value as an integer; 20 when it is absent, empty or not a number.
+    int32_t ReadCount(const std::string& section, const std::string& key) const;
+    // Lists kept in one value. 'a;b;' gives a and b; 'a;;b' gives a, an empty entry and b.
+    void ReadKeyList(const std::string& section, const std::string& key, const std::string& separator,
+                     KeyDataVector& list) const;
+    // 'Name(Up);Date(Down);' gives (Name, Up), (Date, Down); reading stops at the first entry that
+    // lacks its end, opener or closer; an entry whose closer comes before its opener gets an
+    // empty value.
+    void ReadKey1ValueList(const std::string& section, const std::string& key, Key1ValueDataVector& list,
+                           const std::string& entryEnd, const std::string& opener,
+                           const std::string& closer) const;
+    // 'Name(1,80);' gives (Name, 1, 80); reading also stops at an entry without value separator.
+    void ReadKey2ValueList(const std::string& section, const std::string& key, Key2ValueDataVector& list,
+                           const std::string& entryEnd, const std::string& opener,
+                           const std::string& valueSeparator, const std::string& closer) const;
+
+    // A new section name: MakeSectionName at the current local date and time.
+    std::string MakeSectionName();
+    // Year, month, day, hour, minute, second and millisecond of the moment as unpadded decimal
+    // numbers run together (5 March 2021 14:07:09.045 gives 202135147945). Such names can repeat,
+    // so when the name is already a section of this copy or of the file, or was made before by
+    // this object, "_1", "_2", ... is appended until it is new.
+    std::string MakeSectionName(const std::tm& local, int milliseconds);
+
+private:
+    void WriteBack();
+
+    std::string fileName_;
+    MIniStore store_;
+    MIniStore written_;  // the keys this object wrote, with their last values
+    MIniStore deleted_;  // the keys this object deleted since it last wrote them
+    std::vector<std::string> madeSectionNames_;
+    bool modified_ = false;
+};
