@@ -1,0 +1,3 @@
+#include "core/MGlobalTime.h"
+
+void UpdateProcessClock(int64_t& reading) { (void)reading; }
