@@ -1,0 +1,64 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "FieldTestRecords.h"
+#include "fields/MDescFormat.h"
+
+namespace {
+
+TEST(MDescFormat, WritesNamesPaddedToTheirWidth) {
+    TestHeader header;
+    header.Group.SetText("1");
+    header.Flag.SetText("x", 1);
+    std::string text;
+    MDescFormat format("\n", 10, false);
+    format.SetOutput(&text);
+    format.Start("root", 4);
+    DescribeFields(header, format);
+    EXPECT_EQ(text, "root.Group [1]\nroot.Flag  [x]");
+    EXPECT_EQ(format.GetData(), text.c_str());
+    EXPECT_EQ(format.GetPosition(), static_cast<int>(text.size()));
+
+    text.clear();
+    format.Start("", 0);
+    DescribeFields(header, format);
+    EXPECT_EQ(text, "Group      [1]\nFlag       [x]");
+    format.Reset();
+    EXPECT_EQ(text, "");
+}
+
+TEST(MDescFormat, ReadsEntriesByWholeName) {
+    std::string text = "r.AccountNumber [12]|r.Account [7]|r.Name [a]b]";
+    MDescFormat format("|", 0, false);
+    EXPECT_EQ(format.ReadText("r.Account"), "");
+    EXPECT_EQ(format.GetData(), nullptr);
+    format.SetOutput(&text);
+    EXPECT_EQ(format.ReadText("r.AccountNumber"), "12");
+    EXPECT_EQ(format.ReadText("r.Account"), "7");
+    EXPECT_TRUE(format.IsFound());
+    EXPECT_EQ(format.ReadText("r.Name"), "a");
+    EXPECT_EQ(format.ReadText("r.Missing"), "");
+    EXPECT_FALSE(format.IsFound());
+    EXPECT_EQ(format.ReadText("Account"), "");
+}
+
+TEST(MDescFormat, ReadsARecordBackAndEmptiesMissingFields) {
+    TestEntry entry = MakeEntry("G1", "ACC", "TR", "Smith");
+    std::string text;
+    MDescFormat format(";", 12, true);
+    format.SetOutput(&text);
+    format.Start("e", 1);
+    DescribeFields(entry, format);
+
+    TestEntry copy = MakeEntry("XX", "XX", "XX", "XX");
+    text.erase(text.find(";e.Name"));
+    format.StartPath("e", false);
+    DescribeFields(copy, format);
+    EXPECT_EQ(copy.Group, entry.Group);
+    EXPECT_EQ(copy.Account, entry.Account);
+    EXPECT_EQ(copy.Trader, entry.Trader);
+    EXPECT_TRUE(copy.Name.IsBlank());
+}
+
+}  // namespace
