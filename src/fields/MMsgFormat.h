@@ -30,10 +30,13 @@ public:
     // The position's address; *length = the bytes left.
     virtual char* GetRemaining(int* length);
     virtual int GetOffset() const { return position_; }
-    virtual void SetOffset(int position) { position_ = position; }
+    // Kept within 0 and the size.
+    virtual void SetOffset(int position) {
+        position_ = position < 0 ? 0 : position > size_ ? size_ : position;
+    }
     virtual void Rewind() { position_ = 0; }
 
-    // Stores the delimiter at the position and advances.
+    // Stores the delimiter at the position and advances (through Write: a growing writer makes room).
     void WriteDelimiter();
     // Bytes from the position up to the first delimiter or zero byte, or up to the end.
     int CountToDelimiter() const;
@@ -42,6 +45,8 @@ public:
     void SkipDelimiter();
     void SkipAndDelimiter(int count);
     char GetDelimiter() const { return delimiter_; }
+    // The capacity (writing) or the message length (reading).
+    int GetSize() const { return size_; }
 
 protected:
     char* data_;

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "FieldTestRecords.h"
+#include "TestValueTypes.h"
 #include "core/MException.h"
 #include "fields/MMsgFormat.h"
 
@@ -36,6 +37,86 @@ TEST(MMsgFormat, WritesAndReadsARecord) {
     DescribeFields(copy, reader);
     EXPECT_EQ(std::string(reinterpret_cast<const char*>(&copy), sizeof copy),
               std::string(reinterpret_cast<const char*>(&entry), sizeof entry));
+}
+
+// Fixed-width fields and variable-length numbers, one after another.
+struct Mixed {
+    SubAccount Code;
+    TestNumber Amount;
+    MChar Flag;
+    TestNumber Count;
+
+    static constexpr auto Fields() {
+        return MFields(MField("Code", &Mixed::Code), MField("Amount", &Mixed::Amount),
+                       MField("Flag", &Mixed::Flag), MField("Count", &Mixed::Count));
+    }
+};
+
+Mixed MakeMixed(const char* code, int amount, const char* flag, int count) {
+    Mixed mixed;
+    mixed.Code.SetText(code);
+    mixed.Amount = TestNumber(amount);
+    mixed.Flag.SetText(flag, 1);
+    mixed.Count = TestNumber(count);
+    return mixed;
+}
+
+TEST(MMsgFormat, VariableLengthFieldsEndWithTheDelimiter) {
+    Mixed mixed = MakeMixed("AB", -125, "F", 7);
+    char buffer[32];
+    MMsgFormat writer(buffer, sizeof buffer, true);
+    DescribeFields(mixed, writer);
+    ASSERT_EQ(writer.GetPosition(), 12);
+    EXPECT_EQ(std::string(buffer, 12),
+              "AB  -125\xfe"
+              "F7\xfe");
+
+    Mixed copy = MakeMixed("ZZ", 1, "Z", 1);
+    MMsgFormat reader(buffer, 12, false);
+    DescribeFields(copy, reader);
+    EXPECT_EQ(reader.GetOffset(), 12);
+    EXPECT_EQ(copy.Code.ToString(), "AB");
+    EXPECT_EQ(copy.Amount.Get(), -125);
+    EXPECT_EQ(copy.Flag.ToString(), "F");
+    EXPECT_EQ(copy.Count.Get(), 7);
+
+    // A number that is only its delimiter is cleared.
+    const char empty[] =
+        "CD  \xfe"
+        "G\xfe";
+    copy = MakeMixed("ZZ", 1, "Z", 1);
+    reader.Start(empty, 7);
+    DescribeFields(copy, reader);
+    EXPECT_EQ(copy.Amount.Get(), 0);
+    EXPECT_EQ(copy.Flag.ToString(), "G");
+    EXPECT_EQ(copy.Count.Get(), 0);
+}
+
+TEST(MMsgFormat, MessageTooShortKeepsTheFieldsAlreadyRead) {
+    const struct {
+        const char* label;
+        int length;  // of "AB  -125\xfeF7\xfe"
+        const char* error;
+        int amount;
+        const char* flag;
+    } cases[] = {
+        {"ends inside a number", 6, "1 Message is too short", -1, "Z"},
+        {"ends before the number's delimiter", 8, "1 Message is too short", -125, "Z"},
+        {"ends before the one-byte field", 9, "none", -125, " "},
+        {"ends before the last delimiter", 11, "1 Message is too short", -125, "F"},
+    };
+    const char message[] =
+        "AB  -125\xfe"
+        "F7\xfe";
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.label);
+        Mixed copy = MakeMixed("ZZ", 1, "Z", 1);
+        MMsgFormat reader(const_cast<char*>(message), c.length, false);
+        EXPECT_EQ(ErrorOf([&] { DescribeFields(copy, reader); }), c.error);
+        EXPECT_EQ(copy.Code.ToString(), "AB");
+        EXPECT_EQ(copy.Flag.ToString(), c.flag);
+        EXPECT_EQ(copy.Amount.Get(), c.amount);
+    }
 }
 
 TEST(MMsgFormat, ShortMessageFillsWhatRemainsThenClearsOrKeeps) {
@@ -77,6 +158,12 @@ TEST(MMsgFormat, NeverWritesOrReadsPastTheEnd) {
     int remaining = 0;
     EXPECT_EQ(reader.GetRemaining(&remaining), buffer);
     EXPECT_EQ(remaining, 4);
+
+    // The offset stays within the message.
+    reader.SetOffset(9);
+    EXPECT_EQ(reader.GetOffset(), 4);
+    reader.SetOffset(-1);
+    EXPECT_EQ(reader.GetOffset(), 0);
 }
 
 }  // namespace
