@@ -30,11 +30,11 @@ public:
     const char* CheckText(const char* text) const override { return T::CheckText(text); }
 
     bool IsLess(const void* a, const void* b) const override {
-        if (IsTextKind()) return TextOf(a) < TextOf(b);
+        if (IsTextKind()) return CompareTexts(FieldOf(a), FieldOf(b)) < 0;
         return FieldOf(a).IsLess(FieldOf(b));
     }
     bool IsEqual(const void* a, const void* b) const override {
-        if (IsTextKind()) return TextOf(a) == TextOf(b);
+        if (IsTextKind()) return CompareTexts(FieldOf(a), FieldOf(b)) == 0;
         return FieldOf(a).IsEqual(FieldOf(b));
     }
     void MakeRelative(const void* prototype) override {
@@ -93,6 +93,16 @@ private:
         return *reinterpret_cast<T*>(reinterpret_cast<std::uintptr_t>(record) + position_);
     }
     std::string TextOf(const void* record) const { return FieldOf(record).ToString(); }
+    // The order of two fields' display texts, without building them where T can tell it.
+    static int CompareTexts(const T& a, const T& b) {
+        if constexpr (requires {
+                          { a.CompareText(b) } -> std::convertible_to<int>;
+                      }) {
+            return a.CompareText(b);
+        } else {
+            return a.ToString().compare(b.ToString());
+        }
+    }
 
     // The field's address, or after MakeRelative its offset in the record.
     std::uintptr_t position_;

@@ -22,6 +22,8 @@
 //
 //   std::string ToDescription(bool raw) const     description text (default: ToString())
 //   void SetDescription(const std::string& text)  value from a description (default: SetText(text, size))
+//   int CompareText(const T& other) const         the order of the two ToString texts (<0, 0, >0),
+//                                                 for columns that sort by text, without building them
 #include <concepts>
 #include <string>
 
