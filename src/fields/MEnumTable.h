@@ -18,6 +18,7 @@
 // MEnumLetterRow; a code enumeration (enumerator i = row i) kRows of MEnumCodeRow; an integer
 // enumeration (enumerator i = index i) and a flag set (flag i = 1 << i) list kNames, the names in
 // enumerator or flag order. kTypeName is the enumeration's name as type names show it.
+#include <concepts>
 #include <type_traits>
 
 template <class E>
