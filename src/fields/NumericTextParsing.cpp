@@ -133,7 +133,8 @@ void CheckExactBounds(const char* text, const SignedRun& read, __int128 allowed,
         RaiseIntegerOutOfBounds(static_cast<long>(min), static_cast<long>(exact), static_cast<long>(max));
     }
     ThrowMException(2, "Out of bounds integer value(%ld <= %s%.*s <= %ld)", static_cast<long>(min),
-                    read.negative ? "-" : "", read.run.digits, text + read.signLength, static_cast<long>(max));
+                    read.negative ? "-" : "", read.run.digits, text + read.signLength,
+                    static_cast<long>(max));
 }
 
 static_assert(sizeof(long) == 8, "bounds messages print 64-bit values with %ld");
@@ -236,7 +237,8 @@ int ParseSignedRun(const char* text, int count, int64_t& value) {
     return read.run.digits;
 }
 
-int ParseBoundedInteger(const char* text, int count, int32_t allowed, int32_t& value, int32_t min, int32_t max) {
+int ParseBoundedInteger(const char* text, int count, int32_t allowed, int32_t& value, int32_t min,
+                        int32_t max) {
     const SignedRun read = ReadSignedRun(text, count);
     value = SignedValue<int32_t, uint32_t>(read);
     CheckExactBounds(text, read, allowed, min, max);
@@ -252,7 +254,8 @@ int ParseBoundedInteger(const char* text, int count, uint32_t allowed, uint32_t&
     return read.run.digits;
 }
 
-int ParseBoundedInteger(const char* text, int count, int64_t allowed, int64_t& value, int64_t min, int64_t max) {
+int ParseBoundedInteger(const char* text, int count, int64_t allowed, int64_t& value, int64_t min,
+                        int64_t max) {
     const SignedRun read = ReadSignedRun(text, count);
     value = SignedValue<int64_t, uint64_t>(read);
     CheckExactBounds(text, read, allowed, min, max);

@@ -59,7 +59,7 @@ int ParseSignedRun(const char* text, int count, int64_t& value);
 // Passes when value equals allowed or lies in [min, max]; otherwise raises code 2. The type of
 // value (int32_t, uint32_t or int64_t) decides the comparison.
 template <class T>
-    requires std::same_as<T, int32_t> || std::same_as<T, uint32_t> || std::same_as<T, int64_t>
+requires std::same_as<T, int32_t> || std::same_as<T, uint32_t> || std::same_as<T, int64_t>
 void CheckIntegerBounds(T value, std::type_identity_t<T> min, std::type_identity_t<T> max,
                         std::type_identity_t<T> allowed) {
     if (value != allowed && (value < min || value > max)) RaiseIntegerOutOfBounds(min, value, max);
@@ -69,7 +69,9 @@ void CheckIntegerBounds(T value, std::type_identity_t<T> min, std::type_identity
 // signed 64-bit): the run, then the bounds check; returns the number of digits read. value holds
 // the run's value (modulo its width) when code 2 is raised. A run whose number does not fit the
 // type at all is out of bounds too: its message shows the digits as read.
-int ParseBoundedInteger(const char* text, int count, int32_t allowed, int32_t& value, int32_t min, int32_t max);
+int ParseBoundedInteger(const char* text, int count, int32_t allowed, int32_t& value, int32_t min,
+                        int32_t max);
 int ParseBoundedInteger(const char* text, int count, uint32_t allowed, uint32_t& value, uint32_t min,
                         uint32_t max);
-int ParseBoundedInteger(const char* text, int count, int64_t allowed, int64_t& value, int64_t min, int64_t max);
+int ParseBoundedInteger(const char* text, int count, int64_t allowed, int64_t& value, int64_t min,
+                        int64_t max);

@@ -1,11 +1,10 @@
-#include "fields/NumericTextParsing.h"
-
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <string>
 
 #include "core/MException.h"
+#include "fields/NumericTextParsing.h"
 
 namespace {
 
@@ -38,9 +37,11 @@ TEST(NumericTextParsing, DecimalDigitsCountNonDigitsAsZero) {
         {"123456789", 123456789},
         {"00001234", 1234},
         {"4294967295", 4294967295u},
-        {"4294967296", 0},                  // modulo 2^32
+        {"4294967296", 0},                      // modulo 2^32
         {"12345678901234567890", 3944680146u},  // modulo 2^32
-        {"\xb9\xff" "5", 5},
+        {"\xb9\xff"
+         "5",
+         5},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
@@ -83,8 +84,8 @@ TEST(NumericTextParsing, Base62) {
         const char* text;
         uint32_t value;
     } cases[] = {
-        {"z", 61}, {"10", 62}, {"zz", 3843}, {"Az", 681}, {"Z", 35}, {"a", 36}, {"-1", 1}, {"100000", 916132832},
-        {"zzzzz", 916132831},
+        {"z", 61}, {"10", 62}, {"zz", 3843},          {"Az", 681},          {"Z", 35},
+        {"a", 36}, {"-1", 1},  {"100000", 916132832}, {"zzzzz", 916132831},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
@@ -115,14 +116,21 @@ TEST(NumericTextParsing, IntegerTextCountsTheSignAsADigit) {
         const char* text;
         int32_t value;
     } cases[] = {
-        {"+5", 5},   {"-5", -5}, {" 5", 0},    {"12a", 120}, {"abc", 0},
-        {"+42", 42}, {"", 0},    {"-2147483648", INT32_MIN},
-        {"+0000000000000000042", 42},   // 20 characters
-        {"+00000000000000000042", 0},   // 21 characters: the sign makes it too long
+        {"+5", 5},
+        {"-5", -5},
+        {" 5", 0},
+        {"12a", 120},
+        {"abc", 0},
+        {"+42", 42},
+        {"", 0},
+        {"-2147483648", INT32_MIN},
+        {"+0000000000000000042", 42},  // 20 characters
+        {"+00000000000000000042", 0},  // 21 characters: the sign makes it too long
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
-        EXPECT_EQ(static_cast<int32_t>(ParseIntegerText(c.text, static_cast<int>(std::strlen(c.text)))), c.value);
+        EXPECT_EQ(static_cast<int32_t>(ParseIntegerText(c.text, static_cast<int>(std::strlen(c.text)))),
+                  c.value);
     }
 }
 
@@ -143,7 +151,10 @@ TEST(NumericTextParsing, DigitRuns) {
     EXPECT_EQ(value, 12u);
     EXPECT_EQ(ParseDigitRun("12a4", 4, value), 2);
     EXPECT_EQ(value, 12u);
-    EXPECT_EQ(ParseDigitRun("42\xfe" "7", 4, value), 2);
+    EXPECT_EQ(ParseDigitRun("42\xfe"
+                            "7",
+                            4, value),
+              2);
     EXPECT_EQ(value, 42u);
     // No overflow detection in the run itself.
     EXPECT_EQ(ParseDigitRun("99999999999", 11, value), 11);
@@ -206,11 +217,12 @@ TEST(NumericTextParsing, BoundedIntegersRefuseNumbersTooLargeForTheType) {
     EXPECT_EQ(Raised([&] { ParseBoundedInteger("99999999999", 11, 0, value, INT32_MIN, INT32_MAX); }),
               std::make_pair(2, std::string("Out of bounds integer value(-2147483648 <= 99999999999 <= "
                                             "2147483647)")));
-    EXPECT_EQ(Raised([&] { ParseBoundedInteger("2147483648", 10, 0, value, INT32_MIN, INT32_MAX); }).first, 2);
+    EXPECT_EQ(Raised([&] { ParseBoundedInteger("2147483648", 10, 0, value, INT32_MIN, INT32_MAX); }).first,
+              2);
     // 2^32 would wrap to the allowed value 0.
     uint32_t unsignedValue = 0;
-    EXPECT_EQ(Raised([&] { ParseBoundedInteger("4294967296", 10, 0u, unsignedValue, 0u, 4294967295u); }).first,
-              2);
+    EXPECT_EQ(
+        Raised([&] { ParseBoundedInteger("4294967296", 10, 0u, unsignedValue, 0u, 4294967295u); }).first, 2);
     int64_t value64 = 0;
     EXPECT_EQ(Raised([&] {
                   ParseBoundedInteger("-000123456789012345678901234567890", 34, int64_t{0}, value64, -5, 5);
