@@ -1,7 +1,9 @@
 #include "core/CalendarConversion.h"
 
 #include "core/BufferTime.h"
+#include "core/HourTable.h"
 #include "core/MDigitText.h"
+#include "core/SaturatingArithmetic.h"
 #include "core/TimeUnits.h"
 
 #include <cstdlib>
@@ -50,6 +52,14 @@ int64_t ComputeLocalMidnight(int64_t count) {
     const int64_t candidate = count - sinceMidnight;
     const int64_t offsetThen = ComputeLocalOffset(candidate) * kNanosecondsPerSecond;
     return candidate + offset - offsetThen;
+}
+
+int64_t ComputeLocalDateTimeCount(const MTimeParts& t) {
+    MTimeParts calendar = t;
+    calendar.tm_isdst = -1;
+    const int64_t seconds = LocalHourTable::ToSeconds(calendar);
+    const int64_t subSeconds = int64_t{t.tm_msec} * 1000000 + int64_t{t.tm_usec} * 1000 + t.tm_nsec;
+    return SaturatingAdd(seconds > 0 ? SaturatingMultiply(seconds, kNanosecondsPerSecond) : 0, subSeconds);
 }
 
 std::string DescribeTimeZone() {

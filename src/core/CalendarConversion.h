@@ -25,5 +25,10 @@ int32_t ComputeLocalOffset(int64_t count);
 // of the 64-bit limits is returned unchanged.
 int64_t ComputeLocalMidnight(int64_t count);
 
+// The count of local calendar fields read with the daylight-saving flag -1 (the library decides),
+// plus their sub-second fields. A local time at or before the epoch, or one the library cannot
+// convert, contributes 0 for its calendar part; a count beyond 64 bits is held at the limit.
+int64_t ComputeLocalDateTimeCount(const MTimeParts& t);
+
 // "Environment variable TZ set to '<TZ>', offset <hours west of UTC, truncated>".
 std::string DescribeTimeZone();

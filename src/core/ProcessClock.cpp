@@ -138,3 +138,14 @@ int64_t MGlobalTimeClock::Now(bool refresh) {
     ReadCurrentTime();
     return GetLocalTimeOfDay();
 }
+
+int64_t MGlobalDateClock::Now(bool refresh) {
+    if (refresh) ResetCurrentTimeCache();
+    ReadCurrentTime();
+    return GetLocalMidnight();
+}
+
+int64_t MGlobalEventClock::Now(bool refresh) {
+    if (refresh) RefreshEventClock();
+    return GetEventClockTime();
+}

@@ -47,11 +47,22 @@ void SleepFor(int64_t count);
 // once per process.
 void ReloadTimeZone();
 
-// Clock parameters of the time-point classes: the current count of their kind, after
-// ResetCurrentTimeCache when refresh is set.
+// Clock parameters of the time-point classes: the current count of their kind, after a fresh
+// reading when refresh is set. kTypeName is the name the time-point type names show.
 struct MGlobalDateTimeClock {
+    static constexpr char kTypeName[] = "MGlobalDateTimeClock";
     static int64_t Now(bool refresh);  // the current time
 };
 struct MGlobalTimeClock {
+    static constexpr char kTypeName[] = "MGlobalTimeClock";
     static int64_t Now(bool refresh);  // the local time of day of the current time
+};
+struct MGlobalDateClock {
+    static constexpr char kTypeName[] = "MGlobalDateClock";
+    static int64_t Now(bool refresh);  // the local midnight of the current time
+};
+// The event mediator's timers: the event clock; refresh takes a new event-clock reading.
+struct MGlobalEventClock {
+    static constexpr char kTypeName[] = "MGlobalEventClock";
+    static int64_t Now(bool refresh);
 };

@@ -1,0 +1,144 @@
+#pragma once
+// Date field held as text: W characters with a year of YL digits at YP, a month of ML digits at MP
+// and a day of 2 digits at DP, exactly as they came (nothing is validated), padded with P; A is
+// the validator of its checks. It compares byte by byte and converts to and from the date class
+// D when a calendar meaning is needed. All pads is the null date (a pad as the first character
+// means null), which sorts before every date. One instance: MDateYYYYMMDD. W plain bytes, copied
+// freely; nothing allocates except ToString.
+//
+// Filter operands are read as dates ("20210304", "2021/03/04", "n" for today, "-" for null) and
+// written back as digits before they are compared.
+#include <algorithm>
+#include <climits>
+#include <cstdint>
+#include <cstring>
+#include <string>
+
+#include "core/MDigitText.h"
+#include "core/MTimeParts.h"
+#include "core/TimeUnits.h"
+#include "fields/MInterface.h"
+#include "fields/MMsgFormat.h"
+#include "fields/MTTimePoint.h"
+#include "fields/MTypeName.h"
+#include "fields/MValAccept.h"
+
+template <int W, int YL, int YP, int ML, int MP, int DP, class D, int P = 32, class A = MValAccept>
+class MDateText {
+    static_assert(YP + YL <= W && MP + ML <= W && DP + 2 <= W, "the date's digits lie within the field");
+
+public:
+    static constexpr auto kTypeName = MTypeName("MDateText<") + MTypeNumber<W>() + MTypeName(",") +
+                                      MTypeNumber<YL>() + MTypeName(",") + MTypeNumber<YP>() + MTypeName(",") +
+                                      MTypeNumber<ML>() + MTypeName(",") + MTypeNumber<MP>() + MTypeName(",") +
+                                      MTypeNumber<DP>() + MTypeName(",") + D::kTypeName + MTypeName(",") +
+                                      MTypeNumber<P>() + MTypeName(",") + A::kTypeName + MTypeName(">");
+
+    MDateText() { Clear(); }
+    // A filter operand: read as a date and written back as digits.
+    explicit MDateText(const std::string& operand) { SetDate(D(operand)); }
+    explicit MDateText(const D& date) { SetDate(date); }
+    void Assign(const MDateText& other) { *this = other; }
+
+    // The local date of a date (its valid flag is not looked at), as digits.
+    void SetDate(const D& date) {
+        const MTimeParts t = date.GetTm();
+        Clear();
+        MDigitText<YL>::Format(data_ + YP, static_cast<int>(std::clamp<int64_t>(int64_t{t.tm_year} + 1900, INT_MIN, INT_MAX)));
+        MDigitText<ML>::Format(data_ + MP, t.tm_mon + 1);
+        MDigitText<2>::Format(data_ + DP, t.tm_mday);
+    }
+    // The calendar fields: a null date gives all fields 0; otherwise the digits as year, month and
+    // day with the time fields, weekday, day of year and daylight-saving flag 0.
+    MTimeParts GetTm() const {
+        MTimeParts t = MTimeParts::Cleared();
+        t.tm_isdst = 0;
+        if (IsNull()) return t;
+        t.tm_year = GetYear() - 1900;
+        t.tm_mon = GetMonth() - 1;
+        t.tm_mday = GetDay();
+        return t;
+    }
+    // The date at the local midnight of the digits (0 for the null date).
+    D GetDate() const {
+        D date(0, TIME_UNIT_NANOSECOND);
+        date.SetTm(GetTm());
+        return date;
+    }
+    // Seconds since 1970 of the date's local midnight.
+    int64_t GetSeconds() const { return GetDate().GetUnits(TIME_UNIT_SECOND); }
+
+    int32_t GetYear() const { return ReadDigitField(data_ + YP, YL); }
+    int32_t GetMonth() const { return ReadDigitField(data_ + MP, ML); }
+    int32_t GetDay() const { return ReadDigitField(data_ + DP, 2); }
+
+    // A null text leaves the value unchanged; otherwise its first W characters, padded.
+    void SetText(const char* text) {
+        if (text) SetText(text, static_cast<int>(strnlen(text, W)));
+    }
+    // The first length characters (at most W), padded; a null text or negative length gives pads.
+    void SetText(const char* text, int length) {
+        const int count = text ? std::clamp(length, 0, W) : 0;
+        if (count > 0) std::memcpy(data_, text, static_cast<std::size_t>(count));
+        std::memset(data_ + count, P, static_cast<std::size_t>(W - count));
+    }
+    void Clear() { std::memset(data_, P, W); }
+    bool IsNull() const { return data_[0] == static_cast<char>(P); }
+    // All W characters, pads kept.
+    std::string ToString() const { return std::string(data_, W); }
+    static constexpr int GetWidth() { return W; }
+    // The W characters (not zero-terminated).
+    const char* GetChars() const { return data_; }
+
+    // "No argument specified!" for a null text; otherwise the validator on the first W characters.
+    static const char* CheckText(const char* text) {
+        if (!text) return "No argument specified!";
+        const A validator;
+        return validator.Check(text, static_cast<int>(strnlen(text, W)));
+    }
+
+    bool IsEqual(const MDateText& other) const { return Compare(other) == 0; }
+    bool IsLess(const MDateText& other) const { return Compare(other) < 0; }
+    bool IsLessOrEqual(const MDateText& other) const { return Compare(other) <= 0; }
+    bool IsGreater(const MDateText& other) const { return Compare(other) > 0; }
+    bool IsGreaterOrEqual(const MDateText& other) const { return Compare(other) >= 0; }
+    friend bool operator==(const MDateText& a, const MDateText& b) { return a.IsEqual(b); }
+
+    // Delimited text: the characters in place, trailing pads left out, not zero-terminated.
+    const char* GetText(int* length, bool* terminated) const {
+        int n = W;
+        while (n > 0 && data_[n - 1] == static_cast<char>(P)) --n;
+        if (length) *length = n;
+        if (terminated) *terminated = false;
+        return data_;
+    }
+
+    // Monitor message: the W bytes as they are; reading takes exactly W bytes ("Message is too
+    // short" when fewer remain, the value unchanged).
+    void WriteFixed(MMsgFormat& format) const { format.Write(data_, W); }
+    void ReadFixed(MMsgFormat& format) {
+        int remaining = 0;
+        const char* bytes = format.GetRemaining(&remaining);
+        format.Skip(W);
+        std::memcpy(data_, bytes, W);
+    }
+
+    static void SetupInterface(MInterface& column) {
+        column.SetKind(MInterface::kString);
+        column.SetWidth(W);
+    }
+    static const char* GetTypeName() { return kTypeName.c_str(); }
+
+private:
+    // n characters as decimal digits; any other character (a pad) counts as 0.
+    static int32_t ReadDigitField(const char* p, int n) {
+        int32_t value = 0;
+        for (int i = 0; i < n; ++i) value = value * 10 + (p[i] >= '0' && p[i] <= '9' ? p[i] - '0' : 0);
+        return value;
+    }
+    int Compare(const MDateText& other) const { return std::memcmp(data_, other.data_, W); }
+
+    char data_[W];
+};
+
+using MDateYYYYMMDD = MDateText<8, 4, 0, 2, 4, 6, MDate, 32, MValAccept>;
