@@ -8,6 +8,7 @@
 //
 // Texts: "-" or an empty text is the null, "n" (or "N") is now, optionally followed by '+' and a
 // value of the same class to add; anything else is read as a date, a time or both, by class.
+#include <compare>
 #include <concepts>
 #include <cstdint>
 #include <cstring>
