@@ -21,6 +21,7 @@
 #include "fields/MMsgFormat.h"
 #include "fields/MTTimePoint.h"
 #include "fields/MTypeName.h"
+#include "fields/NumericTextParsing.h"
 #include "fields/MValAccept.h"
 
 template <int W, int YL, int YP, int ML, int MP, int DP, class D, int P = 32, class A = MValAccept>
@@ -68,9 +69,10 @@ public:
     // Seconds since 1970 of the date's local midnight.
     int64_t GetSeconds() const { return GetDate().GetUnits(TIME_UNIT_SECOND); }
 
-    int32_t GetYear() const { return ReadDigitField(data_ + YP, YL); }
-    int32_t GetMonth() const { return ReadDigitField(data_ + MP, ML); }
-    int32_t GetDay() const { return ReadDigitField(data_ + DP, 2); }
+    // The digits as numbers; a pad or any other character counts as the digit 0.
+    int32_t GetYear() const { return static_cast<int32_t>(ParseDecimalDigits(data_ + YP, YL)); }
+    int32_t GetMonth() const { return static_cast<int32_t>(ParseDecimalDigits(data_ + MP, ML)); }
+    int32_t GetDay() const { return static_cast<int32_t>(ParseDecimalDigits(data_ + DP, 2)); }
 
     // A null text leaves the value unchanged; otherwise its first W characters, padded.
     void SetText(const char* text) {
@@ -130,12 +132,6 @@ public:
     static const char* GetTypeName() { return kTypeName.c_str(); }
 
 private:
-    // n characters as decimal digits; any other character (a pad) counts as 0.
-    static int32_t ReadDigitField(const char* p, int n) {
-        int32_t value = 0;
-        for (int i = 0; i < n; ++i) value = value * 10 + (p[i] >= '0' && p[i] <= '9' ? p[i] - '0' : 0);
-        return value;
-    }
     int Compare(const MDateText& other) const { return std::memcmp(data_, other.data_, W); }
 
     char data_[W];

@@ -21,19 +21,13 @@
 #include "core/TimeUnits.h"
 #include "fields/MDateTimeTraits.h"
 #include "fields/MDateTraits.h"
+#include "fields/MIntX.h"
 #include "fields/MInterface.h"
 #include "fields/MMsgFormat.h"
 #include "fields/MTimeTraits.h"
 #include "fields/MTypeName.h"
 
 namespace time_point_detail {
-// A signed 64-bit number in its monitor-message form: decimal text, then the delimiter.
-void WriteNumber(MMsgFormat& format, int64_t value);
-// Reads that form back: an optional sign and digits (held within 64 bits), then past the
-// delimiter. A field without digits raises MException code 1 ("Invalid integer value, no digits
-// found"); the end of the message raises "Message is too short".
-int64_t ReadNumber(MMsgFormat& format);
-
 template <class Clock, class Traits>
 constexpr auto TimePointTypeName() {
     if constexpr (requires { Traits::kClassName; }) {
@@ -194,7 +188,8 @@ public:
         return buffer.c_str();
     }
 
-    // Monitor message: seconds and milliseconds, each as decimal text and the delimiter. A point
+    // Monitor message: seconds and milliseconds, each in the form of an MInt64 (decimal text and
+    // the delimiter; reading raises what MInt64 raises for a malformed field). A point
     // below 0 (the null time of day, or any invalid negative count) is the single character '-'
     // without a delimiter, so that the reader stays in step; it reads back as the null.
     void WriteFixed(MMsgFormat& format) const {
@@ -202,8 +197,8 @@ public:
             format.Write("-", 1);
             return;
         }
-        time_point_detail::WriteNumber(format, count_ / kNanosecondsPerSecond);
-        time_point_detail::WriteNumber(format, count_ / 1000000 % 1000);
+        MInt64(count_ / kNanosecondsPerSecond).WriteFixed(format);
+        MInt64(count_ / 1000000 % 1000).WriteFixed(format);
     }
     void ReadFixed(MMsgFormat& format) {
         int remaining = 0;
@@ -213,10 +208,12 @@ public:
             Clear();
             return;
         }
-        const int64_t seconds = time_point_detail::ReadNumber(format);
-        const int64_t milliseconds = time_point_detail::ReadNumber(format);
-        SetCount(SaturatingAdd(SaturatingMultiply(seconds, kNanosecondsPerSecond),
-                               SaturatingMultiply(milliseconds, 1000000)));
+        MInt64 seconds;
+        MInt64 milliseconds;
+        seconds.ReadFixed(format);
+        milliseconds.ReadFixed(format);
+        SetCount(SaturatingAdd(SaturatingMultiply(seconds.GetValue(), kNanosecondsPerSecond),
+                               SaturatingMultiply(milliseconds.GetValue(), 1000000)));
     }
 
     static void SetupInterface(MInterface& column) {

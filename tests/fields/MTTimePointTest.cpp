@@ -6,10 +6,14 @@
 #include "TimeTestSupport.h"
 #include "core/MException.h"
 #include "fields/DescribeFields.h"
+#include "fields/MCSVReader.h"
+#include "fields/MCSVWriter.h"
+#include "fields/MDateText.h"
 #include "fields/MDescFormat.h"
 #include "fields/MMsgFormat.h"
 #include "fields/MTObjectFunction.h"
 #include "fields/MTTimePoint.h"
+#include "fields/MTimeText.h"
 
 namespace {
 
@@ -463,6 +467,42 @@ TEST(MTTimePoint, DescriptionShowsAndReadsTheDisplayText) {
     DescribeFields(copy, format);
     EXPECT_TRUE(copy.ExecutionTime.IsEqual(record.ExecutionTime));
     EXPECT_TRUE(copy.Stamp.IsEqual(record.Stamp));
+}
+
+struct CsvRecord {
+    MDateTimeTimePoint When{"2021/03/04 05:06:07.089"};
+    MTimeTimePoint Stamp{"13:14:15.016"};
+    MDateYYYYMMDD Date;
+    MTimeHHMMSS Time;
+    MDateTimeTimePoint Never{"-"};
+
+    static constexpr auto Fields() {
+        using S = CsvRecord;
+        return MFields(MField("When", &S::When), MField("Stamp", &S::Stamp), MField("Date", &S::Date),
+                       MField("Time", &S::Time), MField("Never", &S::Never));
+    }
+};
+
+TEST(MTTimePoint, DelimitedTextUsesTheCompactForms) {
+    ScopedTimeZone tz(kZoneLordHowe);
+    CsvRecord record;
+    record.Date.SetText("20210304");
+    record.Time.SetText("0930");
+    std::string line;
+    MCSVWriter writer(&line, ";");
+    DescribeFields(record, writer);
+    EXPECT_EQ(line, "20210304050607;131415016;20210304;0930;-;");
+
+    CsvRecord copy;
+    copy.Never.SetText("n");
+    MCSVReader reader(';');
+    reader.SetInput(line.data(), static_cast<int>(line.size()));
+    DescribeFields(copy, reader);
+    EXPECT_EQ(copy.When.ToString(), "2021/03/04 05:06:07.000");
+    EXPECT_TRUE(copy.Stamp.IsEqual(record.Stamp));
+    EXPECT_TRUE(copy.Date.IsEqual(record.Date));
+    EXPECT_TRUE(copy.Time.IsEqual(record.Time));
+    EXPECT_TRUE(copy.Never.IsNull());
 }
 
 }  // namespace
