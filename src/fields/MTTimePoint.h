@@ -4,7 +4,7 @@
 // counts are valid, what null is and how the value is broken down, read and shown. Three classes
 // are used (typedefs at the end): date-times and times of day are record fields with column
 // descriptors and field binders; dates serve the date texts and calendar arithmetic. A plain
-// value (16 bytes), copied freely; nothing allocates except the texts returned by value.
+// value (16 bytes), copied freely; nothing allocates except the texts it builds.
 //
 // Texts: "-" or an empty text is the null, "n" (or "N") is now, optionally followed by '+' and a
 // value of the same class to add; anything else is read as a date, a time or both, by class.
