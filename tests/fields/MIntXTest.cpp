@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "RaisedException.h"
+
 #include <algorithm>
 #include <memory>
 #include <string>
@@ -223,17 +225,6 @@ TEST(MIntX, CheckTextOfUnsignedInstances) {
     });
     ExpectChecks<HostRetryCount>(
         {{"99", nullptr}, {"100", kOutOfRange}, {"150", kOutOfRange}, {"0", nullptr}});
-}
-
-// The code and text of the exception raised by f, or code 0 when none is raised.
-template <class F>
-std::pair<int, std::string> Raised(F f) {
-    try {
-        f();
-    } catch (const MException& e) {
-        return {e.GetCode(), e.GetText()};
-    }
-    return {0, ""};
 }
 
 TEST(MIntX, MonitorFormIsDecimalTextAndTheDelimiter) {

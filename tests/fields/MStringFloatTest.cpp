@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "RaisedException.h"
+
 #include <algorithm>
 #include <string>
 #include <type_traits>
@@ -183,17 +185,6 @@ TEST(MStringFloat, BinderTextIsNotTerminated) {
     EXPECT_FALSE(terminated);
     binder.SetText("3.25", 4, false);
     EXPECT_EQ(Stored(price), "2000000325");
-}
-
-// The code and text of the exception raised by f, or code 0 when none is raised.
-template <class F>
-std::pair<int, std::string> Raised(F f) {
-    try {
-        f();
-    } catch (const MException& e) {
-        return {e.GetCode(), e.GetText()};
-    }
-    return {0, ""};
 }
 
 TEST(MStringFloat, MonitorFormIsTheTenCharacters) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "RaisedException.h"
+
 #include <cstddef>
 #include <string>
 #include <type_traits>
@@ -142,17 +144,6 @@ TEST(MStringInt, BinderTextAndDescription) {
     description = "n.Sequence [ 0077.0]";
     binder.ReadText(format, "n.Sequence");
     EXPECT_EQ(Stored(field), "00000077");
-}
-
-// The code and text of the exception raised by f, or code 0 when none is raised.
-template <class F>
-std::pair<int, std::string> Raised(F f) {
-    try {
-        f();
-    } catch (const MException& e) {
-        return {e.GetCode(), e.GetText()};
-    }
-    return {0, ""};
 }
 
 TEST(MStringInt, MonitorFormIsTheStoredCharacters) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "RaisedException.h"
+
 #include <string>
 
 #include "FieldTestRecords.h"
@@ -189,17 +191,6 @@ TEST(MZString, AppendsWhatFits) {
     EXPECT_EQ(text.ToString(), "a--+");
     text.AppendChar('x', -1);
     EXPECT_EQ(text.ToString(), "a--+");
-}
-
-// The code and text of the exception raised by f, or code 0 when none is raised.
-template <class F>
-std::pair<int, std::string> Raised(F f) {
-    try {
-        f();
-    } catch (const MException& e) {
-        return {e.GetCode(), e.GetText()};
-    }
-    return {0, ""};
 }
 
 template <class T>

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "RaisedException.h"
+
 #include <cstring>
 #include <string>
 
@@ -132,17 +134,6 @@ TEST(NumericTextParsing, IntegerTextCountsTheSignAsADigit) {
         EXPECT_EQ(static_cast<int32_t>(ParseIntegerText(c.text, static_cast<int>(std::strlen(c.text)))),
                   c.value);
     }
-}
-
-// The code and text of the exception raised by f, or code 0 when none is raised.
-template <class F>
-std::pair<int, std::string> Raised(F f) {
-    try {
-        f();
-    } catch (const MException& e) {
-        return {e.GetCode(), e.GetText()};
-    }
-    return {0, ""};
 }
 
 TEST(NumericTextParsing, DigitRuns) {
