@@ -1,0 +1,39 @@
+#pragma once
+// The sets that the protocol defines over its enumerations: account types and instrument types as
+// enumeration sets of their letter enumerations, and the kinds of exceeded risk limit as a flag
+// set of its own nine names. Their text form is the names joined by ',', "All" or "None". The
+// client builds and checks their tables at start-up and uses none of them afterwards.
+#include <cstdint>
+
+#include "fields/BraeLetterEnumerations.h"
+#include "fields/MEnumSet.h"
+#include "fields/MEnumTable.h"
+#include "fields/MSet.h"
+
+using BraeAccountTypeSet = MEnumSet<EnumBraeAccountType, 14>;
+using BraeInstrumentTypeSet = MEnumSet<EnumBraeInstrumentType, 18>;
+
+// The flags of an exceeded-limit set (flag i is bit i).
+enum class EnumBraeExceededLimitType : uint32_t {
+    GlobalNetExposure = 1u << 0,
+    NetExposure = 1u << 1,
+    LongExposure = 1u << 2,
+    ShortExposure = 1u << 3,
+    NetPosition = 1u << 4,
+    LongPosition = 1u << 5,
+    ShortPosition = 1u << 6,
+    TradedActivity = 1u << 7,
+    MaximumTrigger = 1u << 8
+};
+template <>
+struct MEnumTable<EnumBraeExceededLimitType> {
+    static constexpr char kTypeName[] = "EnumBraeExceededLimitType";
+    static constexpr const char* kNames[] = {"GlobalNetExposure", "NetExposure",   "LongExposure",
+                                             "ShortExposure",     "NetPosition",   "LongPosition",
+                                             "ShortPosition",     "TradedActivity", "MaximumTrigger"};
+};
+using BraeExceededLimitTypeSet = MSet<uint32_t, EnumBraeExceededLimitType, 9, 256>;
+
+// The start-up check of the three sets' tables (run once before the main code): logs at level 2
+// only when a table does not match its set.
+void CheckProtocolSetTables();
