@@ -1,24 +1,25 @@
 #pragma once
-// Reading a received message into a record whose bytes are its wire form, never past the message's
-// received length.
-#include <algorithm>
+// Reading the fixed-width fields of a received message, never past its received length: a field
+// that the message does not hold whole keeps the value it has (its default), and the short message
+// is logged at level 3.
 #include <cstring>
 #include <type_traits>
 
 #include "core/MError.h"
 
-// Copies the received bytes over record, which holds its defaults: min(length, the record's size)
-// bytes. Fields beyond the received length keep their defaults; a message shorter than the record
-// is logged at level 3. Returns the number of bytes copied.
+// Copies the bytes of field from offset of a message of length bytes when the message holds all of
+// them; otherwise leaves field unchanged and returns false.
 template <class T>
-int CopyReceivedBytes(T& record, const char* message, int length) {
-    static_assert(std::is_trivially_copyable_v<T>, "the record's bytes are its wire form");
+bool ReadReceivedField(T& field, const char* message, int length, int offset) {
+    static_assert(std::is_trivially_copyable_v<T>, "a field's bytes are its wire form");
     constexpr int kSize = static_cast<int>(sizeof(T));
-    const int count = message ? std::clamp(length, 0, kSize) : 0;
-    if (count > 0) std::memcpy(static_cast<void*>(&record), message, static_cast<std::size_t>(count));
-    if (count < kSize) {
-        MLOG(LOG_ERROR, "Received message of %d bytes, %d expected: missing fields keep their defaults", count,
-             kSize);
-    }
-    return count;
+    if (!message || offset < 0 || length < offset || length - offset < kSize) return false;
+    std::memcpy(static_cast<void*>(&field), message + offset, static_cast<std::size_t>(kSize));
+    return true;
+}
+
+// Logs at level 3 that a received message of length bytes lacks fields of its expected size.
+inline void LogShortMessage(int length, int expected) {
+    MLOG(LOG_ERROR, "Received message of %d bytes, %d expected: fields beyond its end keep their defaults", length,
+         expected);
 }

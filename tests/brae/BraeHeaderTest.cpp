@@ -4,7 +4,9 @@
 #include <string>
 #include <vector>
 
+#include "BraeLogRecorder.h"
 #include "brae/BraeHeaderIncoming.h"
+#include "brae/BraeHeaderOutgoing.h"
 #include "brae/BraeMessageTypeData.h"
 #include "brae/BraeMsgBase.h"
 #include "fields/DescribeFields.h"
@@ -113,6 +115,27 @@ TEST(BraeHeaderIncoming, DescribesTheBaseLevelFirst) {
     DescribeFields(header, format);
     EXPECT_EQ(text, "h.MsgType [KB]-->[BraePositionAcknowledgment]|h.UserTime [120935016]|h.TraderID [T7      ]|"
                     "h.UserSequenceID [42]");
+}
+
+TEST(BraeHeaderOutgoing, NewHeaderAndTheAnsweredSequenceNumber) {
+    BraeHeaderOutgoing header;
+    EXPECT_EQ(Bytes(header), "??" "      " "00000000" "      " "00");
+    BraeHeaderIncoming::SetUserSequenceID(header.AnsweredSequenceID, 1234);
+    EXPECT_EQ(Bytes(header), "??" "      " "00001234" "      " "00");
+
+    const char ko[] = "KO10111212345678info  01";
+    const BraeHeaderOutgoing received = BraeHeaderOutgoing::FromReceived(ko, 24);
+    EXPECT_EQ(Bytes(received), ko);
+    EXPECT_EQ(BraeHeaderIncoming::ReadUserSequenceID(received.AnsweredSequenceID), 12345678);
+
+    // A message that ends inside the sequence number: it and the fields after it keep their
+    // defaults rather than taking part of a number.
+    BraeLogRecorder log;
+    const BraeHeaderOutgoing shortKo = BraeHeaderOutgoing::FromReceived(ko, 12);
+    EXPECT_EQ(Bytes(shortKo), "KO101112" "00000000" "      " "00");
+    EXPECT_EQ(BraeHeaderIncoming::ReadUserSequenceID(shortKo.AnsweredSequenceID), 0);
+    ASSERT_EQ(log.entries.size(), 1u);
+    EXPECT_EQ(log.entries[0].level, 3);
 }
 
 }  // namespace
