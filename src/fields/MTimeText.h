@@ -13,17 +13,18 @@
 
 #include "core/MDigitText.h"
 #include "core/MTimeParts.h"
-#include "fields/MInterface.h"
-#include "fields/MMsgFormat.h"
+#include "fields/MFixedText.h"
 #include "fields/MTTimePoint.h"
 #include "fields/MTypeName.h"
 #include "fields/MValAccept.h"
 
 template <int W, int HP, int MP, int SP, int C, int P = 32, class A = MValAccept>
-class MTimeText {
+class MTimeText : public MFixedText<MTimeText<W, HP, MP, SP, C, P, A>, W, P, A> {
     static_assert(HP + 2 <= W && MP + 2 <= W && (C < 3 || SP + 2 <= W), "the time's digits lie within the field");
 
 public:
+    using MFixedText<MTimeText, W, P, A>::Clear;
+
     static constexpr auto kTypeName = MTypeName("MTimeText<") + MTypeNumber<W>() + MTypeName(",") +
                                       MTypeNumber<HP>() + MTypeName(",") + MTypeNumber<MP>() + MTypeName(",") +
                                       MTypeNumber<SP>() + MTypeName(",") + MTypeNumber<C>() + MTypeName(",") +
@@ -48,66 +49,10 @@ public:
         if constexpr (C >= 3) MDigitText<2>::Format(data_ + SP, t.tm_sec);
     }
 
-    // A null text leaves the value unchanged; otherwise its first W characters, padded.
-    void SetText(const char* text) {
-        if (text) SetText(text, static_cast<int>(strnlen(text, W)));
-    }
-    // The first length characters (at most W), padded; a null text or negative length gives pads.
-    void SetText(const char* text, int length) {
-        const int count = text ? std::clamp(length, 0, W) : 0;
-        if (count > 0) std::memcpy(data_, text, static_cast<std::size_t>(count));
-        std::memset(data_ + count, P, static_cast<std::size_t>(W - count));
-    }
-    void Clear() { std::memset(data_, P, W); }
-    bool IsNull() const { return data_[0] == static_cast<char>(P); }
-    // All W characters, pads kept.
-    std::string ToString() const { return std::string(data_, W); }
-    static constexpr int GetWidth() { return W; }
-    const char* GetChars() const { return data_; }
-
-    // "No argument specified!" for a null text; otherwise the validator on the first W characters.
-    static const char* CheckText(const char* text) {
-        if (!text) return "No argument specified!";
-        const A validator;
-        return validator.Check(text, static_cast<int>(strnlen(text, W)));
-    }
-
-    bool IsEqual(const MTimeText& other) const { return Compare(other) == 0; }
-    bool IsLess(const MTimeText& other) const { return Compare(other) < 0; }
-    bool IsLessOrEqual(const MTimeText& other) const { return Compare(other) <= 0; }
-    bool IsGreater(const MTimeText& other) const { return Compare(other) > 0; }
-    bool IsGreaterOrEqual(const MTimeText& other) const { return Compare(other) >= 0; }
-    friend bool operator==(const MTimeText& a, const MTimeText& b) { return a.IsEqual(b); }
-
-    // Delimited text: the characters in place, trailing pads left out, not zero-terminated.
-    const char* GetText(int* length, bool* terminated) const {
-        int n = W;
-        while (n > 0 && data_[n - 1] == static_cast<char>(P)) --n;
-        if (length) *length = n;
-        if (terminated) *terminated = false;
-        return data_;
-    }
-
-    // Monitor message: the W bytes as they are; reading takes exactly W bytes ("Message is too
-    // short" when fewer remain, the value unchanged).
-    void WriteFixed(MMsgFormat& format) const { format.Write(data_, W); }
-    void ReadFixed(MMsgFormat& format) {
-        int remaining = 0;
-        const char* bytes = format.GetRemaining(&remaining);
-        format.Skip(W);
-        std::memcpy(data_, bytes, W);
-    }
-
-    static void SetupInterface(MInterface& column) {
-        column.SetKind(MInterface::kString);
-        column.SetWidth(W);
-    }
     static const char* GetTypeName() { return kTypeName.c_str(); }
 
 private:
-    int Compare(const MTimeText& other) const { return std::memcmp(data_, other.data_, W); }
-
-    char data_[W];
+    using MFixedText<MTimeText, W, P, A>::data_;
 };
 
 using MTimeHHMMSS = MTimeText<6, 0, 2, 4, 3, 32, MValAccept>;
