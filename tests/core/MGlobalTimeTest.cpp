@@ -4,6 +4,7 @@
 #include "core/ProcessClock.h"
 #include "core/TimeUnits.h"
 
+#include "LocalTimeFields.h"
 #include "PlainTestClock.h"
 #include "ScopedEnvironment.h"
 #include "ScopedTimeZone.h"
@@ -15,28 +16,8 @@
 
 namespace {
 
-constexpr int64_t kHour = 3600 * kSecond;
-constexpr int64_t kDay = 24 * kHour;
-
 constexpr const char* kVariables[] = {"VARN_EXEC_MODE",          "VARN_TIME_OVERWRITE_DATE", "VARN_DELTA_TIME_SECONDS",
                                       "VARN_DELTA_TIME_DAYS",    "VARN_TIME_SPEED",          "VARN_TIME_SPEED_REFERENCE"};
-
-MTimeParts LocalFields(int year, int month, int day, int hour, int minute, int second, int ms = 0, int us = 0) {
-    MTimeParts t = MTimeParts::Cleared();
-    t.tm_year = year - 1900;
-    t.tm_mon = month - 1;
-    t.tm_mday = day;
-    t.tm_hour = hour;
-    t.tm_min = minute;
-    t.tm_sec = second;
-    t.tm_msec = ms;
-    t.tm_usec = us;
-    return t;
-}
-
-int64_t LocalCount(int year, int month, int day, int hour, int minute, int second, int ms = 0, int us = 0) {
-    return ComputeLocalDateTimeCount(LocalFields(year, month, day, hour, minute, second, ms, us));
-}
 
 // Every test starts from an environment without test-clock settings and leaves the test clock as
 // the process's own environment has it.
