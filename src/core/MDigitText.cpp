@@ -51,8 +51,6 @@ char* BuildBackwards(uint32_t v, int& length) {
 
 namespace digit_text_detail {
 
-const char* GroupEntry(uint32_t value) { return Entry(value); }
-
 void WriteDigits(char* dest, uint32_t value, int count) {
     if (count <= 4) {
         std::memcpy(dest, Entry(value) + 4 - count, count);

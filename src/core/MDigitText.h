@@ -13,8 +13,6 @@ const char* FormatUIntMinWidth(uint32_t value, int& width);
 char* FormatInt64Fixed(char* dest, int64_t value, int width);
 
 namespace digit_text_detail {
-// The four digits of 0..9999 at index * 5, each entry zero-terminated.
-const char* GroupEntry(uint32_t value);
 void WriteDigits(char* dest, uint32_t value, int count);  // count <= 8, value < 10^count
 }  // namespace digit_text_detail
 

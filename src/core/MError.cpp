@@ -186,7 +186,6 @@ const char* GetHostName() { return hostName.c_str(); }
 const char* GetUserName() { return userName.c_str(); }
 
 const char* GetLastLogLine(int level) { return RecordFor(level).buffer; }
-int GetLastLogTextPosition(int level) { return RecordFor(level).textPosition; }
 
 void SetLogConsoleSwitch(bool on) { consoleSwitch = on; }
 void SetLogTimeStampSwitch(bool on) { timeStampSwitch = on; }

@@ -46,9 +46,8 @@ const char* GetHostName();
 const char* GetUserName();
 
 // The last line built for a level's record (levels 2-3 share one, 4 has its own, the rest share
-// the third), and the position of its message text within that line.
+// the third).
 const char* GetLastLogLine(int level);
-int GetLastLogTextPosition(int level);
 
 // Switches that nothing in the program turns on: print the next line to standard output instead
 // of delivering it, and stamp the trace-path lines with the current time.

@@ -190,6 +190,20 @@ TEST_F(LogTest, SettingValuesAreReportedAndPasswordsHidden) {
     EXPECT_NE(std::string(GetLastLogLine(6)).find("[0000]  Env"), std::string::npos);
 }
 
+TEST_F(LogTest, ConsoleSwitchPrintsOneLineInsteadOfDeliveringIt) {
+    setenv("USERNAME", "u", 1);
+    MErrorInit init("KELP", "Korvane", "", "", "h");
+    RecordingReceiver receiver;
+    RegisterErrorPublisher(&receiver);
+    SetLogConsoleSwitch(true);
+    testing::internal::CaptureStdout();
+    LogMessage("f", 5, 6, "to console");
+    LogMessage("f", 6, 6, "to receiver");
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "[TRACE] u I[KELP]Korvane - f[0005] to console\n");
+    ASSERT_EQ(receiver.received.size(), 1u);
+    EXPECT_EQ(receiver.received[0].text, "to receiver");
+}
+
 TEST(MException, CarriesCodeAndFormattedText) {
     try {
         ThrowMException(2, "Out of bounds integer value(%ld <= %ld <= %ld)", 0L, 12L, 10L);
