@@ -20,11 +20,11 @@ public:
 
     static constexpr auto Fields() {
         using S = BraeGroupInstrumentDefinition;
-        return MFieldsWithLength(MField("Group", &S::Group), MField("Instrument", &S::Instrument),
-                                 MField("CallPutCode", &S::CallPutCode), MField("StrikePrice", &S::StrikePrice),
-                                 MField("ExpirationDate", &S::ExpirationDate),
-                                 MField("ClassSymbol", &S::ClassSymbol),
-                                 MField("ExternalSymbol", &S::ExternalSymbol));
+        return MFieldsWithLength(
+            MField("Group", &S::Group), MField("Instrument", &S::Instrument),
+            MField("CallPutCode", &S::CallPutCode), MField("StrikePrice", &S::StrikePrice),
+            MField("ExpirationDate", &S::ExpirationDate), MField("ClassSymbol", &S::ClassSymbol),
+            MField("ExternalSymbol", &S::ExternalSymbol));
     }
 };
 

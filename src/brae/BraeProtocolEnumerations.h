@@ -28,13 +28,12 @@ template <>
 struct MEnumTable<EnumBraeSettlementType> {
     using E = EnumBraeSettlementType;
     static constexpr char kTypeName[] = "EnumBraeSettlementType";
-    static constexpr MEnumLetterRow<E> kRows[] = {
-        {E::Unknown, "Unknown"},
-        {E::None, "None"},
-        {E::Regular, "Regular"},
-        {E::Stop, "Stop"},
-        {E::OneDaySettlement, "OneDaySettlement"},
-        {E::ExchangeForPhysical, "ExchangeForPhysical"}};
+    static constexpr MEnumLetterRow<E> kRows[] = {{E::Unknown, "Unknown"},
+                                                  {E::None, "None"},
+                                                  {E::Regular, "Regular"},
+                                                  {E::Stop, "Stop"},
+                                                  {E::OneDaySettlement, "OneDaySettlement"},
+                                                  {E::ExchangeForPhysical, "ExchangeForPhysical"}};
 };
 using BraeSettlementType = MEnumAlpha<EnumBraeSettlementType, 6>;
 
@@ -49,12 +48,11 @@ template <>
 struct MEnumTable<EnumBraeSourceSystem> {
     using E = EnumBraeSourceSystem;
     static constexpr char kTypeName[] = "EnumBraeSourceSystem";
-    static constexpr MEnumLetterRow<E> kRows[] = {
-        {E::Unknown, "Unknown"},
-        {E::Brae, "Brae"},
-        {E::BraeForward, "BraeForward"},
-        {E::BraeMktCtrl, "BraeMktCtrl"},
-        {E::BraeDiff, "BraeDiff"}};
+    static constexpr MEnumLetterRow<E> kRows[] = {{E::Unknown, "Unknown"},
+                                                  {E::Brae, "Brae"},
+                                                  {E::BraeForward, "BraeForward"},
+                                                  {E::BraeMktCtrl, "BraeMktCtrl"},
+                                                  {E::BraeDiff, "BraeDiff"}};
 };
 using BraeSourceSystem = MEnumAlpha<EnumBraeSourceSystem, 5>;
 
@@ -69,24 +67,20 @@ template <>
 struct MEnumTable<EnumBraeBroadcastTiming> {
     using E = EnumBraeBroadcastTiming;
     static constexpr char kTypeName[] = "EnumBraeBroadcastTiming";
-    static constexpr MEnumLetterRow<E> kRows[] = {
-        {E::Unknown, "Unknown"},
-        {E::BeginningOfDay, "BeginningOfDay"},
-        {E::EndOfDay, "EndOfDay"},
-        {E::Unscheduled, "Unscheduled"},
-        {E::Requested, "Requested"}};
+    static constexpr MEnumLetterRow<E> kRows[] = {{E::Unknown, "Unknown"},
+                                                  {E::BeginningOfDay, "BeginningOfDay"},
+                                                  {E::EndOfDay, "EndOfDay"},
+                                                  {E::Unscheduled, "Unscheduled"},
+                                                  {E::Requested, "Requested"}};
 };
 using BraeBroadcastTiming = MEnumAlpha<EnumBraeBroadcastTiming, 5>;
 
-enum class EnumBraeReferencePriceType : char {
-    OpeningPrice = 'O'
-};
+enum class EnumBraeReferencePriceType : char { OpeningPrice = 'O' };
 template <>
 struct MEnumTable<EnumBraeReferencePriceType> {
     using E = EnumBraeReferencePriceType;
     static constexpr char kTypeName[] = "EnumBraeReferencePriceType";
-    static constexpr MEnumLetterRow<E> kRows[] = {
-        {E::OpeningPrice, "OpeningPrice"}};
+    static constexpr MEnumLetterRow<E> kRows[] = {{E::OpeningPrice, "OpeningPrice"}};
 };
 using BraeReferencePriceType = MEnumAlpha<EnumBraeReferencePriceType, 1>;
 
@@ -134,21 +128,15 @@ struct MEnumTable<EnumBraeOrderKind> {
 };
 using BraeOrderKind = MEnumAlpha<EnumBraeOrderKind, 17>;
 
-enum class EnumBraeShelfAction : char {
-    Unknown = '?',
-    Shelved = 'S',
-    UnShelved = 'U',
-    QuantityUpdate = 'Q'
-};
+enum class EnumBraeShelfAction : char { Unknown = '?', Shelved = 'S', UnShelved = 'U', QuantityUpdate = 'Q' };
 template <>
 struct MEnumTable<EnumBraeShelfAction> {
     using E = EnumBraeShelfAction;
     static constexpr char kTypeName[] = "EnumBraeShelfAction";
-    static constexpr MEnumLetterRow<E> kRows[] = {
-        {E::Unknown, "Unknown"},
-        {E::Shelved, "Shelved"},
-        {E::UnShelved, "UnShelved"},
-        {E::QuantityUpdate, "QuantityUpdate"}};
+    static constexpr MEnumLetterRow<E> kRows[] = {{E::Unknown, "Unknown"},
+                                                  {E::Shelved, "Shelved"},
+                                                  {E::UnShelved, "UnShelved"},
+                                                  {E::QuantityUpdate, "QuantityUpdate"}};
 };
 using BraeShelfAction = MEnumAlpha<EnumBraeShelfAction, 4>;
 
@@ -209,16 +197,15 @@ template <>
 struct MEnumTable<EnumBraeMatchType> {
     using E = EnumBraeMatchType;
     static constexpr char kTypeName[] = "EnumBraeMatchType";
-    static constexpr MEnumLetterRow<E> kRows[] = {
-        {E::Unknown, "Unknown"},
-        {E::Opening, "Opening"},
-        {E::MarketOperation, "MarketOperation"},
-        {E::ContinuousTrading, "ContinuousTrading"},
-        {E::GuaranteedAuction, "GuaranteedAuction"},
-        {E::SolicitationAuction, "SolicitationAuction"},
-        {E::FacilitationAuction, "FacilitationAuction"},
-        {E::UniversalAuction, "UniversalAuction"},
-        {E::FloorTrade, "FloorTrade"}};
+    static constexpr MEnumLetterRow<E> kRows[] = {{E::Unknown, "Unknown"},
+                                                  {E::Opening, "Opening"},
+                                                  {E::MarketOperation, "MarketOperation"},
+                                                  {E::ContinuousTrading, "ContinuousTrading"},
+                                                  {E::GuaranteedAuction, "GuaranteedAuction"},
+                                                  {E::SolicitationAuction, "SolicitationAuction"},
+                                                  {E::FacilitationAuction, "FacilitationAuction"},
+                                                  {E::UniversalAuction, "UniversalAuction"},
+                                                  {E::FloorTrade, "FloorTrade"}};
 };
 using BraeMatchType = MEnumAlpha<EnumBraeMatchType, 9>;
 
@@ -232,11 +219,10 @@ template <>
 struct MEnumTable<EnumBraeExchange> {
     using E = EnumBraeExchange;
     static constexpr char kTypeName[] = "EnumBraeExchange";
-    static constexpr MEnumLetterRow<E> kRows[] = {
-        {E::Unknown, "Unknown"},
-        {E::Default, "Default"},
-        {E::GroupExchange1, "GroupExchange1"},
-        {E::GroupExchange2, "GroupExchange2"}};
+    static constexpr MEnumLetterRow<E> kRows[] = {{E::Unknown, "Unknown"},
+                                                  {E::Default, "Default"},
+                                                  {E::GroupExchange1, "GroupExchange1"},
+                                                  {E::GroupExchange2, "GroupExchange2"}};
 };
 using BraeExchange = MEnumAlpha<EnumBraeExchange, 4>;
 
@@ -291,7 +277,8 @@ struct MEnumTable<EnumBraeOrderStatus> {
         {E::InTheBookAsStop, "InTheBookAsStop"},
         {E::EliminatedDueToWashTradePrevention, "EliminatedDueToWashTradePrevention"},
         {E::EliminatedDueToWashTradePreventionAgainstQuote, "EliminatedDueToWashTradePreventionAgainstQuote"},
-        {E::EliminatedDueToWashTradePreventionInNonTradingState, "EliminatedDueToWashTradePreventionInNonTradingState"},
+        {E::EliminatedDueToWashTradePreventionInNonTradingState,
+         "EliminatedDueToWashTradePreventionInNonTradingState"},
         {E::Received, "Received"},
         {E::EliminatedDueToTradeLimitExceeded, "EliminatedDueToTradeLimitExceeded"},
         {E::EliminatedDueToTradeActivityLimitExceeded, "EliminatedDueToTradeActivityLimitExceeded"},
@@ -327,28 +314,27 @@ template <>
 struct MEnumTable<EnumBraeSpecialOrderType> {
     using E = EnumBraeSpecialOrderType;
     static constexpr char kTypeName[] = "EnumBraeSpecialOrderType";
-    static constexpr MEnumLetterRow<E> kRows[] = {
-        {E::None, "None"},
-        {E::Stop, "Stop"},
-        {E::GuaranteedAuction, "Guaranteed Auction"},
-        {E::SolicitationAuction, "Solicitation Auction"},
-        {E::FacilitationAuction, "Facilitation Auction"},
-        {E::UniversalAuction, "Universal Auction"},
-        {E::IfTouched, "If Touched"},
-        {E::IfBidTouched, "If Bid Touched"},
-        {E::IfAskTouched, "If Ask Touched"},
-        {E::StopOnBid, "Stop on Bid"},
-        {E::StopOnAsk, "Stop on Ask"},
-        {E::ContingentSameSide, "Contingent Same Side"},
-        {E::ContingentOppositeSide, "Contingent Opposite Side"},
-        {E::Cross, "Cross"},
-        {E::ExchangeForPhysical, "Exchange For Physical"},
-        {E::ExchangeForRisk, "Exchange For Risk"},
-        {E::BasisCross, "Basis Cross"},
-        {E::DirectedOrder, "Directed Order"},
-        {E::PreferencedOrder, "Preferenced Order"},
-        {E::FloorTrade, "FloorTrade"},
-        {E::IndicationOfInterest, "Indication Of Interest"}};
+    static constexpr MEnumLetterRow<E> kRows[] = {{E::None, "None"},
+                                                  {E::Stop, "Stop"},
+                                                  {E::GuaranteedAuction, "Guaranteed Auction"},
+                                                  {E::SolicitationAuction, "Solicitation Auction"},
+                                                  {E::FacilitationAuction, "Facilitation Auction"},
+                                                  {E::UniversalAuction, "Universal Auction"},
+                                                  {E::IfTouched, "If Touched"},
+                                                  {E::IfBidTouched, "If Bid Touched"},
+                                                  {E::IfAskTouched, "If Ask Touched"},
+                                                  {E::StopOnBid, "Stop on Bid"},
+                                                  {E::StopOnAsk, "Stop on Ask"},
+                                                  {E::ContingentSameSide, "Contingent Same Side"},
+                                                  {E::ContingentOppositeSide, "Contingent Opposite Side"},
+                                                  {E::Cross, "Cross"},
+                                                  {E::ExchangeForPhysical, "Exchange For Physical"},
+                                                  {E::ExchangeForRisk, "Exchange For Risk"},
+                                                  {E::BasisCross, "Basis Cross"},
+                                                  {E::DirectedOrder, "Directed Order"},
+                                                  {E::PreferencedOrder, "Preferenced Order"},
+                                                  {E::FloorTrade, "FloorTrade"},
+                                                  {E::IndicationOfInterest, "Indication Of Interest"}};
 };
 using BraeSpecialOrderType = MEnumAlpha<EnumBraeSpecialOrderType, 21>;
 
@@ -383,62 +369,50 @@ template <>
 struct MEnumTable<EnumBraeOpenCloseCombination> {
     using E = EnumBraeOpenCloseCombination;
     static constexpr char kTypeName[] = "EnumBraeOpenCloseCombination";
-    static constexpr MEnumLetterRow<E> kRows[] = {
-        {E::Default, "Default"},
-        {E::Opening, "Opening"},
-        {E::Closing, "Closing"},
-        {E::OpenClose, "OpenClose"},
-        {E::CloseOpen, "CloseOpen"},
-        {E::OpenOpenClose, "OpenOpenClose"},
-        {E::OpenCloseOpen, "OpenCloseOpen"},
-        {E::OpenCloseClose, "OpenCloseClose"},
-        {E::CloseOpenOpen, "CloseOpenOpen"},
-        {E::CloseOpenClose, "CloseOpenClose"},
-        {E::CloseCloseOpen, "CloseCloseOpen"},
-        {E::OpenOpenOpenClose, "OpenOpenOpenClose"},
-        {E::OpenOpenCloseOpen, "OpenOpenCloseOpen"},
-        {E::OpenOpenCloseClose, "OpenOpenCloseClose"},
-        {E::OpenCloseOpenOpen, "OpenCloseOpenOpen"},
-        {E::OpenCloseOpenClose, "OpenCloseOpenClose"},
-        {E::OpenCloseCloseOpen, "OpenCloseCloseOpen"},
-        {E::OpenCloseCloseClose, "OpenCloseCloseClose"},
-        {E::CloseOpenOpenOpen, "CloseOpenOpenOpen"},
-        {E::CloseOpenOpenClose, "CloseOpenOpenClose"},
-        {E::CloseOpenCloseOpen, "CloseOpenCloseOpen"},
-        {E::CloseOpenCloseClose, "CloseOpenCloseClose"},
-        {E::CloseCloseOpenOpen, "CloseCloseOpenOpen"},
-        {E::CloseCloseOpenClose, "CloseCloseOpenClose"},
-        {E::CloseCloseCloseOpen, "CloseCloseCloseOpen"}};
+    static constexpr MEnumLetterRow<E> kRows[] = {{E::Default, "Default"},
+                                                  {E::Opening, "Opening"},
+                                                  {E::Closing, "Closing"},
+                                                  {E::OpenClose, "OpenClose"},
+                                                  {E::CloseOpen, "CloseOpen"},
+                                                  {E::OpenOpenClose, "OpenOpenClose"},
+                                                  {E::OpenCloseOpen, "OpenCloseOpen"},
+                                                  {E::OpenCloseClose, "OpenCloseClose"},
+                                                  {E::CloseOpenOpen, "CloseOpenOpen"},
+                                                  {E::CloseOpenClose, "CloseOpenClose"},
+                                                  {E::CloseCloseOpen, "CloseCloseOpen"},
+                                                  {E::OpenOpenOpenClose, "OpenOpenOpenClose"},
+                                                  {E::OpenOpenCloseOpen, "OpenOpenCloseOpen"},
+                                                  {E::OpenOpenCloseClose, "OpenOpenCloseClose"},
+                                                  {E::OpenCloseOpenOpen, "OpenCloseOpenOpen"},
+                                                  {E::OpenCloseOpenClose, "OpenCloseOpenClose"},
+                                                  {E::OpenCloseCloseOpen, "OpenCloseCloseOpen"},
+                                                  {E::OpenCloseCloseClose, "OpenCloseCloseClose"},
+                                                  {E::CloseOpenOpenOpen, "CloseOpenOpenOpen"},
+                                                  {E::CloseOpenOpenClose, "CloseOpenOpenClose"},
+                                                  {E::CloseOpenCloseOpen, "CloseOpenCloseOpen"},
+                                                  {E::CloseOpenCloseClose, "CloseOpenCloseClose"},
+                                                  {E::CloseCloseOpenOpen, "CloseCloseOpenOpen"},
+                                                  {E::CloseCloseOpenClose, "CloseCloseOpenClose"},
+                                                  {E::CloseCloseCloseOpen, "CloseCloseCloseOpen"}};
 };
 using BraeOpenCloseCombination = MEnumAlpha<EnumBraeOpenCloseCombination, 25>;
 
-enum class EnumBraeOpenClose : char {
-    Opening = 'O',
-    Closing = 'C'
-};
+enum class EnumBraeOpenClose : char { Opening = 'O', Closing = 'C' };
 template <>
 struct MEnumTable<EnumBraeOpenClose> {
     using E = EnumBraeOpenClose;
     static constexpr char kTypeName[] = "EnumBraeOpenClose";
-    static constexpr MEnumLetterRow<E> kRows[] = {
-        {E::Opening, "Opening"},
-        {E::Closing, "Closing"}};
+    static constexpr MEnumLetterRow<E> kRows[] = {{E::Opening, "Opening"}, {E::Closing, "Closing"}};
 };
 using BraeOpenClose = MEnumAlpha<EnumBraeOpenClose, 2>;
 
-enum class EnumBraeOrderOrQuote : char {
-    None = ' ',
-    Quote = 'Q',
-    Order = 'O'
-};
+enum class EnumBraeOrderOrQuote : char { None = ' ', Quote = 'Q', Order = 'O' };
 template <>
 struct MEnumTable<EnumBraeOrderOrQuote> {
     using E = EnumBraeOrderOrQuote;
     static constexpr char kTypeName[] = "EnumBraeOrderOrQuote";
     static constexpr MEnumLetterRow<E> kRows[] = {
-        {E::None, "None"},
-        {E::Quote, "Quote"},
-        {E::Order, "Order"}};
+        {E::None, "None"}, {E::Quote, "Quote"}, {E::Order, "Order"}};
 };
 using BraeOrderOrQuote = MEnumAlpha<EnumBraeOrderOrQuote, 3>;
 
@@ -690,13 +664,12 @@ template <>
 struct MEnumTable<EnumBraeAllocationType> {
     using E = EnumBraeAllocationType;
     static constexpr char kTypeName[] = "EnumBraeAllocationType";
-    static constexpr MEnumLetterRow<E> kRows[] = {
-        {E::None, "None"},
-        {E::CMTA, "CMTA"},
-        {E::Flip, "Flip"},
-        {E::GiveUp, "GiveUp"},
-        {E::Instruction, "Instruction"},
-        {E::Pending, "Pending"}};
+    static constexpr MEnumLetterRow<E> kRows[] = {{E::None, "None"},
+                                                  {E::CMTA, "CMTA"},
+                                                  {E::Flip, "Flip"},
+                                                  {E::GiveUp, "GiveUp"},
+                                                  {E::Instruction, "Instruction"},
+                                                  {E::Pending, "Pending"}};
 };
 using BraeAllocationType = MEnumAlpha<EnumBraeAllocationType, 6>;
 
@@ -714,49 +687,36 @@ template <>
 struct MEnumTable<EnumBraeAuctionType> {
     using E = EnumBraeAuctionType;
     static constexpr char kTypeName[] = "EnumBraeAuctionType";
-    static constexpr MEnumLetterRow<E> kRows[] = {
-        {E::Unknown, "Unknown"},
-        {E::Pip, "Pip"},
-        {E::Exposition, "Exposition"},
-        {E::Solicitation, "Solicitation"},
-        {E::Facilitation, "Facilitation"},
-        {E::Universal, "Universal"},
-        {E::Cross, "Cross"},
-        {E::FloorTrade, "FloorTrade"}};
+    static constexpr MEnumLetterRow<E> kRows[] = {{E::Unknown, "Unknown"},
+                                                  {E::Pip, "Pip"},
+                                                  {E::Exposition, "Exposition"},
+                                                  {E::Solicitation, "Solicitation"},
+                                                  {E::Facilitation, "Facilitation"},
+                                                  {E::Universal, "Universal"},
+                                                  {E::Cross, "Cross"},
+                                                  {E::FloorTrade, "FloorTrade"}};
 };
 using BraeAuctionType = MEnumAlpha<EnumBraeAuctionType, 8>;
 
-enum class EnumBraeEntryType : char {
-    Unknown = ' ',
-    New = 'N',
-    Modification = 'M'
-};
+enum class EnumBraeEntryType : char { Unknown = ' ', New = 'N', Modification = 'M' };
 template <>
 struct MEnumTable<EnumBraeEntryType> {
     using E = EnumBraeEntryType;
     static constexpr char kTypeName[] = "EnumBraeEntryType";
     static constexpr MEnumLetterRow<E> kRows[] = {
-        {E::Unknown, "Unknown"},
-        {E::New, "New"},
-        {E::Modification, "Modification"}};
+        {E::Unknown, "Unknown"}, {E::New, "New"}, {E::Modification, "Modification"}};
 };
 using BraeEntryType = MEnumAlpha<EnumBraeEntryType, 3>;
 
-enum class EnumBraeAdjustmentType : char {
-    Unknown = ' ',
-    Increase = '+',
-    Decrease = '-',
-    Absolute = '='
-};
+enum class EnumBraeAdjustmentType : char { Unknown = ' ', Increase = '+', Decrease = '-', Absolute = '=' };
 template <>
 struct MEnumTable<EnumBraeAdjustmentType> {
     using E = EnumBraeAdjustmentType;
     static constexpr char kTypeName[] = "EnumBraeAdjustmentType";
-    static constexpr MEnumLetterRow<E> kRows[] = {
-        {E::Unknown, "Unknown"},
-        {E::Increase, "Increase"},
-        {E::Decrease, "Decrease"},
-        {E::Absolute, "Absolute"}};
+    static constexpr MEnumLetterRow<E> kRows[] = {{E::Unknown, "Unknown"},
+                                                  {E::Increase, "Increase"},
+                                                  {E::Decrease, "Decrease"},
+                                                  {E::Absolute, "Absolute"}};
 };
 using BraeAdjustmentType = MEnumAlpha<EnumBraeAdjustmentType, 4>;
 
@@ -774,15 +734,14 @@ template <>
 struct MEnumTable<EnumBraeDurationType> {
     using E = EnumBraeDurationType;
     static constexpr char kTypeName[] = "EnumBraeDurationType";
-    static constexpr MEnumLetterRow<E> kRows[] = {
-        {E::Unknown, "Unknown"},
-        {E::Day, "Day"},
-        {E::GoodTillDate, "GoodTillDate"},
-        {E::GoodTillCancel, "GoodTillCancel"},
-        {E::FillAndKill, "FillAndKill"},
-        {E::PreOpeningOnly, "PreOpeningOnly"},
-        {E::AuctionOrKill, "AuctionOrKill"},
-        {E::WhileConnected, "WhileConnected"}};
+    static constexpr MEnumLetterRow<E> kRows[] = {{E::Unknown, "Unknown"},
+                                                  {E::Day, "Day"},
+                                                  {E::GoodTillDate, "GoodTillDate"},
+                                                  {E::GoodTillCancel, "GoodTillCancel"},
+                                                  {E::FillAndKill, "FillAndKill"},
+                                                  {E::PreOpeningOnly, "PreOpeningOnly"},
+                                                  {E::AuctionOrKill, "AuctionOrKill"},
+                                                  {E::WhileConnected, "WhileConnected"}};
 };
 using BraeDurationType = MEnumAlpha<EnumBraeDurationType, 8>;
 
@@ -799,14 +758,13 @@ template <>
 struct MEnumTable<EnumBraeQuantityTerm> {
     using E = EnumBraeQuantityTerm;
     static constexpr char kTypeName[] = "EnumBraeQuantityTerm";
-    static constexpr MEnumLetterRow<E> kRows[] = {
-        {E::Unknown, "Unknown"},
-        {E::Minimum, "Minimum"},
-        {E::Disclosed, "Disclosed"},
-        {E::Surrender, "Surrender"},
-        {E::MaximumImprovPrice, "MaximumImprovPrice"},
-        {E::StepAheadPrice, "StepAheadPrice"},
-        {E::AllOrNone, "AllOrNone"}};
+    static constexpr MEnumLetterRow<E> kRows[] = {{E::Unknown, "Unknown"},
+                                                  {E::Minimum, "Minimum"},
+                                                  {E::Disclosed, "Disclosed"},
+                                                  {E::Surrender, "Surrender"},
+                                                  {E::MaximumImprovPrice, "MaximumImprovPrice"},
+                                                  {E::StepAheadPrice, "StepAheadPrice"},
+                                                  {E::AllOrNone, "AllOrNone"}};
 };
 using BraeQuantityTerm = MEnumAlpha<EnumBraeQuantityTerm, 7>;
 
@@ -900,29 +858,19 @@ struct MEnumTable<EnumBraeInstrumentState> {
     using E = EnumBraeInstrumentState;
     static constexpr char kTypeName[] = "EnumBraeInstrumentState";
     static constexpr MEnumLetterRow<E> kRows[] = {
-        {E::Unknown, "Unknown"},
-        {E::Normal, "Normal"},
-        {E::Forbidden, "Forbidden"},
-        {E::PreOpening, "PreOpening"},
-        {E::NotTrading, "NotTrading"},
-        {E::Hidden, "Hidden"},
+        {E::Unknown, "Unknown"},       {E::Normal, "Normal"},         {E::Forbidden, "Forbidden"},
+        {E::PreOpening, "PreOpening"}, {E::NotTrading, "NotTrading"}, {E::Hidden, "Hidden"},
         {E::Suspended, "Suspended"}};
 };
 using BraeInstrumentState = MEnumAlpha<EnumBraeInstrumentState, 7>;
 
-enum class EnumBraeSide : char {
-    Unknown = ' ',
-    Buy = 'B',
-    Sell = 'S'
-};
+enum class EnumBraeSide : char { Unknown = ' ', Buy = 'B', Sell = 'S' };
 template <>
 struct MEnumTable<EnumBraeSide> {
     using E = EnumBraeSide;
     static constexpr char kTypeName[] = "EnumBraeSide";
     static constexpr MEnumLetterRow<E> kRows[] = {
-        {E::Unknown, "Unknown"},
-        {E::Buy, "Buy"},
-        {E::Sell, "Sell"}};
+        {E::Unknown, "Unknown"}, {E::Buy, "Buy"}, {E::Sell, "Sell"}};
 };
 using BraeSide = MEnumAlpha<EnumBraeSide, 3>;
 
@@ -938,13 +886,12 @@ template <>
 struct MEnumTable<EnumBraePriceType> {
     using E = EnumBraePriceType;
     static constexpr char kTypeName[] = "EnumBraePriceType";
-    static constexpr MEnumLetterRow<E> kRows[] = {
-        {E::Unknown, "Unknown"},
-        {E::Limit, "Limit"},
-        {E::MarketOnOpening, "MarketOnOpening"},
-        {E::Market, "Market"},
-        {E::USMarketOrder, "USMarketOrder"},
-        {E::Committed, "Committed"}};
+    static constexpr MEnumLetterRow<E> kRows[] = {{E::Unknown, "Unknown"},
+                                                  {E::Limit, "Limit"},
+                                                  {E::MarketOnOpening, "MarketOnOpening"},
+                                                  {E::Market, "Market"},
+                                                  {E::USMarketOrder, "USMarketOrder"},
+                                                  {E::Committed, "Committed"}};
 };
 using BraePriceType = MEnumAlpha<EnumBraePriceType, 6>;
 
@@ -958,11 +905,10 @@ template <>
 struct MEnumTable<EnumBraeProtectionLevel> {
     using E = EnumBraeProtectionLevel;
     static constexpr char kTypeName[] = "EnumBraeProtectionLevel";
-    static constexpr MEnumLetterRow<E> kRows[] = {
-        {E::Unknown, "Unknown"},
-        {E::Normal, "Normal"},
-        {E::Advanced, "Advanced"},
-        {E::ConnectionLevel, "Connection Level"}};
+    static constexpr MEnumLetterRow<E> kRows[] = {{E::Unknown, "Unknown"},
+                                                  {E::Normal, "Normal"},
+                                                  {E::Advanced, "Advanced"},
+                                                  {E::ConnectionLevel, "Connection Level"}};
 };
 using BraeProtectionLevel = MEnumAlpha<EnumBraeProtectionLevel, 4>;
 
@@ -981,16 +927,15 @@ template <>
 struct MEnumTable<EnumBraeCancellationScope> {
     using E = EnumBraeCancellationScope;
     static constexpr char kTypeName[] = "EnumBraeCancellationScope";
-    static constexpr MEnumLetterRow<E> kRows[] = {
-        {E::Unknown, "Unknown"},
-        {E::All, "All"},
-        {E::QuotesOnly, "QuotesOnly"},
-        {E::OrdersOnly, "OrdersOnly"},
-        {E::StopOrdersOnly, "StopOrdersOnly"},
-        {E::MarketOrdersOnly, "MarketOrdersOnly"},
-        {E::IcebergOrdersOnly, "IcebergOrdersOnly"},
-        {E::StopMarketOrders, "StopMarketOrders"},
-        {E::LockOut, "LockOut"}};
+    static constexpr MEnumLetterRow<E> kRows[] = {{E::Unknown, "Unknown"},
+                                                  {E::All, "All"},
+                                                  {E::QuotesOnly, "QuotesOnly"},
+                                                  {E::OrdersOnly, "OrdersOnly"},
+                                                  {E::StopOrdersOnly, "StopOrdersOnly"},
+                                                  {E::MarketOrdersOnly, "MarketOrdersOnly"},
+                                                  {E::IcebergOrdersOnly, "IcebergOrdersOnly"},
+                                                  {E::StopMarketOrders, "StopMarketOrders"},
+                                                  {E::LockOut, "LockOut"}};
 };
 using BraeCancellationScope = MEnumAlpha<EnumBraeCancellationScope, 9>;
 
@@ -1004,27 +949,19 @@ template <>
 struct MEnumTable<EnumBraeGlobalCancelType> {
     using E = EnumBraeGlobalCancelType;
     static constexpr char kTypeName[] = "EnumBraeGlobalCancelType";
-    static constexpr MEnumLetterRow<E> kRows[] = {
-        {E::Unknown, "Unknown"},
-        {E::CancelQuotes, "CancelQuotes"},
-        {E::CancelOrders, "CancelOrders"},
-        {E::CancelARBOrders, "CancelARBOrders"}};
+    static constexpr MEnumLetterRow<E> kRows[] = {{E::Unknown, "Unknown"},
+                                                  {E::CancelQuotes, "CancelQuotes"},
+                                                  {E::CancelOrders, "CancelOrders"},
+                                                  {E::CancelARBOrders, "CancelARBOrders"}};
 };
 using BraeGlobalCancelType = MEnumAlpha<EnumBraeGlobalCancelType, 4>;
 
-enum class EnumBraeYesNo : char {
-    None = ' ',
-    Yes = 'Y',
-    No = 'N'
-};
+enum class EnumBraeYesNo : char { None = ' ', Yes = 'Y', No = 'N' };
 template <>
 struct MEnumTable<EnumBraeYesNo> {
     using E = EnumBraeYesNo;
     static constexpr char kTypeName[] = "EnumBraeYesNo";
-    static constexpr MEnumLetterRow<E> kRows[] = {
-        {E::None, "None"},
-        {E::Yes, "Yes"},
-        {E::No, "No"}};
+    static constexpr MEnumLetterRow<E> kRows[] = {{E::None, "None"}, {E::Yes, "Yes"}, {E::No, "No"}};
 };
 using BraeYesNo = MEnumAlpha<EnumBraeYesNo, 3>;
 
@@ -1062,51 +999,44 @@ template <>
 struct MEnumTable<EnumBraeTradeType> {
     using E = EnumBraeTradeType;
     static constexpr char kTypeName[] = "EnumBraeTradeType";
-    static constexpr MEnumLetterRow<E> kRows[] = {
-        {E::Unknown, "Unknown"},
-        {E::RegularTrade, "RegularTrade"},
-        {E::AsOfTrade, "As-of-Trade"},
-        {E::BlockTrade, "Block Trade"},
-        {E::ExchangeForPhysical, "Exchange For Physical"},
-        {E::LateTrade, "Late Trade"},
-        {E::HiddenTrade, "Hidden Trade"},
-        {E::PriceVolumeAdjustment, "Price Volume Adjustment"},
-        {E::ExchangeForRisk, "Exchange for Risk"},
-        {E::BasisSwap, "Basis Swap"},
-        {E::Implied, "Implied"},
-        {E::ExchangeGranted1, "ExchangeGranted1"},
-        {E::ExchangeGranted2, "ExchangeGranted2"},
-        {E::Crossed, "Crossed"},
-        {E::CommittedBlock, "Committed Block"},
-        {E::Committed, "Committed"},
-        {E::ContingentTrade, "Contingent Trade"},
-        {E::RisklessBasisCross, "Riskless Basis Cross"},
-        {E::Substitutions, "Substitutions"},
-        {E::DeltaTrade, "Delta Trade"},
-        {E::SpecialTrade1, "Special Trade 1"},
-        {E::SpecialTrade2, "Special Trade 2"},
-        {E::SpecialTrade3, "Special Trade 3"},
-        {E::SpecialTrade4, "Special Trade 4"},
-        {E::SpecialTrade5, "Special Trade 5"},
-        {E::BasisOnClose, "BasisOnClose"},
-        {E::TradeCorrection, "Trade Correction"},
-        {E::OddLot, "Odd Lot"}};
+    static constexpr MEnumLetterRow<E> kRows[] = {{E::Unknown, "Unknown"},
+                                                  {E::RegularTrade, "RegularTrade"},
+                                                  {E::AsOfTrade, "As-of-Trade"},
+                                                  {E::BlockTrade, "Block Trade"},
+                                                  {E::ExchangeForPhysical, "Exchange For Physical"},
+                                                  {E::LateTrade, "Late Trade"},
+                                                  {E::HiddenTrade, "Hidden Trade"},
+                                                  {E::PriceVolumeAdjustment, "Price Volume Adjustment"},
+                                                  {E::ExchangeForRisk, "Exchange for Risk"},
+                                                  {E::BasisSwap, "Basis Swap"},
+                                                  {E::Implied, "Implied"},
+                                                  {E::ExchangeGranted1, "ExchangeGranted1"},
+                                                  {E::ExchangeGranted2, "ExchangeGranted2"},
+                                                  {E::Crossed, "Crossed"},
+                                                  {E::CommittedBlock, "Committed Block"},
+                                                  {E::Committed, "Committed"},
+                                                  {E::ContingentTrade, "Contingent Trade"},
+                                                  {E::RisklessBasisCross, "Riskless Basis Cross"},
+                                                  {E::Substitutions, "Substitutions"},
+                                                  {E::DeltaTrade, "Delta Trade"},
+                                                  {E::SpecialTrade1, "Special Trade 1"},
+                                                  {E::SpecialTrade2, "Special Trade 2"},
+                                                  {E::SpecialTrade3, "Special Trade 3"},
+                                                  {E::SpecialTrade4, "Special Trade 4"},
+                                                  {E::SpecialTrade5, "Special Trade 5"},
+                                                  {E::BasisOnClose, "BasisOnClose"},
+                                                  {E::TradeCorrection, "Trade Correction"},
+                                                  {E::OddLot, "Odd Lot"}};
 };
 using BraeTradeType = MEnumAlpha<EnumBraeTradeType, 28>;
 
-enum class EnumBraeActivityState : char {
-    Unknown = '?',
-    Active = 'A',
-    Frozen = 'F'
-};
+enum class EnumBraeActivityState : char { Unknown = '?', Active = 'A', Frozen = 'F' };
 template <>
 struct MEnumTable<EnumBraeActivityState> {
     using E = EnumBraeActivityState;
     static constexpr char kTypeName[] = "EnumBraeActivityState";
     static constexpr MEnumLetterRow<E> kRows[] = {
-        {E::Unknown, "Unknown"},
-        {E::Active, "Active"},
-        {E::Frozen, "Frozen"}};
+        {E::Unknown, "Unknown"}, {E::Active, "Active"}, {E::Frozen, "Frozen"}};
 };
 using BraeActivityState = MEnumAlpha<EnumBraeActivityState, 3>;
 
@@ -1156,16 +1086,22 @@ struct MEnumTable<EnumBraeLinkageRejectReason> {
     static constexpr MEnumLetterRow<E> kRows[] = {
         {E::None, "None"},
         {E::BrokerOption, "Broker option (Admission of non- compliance)"},
-        {E::UnknownInvalidOrIneligibleSymbol, "Unknown, invalid or ineligible (for linkage) symbol (series, expiration, strike)"},
-        {E::ExchangeClosed, "Exchange closed (An executing participant's order handling system receives an order when the market is closed.)"},
+        {E::UnknownInvalidOrIneligibleSymbol,
+         "Unknown, invalid or ineligible (for linkage) symbol (series, expiration, strike)"},
+        {E::ExchangeClosed,
+         "Exchange closed (An executing participant's order handling system receives an order when the "
+         "market is closed.)"},
         {E::OrderExceedsLimit, "Order exceeds limit"},
         {E::TooLateToEnter, "Too late to enter"},
         {E::UnknownOrder, "Unknown Order"},
         {E::DuplicateOrder, "Duplicate Order (e. g. dupe ClOrdID)"},
         {E::StaleOrder, "Stale Order (Time- to- live of received order has expired.)"},
-        {E::InstrumentStateIsInvalidForLinkageTheReceiverIsInRotation, "Instrument state is invalid for Linkage (The receiver is in Rotation)*"},
-        {E::InstrumentStateIsInvalidForLinkageTheReceiverIsInNonFirmMode, "Instrument state is invalid for Linkage (The receiver is in Non- firm mode)*"},
-        {E::InstrumentStateIsInvalidForLinkageTheReceiverHasTheInstrumentHalted, "Instrument state is invalid for Linkage (The receiver has the instrument halted)*"},
+        {E::InstrumentStateIsInvalidForLinkageTheReceiverIsInRotation,
+         "Instrument state is invalid for Linkage (The receiver is in Rotation)*"},
+        {E::InstrumentStateIsInvalidForLinkageTheReceiverIsInNonFirmMode,
+         "Instrument state is invalid for Linkage (The receiver is in Non- firm mode)*"},
+        {E::InstrumentStateIsInvalidForLinkageTheReceiverHasTheInstrumentHalted,
+         "Instrument state is invalid for Linkage (The receiver has the instrument halted)*"},
         {E::NotAtNBBO, "Not at NBBO"},
         {E::ReferencePriceIsOutOfBound, "Reference Price is out of bound"},
         {E::UnknownClearingFirm, "Unknown clearing firm"},
@@ -1205,12 +1141,11 @@ template <>
 struct MEnumTable<EnumBraeCancelRejectReason> {
     using E = EnumBraeCancelRejectReason;
     static constexpr char kTypeName[] = "EnumBraeCancelRejectReason";
-    static constexpr MEnumLetterRow<E> kRows[] = {
-        {E::Unknown, "Unknown"},
-        {E::TooLateToCancel, "Too late to cancel"},
-        {E::UnknownOrder, "Unknown order"},
-        {E::BrokerOption, "Broker option"},
-        {E::AlreadyInPendingCancel, "Already in pending cancel"}};
+    static constexpr MEnumLetterRow<E> kRows[] = {{E::Unknown, "Unknown"},
+                                                  {E::TooLateToCancel, "Too late to cancel"},
+                                                  {E::UnknownOrder, "Unknown order"},
+                                                  {E::BrokerOption, "Broker option"},
+                                                  {E::AlreadyInPendingCancel, "Already in pending cancel"}};
 };
 using BraeCancelRejectReason = MEnumAlpha<EnumBraeCancelRejectReason, 5>;
 
@@ -1227,8 +1162,10 @@ struct MEnumTable<EnumBraeSatisfactionOutcome> {
     static constexpr MEnumLetterRow<E> kRows[] = {
         {E::None, "None"},
         {E::SatisfiedAsSpecified, "Satisfied as specified"},
-        {E::ProRataSatisfactionDistribution, "Pro rata satisfaction distribution (partial cancellation of Satisfaction order)"},
-        {E::SatisfactionOrderRequestedSizeIsGreaterThanTradeThroughSize, "Satisfaction order requested size is greater than trade-through size"}};
+        {E::ProRataSatisfactionDistribution,
+         "Pro rata satisfaction distribution (partial cancellation of Satisfaction order)"},
+        {E::SatisfactionOrderRequestedSizeIsGreaterThanTradeThroughSize,
+         "Satisfaction order requested size is greater than trade-through size"}};
 };
 using BraeSatisfactionOutcome = MEnumAlpha<EnumBraeSatisfactionOutcome, 4>;
 
@@ -1246,15 +1183,14 @@ template <>
 struct MEnumTable<EnumBraeExecutionRejectReason> {
     using E = EnumBraeExecutionRejectReason;
     static constexpr char kTypeName[] = "EnumBraeExecutionRejectReason";
-    static constexpr MEnumLetterRow<E> kRows[] = {
-        {E::Unknown, "Unknown"},
-        {E::UnknownSymbol, "UnknownSymbol"},
-        {E::WrongSide, "WrongSide"},
-        {E::QuantityExceedsOrder, "QuantityExceedsOrder"},
-        {E::NoMatchingOrder, "NoMatchingOrder"},
-        {E::PriceExceedsLimit, "PriceExceedsLimit"},
-        {E::StaleExecution, "StaleExecution"},
-        {E::Other, "Other"}};
+    static constexpr MEnumLetterRow<E> kRows[] = {{E::Unknown, "Unknown"},
+                                                  {E::UnknownSymbol, "UnknownSymbol"},
+                                                  {E::WrongSide, "WrongSide"},
+                                                  {E::QuantityExceedsOrder, "QuantityExceedsOrder"},
+                                                  {E::NoMatchingOrder, "NoMatchingOrder"},
+                                                  {E::PriceExceedsLimit, "PriceExceedsLimit"},
+                                                  {E::StaleExecution, "StaleExecution"},
+                                                  {E::Other, "Other"}};
 };
 using BraeExecutionRejectReason = MEnumAlpha<EnumBraeExecutionRejectReason, 8>;
 
@@ -1271,30 +1207,23 @@ template <>
 struct MEnumTable<EnumBraeLinkageOrderStatus> {
     using E = EnumBraeLinkageOrderStatus;
     static constexpr char kTypeName[] = "EnumBraeLinkageOrderStatus";
-    static constexpr MEnumLetterRow<E> kRows[] = {
-        {E::Unknown, "Unknown"},
-        {E::OriginalOrderNotKnown, "Original order not known"},
-        {E::PartialFill, "Partial fill"},
-        {E::Fill, "Fill"},
-        {E::Cancelled, "Cancelled"},
-        {E::Rejected, "Rejected"},
-        {E::CancelledConfirm, "CancelledConfirm"}};
+    static constexpr MEnumLetterRow<E> kRows[] = {{E::Unknown, "Unknown"},
+                                                  {E::OriginalOrderNotKnown, "Original order not known"},
+                                                  {E::PartialFill, "Partial fill"},
+                                                  {E::Fill, "Fill"},
+                                                  {E::Cancelled, "Cancelled"},
+                                                  {E::Rejected, "Rejected"},
+                                                  {E::CancelledConfirm, "CancelledConfirm"}};
 };
 using BraeLinkageOrderStatus = MEnumAlpha<EnumBraeLinkageOrderStatus, 7>;
 
-enum class EnumBraeAlertLevel : char {
-    Ok = '0',
-    Warning = '1',
-    Alarm = '2'
-};
+enum class EnumBraeAlertLevel : char { Ok = '0', Warning = '1', Alarm = '2' };
 template <>
 struct MEnumTable<EnumBraeAlertLevel> {
     using E = EnumBraeAlertLevel;
     static constexpr char kTypeName[] = "EnumBraeAlertLevel";
     static constexpr MEnumLetterRow<E> kRows[] = {
-        {E::Ok, "Ok"},
-        {E::Warning, "Warning"},
-        {E::Alarm, "Alarm"}};
+        {E::Ok, "Ok"}, {E::Warning, "Warning"}, {E::Alarm, "Alarm"}};
 };
 using BraeAlertLevel = MEnumAlpha<EnumBraeAlertLevel, 3>;
 
@@ -1313,46 +1242,34 @@ template <>
 struct MEnumTable<EnumBraeQuoteObligationReason> {
     using E = EnumBraeQuoteObligationReason;
     static constexpr char kTypeName[] = "EnumBraeQuoteObligationReason";
-    static constexpr MEnumLetterRow<E> kRows[] = {
-        {E::EmptyName, ""},
-        {E::PricesMissing, "Prices missing"},
-        {E::BidPriceMissing, "Bid price missing"},
-        {E::AskPriceMissing, "Ask price missing"},
-        {E::PriceSpreadTooBig, "Price spread too big"},
-        {E::QuantitiesTooSmall, "Quantities too small"},
-        {E::BidQuantityTooSmall, "Bid quantity too small"},
-        {E::AskQuantityTooSmall, "Ask quantity too small"},
-        {E::RFQNotResponded, "RFQ not responded"}};
+    static constexpr MEnumLetterRow<E> kRows[] = {{E::EmptyName, ""},
+                                                  {E::PricesMissing, "Prices missing"},
+                                                  {E::BidPriceMissing, "Bid price missing"},
+                                                  {E::AskPriceMissing, "Ask price missing"},
+                                                  {E::PriceSpreadTooBig, "Price spread too big"},
+                                                  {E::QuantitiesTooSmall, "Quantities too small"},
+                                                  {E::BidQuantityTooSmall, "Bid quantity too small"},
+                                                  {E::AskQuantityTooSmall, "Ask quantity too small"},
+                                                  {E::RFQNotResponded, "RFQ not responded"}};
 };
 using BraeQuoteObligationReason = MEnumAlpha<EnumBraeQuoteObligationReason, 9>;
 
-enum class EnumBraeControlMode : char {
-    Automatic = '0',
-    Disabled = '1',
-    Forced = '2'
-};
+enum class EnumBraeControlMode : char { Automatic = '0', Disabled = '1', Forced = '2' };
 template <>
 struct MEnumTable<EnumBraeControlMode> {
     using E = EnumBraeControlMode;
     static constexpr char kTypeName[] = "EnumBraeControlMode";
     static constexpr MEnumLetterRow<E> kRows[] = {
-        {E::Automatic, "Automatic"},
-        {E::Disabled, "Disabled"},
-        {E::Forced, "Forced"}};
+        {E::Automatic, "Automatic"}, {E::Disabled, "Disabled"}, {E::Forced, "Forced"}};
 };
 using BraeControlMode = MEnumAlpha<EnumBraeControlMode, 3>;
 
-enum class EnumBraeQuotingMode : char {
-    Quoting = 'Q',
-    RFQ = 'R'
-};
+enum class EnumBraeQuotingMode : char { Quoting = 'Q', RFQ = 'R' };
 template <>
 struct MEnumTable<EnumBraeQuotingMode> {
     using E = EnumBraeQuotingMode;
     static constexpr char kTypeName[] = "EnumBraeQuotingMode";
-    static constexpr MEnumLetterRow<E> kRows[] = {
-        {E::Quoting, "Quoting"},
-        {E::RFQ, "RFQ"}};
+    static constexpr MEnumLetterRow<E> kRows[] = {{E::Quoting, "Quoting"}, {E::RFQ, "RFQ"}};
 };
 using BraeQuotingMode = MEnumAlpha<EnumBraeQuotingMode, 2>;
 
@@ -1367,50 +1284,33 @@ template <>
 struct MEnumTable<EnumBraeExpositionType> {
     using E = EnumBraeExpositionType;
     static constexpr char kTypeName[] = "EnumBraeExpositionType";
-    static constexpr MEnumLetterRow<E> kRows[] = {
-        {E::Unknown, "Unknown"},
-        {E::Normal, "Normal"},
-        {E::Exposition, "Exposition"},
-        {E::NonGuaranteedAuction, "NonGuaranteedAuction"},
-        {E::Auction, "Auction"}};
+    static constexpr MEnumLetterRow<E> kRows[] = {{E::Unknown, "Unknown"},
+                                                  {E::Normal, "Normal"},
+                                                  {E::Exposition, "Exposition"},
+                                                  {E::NonGuaranteedAuction, "NonGuaranteedAuction"},
+                                                  {E::Auction, "Auction"}};
 };
 using BraeExpositionType = MEnumAlpha<EnumBraeExpositionType, 5>;
 
-enum class EnumBraeStartupMode : char {
-    Unknown = '?',
-    Normal = ' ',
-    Startup = 'I',
-    BecomeMaster = 'M'
-};
+enum class EnumBraeStartupMode : char { Unknown = '?', Normal = ' ', Startup = 'I', BecomeMaster = 'M' };
 template <>
 struct MEnumTable<EnumBraeStartupMode> {
     using E = EnumBraeStartupMode;
     static constexpr char kTypeName[] = "EnumBraeStartupMode";
-    static constexpr MEnumLetterRow<E> kRows[] = {
-        {E::Unknown, "Unknown"},
-        {E::Normal, "Normal"},
-        {E::Startup, "Startup"},
-        {E::BecomeMaster, "BecomeMaster"}};
+    static constexpr MEnumLetterRow<E> kRows[] = {{E::Unknown, "Unknown"},
+                                                  {E::Normal, "Normal"},
+                                                  {E::Startup, "Startup"},
+                                                  {E::BecomeMaster, "BecomeMaster"}};
 };
 using BraeStartupMode = MEnumAlpha<EnumBraeStartupMode, 4>;
 
-enum class EnumBraeMakerTaker : char {
-    None = ' ',
-    Maker = 'M',
-    Taker = 'T',
-    Yes = 'Y',
-    No = 'N'
-};
+enum class EnumBraeMakerTaker : char { None = ' ', Maker = 'M', Taker = 'T', Yes = 'Y', No = 'N' };
 template <>
 struct MEnumTable<EnumBraeMakerTaker> {
     using E = EnumBraeMakerTaker;
     static constexpr char kTypeName[] = "EnumBraeMakerTaker";
     static constexpr MEnumLetterRow<E> kRows[] = {
-        {E::None, "None"},
-        {E::Maker, "Maker"},
-        {E::Taker, "Taker"},
-        {E::Yes, "Yes"},
-        {E::No, "No"}};
+        {E::None, "None"}, {E::Maker, "Maker"}, {E::Taker, "Taker"}, {E::Yes, "Yes"}, {E::No, "No"}};
 };
 using BraeMakerTaker = MEnumAlpha<EnumBraeMakerTaker, 5>;
 
@@ -1431,46 +1331,36 @@ template <>
 struct MEnumTable<EnumBraeMakerTakerPair> {
     using E = EnumBraeMakerTakerPair;
     static constexpr char kTypeName[] = "EnumBraeMakerTakerPair";
-    static constexpr MEnumLetterRow<E> kRows[] = {
-        {E::NoneNone, "NoneNone"},
-        {E::NoneMaker, "NoneMaker"},
-        {E::NoneTaker, "NoneTaker"},
-        {E::MakerNone, "MakerNone"},
-        {E::MakerTaker, "MakerTaker"},
-        {E::TakerNone, "TakerNone"},
-        {E::TakerMaker, "TakerMaker"},
-        {E::TakerTaker, "TakerTaker"},
-        {E::Unknown, "Unknown"},
-        {E::Buy, "Buy"},
-        {E::Sell, "Sell"}};
+    static constexpr MEnumLetterRow<E> kRows[] = {{E::NoneNone, "NoneNone"},
+                                                  {E::NoneMaker, "NoneMaker"},
+                                                  {E::NoneTaker, "NoneTaker"},
+                                                  {E::MakerNone, "MakerNone"},
+                                                  {E::MakerTaker, "MakerTaker"},
+                                                  {E::TakerNone, "TakerNone"},
+                                                  {E::TakerMaker, "TakerMaker"},
+                                                  {E::TakerTaker, "TakerTaker"},
+                                                  {E::Unknown, "Unknown"},
+                                                  {E::Buy, "Buy"},
+                                                  {E::Sell, "Sell"}};
 };
 using BraeMakerTakerPair = MEnumAlpha<EnumBraeMakerTakerPair, 11>;
 
-enum class EnumBraeSystemPhase : char {
-    Trading = 'T',
-    Diffusion = 'D',
-    PostTrading = 'P'
-};
+enum class EnumBraeSystemPhase : char { Trading = 'T', Diffusion = 'D', PostTrading = 'P' };
 template <>
 struct MEnumTable<EnumBraeSystemPhase> {
     using E = EnumBraeSystemPhase;
     static constexpr char kTypeName[] = "EnumBraeSystemPhase";
     static constexpr MEnumLetterRow<E> kRows[] = {
-        {E::Trading, "Trading"},
-        {E::Diffusion, "Diffusion"},
-        {E::PostTrading, "PostTrading"}};
+        {E::Trading, "Trading"}, {E::Diffusion, "Diffusion"}, {E::PostTrading, "PostTrading"}};
 };
 using BraeSystemPhase = MEnumAlpha<EnumBraeSystemPhase, 3>;
 
-enum class EnumBraeCreationType : char {
-    InstrumentCreation = 'I'
-};
+enum class EnumBraeCreationType : char { InstrumentCreation = 'I' };
 template <>
 struct MEnumTable<EnumBraeCreationType> {
     using E = EnumBraeCreationType;
     static constexpr char kTypeName[] = "EnumBraeCreationType";
-    static constexpr MEnumLetterRow<E> kRows[] = {
-        {E::InstrumentCreation, "InstrumentCreation"}};
+    static constexpr MEnumLetterRow<E> kRows[] = {{E::InstrumentCreation, "InstrumentCreation"}};
 };
 using BraeCreationType = MEnumAlpha<EnumBraeCreationType, 1>;
 
@@ -1483,10 +1373,9 @@ template <>
 struct MEnumTable<EnumBraeCreationResult> {
     using E = EnumBraeCreationResult;
     static constexpr char kTypeName[] = "EnumBraeCreationResult";
-    static constexpr MEnumLetterRow<E> kRows[] = {
-        {E::CreatedAsSpecified, "CreatedAsSpecified"},
-        {E::CreatedWithModification, "CreatedWithModification"},
-        {E::AlreadyExists, "AlreadyExists"}};
+    static constexpr MEnumLetterRow<E> kRows[] = {{E::CreatedAsSpecified, "CreatedAsSpecified"},
+                                                  {E::CreatedWithModification, "CreatedWithModification"},
+                                                  {E::AlreadyExists, "AlreadyExists"}};
 };
 using BraeCreationResult = MEnumAlpha<EnumBraeCreationResult, 3>;
 
@@ -1499,25 +1388,18 @@ template <>
 struct MEnumTable<EnumBraeRoutingDestination> {
     static constexpr char kTypeName[] = "EnumBraeRoutingDestination";
     static constexpr MEnumCodeRow kRows[] = {
-        {"UNDEF", "Undefined"},
-        {"TPRIB", "TPRInteractiveBrokers"},
-        {"TPRWX", "TPRWolverine"}};
+        {"UNDEF", "Undefined"}, {"TPRIB", "TPRInteractiveBrokers"}, {"TPRWX", "TPRWolverine"}};
 };
-using BraeRoutingDestination = MEnumString<5, EnumBraeRoutingDestination, 3, DefaultLookupPolicy<5, EnumBraeRoutingDestination, 3> >;
+using BraeRoutingDestination =
+    MEnumString<5, EnumBraeRoutingDestination, 3, DefaultLookupPolicy<5, EnumBraeRoutingDestination, 3> >;
 
-enum class EnumBraeProductType : char {
-    Option = 'O',
-    Future = 'F',
-    Binary = 'B'
-};
+enum class EnumBraeProductType : char { Option = 'O', Future = 'F', Binary = 'B' };
 template <>
 struct MEnumTable<EnumBraeProductType> {
     using E = EnumBraeProductType;
     static constexpr char kTypeName[] = "EnumBraeProductType";
     static constexpr MEnumLetterRow<E> kRows[] = {
-        {E::Option, "Option"},
-        {E::Future, "Future"},
-        {E::Binary, "Binary"}};
+        {E::Option, "Option"}, {E::Future, "Future"}, {E::Binary, "Binary"}};
 };
 using BraeProductType = MEnumAlpha<EnumBraeProductType, 3>;
 
@@ -1536,34 +1418,19 @@ template <>
 struct MEnumTable<EnumBraeSeriesLetter> {
     using E = EnumBraeSeriesLetter;
     static constexpr char kTypeName[] = "EnumBraeSeriesLetter";
-    static constexpr MEnumLetterRow<E> kRows[] = {
-        {E::X, "X"},
-        {E::Y, "Y"},
-        {E::Z, "Z"},
-        {E::Q, "Q"},
-        {E::R, "R"},
-        {E::S, "S"},
-        {E::G, "G"},
-        {E::U, "U"},
-        {E::V, "V"}};
+    static constexpr MEnumLetterRow<E> kRows[] = {{E::X, "X"}, {E::Y, "Y"}, {E::Z, "Z"},
+                                                  {E::Q, "Q"}, {E::R, "R"}, {E::S, "S"},
+                                                  {E::G, "G"}, {E::U, "U"}, {E::V, "V"}};
 };
 using BraeSeriesLetter = MEnumAlpha<EnumBraeSeriesLetter, 9>;
 
-enum class EnumBraeOptionKind : char {
-    Call = 'C',
-    Put = 'P',
-    Over = 'O',
-    Under = 'U'
-};
+enum class EnumBraeOptionKind : char { Call = 'C', Put = 'P', Over = 'O', Under = 'U' };
 template <>
 struct MEnumTable<EnumBraeOptionKind> {
     using E = EnumBraeOptionKind;
     static constexpr char kTypeName[] = "EnumBraeOptionKind";
     static constexpr MEnumLetterRow<E> kRows[] = {
-        {E::Call, "Call"},
-        {E::Put, "Put"},
-        {E::Over, "Over"},
-        {E::Under, "Under"}};
+        {E::Call, "Call"}, {E::Put, "Put"}, {E::Over, "Over"}, {E::Under, "Under"}};
 };
 using BraeOptionKind = MEnumAlpha<EnumBraeOptionKind, 4>;
 
@@ -1593,17 +1460,12 @@ struct MEnumTable<EnumBraeEndOfActivityType> {
 };
 using BraeEndOfActivityType = MEnumAlpha<EnumBraeEndOfActivityType, 8>;
 
-enum class EnumBraeExerciseStyle : char {
-    American = 'A',
-    European = 'E'
-};
+enum class EnumBraeExerciseStyle : char { American = 'A', European = 'E' };
 template <>
 struct MEnumTable<EnumBraeExerciseStyle> {
     using E = EnumBraeExerciseStyle;
     static constexpr char kTypeName[] = "EnumBraeExerciseStyle";
-    static constexpr MEnumLetterRow<E> kRows[] = {
-        {E::American, "American"},
-        {E::European, "European"}};
+    static constexpr MEnumLetterRow<E> kRows[] = {{E::American, "American"}, {E::European, "European"}};
 };
 using BraeExerciseStyle = MEnumAlpha<EnumBraeExerciseStyle, 2>;
 
@@ -1617,25 +1479,20 @@ template <>
 struct MEnumTable<EnumBraeReferencePriceSource> {
     using E = EnumBraeReferencePriceSource;
     static constexpr char kTypeName[] = "EnumBraeReferencePriceSource";
-    static constexpr MEnumLetterRow<E> kRows[] = {
-        {E::Normal, "Normal"},
-        {E::Closing, "Closing"},
-        {E::External, "External"},
-        {E::OpeningTrade, "OpeningTrade"}};
+    static constexpr MEnumLetterRow<E> kRows[] = {{E::Normal, "Normal"},
+                                                  {E::Closing, "Closing"},
+                                                  {E::External, "External"},
+                                                  {E::OpeningTrade, "OpeningTrade"}};
 };
 using BraeReferencePriceSource = MEnumAlpha<EnumBraeReferencePriceSource, 4>;
 
-enum class EnumBraeIsinChange : char {
-    None = 'N',
-    ExternalIsinRemoved = 'R'
-};
+enum class EnumBraeIsinChange : char { None = 'N', ExternalIsinRemoved = 'R' };
 template <>
 struct MEnumTable<EnumBraeIsinChange> {
     using E = EnumBraeIsinChange;
     static constexpr char kTypeName[] = "EnumBraeIsinChange";
-    static constexpr MEnumLetterRow<E> kRows[] = {
-        {E::None, "None"},
-        {E::ExternalIsinRemoved, "ExternalIsinRemoved"}};
+    static constexpr MEnumLetterRow<E> kRows[] = {{E::None, "None"},
+                                                  {E::ExternalIsinRemoved, "ExternalIsinRemoved"}};
 };
 using BraeIsinChange = MEnumAlpha<EnumBraeIsinChange, 2>;
 
@@ -1652,12 +1509,9 @@ struct MEnumTable<EnumBraeConnectionEvent> {
     using E = EnumBraeConnectionEvent;
     static constexpr char kTypeName[] = "EnumBraeConnectionEvent";
     static constexpr MEnumLetterRow<E> kRows[] = {
-        {E::Disconnected, "Disconnected"},
-        {E::Connected, "Connected"},
-        {E::LogonAccepted, "LogonAccepted"},
-        {E::LoggedOut, "LoggedOut"},
-        {E::LogonRefused, "LogonRefused"},
-        {E::Unlocked, "Unlocked"}};
+        {E::Disconnected, "Disconnected"},   {E::Connected, "Connected"},
+        {E::LogonAccepted, "LogonAccepted"}, {E::LoggedOut, "LoggedOut"},
+        {E::LogonRefused, "LogonRefused"},   {E::Unlocked, "Unlocked"}};
 };
 using BraeConnectionEvent = MEnumAlpha<EnumBraeConnectionEvent, 6>;
 
@@ -1780,33 +1634,25 @@ template <>
 struct MEnumTable<EnumBraeEventSource> {
     using E = EnumBraeEventSource;
     static constexpr char kTypeName[] = "EnumBraeEventSource";
-    static constexpr MEnumLetterRow<E> kRows[] = {
-        {E::Underlying, "Underlying"},
-        {E::NBBO, "NBBO"},
-        {E::Period, "Period"},
-        {E::Trading, "Trading"},
-        {E::MOC, "MOC"}};
+    static constexpr MEnumLetterRow<E> kRows[] = {{E::Underlying, "Underlying"},
+                                                  {E::NBBO, "NBBO"},
+                                                  {E::Period, "Period"},
+                                                  {E::Trading, "Trading"},
+                                                  {E::MOC, "MOC"}};
 };
 using BraeEventSource = MEnumAlpha<EnumBraeEventSource, 5>;
 
-enum class EnumBraeCounterType : char {
-    Unknown = '?',
-    MaxRtfQuoteID = 'Q'
-};
+enum class EnumBraeCounterType : char { Unknown = '?', MaxRtfQuoteID = 'Q' };
 template <>
 struct MEnumTable<EnumBraeCounterType> {
     using E = EnumBraeCounterType;
     static constexpr char kTypeName[] = "EnumBraeCounterType";
-    static constexpr MEnumLetterRow<E> kRows[] = {
-        {E::Unknown, "Unknown"},
-        {E::MaxRtfQuoteID, "MaxRtfQuoteID"}};
+    static constexpr MEnumLetterRow<E> kRows[] = {{E::Unknown, "Unknown"},
+                                                  {E::MaxRtfQuoteID, "MaxRtfQuoteID"}};
 };
 using BraeCounterType = MEnumAlpha<EnumBraeCounterType, 2>;
 
-enum class EnumBraeRestrictionType : char {
-    IntraFirmTradingRestriction = 'R',
-    SelfMatchPrevention = 'S'
-};
+enum class EnumBraeRestrictionType : char { IntraFirmTradingRestriction = 'R', SelfMatchPrevention = 'S' };
 template <>
 struct MEnumTable<EnumBraeRestrictionType> {
     using E = EnumBraeRestrictionType;
@@ -1817,35 +1663,22 @@ struct MEnumTable<EnumBraeRestrictionType> {
 };
 using BraeRestrictionType = MEnumAlpha<EnumBraeRestrictionType, 2>;
 
-enum class EnumBraeSettlementMethod : char {
-    Cash = 'C',
-    Physical = 'P'
-};
+enum class EnumBraeSettlementMethod : char { Cash = 'C', Physical = 'P' };
 template <>
 struct MEnumTable<EnumBraeSettlementMethod> {
     using E = EnumBraeSettlementMethod;
     static constexpr char kTypeName[] = "EnumBraeSettlementMethod";
-    static constexpr MEnumLetterRow<E> kRows[] = {
-        {E::Cash, "Cash"},
-        {E::Physical, "Physical"}};
+    static constexpr MEnumLetterRow<E> kRows[] = {{E::Cash, "Cash"}, {E::Physical, "Physical"}};
 };
 using BraeSettlementMethod = MEnumAlpha<EnumBraeSettlementMethod, 2>;
 
-enum class EnumBraeEnforcementMode : char {
-    NotSet = '?',
-    None = 'N',
-    WarnOnly = 'W',
-    Enforce = 'E'
-};
+enum class EnumBraeEnforcementMode : char { NotSet = '?', None = 'N', WarnOnly = 'W', Enforce = 'E' };
 template <>
 struct MEnumTable<EnumBraeEnforcementMode> {
     using E = EnumBraeEnforcementMode;
     static constexpr char kTypeName[] = "EnumBraeEnforcementMode";
     static constexpr MEnumLetterRow<E> kRows[] = {
-        {E::NotSet, "NotSet"},
-        {E::None, "None"},
-        {E::WarnOnly, "WarnOnly"},
-        {E::Enforce, "Enforce"}};
+        {E::NotSet, "NotSet"}, {E::None, "None"}, {E::WarnOnly, "WarnOnly"}, {E::Enforce, "Enforce"}};
 };
 using BraeEnforcementMode = MEnumAlpha<EnumBraeEnforcementMode, 4>;
 
@@ -1859,11 +1692,10 @@ template <>
 struct MEnumTable<EnumBraeRiskNotificationType> {
     using E = EnumBraeRiskNotificationType;
     static constexpr char kTypeName[] = "EnumBraeRiskNotificationType";
-    static constexpr MEnumLetterRow<E> kRows[] = {
-        {E::Info, "Info"},
-        {E::Warning, "Warning"},
-        {E::OrderRejected, "Order Rejected"},
-        {E::Limit, "Limit"}};
+    static constexpr MEnumLetterRow<E> kRows[] = {{E::Info, "Info"},
+                                                  {E::Warning, "Warning"},
+                                                  {E::OrderRejected, "Order Rejected"},
+                                                  {E::Limit, "Limit"}};
 };
 using BraeRiskNotificationType = MEnumAlpha<EnumBraeRiskNotificationType, 4>;
 
@@ -1884,18 +1716,17 @@ template <>
 struct MEnumTable<EnumBraeRiskLimitType> {
     using E = EnumBraeRiskLimitType;
     static constexpr char kTypeName[] = "EnumBraeRiskLimitType";
-    static constexpr MEnumLetterRow<E> kRows[] = {
-        {E::NetExposure, "NetExposure"},
-        {E::LongExposure, "LongExposure"},
-        {E::ShortExposure, "ShortExposure"},
-        {E::NetPosition, "NetPosition"},
-        {E::LongPosition, "LongPosition"},
-        {E::ShortPosition, "ShortPosition"},
-        {E::MaxNumberOfTrades, "MaxNumberOfTrades"},
-        {E::MaxTradedVolume, "MaxTradedVolume"},
-        {E::MaxTradedValue, "MaxTradedValue"},
-        {E::DeltaMaxVolume, "DeltaMaxVolume"},
-        {E::MaxNumberOfTriggers, "MaxNumberOfTriggers"}};
+    static constexpr MEnumLetterRow<E> kRows[] = {{E::NetExposure, "NetExposure"},
+                                                  {E::LongExposure, "LongExposure"},
+                                                  {E::ShortExposure, "ShortExposure"},
+                                                  {E::NetPosition, "NetPosition"},
+                                                  {E::LongPosition, "LongPosition"},
+                                                  {E::ShortPosition, "ShortPosition"},
+                                                  {E::MaxNumberOfTrades, "MaxNumberOfTrades"},
+                                                  {E::MaxTradedVolume, "MaxTradedVolume"},
+                                                  {E::MaxTradedValue, "MaxTradedValue"},
+                                                  {E::DeltaMaxVolume, "DeltaMaxVolume"},
+                                                  {E::MaxNumberOfTriggers, "MaxNumberOfTriggers"}};
 };
 using BraeRiskLimitType = MEnumAlpha<EnumBraeRiskLimitType, 11>;
 
@@ -1909,11 +1740,10 @@ template <>
 struct MEnumTable<EnumBraeNettingMode> {
     using E = EnumBraeNettingMode;
     static constexpr char kTypeName[] = "EnumBraeNettingMode";
-    static constexpr MEnumLetterRow<E> kRows[] = {
-        {E::NettingOff, "NettingOff"},
-        {E::CancelPostTraderNetting, "CancelPostTraderNetting"},
-        {E::NettingOn, "NettingOn"},
-        {E::CancelPostNetting, "CancelPostNetting"}};
+    static constexpr MEnumLetterRow<E> kRows[] = {{E::NettingOff, "NettingOff"},
+                                                  {E::CancelPostTraderNetting, "CancelPostTraderNetting"},
+                                                  {E::NettingOn, "NettingOn"},
+                                                  {E::CancelPostNetting, "CancelPostNetting"}};
 };
 using BraeNettingMode = MEnumAlpha<EnumBraeNettingMode, 4>;
 
@@ -1935,37 +1765,23 @@ struct MEnumTable<EnumBraeSelfMatchAction> {
 };
 using BraeSelfMatchAction = MEnumAlpha<EnumBraeSelfMatchAction, 4>;
 
-enum class EnumBraeSideScope : char {
-    None = ' ',
-    Buy = 'B',
-    Sell = 'S',
-    Both = '2'
-};
+enum class EnumBraeSideScope : char { None = ' ', Buy = 'B', Sell = 'S', Both = '2' };
 template <>
 struct MEnumTable<EnumBraeSideScope> {
     using E = EnumBraeSideScope;
     static constexpr char kTypeName[] = "EnumBraeSideScope";
     static constexpr MEnumLetterRow<E> kRows[] = {
-        {E::None, "None"},
-        {E::Buy, "Buy"},
-        {E::Sell, "Sell"},
-        {E::Both, "Both"}};
+        {E::None, "None"}, {E::Buy, "Buy"}, {E::Sell, "Sell"}, {E::Both, "Both"}};
 };
 using BraeSideScope = MEnumAlpha<EnumBraeSideScope, 4>;
 
-enum class EnumBraeConfigAction : char {
-    Add = 'A',
-    Update = 'U',
-    Delete = 'D'
-};
+enum class EnumBraeConfigAction : char { Add = 'A', Update = 'U', Delete = 'D' };
 template <>
 struct MEnumTable<EnumBraeConfigAction> {
     using E = EnumBraeConfigAction;
     static constexpr char kTypeName[] = "EnumBraeConfigAction";
     static constexpr MEnumLetterRow<E> kRows[] = {
-        {E::Add, "Add"},
-        {E::Update, "Update"},
-        {E::Delete, "Delete"}};
+        {E::Add, "Add"}, {E::Update, "Update"}, {E::Delete, "Delete"}};
 };
 using BraeConfigAction = MEnumAlpha<EnumBraeConfigAction, 3>;
 
@@ -2115,27 +1931,19 @@ template <>
 struct MEnumTable<EnumBraeSeverity> {
     using E = EnumBraeSeverity;
     static constexpr char kTypeName[] = "EnumBraeSeverity";
-    static constexpr MEnumLetterRow<E> kRows[] = {
-        {E::Alert, "Alert"},
-        {E::Critical, "Critical"},
-        {E::Error, "Error"},
-        {E::Warning, "Warning"},
-        {E::Notice, "Notice"},
-        {E::Informational, "Informational"}};
+    static constexpr MEnumLetterRow<E> kRows[] = {{E::Alert, "Alert"},   {E::Critical, "Critical"},
+                                                  {E::Error, "Error"},   {E::Warning, "Warning"},
+                                                  {E::Notice, "Notice"}, {E::Informational, "Informational"}};
 };
 using BraeSeverity = MEnumAlpha<EnumBraeSeverity, 6>;
 
-enum class EnumBraeControlCategory : char {
-    PreTradeValidation = 'P',
-    RealTimeAlert = 'R'
-};
+enum class EnumBraeControlCategory : char { PreTradeValidation = 'P', RealTimeAlert = 'R' };
 template <>
 struct MEnumTable<EnumBraeControlCategory> {
     using E = EnumBraeControlCategory;
     static constexpr char kTypeName[] = "EnumBraeControlCategory";
-    static constexpr MEnumLetterRow<E> kRows[] = {
-        {E::PreTradeValidation, "PreTrade Validation"},
-        {E::RealTimeAlert, "Real-Time Alert"}};
+    static constexpr MEnumLetterRow<E> kRows[] = {{E::PreTradeValidation, "PreTrade Validation"},
+                                                  {E::RealTimeAlert, "Real-Time Alert"}};
 };
 using BraeControlCategory = MEnumAlpha<EnumBraeControlCategory, 2>;
 
@@ -2150,26 +1958,20 @@ template <>
 struct MEnumTable<EnumBraeControlType> {
     using E = EnumBraeControlType;
     static constexpr char kTypeName[] = "EnumBraeControlType";
-    static constexpr MEnumLetterRow<E> kRows[] = {
-        {E::PriceControlMeasure, "Price Control Measure"},
-        {E::ActivityBasedControl, "Activity Based Control"},
-        {E::KillSwitchProtection, "Kill Switch Protection"},
-        {E::LockOut, "LockOut"},
-        {E::MarginRateVariation, "Margin Rate Variation"}};
+    static constexpr MEnumLetterRow<E> kRows[] = {{E::PriceControlMeasure, "Price Control Measure"},
+                                                  {E::ActivityBasedControl, "Activity Based Control"},
+                                                  {E::KillSwitchProtection, "Kill Switch Protection"},
+                                                  {E::LockOut, "LockOut"},
+                                                  {E::MarginRateVariation, "Margin Rate Variation"}};
 };
 using BraeControlType = MEnumAlpha<EnumBraeControlType, 5>;
 
-enum class EnumBraeNotificationState : char {
-    New = 'N',
-    Acknowledged = 'K'
-};
+enum class EnumBraeNotificationState : char { New = 'N', Acknowledged = 'K' };
 template <>
 struct MEnumTable<EnumBraeNotificationState> {
     using E = EnumBraeNotificationState;
     static constexpr char kTypeName[] = "EnumBraeNotificationState";
-    static constexpr MEnumLetterRow<E> kRows[] = {
-        {E::New, "New"},
-        {E::Acknowledged, "Acknowledged"}};
+    static constexpr MEnumLetterRow<E> kRows[] = {{E::New, "New"}, {E::Acknowledged, "Acknowledged"}};
 };
 using BraeNotificationState = MEnumAlpha<EnumBraeNotificationState, 2>;
 
@@ -2246,89 +2048,58 @@ struct MEnumTable<EnumBraeNotificationReason> {
         {"0033", "Unusual Trade Volume"},
         {"0034", "Margin Rate variation exceed maximum threshold configured"}};
 };
-using BraeNotificationReason = MEnumString<4, EnumBraeNotificationReason, 33, DefaultLookupPolicy<4, EnumBraeNotificationReason, 33> >;
+using BraeNotificationReason =
+    MEnumString<4, EnumBraeNotificationReason, 33, DefaultLookupPolicy<4, EnumBraeNotificationReason, 33> >;
 
-enum class EnumBraeLockAction : char {
-    Unchanged = ' ',
-    Locked = 'L',
-    Unlocked = 'A'
-};
+enum class EnumBraeLockAction : char { Unchanged = ' ', Locked = 'L', Unlocked = 'A' };
 template <>
 struct MEnumTable<EnumBraeLockAction> {
     using E = EnumBraeLockAction;
     static constexpr char kTypeName[] = "EnumBraeLockAction";
     static constexpr MEnumLetterRow<E> kRows[] = {
-        {E::Unchanged, "Unchanged"},
-        {E::Locked, "Locked"},
-        {E::Unlocked, "Unlocked"}};
+        {E::Unchanged, "Unchanged"}, {E::Locked, "Locked"}, {E::Unlocked, "Unlocked"}};
 };
 using BraeLockAction = MEnumAlpha<EnumBraeLockAction, 3>;
 
-enum class EnumBraeEnableAction : char {
-    Unchanged = 'U',
-    Enabled = 'C',
-    Disabled = 'H',
-    Paused = 'X'
-};
+enum class EnumBraeEnableAction : char { Unchanged = 'U', Enabled = 'C', Disabled = 'H', Paused = 'X' };
 template <>
 struct MEnumTable<EnumBraeEnableAction> {
     using E = EnumBraeEnableAction;
     static constexpr char kTypeName[] = "EnumBraeEnableAction";
-    static constexpr MEnumLetterRow<E> kRows[] = {
-        {E::Unchanged, "Unchanged"},
-        {E::Enabled, "Enabled"},
-        {E::Disabled, "Disabled"},
-        {E::Paused, "Paused"}};
+    static constexpr MEnumLetterRow<E> kRows[] = {{E::Unchanged, "Unchanged"},
+                                                  {E::Enabled, "Enabled"},
+                                                  {E::Disabled, "Disabled"},
+                                                  {E::Paused, "Paused"}};
 };
 using BraeEnableAction = MEnumAlpha<EnumBraeEnableAction, 4>;
 
-enum class EnumBraeSummaryKind : char {
-    None = ' ',
-    Intermediate = 'I',
-    Final = 'F'
-};
+enum class EnumBraeSummaryKind : char { None = ' ', Intermediate = 'I', Final = 'F' };
 template <>
 struct MEnumTable<EnumBraeSummaryKind> {
     using E = EnumBraeSummaryKind;
     static constexpr char kTypeName[] = "EnumBraeSummaryKind";
     static constexpr MEnumLetterRow<E> kRows[] = {
-        {E::None, "None"},
-        {E::Intermediate, "Intermediate"},
-        {E::Final, "Final"}};
+        {E::None, "None"}, {E::Intermediate, "Intermediate"}, {E::Final, "Final"}};
 };
 using BraeSummaryKind = MEnumAlpha<EnumBraeSummaryKind, 3>;
 
-enum class EnumBraePriceSource : char {
-    None = ' ',
-    Underlying = 'U',
-    External = 'E'
-};
+enum class EnumBraePriceSource : char { None = ' ', Underlying = 'U', External = 'E' };
 template <>
 struct MEnumTable<EnumBraePriceSource> {
     using E = EnumBraePriceSource;
     static constexpr char kTypeName[] = "EnumBraePriceSource";
     static constexpr MEnumLetterRow<E> kRows[] = {
-        {E::None, "None"},
-        {E::Underlying, "Underlying"},
-        {E::External, "External"}};
+        {E::None, "None"}, {E::Underlying, "Underlying"}, {E::External, "External"}};
 };
 using BraePriceSource = MEnumAlpha<EnumBraePriceSource, 3>;
 
-enum class EnumBraeAllocationChange : char {
-    Unknown = ' ',
-    GiveUp = 'G',
-    CMTA = 'C',
-    OpenClose = 'P'
-};
+enum class EnumBraeAllocationChange : char { Unknown = ' ', GiveUp = 'G', CMTA = 'C', OpenClose = 'P' };
 template <>
 struct MEnumTable<EnumBraeAllocationChange> {
     using E = EnumBraeAllocationChange;
     static constexpr char kTypeName[] = "EnumBraeAllocationChange";
     static constexpr MEnumLetterRow<E> kRows[] = {
-        {E::Unknown, "Unknown"},
-        {E::GiveUp, "GiveUp"},
-        {E::CMTA, "CMTA"},
-        {E::OpenClose, "OpenClose"}};
+        {E::Unknown, "Unknown"}, {E::GiveUp, "GiveUp"}, {E::CMTA, "CMTA"}, {E::OpenClose, "OpenClose"}};
 };
 using BraeAllocationChange = MEnumAlpha<EnumBraeAllocationChange, 4>;
 
@@ -2359,28 +2130,28 @@ enum class EnumBraeGlobalEvent : int32_t {
 template <>
 struct MEnumTable<EnumBraeGlobalEvent> {
     static constexpr char kTypeName[] = "EnumBraeGlobalEvent";
-    static constexpr MEnumCodeRow kRows[] = {
-        {"  ", "None"},
-        {"DS", "DiffusionStart"},
-        {"DE", "DiffusionEnd"},
-        {"DR", "DiffusionRetransEnd"},
-        {"Ds", "DiffusionSummary"},
-        {"SF", "StartCnxFe"},
-        {"SD", "StartCnxDc"},
-        {"SP", "StartCnxPt"},
-        {"SX", "StartCnxOther"},
-        {"SA", "StartAlloc"},
-        {"SG", "StartGiveUp"},
-        {"SS", "StartSummary"},
-        {"EG", "EndGiveup"},
-        {"EA", "EndCltAlloc"},
-        {"EE", "EndExchAlloc"},
-        {"EP", "EndOfPricing"},
-        {"ET", "EndOfTrading"},
-        {"ED", "EndDay"},
-        {"MX", "MitigationJobOther"},
-        {"AA", "AutoAlloc"},
-        {"sP", "SendPrice"},
-        {"G1", "Generic"}};
+    static constexpr MEnumCodeRow kRows[] = {{"  ", "None"},
+                                             {"DS", "DiffusionStart"},
+                                             {"DE", "DiffusionEnd"},
+                                             {"DR", "DiffusionRetransEnd"},
+                                             {"Ds", "DiffusionSummary"},
+                                             {"SF", "StartCnxFe"},
+                                             {"SD", "StartCnxDc"},
+                                             {"SP", "StartCnxPt"},
+                                             {"SX", "StartCnxOther"},
+                                             {"SA", "StartAlloc"},
+                                             {"SG", "StartGiveUp"},
+                                             {"SS", "StartSummary"},
+                                             {"EG", "EndGiveup"},
+                                             {"EA", "EndCltAlloc"},
+                                             {"EE", "EndExchAlloc"},
+                                             {"EP", "EndOfPricing"},
+                                             {"ET", "EndOfTrading"},
+                                             {"ED", "EndDay"},
+                                             {"MX", "MitigationJobOther"},
+                                             {"AA", "AutoAlloc"},
+                                             {"sP", "SendPrice"},
+                                             {"G1", "Generic"}};
 };
-using BraeGlobalEvent = MEnumString<2, EnumBraeGlobalEvent, 22, DefaultLookupPolicy<2, EnumBraeGlobalEvent, 22> >;
+using BraeGlobalEvent =
+    MEnumString<2, EnumBraeGlobalEvent, 22, DefaultLookupPolicy<2, EnumBraeGlobalEvent, 22> >;

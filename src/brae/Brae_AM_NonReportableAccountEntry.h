@@ -4,9 +4,9 @@
 // with its own type code. 382 bytes, all sent.
 #include <string>
 
-#include "brae/Brae_AN_AccountEntry.h"
 #include "brae/BraeHeaderIncoming.h"
 #include "brae/BraeKTSAccountNumber.h"
+#include "brae/Brae_AN_AccountEntry.h"
 #include "brae/EnumBraeCountryCode.h"
 #include "fields/BraeKTSAccountFlags.h"
 #include "fields/BraeLetterEnumerations.h"

@@ -17,7 +17,8 @@ public:
     MRPString<4, 32, MValAccept> Firm;
 
     // "PQ", the header's defaults and blanks.
-    Brae_PQ_HistoricalPositionRequest() : Brae_PQ_HistoricalPositionRequest(static_cast<uint32_t>(GetMsgType())) {}
+    Brae_PQ_HistoricalPositionRequest()
+        : Brae_PQ_HistoricalPositionRequest(static_cast<uint32_t>(GetMsgType())) {}
     // The same layout under the code of another type index.
     explicit Brae_PQ_HistoricalPositionRequest(uint32_t typeIndex) : BraeHeaderIncoming(typeIndex) {}
 

@@ -293,5 +293,5 @@ struct MEnumTable<EnumBraeErrorCode> {
 
 inline constexpr int kBraeErrorCodeCount = 273;
 
-using BraeErrorCode =
-    MEnumString<4, EnumBraeErrorCode, kBraeErrorCodeCount, DefaultLookupPolicy<4, EnumBraeErrorCode, kBraeErrorCodeCount> >;
+using BraeErrorCode = MEnumString<4, EnumBraeErrorCode, kBraeErrorCodeCount,
+                                  DefaultLookupPolicy<4, EnumBraeErrorCode, kBraeErrorCodeCount> >;

@@ -19,18 +19,23 @@ std::string Bytes(const T& message) {
 }
 template <class T>
 std::string Sent(const T& message) {
-    return std::string(reinterpret_cast<const char*>(&message), static_cast<std::size_t>(message.GetMsgLength()));
+    return std::string(reinterpret_cast<const char*>(&message),
+                       static_cast<std::size_t>(message.GetMsgLength()));
 }
-std::string Blanks(int n) { return std::string(static_cast<std::size_t>(n), ' '); }
+std::string Blanks(int n) {
+    return std::string(static_cast<std::size_t>(n), ' ');
+}
 
 // The header of a new command: its code, blank user time and trader id, sequence "00000000".
-std::string NewHeader(const char* code) { return code + Blanks(14) + "00000000"; }
+std::string NewHeader(const char* code) {
+    return code + Blanks(14) + "00000000";
+}
 
 TEST(AccountMessages, NewMessagesHoldTheirDefaults) {
-    EXPECT_EQ(Bytes(Brae_AN_AccountEntry()),
-              NewHeader("AN") + " " + Blanks(24) + Blanks(16) + "1" + "A" + Blanks(24) + Blanks(24) + " " + Blanks(25) +
-                  Blanks(48) + Blanks(24) + Blanks(24) + Blanks(12) + Blanks(24) + Blanks(24) + Blanks(48) + "??" +
-                  Blanks(4));
+    EXPECT_EQ(Bytes(Brae_AN_AccountEntry()), NewHeader("AN") + " " + Blanks(24) + Blanks(16) + "1" + "A" +
+                                                 Blanks(24) + Blanks(24) + " " + Blanks(25) + Blanks(48) +
+                                                 Blanks(24) + Blanks(24) + Blanks(12) + Blanks(24) +
+                                                 Blanks(24) + Blanks(48) + "??" + Blanks(4));
     EXPECT_EQ(Bytes(Brae_AD_AccountDelete()), NewHeader("AD") + Blanks(32));
     EXPECT_EQ(Bytes(Brae_MC_MonitoringAccount()), NewHeader("MC") + Blanks(36) + "1" + std::string(32, 'N'));
     EXPECT_EQ(Bytes(Brae_IU_BroadcastDelimiterL2()), NewHeader("IU") + "  " + "?" + "ST");
@@ -49,10 +54,12 @@ TEST(AccountMessages, TypeIndexesAndLengthsSent) {
         {static_cast<int>(Brae_AN_AccountEntry::GetMsgType()), 224, entry.GetMsgLength(), 351},
         {static_cast<int>(Brae_AM_NonReportableAccountEntry::GetMsgType()), 265,
          Brae_AM_NonReportableAccountEntry(entry).GetMsgLength(), 382},
-        {static_cast<int>(Brae_AL_BulkLinkAccount::GetMsgType()), 233, Brae_AL_BulkLinkAccount().GetMsgLength(), 45},
-        {static_cast<int>(Brae_AD_AccountDelete::GetMsgType()), 223, Brae_AD_AccountDelete().GetMsgLength(), 56},
-        {static_cast<int>(Brae_MC_MonitoringAccount::GetMsgType()), 269, Brae_MC_MonitoringAccount().GetMsgLength(),
-         93},
+        {static_cast<int>(Brae_AL_BulkLinkAccount::GetMsgType()), 233,
+         Brae_AL_BulkLinkAccount().GetMsgLength(), 45},
+        {static_cast<int>(Brae_AD_AccountDelete::GetMsgType()), 223, Brae_AD_AccountDelete().GetMsgLength(),
+         56},
+        {static_cast<int>(Brae_MC_MonitoringAccount::GetMsgType()), 269,
+         Brae_MC_MonitoringAccount().GetMsgLength(), 93},
         {static_cast<int>(Brae_IU_BroadcastDelimiterL2::GetMsgType()), 107,
          Brae_IU_BroadcastDelimiterL2().GetMsgLength(), 29},
     };
@@ -91,9 +98,9 @@ Brae_AN_AccountEntry FilledEntry() {
 const std::string kFilledHeaderTail = std::string("      ") + "TRD1    " + "00001234";
 const std::string kFilledFields = std::string("Affiliated Co           ") + "ACC-0001        " + "2" + "F" +
                                   "OWNER-77                " + "OWNER77                 " + "H" +
-                                  "Name Of Exactly 25 Chars!" + "1 Long Road" + Blanks(37) + "Springfield" + Blanks(13) +
-                                  "North" + Blanks(19) + "H2X 1Y4     " + "555-0100" + Blanks(16) + "555-0101" +
-                                  Blanks(16) + "desk@example.org" + Blanks(32);
+                                  "Name Of Exactly 25 Chars!" + "1 Long Road" + Blanks(37) + "Springfield" +
+                                  Blanks(13) + "North" + Blanks(19) + "H2X 1Y4     " + "555-0100" +
+                                  Blanks(16) + "555-0101" + Blanks(16) + "desk@example.org" + Blanks(32);
 
 TEST(Brae_AN_AccountEntry, EveryFieldAtItsOffset) {
     Brae_AN_AccountEntry entry = FilledEntry();
@@ -106,7 +113,8 @@ TEST(Brae_AM_NonReportableAccountEntry, BuiltFromAnEntryWithoutItsAction) {
     const Brae_AM_NonReportableAccountEntry am(entry);
     // Every field after the action moves one byte to the left; the default country goes out as
     // "??"; the flags follow the approved participant id at offset 350.
-    const std::string expected = "AM" + kFilledHeaderTail + kFilledFields + "??" + "P042" + std::string(32, 'N');
+    const std::string expected =
+        "AM" + kFilledHeaderTail + kFilledFields + "??" + "P042" + std::string(32, 'N');
     EXPECT_EQ(Sent(am), expected);
     EXPECT_EQ(Bytes(am).substr(350), std::string(32, 'N'));
     EXPECT_EQ(am.Name.ToString(), "Name Of Exactly 25 Chars!");
@@ -116,18 +124,26 @@ TEST(Brae_AM_NonReportableAccountEntry, BuiltFromAnEntryWithoutItsAction) {
     BraeKTSAccountFlagsSet flags;
     flags.Add(EnumBraeKTSAccountFlags::ActiveForReporting);
     reporting.Flags.AssignSet(flags);
-    EXPECT_EQ(Bytes(reporting).substr(346), "P042" "YN" + std::string(30, 'N'));
+    EXPECT_EQ(Bytes(reporting).substr(346),
+              "P042"
+              "YN" +
+                  std::string(30, 'N'));
+    // The type writer keeps to the catalogue: an index beyond it writes the code of index 0.
+    reporting.SetMsgType(310u);
+    EXPECT_EQ(Bytes(reporting).substr(0, 2), "??");
 }
 
 TEST(Brae_AL_BulkLinkAccount, SentLengthFollowsTheCount) {
     Brae_AL_BulkLinkAccount link;
     link.MasterAccountId.SetText("MASTER-1");
     SetCharField(link.LinkAction, 'D');
-    for (const char* id : {"ID-1", "ID-22", "ID-333"}) ASSERT_TRUE(link.AccountIds.Add(BraeBulkAccountId(std::string(id))));
+    for (const char* id : {"ID-1", "ID-22", "ID-333"})
+        ASSERT_TRUE(link.AccountIds.Add(BraeBulkAccountId(std::string(id))));
     EXPECT_EQ(link.GetMsgLength(), 93);
     EXPECT_EQ(Sent(link), NewHeader("AL") + "MASTER-1        " + "D" + "0003" + "ID-1            " +
                               "ID-22           " + "ID-333          ");
-    for (int i = 3; i < 100; ++i) ASSERT_TRUE(link.AccountIds.Add(BraeBulkAccountId("ID-" + std::to_string(i))));
+    for (int i = 3; i < 100; ++i)
+        ASSERT_TRUE(link.AccountIds.Add(BraeBulkAccountId("ID-" + std::to_string(i))));
     EXPECT_EQ(link.GetMsgLength(), 1645);
     EXPECT_EQ(Bytes(link).substr(41, 4), "0100");
     EXPECT_EQ(Bytes(link).substr(45 + 99 * 16, 16), "ID-99           ");
@@ -139,12 +155,19 @@ TEST(Brae_AL_BulkLinkAccount, SentLengthFollowsTheCount) {
 
 TEST(Brae_AL_BulkLinkAccount, NextBatchOverwritesTheSlotsFromTheStart) {
     Brae_AL_BulkLinkAccount link;
-    for (const char* id : {"OLD-1", "OLD-2", "OLD-3"}) link.AccountIds.Add(BraeBulkAccountId(std::string(id)));
+    for (const char* id : {"OLD-1", "OLD-2", "OLD-3"})
+        link.AccountIds.Add(BraeBulkAccountId(std::string(id)));
     link.AccountCount.SetValue(0);
     EXPECT_EQ(link.GetMsgLength(), 45);
-    EXPECT_EQ(Bytes(link).substr(41, 4 + 48), "0000" "OLD-1           " "OLD-2           " "OLD-3           ");
+    EXPECT_EQ(Bytes(link).substr(41, 4 + 48),
+              "0000"
+              "OLD-1           "
+              "OLD-2           "
+              "OLD-3           ");
     link.AccountIds.Add(BraeBulkAccountId(std::string("NEW-1")));
-    EXPECT_EQ(Sent(link).substr(41), "0001" "NEW-1           ");
+    EXPECT_EQ(Sent(link).substr(41),
+              "0001"
+              "NEW-1           ");
     EXPECT_EQ(Bytes(link).substr(61, 16), "OLD-2           ");  // left in its slot, not sent
 }
 

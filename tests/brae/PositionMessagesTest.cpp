@@ -18,7 +18,8 @@ std::string Bytes(const T& message) {
 }
 template <class T>
 std::string Sent(const T& message) {
-    return std::string(reinterpret_cast<const char*>(&message), static_cast<std::size_t>(message.GetMsgLength()));
+    return std::string(reinterpret_cast<const char*>(&message),
+                       static_cast<std::size_t>(message.GetMsgLength()));
 }
 template <class T>
 std::string Described(const T& message) {
@@ -26,14 +27,19 @@ std::string Described(const T& message) {
     message.AppendDescription(text);
     return text;
 }
-std::string Blanks(int n) { return std::string(static_cast<std::size_t>(n), ' '); }
-std::string NewHeader(const char* code) { return code + Blanks(14) + "00000000"; }
+std::string Blanks(int n) {
+    return std::string(static_cast<std::size_t>(n), ' ');
+}
+std::string NewHeader(const char* code) {
+    return code + Blanks(14) + "00000000";
+}
 
 TEST(PositionMessages, NewMessagesHoldTheirDefaults) {
     const Brae_PN_PositionEntry pn;
     EXPECT_EQ(static_cast<int>(Brae_PN_PositionEntry::GetMsgType()), 228);
     EXPECT_EQ(pn.GetMsgLength(), 71);
-    EXPECT_EQ(Sent(pn), NewHeader("PN") + Blanks(8) + " " + Blanks(16) + "  " + "    " + "00000000" + "00000000");
+    EXPECT_EQ(Sent(pn),
+              NewHeader("PN") + Blanks(8) + " " + Blanks(16) + "  " + "    " + "00000000" + "00000000");
     const Brae_PD_PositionDelete pd;
     EXPECT_EQ(static_cast<int>(Brae_PD_PositionDelete::GetMsgType()), 227);
     EXPECT_EQ(pd.GetMsgLength(), 54);

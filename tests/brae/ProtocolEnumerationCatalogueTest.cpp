@@ -36,7 +36,8 @@ std::string LettersOf() {
 template <class T>
 std::string LettersInIndexOrder() {
     std::string letters;
-    for (int i = 0; i < T::GetCount(); ++i) letters += static_cast<char>(T::GetEnumAt(static_cast<unsigned>(i)));
+    for (int i = 0; i < T::GetCount(); ++i)
+        letters += static_cast<char>(T::GetEnumAt(static_cast<unsigned>(i)));
     return letters;
 }
 
@@ -59,10 +60,12 @@ TEST(BraeProtocolEnumerations, LettersAndNamesInIndexOrder) {
         std::string expectedFirst;
         std::string expectedLast;
     } cases[] = {
-        {LettersInIndexOrder<BraeBroadcastTiming>(), "?BEUR", BraeBroadcastTiming::GetName(EnumBraeBroadcastTiming::Unknown),
+        {LettersInIndexOrder<BraeBroadcastTiming>(), "?BEUR",
+         BraeBroadcastTiming::GetName(EnumBraeBroadcastTiming::Unknown),
          BraeBroadcastTiming::GetName(EnumBraeBroadcastTiming::Requested), "Unknown", "Requested"},
         {LettersInIndexOrder<BraeSettlementType>(), "? RSDP", BraeSettlementType().ToString(),
-         BraeSettlementType::GetName(EnumBraeSettlementType::ExchangeForPhysical), "Unknown", "ExchangeForPhysical"},
+         BraeSettlementType::GetName(EnumBraeSettlementType::ExchangeForPhysical), "Unknown",
+         "ExchangeForPhysical"},
         {LettersInIndexOrder<BraeOrderKind>(), "?OQIFABEPDXVSJYZC", BraeOrderKind().ToString(),
          BraeOrderKind::GetName(EnumBraeOrderKind::IndicationOfInterest), "Unknown", "IndicationOfInterest"},
         {LettersInIndexOrder<BraeRoutingInstruction>(), " 123456", BraeRoutingInstruction().ToString(),
@@ -70,14 +73,16 @@ TEST(BraeProtocolEnumerations, LettersAndNamesInIndexOrder) {
         {LettersInIndexOrder<BraeLinkageRejectReason>(), "?ABCDEFGHIJKLMNOPQRSTUWXYZabcdefghijk",
          BraeLinkageRejectReason::GetName(EnumBraeLinkageRejectReason::ExchangeClosed),
          BraeLinkageRejectReason::GetName(EnumBraeLinkageRejectReason::TradedAtNBBO),
-         "Exchange closed (An executing participant's order handling system receives an order when the market is "
+         "Exchange closed (An executing participant's order handling system receives an order when the "
+         "market is "
          "closed.)",
          "Traded at NBBO"},
         {LettersInIndexOrder<BraeMakerTakerPair>(), "UACDFGHT BS", BraeMakerTakerPair().ToString(),
          BraeMakerTakerPair::GetName(EnumBraeMakerTakerPair::Sell), "NoneNone", "Sell"},
-        {LettersInIndexOrder<BraeConfigDataType>(), "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789",
-         BraeConfigDataType().ToString(), BraeConfigDataType::GetName(EnumBraeConfigDataType::ParticipantInDropCopy),
-         "AllocationUser", "ParticipantInDropCopy"},
+        {LettersInIndexOrder<BraeConfigDataType>(),
+         "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789", BraeConfigDataType().ToString(),
+         BraeConfigDataType::GetName(EnumBraeConfigDataType::ParticipantInDropCopy), "AllocationUser",
+         "ParticipantInDropCopy"},
         {LettersInIndexOrder<BraeSeriesLetter>(), "XYZQRSGUV", BraeSeriesLetter().ToString(),
          BraeSeriesLetter::GetName(EnumBraeSeriesLetter::V), "X", "V"},
     };
@@ -105,8 +110,9 @@ TEST(BraeProtocolEnumerations, LettersAreCaseSensitive) {
     EXPECT_NE(BraeInstrumentStateReason::IndexOfLetter('T'), BraeInstrumentStateReason::IndexOfLetter('t'));
     EXPECT_EQ(BraeInstrumentStateReason::GetName(EnumBraeInstrumentStateReason::NormalStateTimeUpdatedByMOC),
               std::string("NormalStateTimeUpdatedByMOC"));
-    EXPECT_EQ(BraeInstrumentStateReason::GetName(EnumBraeInstrumentStateReason::NormalStateTimeCancelledByMOC),
-              std::string("NormalStateTimeCancelledByMOC"));
+    EXPECT_EQ(
+        BraeInstrumentStateReason::GetName(EnumBraeInstrumentStateReason::NormalStateTimeCancelledByMOC),
+        std::string("NormalStateTimeCancelledByMOC"));
     EXPECT_NE(BraeInstrumentStateReason::CheckLetter('r'), nullptr);  // only 'R' is a letter
     // In the group states, 'a' to 'z' follow the capitals: indices 12 to 37.
     const std::string letters = LettersInIndexOrder<BraeGroupState>();
@@ -143,7 +149,8 @@ TEST(EnumBraeErrorCode, CodesWithAndWithoutATextOfTheirOwn) {
     }
     // The codes ascend through the whole table.
     for (int i = 1; i < 273; ++i) {
-        EXPECT_LT(std::strcmp(MEnumTable<EnumBraeErrorCode>::kRows[i - 1].code, MEnumTable<EnumBraeErrorCode>::kRows[i].code),
+        EXPECT_LT(std::strcmp(MEnumTable<EnumBraeErrorCode>::kRows[i - 1].code,
+                              MEnumTable<EnumBraeErrorCode>::kRows[i].code),
                   0)
             << i;
     }
