@@ -53,6 +53,8 @@ public:
     uint16_t GetPort() const { return ntohs(address_.sin_port); }
     uint32_t GetAddress() const { return address_.sin_addr.s_addr; }
     const sockaddr_in& GetSocketAddress() const { return address_; }
+    // Stores a peer's address as received (host and service texts unchanged).
+    void SetSocketAddress(const sockaddr_in& address) { address_ = address; }
 
 private:
     // The first IPv4 address of host (network byte order), or kNoAddress with the level-2 line.
