@@ -23,6 +23,12 @@ int32_t LeadingNumber(const char* text) {
     return value;
 }
 
+// The host text of the any address.
+const MIpHost& AnyHost() {
+    static const MIpHost host("0.0.0.0");
+    return host;
+}
+
 void ClearSocketAddress(sockaddr_in& address, uint32_t ip) {
     std::memset(&address, 0, sizeof address);
     address.sin_family = AF_INET;
@@ -73,7 +79,8 @@ void MSocketAddress::InitFromHostService(const MIpService& service, uint8_t prot
     multicast_ = 0;
     report_ = 1;
     ClearSocketAddress(address_, kNoAddress);
-    hostService_ = MIpHostService(host ? *host : MIpHost("0.0.0.0"), service);
+    hostService_.SetHost(host ? *host : AnyHost());
+    hostService_.SetService(service);
     protocol_ = protocol;
 
     const int32_t number = LeadingNumber(service.CStr());
