@@ -7,7 +7,9 @@
 #include <vector>
 
 #include "StderrLogReceiver.h"
+#include "core/MTrace.h"
 #include "fields/MDescFormat.h"
+#include "fields/MTControlFunction.h"
 
 namespace {
 // The entries taken for sending, as texts.
@@ -150,6 +152,34 @@ TEST(MComVectorMessageMasterTest, DescribeWritesTheMasterAndBaseTextsUnderTheVec
 
     vector.SetConnected(true, 3);
     EXPECT_EQ(vector.GetDescription(), "Base ID[ 0] Connect [Y]");
+}
+
+TEST(MComVectorMessageMasterTest, TheComControlDescribesTheVectorUnderItsDottedName) {
+    MComVectorMessageMaster vector(1024, 1024, 10000, 0);
+    MTControlFunction<MComVectorMessageBase> control(&vector, "com", nullptr);
+    std::string output;
+    MDescFormat describer("\n", 0, false);
+    describer.SetOutput(&output);
+    control.Describe(describer, "Event_3");
+    EXPECT_NE(output.find("Event_3.com.MComVector"), std::string::npos) << output;
+}
+
+TEST(MComVectorMessageMasterTest, TracingIsFixedAtConstructionFromTheTraceLevelAndTheVectorsCategory) {
+    const int level = GetTraceLevel();
+    const int mask = GetTraceMask();
+    const struct {
+        int level;
+        int mask;
+        bool traced;
+    } cases[] = {{0, 0x80, false}, {1, 0x80, true}, {1, 0x40, false}, {1, 0, false}};
+    for (const auto& c : cases) {
+        SetTraceLevel(c.level);
+        SetTraceMask(c.mask);
+        MComVectorMessageMaster vector(1, 1, 1);
+        SetTraceLevel(level);
+        SetTraceMask(mask);
+        EXPECT_EQ(vector.IsTraced(), c.traced) << c.level << " " << c.mask;
+    }
 }
 
 using MComVectorMessageMasterDeathTest = ::testing::Test;
