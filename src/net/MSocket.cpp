@@ -342,6 +342,7 @@ bool MSocket::SetMulticastOptions(MSocketAddress* group) {
 }
 
 int32_t MSocket::Receive(char* buffer, int size, MSocketAddress* from) {
+    if (!open_) return -1;  // the old handle may name another file by now
     ssize_t n;
     if (from) {
         sockaddr_in sender{};
@@ -370,6 +371,7 @@ int32_t MSocket::Receive(char* buffer, int size, MSocketAddress* from) {
 }
 
 int32_t MSocket::Send(const char* data, int length, MSocketAddress* to) {
+    if (!open_) return -1;
     if (GetTraceLevel() > 5) TraceData("SEND", data, length);
     const std::size_t size = static_cast<std::size_t>(std::max(length, 0));
     const ssize_t n = to ? ::sendto(handle_, data, size, MSG_NOSIGNAL, AsSockaddr(to->GetSocketAddress()),
@@ -401,7 +403,7 @@ void MSocket::Close() {
 
 void MSocket::Shutdown(int how) {
     ++stateCounter_;
-    ::shutdown(handle_, how);
+    if (open_) ::shutdown(handle_, how);
 }
 
 void MSocket::ResetStatistics() { stats_.Reset(); }

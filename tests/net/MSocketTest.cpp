@@ -161,6 +161,11 @@ TEST(MSocketTest, ClosingTwiceLogsAndCountsOnce) {
     EXPECT_GT(afterFirst, counter);
     socket.Close();
     EXPECT_EQ(socket.GetStateCounter(), afterFirst);
+    // The closed handle is left alone, even when its number was given to another file since.
+    char byte = 0;
+    EXPECT_EQ(socket.Receive(&byte, 1, nullptr), -1);
+    EXPECT_EQ(socket.Send("x", 1, nullptr), -1);
+    EXPECT_EQ(socket.GetStateCounter(), afterFirst);
     EXPECT_EQ(log.messages.size(), 1u);
     EXPECT_TRUE(log.Has(6, "Close connection from address: " + remote.ToText()));
 }
