@@ -78,7 +78,9 @@ public:
     int32_t GetStateCounter() const { return stateCounter_; }
     int32_t GetBacklog() const { return backlog_; }
     ConnectionStat& GetStatistics() { return stats_; }
-    MonitorTControl<MonitorMsgConnectionStat, ConnectionStat>& GetStatisticsControl() { return statsControl_; }
+    MonitorTControl<MonitorMsgConnectionStat, ConnectionStat>& GetStatisticsControl() {
+        return statsControl_;
+    }
 
 private:
     bool IsDatagramBroadcast(const MSocketAddress* address) const;

@@ -111,10 +111,13 @@ std::string MSocketAddress::ToText() const {
 }
 
 bool MSocketAddress::IsEmpty() const {
-    return address_.sin_port == 0 && (address_.sin_addr.s_addr == kNoAddress || address_.sin_addr.s_addr == 0);
+    return address_.sin_port == 0 &&
+           (address_.sin_addr.s_addr == kNoAddress || address_.sin_addr.s_addr == 0);
 }
 
-int MSocketAddress::GetSocketType() const { return protocol_ == kUdp ? SOCK_DGRAM : SOCK_STREAM; }
+int MSocketAddress::GetSocketType() const {
+    return protocol_ == kUdp ? SOCK_DGRAM : SOCK_STREAM;
+}
 
 const char* MSocketAddress::GetProtocolName() const {
     switch (protocol_) {

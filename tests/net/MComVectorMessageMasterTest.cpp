@@ -1,5 +1,3 @@
-#include "net/MComVectorMessageMaster.h"
-
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -10,6 +8,7 @@
 #include "core/MTrace.h"
 #include "fields/MDescFormat.h"
 #include "fields/MTControlFunction.h"
+#include "net/MComVectorMessageMaster.h"
 
 namespace {
 // The entries taken for sending, as texts.
@@ -146,7 +145,8 @@ TEST(MComVectorMessageMasterTest, DescribeWritesTheMasterAndBaseTextsUnderTheVec
     char address[32];
     std::snprintf(address, sizeof address, "%p", static_cast<void*>(&vector));
     EXPECT_NE(output.find("Session.com.MComVector"), std::string::npos) << output;
-    EXPECT_NE(output.find(std::string("Master ID[ 0] NextToSend/Max 0/0 Base ID[ 0] Connect [N] ptr[") + address + "]"),
+    EXPECT_NE(output.find(std::string("Master ID[ 0] NextToSend/Max 0/0 Base ID[ 0] Connect [N] ptr[") +
+                          address + "]"),
               std::string::npos)
         << output;
 
@@ -206,7 +206,8 @@ TEST_F(MComVectorMessageMasterDeathTest, AMessageThatCannotBeStoredEndsTheProces
         {
             StderrLogReceiver log;
             MComVectorMessageMaster vector(1024, 1024, 4);
-            vector.AddMessageParts(std::string(40000, 'a').data(), 40000, std::string(30000, 'b').data(), 30000);
+            vector.AddMessageParts(std::string(40000, 'a').data(), 40000, std::string(30000, 'b').data(),
+                                   30000);
         },
         ::testing::ExitedWithCode(1), "\\[2\\] Can't add message in Message Vector");
 }
