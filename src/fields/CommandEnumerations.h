@@ -50,6 +50,7 @@ enum class EnumBusinessItemType : uint32_t {
 template <>
 struct MEnumTable<EnumBusinessItemType> {
     static constexpr char kTypeName[] = "EnumBusinessItemType";
+    // clang-format off
     static constexpr const char* kNames[] = {
         "BusinessItem_0", "BusinessItem_1", "BusinessItem_2", "BusinessItem_3", "BusinessItem_4",
         "BusinessItem_5", "BusinessItem_6", "BusinessItem_7", "BusinessItem_8", "BusinessItem_9",
@@ -121,5 +122,6 @@ struct MEnumTable<EnumBusinessItemType> {
         "BusinessItem_335", "BusinessItem_336", "BusinessItem_337", "BusinessItem_338", "BusinessItem_339",
         "BusinessItem_340", "BusinessItem_341"
     };
+    // clang-format on
 };
 using BusinessItemType = MEnum<uint32_t, EnumBusinessItemType, 342>;

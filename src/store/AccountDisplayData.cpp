@@ -2,6 +2,10 @@
 
 #include "fields/DescribeFields.h"
 
-void AccountDisplayData::DescribeClass(MStaticFormat& format) { DescribeFieldTypes<AccountDisplayData>(format); }
+void AccountDisplayData::DescribeClass(MStaticFormat& format) {
+    DescribeFieldTypes<AccountDisplayData>(format);
+}
 
-void AccountDisplayData::FormatObject(MObjectFormat& format) { DescribeFields(*this, format); }
+void AccountDisplayData::FormatObject(MObjectFormat& format) {
+    DescribeFields(*this, format);
+}

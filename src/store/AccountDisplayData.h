@@ -55,8 +55,9 @@ public:
             MField("Email", &S::Email), MField("CountryCode", &S::CountryCode),
             MField("ApprovedParticipantId", &S::ApprovedParticipantId),
             MField("ResponseStatus", &S::ResponseStatus), MField("AccountId", &S::AccountId),
-            MField("InternalAccountType", &S::InternalAccountType), MField("MasterAccountId", &S::MasterAccountId),
-            MField("Flags", &S::Flags), MField("FirmUnitMember", &S::FirmUnitMember));
+            MField("InternalAccountType", &S::InternalAccountType),
+            MField("MasterAccountId", &S::MasterAccountId), MField("Flags", &S::Flags),
+            MField("FirmUnitMember", &S::FirmUnitMember));
     }
     static const char* GetFieldName(int index) { return kFieldList<AccountDisplayData>.GetName(index); }
     static int GetFieldNameLength(int index) { return kFieldList<AccountDisplayData>.GetNameLength(index); }

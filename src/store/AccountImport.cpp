@@ -2,6 +2,10 @@
 
 #include "fields/DescribeFields.h"
 
-void AccountImport::DescribeClass(MStaticFormat& format) { DescribeFieldTypes<AccountImport>(format); }
+void AccountImport::DescribeClass(MStaticFormat& format) {
+    DescribeFieldTypes<AccountImport>(format);
+}
 
-void AccountImport::FormatObject(MObjectFormat& format) { DescribeFields(*this, format); }
+void AccountImport::FormatObject(MObjectFormat& format) {
+    DescribeFields(*this, format);
+}

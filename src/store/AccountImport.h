@@ -37,15 +37,15 @@ public:
 
     static constexpr auto Fields() {
         using S = AccountImport;
-        return MFields(MField("AffiliatedCie", &S::AffiliatedCie, "6412"),
-                       MField("AccountNumber", &S::AccountNumber, "1"),
-                       MField("AccountType", &S::AccountType, "5077"),
-                       MField("AccountOwnerType", &S::AccountOwnerType, "1204"), MField("OwnerId", &S::OwnerId, "958"),
-                       MField("HedgeSpec", &S::HedgeSpec, "506"), MField("Name", &S::Name, "969"),
-                       MField("Address", &S::Address, "1180"), MField("City", &S::City, "5296"),
-                       MField("State", &S::State, "5312"), MField("ZipPostalCode", &S::ZipPostalCode, "3100"),
-                       MField("Phone", &S::Phone, "1058"), MField("Fax", &S::Fax, "5297"),
-                       MField("Email", &S::Email, "1192"), MField("CountryCode", &S::CountryCode, "10020"));
+        return MFields(
+            MField("AffiliatedCie", &S::AffiliatedCie, "6412"),
+            MField("AccountNumber", &S::AccountNumber, "1"), MField("AccountType", &S::AccountType, "5077"),
+            MField("AccountOwnerType", &S::AccountOwnerType, "1204"), MField("OwnerId", &S::OwnerId, "958"),
+            MField("HedgeSpec", &S::HedgeSpec, "506"), MField("Name", &S::Name, "969"),
+            MField("Address", &S::Address, "1180"), MField("City", &S::City, "5296"),
+            MField("State", &S::State, "5312"), MField("ZipPostalCode", &S::ZipPostalCode, "3100"),
+            MField("Phone", &S::Phone, "1058"), MField("Fax", &S::Fax, "5297"),
+            MField("Email", &S::Email, "1192"), MField("CountryCode", &S::CountryCode, "10020"));
     }
     static const char* GetFieldName(int index) { return kFieldList<AccountImport>.GetName(index); }
     static const char* GetFieldTag(int index) { return kFieldList<AccountImport>.GetTag(index); }

@@ -12,6 +12,10 @@ void CommandHistory::Init(int32_t sequenceNumber, EnumActionType action, EnumBus
     CommandStatus.Clear();
 }
 
-void CommandHistory::DescribeClass(MStaticFormat& format) { DescribeFieldTypes<CommandHistory>(format); }
+void CommandHistory::DescribeClass(MStaticFormat& format) {
+    DescribeFieldTypes<CommandHistory>(format);
+}
 
-void CommandHistory::FormatObject(MObjectFormat& format) { DescribeFields(*this, format); }
+void CommandHistory::FormatObject(MObjectFormat& format) {
+    DescribeFields(*this, format);
+}

@@ -36,10 +36,11 @@ public:
 
     static constexpr auto Fields() {
         using S = CommandHistory;
-        return MFields(MField("SequenceNumber", &S::SequenceNumber), MField("ExecutionTime", &S::ExecutionTime),
-                       MField("CommandAction", &S::CommandAction), MField("BusinessItem", &S::BusinessItem),
-                       MField("CommandStatus", &S::CommandStatus), MField("ErrorCode", &S::ErrorCode),
-                       MField("ErrorMessage", &S::ErrorMessage), MField("Description", &S::Description));
+        return MFields(MField("SequenceNumber", &S::SequenceNumber),
+                       MField("ExecutionTime", &S::ExecutionTime), MField("CommandAction", &S::CommandAction),
+                       MField("BusinessItem", &S::BusinessItem), MField("CommandStatus", &S::CommandStatus),
+                       MField("ErrorCode", &S::ErrorCode), MField("ErrorMessage", &S::ErrorMessage),
+                       MField("Description", &S::Description));
     }
     static const char* GetFieldName(int index) { return kFieldList<CommandHistory>.GetName(index); }
     static const char* GetFieldTag(int index) { return kFieldList<CommandHistory>.GetTag(index); }

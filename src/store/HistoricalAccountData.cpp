@@ -32,6 +32,10 @@ HistoricalAccountData::HistoricalAccountData(const char* message, int length) {
     reader.Finish();
 }
 
-void HistoricalAccountData::DescribeClass(MStaticFormat& format) { DescribeFieldTypes<HistoricalAccountData>(format); }
+void HistoricalAccountData::DescribeClass(MStaticFormat& format) {
+    DescribeFieldTypes<HistoricalAccountData>(format);
+}
 
-void HistoricalAccountData::FormatObject(MObjectFormat& format) { DescribeFields(*this, format); }
+void HistoricalAccountData::FormatObject(MObjectFormat& format) {
+    DescribeFields(*this, format);
+}

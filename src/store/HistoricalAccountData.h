@@ -56,20 +56,24 @@ public:
     static constexpr auto Fields() {
         using S = HistoricalAccountData;
         return MFieldsWithLength(
-            MField("RecordId", &S::RecordId), MField("Date", &S::Date), MField("AffiliatedCie", &S::AffiliatedCie),
-            MField("AccountNumber", &S::AccountNumber), MField("AccountType", &S::AccountType),
-            MField("AccountOwnerType", &S::AccountOwnerType), MField("OwnerId", &S::OwnerId),
-            MField("NormalizedOwnerId", &S::NormalizedOwnerId), MField("HedgeSpec", &S::HedgeSpec),
-            MField("Name", &S::Name), MField("Address", &S::Address), MField("City", &S::City),
-            MField("State", &S::State), MField("ZipPostalCode", &S::ZipPostalCode), MField("Phone", &S::Phone),
-            MField("Fax", &S::Fax), MField("Email", &S::Email), MField("CountryCode", &S::CountryCode),
+            MField("RecordId", &S::RecordId), MField("Date", &S::Date),
+            MField("AffiliatedCie", &S::AffiliatedCie), MField("AccountNumber", &S::AccountNumber),
+            MField("AccountType", &S::AccountType), MField("AccountOwnerType", &S::AccountOwnerType),
+            MField("OwnerId", &S::OwnerId), MField("NormalizedOwnerId", &S::NormalizedOwnerId),
+            MField("HedgeSpec", &S::HedgeSpec), MField("Name", &S::Name), MField("Address", &S::Address),
+            MField("City", &S::City), MField("State", &S::State), MField("ZipPostalCode", &S::ZipPostalCode),
+            MField("Phone", &S::Phone), MField("Fax", &S::Fax), MField("Email", &S::Email),
+            MField("CountryCode", &S::CountryCode),
             MField("ApprovedParticipantId", &S::ApprovedParticipantId),
             MField("ResponseStatus", &S::ResponseStatus), MField("AccountId", &S::AccountId),
-            MField("InternalAccountType", &S::InternalAccountType), MField("MasterAccountId", &S::MasterAccountId),
-            MField("Flags", &S::Flags), MField("FirmUnitMember", &S::FirmUnitMember));
+            MField("InternalAccountType", &S::InternalAccountType),
+            MField("MasterAccountId", &S::MasterAccountId), MField("Flags", &S::Flags),
+            MField("FirmUnitMember", &S::FirmUnitMember));
     }
     static const char* GetFieldName(int index) { return kFieldList<HistoricalAccountData>.GetName(index); }
-    static int GetFieldNameLength(int index) { return kFieldList<HistoricalAccountData>.GetNameLength(index); }
+    static int GetFieldNameLength(int index) {
+        return kFieldList<HistoricalAccountData>.GetNameLength(index);
+    }
     static void DescribeClass(MStaticFormat& format);
     void FormatObject(MObjectFormat& format);
 };

@@ -16,6 +16,10 @@ HistoricalCommandData::HistoricalCommandData(const char* message, int length) {
     reader.Finish();
 }
 
-void HistoricalCommandData::DescribeClass(MStaticFormat& format) { DescribeFieldTypes<HistoricalCommandData>(format); }
+void HistoricalCommandData::DescribeClass(MStaticFormat& format) {
+    DescribeFieldTypes<HistoricalCommandData>(format);
+}
 
-void HistoricalCommandData::FormatObject(MObjectFormat& format) { DescribeFields(*this, format); }
+void HistoricalCommandData::FormatObject(MObjectFormat& format) {
+    DescribeFields(*this, format);
+}

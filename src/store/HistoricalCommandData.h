@@ -37,14 +37,17 @@ public:
 
     static constexpr auto Fields() {
         using S = HistoricalCommandData;
-        return MFieldsWithLength(MField("RecordId", &S::RecordId), MField("ExecutionDate", &S::ExecutionDate),
-                                 MField("ExecutionTime", &S::ExecutionTime), MField("CommandType", &S::CommandType),
-                                 MField("BusinessItemType", &S::BusinessItemType),
-                                 MField("CommandStatus", &S::CommandStatus), MField("Description", &S::Description),
-                                 MField("UserName", &S::UserName), MField("FirmUnitMember", &S::FirmUnitMember));
+        return MFieldsWithLength(
+            MField("RecordId", &S::RecordId), MField("ExecutionDate", &S::ExecutionDate),
+            MField("ExecutionTime", &S::ExecutionTime), MField("CommandType", &S::CommandType),
+            MField("BusinessItemType", &S::BusinessItemType), MField("CommandStatus", &S::CommandStatus),
+            MField("Description", &S::Description), MField("UserName", &S::UserName),
+            MField("FirmUnitMember", &S::FirmUnitMember));
     }
     static const char* GetFieldName(int index) { return kFieldList<HistoricalCommandData>.GetName(index); }
-    static int GetFieldNameLength(int index) { return kFieldList<HistoricalCommandData>.GetNameLength(index); }
+    static int GetFieldNameLength(int index) {
+        return kFieldList<HistoricalCommandData>.GetNameLength(index);
+    }
     static void DescribeClass(MStaticFormat& format);
     void FormatObject(MObjectFormat& format);
 };

@@ -30,4 +30,6 @@ void HistoricalPositionData::DescribeClass(MStaticFormat& format) {
     DescribeFieldTypes<HistoricalPositionData>(format);
 }
 
-void HistoricalPositionData::FormatObject(MObjectFormat& format) { DescribeFields(*this, format); }
+void HistoricalPositionData::FormatObject(MObjectFormat& format) {
+    DescribeFields(*this, format);
+}

@@ -62,7 +62,9 @@ public:
             MField("FirmUnitMember", &S::FirmUnitMember));
     }
     static const char* GetFieldName(int index) { return kFieldList<HistoricalPositionData>.GetName(index); }
-    static int GetFieldNameLength(int index) { return kFieldList<HistoricalPositionData>.GetNameLength(index); }
+    static int GetFieldNameLength(int index) {
+        return kFieldList<HistoricalPositionData>.GetNameLength(index);
+    }
     static void DescribeClass(MStaticFormat& format);
     void FormatObject(MObjectFormat& format);
 };

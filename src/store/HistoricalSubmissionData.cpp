@@ -18,4 +18,6 @@ void HistoricalSubmissionData::DescribeClass(MStaticFormat& format) {
     DescribeFieldTypes<HistoricalSubmissionData>(format);
 }
 
-void HistoricalSubmissionData::FormatObject(MObjectFormat& format) { DescribeFields(*this, format); }
+void HistoricalSubmissionData::FormatObject(MObjectFormat& format) {
+    DescribeFields(*this, format);
+}

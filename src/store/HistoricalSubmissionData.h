@@ -34,14 +34,16 @@ public:
 
     static constexpr auto Fields() {
         using S = HistoricalSubmissionData;
-        return MFieldsWithLength(MField("RecordId", &S::RecordId), MField("Date", &S::Date),
-                                 MField("FirmUnitName", &S::FirmUnitName),
-                                 MField("FirmUnitMember", &S::FirmUnitMember), MField("FirmName", &S::FirmName),
-                                 MField("SubmissionStatus", &S::SubmissionStatus),
-                                 MField("NbPositions", &S::NbPositions));
+        return MFieldsWithLength(
+            MField("RecordId", &S::RecordId), MField("Date", &S::Date),
+            MField("FirmUnitName", &S::FirmUnitName), MField("FirmUnitMember", &S::FirmUnitMember),
+            MField("FirmName", &S::FirmName), MField("SubmissionStatus", &S::SubmissionStatus),
+            MField("NbPositions", &S::NbPositions));
     }
     static const char* GetFieldName(int index) { return kFieldList<HistoricalSubmissionData>.GetName(index); }
-    static int GetFieldNameLength(int index) { return kFieldList<HistoricalSubmissionData>.GetNameLength(index); }
+    static int GetFieldNameLength(int index) {
+        return kFieldList<HistoricalSubmissionData>.GetNameLength(index);
+    }
     static void DescribeClass(MStaticFormat& format);
     void FormatObject(MObjectFormat& format);
 };

@@ -10,7 +10,9 @@ public:
     BaseKey Key;
 
     KB_Position() = default;
-    explicit KB_Position(const Brae_KB_PositionAcknowledgment& acknowledgment) : KB_PositionLong(acknowledgment) {}
+    explicit KB_Position(const Brae_KB_PositionAcknowledgment& acknowledgment)
+        : KB_PositionLong(acknowledgment) {}
+    KB_Position(const char* message, int length) : KB_PositionLong(message, length) {}
 
     void Assign(const KB_Position& other) { *this = other; }
 

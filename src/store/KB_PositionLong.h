@@ -23,6 +23,8 @@ public:
     // The header and the 13 fields of the acknowledgment; the added fields at their defaults.
     explicit KB_PositionLong(const Brae_KB_PositionAcknowledgment& acknowledgment)
         : Brae_KB_PositionAcknowledgment(acknowledgment) {}
+    // The same from a received KB of length bytes, read as the acknowledgment reads it.
+    KB_PositionLong(const char* message, int length) { Read(message, length); }
 
     void Assign(const KB_PositionLong& other) { *this = other; }
 

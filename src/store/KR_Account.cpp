@@ -11,13 +11,17 @@ KR_Account::KR_Account(EnumBraeMsgType type, const char* message, int length) {
     int shift = 0;
     int flags = 385;
     switch (type) {
-        case EnumBraeMsgType::KR: break;
-        case EnumBraeMsgType::JY: flags = 386; break;
+        case EnumBraeMsgType::KR:
+            break;
+        case EnumBraeMsgType::JY:
+            flags = 386;
+            break;
         case EnumBraeMsgType::QR:
             shift = -1;
             flags = 384;
             break;
-        default: return;
+        default:
+            return;
     }
     ReceivedRecordReader reader(message, length, flags + 32);
     reader.Read(AffiliatedCie, 25 + shift);
@@ -48,7 +52,8 @@ BaseKey KR_Account::GetKey() const {
     const std::string id = AccountId.ToString();
     if (!id.empty()) {
         // Up to 16 digits: read wide, so that an id beyond the 32-bit range clamps instead of wrapping.
-        return BaseKey::FromWide(1, static_cast<int64_t>(ParseDecimalDigits64(id.data(), static_cast<int>(id.size()))));
+        return BaseKey::FromWide(
+            1, static_cast<int64_t>(ParseDecimalDigits64(id.data(), static_cast<int>(id.size()))));
     }
     if (!accountNumbers_) return BaseKey(1, 0);
     const auto found = std::find(accountNumbers_->begin(), accountNumbers_->end(), AccountNumber.ToString());

@@ -2,6 +2,10 @@
 
 #include "fields/DescribeFields.h"
 
-void PositionImport::DescribeClass(MStaticFormat& format) { DescribeFieldTypes<PositionImport>(format); }
+void PositionImport::DescribeClass(MStaticFormat& format) {
+    DescribeFieldTypes<PositionImport>(format);
+}
 
-void PositionImport::FormatObject(MObjectFormat& format) { DescribeFields(*this, format); }
+void PositionImport::FormatObject(MObjectFormat& format) {
+    DescribeFields(*this, format);
+}

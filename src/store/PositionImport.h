@@ -35,13 +35,14 @@ public:
 
     static constexpr auto Fields() {
         using S = PositionImport;
-        return MFields(MField("ReportDate", &S::ReportDate, "987"), MField("AccountNumber", &S::AccountNumber, "1"),
-                       MField("ExternalSymbol", &S::ExternalSymbol, "6146"),
-                       MField("ClassSymbol", &S::ClassSymbol, "6179"),
-                       MField("ExpirationDate", &S::ExpirationDate, "432"),
-                       MField("CallPutCode", &S::CallPutCode, "201"), MField("StrikePrice", &S::StrikePrice, "202"),
-                       MField("LongQuantity", &S::LongQuantity, "196"),
-                       MField("ShortQuantity", &S::ShortQuantity, "197"));
+        return MFields(
+            MField("ReportDate", &S::ReportDate, "987"), MField("AccountNumber", &S::AccountNumber, "1"),
+            MField("ExternalSymbol", &S::ExternalSymbol, "6146"),
+            MField("ClassSymbol", &S::ClassSymbol, "6179"),
+            MField("ExpirationDate", &S::ExpirationDate, "432"),
+            MField("CallPutCode", &S::CallPutCode, "201"), MField("StrikePrice", &S::StrikePrice, "202"),
+            MField("LongQuantity", &S::LongQuantity, "196"),
+            MField("ShortQuantity", &S::ShortQuantity, "197"));
     }
     static const char* GetFieldName(int index) { return kFieldList<PositionImport>.GetName(index); }
     static const char* GetFieldTag(int index) { return kFieldList<PositionImport>.GetTag(index); }

@@ -18,24 +18,28 @@ using Texts = std::vector<std::string>;
 
 // The fields that the three account messages carry alike, from AffiliatedCie to MasterAccountId.
 std::string AccountBody(const std::string& accountId) {
-    return Pad("Affiliate Co", 24) + Pad("ACC12345", 16) + "2" + "C" + Pad("OWN-77", 24) + Pad("NORM-77", 24) +
-           "H" + Pad("Jane Doe", 25) + Pad("1 Main St", 48) + Pad("Montreal", 24) + Pad("QC", 24) +
-           Pad("H2X 1Y4", 12) + Pad("514-555-0100", 24) + Pad("514-555-0101", 24) + Pad("jd@example.com", 48) +
-           "CA" + "AP01" + "C" + Pad(accountId, 16) + "C" + Pad("MASTER9", 16);
+    return Pad("Affiliate Co", 24) + Pad("ACC12345", 16) + "2" + "C" + Pad("OWN-77", 24) +
+           Pad("NORM-77", 24) + "H" + Pad("Jane Doe", 25) + Pad("1 Main St", 48) + Pad("Montreal", 24) +
+           Pad("QC", 24) + Pad("H2X 1Y4", 12) + Pad("514-555-0100", 24) + Pad("514-555-0101", 24) +
+           Pad("jd@example.com", 48) + "CA" + "AP01" + "C" + Pad(accountId, 16) + "C" + Pad("MASTER9", 16);
 }
 
 const std::string kFlagsYN = "YN" + std::string(30, 'N');
 const std::string kFlagsNY = "NY" + std::string(30, 'N');
 
-std::string KR(const std::string& flags = kFlagsYN) { return Header("KR") + "N" + AccountBody("123") + flags; }
+std::string KR(const std::string& flags = kFlagsYN) {
+    return Header("KR") + "N" + AccountBody("123") + flags;
+}
 
 KR_Account Build(EnumBraeMsgType type, const std::string& message) {
     return KR_Account(type, message.data(), static_cast<int>(message.size()));
 }
 
 const char kKRLine[] =
-    "Affiliate Co;ACC12345;Firm;CanadianBroker;OWN-77;Hedger;Jane Doe;1 Main St;Montreal;QC;H2X 1Y4;514-555-0100;"
-    "514-555-0101;jd@example.com;Canada;AP01;EntrySucessfullyCreated;123;ClientAccount;MASTER9;ActiveForReporting;;";
+    "Affiliate Co;ACC12345;Firm;CanadianBroker;OWN-77;Hedger;Jane Doe;1 Main St;Montreal;QC;H2X "
+    "1Y4;514-555-0100;"
+    "514-555-0101;jd@example.com;Canada;AP01;EntrySucessfullyCreated;123;ClientAccount;MASTER9;"
+    "ActiveForReporting;;";
 
 TEST(KR_Account, CopiesEveryFieldFromItsPlaceInAKR) {
     const std::string message = KR();
@@ -111,14 +115,14 @@ TEST(KR_Account, KeyFromTheAccountIdOrThePlaceOfTheAccountNumber) {
         {"123", "ACC12345", true, 123},
         {"0000000042", "ACC12345", true, 42},
         {"2147483647", "ACC1", true, 2147483647},
-        {"2147483648", "ACC1", true, 2147483647},     // above the 32-bit range
-        {"99999999999", "ACC1", true, 2147483647},    // eleven digits
+        {"2147483648", "ACC1", true, 2147483647},   // above the 32-bit range
+        {"99999999999", "ACC1", true, 2147483647},  // eleven digits
         {"9999999999999999", "ACC1", true, 2147483647},
-        {"4294967297", "ACC1", true, 2147483647},     // would wrap to 1 in 32 bits
-        {"", "ACC12345", true, 3},                    // third entry of the list
+        {"4294967297", "ACC1", true, 2147483647},  // would wrap to 1 in 32 bits
+        {"", "ACC12345", true, 3},                 // third entry of the list
         {"", "ACC1", true, 1},
-        {"", "ACC123", true, 0},                      // not in the list
-        {"", "ACC12345", false, 0},                   // list not set yet
+        {"", "ACC123", true, 0},     // not in the list
+        {"", "ACC12345", false, 0},  // list not set yet
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.accountId) + "/" + c.accountNumber);
@@ -143,7 +147,8 @@ TEST(KR_Account, CopyPointsAtTheSameListAndNeverOwnsIt) {
 
 TEST(AccountDisplayData, DefaultsTitlesAndNameLengths) {
     AccountDisplayData account;
-    EXPECT_EQ(CsvLine(account), ";;Client;CanadianBank;;Default;;;;;;;;;NotSpecified;;None;;ClientAccount;;None;;");
+    EXPECT_EQ(CsvLine(account),
+              ";;Client;CanadianBank;;Default;;;;;;;;;NotSpecified;;None;;ClientAccount;;None;;");
     EXPECT_EQ(account.AccountType.ToDescription(false), "1");
     EXPECT_EQ(account.AccountOwnerType.ToDescription(false), "A");
     EXPECT_EQ(account.InternalAccountType.ToDescription(false), "C");
@@ -151,10 +156,28 @@ TEST(AccountDisplayData, DefaultsTitlesAndNameLengths) {
 
     MTitleFormat titles;
     AccountDisplayData::DescribeClass(titles);
-    const Texts names = {"AffiliatedCie", "AccountNumber", "AccountType", "AccountOwnerType", "OwnerId",
-                         "HedgeSpec", "Name", "Address", "City", "State", "ZipPostalCode", "Phone", "Fax",
-                         "Email", "CountryCode", "ApprovedParticipantId", "ResponseStatus", "AccountId",
-                         "InternalAccountType", "MasterAccountId", "Flags", "FirmUnitMember"};
+    const Texts names = {"AffiliatedCie",
+                         "AccountNumber",
+                         "AccountType",
+                         "AccountOwnerType",
+                         "OwnerId",
+                         "HedgeSpec",
+                         "Name",
+                         "Address",
+                         "City",
+                         "State",
+                         "ZipPostalCode",
+                         "Phone",
+                         "Fax",
+                         "Email",
+                         "CountryCode",
+                         "ApprovedParticipantId",
+                         "ResponseStatus",
+                         "AccountId",
+                         "InternalAccountType",
+                         "MasterAccountId",
+                         "Flags",
+                         "FirmUnitMember"};
     EXPECT_EQ(titles.GetTitles(), names);
     for (int i = 0; i < 22; ++i) {
         EXPECT_EQ(AccountDisplayData::GetFieldNameLength(i), static_cast<int>(names[i].size())) << names[i];
@@ -170,14 +193,16 @@ TEST(AccountDisplayData, AssignCopiesEveryField) {
 }
 
 const char kImportLine[] =
-    "Affiliate Co;ACC12345;Firm;CanadianBroker;OWN-77;Hedger;Jane Doe;1 Main St;Montreal;QC;H2X 1Y4;514-555-0100;"
+    "Affiliate Co;ACC12345;Firm;CanadianBroker;OWN-77;Hedger;Jane Doe;1 Main St;Montreal;QC;H2X "
+    "1Y4;514-555-0100;"
     "514-555-0101;jd@example.com;Canada;";
 
 TEST(AccountImport, ColumnsNamesAndTags) {
-    const Texts names = {"AffiliatedCie", "AccountNumber", "AccountType", "AccountOwnerType", "OwnerId",
-                         "HedgeSpec", "Name", "Address", "City", "State", "ZipPostalCode", "Phone", "Fax",
-                         "Email", "CountryCode"};
-    const Texts tags = {"6412", "1", "5077", "1204", "958", "506", "969", "1180",
+    const Texts names = {"AffiliatedCie", "AccountNumber", "AccountType",   "AccountOwnerType",
+                         "OwnerId",       "HedgeSpec",     "Name",          "Address",
+                         "City",          "State",         "ZipPostalCode", "Phone",
+                         "Fax",           "Email",         "CountryCode"};
+    const Texts tags = {"6412", "1",    "5077", "1204", "958",  "506",  "969",  "1180",
                         "5296", "5312", "3100", "1058", "5297", "1192", "10020"};
     MTitleFormat titles;
     AccountImport::DescribeClass(titles);

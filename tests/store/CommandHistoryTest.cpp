@@ -18,10 +18,7 @@ TEST(BaseKey, ClampsBothPartsIntoTheNonNegativeRange) {
     const struct {
         int32_t first, second, wantFirst, wantSecond;
     } cases[] = {
-        {-5, 0, 0, 0},
-        {7, 2147483647, 7, 2147483647},
-        {-1, -1, 0, 0},
-        {-2147483647 - 1, 12, 0, 12},
+        {-5, 0, 0, 0}, {7, 2147483647, 7, 2147483647}, {-1, -1, 0, 0}, {-2147483647 - 1, 12, 0, 12},
         {3, 4, 3, 4},
     };
     for (const auto& c : cases) {
@@ -140,8 +137,8 @@ TEST_F(CommandHistoryTest, TitlesAndColumnTextsOfAnEntry) {
     }
     // The action column offers exactly its ten names, in order, as filter values.
     EXPECT_EQ(columns.GetKind(2), MInterface::kEnumeration);
-    EXPECT_EQ(columns.GetValues(2), (Texts{"Unknown", "Add", "Update", "Delete", "Cancel", "Transfer", "Reject",
-                                           "Execute", "Confirm", "Query"}));
+    EXPECT_EQ(columns.GetValues(2), (Texts{"Unknown", "Add", "Update", "Delete", "Cancel", "Transfer",
+                                           "Reject", "Execute", "Confirm", "Query"}));
     EXPECT_EQ(columns.GetValues(4),
               (Texts{"Waiting", "Sent", "Sent Rejected", "Done", "Failed", "Unsupported"}));
 }
@@ -157,16 +154,11 @@ TEST(EnumBusinessItemType, KeepsTheClientsRowsAtTheirPlaces) {
     const struct {
         uint32_t value;
         const char* name;
-    } rows[] = {{206, "Account"},
-                {207, "Position"},
-                {210, "MasterAccount"},
-                {276, "HistoricalAccount"},
-                {277, "HistoricalPosition"},
-                {278, "HistoricalPositionSubmission"},
-                {279, "HistoricalCommand"},
-                {0, "BusinessItem_0"},
-                {208, "BusinessItem_208"},
-                {341, "BusinessItem_341"}};
+    } rows[] = {
+        {206, "Account"},           {207, "Position"},           {210, "MasterAccount"},
+        {276, "HistoricalAccount"}, {277, "HistoricalPosition"}, {278, "HistoricalPositionSubmission"},
+        {279, "HistoricalCommand"}, {0, "BusinessItem_0"},       {208, "BusinessItem_208"},
+        {341, "BusinessItem_341"}};
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         EXPECT_EQ(names[row.value], row.name);

@@ -59,15 +59,16 @@ TEST(HistoricalSubmissionData, ShortMessageKeepsTheDefaultsOfWhatItLacks) {
 }
 
 std::string CommandMessage(const std::string& description) {
-    return Header("RA") + "20240315" + "142530" + "E" + "A" + "F" + Pad(description, 300) + Pad("jsmith", 11) +
-           "FU000123";
+    return Header("RA") + "20240315" + "142530" + "E" + "A" + "F" + Pad(description, 300) +
+           Pad("jsmith", 11) + "FU000123";
 }
 
 TEST(HistoricalCommandData, ReadsEveryFieldOfAnRA) {
     const std::string message = CommandMessage("Account entry refused");
     ASSERT_EQ(message.size(), 360u);
     HistoricalCommandData row(message.data(), static_cast<int>(message.size()));
-    EXPECT_EQ(CsvLine(row), "0;20240315;142530;Entry;Account;EntryFailed;Account entry refused;jsmith;FU000123;");
+    EXPECT_EQ(CsvLine(row),
+              "0;20240315;142530;Entry;Account;EntryFailed;Account entry refused;jsmith;FU000123;");
     // A shorter description keeps its trailing blanks in the record.
     EXPECT_EQ(row.Description.ToPaddedString(), Pad("Account entry refused", 300));
     row.RecordId.SetValue(2);
@@ -106,21 +107,22 @@ TEST(HistoricalCommandData, ShortMessageKeepsTheDefaultsOfWhatItLacks) {
 
 // A JZ: the account acknowledgment's layout, then the date and the firm unit.
 std::string AccountMessage(const std::string& flags) {
-    return Header("JZ") + "N" + Pad("Affiliate Co", 24) + Pad("ACC12345", 16) + "2" + "C" + Pad("OWN-77", 24) +
-           Pad("NORM-77", 24) + "H" + Pad("Jane Doe", 25) + Pad("1 Main St", 48) + Pad("Montreal", 24) +
-           Pad("QC", 24) + Pad("H2X 1Y4", 12) + Pad("514-555-0100", 24) + Pad("514-555-0101", 24) +
-           Pad("jd@example.com", 48) + "CA" + "AP01" + "C" + Pad("123", 16) + "M" + Pad("MASTER9", 16) + flags +
-           "20240315" + "FU000123";
+    return Header("JZ") + "N" + Pad("Affiliate Co", 24) + Pad("ACC12345", 16) + "2" + "C" +
+           Pad("OWN-77", 24) + Pad("NORM-77", 24) + "H" + Pad("Jane Doe", 25) + Pad("1 Main St", 48) +
+           Pad("Montreal", 24) + Pad("QC", 24) + Pad("H2X 1Y4", 12) + Pad("514-555-0100", 24) +
+           Pad("514-555-0101", 24) + Pad("jd@example.com", 48) + "CA" + "AP01" + "C" + Pad("123", 16) + "M" +
+           Pad("MASTER9", 16) + flags + "20240315" + "FU000123";
 }
 
 TEST(HistoricalAccountData, ReadsEveryFieldOfAJZ) {
     const std::string message = AccountMessage("NY" + std::string(30, 'N'));
     ASSERT_EQ(message.size(), 433u);
     HistoricalAccountData row(message.data(), static_cast<int>(message.size()));
-    EXPECT_EQ(CsvLine(row),
-              "0;20240315;Affiliate Co;ACC12345;Firm;CanadianBroker;OWN-77;NORM-77;Hedger;Jane Doe;1 Main St;"
-              "Montreal;QC;H2X 1Y4;514-555-0100;514-555-0101;jd@example.com;Canada;AP01;EntrySucessfullyCreated;"
-              "123;MasterAccount;MASTER9;OnceReportable;FU000123;");
+    EXPECT_EQ(
+        CsvLine(row),
+        "0;20240315;Affiliate Co;ACC12345;Firm;CanadianBroker;OWN-77;NORM-77;Hedger;Jane Doe;1 Main St;"
+        "Montreal;QC;H2X 1Y4;514-555-0100;514-555-0101;jd@example.com;Canada;AP01;EntrySucessfullyCreated;"
+        "123;MasterAccount;MASTER9;OnceReportable;FU000123;");
     row.RecordId.SetValue(3);
     EXPECT_EQ(row.GetKey(), BaseKey(3, 3));
     EXPECT_STREQ(HistoricalAccountData::GetDisplayName(), "Historical Accounts");
@@ -140,13 +142,14 @@ std::string PositionMessage(const std::string& instrument) {
 }
 
 TEST(HistoricalPositionData, ReadsEveryFieldOfAPH) {
-    const std::string message =
-        PositionMessage("C" + std::string("2000001250") + "20240621" + Pad("XYZ CLASS", 20) + Pad("XYZ 2406 C", 30));
+    const std::string message = PositionMessage("C" + std::string("2000001250") + "20240621" +
+                                                Pad("XYZ CLASS", 20) + Pad("XYZ 2406 C", 30));
     ASSERT_EQ(message.size(), 199u);
     HistoricalPositionData row(message.data(), static_cast<int>(message.size()));
-    EXPECT_EQ(CsvLine(row),
-              "0;20240315;ACC1;AB;XYZ;Call;12.50;20240621;XYZ CLASS;XYZ 2406 C;5;12;EntryIsUpdated;MASTER;123;AP01;"
-              "20240316;142530;FU000123;");
+    EXPECT_EQ(
+        CsvLine(row),
+        "0;20240315;ACC1;AB;XYZ;Call;12.50;20240621;XYZ CLASS;XYZ 2406 C;5;12;EntryIsUpdated;MASTER;123;AP01;"
+        "20240316;142530;FU000123;");
     row.RecordId.SetValue(1);
     EXPECT_EQ(row.GetKey(), BaseKey(1, 1));
     EXPECT_STREQ(HistoricalPositionData::GetDisplayName(), "Historical Positions");
@@ -175,24 +178,43 @@ TEST(HistoricalRecords, TitlesAndNameLengths) {
                                          "SubmissionStatus", "NbPositions"}));
     titles.Reset();
     HistoricalCommandData::DescribeClass(titles);
-    EXPECT_EQ(titles.GetTitles(), (Texts{"RecordId", "ExecutionDate", "ExecutionTime", "CommandType",
-                                         "BusinessItemType", "CommandStatus", "Description", "UserName",
-                                         "FirmUnitMember"}));
+    EXPECT_EQ(titles.GetTitles(),
+              (Texts{"RecordId", "ExecutionDate", "ExecutionTime", "CommandType", "BusinessItemType",
+                     "CommandStatus", "Description", "UserName", "FirmUnitMember"}));
     titles.Reset();
     HistoricalAccountData::DescribeClass(titles);
-    EXPECT_EQ(titles.GetTitles(),
-              (Texts{"RecordId", "Date", "AffiliatedCie", "AccountNumber", "AccountType", "AccountOwnerType",
-                     "OwnerId", "NormalizedOwnerId", "HedgeSpec", "Name", "Address", "City", "State",
-                     "ZipPostalCode", "Phone", "Fax", "Email", "CountryCode", "ApprovedParticipantId",
-                     "ResponseStatus", "AccountId", "InternalAccountType", "MasterAccountId", "Flags",
-                     "FirmUnitMember"}));
+    EXPECT_EQ(titles.GetTitles(), (Texts{"RecordId",
+                                         "Date",
+                                         "AffiliatedCie",
+                                         "AccountNumber",
+                                         "AccountType",
+                                         "AccountOwnerType",
+                                         "OwnerId",
+                                         "NormalizedOwnerId",
+                                         "HedgeSpec",
+                                         "Name",
+                                         "Address",
+                                         "City",
+                                         "State",
+                                         "ZipPostalCode",
+                                         "Phone",
+                                         "Fax",
+                                         "Email",
+                                         "CountryCode",
+                                         "ApprovedParticipantId",
+                                         "ResponseStatus",
+                                         "AccountId",
+                                         "InternalAccountType",
+                                         "MasterAccountId",
+                                         "Flags",
+                                         "FirmUnitMember"}));
     titles.Reset();
     HistoricalPositionData::DescribeClass(titles);
     EXPECT_EQ(titles.GetTitles(),
-              (Texts{"RecordId", "ReportDate", "AccountNumber", "Group", "Instrument", "CallPutCode", "StrikePrice",
-                     "ExpirationDate", "ClassSymbol", "ExternalSymbol", "LongQuantity", "ShortQuantity",
-                     "ResponseStatus", "MasterAccountId", "AccountId", "ApprovedParticipantId", "SubmissionDate",
-                     "SubmissionTime", "FirmUnitMember"}));
+              (Texts{"RecordId", "ReportDate", "AccountNumber", "Group", "Instrument", "CallPutCode",
+                     "StrikePrice", "ExpirationDate", "ClassSymbol", "ExternalSymbol", "LongQuantity",
+                     "ShortQuantity", "ResponseStatus", "MasterAccountId", "AccountId",
+                     "ApprovedParticipantId", "SubmissionDate", "SubmissionTime", "FirmUnitMember"}));
     EXPECT_EQ(HistoricalAccountData::GetFieldNameLength(7), 17);
     EXPECT_EQ(HistoricalPositionData::GetFieldNameLength(15), 21);
     EXPECT_EQ(HistoricalCommandData::GetFieldNameLength(4), 16);

@@ -10,6 +10,7 @@
 #include "fields/MTitleFormat.h"
 #include "store/KB_Position.h"
 #include "store/PositionImport.h"
+#include "support/LogRecorder.h"
 
 namespace {
 
@@ -29,14 +30,12 @@ KB_Position BuildPosition() {
     return KB_Position(acknowledgment);
 }
 
-const Texts kPositionTitles = {"MsgType",        "UserTime",          "TraderID",   "UserSequenceID",
-                               "ReportDate",     "Filler1",           "AccountNumber",
-                               "Group",          "Instrument",        "LongQuantity",
-                               "ShortQuantity",  "ResponseStatus",    "MasterAccountId",
-                               "AccountId",      "ApprovedParticipantId", "SubmissionDate",
-                               "SubmissionTime", "CallPutCode",       "StrikePrice",
-                               "ExpirationDate", "ClassSymbol",       "ExternalSymbol",
-                               "FirmUnitMember"};
+const Texts kPositionTitles = {
+    "MsgType",        "UserTime",       "TraderID",        "UserSequenceID", "ReportDate",
+    "Filler1",        "AccountNumber",  "Group",           "Instrument",     "LongQuantity",
+    "ShortQuantity",  "ResponseStatus", "MasterAccountId", "AccountId",      "ApprovedParticipantId",
+    "SubmissionDate", "SubmissionTime", "CallPutCode",     "StrikePrice",    "ExpirationDate",
+    "ClassSymbol",    "ExternalSymbol", "FirmUnitMember"};
 
 TEST(KB_Position, CopiesTheAcknowledgmentAndStartsTheAddedFieldsAtTheirDefaults) {
     const std::string message = KB();
@@ -49,6 +48,15 @@ TEST(KB_Position, CopiesTheAcknowledgmentAndStartsTheAddedFieldsAtTheirDefaults)
     EXPECT_EQ(added, std::string(77, ' '));
     EXPECT_EQ(position.CallPutCode.ToString(), "None");
     EXPECT_TRUE(position.Key.IsNull());
+
+    // Straight from the received bytes, within their length.
+    const KB_Position read(message.data(), static_cast<int>(message.size()));
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(&read), 122), message);
+    LogRecorder log;
+    ASSERT_TRUE(log.installed);
+    const KB_Position cut(message.data(), 116);  // the submission time is cut
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(&cut), 122), message.substr(0, 116) + "      ");
+    EXPECT_TRUE(log.Has(3, "Received message of 116 bytes"));
 }
 
 TEST(KB_Position, DescribesTheAcknowledgmentsPartFirst) {
@@ -65,13 +73,14 @@ TEST(KB_Position, DescribesTheAcknowledgmentsPartFirst) {
     position.ExternalSymbol.SetText("XYZ 2406 P 12.50");
     position.ExpirationDate.SetText("20240621");
     position.FirmUnitMember.SetText("FU000123");
-    EXPECT_EQ(CsvLine(position),
-              "BraePositionAcknowledgment;093000;TRADER01;42;20240315;*;ACC1;AB;XYZ;5;;EntrySucessfullyCreated;"
-              "MASTER;123;AP01;20240316;142530;Put;;20240621;XYZ CLASS;XYZ 2406 P 12.50;FU000123;");
+    EXPECT_EQ(
+        CsvLine(position),
+        "BraePositionAcknowledgment;093000;TRADER01;42;20240315;*;ACC1;AB;XYZ;5;;EntrySucessfullyCreated;"
+        "MASTER;123;AP01;20240316;142530;Put;;20240621;XYZ CLASS;XYZ 2406 P 12.50;FU000123;");
 
     for (int i = 0; i < 8; ++i) EXPECT_EQ(KB_PositionLong::GetFieldTag(i), nullptr) << i;
-    const Texts added = {"CallPutCode", "StrikePrice", "ExpirationDate", "ClassSymbol", "ExternalSymbol",
-                         "FirmUnitMember"};
+    const Texts added = {"CallPutCode", "StrikePrice",    "ExpirationDate",
+                         "ClassSymbol", "ExternalSymbol", "FirmUnitMember"};
     for (int i = 0; i < 6; ++i) EXPECT_STREQ(KB_PositionLong::GetFieldName(i), added[i].c_str());
     EXPECT_EQ(KB_PositionLong::GetFieldName(6), nullptr);
 }
@@ -92,8 +101,8 @@ TEST(KB_Position, ReturnsTheKeyItCarriesAndCopiesWhole) {
 }
 
 TEST(PositionImport, ColumnsNamesTagsAndKey) {
-    const Texts names = {"ReportDate",     "AccountNumber", "ExternalSymbol", "ClassSymbol", "ExpirationDate",
-                         "CallPutCode",    "StrikePrice",   "LongQuantity",   "ShortQuantity"};
+    const Texts names = {"ReportDate",  "AccountNumber", "ExternalSymbol", "ClassSymbol",  "ExpirationDate",
+                         "CallPutCode", "StrikePrice",   "LongQuantity",   "ShortQuantity"};
     const Texts tags = {"987", "1", "6146", "6179", "432", "201", "202", "196", "197"};
     MTitleFormat titles;
     PositionImport::DescribeClass(titles);
@@ -117,10 +126,12 @@ TEST(PositionImport, ColumnsNamesTagsAndKey) {
 
 TEST(PositionImport, CopiesOwnTheirTextAndDestroyInPlaceReleasesIt) {
     PositionImport row;
-    row.CallPutCode.Assign(std::string("Call option of a long free text, beyond the first buffer of the row"));
+    row.CallPutCode.Assign(
+        std::string("Call option of a long free text, beyond the first buffer of the row"));
     PositionImport copy(row);
     row.CallPutCode.Assign(std::string("P"));
-    EXPECT_EQ(copy.CallPutCode.ToString(), "Call option of a long free text, beyond the first buffer of the row");
+    EXPECT_EQ(copy.CallPutCode.ToString(),
+              "Call option of a long free text, beyond the first buffer of the row");
 
     // The leak checker sees the heap text if the destructor does not run.
     alignas(PositionImport) unsigned char storage[sizeof(PositionImport)];

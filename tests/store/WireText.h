@@ -3,8 +3,8 @@
 // and the 24-byte server header of a message type.
 #include <string>
 
-#include "fields/MObjectFormat.h"
 #include "fields/MCSVWriter.h"
+#include "fields/MObjectFormat.h"
 
 inline std::string Pad(const std::string& text, std::size_t width) {
     std::string padded = text.substr(0, width);
@@ -13,7 +13,9 @@ inline std::string Pad(const std::string& text, std::size_t width) {
 }
 
 // The type code, a user time, a trader id and a sequence number.
-inline std::string Header(const char* code) { return std::string(code) + "093000" + "TRADER01" + "00000042"; }
+inline std::string Header(const char* code) {
+    return std::string(code) + "093000" + "TRADER01" + "00000042";
+}
 
 // The texts of every field of record, each followed by ';'.
 template <class R>
