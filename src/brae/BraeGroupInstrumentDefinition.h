@@ -2,7 +2,6 @@
 // One instrument of the server's bulk instrument message (BI): its group and instrument, call/put
 // code, strike price, expiration date and symbols. 75 plain bytes exactly as received; copying
 // copies every byte.
-#include "brae/BraeExternalSymbol.h"
 #include "fields/BraeLetterEnumerations.h"
 #include "fields/MDateText.h"
 #include "fields/MFieldList.h"
@@ -21,11 +20,11 @@ public:
 
     static constexpr auto Fields() {
         using S = BraeGroupInstrumentDefinition;
-        return MFieldsWithLength(MField("Group", &S::Group), MField("Instrument", &S::Instrument),
-                                 MField("CallPutCode", &S::CallPutCode), MField("StrikePrice", &S::StrikePrice),
-                                 MField("ExpirationDate", &S::ExpirationDate),
-                                 MField("ClassSymbol", &S::ClassSymbol),
-                                 MField("ExternalSymbol", &S::ExternalSymbol));
+        return MFieldsWithLength(
+            MField("Group", &S::Group), MField("Instrument", &S::Instrument),
+            MField("CallPutCode", &S::CallPutCode), MField("StrikePrice", &S::StrikePrice),
+            MField("ExpirationDate", &S::ExpirationDate), MField("ClassSymbol", &S::ClassSymbol),
+            MField("ExternalSymbol", &S::ExternalSymbol));
     }
 };
 

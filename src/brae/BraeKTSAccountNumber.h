@@ -10,7 +10,8 @@ public:
     BraeKTSAccountNumber() = default;
     // A text (a filter operand or a value typed in), cut to 16 characters.
     explicit BraeKTSAccountNumber(const std::string& text) : MRPString(text) {}
-    // The 16 characters found at place (which must hold 16 bytes) (a received message's bytes), taken as they stand.
+    // The 16 characters found at place (which must hold 16 bytes) (a received message's bytes), taken as they
+    // stand.
     explicit BraeKTSAccountNumber(const char* place) { SetChars(place, 16); }
 };
 

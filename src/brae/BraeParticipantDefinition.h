@@ -20,7 +20,8 @@ public:
         return MFieldsWithLength(MField("ParticipantName", &S::ParticipantName),
                                  MField("ApprovedParticipantId", &S::ApprovedParticipantId),
                                  MField("FirmUnitMember", &S::FirmUnitMember),
-                                 MField("ParticipantType", &S::ParticipantType), MField("FirmName", &S::FirmName));
+                                 MField("ParticipantType", &S::ParticipantType),
+                                 MField("FirmName", &S::FirmName));
     }
 };
 

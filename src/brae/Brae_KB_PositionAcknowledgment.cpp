@@ -23,8 +23,8 @@ void Brae_KB_PositionAcknowledgment::Read(const char* message, int length) {
         ReadAt(*this, Instrument, message, length) & ReadAt(*this, LongQuantity, message, length) &
         ReadAt(*this, ShortQuantity, message, length) & ReadAt(*this, ResponseStatus, message, length) &
         ReadAt(*this, MasterAccountId, message, length) & ReadAt(*this, AccountId, message, length) &
-        ReadAt(*this, ApprovedParticipantId, message, length) & ReadAt(*this, SubmissionDate, message, length) &
-        ReadAt(*this, SubmissionTime, message, length);
+        ReadAt(*this, ApprovedParticipantId, message, length) &
+        ReadAt(*this, SubmissionDate, message, length) & ReadAt(*this, SubmissionTime, message, length);
     if (!whole) LogShortMessage(length, static_cast<int>(sizeof(Brae_KB_PositionAcknowledgment)));
 }
 
@@ -32,4 +32,6 @@ void Brae_KB_PositionAcknowledgment::DescribeClass(MStaticFormat& format) {
     DescribeFieldTypes<Brae_KB_PositionAcknowledgment>(format);
 }
 
-void Brae_KB_PositionAcknowledgment::FormatObject(MObjectFormat& format) { DescribeFields(*this, format); }
+void Brae_KB_PositionAcknowledgment::FormatObject(MObjectFormat& format) {
+    DescribeFields(*this, format);
+}

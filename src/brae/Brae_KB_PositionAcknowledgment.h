@@ -47,18 +47,23 @@ public:
             MField("ReportDate", &S::ReportDate, "827"), MField("Filler1", &S::Filler1),
             MField("AccountNumber", &S::AccountNumber, "1"), MField("Group", &S::Group, "6004"),
             MField("Instrument", &S::Instrument, "2164"), MField("LongQuantity", &S::LongQuantity, "196"),
-            MField("ShortQuantity", &S::ShortQuantity, "197"), MField("ResponseStatus", &S::ResponseStatus, "127"),
+            MField("ShortQuantity", &S::ShortQuantity, "197"),
+            MField("ResponseStatus", &S::ResponseStatus, "127"),
             MField("MasterAccountId", &S::MasterAccountId, "5310"), MField("AccountId", &S::AccountId, "30"),
             MField("ApprovedParticipantId", &S::ApprovedParticipantId, "26"),
             MField("SubmissionDate", &S::SubmissionDate, "6143"),
             MField("SubmissionTime", &S::SubmissionTime, "70"));
     }
     // The index-th of the 13 field names and tags (the filler has no tag); null outside them.
-    static const char* GetFieldName(int index) { return kFieldList<Brae_KB_PositionAcknowledgment>.GetName(index); }
+    static const char* GetFieldName(int index) {
+        return kFieldList<Brae_KB_PositionAcknowledgment>.GetName(index);
+    }
     static int GetFieldNameLength(int index) {
         return kFieldList<Brae_KB_PositionAcknowledgment>.GetNameLength(index);
     }
-    static const char* GetFieldTag(int index) { return kFieldList<Brae_KB_PositionAcknowledgment>.GetTag(index); }
+    static const char* GetFieldTag(int index) {
+        return kFieldList<Brae_KB_PositionAcknowledgment>.GetTag(index);
+    }
     static int GetFieldTagLength(int index) { return field_list_detail::Length(GetFieldTag(index)); }
 
     // The field types, then the fields with their data, of the header's parts first (the type

@@ -29,7 +29,8 @@ std::vector<E> ReadBulkElements(const char* message, int length) {
     const int count = std::max(countField.GetValue(), 0);
     const int held = (length - kBraeBulkElementsOffset) / kSize;
     if (count > held) {
-        MLOG(LOG_ERROR, "Bulk message of %d bytes holds %d of its %d elements of %d bytes: the others are dropped",
+        MLOG(LOG_ERROR,
+             "Bulk message of %d bytes holds %d of its %d elements of %d bytes: the others are dropped",
              length, held, count, kSize);
     }
     const int read = std::min(count, held);

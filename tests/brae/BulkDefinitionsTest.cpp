@@ -25,8 +25,10 @@ const std::string kInstrumentA = std::string("GX") + "ABC " + "C" + "      12.5"
 const std::string kInstrumentB = std::string("G2") + "XYZ9" + " " + "         0" + "        " +
                                  std::string(20, ' ') + std::string(30, ' ');
 
-const std::string kParticipantA = std::string("Participant Name 25 chars") + "P001" + "UNIT0001" + "P" + "FIRM A  ";
-const std::string kParticipantB = std::string("Participant Name 25 charX") + "P002" + "UNIT0002" + "S" + "FIRM B  ";
+const std::string kParticipantA =
+    std::string("Participant Name 25 chars") + "P001" + "UNIT0001" + "P" + "FIRM A  ";
+const std::string kParticipantB =
+    std::string("Participant Name 25 charX") + "P002" + "UNIT0002" + "S" + "FIRM B  ";
 
 TEST(BraeAccountFields, DefaultsAndPlaceConstructors) {
     EXPECT_EQ(Bytes(BraeKTSAccountNumber()), std::string(16, ' '));
@@ -78,8 +80,8 @@ TEST(ReadBulkElements, ReadsTheCountedElements) {
 
     // Names that differ in their 25th character only are two participants.
     const std::string participants = kHeader + "0002" + kParticipantA + kParticipantB;
-    const auto read =
-        ReadBulkElements<BraeParticipantDefinition>(participants.data(), static_cast<int>(participants.size()));
+    const auto read = ReadBulkElements<BraeParticipantDefinition>(participants.data(),
+                                                                  static_cast<int>(participants.size()));
     ASSERT_EQ(read.size(), 2u);
     EXPECT_EQ(Bytes(read[0]), kParticipantA);
     EXPECT_EQ(Bytes(read[1]), kParticipantB);
@@ -96,12 +98,10 @@ TEST(ReadBulkElements, ReadsOnlyTheElementsTheMessageHoldsWhole) {
     } cases[] = {
         {"0000", 28 + 92, 0, false},  // count 0: nothing, even with bytes after it
         {"0001", 28 + 92, 1, false},  // fewer than the bytes hold
-        {"0002", 28 + 92, 2, false},
-        {"0003", 28 + 92, 2, true},   // count claims more than was received
-        {"9999", 28 + 91, 1, true},   // the second element is one byte short
-        {"0001", 28 + 45, 0, true},
-        {"0002", 28, 0, true},
-        {"0002", 27, 0, true},        // the count itself is cut
+        {"0002", 28 + 92, 2, false}, {"0003", 28 + 92, 2, true},  // count claims more than was received
+        {"9999", 28 + 91, 1, true},                               // the second element is one byte short
+        {"0001", 28 + 45, 0, true},  {"0002", 28, 0, true},
+        {"0002", 27, 0, true},  // the count itself is cut
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.count + " in " + std::to_string(c.length));

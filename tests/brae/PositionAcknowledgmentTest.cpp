@@ -84,16 +84,17 @@ TEST(Brae_KB_PositionAcknowledgment, NothingIsReadBeyondTheReceivedLength) {
 }
 
 TEST(Brae_KB_PositionAcknowledgment, FieldNamesAndTags) {
-    const char* const names[] = {"ReportDate",      "Filler1",       "AccountNumber",  "Group",
-                                 "Instrument",      "LongQuantity",  "ShortQuantity",  "ResponseStatus",
-                                 "MasterAccountId", "AccountId",     "ApprovedParticipantId",
-                                 "SubmissionDate",  "SubmissionTime"};
+    const char* const names[] = {"ReportDate",      "Filler1",      "AccountNumber",         "Group",
+                                 "Instrument",      "LongQuantity", "ShortQuantity",         "ResponseStatus",
+                                 "MasterAccountId", "AccountId",    "ApprovedParticipantId", "SubmissionDate",
+                                 "SubmissionTime"};
     const char* const tags[] = {"827", nullptr, "1",  "6004", "2164", "196", "197",
                                 "127", "5310",  "30", "26",   "6143", "70"};
     for (int i = 0; i < 13; ++i) {
         SCOPED_TRACE(i);
         EXPECT_STREQ(Brae_KB_PositionAcknowledgment::GetFieldName(i), names[i]);
-        EXPECT_EQ(Brae_KB_PositionAcknowledgment::GetFieldNameLength(i), static_cast<int>(std::strlen(names[i])));
+        EXPECT_EQ(Brae_KB_PositionAcknowledgment::GetFieldNameLength(i),
+                  static_cast<int>(std::strlen(names[i])));
         if (tags[i]) {
             EXPECT_STREQ(Brae_KB_PositionAcknowledgment::GetFieldTag(i), tags[i]);
         } else {
@@ -142,7 +143,8 @@ public:
         bool terminated = false;
         const char* text = field.GetText(&length, &terminated);
         events.push_back(std::string(names_->GetFieldName(next_)) + "[" +
-                         std::to_string(names_->GetFieldNameLength(next_)) + "]=" + std::string(text, length));
+                         std::to_string(names_->GetFieldNameLength(next_)) +
+                         "]=" + std::string(text, length));
         ++next_;
     }
     void EndObject() override { events.push_back("end"); }
@@ -162,12 +164,29 @@ std::type_index TypeOf() {
 TEST(Brae_KB_PositionAcknowledgment, DescribeClassHandsTheHeaderPartsFirst) {
     TypeRecorder format;
     Brae_KB_PositionAcknowledgment::DescribeClass(format);
-    EXPECT_EQ(format.events,
-              (std::vector<std::string>{"begin", "MsgType", "end", "begin", "UserTime", "TraderID", "UserSequenceID",
-                                        "end", "begin", "ReportDate", "Filler1", "AccountNumber", "Group",
-                                        "Instrument", "LongQuantity", "ShortQuantity", "ResponseStatus",
-                                        "MasterAccountId", "AccountId", "ApprovedParticipantId", "SubmissionDate",
-                                        "SubmissionTime", "end"}));
+    EXPECT_EQ(format.events, (std::vector<std::string>{"begin",
+                                                       "MsgType",
+                                                       "end",
+                                                       "begin",
+                                                       "UserTime",
+                                                       "TraderID",
+                                                       "UserSequenceID",
+                                                       "end",
+                                                       "begin",
+                                                       "ReportDate",
+                                                       "Filler1",
+                                                       "AccountNumber",
+                                                       "Group",
+                                                       "Instrument",
+                                                       "LongQuantity",
+                                                       "ShortQuantity",
+                                                       "ResponseStatus",
+                                                       "MasterAccountId",
+                                                       "AccountId",
+                                                       "ApprovedParticipantId",
+                                                       "SubmissionDate",
+                                                       "SubmissionTime",
+                                                       "end"}));
     using Text16 = MRPString<16, 32, MValAccept>;
     const std::vector<std::type_index> own(format.types.begin() + 4, format.types.end());
     EXPECT_EQ(own, (std::vector<std::type_index>{
@@ -182,9 +201,9 @@ TEST(Brae_KB_PositionAcknowledgment, DescribeClassStopsWhenTheFormatAsksNoMore) 
     TypeRecorder format;
     format.limit = 6;
     Brae_KB_PositionAcknowledgment::DescribeClass(format);
-    EXPECT_EQ(format.events, (std::vector<std::string>{"begin", "MsgType", "end", "begin", "UserTime", "TraderID",
-                                                       "UserSequenceID", "end", "begin", "ReportDate", "Filler1",
-                                                       "end"}));
+    EXPECT_EQ(format.events,
+              (std::vector<std::string>{"begin", "MsgType", "end", "begin", "UserTime", "TraderID",
+                                        "UserSequenceID", "end", "begin", "ReportDate", "Filler1", "end"}));
 }
 
 TEST(Brae_KB_PositionAcknowledgment, FormatObjectHandsTheFieldsWithTheirData) {
