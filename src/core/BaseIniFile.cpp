@@ -388,7 +388,7 @@ std::string BaseIniFile::MakeSectionName(const std::tm& local, int milliseconds)
                std::find(madeSectionNames_.begin(), madeSectionNames_.end(), name) != madeSectionNames_.end();
     };
     std::string name = base;
-    for (int n = 1; taken(name); ++n) name = base + ("_" + std::to_string(n));
+    for (int n = 1; taken(name); ++n) (name = base).append(1, '_').append(std::to_string(n));
     madeSectionNames_.push_back(name);
     return name;
 }
