@@ -7,6 +7,7 @@
 #include <cstring>
 #include <exception>
 #include <map>
+#include <string_view>
 #include <thread>
 #include <utility>
 
@@ -194,9 +195,9 @@ size_t After(const std::string& text, size_t position, const std::string& separa
 
 // The text between the end of the opener at o and the closer at c; empty when the closer comes
 // first.
-std::string Inner(const std::string& text, size_t o, const std::string& opener, size_t c) {
+std::string_view Inner(const std::string& text, size_t o, const std::string& opener, size_t c) {
     const size_t start = o + opener.size();
-    return c > start ? text.substr(start, c - start) : std::string();
+    return c > start ? std::string_view(text).substr(start, c - start) : std::string_view();
 }
 
 }  // namespace
@@ -340,7 +341,7 @@ void BaseIniFile::ReadKey1ValueList(const std::string& section, const std::strin
     for (size_t start = 0; start < text.size();) {
         const size_t e = ends.From(start), o = openers.From(start), c = closers.From(start);
         if (e == std::string::npos || o == std::string::npos || c == std::string::npos) break;
-        list.emplace_back(text.substr(start, o - start), Inner(text, o, opener, c));
+        list.emplace_back(text.substr(start, o - start), std::string(Inner(text, o, opener, c)));
         start = After(text, e, entryEnd);
     }
 }
@@ -355,10 +356,11 @@ void BaseIniFile::ReadKey2ValueList(const std::string& section, const std::strin
     for (size_t start = 0; start < text.size();) {
         const size_t e = ends.From(start), o = openers.From(start), c = closers.From(start);
         if (e == std::string::npos || o == std::string::npos || c == std::string::npos) break;
-        const std::string inner = Inner(text, o, opener, c);
-        const size_t v = valueSeparator.empty() ? std::string::npos : inner.find(valueSeparator);
-        if (v == std::string::npos) break;
-        list.emplace_back(text.substr(start, o - start), inner.substr(0, v), inner.substr(v + valueSeparator.size()));
+        const std::string_view inner = Inner(text, o, opener, c);
+        const size_t v = valueSeparator.empty() ? std::string_view::npos : inner.find(valueSeparator);
+        if (v == std::string_view::npos) break;
+        list.emplace_back(text.substr(start, o - start), std::string(inner.substr(0, v)),
+                          std::string(inner.substr(v + valueSeparator.size())));
         start = After(text, e, entryEnd);
     }
 }
