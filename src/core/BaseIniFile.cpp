@@ -4,7 +4,17 @@
 #include <cctype>
 #include <chrono>
 #include <cstdio>
+#include <cstring>
 #include <exception>
+#include <map>
+#include <string_view>
+#include <thread>
+#include <utility>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "core/MDigitText.h"
 #include "core/MError.h"
@@ -12,6 +22,114 @@
 namespace {
 
 constexpr int32_t kDefaultCount = 20;
+constexpr std::chrono::milliseconds kLockPoll{10};
+
+std::chrono::milliseconds& LockTimeout() {
+    static std::chrono::milliseconds timeout{3000};
+    return timeout;
+}
+
+// Changes of write-backs that could not have the lock in time, by file: applied before the
+// changes of the next write-back of the same file.
+struct PendingChanges {
+    MIniStore written;
+    MIniStore deleted;
+};
+std::map<std::string, PendingChanges>& Pending() {
+    static std::map<std::string, PendingChanges> pending;
+    return pending;
+}
+
+// Adds the changes of one write-back to those kept before it: a later write or delete of a key
+// replaces an earlier one.
+void AddChanges(PendingChanges& to, const MIniStore& written, const MIniStore& deleted) {
+    deleted.ForEach([&](const std::string& section, const std::string& key, const std::string&) {
+        to.written.Delete(section, key);
+        to.deleted.Write(section, key, "");
+    });
+    written.ForEach([&](const std::string& section, const std::string& key, const std::string& value) {
+        to.deleted.Delete(section, key);
+        to.written.Write(section, key, value);
+    });
+}
+
+void ApplyChanges(MIniStore& to, const MIniStore& written, const MIniStore& deleted) {
+    deleted.ForEach([&](const std::string& section, const std::string& key, const std::string&) {
+        to.Delete(section, key);
+    });
+    written.ForEach([&](const std::string& section, const std::string& key, const std::string& value) {
+        to.Write(section, key, value);
+    });
+}
+
+// An exclusive advisory lock (flock) on the file itself, held while the file is read, merged and
+// replaced. A write-back replaces the file with a new one, so a lock won on a file that is no
+// longer at the path is dropped and the new file locked instead. A missing file is created empty
+// (0600) to have something to lock, and removed again when nothing replaced it.
+class FileLock {
+public:
+    enum Outcome { LOCKED, TIMED_OUT, FAILED };
+
+    ~FileLock() { Release(); }
+
+    Outcome Acquire(const std::string& target, std::chrono::milliseconds timeout, std::string& error) {
+        const auto deadline = std::chrono::steady_clock::now() + timeout;
+        for (;;) {
+            created_ = false;
+            fd_ = ::open(target.c_str(), O_RDONLY | O_CLOEXEC);
+            if (fd_ < 0 && errno == ENOENT) {
+                fd_ = ::open(target.c_str(), O_RDONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+                created_ = fd_ >= 0;
+                if (fd_ < 0 && errno == EEXIST) continue;
+            }
+            if (fd_ < 0) {
+                error = std::strerror(errno);
+                return FAILED;
+            }
+            struct stat locked {};
+            if (::fstat(fd_, &locked) != 0 || !S_ISREG(locked.st_mode)) {
+                error = std::strerror(S_ISDIR(locked.st_mode) ? EISDIR : EINVAL);
+                Release();
+                return FAILED;
+            }
+            while (::flock(fd_, LOCK_EX | LOCK_NB) != 0) {
+                if (errno != EWOULDBLOCK && errno != EINTR) {
+                    error = std::strerror(errno);
+                    Release();
+                    return FAILED;
+                }
+                if (std::chrono::steady_clock::now() >= deadline) {
+                    Release();
+                    return TIMED_OUT;
+                }
+                std::this_thread::sleep_for(kLockPoll);
+            }
+            struct stat current {};
+            if (::stat(target.c_str(), &current) == 0 && current.st_dev == locked.st_dev &&
+                current.st_ino == locked.st_ino) {
+                target_ = target;
+                return LOCKED;
+            }
+            Release();  // replaced or removed meanwhile: lock what is there now
+        }
+    }
+
+    // Removes the empty file made for the lock when the write-back did not replace it.
+    void RemoveCreated() {
+        if (created_) ::unlink(target_.c_str());
+        created_ = false;
+    }
+
+private:
+    void Release() {
+        if (fd_ >= 0) ::close(fd_);
+        fd_ = -1;
+    }
+
+    int fd_ = -1;
+    bool created_ = false;
+    std::string target_;
+};
 
 // A signed 32-bit integer: optional leading blanks, an optional sign, then decimal digits or
 // "0x" and up to eight hexadecimal digits, and nothing after them.
@@ -45,21 +163,41 @@ bool ParseInteger(const std::string& text, int32_t& value) {
     return true;
 }
 
-// Moves text past the first occurrence of separator found at position.
-void RemoveThrough(std::string& text, size_t position, const std::string& separator) {
-    text.erase(0, std::min(text.size(), position + separator.size()));
-}
+// The first occurrence of a pattern at or after a start that only moves forward. The last
+// occurrence found stays the first one while the start has not passed it, so every character is
+// searched about once however many entries a value holds.
+class Finder {
+public:
+    Finder(const std::string& text, const std::string& pattern) : text_(text), pattern_(pattern) {}
+    // Position of the first occurrence at or after start; npos when absent or the pattern is
+    // empty.
+    size_t From(size_t start) {
+        if (pattern_.empty()) return std::string::npos;
+        // None at or after an earlier start means none at or after this one either.
+        if (!searched_ || (found_ != std::string::npos && found_ < start)) {
+            found_ = text_.find(pattern_, start);
+            searched_ = true;
+        }
+        return found_;
+    }
 
-// Position of the first occurrence of pattern, npos when absent or when the pattern is empty.
-size_t Locate(const std::string& text, const std::string& pattern) {
-    return pattern.empty() ? std::string::npos : text.find(pattern);
+private:
+    const std::string& text_;
+    const std::string& pattern_;
+    size_t found_ = std::string::npos;
+    bool searched_ = false;
+};
+
+// Where the remaining text begins after the first occurrence of separator found at position.
+size_t After(const std::string& text, size_t position, const std::string& separator) {
+    return std::min(text.size(), position + separator.size());
 }
 
 // The text between the end of the opener at o and the closer at c; empty when the closer comes
 // first.
-std::string Inner(const std::string& text, size_t o, const std::string& opener, size_t c) {
+std::string_view Inner(const std::string& text, size_t o, const std::string& opener, size_t c) {
     const size_t start = o + opener.size();
-    return c > start ? text.substr(start, c - start) : std::string();
+    return c > start ? std::string_view(text).substr(start, c - start) : std::string_view();
 }
 
 }  // namespace
@@ -81,21 +219,41 @@ BaseIniFile::~BaseIniFile() {
 }
 
 void BaseIniFile::WriteBack() {
-    MIniStore current;
+    const std::string target = MIniStore::FollowLinks(fileName_);
     std::string error;
-    if (!current.LoadFromFile(fileName_, error)) {
+    FileLock lock;
+    switch (lock.Acquire(target, LockTimeout(), error)) {
+    case FileLock::LOCKED:
+        break;
+    case FileLock::TIMED_OUT:
+        AddChanges(Pending()[target], written_, deleted_);
+        MLOG(LOG_ERROR, "Unable to lock the file %s within %lld ms, changes kept for the next write",
+             fileName_.c_str(), static_cast<long long>(LockTimeout().count()));
+        return;
+    case FileLock::FAILED:
+        MLOG(LOG_ERROR, "Unable to write the file %s: %s", fileName_.c_str(), error.c_str());
+        return;
+    }
+    MIniStore current;
+    if (!current.LoadFromFile(target, error)) {
+        lock.RemoveCreated();
         MLOG(LOG_ERROR, "Unable to read the file %s, changes not written: %s", fileName_.c_str(),
              error.c_str());
         return;
     }
-    deleted_.ForEach([&](const std::string& section, const std::string& key, const std::string&) {
-        current.Delete(section, key);
-    });
-    written_.ForEach([&](const std::string& section, const std::string& key, const std::string& value) {
-        current.Write(section, key, value);
-    });
-    if (!current.SaveToFile(fileName_, error))
+    const auto pending = Pending().find(target);
+    if (pending != Pending().end()) ApplyChanges(current, pending->second.written, pending->second.deleted);
+    ApplyChanges(current, written_, deleted_);
+    if (!current.SaveToFile(target, error)) {
+        lock.RemoveCreated();
         MLOG(LOG_ERROR, "Unable to write the file %s: %s", fileName_.c_str(), error.c_str());
+        return;
+    }
+    if (pending != Pending().end()) Pending().erase(pending);
+}
+
+std::chrono::milliseconds BaseIniFile::SetLockTimeout(std::chrono::milliseconds timeout) {
+    return std::exchange(LockTimeout(), timeout);
 }
 
 bool BaseIniFile::SectionExists(const std::string& section) const {
@@ -160,29 +318,31 @@ int32_t BaseIniFile::ReadCount(const std::string& section, const std::string& ke
 
 void BaseIniFile::ReadKeyList(const std::string& section, const std::string& key,
                               const std::string& separator, KeyDataVector& list) const {
-    std::string text = ReadString(section, key, "");
+    const std::string text = ReadString(section, key, "");
     list.clear();
-    while (!text.empty()) {
-        const size_t p = Locate(text, separator);
+    Finder separators(text, separator);
+    for (size_t start = 0; start < text.size();) {
+        const size_t p = separators.From(start);
         if (p == std::string::npos) {
-            list.emplace_back(text);
+            list.emplace_back(text.substr(start));
             break;
         }
-        list.emplace_back(text.substr(0, p));
-        RemoveThrough(text, p, separator);
+        list.emplace_back(text.substr(start, p - start));
+        start = After(text, p, separator);
     }
 }
 
 void BaseIniFile::ReadKey1ValueList(const std::string& section, const std::string& key,
                                     Key1ValueDataVector& list, const std::string& entryEnd,
                                     const std::string& opener, const std::string& closer) const {
-    std::string text = ReadString(section, key, "");
+    const std::string text = ReadString(section, key, "");
     list.clear();
-    while (!text.empty()) {
-        const size_t e = Locate(text, entryEnd), o = Locate(text, opener), c = Locate(text, closer);
+    Finder ends(text, entryEnd), openers(text, opener), closers(text, closer);
+    for (size_t start = 0; start < text.size();) {
+        const size_t e = ends.From(start), o = openers.From(start), c = closers.From(start);
         if (e == std::string::npos || o == std::string::npos || c == std::string::npos) break;
-        list.emplace_back(text.substr(0, o), Inner(text, o, opener, c));
-        RemoveThrough(text, e, entryEnd);
+        list.emplace_back(text.substr(start, o - start), std::string(Inner(text, o, opener, c)));
+        start = After(text, e, entryEnd);
     }
 }
 
@@ -190,16 +350,18 @@ void BaseIniFile::ReadKey2ValueList(const std::string& section, const std::strin
                                     Key2ValueDataVector& list, const std::string& entryEnd,
                                     const std::string& opener, const std::string& valueSeparator,
                                     const std::string& closer) const {
-    std::string text = ReadString(section, key, "");
+    const std::string text = ReadString(section, key, "");
     list.clear();
-    while (!text.empty()) {
-        const size_t e = Locate(text, entryEnd), o = Locate(text, opener), c = Locate(text, closer);
+    Finder ends(text, entryEnd), openers(text, opener), closers(text, closer);
+    for (size_t start = 0; start < text.size();) {
+        const size_t e = ends.From(start), o = openers.From(start), c = closers.From(start);
         if (e == std::string::npos || o == std::string::npos || c == std::string::npos) break;
-        const std::string inner = Inner(text, o, opener, c);
-        const size_t v = Locate(inner, valueSeparator);
-        if (v == std::string::npos) break;
-        list.emplace_back(text.substr(0, o), inner.substr(0, v), inner.substr(v + valueSeparator.size()));
-        RemoveThrough(text, e, entryEnd);
+        const std::string_view inner = Inner(text, o, opener, c);
+        const size_t v = valueSeparator.empty() ? std::string_view::npos : inner.find(valueSeparator);
+        if (v == std::string_view::npos) break;
+        list.emplace_back(text.substr(start, o - start), std::string(inner.substr(0, v)),
+                          std::string(inner.substr(v + valueSeparator.size())));
+        start = After(text, e, entryEnd);
     }
 }
 
@@ -228,7 +390,7 @@ std::string BaseIniFile::MakeSectionName(const std::tm& local, int milliseconds)
                std::find(madeSectionNames_.begin(), madeSectionNames_.end(), name) != madeSectionNames_.end();
     };
     std::string name = base;
-    for (int n = 1; taken(name); ++n) name = base + ("_" + std::to_string(n));
+    for (int n = 1; taken(name); ++n) (name = base).append(1, '_').append(std::to_string(n));
     madeSectionNames_.push_back(name);
     return name;
 }

@@ -3,9 +3,14 @@
 // configuration files). The whole file is read into memory when the object is made; reads and
 // writes work on that copy. When the object is destroyed after a write or delete, the keys this
 // object wrote or deleted are applied to a fresh read of the file and the result replaces the
-// file (through a temporary file), so objects open on the same file never undo each other's
-// changes. An empty file name gives an in-memory file that is never written. Owned by its
-// user; not copyable; GUI thread only.
+// file (through a temporary file, see MIniStore::SaveToFile), so objects open on the same file
+// never undo each other's changes. The read, merge and replacement hold an exclusive flock on
+// the file, which every write-back of every process takes, so no process loses another's keys.
+// When the lock cannot be had within the lock timeout the write-back is logged and its changes
+// are kept in the process, to go with the next write-back of the same file. Failures are logged
+// at level 3; a file that nobody may write is not replaced. An empty file name gives an
+// in-memory file that is never written. Owned by its user; not copyable; GUI thread only.
+#include <chrono>
 #include <cstdint>
 #include <ctime>
 #include <string>
@@ -65,6 +70,10 @@ public:
     // so when the name is already a section of this copy or of the file, or was made before by
     // this object, "_1", "_2", ... is appended until it is new.
     std::string MakeSectionName(const std::tm& local, int milliseconds);
+
+    // How long a write-back waits for the lock (3 seconds unless changed); returns the previous
+    // timeout. For tests.
+    static std::chrono::milliseconds SetLockTimeout(std::chrono::milliseconds timeout);
 
 private:
     void WriteBack();

@@ -1,11 +1,13 @@
 #pragma once
 // An ini-format file held in memory: sections of key=value lines, both kept in file order, their
 // names compared without regard to case (the letters of Windows-1252). Loading reads the whole
-// file; saving writes the whole content to a temporary file and renames it over the old one.
-// A plain value; lookups are linear in the number of sections and of keys in a section.
+// file; saving writes the whole content to a temporary file beside the file and renames it over
+// the old one. A plain value; loading, saving and lookups are linear in the size of the text
+// (names are found through hash indexes of their upper-case forms).
 #include <functional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 class MIniStore {
@@ -13,23 +15,39 @@ public:
     // Replaces the content with the file's. A missing file gives an empty store and true; a file
     // that exists but cannot be read gives an empty store, false and the reason in error.
     bool LoadFromFile(const std::string& path, std::string& error);
-    // Replaces the content with the parsed text: "[section]" lines open a section, "key=value"
-    // lines fill it (the key trimmed of blanks, the value kept as it is); blank lines, lines
-    // starting with ';', lines without '=' and lines before the first section are skipped.
-    // Lines end with LF or CRLF. Of two equal keys in one section the first counts.
+    // Replaces the content with the parsed text. A line ends at a line feed; the carriage returns
+    // just before it (any number of them) belong to the line's end, also at the end of the text
+    // without a line feed. "[section]" lines open a section, "key=value" lines fill it (the key
+    // trimmed of blanks, the value kept as it is); blank lines, lines starting with ';', lines
+    // without '=' and lines before the first section are skipped. Of two equal keys in one
+    // section the first counts.
     void LoadFromText(std::string_view text);
-    // The content as text, lines ending with LF, a blank line after each section.
+    // The content as text, lines ending with LF, a blank line after each section. Loading the text
+    // gives the same sections, keys and values again.
     std::string ToText() const;
-    // Writes ToText() to path through a temporary file in the same directory, renamed over the
-    // old file, whose permissions it keeps. False with the reason in error when anything failed;
-    // the old file is then unchanged.
+    // Writes ToText() to the file that path names, following symbolic links to their final
+    // target, which is replaced while the links stay. The text goes first to a temporary file in
+    // the target's directory, named TemporaryPrefix(target) and six more characters, created with
+    // the target's permissions (0600 when there is no target yet) and renamed over the target;
+    // temporaries of earlier saves that were interrupted are removed first. A target that the
+    // permissions do not let anyone write is left alone. False with the reason in error when
+    // anything failed; the target is then unchanged. Writers of one file must hold its lock.
     bool SaveToFile(const std::string& path, std::string& error) const;
+
+    // The final target of a chain of symbolic links (at most 40); path itself when it is not a
+    // link, also when it does not exist. A relative link is read from the link's directory.
+    static std::string FollowLinks(const std::string& path);
+    // What the names of the temporary files of a save of target begin with.
+    static std::string TemporaryPrefix(const std::string& target);
 
     bool SectionExists(std::string_view section) const;
     // The key's value, or null when the section or key is absent; valid until the next change.
     const std::string* Find(std::string_view section, std::string_view key) const;
-    // Stores the value, appending section and key when absent. Line breaks in the texts are
-    // stored as blanks, so that a value can never add lines to the file.
+    // Stores the value, appending section and key when absent. Names are stored as a later load
+    // of the file will find them: line breaks become blanks and the outer blanks go; a key's '='
+    // becomes a blank and its leading '[' and ';' go, so that its line never reads as a section,
+    // a comment or another key. Line breaks in the value are stored as blanks, so that a value can
+    // never add lines to the file. Lookups take names the same way.
     void Write(std::string_view section, std::string_view key, std::string_view value);
     // Removes the key when present; the section stays, even when it becomes empty.
     void Delete(std::string_view section, std::string_view key);
@@ -50,10 +68,13 @@ private:
     struct Section {
         std::string name;
         std::vector<Entry> entries;
+        std::unordered_map<std::string, size_t> index;  // upper-case key -> place in entries
     };
 
     const Section* FindSection(std::string_view name) const;
-    Section* FindSection(std::string_view name);
+    Section* AddSection(std::string_view name);
+    static const Entry* FindEntry(const Section& section, std::string_view key);
 
     std::vector<Section> sections_;
+    std::unordered_map<std::string, size_t> index_;  // upper-case section name -> place
 };

@@ -31,7 +31,17 @@ int64_t MDateTraits::CountFromTm(const MTimeParts& t) {
     midnight.tm_hour = midnight.tm_min = midnight.tm_sec = 0;
     midnight.tm_isdst = -1;
     const int64_t seconds = LocalHourTable::ToSeconds(midnight);
-    return seconds == -1 ? -1 : SaturatingMultiply(seconds, kNanosecondsPerSecond);
+    if (seconds == -1) return -1;
+    const MTimeParts* local = BufferTime<FunctionLocalTime>::Instance().Convert(seconds);
+    if (!local || (local->tm_hour == 0 && local->tm_min == 0 && local->tm_sec == 0))
+        return SaturatingMultiply(seconds, kNanosecondsPerSecond);
+    // The clock skipped 00:00 that day (it jumped from the evening before to a time after
+    // midnight), and the library placed the missing hour on either side of the jump: the day
+    // began at the jump, found back from its noon.
+    MTimeParts noon = midnight;
+    noon.tm_hour = 12;
+    const int64_t noonSeconds = LocalHourTable::ToSeconds(noon);
+    return noonSeconds == -1 ? -1 : ComputeLocalMidnight(SaturatingMultiply(noonSeconds, kNanosecondsPerSecond));
 }
 
 std::string MDateTraits::Format(const MTimeParts& t, char dateSep, char) { return FormatTmDate(t, dateSep); }

@@ -168,6 +168,7 @@ TEST_F(BaseIniFileTest, ReadKeyListSplitsAtEachSeparator) {
         {"x,y", ",", {"x", "y"}},
         {"single", ";", {"single"}},
         {"a::b::", "::", {"a", "b"}},
+        {"a;;;b", ";;", {"a", ";b"}},
         {"a;b", "", {"a;b"}},
         {"", ";", {}},
     };

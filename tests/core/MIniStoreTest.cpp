@@ -28,4 +28,22 @@ TEST(MIniStore, KeepsFileOrderAndTheFirstOfRepeatedNames) {
     EXPECT_EQ(store.ToText(), "[B]\nZ= 1\nA=5\nM=4\n\n[a]\nK=x\n\n[new]\nk=v\n\n");
 }
 
+TEST(MIniStore, DeletingAKeyKeepsTheOthersInPlace) {
+    MIniStore store;
+    store.LoadFromText("[S]\nA=1\nB=2\nC=3\nD=4\n[T]\nA=5\n");
+    store.Delete("s", "b");
+    store.Delete("S", "missing");
+    store.Delete("missing", "A");
+    ASSERT_NE(store.Find("S", "c"), nullptr);
+    EXPECT_EQ(*store.Find("S", "c"), "3");
+    EXPECT_EQ(*store.Find("S", "D"), "4");
+    EXPECT_EQ(store.Find("S", "B"), nullptr);
+    store.Write("S", "d", "40");   // stays in its place
+    store.Write("S", "b", "20");   // comes back at the end
+    store.Delete("S", "A");
+    store.Write("S", "C", "30");
+    EXPECT_EQ(store.ToText(), "[S]\nC=30\nD=40\nb=20\n\n[T]\nA=5\n\n");
+    EXPECT_EQ(store.ReadSection("S"), (std::vector<std::string>{"C", "D", "b"}));
+}
+
 }  // namespace

@@ -192,6 +192,35 @@ TEST(MTTimePoint, DateCutsToTheLocalDayAcrossDaylightSavingChanges) {
     }
 }
 
+TEST(MTTimePoint, ADayWithoutLocalMidnightReadsBackAsThatDay) {
+    struct Case {
+        const char* zone;
+        const char* text;
+        const char* digits;
+        int64_t start;  // seconds since 1970 of the day's first instant
+    };
+    const Case cases[] = {
+        {"Australia/Lord_Howe", "1981/03/01", "19810301", 352216800},  // 23:59:59 +10:00, then 00:30 +10:30
+        {"America/Sao_Paulo", "2018/11/04", "20181104", 1541300400},    // 23:59:59, then 01:00
+        {"Asia/Tehran", "2022/03/22", "20220322", 1647894600},
+        {"America/Havana", "2015/03/08", "20150308", 1425790800},
+        {"America/Santiago", "2011/05/08", "20110508", 1304827200},  // 23:59:59 goes back to 23:00
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.zone) + " " + c.text);
+        ScopedTimeZone tz(c.zone);
+        const MDate date(c.text);
+        EXPECT_TRUE(date.IsValid());
+        EXPECT_EQ(date.GetCount(), c.start * kSecond);
+        EXPECT_EQ(date.ToString(), c.text);
+        EXPECT_EQ(MDate(c.digits).ToString(), c.text);
+        const MDateYYYYMMDD field{std::string(c.digits)};
+        EXPECT_EQ(field.ToString(), c.digits);
+        EXPECT_EQ(field.GetDate().ToString(), c.text);
+        EXPECT_EQ(MDateYYYYMMDD(date).ToString(), c.digits);
+    }
+}
+
 TEST(MTTimePoint, DateNullShowsTheEpochDate) {
     const char* zones[] = {kZoneUtc, kZoneNewYork, kZoneBerlin};
     for (const char* zone : zones) {
