@@ -30,7 +30,14 @@ int ComboBox::AddItem(const std::string& item) {
             else at = mid;
         }
     }
+    // Qt makes the first item current by itself; the program alone chooses the item.
+    bool none = currentIndex() < 0;
+    QString typed = currentText();
     insertItem(at, ToQt(item));
+    if (none && currentIndex() >= 0) {
+        setCurrentIndex(-1);
+        if (isEditable()) setEditText(typed);
+    }
     return at;
 }
 

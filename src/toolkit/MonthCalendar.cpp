@@ -12,14 +12,16 @@ MonthCalendar::MonthCalendar(QWidget* parent, const char* name) : QCalendarWidge
 }
 
 void MonthCalendar::SetDate(const QDate& date) {
+    int year = yearShown(), month = monthShown();
     setSelectedDate(date);
-    RefreshBoldDays();
+    if (year == yearShown() && month == monthShown()) RefreshBoldDays();  // else the page change did
 }
 
 void MonthCalendar::SetDateRange(const QDate& first, const QDate& last) {
+    int year = yearShown(), month = monthShown();
     setMinimumDate(first);
     setMaximumDate(last);
-    RefreshBoldDays();
+    if (year == yearShown() && month == monthShown()) RefreshBoldDays();
 }
 
 void MonthCalendar::RefreshBoldDays() {
