@@ -1,7 +1,8 @@
 #pragma once
 // Combo box in drop-down style (the user may type any text) or drop-down-list style (only the
-// items). Item index -1 means no item; adding items never chooses one. A sorted combo box keeps its items in the order of
-// CompareSortText. The change event fires when the user picks an item or types.
+// items). Item index -1 means no item; adding items never chooses one. A sorted combo box keeps
+// its items in the order of CompareSortText. The change event fires when the user picks an item
+// or types.
 #include <QComboBox>
 #include <functional>
 #include <string>
