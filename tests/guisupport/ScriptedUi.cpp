@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cxxabi.h>
+
 #include <QCoreApplication>
+#include <cstdlib>
 #include <QTest>
 
 #include "toolkit/QtText.h"
@@ -13,6 +16,14 @@ const char* KindName(int kind) {
     static const char* const names[] = {"message box", "modal form", "open file dialog", "save file dialog",
                                         "font dialog", "colour dialog", "input box", "print set-up"};
     return names[kind];
+}
+
+std::string Demangled(const char* name) {
+    int status = 0;
+    char* plain = abi::__cxa_demangle(name, nullptr, nullptr, &status);
+    std::string text = status == 0 && plain ? plain : name;
+    std::free(plain);
+    return text;
 }
 
 }  // namespace
@@ -124,10 +135,14 @@ int ScriptedUi::MessageBox(QWidget*, const std::string& text, const std::string&
 
 int ScriptedUi::RunModal(Form& form) {
     std::string title = FromQt(form.windowTitle());
-    auto s = Take(Kind::Form, "caption \"" + title + "\" type " + typeid(form).name());
+    auto s = Take(Kind::Form, "caption \"" + title + "\" type " + Demangled(typeid(form).name()));
     if (!s) return mrCancel;
     form.ShowModeless();
-    if (!s->drive(form)) ADD_FAILURE() << "modal form \"" << title << "\" is not a " << s->caption;
+    if (!s->drive(form)) {
+        ADD_FAILURE() << "modal form \"" << title << "\" is not a " << Demangled(s->caption.c_str());
+        form.hide();
+        return mrCancel;
+    }
     if (form.isVisible()) {
         ADD_FAILURE() << "modal form \"" << title << "\" still open after its script";
         form.hide();
