@@ -23,7 +23,7 @@
 
 namespace {
 
-TEST(QtUiHost, MessageBoxButtonsGiveTheOriginalsResults) {
+TEST(QtUiHost, MessageBoxButtonsGiveTheirResultNumbers) {
     struct Case {
         BoxButtons buttons;
         QMessageBox::StandardButton pressed;
