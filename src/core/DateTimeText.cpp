@@ -184,7 +184,7 @@ char* WriteTmTimeFields(char* dest, const MTimeParts& t) {
 }
 
 const char* FormatTmCompactDateTime(const MTimeParts& t) {
-    static char text[15];
+    thread_local char text[15];  // one per thread: any thread may format
     WriteDate(text, t, 0);
     WriteTime(text + 8, t, 0);
     text[14] = '\0';

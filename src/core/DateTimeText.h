@@ -18,7 +18,7 @@ char* WriteTmCompactDate(char* dest, const MTimeParts& t);  // YYYYMMDD, 8 chara
 char* WriteTmCompactTime(char* dest, const MTimeParts& t);  // HHMMSS, 6 characters
 char* WriteTmTimeMs(char* dest, const MTimeParts& t);       // HHMMSSmmm, 9 characters
 char* WriteTmTimeFields(char* dest, const MTimeParts& t);   // HHMMSSmmmuuu, 12 characters
-// YYYYMMDDHHMMSS, terminated, in one shared buffer valid until the next call.
+// YYYYMMDDHHMMSS, terminated, in the calling thread's buffer, valid until its next call.
 const char* FormatTmCompactDateTime(const MTimeParts& t);
 
 // What ParseTmDateTime reads.

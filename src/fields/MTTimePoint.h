@@ -118,6 +118,11 @@ public:
         return wellFormed && point.valid_ ? nullptr : Traits::kInvalidText;
     }
 
+    // A text read relative to now ("n", "n+...") changes with the clock; every other is constant.
+    static bool IsConstantOperand(const std::string& text) {
+        return text.empty() || (text[0] != 'n' && text[0] != 'N');
+    }
+
     bool IsEqual(const MTTimePoint& other) const { return count_ == other.count_; }
     bool IsLess(const MTTimePoint& other) const { return count_ < other.count_; }
     bool IsLessOrEqual(const MTTimePoint& other) const { return count_ <= other.count_; }
@@ -175,9 +180,10 @@ public:
     }
 
     // Delimited text: the compact text (of the broken-down time, valid or not), "-" for the null
-    // (empty with the show-zero-as-blank option); zero-terminated, in one buffer per class.
+    // (empty with the show-zero-as-blank option); zero-terminated, in one buffer per class and
+    // thread, valid on the calling thread until its next GetText of the class.
     const char* GetText(int* length, bool* terminated) const {
-        static std::string buffer;
+        thread_local std::string buffer;  // one per thread: any thread may format
         if (IsNull()) {
             buffer = IsZeroTimeShownBlank() ? "" : "-";
         } else {
