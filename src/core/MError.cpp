@@ -32,8 +32,12 @@ struct LineRecord {
 };
 
 // Guards the records, the time text and delivery, so that any thread may log and lines never
-// mix; recursive, so that a receiver may log from its Publish.
-std::recursive_mutex logMutex;
+// mix; recursive, so that a receiver may log from its Publish. Made on first use and never
+// destroyed, so that logging during static initialisation or destruction still finds it.
+std::recursive_mutex& LogMutex() {
+    static auto* mutex = new std::recursive_mutex;
+    return *mutex;
+}
 LineRecord errorRecord, warningRecord, generalRecord;
 bool maskTable[256] = {};
 // Read without the lock by the test of whether anyone will see a line.
@@ -96,7 +100,7 @@ void BuildPrefix(LineRecord& record) {
 }  // namespace
 
 MPublishErrorBase::~MPublishErrorBase() {
-    std::lock_guard lock(logMutex);
+    std::lock_guard lock(LogMutex());
     MPublishErrorBase* self = this;
     receiver.compare_exchange_strong(self, nullptr);
 }
@@ -108,7 +112,7 @@ void LogMessage(const char* file, unsigned line, int level, const char* format, 
         !pendingNotice.load(std::memory_order_relaxed) && GetTraceLevel() < 1) {
         return;
     }
-    std::unique_lock lock(logMutex);
+    std::unique_lock lock(LogMutex());
     LineRecord& r = RecordFor(level);
     r.level = level;
     r.line = line;
@@ -188,7 +192,7 @@ void LogMessage(const char* file, unsigned line, int level, const char* format, 
 }
 
 MPublishErrorBase* RegisterErrorPublisher(MPublishErrorBase* publisher) {
-    std::lock_guard lock(logMutex);
+    std::lock_guard lock(LogMutex());
     MPublishErrorBase* installed = nullptr;
     if (receiver.compare_exchange_strong(installed, publisher)) return nullptr;
     return installed;
@@ -206,7 +210,7 @@ const char* GetLastLogLine(int level) { return RecordFor(level).buffer; }
 
 void SetLogConsoleSwitch(bool on) { consoleSwitch.store(on); }
 void SetLogTimeStampSwitch(bool on) {
-    std::lock_guard lock(logMutex);
+    std::lock_guard lock(LogMutex());
     timeStampSwitch = on;
 }
 
@@ -227,7 +231,7 @@ void LogSettingValue(const char* source, const std::string& xmlTag, const std::s
 
 MErrorInit::MErrorInit(const char* framework, const char* application, const char*, const char* version,
                        const char* host) {
-    std::unique_lock lock(logMutex);
+    std::unique_lock lock(LogMutex());
     frameworkName = framework ? framework : "";
     applicationName = application ? application : "";
     applicationVersion = version ? version : "";
@@ -251,7 +255,7 @@ MErrorInit::~MErrorInit() {
     LogMessage(__FILE_NAME__, __LINE__, 6, "Logging disabled in %s, %s on Host %s", frameworkName.c_str(),
                applicationName.c_str(), hostName.c_str());
     if (GetTraceLevel() >= 1) {
-        std::lock_guard lock(logMutex);
+        std::lock_guard lock(LogMutex());
         GetTraceStream().flush();
     }
     EventLogClose();
