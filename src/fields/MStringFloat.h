@@ -54,6 +54,7 @@ public:
     const char* GetData() const { return reinterpret_cast<const char*>(this); }
 
     // The value with its point always shown: "123.45", "7.", "0.0012345", "-1.5"; empty for null.
+    static constexpr bool kTextIsDisplayText = true;  // GetText gives the ToString text
     std::string ToString() const {
         char text[kTextSize];
         return std::string(text, static_cast<std::size_t>(Format(text)));
