@@ -95,7 +95,8 @@ std::vector<std::string> MessageTypeNames() {
 void BM_NameLookupBaseline_HashMap(benchmark::State& state) {
     const std::vector<std::string> names = MessageTypeNames();
     std::unordered_map<std::string_view, int> map;
-    for (int i = kBraeMsgTypeCount; i-- > 0;) map[MEnumNames<EnumBraeMsgType, kBraeMsgTypeCount>::kNames[i]] = i;
+    for (int i = kBraeMsgTypeCount; i-- > 0;)
+        map[MEnumNames<EnumBraeMsgType, kBraeMsgTypeCount>::kNames[i]] = i;
     std::size_t i = 0;
     for (auto _ : state) {
         const std::string& name = names[i++ & 4095];

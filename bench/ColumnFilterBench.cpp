@@ -77,13 +77,19 @@ void Filter(benchmark::State& state, int columnIndex, const std::string& operand
     state.SetItemsProcessed(state.iterations() * kRows);
 }
 
-void BM_FilterNumberColumn(benchmark::State& state) { Filter(state, 0, "50000"); }
+void BM_FilterNumberColumn(benchmark::State& state) {
+    Filter(state, 0, "50000");
+}
 BENCHMARK(BM_FilterNumberColumn);
 
-void BM_FilterDateTimeColumn(benchmark::State& state) { Filter(state, 1, "20250101 120000"); }
+void BM_FilterDateTimeColumn(benchmark::State& state) {
+    Filter(state, 1, "20250101 120000");
+}
 BENCHMARK(BM_FilterDateTimeColumn);
 
-void BM_FilterEnumerationColumn(benchmark::State& state) { Filter(state, 2, "Germany"); }
+void BM_FilterEnumerationColumn(benchmark::State& state) {
+    Filter(state, 2, "Germany");
+}
 BENCHMARK(BM_FilterEnumerationColumn);
 
 void BM_FilterEnumerationContains(benchmark::State& state) {

@@ -10,7 +10,8 @@
 
 namespace {
 
-__attribute__((noinline)) void EmptyCall(const char* file, unsigned line, int level, const char* format, ...) {
+__attribute__((noinline)) void EmptyCall(const char* file, unsigned line, int level, const char* format,
+                                         ...) {
     benchmark::DoNotOptimize(file);
     benchmark::DoNotOptimize(line);
     benchmark::DoNotOptimize(level);
@@ -38,8 +39,8 @@ BENCHMARK(BM_LogUnseen);
 void BM_LogBaseline_StreamLine(benchmark::State& state) {
     std::ofstream sink("/dev/null");
     for (auto _ : state) {
-        sink << "2026/01/01-00:00:00.000000" << ' ' << "user D[KELP]Korvane - MSocket.cpp[0012] Sent 120 bytes to 127.0.0.1"
-             << '\n';
+        sink << "2026/01/01-00:00:00.000000" << ' '
+             << "user D[KELP]Korvane - MSocket.cpp[0012] Sent 120 bytes to 127.0.0.1" << '\n';
     }
     state.SetItemsProcessed(state.iterations());
 }

@@ -187,7 +187,8 @@ void LogMessage(const char* file, unsigned line, int level, const char* format, 
     lock.unlock();
 
     if (pendingNotice.load(std::memory_order_relaxed)) {
-        if (const char* notice = pendingNotice.exchange(nullptr)) LogMessage(__FILE_NAME__, __LINE__, 6, "%s", notice);
+        if (const char* notice = pendingNotice.exchange(nullptr))
+            LogMessage(__FILE_NAME__, __LINE__, 6, "%s", notice);
     }
 }
 

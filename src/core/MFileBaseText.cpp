@@ -72,7 +72,9 @@ bool MFileBaseText::IsEof() { return stream_ ? std::feof(stream_) != 0 : eof_; }
 
 void MFileBaseText::MarkPosition() { mark_ = byteCount_; }
 
-bool MFileBaseText::SeekToMark() { return stream_ && ::fseeko(stream_, static_cast<off_t>(mark_), SEEK_SET) == 0; }
+bool MFileBaseText::SeekToMark() {
+    return stream_ && ::fseeko(stream_, static_cast<off_t>(mark_), SEEK_SET) == 0;
+}
 
 int32_t MFileBaseText::Read(char* buffer, int32_t length) {
     if (!stream_) {

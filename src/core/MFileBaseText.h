@@ -2,8 +2,8 @@
 // A framework file over a buffered standard I/O stream: opened with fopen, or with popen when the
 // pipe flag is set (the command then comes from ExpandPattern). Every failure is logged at level 3
 // and answered with false or 0; opening and closing are traced at trace level 2. The stream writes
-// and reads through a 64 KiB buffer owned by the object. An open file is closed when the object dies. Not copyable;
-// one thread at a time.
+// and reads through a 64 KiB buffer owned by the object. An open file is closed when the object
+// dies. Not copyable; one thread at a time.
 #include <cstdio>
 #include <memory>
 #include <string>

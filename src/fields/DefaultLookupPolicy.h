@@ -68,9 +68,9 @@ public:
             return kIndex[Key(code)];
         } else {
             static constexpr auto kIndex = BuildSorted();
-            const Row* at = std::lower_bound(kIndex.begin(), kIndex.end(), code, [](Row row, const char* key) {
-                return CompareCodes(Codes::Code(row), key) < 0;
-            });
+            const Row* at = std::lower_bound(
+                kIndex.begin(), kIndex.end(), code,
+                [](Row row, const char* key) { return CompareCodes(Codes::Code(row), key) < 0; });
             return at != kIndex.end() && CompareCodes(Codes::Code(*at), code) == 0 ? *at : 0;
         }
     }

@@ -2,8 +2,9 @@
 // The name tables of an enumeration of N enumerators, derived at compile time from its
 // MEnumTable<E>: the names in table order, their lengths, the indexes sorted by name (so that a
 // name is found by binary search) and the rank of each name in the order of the texts (byte
-// order, as std::string compares), so that columns sort by name without building texts. A table that supplies fewer than N names is completed with empty names, more
-// than N are cut; kSuppliedCount tells how many the table gave. No storage beyond constant data.
+// order, as std::string compares), so that columns sort by name without building texts. A table
+// that supplies fewer than N names is completed with empty names, more than N are cut;
+// kSuppliedCount tells how many the table gave. No storage beyond constant data.
 #include <algorithm>
 #include <array>
 #include <cstddef>
@@ -81,11 +82,13 @@ public:
     static int Find(const char* text, int length) {
         if (!text || length < 0) return -1;
         const std::string_view wanted(text, static_cast<std::size_t>(length));
-        const int* first = std::lower_bound(kOrder.begin(), kOrder.end(), wanted, [](int index, std::string_view key) {
-            return std::string_view(kNames[index], static_cast<std::size_t>(kLengths[index])) < key;
-        });
+        const int* first =
+            std::lower_bound(kOrder.begin(), kOrder.end(), wanted, [](int index, std::string_view key) {
+                return std::string_view(kNames[index], static_cast<std::size_t>(kLengths[index])) < key;
+            });
         if (first == kOrder.end()) return -1;
-        return std::string_view(kNames[*first], static_cast<std::size_t>(kLengths[*first])) == wanted ? *first : -1;
+        return std::string_view(kNames[*first], static_cast<std::size_t>(kLengths[*first])) == wanted ? *first
+                                                                                                      : -1;
     }
     // The index of the name equal to the zero-terminated text (a null text is empty), or -1.
     static int FindTerminated(const char* text) {

@@ -3,7 +3,8 @@
 // made from; after MakeRelative(prototype) it holds the field's offset, and works on any record of
 // that type. Everything goes through the value-type contract (MValueType.h). Enumeration and set
 // columns (kinds 4 and 7) order and filter by display text, every other kind by value, without
-// building texts; a constant filter operand is read once while it comes back unchanged. GetText's text lives in one buffer per T and thread, shared by all its columns.
+// building texts; a constant filter operand is read once while it comes back unchanged. GetText's
+// text lives in one buffer per T and thread, shared by all its columns.
 #include <algorithm>
 #include <array>
 #include <cstdint>
@@ -81,8 +82,9 @@ public:
     }
     bool IsInList(const void* record, const std::vector<std::string>& sortedList) const override {
         const std::string_view text = TextOf(record);
-        const auto it = std::lower_bound(sortedList.begin(), sortedList.end(), text,
-                                         [](const std::string& element, std::string_view key) { return element < key; });
+        const auto it =
+            std::lower_bound(sortedList.begin(), sortedList.end(), text,
+                             [](const std::string& element, std::string_view key) { return element < key; });
         return it != sortedList.end() && *it == text;
     }
     bool IsInRange(const void* record, const std::string& low, const std::string& high, bool lowIncluded,

@@ -60,7 +60,8 @@ void LogFromThreads() {
     std::vector<std::thread> threads;
     for (int t = 0; t < kThreads; ++t) {
         threads.emplace_back([t] {
-            for (int i = 0; i < kLinesPerThread; ++i) MLOG(t % 2 ? LOG_ERROR : LOG_INFO, "thread %d line %d", t, i);
+            for (int i = 0; i < kLinesPerThread; ++i)
+                MLOG(t % 2 ? LOG_ERROR : LOG_INFO, "thread %d line %d", t, i);
         });
     }
     for (std::thread& thread : threads) thread.join();

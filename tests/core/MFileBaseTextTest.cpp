@@ -53,6 +53,23 @@ TEST_F(FileTest, CountsAndMarksBeyondTwoGigabytes) {
     EXPECT_TRUE(log_.messages.empty());
 }
 
+// Lines go out in blocks of 64 KiB: less than that stays in the buffer until the file is flushed.
+TEST_F(FileTest, WritesGoThroughA64KiBBuffer) {
+    const std::string path = dir_.File("buffered.txt");
+    MFileBaseText file(0);
+    file.SetFileName(path);
+    ASSERT_TRUE(file.OpenWithMode(1, false));  // "w"
+    const std::string line(99, 'x');
+    for (int i = 0; i < 650; ++i) {
+        ASSERT_TRUE(file.Write(line.data(), 99));
+        ASSERT_TRUE(file.Write("\n", 1));
+    }
+    EXPECT_EQ(std::filesystem::file_size(path), 0u);
+    EXPECT_TRUE(file.Flush());
+    EXPECT_EQ(std::filesystem::file_size(path), 65000u);
+    EXPECT_TRUE(file.Close(false));
+}
+
 TEST_F(FileTest, WritesAndAppendsCountingEveryByte) {
     const std::string path = dir_.File("a.txt");
     MFileBaseText file(1024);

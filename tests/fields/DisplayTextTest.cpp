@@ -24,7 +24,16 @@ TYPED_TEST_SUITE(DisplayText, FlaggedTypes);
 
 TYPED_TEST(DisplayText, TheViewIsTheDisplayText) {
     static_assert(TypeParam::kTextIsDisplayText);
-    const char* texts[] = {"", "0", "7", "-12", "123.45", "00042", "Closed", "A b c", "x", "9223372036854775807",
+    const char* texts[] = {"",
+                           "0",
+                           "7",
+                           "-12",
+                           "123.45",
+                           "00042",
+                           "Closed",
+                           "A b c",
+                           "x",
+                           "9223372036854775807",
                            "a text longer than any of these fields"};
     for (const char* text : texts) {
         SCOPED_TRACE(text);

@@ -169,8 +169,9 @@ TEST(MTInterfaceOperands, ChangingAndRelativeOperandsAreReadAfresh) {
     const struct {
         const char* operand;
         bool greater;
-    } cases[] = {{"2021/03/04 11:00:00", true}, {"2021/03/04 11:00:00", true}, {"2021/03/04 13:00:00", false},
-                 {"2021/03/04 11:00:00", true}, {"2021/03/04 12:00:00", false}, {"-", true}};
+    } cases[] = {{"2021/03/04 11:00:00", true},  {"2021/03/04 11:00:00", true},
+                 {"2021/03/04 13:00:00", false}, {"2021/03/04 11:00:00", true},
+                 {"2021/03/04 12:00:00", false}, {"-", true}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.operand);
         EXPECT_EQ(time.IsGreaterText(&row, c.operand), c.greater);
