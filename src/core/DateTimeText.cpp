@@ -157,9 +157,17 @@ std::string FormatTmTimeMs(const MTimeParts& t, char sep) {
 
 std::string FormatTmDateTime(const MTimeParts& t, char dateSep, char timeSep) {
     char text[23];
-    char* p = WriteDate(text, t, dateSep);
+    return std::string(text, WriteTmDateTime(text, t, dateSep, timeSep));
+}
+
+char* WriteTmDate(char* dest, const MTimeParts& t, char sep) { return WriteDate(dest, t, sep); }
+
+char* WriteTmTimeMsText(char* dest, const MTimeParts& t, char sep) { return WriteTimeMs(dest, t, sep); }
+
+char* WriteTmDateTime(char* dest, const MTimeParts& t, char dateSep, char timeSep) {
+    char* p = WriteDate(dest, t, dateSep);
     *p++ = ' ';
-    return std::string(text, WriteTimeMs(p, t, timeSep));
+    return WriteTimeMs(p, t, timeSep);
 }
 
 char* WriteTmCompactDate(char* dest, const MTimeParts& t) {

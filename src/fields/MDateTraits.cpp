@@ -34,4 +34,6 @@ int64_t MDateTraits::CountFromTm(const MTimeParts& t) {
     return seconds == -1 ? -1 : SaturatingMultiply(seconds, kNanosecondsPerSecond);
 }
 
-std::string MDateTraits::Format(const MTimeParts& t, char dateSep, char) { return FormatTmDate(t, dateSep); }
+char* MDateTraits::Write(char* dest, const MTimeParts& t, char dateSep, char) {
+    return WriteTmDate(dest, t, dateSep);
+}
