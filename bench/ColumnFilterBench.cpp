@@ -105,4 +105,17 @@ void BM_FilterEnumerationContains(benchmark::State& state) {
 }
 BENCHMARK(BM_FilterEnumerationContains);
 
+void BM_FilterDateTimeContains(benchmark::State& state) {
+    Table table;
+    const MInterface& column = *table.columns.list[1];
+    const std::string pattern = "/03/";
+    for (auto _ : state) {
+        int count = 0;
+        for (const FilterRow& row : table.rows) count += column.ContainsText(&row, pattern, false);
+        benchmark::DoNotOptimize(count);
+    }
+    state.SetItemsProcessed(state.iterations() * kRows);
+}
+BENCHMARK(BM_FilterDateTimeContains);
+
 }  // namespace
