@@ -23,8 +23,8 @@ constexpr std::array<uint8_t, 256> MakeBase85Values() {
 constexpr std::array<uint8_t, 256> kBase85 = MakeBase85Values();
 
 constexpr int kDecodedWidth = 12;
-// HHMMSSmmmuuu of the last decoding.
-char decoded[kDecodedWidth];
+// HHMMSSmmmuuu of the thread's last decoding; one per thread: any thread may decode.
+thread_local char decoded[kDecodedWidth];
 
 void WriteDigits(char* place, uint32_t value, int count) {
     for (int i = count - 1; i >= 0; --i) {

@@ -6,7 +6,8 @@
 // millisecond and microsecond of the hour packed in five base-85 digits (12 characters decoded,
 // HHMMSSmmmuuu); any other first character is plain HHMMSS. It is shown decoded but compared,
 // copied and sent as the six stored bytes. A value is those six bytes; decoding writes into one
-// buffer shared by every value (a decoded text stays valid until the next decoding; one thread).
+// buffer per thread shared by every value (a decoded text stays valid on the decoding thread until
+// its next decoding).
 #include <memory>
 #include <string>
 
@@ -42,7 +43,7 @@ public:
     // Every text is accepted.
     static const char* CheckText(const char*) { return nullptr; }
 
-    // The decoded text (the stored characters themselves when blank, else the shared buffer, laid
+    // The decoded text (the stored characters themselves when blank, else the thread's buffer, laid
     // out HHMMSSmmmuuu; a millisecond form leaves the buffer's microseconds as they were). *length
     // is set to 6 and *terminated to false; the text is not zero-terminated.
     const char* Decode(int* length, bool* terminated) const;

@@ -157,9 +157,17 @@ std::string FormatTmTimeMs(const MTimeParts& t, char sep) {
 
 std::string FormatTmDateTime(const MTimeParts& t, char dateSep, char timeSep) {
     char text[23];
-    char* p = WriteDate(text, t, dateSep);
+    return std::string(text, WriteTmDateTime(text, t, dateSep, timeSep));
+}
+
+char* WriteTmDate(char* dest, const MTimeParts& t, char sep) { return WriteDate(dest, t, sep); }
+
+char* WriteTmTimeMsText(char* dest, const MTimeParts& t, char sep) { return WriteTimeMs(dest, t, sep); }
+
+char* WriteTmDateTime(char* dest, const MTimeParts& t, char dateSep, char timeSep) {
+    char* p = WriteDate(dest, t, dateSep);
     *p++ = ' ';
-    return std::string(text, WriteTimeMs(p, t, timeSep));
+    return WriteTimeMs(p, t, timeSep);
 }
 
 char* WriteTmCompactDate(char* dest, const MTimeParts& t) {
@@ -184,7 +192,7 @@ char* WriteTmTimeFields(char* dest, const MTimeParts& t) {
 }
 
 const char* FormatTmCompactDateTime(const MTimeParts& t) {
-    static char text[15];
+    thread_local char text[15];  // one per thread: any thread may format
     WriteDate(text, t, 0);
     WriteTime(text + 8, t, 0);
     text[14] = '\0';

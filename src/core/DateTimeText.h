@@ -12,13 +12,18 @@ std::string FormatTmDate(const MTimeParts& t, char sep);      // YYYY/MM/DD (10)
 std::string FormatTmTime(const MTimeParts& t, char sep);      // HH:MM:SS (8) / HHMMSS (6)
 std::string FormatTmTimeMs(const MTimeParts& t, char sep);    // HH:MM:SS.mmm (12) / HHMMSSmmm (9)
 std::string FormatTmDateTime(const MTimeParts& t, char dateSep, char timeSep);  // date " " time-ms
+// The same layouts written into a caller's buffer, without a terminator; each returns the end of
+// the text (23 characters are enough for any).
+char* WriteTmDate(char* dest, const MTimeParts& t, char sep);
+char* WriteTmTimeMsText(char* dest, const MTimeParts& t, char sep);
+char* WriteTmDateTime(char* dest, const MTimeParts& t, char dateSep, char timeSep);
 
 // Writers into a caller's buffer at fixed places, without a terminator; each returns dest.
 char* WriteTmCompactDate(char* dest, const MTimeParts& t);  // YYYYMMDD, 8 characters
 char* WriteTmCompactTime(char* dest, const MTimeParts& t);  // HHMMSS, 6 characters
 char* WriteTmTimeMs(char* dest, const MTimeParts& t);       // HHMMSSmmm, 9 characters
 char* WriteTmTimeFields(char* dest, const MTimeParts& t);   // HHMMSSmmmuuu, 12 characters
-// YYYYMMDDHHMMSS, terminated, in one shared buffer valid until the next call.
+// YYYYMMDDHHMMSS, terminated, in the calling thread's buffer, valid until its next call.
 const char* FormatTmCompactDateTime(const MTimeParts& t);
 
 // What ParseTmDateTime reads.

@@ -26,7 +26,8 @@ constexpr Tables MakeTables() {
 
 constexpr Tables kTables = MakeTables();
 constexpr int kBufferSize = 20;
-char resultBuffer[kBufferSize + 1];  // results are built backwards from the terminator
+// Results are built backwards from the terminator; one buffer per thread: any thread may format.
+thread_local char resultBuffer[kBufferSize + 1];
 
 const char* Entry(uint32_t v) { return &kTables.groups[v * 5]; }
 

@@ -1,7 +1,7 @@
 #pragma once
 // Integer to decimal text, table-driven: whole four-digit groups are looked up in a constant
-// table. FormatInt, FormatUInt and FormatUIntMinWidth return a pointer into the table or into one
-// shared result buffer, valid until the next conversion; the caller copies the characters.
+// table. FormatInt, FormatUInt and FormatUIntMinWidth return a pointer into the table or into the
+// calling thread's result buffer, valid until its next conversion; the caller copies the characters.
 #include <cstdint>
 
 const char* FormatInt(int32_t value, int& length);

@@ -1,11 +1,13 @@
 #include "core/MError.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
+#include <mutex>
 #include <ostream>
 
 #include "core/MDigitText.h"
@@ -29,11 +31,19 @@ struct LineRecord {
     int32_t textLength = 0;
 };
 
+// Guards the records, the time text and delivery, so that any thread may log and lines never
+// mix; recursive, so that a receiver may log from its Publish. Made on first use and never
+// destroyed, so that logging during static initialisation or destruction still finds it.
+std::recursive_mutex& LogMutex() {
+    static auto* mutex = new std::recursive_mutex;
+    return *mutex;
+}
 LineRecord errorRecord, warningRecord, generalRecord;
 bool maskTable[256] = {};
-MPublishErrorBase* receiver = nullptr;
-const char* pendingNotice = nullptr;
-bool consoleSwitch = false;
+// Read without the lock by the test of whether anyone will see a line.
+std::atomic<MPublishErrorBase*> receiver{nullptr};
+std::atomic<const char*> pendingNotice{nullptr};
+std::atomic<bool> consoleSwitch{false};
 bool timeStampSwitch = false;
 
 std::string frameworkName, applicationName, applicationVersion = "0.0.0", hostName, userName;
@@ -90,10 +100,19 @@ void BuildPrefix(LineRecord& record) {
 }  // namespace
 
 MPublishErrorBase::~MPublishErrorBase() {
-    if (receiver == this) receiver = nullptr;
+    std::lock_guard lock(LogMutex());
+    MPublishErrorBase* self = this;
+    receiver.compare_exchange_strong(self, nullptr);
 }
 
 void LogMessage(const char* file, unsigned line, int level, const char* format, ...) {
+    // A line that nobody will see (no receiver, trace off, no console print, no notice waiting
+    // to follow it) is not built at all.
+    if (!receiver.load(std::memory_order_acquire) && !consoleSwitch.load(std::memory_order_relaxed) &&
+        !pendingNotice.load(std::memory_order_relaxed) && GetTraceLevel() < 1) {
+        return;
+    }
+    std::unique_lock lock(LogMutex());
     LineRecord& r = RecordFor(level);
     r.level = level;
     r.line = line;
@@ -138,20 +157,19 @@ void LogMessage(const char* file, unsigned line, int level, const char* format, 
     r.buffer[pos + r.textLength] = '\0';
     r.lineLength = pos + r.textLength;
 
-    if (consoleSwitch) {
+    if (consoleSwitch.exchange(false)) {
         std::printf("[TRACE] %s\n", r.buffer);
-        consoleSwitch = false;
     } else {
         if (r.lineLength >= 4096) {
-            static char shortLine[4096];
+            static char shortLine[4096];  // used under the log lock only
             std::memcpy(shortLine, r.buffer, 4095);
             shortLine[4095] = '\0';
             EventLogWrite(level, shortLine, 4096, frameworkName.c_str(), applicationName.c_str());
         } else {
             EventLogWrite(level, r.buffer, r.lineLength, frameworkName.c_str(), applicationName.c_str());
         }
-        if (receiver) {
-            receiver->Publish(level, r.buffer + r.textPosition);
+        if (MPublishErrorBase* target = receiver.load(std::memory_order_acquire)) {
+            target->Publish(level, r.buffer + r.textPosition);
         } else {
             if (timeStampSwitch) {
                 timespec now{};
@@ -159,25 +177,29 @@ void LogMessage(const char* file, unsigned line, int level, const char* format, 
                 SetTimeText(now.tv_sec, now.tv_nsec / 1000);
             }
             if (GetTraceLevel() >= 1) {
-                GetTraceStream() << timeText << ' ' << r.buffer << std::endl;
+                // Traced lines are buffered by the stream; a failure line is pushed out at once.
+                std::ostream& stream = GetTraceStream();
+                stream << timeText << ' ' << r.buffer << '\n';
+                if (level <= LOG_ERROR) stream.flush();
             }
         }
     }
+    lock.unlock();
 
-    if (pendingNotice) {
-        const char* notice = pendingNotice;
-        pendingNotice = nullptr;
-        LogMessage(__FILE_NAME__, __LINE__, 6, "%s", notice);
+    if (pendingNotice.load(std::memory_order_relaxed)) {
+        if (const char* notice = pendingNotice.exchange(nullptr))
+            LogMessage(__FILE_NAME__, __LINE__, 6, "%s", notice);
     }
 }
 
 MPublishErrorBase* RegisterErrorPublisher(MPublishErrorBase* publisher) {
-    if (receiver) return receiver;
-    receiver = publisher;
-    return nullptr;
+    std::lock_guard lock(LogMutex());
+    MPublishErrorBase* installed = nullptr;
+    if (receiver.compare_exchange_strong(installed, publisher)) return nullptr;
+    return installed;
 }
 
-void SetPendingLogNotice(const char* notice) { pendingNotice = notice; }
+void SetPendingLogNotice(const char* notice) { pendingNotice.store(notice); }
 
 const char* GetFrameworkName() { return frameworkName.c_str(); }
 const char* GetApplicationName() { return applicationName.c_str(); }
@@ -187,8 +209,11 @@ const char* GetUserName() { return userName.c_str(); }
 
 const char* GetLastLogLine(int level) { return RecordFor(level).buffer; }
 
-void SetLogConsoleSwitch(bool on) { consoleSwitch = on; }
-void SetLogTimeStampSwitch(bool on) { timeStampSwitch = on; }
+void SetLogConsoleSwitch(bool on) { consoleSwitch.store(on); }
+void SetLogTimeStampSwitch(bool on) {
+    std::lock_guard lock(LogMutex());
+    timeStampSwitch = on;
+}
 
 void LogSettingValue(const char* source, const std::string& xmlTag, const std::string& envVar,
                      const std::string& value, const std::string& defaultText) {
@@ -207,6 +232,7 @@ void LogSettingValue(const char* source, const std::string& xmlTag, const std::s
 
 MErrorInit::MErrorInit(const char* framework, const char* application, const char*, const char* version,
                        const char* host) {
+    std::unique_lock lock(LogMutex());
     frameworkName = framework ? framework : "";
     applicationName = application ? application : "";
     applicationVersion = version ? version : "";
@@ -220,6 +246,7 @@ MErrorInit::MErrorInit(const char* framework, const char* application, const cha
     BuildPrefix(errorRecord);
     BuildPrefix(warningRecord);
     BuildPrefix(generalRecord);
+    lock.unlock();
     EventLogOpen(this, frameworkName.c_str(), 3, 4, applicationName.c_str(), userName.c_str());
     LogMessage(__FILE_NAME__, __LINE__, 6, "Logging enabled in %s, %s on Host %s", frameworkName.c_str(),
                applicationName.c_str(), hostName.c_str());
@@ -228,6 +255,10 @@ MErrorInit::MErrorInit(const char* framework, const char* application, const cha
 MErrorInit::~MErrorInit() {
     LogMessage(__FILE_NAME__, __LINE__, 6, "Logging disabled in %s, %s on Host %s", frameworkName.c_str(),
                applicationName.c_str(), hostName.c_str());
+    if (GetTraceLevel() >= 1) {
+        std::lock_guard lock(LogMutex());
+        GetTraceStream().flush();
+    }
     EventLogClose();
 }
 

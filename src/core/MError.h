@@ -2,7 +2,9 @@
 // The framework's log call. Every part of the system reports through LogMessage (or the MLOG
 // macro, which supplies the source file and line). A line is built without heap allocation in
 // one of three static records chosen by level, masked, and its message text handed to the one
-// installed receiver. Not thread-safe: all logging happens on the GUI thread.
+// installed receiver. A line that nobody will see (no receiver, trace level 0) is not built at
+// all. Any thread may log: building and delivery are serialised, so lines never mix, and the
+// receiver's Publish runs on the logging thread.
 #include <string>
 
 // Log levels, ordered as the syslog severities; printed as the letters of "XACEWNID".
@@ -46,7 +48,7 @@ const char* GetHostName();
 const char* GetUserName();
 
 // The last line built for a level's record (levels 2-3 share one, 4 has its own, the rest share
-// the third).
+// the third). For tests, while no other thread logs.
 const char* GetLastLogLine(int level);
 
 // Switches that nothing in the program turns on: print the next line to standard output instead

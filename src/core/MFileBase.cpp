@@ -53,10 +53,10 @@ void MFileBase::SetFileName(const std::string& fileName) {
     fileName_.resize(std::strlen(fileName_.c_str()));
 }
 
-int32_t MFileBase::GetSize() const {
+int64_t MFileBase::GetSize() const {
     struct stat status {};
     if (fileName_.empty() || ::stat(fileName_.c_str(), &status) != 0) return 0;
-    return static_cast<int32_t>(status.st_size);
+    return static_cast<int64_t>(status.st_size);
 }
 
 std::string MFileBase::ExpandPattern() const {

@@ -1,6 +1,6 @@
 #pragma once
 // The framework's abstract file: a path name of at most 260 characters, an open mode, open and
-// end-of-file flags, a byte count (the size at open plus every byte written since) with a
+// end-of-file flags, a 64-bit byte count (the size at open plus every byte written since) with a
 // remembered mark, a command pattern for pipes and the shared line splitter. Owns its work
 // buffer (allocated at construction); not copyable. One thread at a time.
 #include <cstdint>
@@ -41,7 +41,7 @@ public:
     // Cut to 260 characters.
     void SetFileName(const std::string& fileName);
     // The size of the named file from the file system; 0 when it cannot be read.
-    int32_t GetSize() const;
+    int64_t GetSize() const;
 
     // The command pattern with every "%FILE%" (at most the first 32,767) replaced by the path
     // name, scanning on after each inserted name; the path name itself when the pattern is empty.
@@ -55,8 +55,8 @@ public:
     bool IsPipe() const { return pipe_; }
     void SetPipe(bool pipe) { pipe_ = pipe; }
     const MFileMode& GetMode() const { return mode_; }
-    int32_t GetByteCount() const { return byteCount_; }
-    int32_t GetMark() const { return mark_; }
+    int64_t GetByteCount() const { return byteCount_; }
+    int64_t GetMark() const { return mark_; }
     int32_t GetDelimiter() const { return delimiter_; }
     MFileLineSplitter& GetLineSplitter() const { return *lineSplitter_; }
     int32_t GetBufferSize() const { return bufferSize_; }
@@ -73,8 +73,8 @@ protected:
     bool pipe_;
     MFileMode mode_;
     bool eof_ = false;
-    int32_t byteCount_ = 0;
-    int32_t mark_ = 0;
+    int64_t byteCount_ = 0;
+    int64_t mark_ = 0;
     std::string commandPattern_;
 
 private:

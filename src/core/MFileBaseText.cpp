@@ -35,7 +35,8 @@ bool MFileBaseText::Open(const MFileMode& mode, bool quiet) {
     }
     byteCount_ = GetSize();
     open_ = true;
-    std::setvbuf(stream_, streamBuffer_, _IOFBF, sizeof(streamBuffer_));
+    if (!streamBuffer_) streamBuffer_ = std::make_unique<char[]>(kStreamBufferSize);
+    std::setvbuf(stream_, streamBuffer_.get(), _IOFBF, kStreamBufferSize);
     return true;
 }
 
@@ -71,7 +72,9 @@ bool MFileBaseText::IsEof() { return stream_ ? std::feof(stream_) != 0 : eof_; }
 
 void MFileBaseText::MarkPosition() { mark_ = byteCount_; }
 
-bool MFileBaseText::SeekToMark() { return stream_ && std::fseek(stream_, mark_, SEEK_SET) == 0; }
+bool MFileBaseText::SeekToMark() {
+    return stream_ && ::fseeko(stream_, static_cast<off_t>(mark_), SEEK_SET) == 0;
+}
 
 int32_t MFileBaseText::Read(char* buffer, int32_t length) {
     if (!stream_) {

@@ -1,10 +1,11 @@
 #pragma once
 // A framework file over a buffered standard I/O stream: opened with fopen, or with popen when the
 // pipe flag is set (the command then comes from ExpandPattern). Every failure is logged at level 3
-// and answered with false or 0; opening and closing are traced at trace level 2. The stream uses a
-// 4,096-byte buffer inside the object. An open file is closed when the object dies. Not copyable;
-// one thread at a time.
+// and answered with false or 0; opening and closing are traced at trace level 2. The stream writes
+// and reads through a 64 KiB buffer owned by the object. An open file is closed when the object
+// dies. Not copyable; one thread at a time.
 #include <cstdio>
+#include <memory>
 #include <string>
 
 #include "core/MFileBase.h"
@@ -37,5 +38,6 @@ protected:
     std::FILE* stream_ = nullptr;
 
 private:
-    char streamBuffer_[4096];
+    static constexpr std::size_t kStreamBufferSize = 65536;
+    std::unique_ptr<char[]> streamBuffer_;
 };

@@ -1,6 +1,7 @@
 #include "core/MTrace.h"
 
 #include <array>
+#include <atomic>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -10,7 +11,7 @@
 #include "core/MFileBaseText.h"
 
 namespace {
-int traceLevel = 0;
+std::atomic<int> traceLevel{0};  // read by the log call on any thread
 int traceMask = 0;
 constexpr int kCategoryMasks[9] = {0x7, 0x18, 0x60, 0x180, 0x600, 0x1800, 0x6000, 0x8000, 0x30000};
 
@@ -44,7 +45,7 @@ TraceFile traceFile;
 MTrace theTrace;
 }  // namespace
 
-int GetTraceLevel() { return traceLevel; }
+int GetTraceLevel() { return traceLevel.load(std::memory_order_relaxed); }
 int GetTraceMask() { return traceMask; }
 void SetTraceLevel(int level) { traceLevel = level; }
 void SetTraceMask(int mask) { traceMask = mask; }
@@ -52,7 +53,7 @@ void SetTraceMask(int mask) { traceMask = mask; }
 bool IsTraceLevelAtLeast(int level) { return traceLevel >= level; }
 
 bool IsTraceEnabled(int category, int threshold) {
-    if (traceLevel <= 0 || category < 0 || category > 8) return false;
+    if (GetTraceLevel() <= 0 || category < 0 || category > 8) return false;
     return (kCategoryMasks[category] & traceMask) >= threshold;
 }
 

@@ -2,7 +2,8 @@
 // Developer trace: a process-wide trace level and mask (both 0, trace off, in this program), the
 // trace stream (standard output at start-up) with the names of its current and previous
 // destination, the TestNoRegression flag, the table of three-digit hexadecimal texts and the
-// global trace file. All of it is built before main, used on the GUI thread only, unguarded.
+// global trace file. All of it is built before main and used on the GUI thread only, unguarded,
+// except the trace level, which the log call reads on any thread.
 #include <iosfwd>
 #include <string>
 

@@ -16,6 +16,7 @@ public:
     void Clear() { value_ = ' '; }
 
     std::string ToString() const { return std::string(1, static_cast<char>(value_)); }
+    static constexpr bool kTextIsDisplayText = true;  // GetText gives the ToString text
     // Delimited text: the character in place, length 1, not zero-terminated.
     const char* GetText(int* length, bool* terminated) const;
     // The first character when length is above 0, else the blank.

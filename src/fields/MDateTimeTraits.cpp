@@ -12,8 +12,8 @@ MTimeParts MDateTimeTraits::BreakDown(int64_t count, bool& valid) {
 
 int64_t MDateTimeTraits::CountFromTm(const MTimeParts& t) { return ComputeLocalDateTimeCount(t); }
 
-std::string MDateTimeTraits::Format(const MTimeParts& t, char dateSep, char timeSep) {
-    return FormatTmDateTime(t, dateSep, timeSep);
+char* MDateTimeTraits::Write(char* dest, const MTimeParts& t, char dateSep, char timeSep) {
+    return WriteTmDateTime(dest, t, dateSep, timeSep);
 }
 
 std::string MDateTimeTraits::Compact(const MTimeParts& t) { return FormatTmCompactDateTime(t); }

@@ -26,6 +26,7 @@ struct MDateTimeTraits {
     // Local calendar fields (daylight-saving flag -1) and sub-seconds; 0 for the calendar part of
     // a local time at or before the epoch.
     static int64_t CountFromTm(const MTimeParts& t);
-    static std::string Format(const MTimeParts& t, char dateSep, char timeSep);
+    // The display text into dest (at most 23 characters, no terminator); returns its end.
+    static char* Write(char* dest, const MTimeParts& t, char dateSep, char timeSep);
     static std::string Compact(const MTimeParts& t);
 };

@@ -44,4 +44,6 @@ int64_t MDateTraits::CountFromTm(const MTimeParts& t) {
     return noonSeconds == -1 ? -1 : ComputeLocalMidnight(SaturatingMultiply(noonSeconds, kNanosecondsPerSecond));
 }
 
-std::string MDateTraits::Format(const MTimeParts& t, char dateSep, char) { return FormatTmDate(t, dateSep); }
+char* MDateTraits::Write(char* dest, const MTimeParts& t, char dateSep, char) {
+    return WriteTmDate(dest, t, dateSep);
+}

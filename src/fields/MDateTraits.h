@@ -28,5 +28,6 @@ struct MDateTraits {
     static MTimeParts BreakDown(int64_t count, bool& valid);
     // The start of the local day of the calendar date (time fields ignored).
     static int64_t CountFromTm(const MTimeParts& t);
-    static std::string Format(const MTimeParts& t, char dateSep, char timeSep);
+    // The display text into dest (at most 23 characters, no terminator); returns its end.
+    static char* Write(char* dest, const MTimeParts& t, char dateSep, char timeSep);
 };

@@ -45,6 +45,7 @@ public:
     E ToEnum() const { return static_cast<E>(value_); }
     void Clear() { value_ = 0; }
 
+    static constexpr bool kTextIsDisplayText = true;  // GetText gives the ToString text
     // The name of the stored value; empty for a value of N or more.
     std::string ToString() const { return Name(); }
     const char* GetText(int* length, bool* terminated) const {
@@ -109,7 +110,8 @@ private:
     const char* Name() const { return InRange() ? Names::kNames[value_] : ""; }
     int Rank() const { return InRange() ? Names::kRanks[value_] : -1; }
 
-    static inline char message_[kEnumMessageCapacity + 1] = {};
+    // One per thread: any thread may check a text; the message stays valid on that thread.
+    static inline thread_local char message_[kEnumMessageCapacity + 1] = {};
 
     T value_ = 0;
 };

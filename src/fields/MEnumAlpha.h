@@ -77,6 +77,7 @@ public:
     bool IsNull() const { return false; }
     void Clear() { letter_ = kDefaultLetter; }
 
+    static constexpr bool kTextIsDisplayText = true;  // GetText gives the ToString text
     // The name of the stored letter; the first name for a byte that is no letter.
     std::string ToString() const { return Names::kNames[Index()]; }
     // The same name from the name table, zero-terminated.
@@ -173,7 +174,8 @@ private:
     int Index() const { return IndexOfLetter(static_cast<unsigned char>(letter_)); }
     signed char Signed() const { return static_cast<signed char>(letter_); }
 
-    static inline char message_[kEnumMessageCapacity + 1] = {};
+    // One per thread: any thread may check a text; the message stays valid on that thread.
+    static inline thread_local char message_[kEnumMessageCapacity + 1] = {};
 
     char letter_ = kDefaultLetter;
 };

@@ -48,6 +48,7 @@ public:
     bool IsNull() const { return false; }
     void Clear() { CopyRow(0); }
 
+    static constexpr bool kTextIsDisplayText = true;  // GetText gives the ToString text
     // The name of the stored code's row (row 0 for a code of no row).
     std::string ToString() const { return Names::kNames[IndexOfCode()]; }
     const char* GetText(int* length, bool* terminated) const {

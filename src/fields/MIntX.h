@@ -100,18 +100,19 @@ public:
     void SetString(const std::string& text) { SetText(text.data(), static_cast<int>(text.size())); }
     T MultiplyBy(int n) { return SetValue(static_cast<T>(static_cast<U>(value_) * static_cast<U>(n))); }
 
+    static constexpr bool kTextIsDisplayText = true;  // GetText gives the ToString text
     std::string ToString() const {
         int length = 0;
         const char* text = GetText(&length, nullptr);
         return std::string(text, static_cast<std::size_t>(length));
     }
     // Decimal text, zero-terminated, in the integer-text buffer (or a buffer of the type for the
-    // 64-bit instances): valid until the next conversion.
+    // 64-bit instances): valid on the calling thread until its next conversion.
     const char* GetText(int* length, bool* terminated) const {
         int count = 0;
         const char* text;
         if constexpr (kIs64) {
-            static char buffer[24];
+            thread_local char buffer[24];  // one per thread: any thread may format
             count = static_cast<int>(std::to_chars(buffer, buffer + 23, value_).ptr - buffer);
             buffer[count] = '\0';
             text = buffer;

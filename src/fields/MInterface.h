@@ -26,7 +26,8 @@ public:
     MInterface& operator=(const MInterface&) = delete;
     virtual ~MInterface() = default;
 
-    // The field's display text, valid until the next GetText of a column of the same value type.
+    // The field's display text, valid on the calling thread until its next GetText of a column of
+    // the same value type.
     virtual const char* GetText(const void* record, int* length) const = 0;
     virtual const char* GetTypeName() const = 0;
     // Sets the field from a zero-terminated text, unchecked.

@@ -59,6 +59,7 @@ public:
 
     // The characters before the trailing pads.
     std::string ToString() const { return std::string(data_, static_cast<std::size_t>(Length())); }
+    static constexpr bool kTextIsDisplayText = true;  // GetText gives the ToString text
     std::string ToPaddedString() const { return std::string(data_, N); }
     int Length() const {
         int i = N - 1;

@@ -76,8 +76,8 @@ public:
         for (int c = cursor.Next(); c >= 0; c = cursor.Next()) text += static_cast<char>(c);
         return text;
     }
-    // The set's text in the type's buffer, zero-terminated and cut to S - 1 characters; valid
-    // until the next GetText of the type.
+    // The set's text in the type's buffer, zero-terminated and cut to S - 1 characters; valid on
+    // the calling thread until its next GetText of the type.
     const char* GetText(int* length, bool* terminated) const {
         TextCursor cursor(word_);
         int used = 0;
@@ -238,7 +238,8 @@ private:
         bool named_ = false;
     };
 
-    static inline char text_[S] = {};
+    // One per thread: any thread may format; valid on that thread until its next GetText.
+    static inline thread_local char text_[S] = {};
 
     T word_ = 0;
 };

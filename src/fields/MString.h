@@ -73,6 +73,7 @@ public:
     int GetCapacity() const { return capacity_; }
     const char* GetData() const { return data_.get(); }
     std::string ToString() const { return std::string(data_.get(), static_cast<std::size_t>(length_)); }
+    static constexpr bool kTextIsDisplayText = true;  // GetText gives the ToString text
 
     // Delimited text: the characters in place, not zero-terminated.
     const char* GetText(int* length, bool* terminated) const {

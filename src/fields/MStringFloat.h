@@ -54,13 +54,15 @@ public:
     const char* GetData() const { return reinterpret_cast<const char*>(this); }
 
     // The value with its point always shown: "123.45", "7.", "0.0012345", "-1.5"; empty for null.
+    static constexpr bool kTextIsDisplayText = true;  // GetText gives the ToString text
     std::string ToString() const {
         char text[kTextSize];
         return std::string(text, static_cast<std::size_t>(Format(text)));
     }
-    // The same text, zero-terminated in a buffer of the type valid until its next GetText.
+    // The same text, zero-terminated in a buffer of the type valid on the calling thread until its
+    // next GetText there.
     const char* GetText(int* length, bool* terminated) const {
-        static char buffer[kTextSize + 1];
+        thread_local char buffer[kTextSize + 1];  // one per thread: any thread may format
         const int count = Format(buffer);
         buffer[count] = '\0';
         if (length) *length = count;

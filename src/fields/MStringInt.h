@@ -50,14 +50,15 @@ public:
     void SetValue(int value) { MDigitText<W>::FormatClamped(data_, value); }
     bool IsBlank() const { return FirstSignificant() == W; }
 
+    static constexpr bool kTextIsDisplayText = true;  // GetText gives the ToString text
     std::string ToString() const {
         const int first = FirstSignificant();
         return std::string(data_ + first, static_cast<std::size_t>(W - first));
     }
-    // Delimited text: the significant digits, zero-terminated, in a buffer of the type valid
-    // until its next GetText.
+    // Delimited text: the significant digits, zero-terminated, in a buffer of the type valid on
+    // the calling thread until its next GetText there.
     const char* GetText(int* length, bool* terminated) const {
-        static char buffer[W + 1];
+        thread_local char buffer[W + 1];  // one per thread: any thread may format
         const int first = FirstSignificant();
         std::memcpy(buffer, data_ + first, static_cast<std::size_t>(W - first));
         buffer[W - first] = '\0';

@@ -3,9 +3,14 @@
 // made from; after MakeRelative(prototype) it holds the field's offset, and works on any record of
 // that type. Everything goes through the value-type contract (MValueType.h). Enumeration and set
 // columns (kinds 4 and 7) order and filter by display text, every other kind by value, without
-// building texts. GetText's text lives in one buffer per T, shared by all its columns.
+// building texts; a constant filter operand is read once while it comes back unchanged. GetText's
+// text lives in one buffer per T and thread, shared by all its columns.
+#include <algorithm>
+#include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "fields/MInterface.h"
@@ -43,47 +48,62 @@ public:
 
     bool IsLessText(const void* record, const std::string& operand) const override {
         if (IsTextKind()) return TextOf(record) < operand;
-        return FieldOf(record).IsLess(T(operand));
+        return FieldOf(record).IsLess(Operand(operand, 0));
     }
     bool IsLessOrEqualText(const void* record, const std::string& operand) const override {
         if (IsTextKind()) return TextOf(record) <= operand;
-        return FieldOf(record).IsLessOrEqual(T(operand));
+        return FieldOf(record).IsLessOrEqual(Operand(operand, 0));
     }
     bool IsGreaterOrEqualText(const void* record, const std::string& operand) const override {
         if (IsTextKind()) return TextOf(record) >= operand;
-        return FieldOf(record).IsGreaterOrEqual(T(operand));
+        return FieldOf(record).IsGreaterOrEqual(Operand(operand, 0));
     }
     bool IsGreaterText(const void* record, const std::string& operand) const override {
         if (IsTextKind()) return TextOf(record) > operand;
-        return FieldOf(record).IsGreater(T(operand));
+        return FieldOf(record).IsGreater(Operand(operand, 0));
     }
 
     bool ContainsText(const void* record, const std::string& pattern, bool matchEmpty) const override {
-        const std::string text = TextOf(record);
+        const std::string_view text = TextOf(record);
         if (matchEmpty && text.empty()) return true;
-        return !pattern.empty() && text.find(pattern) != std::string::npos;
+        return !pattern.empty() && text.find(pattern) != std::string_view::npos;
     }
     bool MatchesPattern(const void* record, const std::string& pattern) const override {
-        return MatchPattern(TextOf(record).c_str(), pattern.c_str());
+        const std::string_view text = TextOf(record);
+        if (text.size() < kTerminatedSize) {
+            // The matcher reads a zero-terminated text: a short one is copied to the stack.
+            char terminated[kTerminatedSize];
+            text.copy(terminated, text.size());
+            terminated[text.size()] = '\0';
+            return MatchPattern(terminated, pattern.c_str());
+        }
+        scratch_.assign(text);
+        return MatchPattern(scratch_.c_str(), pattern.c_str());
     }
     bool IsInList(const void* record, const std::vector<std::string>& sortedList) const override {
-        return IsInSortedList(TextOf(record), sortedList);
+        const std::string_view text = TextOf(record);
+        const auto it =
+            std::lower_bound(sortedList.begin(), sortedList.end(), text,
+                             [](const std::string& element, std::string_view key) { return element < key; });
+        return it != sortedList.end() && *it == text;
     }
     bool IsInRange(const void* record, const std::string& low, const std::string& high, bool lowIncluded,
                    bool highIncluded) const override {
         if (IsTextKind()) {
-            const std::string text = TextOf(record);
+            const std::string_view text = TextOf(record);
             if (!(lowIncluded ? text >= low : text > low)) return false;
             return highIncluded ? text <= high : text < high;
         }
         const T& field = FieldOf(record);
-        if (!(lowIncluded ? field.IsGreaterOrEqual(T(low)) : field.IsGreater(T(low)))) return false;
-        return highIncluded ? field.IsLessOrEqual(T(high)) : field.IsLess(T(high));
+        const T& lowValue = Operand(low, 0);
+        if (!(lowIncluded ? field.IsGreaterOrEqual(lowValue) : field.IsGreater(lowValue))) return false;
+        const T& highValue = Operand(high, 1);
+        return highIncluded ? field.IsLessOrEqual(highValue) : field.IsLess(highValue);
     }
 
 private:
     static std::string& TextBuffer() {
-        static std::string buffer;
+        thread_local std::string buffer;  // one per thread: any thread may read texts
         return buffer;
     }
     const T& FieldOf(const void* record) const {
@@ -92,7 +112,21 @@ private:
     T& FieldOf(void* record) const {
         return *reinterpret_cast<T*>(reinterpret_cast<std::uintptr_t>(record) + position_);
     }
-    std::string TextOf(const void* record) const { return FieldOf(record).ToString(); }
+    // The display text, read in place where the type allows (valid until the next TextOf).
+    std::string_view TextOf(const void* record) const { return DisplayTextOf(FieldOf(record), scratch_); }
+    // The value of a filter operand, read once while the same constant operand comes back.
+    const T& Operand(const std::string& text, int slot) const {
+        CachedOperand& cached = operands_[slot];
+        if (cached.value && cached.constant && cached.text == text) return *cached.value;
+        cached.value.emplace(text);
+        cached.text = text;
+        if constexpr (requires { T::IsConstantOperand(text); }) {
+            cached.constant = T::IsConstantOperand(text);
+        } else {
+            cached.constant = true;
+        }
+        return *cached.value;
+    }
     // The order of two fields' display texts, without building them where T can tell it.
     static int CompareTexts(const T& a, const T& b) {
         if constexpr (requires {
@@ -104,6 +138,17 @@ private:
         }
     }
 
+    static constexpr std::size_t kTerminatedSize = 256;
+    struct CachedOperand {
+        std::string text;
+        std::optional<T> value;
+        bool constant = false;
+    };
+
     // The field's address, or after MakeRelative its offset in the record.
     std::uintptr_t position_;
+    // Filter state: the last operands read (the low and the high end of a range) and the display
+    // text of a type that builds it.
+    mutable std::array<CachedOperand, 2> operands_;
+    mutable std::string scratch_;
 };

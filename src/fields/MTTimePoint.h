@@ -118,6 +118,11 @@ public:
         return wellFormed && point.valid_ ? nullptr : Traits::kInvalidText;
     }
 
+    // A text read relative to now ("n", "n+...") changes with the clock; every other is constant.
+    static bool IsConstantOperand(const std::string& text) {
+        return text.empty() || (text[0] != 'n' && text[0] != 'N');
+    }
+
     bool IsEqual(const MTTimePoint& other) const { return count_ == other.count_; }
     bool IsLess(const MTTimePoint& other) const { return count_ < other.count_; }
     bool IsLessOrEqual(const MTTimePoint& other) const { return count_ <= other.count_; }
@@ -159,14 +164,13 @@ public:
     // the null shows the epoch's fields (a date-time's null is valid and shows its local time).
     // With the show-zero-as-blank option the null shows as an empty text.
     std::string ToString(char dateSep = '/', char timeSep = ':') const {
-        if (IsNull() && IsZeroTimeShownBlank()) return std::string();
-        MTimeParts t = GetTm();
-        if (!valid_) {
-            if (!IsNull()) return std::string();
-            t = MTimeParts::Epoch();
-        }
-        return Traits::Format(t, dateSep, timeSep);
+        char text[kTextCapacity];
+        return std::string(text, static_cast<std::size_t>(WriteText(text, dateSep, timeSep)));
     }
+    // The display text (ToString) into dest of kTextCapacity characters, without a terminator;
+    // returns its length.
+    static constexpr int kTextCapacity = 23;
+    int WriteDisplayText(char* dest) const { return WriteText(dest, '/', ':'); }
     // Time of day: HH<sep>MM<sep>SS, then '.' and milliseconds when asked; empty when not valid.
     std::string FormatText(char sep, bool withMilliseconds) const requires std::same_as<Traits, MTimeTraits> {
         const MTimeParts t = GetTm();
@@ -175,9 +179,10 @@ public:
     }
 
     // Delimited text: the compact text (of the broken-down time, valid or not), "-" for the null
-    // (empty with the show-zero-as-blank option); zero-terminated, in one buffer per class.
+    // (empty with the show-zero-as-blank option); zero-terminated, in one buffer per class and
+    // thread, valid on the calling thread until its next GetText of the class.
     const char* GetText(int* length, bool* terminated) const {
-        static std::string buffer;
+        thread_local std::string buffer;  // one per thread: any thread may format
         if (IsNull()) {
             buffer.assign(IsZeroTimeShownBlank() ? 0 : 1, '-');
         } else {
@@ -223,6 +228,15 @@ public:
     static const char* GetTypeName() { return kTypeName.c_str(); }
 
 private:
+    int WriteText(char* dest, char dateSep, char timeSep) const {
+        if (IsNull() && IsZeroTimeShownBlank()) return 0;
+        MTimeParts t = GetTm();
+        if (!valid_) {
+            if (!IsNull()) return 0;
+            t = MTimeParts::Epoch();
+        }
+        return static_cast<int>(Traits::Write(dest, t, dateSep, timeSep) - dest);
+    }
     // SetText; returns false when the text (or the part after its '+') is malformed.
     bool ReadText(const char* text) {
         if (!text || !*text || *text == '-') {

@@ -38,6 +38,8 @@ int64_t MTimeTraits::CountFromTm(const MTimeParts& t) {
     return SaturatingAdd(SaturatingMultiply(seconds, kNanosecondsPerSecond), subSeconds);
 }
 
-std::string MTimeTraits::Format(const MTimeParts& t, char, char timeSep) { return FormatTmTimeMs(t, timeSep); }
+char* MTimeTraits::Write(char* dest, const MTimeParts& t, char, char timeSep) {
+    return WriteTmTimeMsText(dest, t, timeSep);
+}
 
 std::string MTimeTraits::Compact(const MTimeParts& t) { return FormatTmTimeMs(t, 0); }

@@ -28,6 +28,7 @@ struct MTimeTraits {
     static MTimeParts BreakDown(int64_t count, bool& valid);
     // (hour x 3,600 + minute x 60 + second) x 10^9 + sub-seconds; the date fields are ignored.
     static int64_t CountFromTm(const MTimeParts& t);
-    static std::string Format(const MTimeParts& t, char dateSep, char timeSep);
+    // The display text into dest (at most 23 characters, no terminator); returns its end.
+    static char* Write(char* dest, const MTimeParts& t, char dateSep, char timeSep);
     static std::string Compact(const MTimeParts& t);
 };

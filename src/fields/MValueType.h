@@ -24,8 +24,17 @@
 //   void SetDescription(const std::string& text)  value from a description (default: SetText(text, size))
 //   int CompareText(const T& other) const         the order of the two ToString texts (<0, 0, >0),
 //                                                 for columns that sort by text, without building them
+//   static constexpr bool kTextIsDisplayText      true when GetText gives the ToString text, so that
+//                                                 column filters read it without building a string
+//   int WriteDisplayText(char* dest) const        else: the ToString text into dest of
+//   static constexpr int kTextCapacity            kTextCapacity characters; returns its length
+//   static bool IsConstantOperand(const std::string&)   false for an operand whose value is not its
+//                                                 text alone (a time relative to now): filters then
+//                                                 read it afresh for every record instead of once
 #include <concepts>
+#include <cstddef>
 #include <string>
+#include <string_view>
 
 class MInterface;
 class MMsgFormat;
@@ -71,5 +80,24 @@ void SetFromDescription(T& value, const std::string& text) {
         value.SetDescription(text);
     } else {
         value.SetText(text.data(), static_cast<int>(text.size()));
+    }
+}
+
+// The display text (ToString) of a value as a view: the type's GetText where that is the display
+// text, else written or built into scratch (whose storage is reused). Valid until the next
+// GetText of the type on this thread or the next change of scratch.
+template <MValueType T>
+std::string_view DisplayTextOf(const T& value, std::string& scratch) {
+    if constexpr (requires { requires T::kTextIsDisplayText; }) {
+        int length = 0;
+        const char* text = value.GetText(&length, nullptr);
+        return std::string_view(text, static_cast<std::size_t>(length));
+    } else if constexpr (requires(char* dest) { value.WriteDisplayText(dest); }) {
+        scratch.resize(T::kTextCapacity);
+        scratch.resize(static_cast<std::size_t>(value.WriteDisplayText(scratch.data())));
+        return scratch;
+    } else {
+        scratch = value.ToString();
+        return scratch;
     }
 }

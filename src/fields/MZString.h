@@ -67,6 +67,7 @@ public:
     }
 
     std::string ToString() const { return std::string(data_); }
+    static constexpr bool kTextIsDisplayText = true;  // GetText gives the ToString text
     // Delimited text: the characters in place, zero-terminated.
     const char* GetText(int* length, bool* terminated) const {
         if (length) *length = GetLength();

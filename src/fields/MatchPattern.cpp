@@ -35,6 +35,44 @@ bool InClass(char selector, char c) {
     }
 }
 
+// Whether one pattern element (a character, or a backslash and its selector) takes c.
+bool ElementTakes(const char* element, char c) {
+    return *element == '\\' ? InClass(element[1], c) : *element == c;
+}
+
+// The patterns met in practice, answered in one pass without the table: no \* at all, or one
+// \* that ends the pattern. Every other element takes exactly one character. Returns false when
+// the pattern is not of that shape.
+bool MatchOrdinary(const char* text, const char* pattern, bool& result) {
+    // Check the shape first: each element is a character or a backslash pair.
+    const char* p = pattern;
+    bool trailingStar = false;
+    while (*p) {
+        if (*p != '\\') {
+            ++p;
+        } else if (p[1] == '\0') {
+            break;  // a lone final backslash
+        } else if (p[1] == '*') {
+            if (p[2] != '\0') return false;
+            trailingStar = true;
+            break;
+        } else {
+            p += 2;
+        }
+    }
+    const char* end = p;
+    const char* t = text;
+    for (p = pattern; p < end; p += *p == '\\' ? 2 : 1, ++t) {
+        if (*t == '\0' || !ElementTakes(p, *t)) {
+            result = false;
+            return true;
+        }
+    }
+    // A trailing \* takes any rest; a lone final backslash, like the end, only the end of the text.
+    result = trailingStar || *t == '\0';
+    return true;
+}
+
 }  // namespace
 
 // Dynamic programming over the suffixes: row i holds, for every pattern position j, whether
@@ -43,6 +81,7 @@ bool InClass(char selector, char c) {
 bool MatchPattern(const char* text, const char* pattern) {
     if (!text) text = "";
     if (!pattern) pattern = "";
+    if (bool result = false; MatchOrdinary(text, pattern, result)) return result;
     const std::size_t n = std::strlen(text);
     const std::size_t m = std::strlen(pattern);
 

@@ -10,7 +10,8 @@
 // character. A \* that ends the pattern matches the rest of the text; one followed by more pattern
 // needs that pattern to match a non-empty rest of the text. Once the text is used up, trailing \*
 // pairs are skipped and then the end of the pattern, or a lone backslash ending it, is a match.
-// Runs in O(text x pattern) time. A null text or pattern counts as empty.
+// Runs in O(text x pattern) time; a pattern without \* or with one \* at its end in one pass
+// over the text, without allocating. A null text or pattern counts as empty.
 bool MatchPattern(const char* text, const char* pattern);
 
 // True when text is an element of list, which must be sorted in std::string order.

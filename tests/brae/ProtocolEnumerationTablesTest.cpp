@@ -57,6 +57,13 @@ TEST(EnumBraeCountryCode, LooksUpCodesAndKeepsNamesAsWritten) {
     EXPECT_EQ(IndexOfText<BraeCountryCode>("Canada"), 38);
     EXPECT_EQ(IndexOfText<BraeCountryCode>("Trinidad and Tobago"), 223);
     EXPECT_EQ(BraeCountryCode().ToDescription(false), "??");
+    // Every row is found by its code and by its name.
+    for (int row = 0; row < kBraeCountryCodeCount; ++row) {
+        const MEnumCodeRow& entry = MEnumTable<EnumBraeCountryCode>::kRows[row];
+        SCOPED_TRACE(entry.name);
+        EXPECT_EQ(IndexOfText<BraeCountryCode>(entry.code), row);
+        EXPECT_EQ(IndexOfText<BraeCountryCode>(entry.name), row);
+    }
 }
 
 TEST(EnumBraeDelimiterType, LooksUpCodes) {

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <functional>
+#include <thread>
 
 namespace {
 
@@ -100,6 +102,29 @@ TEST(MDigitText, ReducesOrClamps) {
     EXPECT_EQ(Digits<8>(INT32_MIN, true), "-9999999");
     EXPECT_EQ(MDigitText<8>::GetMaximum(), 99999999);
     EXPECT_EQ(MDigitText<2>::GetModulus(), 100);
+}
+
+}  // namespace
+
+namespace {
+
+// Each thread formats into its own result buffer: texts built at the same time never mix.
+TEST(FormatInt, TwoThreadsFormattingAtOnceGetTheirOwnTexts) {
+    auto work = [](int32_t base, bool& ok) {
+        ok = true;
+        for (int32_t i = 0; i < 100000 && ok; ++i) {
+            int n = 0;
+            const char* p = FormatInt(base + i, n);
+            ok = std::string(p, static_cast<std::size_t>(n)) == std::to_string(base + i);
+        }
+    };
+    bool firstOk = false, secondOk = false;
+    std::thread first(work, 10000000, std::ref(firstOk));
+    std::thread second(work, -20000000, std::ref(secondOk));
+    first.join();
+    second.join();
+    EXPECT_TRUE(firstOk);
+    EXPECT_TRUE(secondOk);
 }
 
 }  // namespace

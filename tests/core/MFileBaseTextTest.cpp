@@ -25,6 +25,51 @@ protected:
     }
 };
 
+// A file past 2 GiB (sparse, so nothing is written to disk) keeps its count and mark in 64 bits.
+TEST_F(FileTest, CountsAndMarksBeyondTwoGigabytes) {
+    const std::string path = dir_.File("large.txt");
+    const int64_t size = (int64_t{3} << 30) + 7;
+    TestTempDir::Write(path, "");
+    std::filesystem::resize_file(path, static_cast<std::uintmax_t>(size));
+    MFileBaseText file(0);
+    file.SetFileName(path);
+    EXPECT_EQ(file.GetSize(), size);
+    ASSERT_TRUE(file.OpenWithMode(2, false));  // "a"
+    EXPECT_EQ(file.GetByteCount(), size);
+    EXPECT_TRUE(file.Write("tail", 4));
+    EXPECT_EQ(file.GetByteCount(), size + 4);
+    file.MarkPosition();
+    EXPECT_EQ(file.GetMark(), size + 4);
+    ASSERT_TRUE(file.Close(false));
+    EXPECT_EQ(file.GetSize(), size + 4);
+
+    ASSERT_TRUE(file.OpenWithMode(0, false));  // "r": the mark is taken at the end, past 2 GiB
+    file.MarkPosition();
+    ASSERT_TRUE(file.SeekToMark());
+    char byte = 0;
+    EXPECT_EQ(file.Read(&byte, 1), 0);
+    EXPECT_TRUE(file.IsEof());
+    EXPECT_TRUE(file.Close(false));
+    EXPECT_TRUE(log_.messages.empty());
+}
+
+// Lines go out in blocks of 64 KiB: less than that stays in the buffer until the file is flushed.
+TEST_F(FileTest, WritesGoThroughA64KiBBuffer) {
+    const std::string path = dir_.File("buffered.txt");
+    MFileBaseText file(0);
+    file.SetFileName(path);
+    ASSERT_TRUE(file.OpenWithMode(1, false));  // "w"
+    const std::string line(99, 'x');
+    for (int i = 0; i < 650; ++i) {
+        ASSERT_TRUE(file.Write(line.data(), 99));
+        ASSERT_TRUE(file.Write("\n", 1));
+    }
+    EXPECT_EQ(std::filesystem::file_size(path), 0u);
+    EXPECT_TRUE(file.Flush());
+    EXPECT_EQ(std::filesystem::file_size(path), 65000u);
+    EXPECT_TRUE(file.Close(false));
+}
+
 TEST_F(FileTest, WritesAndAppendsCountingEveryByte) {
     const std::string path = dir_.File("a.txt");
     MFileBaseText file(1024);

@@ -24,6 +24,7 @@ enum class TestMsgType : int {
 };
 enum class TestCountry : int { NotSpecified, Zimbabwe, Andorra, Canada };
 enum class TestDelimiter : int { StartOfOrders, EndOfOrders };
+enum class TestLongCode : int { Unknown };
 }  // namespace
 
 template <>
@@ -47,6 +48,16 @@ template <>
 struct MEnumTable<TestDelimiter> {
     static constexpr char kTypeName[] = "TestDelimiter";
     static constexpr MEnumCodeRow kRows[] = {{"ST", "StartOfOrders"}, {"EO", "EndOfOrders"}};
+};
+
+// Codes of three characters (found through the sorted index), with a repeated code and name and a
+// byte above 127.
+template <>
+struct MEnumTable<TestLongCode> {
+    static constexpr char kTypeName[] = "TestLongCode";
+    static constexpr MEnumCodeRow kRows[] = {{"???", "Unknown"}, {"ZZZ", "Last"},   {"AAB", "Second"},
+                                             {"AAA", "First"},   {"\xE9\xE9" "A", "High"}, {"AAB", "Again"},
+                                             {"MMM", "First"}};
 };
 
 namespace {
@@ -96,8 +107,35 @@ TEST(Key2LookupPolicy, OneReadOfTheKeyTableInRowOrder) {
     int filled = 0;
     for (int32_t entry : L::kIndex) filled += entry != 0;
     EXPECT_EQ(filled, 5);
-    // The linear search finds the earlier row.
+    // The default policy finds the earlier row.
     EXPECT_EQ((DefaultLookupPolicy<2, TestMsgType, 7>::FindCode("TY")), 3);
+}
+
+TEST(DefaultLookupPolicy, EveryCodeFindsItsFirstRowAndEveryNameItsFirstIndex) {
+    using Short = DefaultLookupPolicy<2, TestMsgType, 7>;
+    using Long = DefaultLookupPolicy<3, TestLongCode, 7>;
+    const struct {
+        const char* code;
+        int shortRow;
+        int longRow;
+    } cases[] = {{"???", 0, 0}, {"TCx", 1, 0}, {"TYx", 3, 0}, {"KOx", 4, 0}, {"  x", 6, 0}, {"ZZZ", 0, 1},
+                 {"AAB", 0, 2}, {"AAA", 0, 3}, {"\xE9\xE9" "A", 0, 4}, {"MMM", 0, 6}, {"AAC", 0, 0},
+                 {"\xFF\xFF\xFF", 0, 0}, {"\0\0\0", 0, 0}, {"ZZY", 0, 0}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.code);
+        EXPECT_EQ(Short::FindCode(c.code), c.shortRow);
+        EXPECT_EQ(Long::FindCode(c.code), c.longRow);
+    }
+    using Names = MEnumNames<TestLongCode, 7>;
+    const struct {
+        const char* name;
+        int index;
+    } names[] = {{"Unknown", 0}, {"First", 3}, {"Again", 5}, {"High", 4}, {"Firs", -1}, {"Firstt", -1},
+                 {"", -1},       {"first", -1}, {"Last", 1}, {"Second", 2}, {"Z", -1}, {"A", -1}};
+    for (const auto& n : names) {
+        SCOPED_TRACE(n.name);
+        EXPECT_EQ(Names::FindTerminated(n.name), n.index);
+    }
 }
 
 TEST(MEnumString, SetTextStoresTheCodeOfTheRowFound) {

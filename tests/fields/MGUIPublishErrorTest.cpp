@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <thread>
 
 #include "TimeTestSupport.h"
 #include "core/MError.h"
@@ -81,6 +82,30 @@ TEST(MGUIPublishError, InstalledAsTheReceiverOfTheLogCall) {
     // Destroyed, it is no longer the receiver: the next one installs.
     MGUIPublishError next;
     EXPECT_EQ(RegisterErrorPublisher(&next), nullptr);
+}
+
+}  // namespace
+
+namespace {
+
+// The CSV export logs from its own thread: the message is kept in order and dated when the GUI
+// thread takes it, not by reading the clock on the export thread.
+TEST(MGUIPublishError, MessagesFromAnotherThreadAreDatedWhenTaken) {
+    ScopedTimeZone tz(kZoneUtc);
+    ScopedNow now(LocalCount(2022, 1, 2, 3, 4, 5, 600));
+    MGUIPublishError publisher;
+    publisher.Publish(6, "before");
+    std::thread([&] {
+        for (int i = 0; i < 100; ++i) publisher.Publish(3, "export failed");
+    }).join();
+    publisher.Publish(4, "after");
+    GUIErrorDetailsVector errors;
+    publisher.TakeErrors(errors);
+    ASSERT_EQ(errors.size(), 102u);
+    EXPECT_STREQ(errors.At(0).GetText(), "2022/01/02 03:04:05.600 - [INFO]before");
+    EXPECT_STREQ(errors.At(1).GetText(), "2022/01/02 03:04:05.600 - [ERROR]export failed");
+    EXPECT_STREQ(errors.At(100).GetText(), "2022/01/02 03:04:05.600 - [ERROR]export failed");
+    EXPECT_STREQ(errors.At(101).GetText(), "2022/01/02 03:04:05.600 - [WARNING]after");
 }
 
 }  // namespace

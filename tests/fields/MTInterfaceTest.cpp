@@ -5,7 +5,10 @@
 #include <vector>
 
 #include "FieldTestRecords.h"
+#include "TimeTestSupport.h"
+#include "fields/MIntX.h"
 #include "fields/MTInterface.h"
+#include "fields/MTTimePoint.h"
 
 namespace {
 
@@ -139,6 +142,55 @@ TEST_F(MTInterfaceTest, TextFilters) {
     EXPECT_FALSE(At(kGroup).IsInList(smith, list));
     rows[0]->Group.SetText("XYZ");
     EXPECT_FALSE(At(kGroup).IsInList(smith, list));
+}
+
+struct TimedRow {
+    MDateTimeTimePoint Time;
+    MInt Quantity;
+    static constexpr auto Fields() {
+        return MFields(MField("Time", &TimedRow::Time), MField("Quantity", &TimedRow::Quantity));
+    }
+};
+
+// A filter reads a constant operand once and reuses it while the same text comes back; a new text
+// is read anew, and a time relative to now is read again for every record.
+TEST(MTInterfaceOperands, ChangingAndRelativeOperandsAreReadAfresh) {
+    ScopedTimeZone tz(kZoneUtc);
+    TimedRow prototype;
+    ColumnCollector collector;
+    DescribeFields(prototype, collector);
+    for (auto& column : collector.columns) column->MakeRelative(&prototype);
+    MInterface& time = *collector.columns[0];
+    MInterface& quantity = *collector.columns[1];
+    TimedRow row;
+    row.Time.SetCount(LocalCount(2021, 3, 4, 12, 0, 0));
+    row.Quantity.SetValue(50);
+
+    const struct {
+        const char* operand;
+        bool greater;
+    } cases[] = {{"2021/03/04 11:00:00", true},  {"2021/03/04 11:00:00", true},
+                 {"2021/03/04 13:00:00", false}, {"2021/03/04 11:00:00", true},
+                 {"2021/03/04 12:00:00", false}, {"-", true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.operand);
+        EXPECT_EQ(time.IsGreaterText(&row, c.operand), c.greater);
+    }
+    EXPECT_TRUE(time.IsInRange(&row, "2021/03/04 11:00:00", "2021/03/04 13:00:00", false, false));
+    EXPECT_FALSE(time.IsInRange(&row, "2021/03/04 11:00:00", "2021/03/04 11:30:00", false, false));
+    EXPECT_TRUE(time.IsInRange(&row, "2021/03/04 12:00:00", "2021/03/04 12:00:00", true, true));
+    EXPECT_TRUE(quantity.IsGreaterText(&row, "49"));
+    EXPECT_FALSE(quantity.IsGreaterText(&row, "50"));
+    EXPECT_TRUE(quantity.IsInRange(&row, "50", "51", true, false));
+
+    {
+        ScopedNow now(LocalCount(2021, 3, 4, 11, 0, 0));
+        EXPECT_TRUE(time.IsGreaterText(&row, "n"));
+    }
+    {
+        ScopedNow now(LocalCount(2021, 3, 4, 13, 0, 0));
+        EXPECT_FALSE(time.IsGreaterText(&row, "n"));
+    }
 }
 
 TEST(MInterface, AddValuesAndTextProperties) {
