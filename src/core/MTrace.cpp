@@ -49,6 +49,8 @@ int GetTraceMask() { return traceMask; }
 void SetTraceLevel(int level) { traceLevel = level; }
 void SetTraceMask(int mask) { traceMask = mask; }
 
+bool IsTraceLevelAtLeast(int level) { return traceLevel >= level; }
+
 bool IsTraceEnabled(int category, int threshold) {
     if (traceLevel <= 0 || category < 0 || category > 8) return false;
     return (kCategoryMasks[category] & traceMask) >= threshold;

@@ -14,6 +14,8 @@ int GetTraceMask();
 void SetTraceLevel(int level);
 void SetTraceMask(int mask);
 
+// True when the trace level is at least level.
+bool IsTraceLevelAtLeast(int level);
 // True when the trace is on and the category's bits of the mask reach the threshold.
 bool IsTraceEnabled(int category, int threshold);
 

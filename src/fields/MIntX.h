@@ -90,6 +90,14 @@ public:
         SetValue(static_cast<T>(static_cast<U>(value_) - 1u));
         return old;
     }
+    // Adds n in T's own (wrapping) arithmetic, then forces the sum back into the range.
+    T Add(T n) {
+        value_ = static_cast<T>(static_cast<U>(value_) + static_cast<U>(n));
+        return ClampToRange();
+    }
+    T ClampToRange() { return value_ = Clamp(value_); }
+    // The digits of text after an optional sign, read as SetText does.
+    void SetString(const std::string& text) { SetText(text.data(), static_cast<int>(text.size())); }
     T MultiplyBy(int n) { return SetValue(static_cast<T>(static_cast<U>(value_) * static_cast<U>(n))); }
 
     std::string ToString() const {

@@ -1,0 +1,14 @@
+#pragma once
+// The 41-byte head of every manager record: the message type letter and the gateway id, 40
+// characters, blank-filled. Its bytes are its wire form.
+#include "fields/MRPString.h"
+#include "fields/MessagingLetterEnumerations.h"
+
+struct ManagerHeader {
+    ManagerMsgType MsgType;
+    MRPString<40, 32, MValAccept> GatewayId;
+
+    ManagerHeader() = default;
+    explicit ManagerHeader(EnumManagerMsgType type) : MsgType(type) {}
+};
+static_assert(sizeof(ManagerHeader) == 41);

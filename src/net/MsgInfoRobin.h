@@ -1,0 +1,11 @@
+#pragma once
+// One message entry of the round-robin vector: data, length (below 65,536) and the storage's
+// block-switch count when the message was committed, by which a reused block's messages are
+// recognised as gone.
+#include <cstdint>
+
+struct MsgInfoRobin {
+    const char* data;
+    uint16_t length;
+    uint32_t stamp;
+};
