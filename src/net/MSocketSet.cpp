@@ -4,27 +4,14 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <cstring>
 
 #include "core/MError.h"
 #include "core/ProcessClock.h"
+#include "net/MSocket.h"
+#include "net/SocketLibrary.h"
 
 namespace {
 constexpr int kWsaInterrupted = 10004;
-constexpr int kWsaNotSocket = 10038;
-constexpr int kWsaInvalid = 10022;
-constexpr int kWsaFault = 10014;
-constexpr int kWsaNoBuffers = 10055;
-
-int SelectErrorNumber(int error) {
-    switch (error) {
-    case EINTR: return kWsaInterrupted;
-    case EBADF: return kWsaNotSocket;
-    case EFAULT: return kWsaFault;
-    case ENOMEM: return kWsaNoBuffers;
-    default: return kWsaInvalid;
-    }
-}
 }  // namespace
 
 void MSocketSet::Add(int h) {
@@ -91,8 +78,32 @@ int32_t MSocketSet::Select(MSocketSet* inputSet, MSocketSet* outputSet, const MS
         }
         return result;
     }
-    const int number = SelectErrorNumber(error);
-    MLOG(2, "Cannot select with sockets %d - %s", number, std::strerror(error));
+    const int number = SocketErrorFromErrno(error);
+    MLOG(2, "Cannot select with sockets %d - %s", number, GetSocketErrorText(number));
     if (number == kWsaInterrupted) std::fill(inputSet->ready_, inputSet->ready_ + inputSet->count_, false);
     return -1;
+}
+
+bool MSocketSet::AddSocket(const MSocket* socket) {
+    if (!socket || socket->GetHandle() == kInvalidHandle || !socket->IsOpen()) return false;
+    Add(socket->GetHandle());
+    return true;
+}
+
+void MSocketSet::RemoveSocket(const MSocket* socket) {
+    if (socket && socket->GetHandle() != kInvalidHandle) Remove(socket->GetHandle());
+}
+
+bool MSocketSet::IsSocketReady(const MSocket* socket) const {
+    return socket && socket->GetHandle() != kInvalidHandle && socket->IsOpen() && IsReady(socket->GetHandle());
+}
+
+void MSocketSet::SocketDrained(const MSocket* socket, bool flag) {
+    if (socket && socket->GetHandle() != kInvalidHandle) MarkDrained(socket->GetHandle(), flag);
+}
+
+bool MSocketSet::TakeReady(const MSocket* socket, uint32_t& generation) {
+    if (generation == passCounter_) return false;
+    generation = passCounter_;
+    return IsSocketReady(socket);
 }

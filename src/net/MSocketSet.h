@@ -31,7 +31,7 @@ public:
     virtual void MarkDrained(int h, bool flag) {}
     // False when this pass's report was taken already (the generation equals the pass counter);
     // otherwise stores the pass counter in the generation and answers IsSocketReady.
-    bool TakeReady(const MSocket* socket, uint32_t& generation);
+    virtual bool TakeReady(const MSocket* socket, uint32_t& generation);
     // Copies the watched handles into the ready handles.
     virtual void PrepareReady();
 
