@@ -35,22 +35,26 @@ MSocketAddress::MSocketAddress() {
     ClearSocketAddress(address_, kNoAddress);
 }
 
-uint32_t MSocketAddress::Resolve(const char* host) {
+uint32_t MSocketAddress::Resolve(const char* host, bool* resolved) {
+    *resolved = true;
     addrinfo hints{};
     hints.ai_family = AF_INET;
     addrinfo* result = nullptr;
-    uint32_t ip = kNoAddress;
     if (getaddrinfo(host, nullptr, &hints, &result) == 0) {
         for (addrinfo* entry = result; entry; entry = entry->ai_next) {
             if (entry->ai_family == AF_INET) {
-                ip = reinterpret_cast<const sockaddr_in*>(entry->ai_addr)->sin_addr.s_addr;
-                break;
+                const uint32_t ip = reinterpret_cast<const sockaddr_in*>(entry->ai_addr)->sin_addr.s_addr;
+                freeaddrinfo(result);
+                return ip;  // the limited broadcast address 255.255.255.255 included
             }
         }
         freeaddrinfo(result);
     }
-    if (ip == kNoAddress) ip = inet_addr(host);
-    if (ip == kNoAddress) MLOG(LOG_CRITICAL, "Cannot get \"%s\" host entry\n", host);
+    const uint32_t ip = inet_addr(host);
+    if (ip == kNoAddress) {
+        *resolved = false;
+        MLOG(LOG_CRITICAL, "Cannot get \"%s\" host entry\n", host);
+    }
     return ip;
 }
 
@@ -59,7 +63,8 @@ void MSocketAddress::InitFromHost(const MIpHost& host) {
     hostService_ = MIpHostService(host, MIpService("0"));
     protocol_ = kTcp;
     ClearSocketAddress(address_, 0);
-    address_.sin_addr.s_addr = host.GetLength() == 0 ? kNoAddress : Resolve(host.CStr());
+    bool resolved = false;
+    address_.sin_addr.s_addr = host.GetLength() == 0 ? kNoAddress : Resolve(host.CStr(), &resolved);
 }
 
 void MSocketAddress::InitFromHostService(const MIpService& service, uint8_t protocol, const MIpHost* host) {
@@ -80,8 +85,9 @@ void MSocketAddress::InitFromHostService(const MIpService& service, uint8_t prot
     if (address_.sin_port == 0) return;
 
     if (host) {
-        address_.sin_addr.s_addr = Resolve(host->CStr());
-        if (address_.sin_addr.s_addr == kNoAddress) return;
+        bool resolved = false;
+        address_.sin_addr.s_addr = Resolve(host->CStr(), &resolved);
+        if (!resolved) return;
     } else {
         address_.sin_addr.s_addr = 0;
     }

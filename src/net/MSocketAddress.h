@@ -57,8 +57,9 @@ public:
     void SetSocketAddress(const sockaddr_in& address) { address_ = address; }
 
 private:
-    // The first IPv4 address of host (network byte order), or kNoAddress with the level-2 line.
-    static uint32_t Resolve(const char* host);
+    // The first IPv4 address of host (network byte order), or kNoAddress with the level-2 line
+    // and resolved false.
+    static uint32_t Resolve(const char* host, bool* resolved);
 
     sockaddr_in address_;
     MIpHostService hostService_;

@@ -122,3 +122,17 @@ TEST(MTrace, HexTextsCoverTwelveBits) {
 }
 
 }  // namespace
+
+TEST(MTrace, TraceLevelAtLeast) {
+    const int saved = GetTraceLevel();
+    const struct {
+        int level;
+        int asked;
+        bool expected;
+    } cases[] = {{0, 1, false}, {1, 1, true}, {2, 1, true}, {0, 0, true}, {-1, 0, false}, {5, 6, false}};
+    for (const auto& c : cases) {
+        SetTraceLevel(c.level);
+        EXPECT_EQ(IsTraceLevelAtLeast(c.asked), c.expected) << c.level << " " << c.asked;
+    }
+    SetTraceLevel(saved);
+}

@@ -384,3 +384,22 @@ TEST(MIntX, DescriptionReadsBackAsText) {
 }
 
 }  // namespace
+
+TEST(MIntX, AdditionWrapsInItsTypeThenClampsAndTextsSetTheDigits) {
+    MULong count(4294967290u);
+    EXPECT_EQ(count.Add(5), 4294967295u);
+    EXPECT_EQ(count.Add(2), 1u);  // wraps in 32 bits
+    HostRetryCount retries(90);
+    EXPECT_EQ(retries.Add(20), 99u);  // clamped back into the range
+    MLong sum(5);
+    EXPECT_EQ(sum.Add(-7), -2);
+    EXPECT_EQ(sum.ClampToRange(), -2);
+
+    const std::pair<const char*, uint32_t> texts[] = {{"123", 123u}, {"+42", 42u}, {"", 0u}, {"x12", 0u},
+                                                      {"4294967295", 4294967295u}};
+    for (const auto& [text, value] : texts) {
+        MULong parsed(7u);
+        parsed.SetString(text);
+        EXPECT_EQ(parsed.GetValue(), value) << text;
+    }
+}

@@ -66,19 +66,19 @@ TEST_F(ClientConnection, QueuedMessagesGoOutFramedAndReceivedFramesComeBackInPla
 
 struct DropCase {
     const char* name;
-    void (*drop)(LoopbackPeer&);
+    void (*drop)(LoopbackServer&);
 };
 
 TEST_F(ClientConnection, APeerThatClosesOrSendsABadFrameGivesOneDisconnectionRecord) {
     const DropCase cases[] = {
-        {"close", [](LoopbackPeer& peer) { peer.CloseConnection(); }},
-        {"reset", [](LoopbackPeer& peer) { peer.ResetConnection(); }},
-        {"bad frame", [](LoopbackPeer& peer) { peer.Write("\x00\x00\x01\x00"s); }},
-        {"no end byte", [](LoopbackPeer& peer) { peer.Write("\x01\x00\x00\x00" "AB  "s); }},
+        {"close", [](LoopbackServer& peer) { peer.CloseConnection(); }},
+        {"reset", [](LoopbackServer& peer) { peer.ResetConnection(); }},
+        {"bad frame", [](LoopbackServer& peer) { peer.Write("\x00\x00\x01\x00"s); }},
+        {"no end byte", [](LoopbackServer& peer) { peer.Write("\x01\x00\x00\x00" "AB  "s); }},
     };
     for (const DropCase& c : cases) {
         SCOPED_TRACE(c.name);
-        LoopbackPeer server;
+        LoopbackServer server;
         MEventMediatorLegacy loop;
         MEventProcessWinMsg windows(3, &loop);
         loop.AddInputEvent(&windows);
@@ -126,8 +126,8 @@ TEST_F(ClientConnection, MessagesQueuedWhileDisconnectedGoOutAfterTheNextConnect
 }
 
 TEST_F(ClientConnection, RefusedAttemptsComeAtMostEveryTwoSecondsOnTheChosenAddresses) {
-    LoopbackPeer second;
-    LoopbackPeer third;
+    LoopbackServer second;
+    LoopbackServer third;
     const std::string home = peer.GetService();
     const std::string other = second.GetService();
     peer.CloseListener();
@@ -154,7 +154,7 @@ TEST_F(ClientConnection, RefusedAttemptsComeAtMostEveryTwoSecondsOnTheChosenAddr
     }
     EXPECT_EQ(failures(home), 1);  // one line per address, however often it is tried
     EXPECT_EQ(failures(other), 1);
-    EXPECT_FALSE(third.Accept(LoopbackPeer::Wait(0)));
+    EXPECT_FALSE(third.Accept(LoopbackServer::Wait(0)));
     MoveClock(3);
     const std::vector<HandedEntry> entries = Pump();
     ASSERT_EQ(entries.size(), 1u);

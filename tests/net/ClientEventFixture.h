@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "../core/ScopedEnvironment.h"
-#include "LoopbackPeer.h"
+#include "LoopbackServer.h"
 #include "core/MGlobalTime.h"
 #include "core/ProcessClock.h"
 #include "net/MComVectorMessageMaster.h"
@@ -112,7 +112,7 @@ protected:
     }
     void Queue(const std::string& message) { vector.AddMessage(message.data(), static_cast<int>(message.size())); }
 
-    LoopbackPeer peer;
+    LoopbackServer peer;
     MEventMediatorLegacy mediator;
     MEventProcessWinMsg window{3, &mediator};
     MComVectorMessageMaster vector{1024, 1024, 10000, 0};

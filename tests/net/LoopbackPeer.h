@@ -1,58 +1,80 @@
 #pragma once
-// Test support: the peer side of a loopback TCP connection. A listening socket on 127.0.0.1 with
-// a port chosen by the system; it accepts one connection at a time and reads and writes bytes on
-// it, every wait bounded. Non-blocking throughout, so it can run on the test thread between calls
-// of the code under test, or on one thread that the test joins.
-#include <chrono>
-#include <cstdint>
+// The far end of the socket tests, on loopback with plain POSIX calls: a listener on a port the
+// system chooses, the connections it accepts, and bounded waits. Everything is closed on
+// destruction.
+#include <arpa/inet.h>
+#include <fcntl.h>
+#include <netinet/in.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
 #include <string>
 
-class LoopbackPeer {
+#include "net/MSocketAddress.h"
+
+// Waits up to timeoutMs for events on fd; the events that came.
+inline short WaitFor(int fd, short events, int timeoutMs = 2000) {
+    pollfd p{fd, events, 0};
+    return ::poll(&p, 1, timeoutMs) > 0 ? p.revents : 0;
+}
+
+class LoopbackListener {
 public:
-    using Wait = std::chrono::milliseconds;
+    explicit LoopbackListener(const char* ip = "127.0.0.1", int backlog = 8) : ip_(ip) {
+        fd_ = ::socket(AF_INET, SOCK_STREAM, 0);
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_addr.s_addr = inet_addr(ip);
+        address.sin_port = 0;
+        ok_ = ::bind(fd_, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0 && ::listen(fd_, backlog) == 0;
+        socklen_t size = sizeof address;
+        ::getsockname(fd_, reinterpret_cast<sockaddr*>(&address), &size);
+        port_ = ntohs(address.sin_port);
+    }
+    ~LoopbackListener() {
+        CloseAccepted();
+        if (fd_ >= 0) ::close(fd_);
+    }
+    LoopbackListener(const LoopbackListener&) = delete;
+    LoopbackListener& operator=(const LoopbackListener&) = delete;
 
-    LoopbackPeer();
-    ~LoopbackPeer();
-    LoopbackPeer(const LoopbackPeer&) = delete;
-    LoopbackPeer& operator=(const LoopbackPeer&) = delete;
-
+    bool IsOk() const { return ok_; }
     uint16_t GetPort() const { return port_; }
-    // The port as a service text.
-    std::string GetService() const { return std::to_string(port_); }
-    bool IsListening() const { return listener_ >= 0; }
-
-    // Accepts one pending connection within the wait; the previous one is closed.
-    bool Accept(Wait wait = Wait(2000));
-    bool IsConnected() const { return connection_ >= 0; }
-    int GetConnectionHandle() const { return connection_; }
-    // Appends what arrives until at least count bytes were read in all, the peer closed or the
-    // wait ended; the bytes read.
-    std::string Read(std::size_t count, Wait wait = Wait(2000));
-    // Whatever is there now, without waiting.
-    std::string ReadAvailable();
-    // True when the connection was closed by the other side within the wait.
-    bool WaitForClose(Wait wait = Wait(2000));
-    // Writes all bytes within the wait.
-    bool Write(const std::string& bytes, Wait wait = Wait(2000));
-    void CloseConnection();
-    // Closes with a reset (SO_LINGER 0).
-    void ResetConnection();
-    // Stops listening: later connection attempts are refused.
-    void CloseListener();
-
-    // A client socket connected to the listener (blocking connect, then non-blocking), or -1.
-    int ConnectClient() const;
+    std::string GetPortText() const { return std::to_string(port_); }
+    // The address a socket under test connects to.
+    MSocketAddress MakeAddress() const {
+        MSocketAddress address;
+        const MIpHost host(ip_);
+        address.InitFromHostService(MIpService(GetPortText().c_str()), MSocketAddress::kTcp, &host);
+        return address;
+    }
+    // Accepts one waiting connection (bounded wait); the accepted handle, or -1.
+    int Accept() {
+        if (!(WaitFor(fd_, POLLIN) & POLLIN)) return -1;
+        accepted_ = ::accept(fd_, nullptr, nullptr);
+        return accepted_;
+    }
+    int GetAccepted() const { return accepted_; }
+    // Closes the accepted connection; with reset, abortively (a reset instead of the end of data).
+    void CloseAccepted(bool reset = false) {
+        if (accepted_ < 0) return;
+        if (reset) {
+            const linger abort{1, 0};
+            ::setsockopt(accepted_, SOL_SOCKET, SO_LINGER, &abort, sizeof abort);
+        }
+        ::close(accepted_);
+        accepted_ = -1;
+    }
+    void Close() {
+        ::close(fd_);
+        fd_ = -1;
+    }
 
 private:
-    int listener_ = -1;
-    int connection_ = -1;
+    std::string ip_;
+    int fd_ = -1;
+    int accepted_ = -1;
     uint16_t port_ = 0;
-};
-
-// A connected pair of loopback sockets: client end and accepted end. Closed on destruction.
-struct LoopbackPair {
-    LoopbackPair();
-    ~LoopbackPair();
-    LoopbackPeer peer;
-    int client = -1;
+    bool ok_ = false;
 };

@@ -7,7 +7,7 @@
 #include <chrono>
 #include <limits>
 
-#include "LoopbackPeer.h"
+#include "LoopbackServer.h"
 #include "net/MEventMediatorLegacy.h"
 #include "support/LogRecorder.h"
 

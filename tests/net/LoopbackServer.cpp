@@ -1,4 +1,4 @@
-#include "LoopbackPeer.h"
+#include "LoopbackServer.h"
 
 #include <arpa/inet.h>
 #include <fcntl.h>
@@ -13,14 +13,14 @@ namespace {
 
 void SetNonBlocking(int fd) { fcntl(fd, F_SETFL, fcntl(fd, F_GETFL, 0) | O_NONBLOCK); }
 
-bool WaitFor(int fd, short events, LoopbackPeer::Wait wait) {
+bool WaitFor(int fd, short events, LoopbackServer::Wait wait) {
     pollfd p{fd, events, 0};
     return poll(&p, 1, static_cast<int>(wait.count())) > 0;
 }
 
 }  // namespace
 
-LoopbackPeer::LoopbackPeer() {
+LoopbackServer::LoopbackServer() {
     listener_ = socket(AF_INET, SOCK_STREAM, 0);
     const int on = 1;
     setsockopt(listener_, SOL_SOCKET, SO_REUSEADDR, &on, sizeof(on));
@@ -36,12 +36,12 @@ LoopbackPeer::LoopbackPeer() {
     SetNonBlocking(listener_);
 }
 
-LoopbackPeer::~LoopbackPeer() {
+LoopbackServer::~LoopbackServer() {
     CloseConnection();
     CloseListener();
 }
 
-bool LoopbackPeer::Accept(Wait wait) {
+bool LoopbackServer::Accept(Wait wait) {
     if (listener_ < 0 || !WaitFor(listener_, POLLIN, wait)) return false;
     const int accepted = accept(listener_, nullptr, nullptr);
     if (accepted < 0) return false;
@@ -51,7 +51,7 @@ bool LoopbackPeer::Accept(Wait wait) {
     return true;
 }
 
-std::string LoopbackPeer::Read(std::size_t count, Wait wait) {
+std::string LoopbackServer::Read(std::size_t count, Wait wait) {
     std::string bytes;
     const auto end = std::chrono::steady_clock::now() + wait;
     while (connection_ >= 0 && bytes.size() < count) {
@@ -65,7 +65,7 @@ std::string LoopbackPeer::Read(std::size_t count, Wait wait) {
     return bytes;
 }
 
-std::string LoopbackPeer::ReadAvailable() {
+std::string LoopbackServer::ReadAvailable() {
     std::string bytes;
     char chunk[65536];
     for (;;) {
@@ -75,7 +75,7 @@ std::string LoopbackPeer::ReadAvailable() {
     }
 }
 
-bool LoopbackPeer::WaitForClose(Wait wait) {
+bool LoopbackServer::WaitForClose(Wait wait) {
     const auto end = std::chrono::steady_clock::now() + wait;
     while (connection_ >= 0) {
         const auto left = std::chrono::duration_cast<Wait>(end - std::chrono::steady_clock::now());
@@ -87,7 +87,7 @@ bool LoopbackPeer::WaitForClose(Wait wait) {
     return false;
 }
 
-bool LoopbackPeer::Write(const std::string& bytes, Wait wait) {
+bool LoopbackServer::Write(const std::string& bytes, Wait wait) {
     const auto end = std::chrono::steady_clock::now() + wait;
     std::size_t sent = 0;
     while (connection_ >= 0 && sent < bytes.size()) {
@@ -103,24 +103,24 @@ bool LoopbackPeer::Write(const std::string& bytes, Wait wait) {
     return sent == bytes.size();
 }
 
-void LoopbackPeer::CloseConnection() {
+void LoopbackServer::CloseConnection() {
     if (connection_ >= 0) close(connection_);
     connection_ = -1;
 }
 
-void LoopbackPeer::ResetConnection() {
+void LoopbackServer::ResetConnection() {
     if (connection_ < 0) return;
     const linger hard{1, 0};
     setsockopt(connection_, SOL_SOCKET, SO_LINGER, &hard, sizeof(hard));
     CloseConnection();
 }
 
-void LoopbackPeer::CloseListener() {
+void LoopbackServer::CloseListener() {
     if (listener_ >= 0) close(listener_);
     listener_ = -1;
 }
 
-int LoopbackPeer::ConnectClient() const {
+int LoopbackServer::ConnectClient() const {
     const int fd = socket(AF_INET, SOCK_STREAM, 0);
     sockaddr_in address{};
     address.sin_family = AF_INET;
