@@ -1,14 +1,15 @@
-// Feeds arbitrary bytes to the Brae frame reader. The first byte of each step says how many of
-// the following bytes arrive next (1 to 256), so that frames are cut at every boundary. Checks
-// that every message found lies inside the buffer, is shorter than 65,536 bytes and is followed
-// by the end byte, and that bad frames are refused.
+// Feeds arbitrary bytes to the client's frame reader (an input buffer of 65,536 bytes whose socket
+// read hands out the input in pieces). Each piece is one length byte (1 to 256 bytes follow) and
+// its bytes, so frames are cut at every boundary. Checks that every message returned lies inside
+// the buffer, is shorter than 65,536 bytes and is followed by the end byte, and that the reader
+// gives up (length -1) only on a bad length, a missing end byte or a frame that cannot fit.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
-#include <vector>
 
 #include "net/BraeFrame.h"
+#include "net/MSocketBufferIn.h"
 
 namespace {
 
@@ -16,44 +17,57 @@ void Check(bool condition) {
     if (!condition) std::abort();
 }
 
+class FuzzInput : public MSocketBufferIn {
+public:
+    FuzzInput(const uint8_t* data, size_t size) : MSocketBufferIn(nullptr, 65536), data_(data), size_(size) {}
+
+    int ReadSocket(char* buffer, int size) override {
+        if (at_ >= size_) return 0;
+        const size_t piece = std::min<size_t>(size_t{data_[at_]} + 1, size_ - at_ - 1);
+        ++at_;
+        const size_t taken = std::min<size_t>(piece, static_cast<size_t>(size));
+        std::memcpy(buffer, data_ + at_, taken);
+        at_ += piece;  // what did not fit is lost, as with a peer that overran the buffer
+        return static_cast<int>(taken);
+    }
+    bool Exhausted() const { return at_ >= size_; }
+    const char* Begin() const { return GetBuffer(); }
+
+private:
+    const uint8_t* data_;
+    size_t size_;
+    size_t at_ = 0;
+};
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    constexpr uint32_t kCapacity = 65536;
-    std::vector<char> buffer(kCapacity);
-    uint32_t held = 0;
-    uint32_t read = 0;
-    size_t at = 0;
-    while (at < size) {
-        const size_t piece = std::min<size_t>(size_t{data[at]} + 1, size - at - 1);
-        ++at;
-        if (read && held) {
-            std::memmove(buffer.data(), buffer.data() + read, held - read);
-            held -= read;
-            read = 0;
-        }
-        const size_t taken = std::min<size_t>(piece, kCapacity - held);
-        std::memcpy(buffer.data() + held, data + at, taken);
-        held += static_cast<uint32_t>(taken);
-        at += piece;
-        for (;;) {
-            int32_t length = 0;
-            uint32_t frameSize = 0;
-            const BraeCut cut = CutBraeFrame(buffer.data() + read, held - read, length, frameSize);
-            if (cut == BraeCut::Incomplete) break;
-            if (cut == BraeCut::Bad) {
-                const auto* b = reinterpret_cast<const unsigned char*>(buffer.data() + read);
-                const uint32_t l = b[0] | (uint32_t{b[1]} << 8) | (uint32_t{b[2]} << 16) | (uint32_t{b[3]} << 24);
-                Check(l > kBraeMaxLength || buffer[read + 4 + l] != kBraeEndByte);
-                return 0;
-            }
+    FuzzInput in(data, size);
+    const char* begin = in.Begin();
+    const char* end = begin + in.GetCapacity();
+    for (;;) {
+        int32_t length = 0;
+        const char* message = in.ReadMessage(&length, nullptr);
+        if (message) {
             Check(length >= 0 && length < 65536);
-            Check(frameSize == BraeFrameSize(static_cast<uint32_t>(length)));
-            Check(read + 4 + static_cast<uint32_t>(length) < held);
-            Check(buffer[read + 4 + static_cast<uint32_t>(length)] == kBraeEndByte);
-            read += frameSize;
+            Check(message >= begin + 4 && message + length < end);
+            Check(message[length] == kBraeEndByte);
+            continue;
         }
-        if (held == kCapacity && read == 0) return 0;  // no whole frame fits: the reader gives up
+        if (length == -1) {
+            const auto* unread = reinterpret_cast<const unsigned char*>(begin + in.GetReadPosition());
+            const uint32_t held = in.GetLength() - in.GetReadPosition();
+            Check(held >= 4);
+            const uint32_t l = unread[0] | (uint32_t{unread[1]} << 8) | (uint32_t{unread[2]} << 16) |
+                               (uint32_t{unread[3]} << 24);
+            const bool badLength = l > kBraeMaxLength;
+            const bool whole = !badLength && BraeFrameSize(l) <= held;
+            const bool noEndByte = whole && unread[4 + l] != static_cast<unsigned char>(kBraeEndByte);
+            const bool cannotFit = !badLength && !whole && in.GetLength() == static_cast<uint32_t>(in.GetCapacity());
+            Check(badLength || noEndByte || cannotFit);
+            return 0;
+        }
+        Check(length == 0);
+        if (in.Exhausted()) return 0;
     }
-    return 0;
 }
