@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "ClientEventFixture.h"
+#include "LoopbackPeer.h"
 #include "net/MSocket.h"
 #include "support/LogRecorder.h"
 
@@ -160,6 +161,26 @@ TEST_F(ClientConnection, RefusedAttemptsComeAtMostEveryTwoSecondsOnTheChosenAddr
     ASSERT_EQ(entries.size(), 1u);
     EXPECT_EQ(entries[0].data, Record('C', third.GetPort()));
     EXPECT_TRUE(third.Accept());
+}
+
+TEST_F(ClientConnection, AnUnansweredAddressIsGivenUpAfterHalfASecondAndTheNextOneTried) {
+    LoopbackListener silent("127.0.0.1", 0);
+    // One connection that is never accepted fills the queue; later requests go unanswered.
+    const int filler = ::socket(AF_INET, SOCK_STREAM, 0);
+    const sockaddr_in target = silent.MakeAddress().GetSocketAddress();
+    ASSERT_EQ(::connect(filler, reinterpret_cast<const sockaddr*>(&target), sizeof target), 0);
+    Build(MakeList({silent.GetPortText(), peer.GetService()}));
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(Pump(2).size(), 0u);
+    const auto waited = std::chrono::steady_clock::now() - start;
+    EXPECT_GE(waited, std::chrono::milliseconds(450));
+    EXPECT_LT(waited, std::chrono::milliseconds(1500));
+    EXPECT_FALSE(event->IsConnected());
+    MoveClock(3);
+    const std::vector<HandedEntry> entries = Pump();
+    ASSERT_EQ(entries.size(), 1u);
+    EXPECT_EQ(entries[0].data, Record('C', peer.GetPort()));
+    ::close(filler);
 }
 
 TEST_F(ClientConnection, SetActiveFalseWithARecordPendingKeepsTheEventAskedUntilCollected) {

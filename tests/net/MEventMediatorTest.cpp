@@ -13,6 +13,7 @@
 #include "net/MEvent.h"
 #include "net/MEventMediatorLegacy.h"
 #include "net/MEventProcessWinMsg.h"
+#include "net/MEventRecorder.h"
 #include "net/MEventSocketSelect.h"
 
 namespace {
@@ -223,6 +224,45 @@ TEST(MEventMediatorLimits, NotificationsAreCopiedAndKeptMessagesAreNot) {
     EXPECT_EQ(std::string(notice.Data, static_cast<std::size_t>(notice.Length)), "N2");
 }
 
+class KeepingRecorder : public MEventRecorder {
+public:
+    void RecordEntry(const EventEntry& entry) override {
+        entries.push_back(std::string(1, static_cast<char>(entry.Type)) + std::string(entry.Data, std::size_t(entry.Length)));
+    }
+    void EndOfPass(char pass) override { ends += pass; }
+    std::vector<std::string> entries;
+    std::string ends;
+};
+
+class OneEntry : public MCallBack<EventEntry*&> {
+public:
+    bool Execute(EventEntry*& entry) override {
+        produced.EventId = 9;
+        produced.Type = 'I';
+        produced.Data = "src";
+        produced.Length = 3;
+        entry = &produced;
+        return true;
+    }
+    EventEntry produced;
+};
+
+TEST(MEventMediatorActions, TheRecorderSeesQueuedAndRecorderOnlyEntriesAndTheEntrySourceIsAskedOnce) {
+    MEventMediator mediator;
+    KeepingRecorder recorder;
+    mediator.SetRecorder(&recorder);
+    MEventMediatorSettings settings;
+    settings.EntrySource = new OneEntry;  // owned by the mediator from here
+    mediator.ApplySettings(settings);
+    ScriptedEvent event(1, &mediator, {4, 3, 0});
+    mediator.AddInputEvent(&event);  // links the recorder
+    mediator.WaitForInput();
+    ASSERT_TRUE(mediator.RunInputRound());
+    EXPECT_EQ(recorder.entries, (std::vector<std::string>{"J1:1", "I1:2", "Isrc"}));
+    EXPECT_EQ(recorder.ends, "I");
+    EXPECT_EQ(QueuedTexts(mediator), (std::vector<std::string>{"I1 1:2", "I9 src"}));
+}
+
 TEST(MEventMediatorLegacy, WithTheWindowEventAloneEveryCallHandsOutItsEntryAfterOneWait) {
     MEventMediatorLegacy mediator;
     MEventProcessWinMsg window(3, &mediator);
@@ -285,6 +325,24 @@ TEST_F(MediatorDescribe, WritesTheHeaderAndOneLinePerEvent) {
                        "         |             | []\n"
                        " 1ABO | Event_427            | Close  |              |        | *      |       |            |"
                        "         |             | []");
+}
+
+TEST_F(MediatorDescribe, WritesTheBusinessTableWhenTheFirstEventHasBusinessStates) {
+    DefineBusinessStates({"Pre", "Trading"});
+    GetCurrentBusinessStateRef() = 1;
+    MEventMediator mediator;
+    MEvent output(5, &mediator);
+    output.GetStatus().GetBusiness().GetStatuses()[1].Set(EnumStatusByBusinessState::Open);
+    mediator.AddOutputEvent(&output);
+    std::string out;
+    MDescFormat format("\n", 0, false);
+    format.SetOutput(&out);
+    mediator.Describe(format);
+    const std::string header = " Id   | Name                 | Status | Pre |*Trading |";
+    EXPECT_NE(out.find("\n []\n" + header + " []\n" + std::string(header.size(), '=') + " []\n" +
+                       " 005O | Event_5              | Open   |     | *o      | []"),
+              std::string::npos)
+        << out;
 }
 
 }  // namespace
