@@ -198,6 +198,29 @@ TEST_F(ClientConnection, SetActiveFalseWithARecordPendingKeepsTheEventAskedUntil
     EXPECT_TRUE(peer.WaitForClose());
 }
 
+TEST_F(ClientConnection, TheOutputStepConnectsOnlyAnEventNotRegisteredForInput) {
+    Build();
+    Queue("AN1");
+    EXPECT_EQ(event->ProcessOutput(nullptr), 0);
+    EXPECT_FALSE(event->IsConnected());
+    EXPECT_FALSE(peer.Accept(LoopbackServer::Wait(100)));
+
+    MEventMediatorLegacy loop;
+    MComVectorMessageMaster queue(1024, 1024, 100, 0);
+    queue.AddMessage("AN2", 3);
+    MEventActiveTcpSocketWithTime outputOnly(4, &loop, new MSocketBufferIn(nullptr, 65536),
+                                             new MSocketBufferOut(&queue, nullptr, 0, 65536), loop.GetWaiter(),
+                                             event->GetAddressList(), true, false, nullptr, false);
+    EXPECT_TRUE(loop.GetInputEvents().empty());
+    EXPECT_EQ(outputOnly.ProcessOutput(nullptr), 0);  // connects; the record waits for nobody
+    EXPECT_TRUE(outputOnly.IsConnected());
+    EXPECT_EQ(outputOnly.HasNotification(), 1);
+    ASSERT_TRUE(peer.Accept());
+    EXPECT_EQ(outputOnly.ProcessOutput(nullptr), 2);  // the pending byte is cleared, the queue flushed
+    EXPECT_EQ(outputOnly.HasNotification(), 0);
+    EXPECT_EQ(peer.Read(8), "\x03\x00\x00\x00" "AN2\x03"s);
+}
+
 TEST_F(ClientConnection, AnUnusableFirstServiceLeavesTheEventOutOfBothLists) {
     for (const char* service : {"0", "65536", "http", " x1"}) {
         SCOPED_TRACE(service);

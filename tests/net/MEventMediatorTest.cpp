@@ -346,3 +346,22 @@ TEST_F(MediatorDescribe, WritesTheBusinessTableWhenTheFirstEventHasBusinessState
 }
 
 }  // namespace
+
+namespace {
+
+class MediatorStates : public StateTablesFixture {};
+
+TEST_F(MediatorStates, ApplyingAStateSetsEachEventsActivityFromItsStatus) {
+    MEventMediator mediator;
+    MEvent open(1, &mediator);
+    MEvent closed(2, &mediator);
+    open.GetStatus().GetTechnical().GetStatuses()[TECHNICAL_STATE_MASTER].Set(EnumStatusByTechnicalState::Open);
+    mediator.AddInputEvent(&open);
+    mediator.AddOutputEvent(&closed);
+    GetCurrentStateRef() = TECHNICAL_STATE_MASTER;
+    EXPECT_TRUE(mediator.ApplyStateToEvents(TECHNICAL_STATE_MASTER));
+    EXPECT_EQ(open.GetActivity(), 1);
+    EXPECT_EQ(closed.GetActivity(), 0);
+}
+
+}  // namespace

@@ -9,6 +9,7 @@
 
 #include "LoopbackServer.h"
 #include "net/MEventMediatorLegacy.h"
+#include "net/MSocket.h"
 #include "support/LogRecorder.h"
 
 namespace {
@@ -69,6 +70,28 @@ TEST(MSocketSet, AReadySocketIsReportedOncePerPass) {
     EXPECT_EQ(MSocketSet::Select(&set, nullptr, &longer), 1);
     EXPECT_TRUE(set.IsReady(pair.client));
     EXPECT_EQ(set.GetPassCounter(), 2u);
+}
+
+TEST(MSocketSet, TakeReadyAnswersOncePerSelectPass) {
+    LoopbackServer peer;
+    MIpHost host("127.0.0.1");
+    MSocketAddress remote;
+    remote.InitFromHostService(MIpService(peer.GetService().c_str()), MSocketAddress::kTcp, &host);
+    MSocket socket;
+    ASSERT_TRUE(socket.Connect(&remote, nullptr));
+    ASSERT_TRUE(peer.Accept());
+    MSocketSet set(nullptr, 1);
+    EXPECT_TRUE(set.AddSocket(&socket));
+    ASSERT_TRUE(peer.Write("x"));
+    const MSelectWait wait{2, 0};
+    uint32_t generation = ~0u;
+    ASSERT_EQ(MSocketSet::Select(&set, nullptr, &wait), 1);
+    EXPECT_TRUE(set.TakeReady(&socket, generation));
+    EXPECT_FALSE(set.TakeReady(&socket, generation));  // this pass's report was taken
+    ASSERT_EQ(MSocketSet::Select(&set, nullptr, &wait), 1);
+    EXPECT_TRUE(set.TakeReady(&socket, generation));
+    socket.Close();
+    EXPECT_FALSE(set.IsSocketReady(&socket));
 }
 
 TEST(MSocketSet, AFailingWaitIsLogged) {
