@@ -179,7 +179,7 @@ public:
     const char* GetText(int* length, bool* terminated) const {
         static std::string buffer;
         if (IsNull()) {
-            buffer = IsZeroTimeShownBlank() ? "" : "-";
+            buffer.assign(IsZeroTimeShownBlank() ? 0 : 1, '-');
         } else {
             buffer = Traits::Compact(GetTm());
         }

@@ -11,8 +11,8 @@ void ConnectionStat::Add(uint32_t n, uint32_t& bytes, MULong& megaBytes) {
 void ConnectionStat::Reset() {
     TimeStamp.SetCount(0);
     LastReceivedMessageId.Clear();
-    for (MULong* counter : {&NbRespTimeMsg, &MinRespTime, &MaxRespTime, &AvgRespTime, &NbSentMsg, &NbSentMegaByte,
-                            &NbReceivedMsg, &NbReceivedMegaByte}) {
+    for (MULong* counter : {&NbRespTimeMsg, &MinRespTime, &MaxRespTime, &AvgRespTime, &NbSentMsg,
+                            &NbSentMegaByte, &NbReceivedMsg, &NbReceivedMegaByte}) {
         counter->Clear();
     }
     RespTimeSum = BytesSent = BytesReceived = 0;

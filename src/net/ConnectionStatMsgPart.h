@@ -20,15 +20,15 @@ struct ConnectionStatMsgPart {
 
     static constexpr auto Fields() {
         using S = ConnectionStatMsgPart;
-        return MFields(MField("TimeStamp", &S::TimeStamp, "60"),
-                       MField("LastReceivedMessageId", &S::LastReceivedMessageId, "6322"),
-                       MField("NbRespTimeMsg", &S::NbRespTimeMsg, "9119"),
-                       MField("MinRespTime", &S::MinRespTime, "9117"),
-                       MField("MaxRespTime", &S::MaxRespTime, "9116"),
-                       MField("AvgRespTime", &S::AvgRespTime, "9126"), MField("NbSentMsg", &S::NbSentMsg, "6319"),
-                       MField("NbSentMegaByte", &S::NbSentMegaByte, "6317"),
-                       MField("NbReceivedMsg", &S::NbReceivedMsg, "6320"),
-                       MField("NbReceivedMegaByte", &S::NbReceivedMegaByte, "6318"));
+        return MFields(
+            MField("TimeStamp", &S::TimeStamp, "60"),
+            MField("LastReceivedMessageId", &S::LastReceivedMessageId, "6322"),
+            MField("NbRespTimeMsg", &S::NbRespTimeMsg, "9119"),
+            MField("MinRespTime", &S::MinRespTime, "9117"), MField("MaxRespTime", &S::MaxRespTime, "9116"),
+            MField("AvgRespTime", &S::AvgRespTime, "9126"), MField("NbSentMsg", &S::NbSentMsg, "6319"),
+            MField("NbSentMegaByte", &S::NbSentMegaByte, "6317"),
+            MField("NbReceivedMsg", &S::NbReceivedMsg, "6320"),
+            MField("NbReceivedMegaByte", &S::NbReceivedMegaByte, "6318"));
     }
 
     // The time stamp, the message id and the eight counters are equal.

@@ -22,7 +22,8 @@ public:
     // Writable room of length bytes at the end of the storage; CommitMessage registers them.
     virtual char* ReserveMessage(int length) = 0;
     virtual void CommitMessage(const char* data, unsigned length) = 0;
-    virtual void AddMessageParts(const char* first, int firstLength, const char* second, int secondLength) = 0;
+    virtual void AddMessageParts(const char* first, int firstLength, const char* second,
+                                 int secondLength) = 0;
     virtual void RemoveLastMessage() { RemoveLast(1); }
     virtual void RemoveLast(int count) = 0;
     virtual void Clear() = 0;

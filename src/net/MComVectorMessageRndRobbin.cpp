@@ -3,7 +3,9 @@
 MComVectorMessageRndRobbin::MComVectorMessageRndRobbin(uint32_t kib, uint32_t capacity, uint32_t shift)
     : MComVectorMessageMasterBase(0, &vector_), vector_(kib, capacity, shift) {}
 
-MComVectorMessageRndRobbin::~MComVectorMessageRndRobbin() { Clear(); }
+MComVectorMessageRndRobbin::~MComVectorMessageRndRobbin() {
+    Clear();
+}
 
 const char* MComVectorMessageRndRobbin::GetMessage(int* length, uint32_t index) {
     const uint32_t count = GetCount();

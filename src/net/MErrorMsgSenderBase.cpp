@@ -4,6 +4,10 @@ namespace {
 MErrorMsgSenderBase* errorSender = nullptr;
 }
 
-void SetErrorSender(MErrorMsgSenderBase* sender) { errorSender = sender; }
+void SetErrorSender(MErrorMsgSenderBase* sender) {
+    errorSender = sender;
+}
 
-MErrorMsgSenderBase* GetErrorSender() { return errorSender; }
+MErrorMsgSenderBase* GetErrorSender() {
+    return errorSender;
+}

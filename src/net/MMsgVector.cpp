@@ -19,7 +19,8 @@ MMsgVector::MMsgVector(uint32_t firstKiB, uint32_t furtherKiB, uint32_t reserve)
 }
 
 void MMsgVector::Commit(int length) {
-    if (blocks_.empty() || length < 0 || length > kMaxVectorMessageLength || !blocks_.back()->HasRoom(length)) {
+    if (blocks_.empty() || length < 0 || length > kMaxVectorMessageLength ||
+        !blocks_.back()->HasRoom(length)) {
         FailMessageVectorAdd("MMsgVector", 78);
     }
     MsgContainer& block = *blocks_.back();

@@ -50,7 +50,8 @@ MMsgVectorRndRobin::MMsgVectorRndRobin(uint32_t kib, uint32_t capacity, uint32_t
 }
 
 void MMsgVectorRndRobin::Commit(int length) {
-    if (blocks_.empty() || length < 0 || length > kMaxVectorMessageLength || !blocks_.Current().HasRoom(length)) {
+    if (blocks_.empty() || length < 0 || length > kMaxVectorMessageLength ||
+        !blocks_.Current().HasRoom(length)) {
         FailMessageVectorAdd("MMsgVectorRndRobbin", 106);
     }
     MsgContainer2& block = blocks_.Current();
@@ -66,7 +67,8 @@ void MMsgVectorRndRobin::Append(const char* data, int length) {
     Commit(length);
 }
 
-void MMsgVectorRndRobin::AppendParts(const char* first, int firstLength, const char* second, int secondLength) {
+void MMsgVectorRndRobin::AppendParts(const char* first, int firstLength, const char* second,
+                                     int secondLength) {
     if (firstLength < 0 || secondLength < 0) FailMessageVectorAdd("MMsgVectorRndRobbin", 106);
     const int64_t total = int64_t{firstLength} + secondLength;
     char* room = Reserve(total > kMaxVectorMessageLength ? -1 : static_cast<int>(total));

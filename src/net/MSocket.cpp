@@ -37,7 +37,9 @@ const MSocketAddress& DefaultLocalAddress() {
     return address;
 }
 
-const sockaddr* AsSockaddr(const sockaddr_in& address) { return reinterpret_cast<const sockaddr*>(&address); }
+const sockaddr* AsSockaddr(const sockaddr_in& address) {
+    return reinterpret_cast<const sockaddr*>(&address);
+}
 
 template <class Record>
 void SendRecord(Record& record) {
@@ -55,7 +57,9 @@ void CopyPadded(char* field, int width, const std::string& text) {
 }
 }  // namespace
 
-MSocket::MSocket() : statsControl_(&stats_, GetReferenceId()) { StartSocketLibrary(); }
+MSocket::MSocket() : statsControl_(&stats_, GetReferenceId()) {
+    StartSocketLibrary();
+}
 
 MSocket::~MSocket() {
     Close();
@@ -70,7 +74,9 @@ bool MSocket::IsDatagramMulticast(const MSocketAddress* address) const {
     return address && address->GetSocketType() == SOCK_DGRAM && address->IsMulticast();
 }
 
-bool MSocket::IsConnectionTraced() const { return IsTraceEnabled(5, 6144); }
+bool MSocket::IsConnectionTraced() const {
+    return IsTraceEnabled(5, 6144);
+}
 
 void MSocket::TraceConnectionStep(const char* step) const {
     if (!IsConnectionTraced()) return;
@@ -82,8 +88,8 @@ void MSocket::TraceConnectionStep(const char* step) const {
 void MSocket::TraceData(const char* direction, const char* data, int length) const {
     std::ostream& out = GetTraceStream();
     out << "Socket[" << (local_ ? local_->GetService().ToString() : std::string()) << ':'
-        << (remote_ ? remote_->GetService().ToString() : std::string()) << "] " << direction << " Len[" << length
-        << "]: ";
+        << (remote_ ? remote_->GetService().ToString() : std::string()) << "] " << direction << " Len["
+        << length << "]: ";
     for (int i = 0; i < length; ++i) {
         const auto byte = static_cast<unsigned char>(data[i]);
         if (std::isprint(byte)) {
@@ -160,7 +166,8 @@ bool MSocket::ConnectNonBlocking() {
     }
     const int error = GetLastSocketError();
     if (error != kSocketWouldBlock) {
-        if (verbose) MLOG(LOG_ERROR, "Cannot connect to %s: %d - %s", text.c_str(), error, GetSocketErrorText(error));
+        if (verbose)
+            MLOG(LOG_ERROR, "Cannot connect to %s: %d - %s", text.c_str(), error, GetSocketErrorText(error));
         Close();
         return false;
     }
@@ -172,7 +179,8 @@ bool MSocket::ConnectNonBlocking() {
         TraceConnectionStep("ConnectionStop ");
         Close();
         if (ready < 0) {
-            MLOG(LOG_CRITICAL, "Cannot select with sockets %d - %s", waitError, GetSocketErrorText(waitError));
+            MLOG(LOG_CRITICAL, "Cannot select with sockets %d - %s", waitError,
+                 GetSocketErrorText(waitError));
         } else if (verbose) {
             MLOG(LOG_ERROR, "Cannot connect to %s: %d - %s", text.c_str(), 0, "Connection Timeout");
         }
@@ -196,15 +204,16 @@ bool MSocket::ConnectNonBlocking() {
     TraceConnectionStep("ConnectionAbort ");
     const int pendingError = SocketErrorFromErrno(pending);
     if (verbose) {
-        MLOG(LOG_ERROR, "Cannot connect to %s: %d - %s", text.c_str(), pendingError, GetSocketErrorText(pendingError));
+        MLOG(LOG_ERROR, "Cannot connect to %s: %d - %s", text.c_str(), pendingError,
+             GetSocketErrorText(pendingError));
     }
     Close();
     return false;
 }
 
 void MSocket::FailOption(const char* name, int error) {
-    MLOG(LOG_CRITICAL, "Cannot set option %s to socket %s : %d - %s [%d]", name, DescribeAddresses().c_str(), error,
-         GetSocketErrorText(error), handle_);
+    MLOG(LOG_CRITICAL, "Cannot set option %s to socket %s : %d - %s [%d]", name, DescribeAddresses().c_str(),
+         error, GetSocketErrorText(error), handle_);
     Close();
 }
 
@@ -218,8 +227,8 @@ bool MSocket::SetConnectOptions() {
     int on = 1;
     if (::ioctl(handle_, FIONBIO, &on) != 0) {
         const int error = GetLastSocketError();
-        MLOG(LOG_CRITICAL, "Cannot get option %s to socket %s : %d - %s", "O_NONBLOCK", DescribeAddresses().c_str(),
-             error, GetSocketErrorText(error));
+        MLOG(LOG_CRITICAL, "Cannot get option %s to socket %s : %d - %s", "O_NONBLOCK",
+             DescribeAddresses().c_str(), error, GetSocketErrorText(error));
         return false;
     }
     if (!SetOption(SOL_SOCKET, SO_REUSEADDR, &on, sizeof on, "SO_REUSEADDR")) return false;
@@ -323,7 +332,8 @@ bool MSocket::JoinMulticast(MSocketAddress* group) {
         request.imr_interface.s_addr = own_.GetAddress();
         MLOG(LOG_INFO, "Multicast address %s", own_.ToText().c_str());
     }
-    if (!SetOption(IPPROTO_IP, IP_ADD_MEMBERSHIP, &request, sizeof request, "IP_ADD_MEMBERSHIP")) return false;
+    if (!SetOption(IPPROTO_IP, IP_ADD_MEMBERSHIP, &request, sizeof request, "IP_ADD_MEMBERSHIP"))
+        return false;
     return SetMulticastOptions(group);
 }
 
@@ -333,8 +343,9 @@ bool MSocket::SetMulticastOptions(MSocketAddress* group) {
     if (!SetOption(IPPROTO_IP, IP_MULTICAST_TTL, &ttl, sizeof ttl, "IP_MULTICAST_TTL")) return false;
     if (!SetOption(IPPROTO_IP, IP_MULTICAST_LOOP, &loop, sizeof loop, "IP_MULTICAST_LOOP")) return false;
     if (own_.GetAddress() != MSocketAddress::kNoAddress && own_.GetAddress() != 0) {
-        in_addr interface{own_.GetAddress()};
-        if (!SetOption(IPPROTO_IP, IP_MULTICAST_IF, &interface, sizeof interface, "IP_MULTICAST_IF")) return false;
+        in_addr interface { own_.GetAddress() };
+        if (!SetOption(IPPROTO_IP, IP_MULTICAST_IF, &interface, sizeof interface, "IP_MULTICAST_IF"))
+            return false;
         MLOG(LOG_INFO, "Multicast Bind to %s for %s", own_.GetHost().CStr(), group->ToText().c_str());
     }
     ++stateCounter_;
@@ -342,6 +353,7 @@ bool MSocket::SetMulticastOptions(MSocketAddress* group) {
 }
 
 int32_t MSocket::Receive(char* buffer, int size, MSocketAddress* from) {
+    if (!open_) return -1;  // the old handle may name another file by now
     ssize_t n;
     if (from) {
         sockaddr_in sender{};
@@ -370,6 +382,7 @@ int32_t MSocket::Receive(char* buffer, int size, MSocketAddress* from) {
 }
 
 int32_t MSocket::Send(const char* data, int length, MSocketAddress* to) {
+    if (!open_) return -1;
     if (GetTraceLevel() > 5) TraceData("SEND", data, length);
     const std::size_t size = static_cast<std::size_t>(std::max(length, 0));
     const ssize_t n = to ? ::sendto(handle_, data, size, MSG_NOSIGNAL, AsSockaddr(to->GetSocketAddress()),
@@ -401,10 +414,12 @@ void MSocket::Close() {
 
 void MSocket::Shutdown(int how) {
     ++stateCounter_;
-    ::shutdown(handle_, how);
+    if (open_) ::shutdown(handle_, how);
 }
 
-void MSocket::ResetStatistics() { stats_.Reset(); }
+void MSocket::ResetStatistics() {
+    stats_.Reset();
+}
 
 const char* MSocket::GetConnectionInfo(char* host, char* port, char* protocol) const {
     const MSocketAddress* address = remote_ ? remote_ : local_;
@@ -445,8 +460,9 @@ void MSocket::ReportToMonitor(bool force) {
     record.ConnectionId.SetValue(GetReferenceId());
     record.StatusTimeChange.SetNow(false);
     if (local_) {
-        record.ConnectionType.Set(local_->GetProtocol() == MSocketAddress::kUdp ? EnumMonitorConnectionType::Udp
-                                                                               : EnumMonitorConnectionType::Server);
+        record.ConnectionType.Set(local_->GetProtocol() == MSocketAddress::kUdp
+                                      ? EnumMonitorConnectionType::Udp
+                                      : EnumMonitorConnectionType::Server);
         record.Status.Set(open_ ? EnumMonitorConnectionState::Listen : EnumMonitorConnectionState::Close);
         record.ServerHost.SetString(local_->GetHost().ToString());
         record.ServerService.SetString(local_->GetService().ToString());
@@ -455,8 +471,9 @@ void MSocket::ReportToMonitor(bool force) {
             record.ClientService.SetString(remote_->GetService().ToString());
         }
     } else if (remote_) {
-        record.ConnectionType.Set(remote_->GetProtocol() == MSocketAddress::kUdp ? EnumMonitorConnectionType::Udp
-                                                                                : EnumMonitorConnectionType::Client);
+        record.ConnectionType.Set(remote_->GetProtocol() == MSocketAddress::kUdp
+                                      ? EnumMonitorConnectionType::Udp
+                                      : EnumMonitorConnectionType::Client);
         record.Status.Set(open_ ? EnumMonitorConnectionState::Open : EnumMonitorConnectionState::Close);
         record.ClientHost.SetString(GetLocalHostName());
         sockaddr_in own{};

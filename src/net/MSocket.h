@@ -29,10 +29,11 @@ public:
     // while the remote address has its report flag off.
     void ReportToMonitor(bool force) override;
     // The bytes read (1 or more), 0 when nothing is waiting, -1 when the socket failed or the peer
-    // closed it (the socket is then closed). With from, the sender's address is stored there.
+    // closed it (the socket is then closed) or it is not open. With from, the sender's address is
+    // stored there.
     virtual int32_t Receive(char* buffer, int size, MSocketAddress* from);
     // The bytes written, 0 when the socket cannot take data now, -1 on failure (socket closed;
-    // statistics untouched).
+    // statistics untouched) or when it is not open.
     virtual int32_t Send(const char* data, int length, MSocketAddress* to);
 
     // The whole connection step. A stream socket answers true only when it is connected; a
@@ -77,7 +78,9 @@ public:
     int32_t GetStateCounter() const { return stateCounter_; }
     int32_t GetBacklog() const { return backlog_; }
     ConnectionStat& GetStatistics() { return stats_; }
-    MonitorTControl<MonitorMsgConnectionStat, ConnectionStat>& GetStatisticsControl() { return statsControl_; }
+    MonitorTControl<MonitorMsgConnectionStat, ConnectionStat>& GetStatisticsControl() {
+        return statsControl_;
+    }
 
 private:
     bool IsDatagramBroadcast(const MSocketAddress* address) const;

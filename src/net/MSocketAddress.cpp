@@ -23,6 +23,12 @@ int32_t LeadingNumber(const char* text) {
     return value;
 }
 
+// The host text of the any address.
+const MIpHost& AnyHost() {
+    static const MIpHost host("0.0.0.0");
+    return host;
+}
+
 void ClearSocketAddress(sockaddr_in& address, uint32_t ip) {
     std::memset(&address, 0, sizeof address);
     address.sin_family = AF_INET;
@@ -73,7 +79,8 @@ void MSocketAddress::InitFromHostService(const MIpService& service, uint8_t prot
     multicast_ = 0;
     report_ = 1;
     ClearSocketAddress(address_, kNoAddress);
-    hostService_ = MIpHostService(host ? *host : MIpHost("0.0.0.0"), service);
+    hostService_.SetHost(host ? *host : AnyHost());
+    hostService_.SetService(service);
     protocol_ = protocol;
 
     const int32_t number = LeadingNumber(service.CStr());
@@ -104,10 +111,13 @@ std::string MSocketAddress::ToText() const {
 }
 
 bool MSocketAddress::IsEmpty() const {
-    return address_.sin_port == 0 && (address_.sin_addr.s_addr == kNoAddress || address_.sin_addr.s_addr == 0);
+    return address_.sin_port == 0 &&
+           (address_.sin_addr.s_addr == kNoAddress || address_.sin_addr.s_addr == 0);
 }
 
-int MSocketAddress::GetSocketType() const { return protocol_ == kUdp ? SOCK_DGRAM : SOCK_STREAM; }
+int MSocketAddress::GetSocketType() const {
+    return protocol_ == kUdp ? SOCK_DGRAM : SOCK_STREAM;
+}
 
 const char* MSocketAddress::GetProtocolName() const {
     switch (protocol_) {

@@ -35,11 +35,17 @@ void SendToMonitor(const char* data, int length) {
     if (currentSender) currentSender->Send(data, length);
 }
 
-void SetCurrentMonitorSender(MonitorMsgSenderBase* sender) { currentSender = sender; }
+void SetCurrentMonitorSender(MonitorMsgSenderBase* sender) {
+    currentSender = sender;
+}
 
-void ClearCurrentMonitorSender() { currentSender = nullptr; }
+void ClearCurrentMonitorSender() {
+    currentSender = nullptr;
+}
 
-MonitorMsgSenderBase* GetCurrentMonitorSender() { return currentSender; }
+MonitorMsgSenderBase* GetCurrentMonitorSender() {
+    return currentSender;
+}
 
 MMsgWriter& GetMonitorWriter() {
     static MMsgWriter writer;

@@ -18,12 +18,18 @@ MonitorControl::MonitorControl() {
     Registry()[reinterpret_cast<uintptr_t>(this)] = this;
 }
 
-MonitorControl::~MonitorControl() { Registry().erase(reinterpret_cast<uintptr_t>(this)); }
+MonitorControl::~MonitorControl() {
+    Registry().erase(reinterpret_cast<uintptr_t>(this));
+}
 
 void MonitorControl::ReportAll(bool force) {
     for (const auto& [key, control] : Registry()) control->ReportToMonitor(force);
 }
 
-const MonitorControl::View& MonitorControl::GetRegistry() { return Registry(); }
+const MonitorControl::View& MonitorControl::GetRegistry() {
+    return Registry();
+}
 
-int32_t MonitorControl::GetLastIdentifier() { return IdentifierCounter().GetValue(); }
+int32_t MonitorControl::GetLastIdentifier() {
+    return IdentifierCounter().GetValue();
+}

@@ -21,16 +21,18 @@ EnumMonitorSeverity SeverityOfLevel(int level) {
 }
 }  // namespace
 
-MonitorFunnel::MonitorFunnel() { SetErrorSender(this); }
+MonitorFunnel::MonitorFunnel() {
+    SetErrorSender(this);
+}
 
 MMsgWriter& MonitorFunnel::GetWriter() {
     static MMsgWriter writer;
     return writer;
 }
 
-void MonitorFunnel::SendError(const char* sourceFile, int sourceLine, const char* group, const char* sysLogName,
-                              const char* tag1, const char* information1, const char* tag2,
-                              const char* information2, int level, const char* message) {
+void MonitorFunnel::SendError(const char* sourceFile, int sourceLine, const char* group,
+                              const char* sysLogName, const char* tag1, const char* information1,
+                              const char* tag2, const char* information2, int level, const char* message) {
     if (!GetCurrentMonitorSender()) return;
     MonitorMsgNoticeNew notice;
     notice.Application.SetText(GetApplicationName());

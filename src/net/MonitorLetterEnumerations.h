@@ -21,8 +21,10 @@ template <>
 struct MEnumTable<EnumMonitorGatewayRole> {
     using E = EnumMonitorGatewayRole;
     static constexpr char kTypeName[] = "EnumMonitorGatewayRole";
-    static constexpr MEnumLetterRow<E> kRows[] = {
-        {E::Undefined, "Undefined"}, {E::Master, "Master"}, {E::Slave, "Slave"}, {E::Standalone, "Standalone"}};
+    static constexpr MEnumLetterRow<E> kRows[] = {{E::Undefined, "Undefined"},
+                                                  {E::Master, "Master"},
+                                                  {E::Slave, "Slave"},
+                                                  {E::Standalone, "Standalone"}};
 };
 using MonitorGatewayRole = MEnumAlpha<EnumMonitorGatewayRole, 4>;
 
@@ -61,9 +63,11 @@ struct MEnumTable<EnumMonitorTechnicalState> {
     using E = EnumMonitorTechnicalState;
     static constexpr char kTypeName[] = "EnumMonitorTechnicalState";
     static constexpr MEnumLetterRow<E> kRows[] = {
-        {E::Undefined, "Undefined"}, {E::Initializing, "Initializing"}, {E::Replay, "Replay"},
-        {E::Resync, "Resync"},       {E::Master, "Master"},             {E::Slave, "Slave"},
-        {E::Standalone, "Standalone"}, {E::Suspend, "Suspend"},         {E::LinkedSlave, "LinkedSlave"}};
+        {E::Undefined, "Undefined"},    {E::Initializing, "Initializing"},
+        {E::Replay, "Replay"},          {E::Resync, "Resync"},
+        {E::Master, "Master"},          {E::Slave, "Slave"},
+        {E::Standalone, "Standalone"},  {E::Suspend, "Suspend"},
+        {E::LinkedSlave, "LinkedSlave"}};
 };
 using MonitorTechnicalState = MEnumAlpha<EnumMonitorTechnicalState, 9>;
 

@@ -23,15 +23,14 @@ struct MonitorMsgConnectionStateUpdate {
 
     static constexpr auto Fields() {
         using S = MonitorMsgConnectionStateUpdate;
-        return MFields(MField("Type", &S::Type, "35"), MField("ApplicationId", &S::ApplicationId, "6304"),
-                       MField("ConnectionId", &S::ConnectionId, "6305"),
-                       MField("ConnectionType", &S::ConnectionType, "6306"),
-                       MField("ClientHost", &S::ClientHost, "6307"),
-                       MField("ClientService", &S::ClientService, "6308"),
-                       MField("ServerHost", &S::ServerHost, "6309"),
-                       MField("ServerService", &S::ServerService, "6310"),
-                       MField("EnteringService", &S::EnteringService, "6343"), MField("Status", &S::Status, "6311"),
-                       MField("StatusTimeChange", &S::StatusTimeChange, "6312"));
+        return MFields(
+            MField("Type", &S::Type, "35"), MField("ApplicationId", &S::ApplicationId, "6304"),
+            MField("ConnectionId", &S::ConnectionId, "6305"),
+            MField("ConnectionType", &S::ConnectionType, "6306"),
+            MField("ClientHost", &S::ClientHost, "6307"), MField("ClientService", &S::ClientService, "6308"),
+            MField("ServerHost", &S::ServerHost, "6309"), MField("ServerService", &S::ServerService, "6310"),
+            MField("EnteringService", &S::EnteringService, "6343"), MField("Status", &S::Status, "6311"),
+            MField("StatusTimeChange", &S::StatusTimeChange, "6312"));
     }
     void Describe(MMsgWriter& writer) { DescribeFields(*this, writer); }
 };

@@ -4,9 +4,13 @@
 #include "net/MonitorChannel.h"
 #include "net/MonitorVector.h"
 
-MonitorMsgSender::MonitorMsgSender() { SetCurrentMonitorSender(this); }
+MonitorMsgSender::MonitorMsgSender() {
+    SetCurrentMonitorSender(this);
+}
 
-MonitorMsgSender::~MonitorMsgSender() { ClearCurrentMonitorSender(); }
+MonitorMsgSender::~MonitorMsgSender() {
+    ClearCurrentMonitorSender();
+}
 
 void MonitorMsgSender::Send(const char* data, int length) {
     GetMonitorVector().AddMessageParts(reinterpret_cast<const char*>(&GetManagerNotice().Header),

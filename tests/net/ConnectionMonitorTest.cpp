@@ -24,7 +24,9 @@ std::string Written(Record& record) {
 
 const std::string kTimeOfDay = "36930" + D + "250" + D;
 
-std::string Id(int32_t id) { return std::to_string(id) + D; }
+std::string Id(int32_t id) {
+    return std::to_string(id) + D;
+}
 }  // namespace
 
 TEST(ConnectionStatTest, BytesRollOverIntoWholeMegabytesAtMostOncePerCall) {
@@ -34,12 +36,8 @@ TEST(ConnectionStatTest, BytesRollOverIntoWholeMegabytesAtMostOncePerCall) {
         uint32_t remainder;
     };
     const Case cases[] = {
-        {{1048576}, 0, 1048576},
-        {{1048576, 1}, 1, 1},
-        {{1048577}, 1, 1},
-        {{3 * 1048576}, 1, 2 * 1048576},
-        {{600000, 600000}, 1, 151424},
-        {{0}, 0, 0},
+        {{1048576}, 0, 1048576},         {{1048576, 1}, 1, 1},          {{1048577}, 1, 1},
+        {{3 * 1048576}, 1, 2 * 1048576}, {{600000, 600000}, 1, 151424}, {{0}, 0, 0},
     };
     for (const Case& c : cases) {
         ConnectionStat received;
@@ -64,8 +62,8 @@ TEST(ConnectionRecordTest, RecordsAreWrittenInTheirLayout) {
     created.ApplicationHost.SetText("hostA");
     created.ConnectionId.SetValue(7);
     created.Status.Set(EnumMonitorConnectionState::New);
-    EXPECT_EQ(Written(created), "E" + Pad("App", 40) + Pad("2.1", 10) + Pad("hostA", 50) + std::string(40, ' ') + "0" +
-                                    D + "7" + D + "N" + kTimeOfDay);
+    EXPECT_EQ(Written(created), "E" + Pad("App", 40) + Pad("2.1", 10) + Pad("hostA", 50) +
+                                    std::string(40, ' ') + "0" + D + "7" + D + "N" + kTimeOfDay);
 
     MonitorMsgConnectionStateUpdate state;
     state.ConnectionId.SetValue(7);
@@ -75,8 +73,9 @@ TEST(ConnectionRecordTest, RecordsAreWrittenInTheirLayout) {
     state.ServerHost.SetText("server1");
     state.ServerService.SetText("7001");
     state.Status.Set(EnumMonitorConnectionState::Open);
-    EXPECT_EQ(Written(state), "F0" + D + "7" + D + "C" + Pad("me", 50) + Pad("40000", 20) + Pad("server1", 50) +
-                                  Pad("7001", 20) + std::string(20, ' ') + "O" + kTimeOfDay);
+    EXPECT_EQ(Written(state), "F0" + D + "7" + D + "C" + Pad("me", 50) + Pad("40000", 20) +
+                                  Pad("server1", 50) + Pad("7001", 20) + std::string(20, ' ') + "O" +
+                                  kTimeOfDay);
 
     MonitorMsgConnectionClose closed;
     closed.ConnectionId.SetValue(-3);
@@ -92,8 +91,9 @@ TEST(ConnectionRecordTest, RecordsAreWrittenInTheirLayout) {
     stat.NbSentMegaByte.SetValue(6);
     stat.NbReceivedMsg.SetValue(4294967295u);
     stat.NbReceivedMegaByte.SetValue(8);
-    EXPECT_EQ(Written(stat), "U0" + D + "12" + D + "1704190530" + D + "250" + D + std::string(24, ' ') + "1" + D +
-                                 "2" + D + "3" + D + "4" + D + "5" + D + "6" + D + "4294967295" + D + "8" + D);
+    EXPECT_EQ(Written(stat), "U0" + D + "12" + D + "1704190530" + D + "250" + D + std::string(24, ' ') + "1" +
+                                 D + "2" + D + "3" + D + "4" + D + "5" + D + "6" + D + "4294967295" + D +
+                                 "8" + D);
 }
 
 TEST(ConnectionMonitorTest, ASocketSendsNewOnceStateWhenItMovedOrWhenForcedAndCloseFromItsDestructor) {
@@ -118,11 +118,12 @@ TEST(ConnectionMonitorTest, ASocketSendsNewOnceStateWhenItMovedOrWhenForcedAndCl
 
     const std::string created = "E" + Pad("Korvane", 40) + Pad("1.0.0.0", 10) + Pad("host1", 50) +
                                 std::string(40, ' ') + "0" + D + Id(id) + "N" + kTimeOfDay;
-    const std::string open = "F0" + D + Id(id) + "C" + Pad(localHost, 50) + Pad(ownPort, 20) + Pad("127.0.0.1", 50) +
-                             Pad(peer.GetPortText(), 20) + std::string(20, ' ') + "O" + kTimeOfDay;
+    const std::string open = "F0" + D + Id(id) + "C" + Pad(localHost, 50) + Pad(ownPort, 20) +
+                             Pad("127.0.0.1", 50) + Pad(peer.GetPortText(), 20) + std::string(20, ' ') + "O" +
+                             kTimeOfDay;
     const std::string closed = "F0" + D + Id(id) + "C" + Pad(localHost, 50) + std::string(20, ' ') +
-                               Pad("127.0.0.1", 50) + Pad(peer.GetPortText(), 20) + std::string(20, ' ') + "C" +
-                               kTimeOfDay;
+                               Pad("127.0.0.1", 50) + Pad(peer.GetPortText(), 20) + std::string(20, ' ') +
+                               "C" + kTimeOfDay;
     const std::string gone = "G0" + D + Id(id) + kTimeOfDay;
     EXPECT_EQ(MonitorTestScope::Queued(), (std::vector<std::string>{created, open, open, closed, gone}));
 }
@@ -168,8 +169,9 @@ TEST(ConnectionMonitorTest, TheStatisticsControlSendsOnlyWhenACountedValueChange
     control.ReportToMonitor(false);
     control.ReportToMonitor(false);
     EXPECT_EQ(MonitorTestScope::Queued(),
-              std::vector<std::string>{"U0" + D + Id(id) + "1704190530" + D + "250" + D + std::string(24, ' ') + "0" +
-                                       D + "0" + D + "0" + D + "0" + D + "0" + D + "1" + D + "1" + D + "0" + D});
+              std::vector<std::string>{"U0" + D + Id(id) + "1704190530" + D + "250" + D +
+                                       std::string(24, ' ') + "0" + D + "0" + D + "0" + D + "0" + D + "0" +
+                                       D + "1" + D + "1" + D + "0" + D});
 }
 
 TEST(ConnectionMonitorTest, TheAverageResponseTimeIsComputedAndTheIntervalRestarts) {
@@ -182,8 +184,9 @@ TEST(ConnectionMonitorTest, TheAverageResponseTimeIsComputedAndTheIntervalRestar
     stat.RespTimeSum = 18;
     control.ReportToMonitor(false);
     EXPECT_EQ(MonitorTestScope::Queued(),
-              std::vector<std::string>{"U0" + D + "9" + D + "1704190530" + D + "250" + D + std::string(24, ' ') + "4" +
-                                       D + "1" + D + "9" + D + "4" + D + "0" + D + "0" + D + "0" + D + "0" + D});
+              std::vector<std::string>{"U0" + D + "9" + D + "1704190530" + D + "250" + D +
+                                       std::string(24, ' ') + "4" + D + "1" + D + "9" + D + "4" + D + "0" +
+                                       D + "0" + D + "0" + D + "0" + D});
     EXPECT_EQ(stat.RespTimeSum, 0u);
     EXPECT_EQ(stat.NbRespTimeMsg.GetValue(), 0u);
     EXPECT_EQ(stat.MaxRespTime.GetValue(), 0u);

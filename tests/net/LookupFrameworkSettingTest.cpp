@@ -1,11 +1,10 @@
-#include "net/LookupFrameworkSetting.h"
-
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 
 #include "core/MXmlCfgParser.h"
 #include "core/SettingsUsed.h"
+#include "net/LookupFrameworkSetting.h"
 #include "support/LogRecorder.h"
 
 namespace {

@@ -27,7 +27,8 @@ public:
         address.sin_family = AF_INET;
         address.sin_addr.s_addr = inet_addr(ip);
         address.sin_port = 0;
-        ok_ = ::bind(fd_, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0 && ::listen(fd_, backlog) == 0;
+        ok_ = ::bind(fd_, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0 &&
+              ::listen(fd_, backlog) == 0;
         socklen_t size = sizeof address;
         ::getsockname(fd_, reinterpret_cast<sockaddr*>(&address), &size);
         port_ = ntohs(address.sin_port);

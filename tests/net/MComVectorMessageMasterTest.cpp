@@ -1,5 +1,3 @@
-#include "net/MComVectorMessageMaster.h"
-
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -7,7 +5,10 @@
 #include <vector>
 
 #include "StderrLogReceiver.h"
+#include "core/MTrace.h"
 #include "fields/MDescFormat.h"
+#include "fields/MTControlFunction.h"
+#include "net/MComVectorMessageMaster.h"
 
 namespace {
 // The entries taken for sending, as texts.
@@ -144,12 +145,41 @@ TEST(MComVectorMessageMasterTest, DescribeWritesTheMasterAndBaseTextsUnderTheVec
     char address[32];
     std::snprintf(address, sizeof address, "%p", static_cast<void*>(&vector));
     EXPECT_NE(output.find("Session.com.MComVector"), std::string::npos) << output;
-    EXPECT_NE(output.find(std::string("Master ID[ 0] NextToSend/Max 0/0 Base ID[ 0] Connect [N] ptr[") + address + "]"),
+    EXPECT_NE(output.find(std::string("Master ID[ 0] NextToSend/Max 0/0 Base ID[ 0] Connect [N] ptr[") +
+                          address + "]"),
               std::string::npos)
         << output;
 
     vector.SetConnected(true, 3);
     EXPECT_EQ(vector.GetDescription(), "Base ID[ 0] Connect [Y]");
+}
+
+TEST(MComVectorMessageMasterTest, TheComControlDescribesTheVectorUnderItsDottedName) {
+    MComVectorMessageMaster vector(1024, 1024, 10000, 0);
+    MTControlFunction<MComVectorMessageBase> control(&vector, "com", nullptr);
+    std::string output;
+    MDescFormat describer("\n", 0, false);
+    describer.SetOutput(&output);
+    control.Describe(describer, "Event_3");
+    EXPECT_NE(output.find("Event_3.com.MComVector"), std::string::npos) << output;
+}
+
+TEST(MComVectorMessageMasterTest, TracingIsFixedAtConstructionFromTheTraceLevelAndTheVectorsCategory) {
+    const int level = GetTraceLevel();
+    const int mask = GetTraceMask();
+    const struct {
+        int level;
+        int mask;
+        bool traced;
+    } cases[] = {{0, 0x80, false}, {1, 0x80, true}, {1, 0x40, false}, {1, 0, false}};
+    for (const auto& c : cases) {
+        SetTraceLevel(c.level);
+        SetTraceMask(c.mask);
+        MComVectorMessageMaster vector(1, 1, 1);
+        SetTraceLevel(level);
+        SetTraceMask(mask);
+        EXPECT_EQ(vector.IsTraced(), c.traced) << c.level << " " << c.mask;
+    }
 }
 
 using MComVectorMessageMasterDeathTest = ::testing::Test;
@@ -176,7 +206,8 @@ TEST_F(MComVectorMessageMasterDeathTest, AMessageThatCannotBeStoredEndsTheProces
         {
             StderrLogReceiver log;
             MComVectorMessageMaster vector(1024, 1024, 4);
-            vector.AddMessageParts(std::string(40000, 'a').data(), 40000, std::string(30000, 'b').data(), 30000);
+            vector.AddMessageParts(std::string(40000, 'a').data(), 40000, std::string(30000, 'b').data(),
+                                   30000);
         },
         ::testing::ExitedWithCode(1), "\\[2\\] Can't add message in Message Vector");
 }

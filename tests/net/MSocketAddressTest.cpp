@@ -1,5 +1,3 @@
-#include "net/MSocketAddress.h"
-
 #include <arpa/inet.h>
 #include <gtest/gtest.h>
 #include <netdb.h>
@@ -7,6 +5,7 @@
 
 #include <cerrno>
 
+#include "net/MSocketAddress.h"
 #include "net/SocketLibrary.h"
 #include "support/LogRecorder.h"
 
@@ -32,20 +31,25 @@ TEST(MSocketAddressTest, BuildsPortAddressAndFlagsFromHostAndService) {
         const char* text;
     };
     const Case cases[] = {
-        {"7001", MSocketAddress::kTcp, "127.0.0.1", 7001, "127.0.0.1", false, false, false, "127.0.0.1/7001/tcp"},
+        {"7001", MSocketAddress::kTcp, "127.0.0.1", 7001, "127.0.0.1", false, false, false,
+         "127.0.0.1/7001/tcp"},
         {"0", MSocketAddress::kTcp, "127.0.0.1", 0, nullptr, false, false, true, "127.0.0.1/0/tcp"},
         {"  80", MSocketAddress::kTcp, "127.0.0.1", 80, "127.0.0.1", false, false, false, "127.0.0.1/80/tcp"},
         {"http", MSocketAddress::kTcp, "127.0.0.1", 80, "127.0.0.1", false, false, false, "127.0.0.1//tcp"},
-        {"nosuchservice", MSocketAddress::kUdp, "127.0.0.1", 0, nullptr, false, false, true, "127.0.0.1//udp"},
+        {"nosuchservice", MSocketAddress::kUdp, "127.0.0.1", 0, nullptr, false, false, true,
+         "127.0.0.1//udp"},
         {"65536", MSocketAddress::kTcp, "127.0.0.1", 0, nullptr, false, false, true, "127.0.0.1/65536/tcp"},
         {"7001", MSocketAddress::kTcp, nullptr, 7001, "0.0.0.0", false, false, false, "0.0.0.0/7001/tcp"},
-        {"7001", MSocketAddress::kUdp, "239.1.2.3", 7001, "239.1.2.3", false, true, false, "239.1.2.3/7001/udp"},
+        {"7001", MSocketAddress::kUdp, "239.1.2.3", 7001, "239.1.2.3", false, true, false,
+         "239.1.2.3/7001/udp"},
         {"7001", MSocketAddress::kUdp, "192.168.3.255", 7001, "192.168.3.255", true, false, false,
          "192.168.3.255/7001/udp"},
-        {"7001", MSocketAddress::kTcp, "10.1.2.255", 7001, "10.1.2.255", false, false, false, "10.1.2.255/7001/tcp"},
+        {"7001", MSocketAddress::kTcp, "10.1.2.255", 7001, "10.1.2.255", false, false, false,
+         "10.1.2.255/7001/tcp"},
         {"7001", MSocketAddress::kTcp, "255.255.255.255", 7001, "255.255.255.255", true, false, false,
          "255.255.255.255/7001/tcp"},
-        {"7001", MSocketAddress::kTcp, "localhost", 7001, "127.0.0.1", false, false, false, "localhost/7001/tcp"},
+        {"7001", MSocketAddress::kTcp, "localhost", 7001, "127.0.0.1", false, false, false,
+         "localhost/7001/tcp"},
         {"12abc", 2, "127.0.0.1", 12, "127.0.0.1", false, false, false, "127.0.0.1/12/unx"},
     };
     for (const Case& c : cases) {

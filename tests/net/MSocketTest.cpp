@@ -1,11 +1,10 @@
-#include "net/MSocket.h"
-
 #include <gtest/gtest.h>
 #include <netinet/tcp.h>
 
 #include <algorithm>
 
 #include "LoopbackPeer.h"
+#include "net/MSocket.h"
 #include "support/LogRecorder.h"
 
 namespace {
@@ -106,7 +105,8 @@ TEST(MSocketTest, ARefusedConnectionIsLoggedUnderTheReportFlagAndClosesTheSocket
         EXPECT_FALSE(socket.Connect(&remote, nullptr));
         EXPECT_FALSE(socket.IsOpen());
         if (report) {
-            const std::size_t refused = IndexOf(log, 3, "Cannot connect to " + text + ": 10061 - Connection refused");
+            const std::size_t refused =
+                IndexOf(log, 3, "Cannot connect to " + text + ": 10061 - Connection refused");
             const std::size_t closed = IndexOf(log, 6, "Close connection from " + text);
             EXPECT_LT(refused, closed);
             EXPECT_LT(closed, log.messages.size());
@@ -142,7 +142,8 @@ TEST(MSocketTest, ASendToAResetPeerFailsWithoutSignalAndLeavesTheStatistics) {
     ASSERT_NE(WaitFor(socket.GetHandle(), POLLIN), 0);  // the reset has arrived
     LogRecorder log;
     EXPECT_EQ(socket.Send("data", 4, nullptr), -1);
-    EXPECT_TRUE(log.Has(3, "Cannot send with socket address: " + remote.ToText() + " : 10054 - Connection reset by peer"))
+    EXPECT_TRUE(log.Has(
+        3, "Cannot send with socket address: " + remote.ToText() + " : 10054 - Connection reset by peer"))
         << (log.messages.empty() ? "" : log.messages[0].text);
     EXPECT_FALSE(socket.IsOpen());
     EXPECT_EQ(socket.GetStatistics().BytesSent, 0u);
@@ -160,6 +161,11 @@ TEST(MSocketTest, ClosingTwiceLogsAndCountsOnce) {
     const int32_t afterFirst = socket.GetStateCounter();
     EXPECT_GT(afterFirst, counter);
     socket.Close();
+    EXPECT_EQ(socket.GetStateCounter(), afterFirst);
+    // The closed handle is left alone, even when its number was given to another file since.
+    char byte = 0;
+    EXPECT_EQ(socket.Receive(&byte, 1, nullptr), -1);
+    EXPECT_EQ(socket.Send("x", 1, nullptr), -1);
     EXPECT_EQ(socket.GetStateCounter(), afterFirst);
     EXPECT_EQ(log.messages.size(), 1u);
     EXPECT_TRUE(log.Has(6, "Close connection from address: " + remote.ToText()));

@@ -111,8 +111,8 @@ TEST(MonitorFunnelTest, TheFunnelIsTheErrorSender) {
 
 TEST(MonitorFunnelTest, SendErrorBuildsTheNoticeByteForByte) {
     MonitorTestScope scope;
-    const std::string head = "A" + Pad("Korvane", 40) + Pad("1.0.0.0", 10) + Pad("host1", 50) + std::string(40, ' ') +
-                             "0" + D + "36930" + D + "250" + D;
+    const std::string head = "A" + Pad("Korvane", 40) + Pad("1.0.0.0", 10) + Pad("host1", 50) +
+                             std::string(40, ' ') + "0" + D + "36930" + D + "250" + D;
     struct Case {
         int level;
         char severity;
@@ -120,11 +120,12 @@ TEST(MonitorFunnelTest, SendErrorBuildsTheNoticeByteForByte) {
     for (const Case& c : {Case{0, '?'}, Case{1, '?'}, Case{2, 'C'}, Case{3, 'E'}, Case{4, 'W'}, Case{5, '?'},
                           Case{6, 'I'}, Case{7, '?'}, Case{9, '?'}}) {
         GetMonitorVector().Clear();
-        GetErrorSender()->SendError("Unit.cpp", 42, "grp", "sys", "t1", "info1", "t2", "info2", c.level, "text");
+        GetErrorSender()->SendError("Unit.cpp", 42, "grp", "sys", "t1", "info1", "t2", "info2", c.level,
+                                    "text");
         ASSERT_EQ(MonitorTestScope::Queued().size(), 1u);
         EXPECT_EQ(MonitorTestScope::Queued()[0], head + "grp" + D + "sys" + D + "Unit.cpp" + D + "42" + D +
-                                                     c.severity + "text" + D + "t1" + D + "info1" + D + "t2" + D +
-                                                     "info2" + D)
+                                                     c.severity + "text" + D + "t1" + D + "info1" + D + "t2" +
+                                                     D + "info2" + D)
             << c.level;
     }
 }
@@ -133,14 +134,14 @@ TEST(MonitorFunnelTest, TextsAreCutToTheirWidthsAndNullTextsLeaveEmptyFields) {
     MonitorTestScope scope;
     const std::string longText(300, 'x');
     const std::string group(100, 'g');
-    GetErrorSender()->SendError(longText.c_str(), -7, group.c_str(), nullptr, group.c_str(), longText.c_str(), nullptr,
-                                nullptr, 2, nullptr);
-    const std::string head = "A" + Pad("Korvane", 40) + Pad("1.0.0.0", 10) + Pad("host1", 50) + std::string(40, ' ') +
-                             "0" + D + "36930" + D + "250" + D;
+    GetErrorSender()->SendError(longText.c_str(), -7, group.c_str(), nullptr, group.c_str(), longText.c_str(),
+                                nullptr, nullptr, 2, nullptr);
+    const std::string head = "A" + Pad("Korvane", 40) + Pad("1.0.0.0", 10) + Pad("host1", 50) +
+                             std::string(40, ' ') + "0" + D + "36930" + D + "250" + D;
     ASSERT_EQ(MonitorTestScope::Queued().size(), 1u);
-    EXPECT_EQ(MonitorTestScope::Queued()[0], head + std::string(64, 'g') + D + D + std::string(256, 'x') + D + "-7" +
-                                                 D + "C" + D + std::string(64, 'g') + D + std::string(256, 'x') + D +
-                                                 D + D);
+    EXPECT_EQ(MonitorTestScope::Queued()[0], head + std::string(64, 'g') + D + D + std::string(256, 'x') + D +
+                                                 "-7" + D + "C" + D + std::string(64, 'g') + D +
+                                                 std::string(256, 'x') + D + D + D);
 }
 
 TEST(MonitorLetterEnumerationsTest, TheNewTablesHaveTheirLettersAndDefaults) {

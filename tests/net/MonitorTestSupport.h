@@ -28,8 +28,9 @@ public:
             int length = 0;
             const char* data = vector.GetMessage(&length, i);
             const std::string message(data, static_cast<std::size_t>(length));
-            messages.push_back(message.compare(0, 41, "N" + std::string(40, ' ')) == 0 ? message.substr(41)
-                                                                                      : "(no prefix)" + message);
+            messages.push_back(message.compare(0, 41, "N" + std::string(40, ' ')) == 0
+                                   ? message.substr(41)
+                                   : "(no prefix)" + message);
         }
         return messages;
     }
@@ -41,4 +42,6 @@ private:
 };
 
 // A text padded with blanks to width.
-inline std::string Pad(const std::string& text, std::size_t width) { return text + std::string(width - text.size(), ' '); }
+inline std::string Pad(const std::string& text, std::size_t width) {
+    return text + std::string(width - text.size(), ' ');
+}

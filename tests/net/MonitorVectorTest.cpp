@@ -1,5 +1,3 @@
-#include "net/MonitorVector.h"
-
 #include <gtest/gtest.h>
 
 #include <csignal>
@@ -7,6 +5,7 @@
 
 #include "StderrLogReceiver.h"
 #include "net/MSliceVectorRnd.h"
+#include "net/MonitorVector.h"
 #include "support/LogRecorder.h"
 
 namespace {
