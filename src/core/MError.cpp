@@ -1,6 +1,7 @@
 #include "core/MError.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
@@ -32,7 +33,8 @@ struct LineRecord {
 LineRecord errorRecord, warningRecord, generalRecord;
 bool maskTable[256] = {};
 MPublishErrorBase* receiver = nullptr;
-const char* pendingNotice = nullptr;
+// Set from any thread (a console-control handler); taken and cleared in one exchange.
+std::atomic<const char*> pendingNotice{nullptr};
 bool consoleSwitch = false;
 bool timeStampSwitch = false;
 
@@ -164,9 +166,7 @@ void LogMessage(const char* file, unsigned line, int level, const char* format, 
         }
     }
 
-    if (pendingNotice) {
-        const char* notice = pendingNotice;
-        pendingNotice = nullptr;
+    if (const char* notice = pendingNotice.exchange(nullptr)) {
         LogMessage(__FILE_NAME__, __LINE__, 6, "%s", notice);
     }
 }
@@ -177,7 +177,7 @@ MPublishErrorBase* RegisterErrorPublisher(MPublishErrorBase* publisher) {
     return nullptr;
 }
 
-void SetPendingLogNotice(const char* notice) { pendingNotice = notice; }
+void SetPendingLogNotice(const char* notice) { pendingNotice.store(notice); }
 
 const char* GetFrameworkName() { return frameworkName.c_str(); }
 const char* GetApplicationName() { return applicationName.c_str(); }
