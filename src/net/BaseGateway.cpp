@@ -16,14 +16,18 @@ std::atomic<BaseGateway*> currentGateway{nullptr};
 
 }  // namespace
 
-BaseGateway::BaseGateway() { currentGateway.store(this); }
+BaseGateway::BaseGateway() {
+    currentGateway.store(this);
+}
 
 BaseGateway::~BaseGateway() {
     BaseGateway* self = this;
     currentGateway.compare_exchange_strong(self, nullptr);
 }
 
-BaseGateway* GetCurrentGateway() { return currentGateway.load(); }
+BaseGateway* GetCurrentGateway() {
+    return currentGateway.load();
+}
 
 void RequestKill(BaseGateway& gateway) {
     int32_t expected = 0;

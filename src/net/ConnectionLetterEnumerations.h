@@ -14,7 +14,13 @@ struct MEnumTable<EnumSocketProtocol> {
 };
 using SocketProtocol = MEnum<unsigned char, EnumSocketProtocol, 3>;
 
-enum class EnumConnectionLogMode : char { In = 'I', Out = 'O', InLogOnly = 'J', OutLogOnly = 'P', Technic = 'T' };
+enum class EnumConnectionLogMode : char {
+    In = 'I',
+    Out = 'O',
+    InLogOnly = 'J',
+    OutLogOnly = 'P',
+    Technic = 'T'
+};
 template <>
 struct MEnumTable<EnumConnectionLogMode> {
     using E = EnumConnectionLogMode;

@@ -48,7 +48,9 @@ template <>
 struct MEnumTable<EnumLinkRole> {
     using E = EnumLinkRole;
     static constexpr char kTypeName[] = "EnumLinkRole";
-    static constexpr MEnumLetterRow<E> kRows[] = {
-        {E::StandAlone, "StandAlone"}, {E::Master, "Master"}, {E::Slave, "Slave"}, {E::LinkedSlave, "LinkedSlave"}};
+    static constexpr MEnumLetterRow<E> kRows[] = {{E::StandAlone, "StandAlone"},
+                                                  {E::Master, "Master"},
+                                                  {E::Slave, "Slave"},
+                                                  {E::LinkedSlave, "LinkedSlave"}};
 };
 using LinkRole = MEnumAlpha<EnumLinkRole, 4>;

@@ -45,8 +45,8 @@ MEventClientManager::MEventClientManager(int32_t id, MEventMediator* mediator, M
                                          const MSocketAddressList* addresses, bool registerOutput,
                                          bool registerInput, const MTimeDuration* period, bool maySleep,
                                          BaseGateway* gateway)
-    : MEventActiveTcpSocketWithTime(id, mediator, input, output, listener, addresses, registerOutput, registerInput,
-                                    period, maySleep),
+    : MEventActiveTcpSocketWithTime(id, mediator, input, output, listener, addresses, registerOutput,
+                                    registerInput, period, maySleep),
       gateway_(gateway) {}
 
 int32_t& MEventClientManager::HeartbeatTickCount() {

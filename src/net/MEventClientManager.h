@@ -16,9 +16,10 @@ class MSchedulerXRule;
 
 class MEventClientManager : public MEventActiveTcpSocketWithTime {
 public:
-    MEventClientManager(int32_t id, MEventMediator* mediator, MSocketBufferingIn* input, MSocketBufferingOut* output,
-                        MEventSocketSelect* listener, const MSocketAddressList* addresses, bool registerOutput,
-                        bool registerInput, const MTimeDuration* period, bool maySleep, BaseGateway* gateway);
+    MEventClientManager(int32_t id, MEventMediator* mediator, MSocketBufferingIn* input,
+                        MSocketBufferingOut* output, MEventSocketSelect* listener,
+                        const MSocketAddressList* addresses, bool registerOutput, bool registerInput,
+                        const MTimeDuration* period, bool maySleep, BaseGateway* gateway);
 
     // Fills and sends the refresh record (62 bytes).
     void SendRefresh();

@@ -36,7 +36,8 @@ bool MMasterSlaveLinkMgr::OnLinkedSlaveClientTimeout() {
         return true;
     }
     if (GetCurrentStateRef() == TECHNICAL_STATE_LINKED_SLAVE) {
-        LogMessage("MMasterSlaveLinkMgr", 412, LOG_INFO, "LinkedSlave client connection timeout. Force disconnection.");
+        LogMessage("MMasterSlaveLinkMgr", 412, LOG_INFO,
+                   "LinkedSlave client connection timeout. Force disconnection.");
         EndTimer(linkedSlaveClientTimer_);
         if (interconnectEvent_) interconnectEvent_->Disconnect();
         if (linkEvent_) linkEvent_->Disconnect();

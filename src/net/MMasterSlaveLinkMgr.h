@@ -39,7 +39,9 @@ public:
     void SetLinkedSlaveClientTimer(MSchedulerXRule* timer) { linkedSlaveClientTimer_ = timer; }
     MSchedulerXRule* GetSlaveTimer() const { return slaveTimer_; }
     void SetSlaveTimer(MSchedulerXRule* timer) { slaveTimer_ = timer; }
-    void SetLastLinkedSlaveClientActivity(const MDateTimeTimePoint& time) { lastLinkedSlaveClientActivity_ = time; }
+    void SetLastLinkedSlaveClientActivity(const MDateTimeTimePoint& time) {
+        lastLinkedSlaveClientActivity_ = time;
+    }
     void SetLastSlaveActivity(const MDateTimeTimePoint& time) { lastSlaveActivity_ = time; }
     MLastMessageSource* GetMessageSource() const { return messageSource_; }
     void SetMessageSource(MLastMessageSource* source) { messageSource_ = source; }
@@ -52,7 +54,8 @@ public:
 private:
     // Before the deadline (last + timeout) moves the timer there and re-sorts the scheduler:
     // true. False once the deadline has come.
-    bool WaitForDeadline(const MTimeDuration& timeout, const MDateTimeTimePoint& last, MSchedulerXRule* timer);
+    bool WaitForDeadline(const MTimeDuration& timeout, const MDateTimeTimePoint& last,
+                         MSchedulerXRule* timer);
     static void EndTimer(MSchedulerXRule*& timer);
 
     MEventActiveTcpSocket* linkEvent_ = nullptr;

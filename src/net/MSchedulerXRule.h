@@ -1,8 +1,8 @@
 #pragma once
 // A named, periodic item of the scheduler: its next and last date, an open flag recomputed from
 // its status per technical and business state, a one-shot flag (the rule closes after it fires)
-// and a finished mark with which the owner of a timer rule ends it. Abstract: a concrete rule gives its key. Owned by the rule list that holds it. GUI
-// thread only.
+// and a finished mark with which the owner of a timer rule ends it. Abstract: a concrete rule
+// gives its key. Owned by the rule list that holds it. GUI thread only.
 #include <cstdint>
 #include <string>
 

@@ -1,5 +1,3 @@
-#include "net/BaseGateway.h"
-
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -9,6 +7,7 @@
 #include "../fields/TimeTestSupport.h"
 #include "StateTablesFixture.h"
 #include "core/MError.h"
+#include "net/BaseGateway.h"
 #include "net/MGatewayService.h"
 #include "net/MLastMessageSource.h"
 #include "net/MMasterSlaveLinkMgr.h"
@@ -121,7 +120,9 @@ TEST_F(GatewayTest, ManualKillIsOnlyAMessageInReplay) {
     const struct {
         uint32_t state;
         bool killed;
-    } cases[] = {{TECHNICAL_STATE_REPLAY, false}, {TECHNICAL_STATE_MASTER, true}, {TECHNICAL_STATE_INITIALIZING, true}};
+    } cases[] = {{TECHNICAL_STATE_REPLAY, false},
+                 {TECHNICAL_STATE_MASTER, true},
+                 {TECHNICAL_STATE_INITIALIZING, true}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.state);
         BaseGateway gateway;
@@ -179,9 +180,9 @@ TEST_F(GatewayTest, StateChangeSetsTheClockRefreshOnlyWhileRunning) {
         uint32_t state;
         bool before;
         bool after;
-    } cases[] = {{TECHNICAL_STATE_MASTER, false, true},      {TECHNICAL_STATE_STANDALONE, false, true},
-                 {TECHNICAL_STATE_SLAVE, true, false},       {TECHNICAL_STATE_LINKED_SLAVE, true, false},
-                 {TECHNICAL_STATE_SUSPEND, true, true},      {TECHNICAL_STATE_SUSPEND, false, false},
+    } cases[] = {{TECHNICAL_STATE_MASTER, false, true},        {TECHNICAL_STATE_STANDALONE, false, true},
+                 {TECHNICAL_STATE_SLAVE, true, false},         {TECHNICAL_STATE_LINKED_SLAVE, true, false},
+                 {TECHNICAL_STATE_SUSPEND, true, true},        {TECHNICAL_STATE_SUSPEND, false, false},
                  {TECHNICAL_STATE_INITIALIZING, false, false}, {TECHNICAL_STATE_REPLAY, true, true}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.state);

@@ -1,10 +1,9 @@
-#include "net/CircuitInsuranceHeartbeat.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "TimerRule.h"
+#include "net/CircuitInsuranceHeartbeat.h"
 
 namespace {
 
@@ -23,10 +22,10 @@ TEST(CircuitInsuranceHeartbeat, TicksUntilTheLimitThenTimesOutOnce) {
         const char* calls;  // of four timer calls
         uint32_t ticksAfter;
     } cases[] = {
-        {0, true, "T", 1},     // the first tick times out
-        {2, true, "KKT", 3},   // two ticks, then the time-out ends the timer
-        {3, true, "KKKT", 4},  // ticks 1 to 3 answer false, tick 4 true
-        {2, false, "KKKK", 0}, // disabled: ticks forever, count untouched
+        {0, true, "T", 1},      // the first tick times out
+        {2, true, "KKT", 3},    // two ticks, then the time-out ends the timer
+        {3, true, "KKKT", 4},   // ticks 1 to 3 answer false, tick 4 true
+        {2, false, "KKKK", 0},  // disabled: ticks forever, count untouched
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.limit);

@@ -25,10 +25,9 @@ void ExpectTable(const std::string& letters, const std::vector<std::string>& nam
 
 TEST(GatewayLetterEnumerations, LettersAndNames) {
     ExpectTable<ConnectionLogMode>("IOJPT", {"IN", "OUT", "IN_LOG_ONLY", "OUT_LOG_ONLY", "TECHNIC"});
-    ExpectTable<ConnectionEvent>("?CDLOABRHTU",
-                                 {"NotDefined", "Connect", "Disconnect", "Login", "Logout", "LogicalConnect",
-                                  "LogicalDisconnect", "Ready", "NoHeartBeatActivity", "ThrottleStart",
-                                  "ThrottleEnd"});
+    ExpectTable<ConnectionEvent>(
+        "?CDLOABRHTU", {"NotDefined", "Connect", "Disconnect", "Login", "Logout", "LogicalConnect",
+                        "LogicalDisconnect", "Ready", "NoHeartBeatActivity", "ThrottleStart", "ThrottleEnd"});
     ExpectTable<ManagerActivation>(" ED", {"Unknown", "Enabled", "Disabled"});
     ExpectTable<ManagerAnswer>("AR", {"Accept", "Refuse"});
     ExpectTable<LinkRole>("AMSL", {"StandAlone", "Master", "Slave", "LinkedSlave"});

@@ -1,5 +1,3 @@
-#include "net/MEventClientManager.h"
-
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -13,6 +11,7 @@
 #include "core/MError.h"
 #include "net/BaseGateway.h"
 #include "net/MComVectorMessageMaster.h"
+#include "net/MEventClientManager.h"
 #include "net/MEventSocketSelect.h"
 #include "net/MSocketBufferOut.h"
 #include "net/MonitorControl.h"
@@ -26,7 +25,9 @@ using namespace std::string_literals;
 // test that ticks starts with this name.
 const std::string kHeartbeatName = "GW-HEARTBEAT";
 
-std::string Blanks(std::size_t n) { return std::string(n, ' '); }
+std::string Blanks(std::size_t n) {
+    return std::string(n, ' ');
+}
 
 // Counts the reports asked of monitored objects.
 class CountingMonitor : public MonitorControl {
@@ -52,8 +53,9 @@ protected:
 
     // A manager client with a Brae output side over the ordinary vector, to the peer.
     std::unique_ptr<MEventClientManager> Build(const MSocketAddressList* addresses = nullptr) {
-        return std::make_unique<MEventClientManager>(5, nullptr, nullptr, new MSocketBufferOut(&vector, nullptr, 0, 65536),
-                                                     nullptr, addresses, false, false, nullptr, false, &gateway);
+        return std::make_unique<MEventClientManager>(
+            5, nullptr, nullptr, new MSocketBufferOut(&vector, nullptr, 0, 65536), nullptr, addresses, false,
+            false, nullptr, false, &gateway);
     }
     // The records waiting in the client's control queue.
     std::vector<std::string> ControlQueue() const {
@@ -80,7 +82,7 @@ private:
 };
 
 TEST_F(ManagerClientTest, RefreshCarriesNameTechnicalStateAndBusinessState) {
-    const std::string name45 = "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789abcdefg";
+    const std::string name43 = "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789abcdefg";
     const struct {
         const char* name;
         std::string gatewayName;
@@ -89,11 +91,25 @@ TEST_F(ManagerClientTest, RefreshCarriesNameTechnicalStateAndBusinessState) {
         uint32_t businessIndex;
         std::string expected;
     } cases[] = {
-        {"long name, StandAlone, no business table", name45 + "hi", 4, {}, 0,
-         "RABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789abcd" "A" + Blanks(20)},
-        {"short name, index 7, named business state", "GW1", 7, {"Opening"}, 0,
+        {"long name, StandAlone, no business table",
+         name43 + "hi",  // 45 characters
+         4,
+         {},
+         0,
+         "RABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789abcd"
+         "A" +
+             Blanks(20)},
+        {"short name, index 7, named business state",
+         "GW1",
+         7,
+         {"Opening"},
+         0,
          "RGW1" + Blanks(37) + "\0"s + "Opening" + Blanks(13)},
-        {"Master, long business name", "GW1", 2, {"Pre", "TwentyFiveCharactersLongXX"}, 1,
+        {"Master, long business name",
+         "GW1",
+         2,
+         {"Pre", "TwentyFiveCharactersLongXX"},
+         1,
          "RGW1" + Blanks(37) + "MTwentyFiveCharacters"},
     };
     client = Build();
@@ -118,7 +134,8 @@ TEST_F(ManagerClientTest, RequestToBeMasterThroughTheHolder) {
         holder.RequestToBeMaster();
         ASSERT_EQ(log.messages.size(), 1u);
         EXPECT_EQ(log.messages[0].level, 3);
-        EXPECT_EQ(log.messages[0].text, "Request To be Master and no Manager Server Service has been defined");
+        EXPECT_EQ(log.messages[0].text,
+                  "Request To be Master and no Manager Server Service has been defined");
     }
 
     client = Build();
@@ -134,7 +151,8 @@ TEST_F(ManagerClientTest, RequestToBeMasterThroughTheHolder) {
 }
 
 TEST_F(ManagerClientTest, WithoutOutputSideNothingIsSent) {
-    MEventClientManager bare(6, nullptr, nullptr, nullptr, nullptr, nullptr, false, false, nullptr, false, &gateway);
+    MEventClientManager bare(6, nullptr, nullptr, nullptr, nullptr, nullptr, false, false, nullptr, false,
+                             &gateway);
     bare.SendRefresh();
     bare.SendRequestToBeMaster();
     EXPECT_EQ(bare.GetOutputBuffering(), nullptr);

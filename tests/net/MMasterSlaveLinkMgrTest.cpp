@@ -1,5 +1,3 @@
-#include "net/MMasterSlaveLinkMgr.h"
-
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -17,6 +15,7 @@
 #include "net/MEventInterconnect.h"
 #include "net/MEventSocketSelect.h"
 #include "net/MLastMessageSource.h"
+#include "net/MMasterSlaveLinkMgr.h"
 #include "net/MSchedulerXRuleList.h"
 #include "net/MSocketBufferOut.h"
 #include "support/LogRecorder.h"
@@ -78,7 +77,8 @@ protected:
     }
     // A link event to the master with a Brae output side, not connected.
     std::unique_ptr<MEventActiveTcpSocket> MakeLinkEvent(const MSocketAddressList* addresses = nullptr) {
-        return std::make_unique<MEventActiveTcpSocket>(42, nullptr, nullptr, new MSocketBufferOut(&vector, nullptr, 0, 65536),
+        return std::make_unique<MEventActiveTcpSocket>(42, nullptr, nullptr,
+                                                       new MSocketBufferOut(&vector, nullptr, 0, 65536),
                                                        nullptr, addresses, false, false);
     }
     static std::vector<std::string> ControlQueue(MEventActiveTcpSocket& event) {

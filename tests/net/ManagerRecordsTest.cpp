@@ -19,7 +19,9 @@ std::string Bytes(const Record& record) {
     return std::string(reinterpret_cast<const char*>(&record), sizeof(record));
 }
 
-std::string Blanks(std::size_t n) { return std::string(n, ' '); }
+std::string Blanks(std::size_t n) {
+    return std::string(n, ' ');
+}
 
 // A blank ManagerInfo: Host 50, 'I', BusinessState 20, CompileDate 20, WatchMonitorService 20,
 // GatewayVersion 10, Application 40, GatewayName 40, Filler 10.
@@ -37,7 +39,8 @@ TEST(ManagerRecords, BytesAsBuilt) {
         {"logon", Bytes(ManagerLogon()), "L" + Blanks(40) + kBlankInfo},
         {"are you there ack", Bytes(ManagerAreYouThereAck()), "a" + Blanks(50)},
         {"heartbeat short", Bytes(ManagerHeartbeat("GW1")), "HGW1" + Blanks(37)},
-        {"heartbeat long", Bytes(ManagerHeartbeat(std::string(40, 'g') + "TAIL!")), "H" + std::string(40, 'g')},
+        {"heartbeat long", Bytes(ManagerHeartbeat(std::string(40, 'g') + "TAIL!")),
+         "H" + std::string(40, 'g')},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -59,9 +62,10 @@ TEST(ManagerRecords, FieldNameTables) {
         return joined;
     };
     EXPECT_EQ(titles(ManagerRefresh()), "Header.MsgType Header.GatewayId TechnicalState BusinessState ");
-    EXPECT_EQ(titles(ManagerRequestToBeMaster()),
-              "Header.MsgType Header.GatewayId Info.Host Info.TechnicalState Info.BusinessState Info.CompileDate "
-              "Info.WatchMonitorService Info.GatewayVersion Info.Application Info.GatewayName Info.Filler ");
+    EXPECT_EQ(
+        titles(ManagerRequestToBeMaster()),
+        "Header.MsgType Header.GatewayId Info.Host Info.TechnicalState Info.BusinessState Info.CompileDate "
+        "Info.WatchMonitorService Info.GatewayVersion Info.Application Info.GatewayName Info.Filler ");
 }
 
 TEST(LinkRecords, BytesAsBuiltAndNumbersClamped) {
@@ -70,8 +74,8 @@ TEST(LinkRecords, BytesAsBuiltAndNumbersClamped) {
     const struct {
         int32_t number;
         const char* digits;
-    } cases[] = {{0, "000000000"},          {1234, "000001234"},        {999999999, "999999999"},
-                 {1000000000, "999999999"}, {2147483647, "999999999"},  {-5, "-00000005"},
+    } cases[] = {{0, "000000000"},          {1234, "000001234"},       {999999999, "999999999"},
+                 {1000000000, "999999999"}, {2147483647, "999999999"}, {-5, "-00000005"},
                  {-99999999, "-99999999"},  {-100000000, "-99999999"}, {-2147483647 - 1, "-99999999"}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.number);
