@@ -1,5 +1,5 @@
 // Feeds arbitrary bytes to the client's frame reader (an input buffer of 65,536 bytes whose socket
-// read hands out the input in pieces). Each piece is one length byte (1 to 256 bytes follow) and
+// read hands out the input in chunks). Each chunk is one length byte (1 to 256 bytes follow) and
 // its bytes, so frames are cut at every boundary. Checks that every message returned lies inside
 // the buffer, is shorter than 65,536 bytes and is followed by the end byte, and that the reader
 // gives up (length -1) only on a bad length, a missing end byte or a frame that cannot fit.
@@ -23,11 +23,11 @@ public:
 
     int ReadSocket(char* buffer, int size) override {
         if (at_ >= size_) return 0;
-        const size_t piece = std::min<size_t>(size_t{data_[at_]} + 1, size_ - at_ - 1);
+        const size_t chunk = std::min<size_t>(size_t{data_[at_]} + 1, size_ - at_ - 1);
         ++at_;
-        const size_t taken = std::min<size_t>(piece, static_cast<size_t>(size));
+        const size_t taken = std::min<size_t>(chunk, static_cast<size_t>(size));
         std::memcpy(buffer, data_ + at_, taken);
-        at_ += piece;  // what did not fit is lost, as with a peer that overran the buffer
+        at_ += chunk;  // what did not fit is lost, as with a peer that overran the buffer
         return static_cast<int>(taken);
     }
     bool Exhausted() const { return at_ >= size_; }

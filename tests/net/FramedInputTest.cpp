@@ -27,7 +27,7 @@ std::string NextMessage(MSocketBufferingIn& in, int32_t& length, int tries = 8) 
 TEST(MSocketBufferIn, WholeFramesComeOutOnePerCallWithoutFurtherReads) {
     BraeIn in(nullptr, 1000);  // raised to 65,536
     EXPECT_EQ(in.GetCapacity(), 65536);
-    in.pieces = {"\x02\x00\x00\x00TI\x03 " "\x00\x00\x00\x00\x03   " "\x04\x00\x00\x00KB\x03z\x03\xFF\x00\x01"s};
+    in.chunks = {"\x02\x00\x00\x00TI\x03 " "\x00\x00\x00\x00\x03   " "\x04\x00\x00\x00KB\x03z\x03\xFF\x00\x01"s};
     int32_t length = -9;
     const char* first = in.ReadMessage(&length, nullptr);
     ASSERT_NE(first, nullptr);
@@ -51,11 +51,11 @@ TEST(MSocketBufferIn, AFrameCutAtAnyByteComesBackOnceAfterItsLastPiece) {
         for (std::size_t second = cut + 1; second <= frame.size(); ++second) {
             SCOPED_TRACE(std::to_string(cut) + "/" + std::to_string(second));
             BraeIn in(nullptr, 65536);
-            in.pieces = {frame.substr(0, cut), frame.substr(cut, second - cut)};
-            if (second < frame.size()) in.pieces.push_back(frame.substr(second));
-            const std::size_t pieces = in.pieces.size();
+            in.chunks = {frame.substr(0, cut), frame.substr(cut, second - cut)};
+            if (second < frame.size()) in.chunks.push_back(frame.substr(second));
+            const std::size_t chunks = in.chunks.size();
             int32_t length = -9;
-            for (std::size_t i = 1; i < pieces; ++i) {
+            for (std::size_t i = 1; i < chunks; ++i) {
                 ASSERT_EQ(in.ReadMessage(&length, nullptr), nullptr);
                 ASSERT_EQ(length, 0);
             }
@@ -69,7 +69,7 @@ TEST(MSocketBufferIn, AFrameCutAtAnyByteComesBackOnceAfterItsLastPiece) {
 
 struct BadCase {
     const char* name;
-    std::vector<std::string> pieces;
+    std::vector<std::string> chunks;
     int level;
     std::string line;
 };
@@ -88,18 +88,18 @@ TEST(MSocketBufferIn, BadFramesEndInMinusOneWithTheirLines) {
         SCOPED_TRACE(c.name);
         LogRecorder log;
         BraeIn in(nullptr, 65536);
-        in.pieces.assign(c.pieces.begin(), c.pieces.end());
+        in.chunks.assign(c.chunks.begin(), c.chunks.end());
         int32_t length = 0;
         EXPECT_EQ(NextMessage(in, length), "<none>");
         EXPECT_EQ(length, -1);
         EXPECT_TRUE(log.Has(c.level, c.line));
-        EXPECT_EQ(in.reads, static_cast<int>(c.pieces.size()));
+        EXPECT_EQ(in.reads, static_cast<int>(c.chunks.size()));
     }
 }
 
 TEST(MSocketBufferIn, TheLargestFrameThatFitsIsAccepted) {
     BraeIn in(nullptr, 65536);
-    in.pieces = {"\xFB\xFF\x00\x00"s + std::string(65531, 'y'), "\x03"s};
+    in.chunks = {"\xFB\xFF\x00\x00"s + std::string(65531, 'y'), "\x03"s};
     int32_t length = 0;
     EXPECT_EQ(NextMessage(in, length), std::string(65531, 'y'));
 }
@@ -107,9 +107,9 @@ TEST(MSocketBufferIn, TheLargestFrameThatFitsIsAccepted) {
 TEST(MSocketBufferingIn, FailedAndEmptyReads) {
     GenericIn in(nullptr, 64, 0x03, 1, 1);
     int32_t length = 7;
-    EXPECT_EQ(in.ReadMessage(&length, nullptr), nullptr);  // no piece: would block
+    EXPECT_EQ(in.ReadMessage(&length, nullptr), nullptr);  // no chunk: would block
     EXPECT_EQ(length, 0);
-    in.pieces = {"x"};
+    in.chunks = {"x"};
     in.failNext = true;
     EXPECT_EQ(in.ReadMessage(&length, nullptr), nullptr);
     EXPECT_EQ(length, -1);
@@ -118,7 +118,7 @@ TEST(MSocketBufferingIn, FailedAndEmptyReads) {
 
 TEST(MSocketBufferingIn, TheGenericCutterFindsTheEndMarker) {
     GenericIn in(nullptr, 64, 0x03, 1, 1);
-    in.pieces = {"SAB\x03"s, "T\x03"s "ZZ"s};
+    in.chunks = {"SAB\x03"s, "T\x03"s "ZZ"s};
     int32_t length = 0;
     EXPECT_EQ(in.ReadMessage(&length, nullptr), nullptr);
     const char* message = in.ReadMessage(&length, nullptr);
@@ -134,7 +134,7 @@ TEST(MSocketBufferingIn, TheGenericCutterFindsTheEndMarker) {
 
 TEST(MSocketBufferingIn, ConnectEmptiesTheBufferEvenWhenItFails) {
     BraeIn in(nullptr, 65536);
-    in.pieces = {"\x02\x00\x00"s};
+    in.chunks = {"\x02\x00\x00"s};
     int32_t length = 0;
     in.ReadMessage(&length, nullptr);
     ASSERT_EQ(in.GetLength(), 3u);

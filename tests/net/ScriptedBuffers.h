@@ -1,6 +1,6 @@
 #pragma once
 // Test support: input and output sides whose socket calls play a script instead of a socket. The
-// input side hands out the given byte pieces one per read (a negative piece stands for a failed
+// input side hands out the given byte chunks one per read (a negative chunk stands for a failed
 // read, an empty one for a read that would block); the output side accepts at most the given
 // number of bytes per send (-1 a failing send) and keeps what it accepted.
 #include <algorithm>
@@ -19,17 +19,17 @@ public:
 
     int ReadSocket(char* buffer, int size) override {
         ++reads;
-        if (pieces.empty()) return 0;
+        if (chunks.empty()) return 0;
         if (failNext) return -1;
-        std::string& piece = pieces.front();
-        const int n = std::min(size, static_cast<int>(piece.size()));
-        std::copy(piece.data(), piece.data() + n, buffer);
-        piece.erase(0, static_cast<std::size_t>(n));
-        if (piece.empty()) pieces.pop_front();
+        std::string& chunk = chunks.front();
+        const int n = std::min(size, static_cast<int>(chunk.size()));
+        std::copy(chunk.data(), chunk.data() + n, buffer);
+        chunk.erase(0, static_cast<std::size_t>(n));
+        if (chunk.empty()) chunks.pop_front();
         return n;
     }
 
-    std::deque<std::string> pieces;
+    std::deque<std::string> chunks;
     bool failNext = false;
     int reads = 0;
 };
