@@ -57,12 +57,12 @@ bool MMasterSlaveLinkMgr::OnSlaveTimeout() {
         interconnectEvent_->SetInUse(false);
         interconnectEvent_->ApplyTechnicalStatus(static_cast<int32_t>(GetCurrentStateRef()));
     } else {
-        MLOG(LOG_ERROR, "SISCI Slave timeout without interconnect event");
+        MLOG(LOG_ERROR, "Slave timeout without interconnect event");
     }
     if (!messageSource_) {
-        MLOG(LOG_ERROR, "SISCI Slave timeout without message source: no acknowledgment sent");
+        MLOG(LOG_ERROR, "Slave timeout without message source: no acknowledgment sent");
     } else if (!linkEvent_) {
-        MLOG(LOG_ERROR, "SISCI Slave timeout without link event: no acknowledgment sent");
+        MLOG(LOG_ERROR, "Slave timeout without link event: no acknowledgment sent");
     } else {
         MLinkMsgConnect message;
         message.MsgType.Set(EnumLinkMsgType::Acknowledge);
