@@ -2,7 +2,7 @@
 // The gateway object of a gateway process, as far as the framework touches it: its technical
 // state part with the scheduler, its manager-client holder, its name, its event loop, its link
 // manager and attached service (neither owned), the kill-requested flag and the link forwarding
-// flag. Building one makes it the current gateway until it is destroyed.
+// flag. Building one makes it the current gateway, until it is destroyed.
 //
 // Kill handling: ConsoleControlHandler is the process's console-control handler, to be
 // registered by whoever builds a gateway; it runs on a thread of its own and only stores the
@@ -55,7 +55,7 @@ private:
     uint8_t linkForwarding_ = 0;
 };
 
-// The current gateway: the last one built that still exists, or null.
+// The current gateway: the last one built, until it is destroyed; null before and after.
 BaseGateway* GetCurrentGateway();
 
 // Console-control types 0 to 2 (Ctrl+C, Ctrl+Break, console closed) with a current gateway set
