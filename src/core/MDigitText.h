@@ -19,7 +19,7 @@ void WriteDigits(char* dest, uint32_t value, int count);  // count <= 8, value <
 // Writes an integer as exactly N characters into a field (no terminator).
 template <int N>
 struct MDigitText {
-    static_assert(N >= 1 && N <= 8);
+    static_assert(N >= 1 && N <= 10);
     static constexpr int64_t GetMaximum() {
         int64_t m = 1;
         for (int i = 0; i < N; ++i) m *= 10;
@@ -46,10 +46,20 @@ private:
     static char* Write(char* dest, int64_t v) {
         if (v < 0) {
             dest[0] = '-';
-            digit_text_detail::WriteDigits(dest + 1, static_cast<uint32_t>(-v), N - 1);
+            WriteDigits(dest + 1, static_cast<uint64_t>(-v), N - 1);
         } else {
-            digit_text_detail::WriteDigits(dest, static_cast<uint32_t>(v), N);
+            WriteDigits(dest, static_cast<uint64_t>(v), N);
         }
         return dest;
+    }
+    // More than eight digits go as the leading ones, then a group of eight.
+    static void WriteDigits(char* dest, uint64_t v, int count) {
+        if (count > 8) {
+            digit_text_detail::WriteDigits(dest, static_cast<uint32_t>(v / 100000000), count - 8);
+            dest += count - 8;
+            v %= 100000000;
+            count = 8;
+        }
+        digit_text_detail::WriteDigits(dest, static_cast<uint32_t>(v), count);
     }
 };

@@ -38,7 +38,8 @@ void LogMessage(const char* file, unsigned line, int level, const char* format, 
 // one in place and returns it.
 MPublishErrorBase* RegisterErrorPublisher(MPublishErrorBase* publisher);
 
-// Stores a text (that stays valid) to be logged at level 6 right after the next logged line.
+// Stores a text (that stays valid) to be logged at level 6 right after the next logged line. Any
+// thread may call it; the next log call takes and clears it in one step.
 void SetPendingLogNotice(const char* notice);
 
 const char* GetFrameworkName();

@@ -13,6 +13,7 @@
 //   other: ask again (limit test)
 // The limit test answers the settings' full answer once the queue holds the maximum entries or
 // bytes. GUI thread only.
+#include <atomic>
 #include <cstdint>
 #include <memory>
 #include <vector>
@@ -47,8 +48,12 @@ public:
     void SetWaiter(MEventSocketSelect* waiter) { waiter_ = waiter; }
     void SetRecorder(MEventRecorder* recorder) { recorder_ = recorder; }
     MEventRecorder* GetRecorder() const { return recorder_; }
+    // Any thread may stop the loop (a console-control handler does).
     void SetStop() { stop_ = 1; }
     bool IsStopped() const { return stop_ != 0; }
+    // Whether each pass also makes the framework's current time stale (on when built).
+    void SetClockRefresh(bool on) { refreshClock_ = on ? 1 : 0; }
+    bool IsClockRefresh() const { return refreshClock_ != 0; }
 
     // Output pass: whether output was written.
     bool RunOutputRound();
@@ -87,5 +92,5 @@ private:
     std::size_t copyPosition_ = 0;
     // Copies that did not fit in the copy buffer, kept until the next input pass.
     std::vector<std::unique_ptr<char[]>> overflowCopies_;
-    uint8_t stop_ = 0;
+    std::atomic<uint8_t> stop_{0};
 };

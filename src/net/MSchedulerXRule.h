@@ -1,8 +1,9 @@
 #pragma once
 // A named, periodic item of the scheduler: its next and last date, an open flag recomputed from
-// its status per technical and business state, and a one-shot flag (the rule closes after it
-// fires). Abstract: a concrete rule gives its key. Owned by the rule list that holds it. GUI
-// thread only.
+// its status per technical and business state, a one-shot flag (the rule closes after it fires)
+// and a finished mark with which the owner of a timer rule ends it. Abstract: a concrete rule
+// gives its key. Owned by the rule list that holds it. GUI thread only.
+#include <cstdint>
 #include <string>
 
 #include "fields/MTTimePoint.h"
@@ -45,6 +46,8 @@ public:
     void SetNextDate(const MDateTimeTimePoint& date) { nextDate_ = date; }
     bool IsOneShot() const { return oneShot_; }
     void SetOneShot(bool oneShot) { oneShot_ = oneShot; }
+    bool IsFinished() const { return finished_ != 0; }
+    void SetFinished(bool finished) { finished_ = finished ? 1 : 0; }
 
 private:
     MStatusByStates status_;
@@ -53,4 +56,5 @@ private:
     MDateTimeTimePoint lastDate_;
     MDateTimeTimePoint nextDate_;
     bool oneShot_ = false;
+    uint8_t finished_ = 0;
 };

@@ -100,6 +100,10 @@ TEST(MDigitText, ReducesOrClamps) {
     EXPECT_EQ(Digits<8>(42, true), "00000042");
     EXPECT_EQ(Digits<8>(123456789, true), "99999999");
     EXPECT_EQ(Digits<8>(INT32_MIN, true), "-9999999");
+    EXPECT_EQ(Digits<9>(1234567890, false), "234567890");
+    EXPECT_EQ(Digits<9>(-123456789, false), "-23456789");
+    EXPECT_EQ(Digits<10>(INT32_MAX, true), "2147483647");
+    EXPECT_EQ(Digits<10>(INT32_MIN, true), "-999999999");
     EXPECT_EQ(MDigitText<8>::GetMaximum(), 99999999);
     EXPECT_EQ(MDigitText<2>::GetModulus(), 100);
 }
