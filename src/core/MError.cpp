@@ -190,6 +190,20 @@ const char* GetLastLogLine(int level) { return RecordFor(level).buffer; }
 void SetLogConsoleSwitch(bool on) { consoleSwitch = on; }
 void SetLogTimeStampSwitch(bool on) { timeStampSwitch = on; }
 
+void ResetLogState() {
+    errorRecord = warningRecord = generalRecord = LineRecord{};
+    std::fill(std::begin(maskTable), std::end(maskTable), false);
+    pendingNotice = nullptr;
+    consoleSwitch = timeStampSwitch = false;
+    frameworkName.clear();
+    applicationName.clear();
+    applicationVersion = "0.0.0";
+    hostName.clear();
+    userName.clear();
+    std::strcpy(timeText, "0000/00/00-00:00:00.000000");
+    timeTextSecond = -1;
+}
+
 void LogSettingValue(const char* source, const std::string& xmlTag, const std::string& envVar,
                      const std::string& value, const std::string& defaultText) {
     auto blanks = [](const std::string& s, int width) {

@@ -3,7 +3,7 @@
 #include <cstring>
 #include <string>
 
-#include "BraeLogRecorder.h"
+#include "support/LogRecorder.h"
 #include "brae/BraeKTSEnumerations.h"
 #include "brae/BraeProtocolSets.h"
 #include "brae/EnumBraeCountryCode.h"
@@ -154,11 +154,11 @@ TEST(ProtocolSets, ExceededLimitFlagsHaveTheirNames) {
 }
 
 TEST(ProtocolSets, StartUpChecksAreSilent) {
-    BraeLogRecorder log;
+    LogRecorder log;
     ASSERT_TRUE(log.installed);
     CheckProtocolSetTables();
     BraeKTSAccountFlagsSet::CheckSetup("BraeKTSAccountFlagsSet", "BraeKTSBaseObject", 1);
-    EXPECT_TRUE(log.entries.empty());
+    EXPECT_TRUE(log.messages.empty());
 }
 
 }  // namespace

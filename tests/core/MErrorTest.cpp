@@ -8,40 +8,24 @@
 #include <vector>
 
 #include "core/MException.h"
+#include "support/LogRecorder.h"
+#include "support/ProcessStateGuard.h"
+#include "support/ScopedEnvironment.h"
 
 namespace {
 
-struct Received {
-    int level;
-    std::string text;
-};
-
-class RecordingReceiver : public MPublishErrorBase {
-public:
-    void Publish(int level, const char* text) override { received.push_back({level, text}); }
-    std::vector<Received> received;
-};
-
-// Sets USERNAME for the identity built by MErrorInit and restores the environment afterwards.
-class LogTest : public ::testing::Test {
+// Sets USERNAME for the identity built by MErrorInit; the environment and the log are put back
+// afterwards.
+class LogTest : public ProcessStateTest {
 protected:
     void SetUp() override {
-        SaveEnv("USERNAME");
-        SaveEnv("USER");
-    }
-    void TearDown() override {
-        for (auto& [name, value] : saved_) {
-            value ? setenv(name.c_str(), value->c_str(), 1) : unsetenv(name.c_str());
-        }
-    }
-    void SaveEnv(const char* name) {
-        const char* v = std::getenv(name);
-        saved_.emplace_back(name, v ? std::optional<std::string>(v) : std::nullopt);
+        environment_.Set("USERNAME", std::getenv("USERNAME"));
+        environment_.Set("USER", std::getenv("USER"));
     }
     std::string Line(int level) { return GetLastLogLine(level); }
 
 private:
-    std::vector<std::pair<std::string, std::optional<std::string>>> saved_;
+    ScopedEnvironment environment_;
 };
 
 TEST_F(LogTest, LineCarriesUserLevelIdentityFileLineAndMaskedText) {
@@ -114,14 +98,15 @@ TEST_F(LogTest, LongMessagesAndLongPrefixesAreCutWithinTheRecord) {
 TEST_F(LogTest, ReceiverGetsLevelAndMessageOnlyAndTheFirstStays) {
     setenv("USERNAME", "u", 1);
     MErrorInit init("KELP", "Korvane", "", "", "h");
-    RecordingReceiver first, second;
-    ASSERT_EQ(RegisterErrorPublisher(&first), nullptr);
+    LogRecorder first, second;
+    ASSERT_TRUE(first.installed);
+    EXPECT_FALSE(second.installed);
     EXPECT_EQ(RegisterErrorPublisher(&second), &first);
     LogMessage("f", 1, 4, "low %s\n", "disk");
-    ASSERT_EQ(first.received.size(), 1u);
-    EXPECT_EQ(first.received[0].level, 4);
-    EXPECT_EQ(first.received[0].text, "low disk.");
-    EXPECT_TRUE(second.received.empty());
+    ASSERT_EQ(first.messages.size(), 1u);
+    EXPECT_EQ(first.messages[0].level, 4);
+    EXPECT_EQ(first.messages[0].text, "low disk.");
+    EXPECT_TRUE(second.messages.empty());
 }
 
 TEST_F(LogTest, DestroyedReceiverUninstallsItself) {
@@ -129,22 +114,21 @@ TEST_F(LogTest, DestroyedReceiverUninstallsItself) {
     {
         auto init = std::make_unique<MErrorInit>("KELP", "Korvane", "", "", "h");
         {
-            RecordingReceiver receiver;
-            ASSERT_EQ(RegisterErrorPublisher(&receiver), nullptr);
+            LogRecorder receiver;
+            ASSERT_TRUE(receiver.installed);
         }
         // "Logging disabled" goes out after the receiver is gone: nothing is delivered to it.
         init.reset();
         const std::string line = Line(6);
         EXPECT_NE(line.find("Logging disabled in KELP, Korvane on Host h"), std::string::npos);
     }
-    RecordingReceiver next;
-    EXPECT_EQ(RegisterErrorPublisher(&next), nullptr);
+    LogRecorder next;
+    EXPECT_TRUE(next.installed);
 }
 
 TEST_F(LogTest, StartAndEndOfLoggingAreLogged) {
     setenv("USERNAME", "u", 1);
-    RecordingReceiver receiver;
-    RegisterErrorPublisher(&receiver);
+    LogRecorder receiver;
     {
         MErrorInit init("KELP", "Korvane", "", "", "myhost");
         EXPECT_STREQ(GetFrameworkName(), "KELP");
@@ -152,56 +136,53 @@ TEST_F(LogTest, StartAndEndOfLoggingAreLogged) {
         EXPECT_STREQ(GetApplicationVersion(), "");
         EXPECT_STREQ(GetHostName(), "myhost");
     }
-    ASSERT_EQ(receiver.received.size(), 2u);
-    EXPECT_EQ(receiver.received[0].level, 6);
-    EXPECT_EQ(receiver.received[0].text, "Logging enabled in KELP, Korvane on Host myhost");
-    EXPECT_EQ(receiver.received[1].text, "Logging disabled in KELP, Korvane on Host myhost");
+    ASSERT_EQ(receiver.messages.size(), 2u);
+    EXPECT_EQ(receiver.messages[0].level, 6);
+    EXPECT_EQ(receiver.messages[0].text, "Logging enabled in KELP, Korvane on Host myhost");
+    EXPECT_EQ(receiver.messages[1].text, "Logging disabled in KELP, Korvane on Host myhost");
 }
 
 TEST_F(LogTest, PendingNoticeIsLoggedOnceAfterTheNextLineAndNeverAsAFormat) {
     setenv("USERNAME", "u", 1);
     MErrorInit init("KELP", "Korvane", "", "", "h");
-    RecordingReceiver receiver;
-    RegisterErrorPublisher(&receiver);
+    LogRecorder receiver;
     SetPendingLogNotice("killed at 100%s%n");
     LogMessage("f", 1, 3, "first");
     LogMessage("f", 2, 3, "second");
-    ASSERT_EQ(receiver.received.size(), 3u);
-    EXPECT_EQ(receiver.received[0].text, "first");
-    EXPECT_EQ(receiver.received[1].level, 6);
-    EXPECT_EQ(receiver.received[1].text, "killed at 100%s%n");
-    EXPECT_EQ(receiver.received[2].text, "second");
+    ASSERT_EQ(receiver.messages.size(), 3u);
+    EXPECT_EQ(receiver.messages[0].text, "first");
+    EXPECT_EQ(receiver.messages[1].level, 6);
+    EXPECT_EQ(receiver.messages[1].text, "killed at 100%s%n");
+    EXPECT_EQ(receiver.messages[2].text, "second");
 }
 
 TEST_F(LogTest, SettingValuesAreReportedAndPasswordsHidden) {
     setenv("USERNAME", "u", 1);
     MErrorInit init("KELP", "Korvane", "", "", "h");
-    RecordingReceiver receiver;
-    RegisterErrorPublisher(&receiver);
+    LogRecorder receiver;
     LogSettingValue("Xml", "Port", "KVN_PORT", "4000", "1000");
     LogSettingValue("Env", "DbPASSWORD", "KVN_PASSWORD", "secret", "");
     LogSettingValue("Env", "Password", "KVN_Password", "shown", "");
-    ASSERT_EQ(receiver.received.size(), 3u);
-    EXPECT_EQ(receiver.received[0].text, " Xml       [4000]" + std::string(31, ' ') + " -> EnvVar [KVN_PORT]," +
+    ASSERT_EQ(receiver.messages.size(), 3u);
+    EXPECT_EQ(receiver.messages[0].text, " Xml       [4000]" + std::string(31, ' ') + " -> EnvVar [KVN_PORT]," +
                                              std::string(37, ' ') + " BD [Port]," + std::string(41, ' ') +
                                              " Def. [1000]");
-    EXPECT_EQ(receiver.received[1].text.substr(0, 50), " Env       []" + std::string(35, ' ') + " -");
-    EXPECT_EQ(receiver.received[2].text.substr(0, 18), " Env       [shown]");
+    EXPECT_EQ(receiver.messages[1].text.substr(0, 50), " Env       []" + std::string(35, ' ') + " -");
+    EXPECT_EQ(receiver.messages[2].text.substr(0, 18), " Env       [shown]");
     EXPECT_NE(std::string(GetLastLogLine(6)).find("[0000]  Env"), std::string::npos);
 }
 
 TEST_F(LogTest, ConsoleSwitchPrintsOneLineInsteadOfDeliveringIt) {
     setenv("USERNAME", "u", 1);
     MErrorInit init("KELP", "Korvane", "", "", "h");
-    RecordingReceiver receiver;
-    RegisterErrorPublisher(&receiver);
+    LogRecorder receiver;
     SetLogConsoleSwitch(true);
     testing::internal::CaptureStdout();
     LogMessage("f", 5, 6, "to console");
     LogMessage("f", 6, 6, "to receiver");
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "[TRACE] u I[KELP]Korvane - f[0005] to console\n");
-    ASSERT_EQ(receiver.received.size(), 1u);
-    EXPECT_EQ(receiver.received[0].text, "to receiver");
+    ASSERT_EQ(receiver.messages.size(), 1u);
+    EXPECT_EQ(receiver.messages[0].text, "to receiver");
 }
 
 TEST(MException, CarriesCodeAndFormattedText) {

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "TimeTestSupport.h"
+#include "support/TimeTestSupport.h"
 #include "fields/MTimeDuration.h"
 #include "fields/TimeArithmetic.h"
 
