@@ -182,6 +182,17 @@ public:
     }
     static const char* GetTypeName() { return kTypeName.c_str(); }
 
+    // The length of the full set's text (every name and the separators between them), and
+    // whether the tables are whole: N names, and room in S for that text. A set that the program
+    // defines checks this at compile time; CheckSetup reports the same at run time.
+    static constexpr int FullTextLength() {
+        int total = N - 1;
+        for (int length : Names::kLengths) total += length;
+        return total;
+    }
+    static constexpr int kFullTextLength = FullTextLength();
+    static constexpr bool kTablesConsistent = Names::kSuppliedCount == N && S >= kFullTextLength;
+
     // The start-up check of the type, given the set's name and the source position of its
     // definition: logs at level 2 when the table does not give N names, and when S is smaller
     // than the full text (every name and the separators between them). It only reports.
@@ -197,12 +208,6 @@ public:
     }
 
 private:
-    static constexpr int FullTextLength() {
-        int total = N - 1;
-        for (int length : Names::kLengths) total += length;
-        return total;
-    }
-    static constexpr int kFullTextLength = FullTextLength();
 
     static bool Is(const char* text, int length, const char* fixed) {
         return length == static_cast<int>(std::strlen(fixed)) &&

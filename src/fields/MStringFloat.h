@@ -240,4 +240,3 @@ private:
     F fraction_;
 };
 
-using BraePrice = MStringFloat<MStringFractionData<9, 32>, 100, 0, 0>;

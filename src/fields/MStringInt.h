@@ -136,6 +136,3 @@ private:
     char data_[W];
 };
 
-using BraeNb8 = MStringInt<8, 48, 0, MBase10>;
-using BraeNb4 = MStringInt<4, 48, 0, MBase10>;
-using BraeGapSequenceID = MStringInt<2, 48, 0, MBase10>;

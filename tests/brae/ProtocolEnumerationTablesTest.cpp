@@ -8,8 +8,8 @@
 #include "brae/BraeProtocolSets.h"
 #include "brae/EnumBraeCountryCode.h"
 #include "brae/EnumBraeDelimiterType.h"
-#include "fields/BraeKTSAccountFlags.h"
-#include "fields/BraeLetterEnumerations.h"
+#include "brae/BraeKTSAccountFlags.h"
+#include "brae/BraeLetterEnumerations.h"
 
 namespace {
 
@@ -156,7 +156,9 @@ TEST(ProtocolSets, ExceededLimitFlagsHaveTheirNames) {
 TEST(ProtocolSets, StartUpChecksAreSilent) {
     LogRecorder log;
     ASSERT_TRUE(log.installed);
-    CheckProtocolSetTables();
+    BraeAccountTypeSet::CheckSetup("BraeAccountTypeSet", "f", 1);
+    BraeInstrumentTypeSet::CheckSetup("BraeInstrumentTypeSet", "f", 2);
+    BraeExceededLimitTypeSet::CheckSetup("BraeExceededLimitTypeSet", "f", 3);
     BraeKTSAccountFlagsSet::CheckSetup("BraeKTSAccountFlagsSet", "BraeKTSBaseObject", 1);
     EXPECT_TRUE(log.messages.empty());
 }

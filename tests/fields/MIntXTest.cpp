@@ -8,7 +8,7 @@
 #include <type_traits>
 #include <vector>
 
-#include "FieldTestRecords.h"
+#include "support/FieldTestRecords.h"
 #include "core/MException.h"
 #include "fields/MDescFormat.h"
 #include "fields/MIntX.h"

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "FieldTestRecords.h"
+#include "support/FieldTestRecords.h"
 #include "core/MError.h"
 #include "core/MException.h"
 #include "fields/MMsgFormat.h"
