@@ -213,9 +213,8 @@ void LogSettingValue(const char* source, const std::string& xmlTag, const std::s
                              blanks(xmlTag, 45) + " Def. [" + defaultText + "]";
     const bool hidden = tail.find("PASSWORD") != std::string::npos && GetTraceLevel() == 0;
     const std::string shown = hidden ? std::string() : value;
-    char sourceText[16];
-    std::snprintf(sourceText, sizeof sourceText, "%-9s", source ? source : "");
-    const std::string head = std::string(" ") + sourceText + " [" + shown + "]" + blanks(shown, 35);
+    const std::string sourceText = source ? source : "";
+    const std::string head = " " + sourceText + blanks(sourceText, 9) + " [" + shown + "]" + blanks(shown, 35);
     LogMessage("", 0, 6, "%s%s", head.c_str(), tail.c_str());
 }
 

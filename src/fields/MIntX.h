@@ -222,4 +222,8 @@ using MInt = MIntX<int32_t, 2147483647, -2147483647 - 1, 0>;
 using MLong = MIntX<int32_t, 2147483647, -2147483647 - 1, 0, MLongSpelling>;
 using MULong = MIntX<uint32_t, 4294967295u, 0, 0, MULongSpelling>;
 using HostRetryCount = MIntX<uint32_t, 99, 0, 0>;
+// One of the two parts of a row key (never negative).
+using RowKeyPart = MIntX<int32_t, 2147483647, 0, 0>;
+// The heartbeat time-out in seconds of the main window and the session (the limits of MULong).
+using HeartbeatTimeout = MIntX<uint32_t, 4294967295u, 0, 0>;
 using MInt64 = MIntX<int64_t, 9223372036854775807LL, -9223372036854775807LL, 0>;

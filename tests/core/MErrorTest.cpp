@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <cstring>
+#include <ctime>
 #include <string>
 #include <utility>
 #include <vector>
@@ -11,6 +13,8 @@
 #include "support/LogRecorder.h"
 #include "support/ProcessStateGuard.h"
 #include "support/ScopedEnvironment.h"
+#include "support/ScopedTimeZone.h"
+#include "support/TraceCapture.h"
 
 namespace {
 
@@ -183,6 +187,73 @@ TEST_F(LogTest, ConsoleSwitchPrintsOneLineInsteadOfDeliveringIt) {
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "[TRACE] u I[KELP]Korvane - f[0005] to console\n");
     ASSERT_EQ(receiver.messages.size(), 1u);
     EXPECT_EQ(receiver.messages[0].text, "to receiver");
+}
+
+TEST_F(LogTest, SourceNameIsShownWholeInAtLeastNineCharacters) {
+    setenv("USERNAME", "u", 1);
+    MErrorInit init("KELP", "Korvane", "", "", "h");
+    LogRecorder receiver;
+    const struct {
+        const char* source;
+        const char* head;
+    } cases[] = {{"", "           ["}, {"Env", " Env       ["}, {"Default", " Default   ["},
+                 {"NineChars", " NineChars ["}, {"SixteenCharacter", " SixteenCharacter ["},
+                 {"AVeryLongSourceNameOf29Chars.", " AVeryLongSourceNameOf29Chars. ["}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.source);
+        LogSettingValue(c.source, "Tag", "VAR", "v", "");
+        EXPECT_EQ(receiver.messages.back().text.substr(0, std::strlen(c.head) + 2), std::string(c.head) + "v]");
+    }
+}
+
+TEST_F(LogTest, PasswordValuesAreShownWhileTracing) {
+    setenv("USERNAME", "u", 1);
+    MErrorInit init("KELP", "Korvane", "", "", "h");
+    TraceCapture trace;
+    LogRecorder receiver;
+    SetTraceLevel(1);
+    LogSettingValue("Env", "DbPASSWORD", "KVN_PASSWORD", "secret", "");
+    ASSERT_EQ(receiver.messages.size(), 1u);
+    EXPECT_EQ(receiver.messages[0].text.substr(0, 19), " Env       [secret]");
+}
+
+// Without a receiver, a line goes to the trace stream when the trace is on, after a time stamp
+// that only moves when the time-stamp switch is on.
+TEST_F(LogTest, WithoutReceiverLinesGoToTheTraceWithTheirTimeStamp) {
+    setenv("USERNAME", "u", 1);
+    ScopedTimeZone zone(kZoneUtc);
+    MErrorInit init("KELP", "Korvane", "", "", "h");
+    TraceCapture trace;
+    LogMessage("f", 1, 3, "not traced");
+    EXPECT_EQ(trace.Text(), "");
+
+    SetTraceLevel(1);
+    LogMessage("f", 2, 3, "traced");
+    EXPECT_EQ(trace.Text(), "1970/01/01-00:00:00.000000 u E[KELP]Korvane - f[0002] traced\n");
+
+    trace.Clear();
+    SetLogTimeStampSwitch(true);
+    const time_t before = std::time(nullptr);
+    LogMessage("f", 3, 6, "stamped");
+    const std::string text = trace.Text();
+    ASSERT_GT(text.size(), 26u) << text;
+    EXPECT_EQ(text.substr(26), " u I[KELP]Korvane - f[0003] stamped\n");
+    std::tm parts{};
+    gmtime_r(&before, &parts);
+    char date[11];
+    std::strftime(date, sizeof date, "%Y/%m/%d", &parts);
+    EXPECT_EQ(text.substr(0, 10), date);  // a test run across midnight UTC may see the next day
+    EXPECT_EQ(text[10], '-');
+    EXPECT_EQ(text[19], '.');
+}
+
+TEST_F(LogTest, RaisingAnExceptionIsTracedWhenTheTraceIsOn) {
+    TraceCapture trace;
+    EXPECT_THROW(ThrowMException(2, "quiet %d", 1), MException);
+    EXPECT_EQ(trace.Text(), "");
+    SetTraceLevel(1);
+    EXPECT_THROW(ThrowMException(2, "Out of bounds %d", 12), MException);
+    EXPECT_EQ(trace.Text(), "Raising MException(2,Out of bounds 12)\n");
 }
 
 TEST(MException, CarriesCodeAndFormattedText) {

@@ -18,8 +18,6 @@
 
 namespace {
 
-using RowKeyPart = MIntX<int32_t, 2147483647, 0, 0>;
-using HeartbeatTimeout = MIntX<uint32_t, 4294967295u, 0, 0>;
 
 static_assert(sizeof(MInt) == 4 && sizeof(MLong) == 4 && sizeof(MULong) == 4 && sizeof(HostRetryCount) == 4);
 static_assert(sizeof(MInt64) == 8);
