@@ -13,9 +13,10 @@ public:
     bool IsLessOrEqual(const F& other) const { return Self().Compare(other) <= 0; }
     bool IsGreater(const F& other) const { return Self().Compare(other) > 0; }
     bool IsGreaterOrEqual(const F& other) const { return Self().Compare(other) >= 0; }
-    friend bool operator==(const F& a, const F& b) { return a.Compare(b) == 0; }
-    friend std::strong_ordering operator<=>(const F& a, const F& b) { return a.Compare(b) <=> 0; }
+    friend bool operator==(const F& a, const F& b) { return Order(a, b) == 0; }
+    friend std::strong_ordering operator<=>(const F& a, const F& b) { return Order(a, b) <=> 0; }
 
 private:
     const F& Self() const { return static_cast<const F&>(*this); }
+    static int Order(const F& a, const F& b) { return a.Compare(b); }
 };
