@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "brae/BraeFieldTypes.h"
 #include "fields/DescribeFields.h"
 #include "fields/MCSVReader.h"
 #include "fields/MCSVWriter.h"

@@ -8,7 +8,7 @@
 #include <random>
 #include <vector>
 
-#include "fields/BraeLetterEnumerations.h"
+#include "brae/BraeLetterEnumerations.h"
 #include "fields/CommandEnumerations.h"
 #include "fields/DescribeFields.h"
 #include "fields/MObjectFormat.h"

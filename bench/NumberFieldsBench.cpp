@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "brae/BraeFieldTypes.h"
 #include "fields/MIntX.h"
 #include "fields/MStringFloat.h"
 #include "fields/MStringInt.h"

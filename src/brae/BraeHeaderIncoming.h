@@ -5,6 +5,7 @@
 // its message; copied field by field, nothing owned.
 #include <cstdint>
 
+#include "brae/BraeFieldTypes.h"
 #include "brae/BraeMsgBase.h"
 #include "brae/BraeUserTime.h"
 #include "fields/MFieldList.h"

@@ -3,6 +3,7 @@
 // client reads only AnsweredSequenceID, the sequence number of the command answered; the session
 // also builds one itself, with only that number set, when a historical query ends without a KO.
 // Lives inside its message or on the stack; nothing owned.
+#include "brae/BraeFieldTypes.h"
 #include "brae/BraeMsgBase.h"
 #include "fields/MLPString.h"
 #include "fields/MStringInt.h"

@@ -4,6 +4,7 @@
 // its message; nothing owned.
 #include <cstdint>
 
+#include "brae/BraeFieldTypes.h"
 #include "brae/BraeMsgBase.h"
 #include "fields/MLPString.h"
 #include "fields/MStringInt.h"

@@ -2,10 +2,10 @@
 // The sets that the protocol defines over its enumerations: account types and instrument types as
 // enumeration sets of their letter enumerations, and the kinds of exceeded risk limit as a flag
 // set of its own nine names. Their text form is the names joined by ',', "All" or "None". The
-// client builds and checks their tables at start-up and uses none of them afterwards.
+// tables are checked at compile time.
 #include <cstdint>
 
-#include "fields/BraeLetterEnumerations.h"
+#include "brae/BraeLetterEnumerations.h"
 #include "fields/MEnumSet.h"
 #include "fields/MEnumTable.h"
 #include "fields/MSet.h"
@@ -34,6 +34,6 @@ struct MEnumTable<EnumBraeExceededLimitType> {
 };
 using BraeExceededLimitTypeSet = MSet<uint32_t, EnumBraeExceededLimitType, 9, 256>;
 
-// The start-up check of the three sets' tables (run once before the main code): logs at level 2
-// only when a table does not match its set.
-void CheckProtocolSetTables();
+static_assert(BraeAccountTypeSet::kTablesConsistent && BraeInstrumentTypeSet::kTablesConsistent &&
+                  BraeExceededLimitTypeSet::kTablesConsistent,
+              "each protocol set has one name per flag and room for its full text");

@@ -6,6 +6,7 @@
 // (which copies it), then dropped.
 #include <string>
 
+#include "brae/BraeFieldTypes.h"
 #include "brae/BraeMessageTypeData.h"
 #include "brae/BraeMsgBase.h"
 #include "fields/MLPString.h"
@@ -17,6 +18,8 @@
 class Brae_TC_UserConnection : public BraeMsgBase {
 public:
     static constexpr int kMaxMessageTypes = 99;
+    // The bytes before the list of message types.
+    static constexpr int kFixedLength = 40;
     // The message types the client subscribes to, in the order they are listed.
     static constexpr EnumBraeMsgType kSubscribedTypes[] = {
         EnumBraeMsgType::KB, EnumBraeMsgType::KR, EnumBraeMsgType::KF, EnumBraeMsgType::KA, EnumBraeMsgType::BI,
@@ -54,7 +57,8 @@ public:
 
     static constexpr EnumBraeMsgType GetMsgType() { return EnumBraeMsgType::TC; }
     // 40 bytes and the types in use (never more than the 99 the list holds).
-    int GetMsgLength() const { return 40 + MessageTypes.GetUsedLength(); }
+    int GetMsgLength() const { return kFixedLength + MessageTypes.GetUsedLength(); }
 };
 
 static_assert(sizeof(Brae_TC_UserConnection) == 238);
+BRAE_COUNTED_ARRAY_LAYOUT(Brae_TC_UserConnection, MessageTypeCount, MessageTypes, Brae_TC_UserConnection::kFixedLength)

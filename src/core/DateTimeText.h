@@ -4,7 +4,10 @@
 // is written as a fixed number of digits (value modulo 10^N; a negative value as '-' and N-1
 // digits). No range checks: hour 25 is written and read as 25.
 #include "core/MTimeParts.h"
+#include "core/SaturatingArithmetic.h"
 
+#include <cstdint>
+#include <cstring>
 #include <string>
 
 // Texts out; sep 0 writes no separator. Lengths with a separator / without one:
@@ -41,3 +44,28 @@ enum MTimeTextKind : int {
 // a time are split at the first blank, or else after 8 characters (10 when the text has a '/').
 // A null or empty text, and any other kind, fail.
 bool ParseTmDateTime(const char* text, int kind, MTimeParts& t);
+
+// Reads the text of a time point into count, as every date-time text of the framework is read:
+// "-" or an empty (or null) text gives nullCount; "n" (or "N") gives now(), plus, when a '+'
+// follows, the count of the text from the '+' on; any other text is read as kind says and
+// counted by countFromTm. Says whether every part read was well formed.
+template <class Now, class CountFromTm>
+bool ReadTimePointText(const char* text, int kind, int64_t nullCount, Now&& now, CountFromTm&& countFromTm,
+                       int64_t& count) {
+    if (!text || !*text || *text == '-') {
+        count = nullCount;
+        return true;
+    }
+    MTimeParts t;
+    if (*text == 'n' || *text == 'N') {
+        count = now();
+        const char* plus = std::strchr(text, '+');
+        if (!plus) return true;
+        const bool wellFormed = ParseTmDateTime(plus, kind, t);
+        count = SaturatingAdd(count, countFromTm(t));
+        return wellFormed;
+    }
+    const bool wellFormed = ParseTmDateTime(text, kind, t);
+    count = countFromTm(t);
+    return wellFormed;
+}

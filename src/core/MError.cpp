@@ -215,6 +215,20 @@ void SetLogTimeStampSwitch(bool on) {
     timeStampSwitch = on;
 }
 
+void ResetLogState() {
+    errorRecord = warningRecord = generalRecord = LineRecord{};
+    std::fill(std::begin(maskTable), std::end(maskTable), false);
+    pendingNotice = nullptr;
+    consoleSwitch = timeStampSwitch = false;
+    frameworkName.clear();
+    applicationName.clear();
+    applicationVersion = "0.0.0";
+    hostName.clear();
+    userName.clear();
+    std::strcpy(timeText, "0000/00/00-00:00:00.000000");
+    timeTextSecond = -1;
+}
+
 void LogSettingValue(const char* source, const std::string& xmlTag, const std::string& envVar,
                      const std::string& value, const std::string& defaultText) {
     auto blanks = [](const std::string& s, int width) {
@@ -224,9 +238,8 @@ void LogSettingValue(const char* source, const std::string& xmlTag, const std::s
                              blanks(xmlTag, 45) + " Def. [" + defaultText + "]";
     const bool hidden = tail.find("PASSWORD") != std::string::npos && GetTraceLevel() == 0;
     const std::string shown = hidden ? std::string() : value;
-    char sourceText[16];
-    std::snprintf(sourceText, sizeof sourceText, "%-9s", source ? source : "");
-    const std::string head = std::string(" ") + sourceText + " [" + shown + "]" + blanks(shown, 35);
+    const std::string sourceText = source ? source : "";
+    const std::string head = " " + sourceText + blanks(sourceText, 9) + " [" + shown + "]" + blanks(shown, 35);
     LogMessage("", 0, 6, "%s%s", head.c_str(), tail.c_str());
 }
 

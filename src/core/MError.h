@@ -57,6 +57,10 @@ const char* GetLastLogLine(int level);
 void SetLogConsoleSwitch(bool on);
 void SetLogTimeStampSwitch(bool on);
 
+// Test hook: puts the log back as it was before the first MErrorInit (no identity, no masking,
+// switches off, no pending notice). The installed receiver stays.
+void ResetLogState();
+
 // Reports the value of one framework setting ("Xml", "Env" or "Default" as its source). A value
 // whose names contain "PASSWORD" is hidden while the trace is off.
 void LogSettingValue(const char* source, const std::string& xmlTag, const std::string& envVar,

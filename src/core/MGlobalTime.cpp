@@ -22,19 +22,6 @@ int32_t ReadNumber(const char* name) {
     return static_cast<int32_t>(std::clamp<long long>(value, INT32_MIN, INT32_MAX));
 }
 
-// The count of a date-time text: "-" or empty is 0, n (or N) is now, followed by an optional
-// '+' and a date-time whose count is added; otherwise a date and a time of day read as local time.
-int64_t ReadDateTimeCount(const char* text, int64_t now) {
-    if (!*text || *text == '-') return 0;
-    if (*text == 'n' || *text == 'N') {
-        const char* plus = std::strchr(text, '+');
-        return plus ? SaturatingAdd(now, ReadDateTimeCount(plus, now)) : now;
-    }
-    MTimeParts t;
-    ParseTmDateTime(text, TIME_TEXT_DATE_TIME, t);
-    return ComputeLocalDateTimeCount(t);
-}
-
 }  // namespace
 
 MGlobalTime MGlobalTime::instance_;
@@ -85,7 +72,10 @@ void MGlobalTime::ReadSettings(int64_t now) {
     speed_ = ReadNumber("VARN_TIME_SPEED");
     if (speed_ > 1) {
         if (const char* reference = std::getenv("VARN_TIME_SPEED_REFERENCE")) {
-            speedReference_ = ReadDateTimeCount(reference, SaturatingAdd(now, offset_));
+            const int64_t shiftedNow = SaturatingAdd(now, offset_);
+            ReadTimePointText(
+                reference, TIME_TEXT_DATE_TIME, 0, [&] { return shiftedNow; }, ComputeLocalDateTimeCount,
+                speedReference_);
         } else {
             speed_ = 0;
         }

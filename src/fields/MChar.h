@@ -3,10 +3,16 @@
 // byte itself; it orders as a signed character (bytes 128 to 255 before 0 to 127).
 #include <string>
 
+#include "fields/MComparable.h"
+
 class MInterface;
 class MMsgFormat;
 
-class MChar {
+class MChar : public MComparable<MChar> {
+    friend class MComparable<MChar>;
+    // Three-way order of the values, for MComparable.
+    int Compare(const MChar& other) const { return (value_ > other.value_) - (value_ < other.value_); }
+
 public:
     MChar() = default;
     // The operand's first character; the zero character when it is empty.
@@ -27,11 +33,6 @@ public:
     // empty or null text).
     static const char* CheckText(const char* text);
 
-    bool IsEqual(const MChar& other) const { return value_ == other.value_; }
-    bool IsLess(const MChar& other) const { return value_ < other.value_; }
-    bool IsLessOrEqual(const MChar& other) const { return value_ <= other.value_; }
-    bool IsGreater(const MChar& other) const { return value_ > other.value_; }
-    bool IsGreaterOrEqual(const MChar& other) const { return value_ >= other.value_; }
 
     // A description reads back as the first character of its text.
     void SetDescription(const std::string& text) { SetText(text.c_str()); }

@@ -13,6 +13,7 @@
 
 #include "core/MDigitText.h"
 #include "fields/InvalidEnumMessage.h"
+#include "fields/MComparable.h"
 #include "fields/MEnumNames.h"
 #include "fields/MEnumTable.h"
 #include "fields/MInterface.h"
@@ -20,7 +21,11 @@
 #include "fields/MTypeName.h"
 
 template <class T, class E, int N>
-class MEnum {
+class MEnum : public MComparable<MEnum<T, E, N>> {
+    friend class MComparable<MEnum<T, E, N>>;
+    // Three-way order of the values, for MComparable.
+    int Compare(const MEnum& other) const { return (value_ > other.value_) - (value_ < other.value_); }
+
     static_assert(std::is_enum_v<E>, "E is an enumeration");
     static_assert(N >= 1 && static_cast<unsigned long long>(N - 1) <= std::numeric_limits<T>::max(),
                   "every enumerator fits the stored integer");
@@ -70,11 +75,6 @@ public:
     }
 
     // Value order: the unsigned integers.
-    bool IsEqual(const MEnum& other) const { return value_ == other.value_; }
-    bool IsLess(const MEnum& other) const { return value_ < other.value_; }
-    bool IsLessOrEqual(const MEnum& other) const { return value_ <= other.value_; }
-    bool IsGreater(const MEnum& other) const { return value_ > other.value_; }
-    bool IsGreaterOrEqual(const MEnum& other) const { return value_ >= other.value_; }
     // The order of the display texts (ToString), from the ranks of the names; the empty text of a
     // value out of range comes first.
     int CompareText(const MEnum& other) const { return Rank() - other.Rank(); }

@@ -13,6 +13,7 @@
 #include <type_traits>
 
 #include "fields/InvalidEnumMessage.h"
+#include "fields/MComparable.h"
 #include "fields/MEnumNames.h"
 #include "fields/MEnumTable.h"
 #include "fields/MInterface.h"
@@ -48,7 +49,11 @@ constexpr LetterTables<N> BuildLetterTables() {
 }  // namespace enum_alpha_detail
 
 template <class E, int N>
-class MEnumAlpha {
+class MEnumAlpha : public MComparable<MEnumAlpha<E, N>> {
+    friend class MComparable<MEnumAlpha<E, N>>;
+    // Three-way order of the values, for MComparable.
+    int Compare(const MEnumAlpha& other) const { return Signed() - other.Signed(); }
+
     static_assert(std::is_enum_v<E> && sizeof(E) == 1,
                   "the enumerators of a letter enumeration are characters");
     static_assert(MLetterEnumeration<E>, "the table of a letter enumeration lists letters and names");
@@ -130,11 +135,6 @@ public:
     }
 
     // Value order: the letters as signed characters.
-    bool IsEqual(const MEnumAlpha& other) const { return letter_ == other.letter_; }
-    bool IsLess(const MEnumAlpha& other) const { return Signed() < other.Signed(); }
-    bool IsLessOrEqual(const MEnumAlpha& other) const { return Signed() <= other.Signed(); }
-    bool IsGreater(const MEnumAlpha& other) const { return Signed() > other.Signed(); }
-    bool IsGreaterOrEqual(const MEnumAlpha& other) const { return Signed() >= other.Signed(); }
     // The order of the display texts (ToString), from the ranks of the names.
     int CompareText(const MEnumAlpha& other) const {
         return Names::kRanks[Index()] - Names::kRanks[other.Index()];

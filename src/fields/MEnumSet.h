@@ -78,6 +78,10 @@ public:
     }
     bool IsEqual(const MEnumSet& other) const { return words_ == other.words_; }
 
+    // Whether the table gives N names; a set that the program defines checks this at compile time,
+    // CheckSetup reports the same at run time.
+    static constexpr bool kTablesConsistent = Names::kSuppliedCount == N;
+
     // The start-up check of the type, given the set's name and the source position of its
     // definition: logs at level 2 when the table does not give N names. It only reports.
     static void CheckSetup(const char* setName, const char* file, int line) {

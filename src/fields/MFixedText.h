@@ -8,11 +8,14 @@
 #include <cstring>
 #include <string>
 
+#include "fields/MComparable.h"
 #include "fields/MInterface.h"
 #include "fields/MMsgFormat.h"
 
 template <class F, int W, int P, class A>
-class MFixedText {
+class MFixedText : public MComparable<F> {
+    friend class MComparable<F>;
+
 public:
     // A null text leaves the value unchanged; otherwise its first W characters, padded.
     void SetText(const char* text) {
@@ -39,12 +42,6 @@ public:
         return validator.Check(text, static_cast<int>(strnlen(text, W)));
     }
 
-    bool IsEqual(const F& other) const { return Compare(other) == 0; }
-    bool IsLess(const F& other) const { return Compare(other) < 0; }
-    bool IsLessOrEqual(const F& other) const { return Compare(other) <= 0; }
-    bool IsGreater(const F& other) const { return Compare(other) > 0; }
-    bool IsGreaterOrEqual(const F& other) const { return Compare(other) >= 0; }
-    friend bool operator==(const F& a, const F& b) { return a.IsEqual(b); }
 
     // Delimited text: the characters in place, trailing pads left out, not zero-terminated.
     const char* GetText(int* length, bool* terminated) const {

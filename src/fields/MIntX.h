@@ -13,6 +13,7 @@
 #include <type_traits>
 
 #include "core/MDigitText.h"
+#include "fields/MComparable.h"
 #include "fields/MInterface.h"
 #include "fields/MMsgFormat.h"
 #include "fields/MTypeName.h"
@@ -41,7 +42,11 @@ struct MULongSpelling {
 };
 
 template <class T, T Max, T Min, T D, class Spelling = MIntSpelling<T>>
-class MIntX {
+class MIntX : public MComparable<MIntX<T, Max, Min, D, Spelling>> {
+    friend class MComparable<MIntX<T, Max, Min, D, Spelling>>;
+    // Three-way order of the values, for MComparable.
+    int Compare(const MIntX& other) const { return (value_ > other.value_) - (value_ < other.value_); }
+
     static_assert(std::is_same_v<T, int32_t> || std::is_same_v<T, uint32_t> || std::is_same_v<T, int64_t>);
     static_assert(Min <= Max);
     using U = std::make_unsigned_t<T>;
@@ -172,12 +177,6 @@ public:
         return nullptr;
     }
 
-    bool IsEqual(const MIntX& other) const { return value_ == other.value_; }
-    bool IsLess(const MIntX& other) const { return value_ < other.value_; }
-    bool IsLessOrEqual(const MIntX& other) const { return value_ <= other.value_; }
-    bool IsGreater(const MIntX& other) const { return value_ > other.value_; }
-    bool IsGreaterOrEqual(const MIntX& other) const { return value_ >= other.value_; }
-    friend bool operator==(const MIntX& a, const MIntX& b) { return a.value_ == b.value_; }
 
     // Monitor message: the decimal text, then the delimiter.
     void WriteFixed(MMsgFormat& format) const {
@@ -231,4 +230,8 @@ using MInt = MIntX<int32_t, 2147483647, -2147483647 - 1, 0>;
 using MLong = MIntX<int32_t, 2147483647, -2147483647 - 1, 0, MLongSpelling>;
 using MULong = MIntX<uint32_t, 4294967295u, 0, 0, MULongSpelling>;
 using HostRetryCount = MIntX<uint32_t, 99, 0, 0>;
+// One of the two parts of a row key (never negative).
+using RowKeyPart = MIntX<int32_t, 2147483647, 0, 0>;
+// The heartbeat time-out in seconds of the main window and the session (the limits of MULong).
+using HeartbeatTimeout = MIntX<uint32_t, 4294967295u, 0, 0>;
 using MInt64 = MIntX<int64_t, 9223372036854775807LL, -9223372036854775807LL, 0>;

@@ -6,90 +6,30 @@
 // pads included) and assignments work in place and never allocate; only ToString and
 // ToPaddedString build a std::string. A text too long for the field is cut, never refused.
 #include <algorithm>
-#include <climits>
-#include <compare>
-#include <cstring>
 #include <string>
 
 #include "fields/MInterface.h"
 #include "fields/MMsgFormat.h"
+#include "fields/MPaddedText.h"
 #include "fields/MTypeName.h"
 #include "fields/MValAccept.h"
 
 template <int N, int P = 32, class A = MValAccept>
-class MRPString {
-    static_assert(N >= 1, "a padded text has at least one character");
+class MRPString : public MPaddedText<MRPString<N, P, A>, N, P, A, false> {
+    using Body = MPaddedText<MRPString<N, P, A>, N, P, A, false>;
+    using Body::data_;
 
 public:
     static constexpr MTypeName kTypeName = MTypeName("MRPString<") + MTypeNumber<N>() + MTypeName(",") +
                                            MTypeNumber<P>() + MTypeName(",") + A::kTypeName + MTypeName(">");
 
-    MRPString() { Clear(); }
-    // A null text gives the null value.
-    explicit MRPString(const char* text) {
-        Clear();
-        SetText(text);
-    }
-    explicit MRPString(const std::string& text) { SetString(text); }
-    MRPString& operator=(const char* text) {
-        SetText(text);
-        return *this;
-    }
-    void Assign(const MRPString& other) { *this = other; }
-
-    // A null text leaves the value unchanged.
-    void SetText(const char* text) {
-        if (text) SetChars(text, static_cast<int>(strnlen(text, N)));
-    }
-    // The first length characters (at most N, zero bytes included), padded with P. A negative
-    // length or a null text gives the null value.
-    void SetChars(const char* data, int length) {
-        if (!data || length <= 0) {
-            Clear();
-            return;
-        }
-        const int count = std::min(length, N);
-        std::memcpy(data_, data, static_cast<std::size_t>(count));
-        std::memset(data_ + count, P, static_cast<std::size_t>(N - count));
-    }
-    void SetText(const char* text, int length) { SetChars(text, length); }
-    void SetString(const std::string& text) {
-        SetChars(text.data(), static_cast<int>(std::min<std::size_t>(text.size(), N)));
-    }
-
-    // The characters before the trailing pads.
-    std::string ToString() const { return std::string(data_, static_cast<std::size_t>(Length())); }
+    using Body::Body;
+    using Body::operator=;
+    using Body::Length;
+    using Body::SetChars;
     static constexpr bool kTextIsDisplayText = true;  // GetText gives the ToString text
-    std::string ToPaddedString() const { return std::string(data_, N); }
-    int Length() const {
-        int i = N - 1;
-        while (i >= 0 && data_[i] == static_cast<char>(P)) --i;
-        return i + 1;
-    }
-    bool IsBlank() const { return Length() == 0; }
-    void Fill(char c) { std::memset(data_, c, N); }
-    void Clear() { Fill(static_cast<char>(P)); }
-    static constexpr int GetWidth() { return N; }
-    const char* GetData() const { return data_; }
-    char* GetData() { return data_; }
-
-    // Null when A accepts the text; "No argument specified!" for a null text. The length is not
-    // compared with N: a longer text is cut by the setters.
-    static const char* CheckText(const char* text) {
-        if (!text) return "No argument specified!";
-        const A validator;
-        return validator.Check(text, static_cast<int>(std::min<std::size_t>(std::strlen(text), INT_MAX)));
-    }
-
-    bool IsEqual(const MRPString& other) const { return Compare(other) == 0; }
-    bool IsLess(const MRPString& other) const { return Compare(other) < 0; }
-    bool IsLessOrEqual(const MRPString& other) const { return Compare(other) <= 0; }
-    bool IsGreater(const MRPString& other) const { return Compare(other) > 0; }
-    bool IsGreaterOrEqual(const MRPString& other) const { return Compare(other) >= 0; }
-    friend bool operator==(const MRPString& a, const MRPString& b) { return a.IsEqual(b); }
-    friend std::strong_ordering operator<=>(const MRPString& a, const MRPString& b) {
-        return a.Compare(b) <=> 0;
-    }
+    using Body::ToPaddedString;
+    using Body::ToString;
 
     // Delimited text: the characters in place, trailing pads left out, not zero-terminated.
     const char* GetText(int* length, bool* terminated) const {
@@ -115,11 +55,6 @@ public:
         column.SetWidth(N);
     }
     static const char* GetTypeName() { return kTypeName.c_str(); }
-
-private:
-    int Compare(const MRPString& other) const { return std::memcmp(data_, other.data_, N); }
-
-    char data_[N];
 };
 
 // The widths in use, by the names under which they are declared.
@@ -127,14 +62,8 @@ using GroupBase = MRPString<2, 32, MValAccept>;
 using SubAccount = MRPString<4, 32, MValAccept>;
 using MatchNumber = MRPString<8, 32, MValAccept>;
 using MonitorApplicationVersion = MRPString<10, 32, MValAccept>;
-using BraeConnectionID = MRPString<11, 32, MValAccept>;
 using LegOpenCloseDefinitionBase = MRPString<12, 32, MValAccept>;
 using VintMsgClientId = MRPString<16, 32, MValAccept>;
 using MonitorBusinessState = MRPString<20, 32, MValAccept>;
-using BraeFirmUnitName = MRPString<24, 32, MValAccept>;
-using BraeUserName = MRPString<25, 32, MValAccept>;
-using BraeExternalSymbol = MRPString<30, 32, MValAccept>;
 using MonitorApplication = MRPString<40, 32, MValAccept>;
-using BraeInformation = MRPString<48, 32, MValAccept>;
 using MonitorHost = MRPString<50, 32, MValAccept>;
-using BraeKTSOperationDescription = MRPString<300, 32, MValAccept>;

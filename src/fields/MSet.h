@@ -14,6 +14,7 @@
 
 #include "core/MDigitText.h"
 #include "core/MError.h"
+#include "fields/MComparable.h"
 #include "fields/MEnumNames.h"
 #include "fields/MEnumTable.h"
 #include "fields/MInterface.h"
@@ -22,7 +23,11 @@
 #include "fields/NumericTextParsing.h"
 
 template <class T, class E, int N, int S>
-class MSet {
+class MSet : public MComparable<MSet<T, E, N, S>> {
+    friend class MComparable<MSet<T, E, N, S>>;
+    // Three-way order of the values, for MComparable.
+    int Compare(const MSet& other) const { return (word_ > other.word_) - (word_ < other.word_); }
+
     static_assert(std::is_same_v<T, uint32_t>, "the flag word is the framework's 32-bit unsigned long");
     static_assert(std::is_enum_v<E>, "E is an enumeration of flag masks");
     static_assert(N >= 1 && N <= 32, "one word holds every flag");
@@ -125,11 +130,6 @@ public:
     }
 
     // Value order: the words as unsigned integers.
-    bool IsEqual(const MSet& other) const { return word_ == other.word_; }
-    bool IsLess(const MSet& other) const { return word_ < other.word_; }
-    bool IsLessOrEqual(const MSet& other) const { return word_ <= other.word_; }
-    bool IsGreater(const MSet& other) const { return word_ > other.word_; }
-    bool IsGreaterOrEqual(const MSet& other) const { return word_ >= other.word_; }
     // The order of the texts (ToString), compared character by character as they are produced,
     // without building them.
     int CompareText(const MSet& other) const {
@@ -182,6 +182,17 @@ public:
     }
     static const char* GetTypeName() { return kTypeName.c_str(); }
 
+    // The length of the full set's text (every name and the separators between them), and
+    // whether the tables are whole: N names, and room in S for that text. A set that the program
+    // defines checks this at compile time; CheckSetup reports the same at run time.
+    static constexpr int FullTextLength() {
+        int total = N - 1;
+        for (int length : Names::kLengths) total += length;
+        return total;
+    }
+    static constexpr int kFullTextLength = FullTextLength();
+    static constexpr bool kTablesConsistent = Names::kSuppliedCount == N && S >= kFullTextLength;
+
     // The start-up check of the type, given the set's name and the source position of its
     // definition: logs at level 2 when the table does not give N names, and when S is smaller
     // than the full text (every name and the separators between them). It only reports.
@@ -197,12 +208,6 @@ public:
     }
 
 private:
-    static constexpr int FullTextLength() {
-        int total = N - 1;
-        for (int length : Names::kLengths) total += length;
-        return total;
-    }
-    static constexpr int kFullTextLength = FullTextLength();
 
     static bool Is(const char* text, int length, const char* fixed) {
         return length == static_cast<int>(std::strlen(fixed)) &&

@@ -11,13 +11,16 @@
 #include <memory>
 #include <string>
 
+#include "fields/MComparable.h"
 #include "fields/MInterface.h"
 #include "fields/MMsgFormat.h"
 #include "fields/MTypeName.h"
 #include "fields/MValAccept.h"
 
 template <int N, int B, class A = MValAccept>
-class MString {
+class MString : public MComparable<MString<N, B, A>> {
+    friend class MComparable<MString<N, B, A>>;
+
     static_assert(N >= 0 && B >= 1);
 
 public:
@@ -92,14 +95,6 @@ public:
         return validator.Check(text, TextLength(text));
     }
 
-    bool IsEqual(const MString& other) const {
-        return length_ == other.length_ && std::memcmp(data_.get(), other.data_.get(), Size(length_)) == 0;
-    }
-    bool IsLess(const MString& other) const { return Compare(other) < 0; }
-    bool IsLessOrEqual(const MString& other) const { return Compare(other) <= 0; }
-    bool IsGreater(const MString& other) const { return Compare(other) > 0; }
-    bool IsGreaterOrEqual(const MString& other) const { return Compare(other) >= 0; }
-    friend bool operator==(const MString& a, const MString& b) { return a.IsEqual(b); }
 
     // Monitor message: the characters, then the delimiter; read back up to the next delimiter,
     // zero byte or end, then past the delimiter ("Message is too short" when the text runs to

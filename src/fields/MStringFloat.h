@@ -10,6 +10,7 @@
 #include <cstring>
 #include <string>
 
+#include "fields/MComparable.h"
 #include "fields/MInterface.h"
 #include "fields/MMsgFormat.h"
 #include "fields/MStringFractionData.h"
@@ -17,7 +18,11 @@
 #include "fields/NumericTextParsing.h"
 
 template <class F, int K, int X, int Y>
-class MStringFloat {
+class MStringFloat : public MComparable<MStringFloat<F, K, X, Y>> {
+    friend class MComparable<MStringFloat<F, K, X, Y>>;
+    // Three-way order of the values, for MComparable.
+    int Compare(const MStringFloat& other) const { return Compare(*this, other); }
+
     static constexpr int kDigits = F::kWidth;
     static_assert(kDigits >= 1 && kDigits <= 9);
     static_assert(K == 100 || (K >= 0 && K <= 20));
@@ -147,12 +152,6 @@ public:
         return integerDigits + fractionDigits > kDigits ? "Invalid value!" : nullptr;
     }
 
-    bool IsEqual(const MStringFloat& other) const { return Compare(*this, other) == 0; }
-    bool IsLess(const MStringFloat& other) const { return Compare(*this, other) < 0; }
-    bool IsLessOrEqual(const MStringFloat& other) const { return Compare(*this, other) <= 0; }
-    bool IsGreater(const MStringFloat& other) const { return Compare(*this, other) > 0; }
-    bool IsGreaterOrEqual(const MStringFloat& other) const { return Compare(*this, other) >= 0; }
-    friend bool operator==(const MStringFloat& a, const MStringFloat& b) { return a.IsEqual(b); }
 
     // Numeric order: null first; a negative value (a negative zero too) below a positive one;
     // values of different decimals compared with their digits aligned (1.5 equals 1.50).
@@ -242,4 +241,3 @@ private:
     F fraction_;
 };
 
-using BraePrice = MStringFloat<MStringFractionData<9, 32>, 100, 0, 0>;

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "core/MDigitText.h"
+#include "fields/MComparable.h"
 #include "fields/MInterface.h"
 #include "fields/MMsgFormat.h"
 #include "fields/MTypeName.h"
@@ -21,7 +22,9 @@ struct MBase10 {
 };
 
 template <int W, int P = 48, int S = 0, class B = MBase10>
-class MStringInt {
+class MStringInt : public MComparable<MStringInt<W, P, S, B>> {
+    friend class MComparable<MStringInt<W, P, S, B>>;
+
     static_assert(W >= 1 && W <= 20);
 
 public:
@@ -102,12 +105,6 @@ public:
         return *p ? "Invalid value!" : nullptr;
     }
 
-    bool IsEqual(const MStringInt& other) const { return Compare(other) == 0; }
-    bool IsLess(const MStringInt& other) const { return Compare(other) < 0; }
-    bool IsLessOrEqual(const MStringInt& other) const { return Compare(other) <= 0; }
-    bool IsGreater(const MStringInt& other) const { return Compare(other) > 0; }
-    bool IsGreaterOrEqual(const MStringInt& other) const { return Compare(other) >= 0; }
-    friend bool operator==(const MStringInt& a, const MStringInt& b) { return a.IsEqual(b); }
 
     // Monitor message: exactly the W characters; reading with fewer left raises "Message is too
     // short" and takes nothing.
@@ -137,6 +134,3 @@ private:
     char data_[W];
 };
 
-using BraeNb8 = MStringInt<8, 48, 0, MBase10>;
-using BraeNb4 = MStringInt<4, 48, 0, MBase10>;
-using BraeGapSequenceID = MStringInt<2, 48, 0, MBase10>;

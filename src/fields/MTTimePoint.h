@@ -239,22 +239,11 @@ private:
     }
     // SetText; returns false when the text (or the part after its '+') is malformed.
     bool ReadText(const char* text) {
-        if (!text || !*text || *text == '-') {
-            Clear();
-            return true;
-        }
-        if (*text == 'n' || *text == 'N') {
-            SetNow(false);
-            const char* plus = std::strchr(text, '+');
-            if (!plus) return true;
-            MTTimePoint added(0, TIME_UNIT_NANOSECOND);
-            const bool wellFormed = added.ReadText(plus);
-            SetUnits(SaturatingAdd(count_, added.count_), TIME_UNIT_NANOSECOND);
-            return wellFormed;
-        }
-        MTimeParts t;
-        const bool wellFormed = ParseTmDateTime(text, Traits::kTextKind, t);
-        SetTm(t);
+        int64_t count = 0;
+        const bool wellFormed = ReadTimePointText(
+            text, Traits::kTextKind, Traits::kNullCount, [] { return Traits::Normalise(Clock::Now(false)); },
+            [](const MTimeParts& t) { return Traits::Normalise(Traits::CountFromTm(t)); }, count);
+        SetCount(count);
         return wellFormed;
     }
 

@@ -8,13 +8,18 @@
 #include <cstring>
 #include <string>
 
+#include "fields/MComparable.h"
 #include "fields/MInterface.h"
 #include "fields/MMsgFormat.h"
 #include "fields/MTypeName.h"
 #include "fields/MValAccept.h"
 
 template <int N, class A = MValAccept>
-class MZString {
+class MZString : public MComparable<MZString<N, A>> {
+    friend class MComparable<MZString<N, A>>;
+    // Three-way order of the values, for MComparable.
+    int Compare(const MZString& other) const { return std::strcmp(data_, other.data_); }
+
     static_assert(N >= 1);
 
 public:
@@ -87,12 +92,6 @@ public:
         return validator.Check(text, static_cast<int>(strnlen(text, INT_MAX)));
     }
 
-    bool IsEqual(const MZString& other) const { return std::strcmp(data_, other.data_) == 0; }
-    bool IsLess(const MZString& other) const { return std::strcmp(data_, other.data_) < 0; }
-    bool IsLessOrEqual(const MZString& other) const { return std::strcmp(data_, other.data_) <= 0; }
-    bool IsGreater(const MZString& other) const { return std::strcmp(data_, other.data_) > 0; }
-    bool IsGreaterOrEqual(const MZString& other) const { return std::strcmp(data_, other.data_) >= 0; }
-    friend bool operator==(const MZString& a, const MZString& b) { return a.IsEqual(b); }
 
     // Monitor message: the characters, then the delimiter; read back up to the next delimiter,
     // zero byte, N characters or the end, the rest of a longer text consumed with its delimiter

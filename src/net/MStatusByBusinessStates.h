@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <vector>
 
-#include "fields/MessagingLetterEnumerations.h"
+#include "net/MessagingLetterEnumerations.h"
 
 class MStatusByBusinessStates {
 public:

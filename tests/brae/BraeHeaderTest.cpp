@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "BraeLogRecorder.h"
+#include "support/LogRecorder.h"
 #include "brae/BraeHeaderIncoming.h"
 #include "brae/BraeHeaderOutgoing.h"
 #include "brae/BraeMessageTypeData.h"
@@ -130,12 +130,12 @@ TEST(BraeHeaderOutgoing, NewHeaderAndTheAnsweredSequenceNumber) {
 
     // A message that ends inside the sequence number: it and the fields after it keep their
     // defaults rather than taking part of a number.
-    BraeLogRecorder log;
+    LogRecorder log;
     const BraeHeaderOutgoing shortKo = BraeHeaderOutgoing::FromReceived(ko, 12);
     EXPECT_EQ(Bytes(shortKo), "KO101112" "00000000" "      " "00");
     EXPECT_EQ(BraeHeaderIncoming::ReadUserSequenceID(shortKo.AnsweredSequenceID), 0);
-    ASSERT_EQ(log.entries.size(), 1u);
-    EXPECT_EQ(log.entries[0].level, 3);
+    ASSERT_EQ(log.messages.size(), 1u);
+    EXPECT_EQ(log.messages[0].level, 3);
 }
 
 }  // namespace

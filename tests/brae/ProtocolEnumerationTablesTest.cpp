@@ -3,13 +3,13 @@
 #include <cstring>
 #include <string>
 
-#include "BraeLogRecorder.h"
+#include "support/LogRecorder.h"
 #include "brae/BraeKTSEnumerations.h"
 #include "brae/BraeProtocolSets.h"
 #include "brae/EnumBraeCountryCode.h"
 #include "brae/EnumBraeDelimiterType.h"
-#include "fields/BraeKTSAccountFlags.h"
-#include "fields/BraeLetterEnumerations.h"
+#include "brae/BraeKTSAccountFlags.h"
+#include "brae/BraeLetterEnumerations.h"
 
 namespace {
 
@@ -161,11 +161,13 @@ TEST(ProtocolSets, ExceededLimitFlagsHaveTheirNames) {
 }
 
 TEST(ProtocolSets, StartUpChecksAreSilent) {
-    BraeLogRecorder log;
+    LogRecorder log;
     ASSERT_TRUE(log.installed);
-    CheckProtocolSetTables();
+    BraeAccountTypeSet::CheckSetup("BraeAccountTypeSet", "f", 1);
+    BraeInstrumentTypeSet::CheckSetup("BraeInstrumentTypeSet", "f", 2);
+    BraeExceededLimitTypeSet::CheckSetup("BraeExceededLimitTypeSet", "f", 3);
     BraeKTSAccountFlagsSet::CheckSetup("BraeKTSAccountFlagsSet", "BraeKTSBaseObject", 1);
-    EXPECT_TRUE(log.entries.empty());
+    EXPECT_TRUE(log.messages.empty());
 }
 
 }  // namespace

@@ -3,7 +3,7 @@
 #include <cstring>
 #include <string>
 
-#include "BraeLogRecorder.h"
+#include "support/LogRecorder.h"
 #include "brae/Brae_TC_UserConnection.h"
 #include "brae/Brae_TD_UserDisconnection.h"
 #include "brae/Brae_TF_ComponentNotice.h"
@@ -96,7 +96,7 @@ TEST(Brae_TC_UserConnection, ListRefusesTypesBeyondItsRoom) {
     BraeMessageTypeData entry;
     entry.MsgType.Set(static_cast<unsigned>(EnumBraeMsgType::KO));
     for (int i = 0; i < 99; ++i) ASSERT_TRUE(message.MessageTypes.Add(entry));
-    BraeLogRecorder log;
+    LogRecorder log;
     EXPECT_FALSE(message.MessageTypes.Add(entry));
     EXPECT_EQ(message.GetMsgLength(), 238);
     EXPECT_EQ(Bytes(message).substr(38, 2), "99");
@@ -125,7 +125,7 @@ TEST(Brae_TI_HeartbeatResponse, EchoesTheQuestion) {
 TEST(Brae_TI_HeartbeatResponse, EchoesOnlyWhatAShortQuestionHolds) {
     Brae_TI_HeartbeatResponse response;
     response.Answer("TH00000042     7101112", 22);
-    BraeLogRecorder log;
+    LogRecorder log;
     ASSERT_TRUE(log.installed);
     // Nothing is read past the question's length; what it lacks is reset to the defaults.
     const char question[] = "TH1234XXXXXXXXXXXXXXXX";
@@ -137,8 +137,8 @@ TEST(Brae_TI_HeartbeatResponse, EchoesOnlyWhatAShortQuestionHolds) {
     EXPECT_EQ(Sent(response), "TI00000000" "      " "      ");
     response.Answer(nullptr, 22);
     EXPECT_EQ(Sent(response), "TI00000000" "      " "      ");
-    ASSERT_EQ(log.entries.size(), 4u);
-    EXPECT_EQ(log.entries[0].level, 3);
+    ASSERT_EQ(log.messages.size(), 4u);
+    EXPECT_EQ(log.messages[0].level, 3);
 }
 
 TEST(Brae_TD_UserDisconnection, SendsTheUserNameAndConnectionKey) {

@@ -4,7 +4,8 @@
 
 #include <string>
 
-#include "TraceCapture.h"
+#include "support/LogRecorder.h"
+#include "support/TraceCapture.h"
 #include "core/MBaseArgument.h"
 #include "core/SettingsUsed.h"
 
@@ -44,7 +45,7 @@ TEST_F(ArgumentUsageTest, PrintsSynopsisDetailsAndXmlTemplateSortedByLetter) {
 TEST_F(ArgumentUsageTest, UsageTextLogAndCutMessage) {
     MBaseArgument file('f', "file", true, false);
     SetUsageText("Korvane -f file");
-    RecordingReceiver log;
+    LogRecorder log;
     testing::internal::CaptureStdout();
     PrintUsage(true, false, "R", "%s", "50%d done");
     const std::string printed = testing::internal::GetCapturedStdout();

@@ -6,17 +6,12 @@
 #include <utility>
 #include <vector>
 
-#include "TestTempDir.h"
+#include "support/TestTempDir.h"
 #include "core/BaseIniFile.h"
 #include "core/MError.h"
+#include "support/LogRecorder.h"
 
 namespace {
-
-class RecordingReceiver : public MPublishErrorBase {
-public:
-    void Publish(int level, const char* text) override { received.emplace_back(level, text); }
-    std::vector<std::pair<int, std::string>> received;
-};
 
 class BaseIniFileTest : public ::testing::Test {
 protected:
@@ -270,8 +265,8 @@ TEST_F(BaseIniFileTest, AKeyWrittenAfterItsDeletionIsKept) {
 }
 
 TEST_F(BaseIniFileTest, AFailedWriteBackIsLoggedAndLosesNothing) {
-    RecordingReceiver receiver;
-    ASSERT_EQ(RegisterErrorPublisher(&receiver), nullptr);
+    LogRecorder receiver;
+    ASSERT_TRUE(receiver.installed);
 
     const std::string inMissingDirectory = dir.File("missing/Korvane.ini");
     {
@@ -279,13 +274,13 @@ TEST_F(BaseIniFileTest, AFailedWriteBackIsLoggedAndLosesNothing) {
         ini.WriteString("S", "K", "v");
     }  // must not throw
     EXPECT_FALSE(std::filesystem::exists(inMissingDirectory));
-    ASSERT_EQ(receiver.received.size(), 1u);
-    EXPECT_EQ(receiver.received[0].first, LOG_ERROR);
-    EXPECT_EQ(receiver.received[0].second.find("Unable to write the file " + inMissingDirectory), 0u)
-        << receiver.received[0].second;
+    ASSERT_EQ(receiver.messages.size(), 1u);
+    EXPECT_EQ(receiver.messages[0].level, LOG_ERROR);
+    EXPECT_EQ(receiver.messages[0].text.find("Unable to write the file " + inMissingDirectory), 0u)
+        << receiver.messages[0].text;
 
     // A path that cannot be read (a directory) is neither loaded nor replaced.
-    receiver.received.clear();
+    receiver.messages.clear();
     const std::string directory = dir.File("sub");
     std::filesystem::create_directory(directory);
     TestTempDir::Write(directory + "/inside", "x");
@@ -295,9 +290,9 @@ TEST_F(BaseIniFileTest, AFailedWriteBackIsLoggedAndLosesNothing) {
     }
     EXPECT_TRUE(std::filesystem::is_directory(directory));
     EXPECT_EQ(TestTempDir::Read(directory + "/inside"), "x");
-    ASSERT_EQ(receiver.received.size(), 2u);
-    EXPECT_EQ(receiver.received[0].first, LOG_ERROR);
-    EXPECT_EQ(receiver.received[1].first, LOG_ERROR);
+    ASSERT_EQ(receiver.messages.size(), 2u);
+    EXPECT_EQ(receiver.messages[0].level, LOG_ERROR);
+    EXPECT_EQ(receiver.messages[1].level, LOG_ERROR);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 1);  // no temporary left
 }
 

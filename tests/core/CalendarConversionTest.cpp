@@ -2,7 +2,7 @@
 #include "core/CalendarConversion.h"
 #include "core/HourTable.h"
 
-#include "ScopedTimeZone.h"
+#include "support/ScopedTimeZone.h"
 
 #include <gtest/gtest.h>
 

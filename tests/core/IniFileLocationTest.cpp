@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "TestTempDir.h"
+#include "support/TestTempDir.h"
 #include "core/IniFileLocation.h"
 #include "core/RegistryReader.h"
 

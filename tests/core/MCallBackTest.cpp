@@ -2,7 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "TraceCapture.h"
+#include "support/LogRecorder.h"
+#include "support/TraceCapture.h"
 
 namespace {
 
@@ -18,7 +19,7 @@ public:
 };
 
 TEST(MCallBack, WithoutTargetLogsEachCallAndAnswersFalse) {
-    RecordingReceiver log;
+    LogRecorder log;
     NoTarget callBack;
     MCallBack<const char*>& base = callBack;
     EXPECT_FALSE(base.Execute("Master"));

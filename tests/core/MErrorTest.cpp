@@ -3,48 +3,39 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <cstring>
+#include <ctime>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "core/MException.h"
+#include "support/LogRecorder.h"
+#include "support/ProcessStateGuard.h"
+#include "support/ScopedEnvironment.h"
+#include "support/ScopedTimeZone.h"
+#include "support/TraceCapture.h"
 
 namespace {
 
-struct Received {
-    int level;
-    std::string text;
-};
-
-class RecordingReceiver : public MPublishErrorBase {
-public:
-    void Publish(int level, const char* text) override { received.push_back({level, text}); }
-    std::vector<Received> received;
-};
-
-// Sets USERNAME for the identity built by MErrorInit and restores the environment afterwards.
-class LogTest : public ::testing::Test {
+// Sets USERNAME for the identity built by MErrorInit; the environment and the log are put back
+// afterwards.
+class LogTest : public ProcessStateTest {
 protected:
     void SetUp() override {
-        SaveEnv("USERNAME");
-        SaveEnv("USER");
-    }
-    void TearDown() override {
-        for (auto& [name, value] : saved_) {
-            value ? setenv(name.c_str(), value->c_str(), 1) : unsetenv(name.c_str());
-        }
-    }
-    void SaveEnv(const char* name) {
-        const char* v = std::getenv(name);
-        saved_.emplace_back(name, v ? std::optional<std::string>(v) : std::nullopt);
+        environment_.Set("USERNAME", std::getenv("USERNAME"));
+        environment_.Set("USER", std::getenv("USER"));
     }
     std::string Line(int level) { return GetLastLogLine(level); }
     // Lines nobody sees are not built: a receiver makes the records fill.
     void Listen() { ASSERT_EQ(RegisterErrorPublisher(&listener_), nullptr); }
 
 private:
-    std::vector<std::pair<std::string, std::optional<std::string>>> saved_;
-    RecordingReceiver listener_;
+    ScopedEnvironment environment_;
+    // Installed only by Listen, so that a test can first see the log without a receiver.
+    struct Listener : MPublishErrorBase {
+        void Publish(int, const char*) override {}
+    } listener_;
 };
 
 TEST_F(LogTest, LineCarriesUserLevelIdentityFileLineAndMaskedText) {
@@ -121,14 +112,15 @@ TEST_F(LogTest, LongMessagesAndLongPrefixesAreCutWithinTheRecord) {
 TEST_F(LogTest, ReceiverGetsLevelAndMessageOnlyAndTheFirstStays) {
     setenv("USERNAME", "u", 1);
     MErrorInit init("KELP", "Korvane", "", "", "h");
-    RecordingReceiver first, second;
-    ASSERT_EQ(RegisterErrorPublisher(&first), nullptr);
+    LogRecorder first, second;
+    ASSERT_TRUE(first.installed);
+    EXPECT_FALSE(second.installed);
     EXPECT_EQ(RegisterErrorPublisher(&second), &first);
     LogMessage("f", 1, 4, "low %s\n", "disk");
-    ASSERT_EQ(first.received.size(), 1u);
-    EXPECT_EQ(first.received[0].level, 4);
-    EXPECT_EQ(first.received[0].text, "low disk.");
-    EXPECT_TRUE(second.received.empty());
+    ASSERT_EQ(first.messages.size(), 1u);
+    EXPECT_EQ(first.messages[0].level, 4);
+    EXPECT_EQ(first.messages[0].text, "low disk.");
+    EXPECT_TRUE(second.messages.empty());
 }
 
 TEST_F(LogTest, DestroyedReceiverUninstallsItself) {
@@ -136,24 +128,23 @@ TEST_F(LogTest, DestroyedReceiverUninstallsItself) {
     {
         auto init = std::make_unique<MErrorInit>("KELP", "Korvane", "", "", "h");
         {
-            RecordingReceiver receiver;
-            ASSERT_EQ(RegisterErrorPublisher(&receiver), nullptr);
+            LogRecorder receiver;
+            ASSERT_TRUE(receiver.installed);
         }
         // "Logging disabled" goes out after the receiver is gone: nothing is delivered to it, and
         // the next receiver can be installed.
-        RecordingReceiver next;
-        EXPECT_EQ(RegisterErrorPublisher(&next), nullptr);
+        LogRecorder next;
+        EXPECT_TRUE(next.installed);
         init.reset();
-        ASSERT_EQ(next.received.size(), 1u);
-        EXPECT_EQ(next.received[0].text, "Logging disabled in KELP, Korvane on Host h");
+        ASSERT_EQ(next.messages.size(), 1u);
+        EXPECT_EQ(next.messages[0].text, "Logging disabled in KELP, Korvane on Host h");
         EXPECT_NE(Line(6).find("Logging disabled in KELP, Korvane on Host h"), std::string::npos);
     }
 }
 
 TEST_F(LogTest, StartAndEndOfLoggingAreLogged) {
     setenv("USERNAME", "u", 1);
-    RecordingReceiver receiver;
-    RegisterErrorPublisher(&receiver);
+    LogRecorder receiver;
     {
         MErrorInit init("KELP", "Korvane", "", "", "myhost");
         EXPECT_STREQ(GetFrameworkName(), "KELP");
@@ -161,56 +152,120 @@ TEST_F(LogTest, StartAndEndOfLoggingAreLogged) {
         EXPECT_STREQ(GetApplicationVersion(), "");
         EXPECT_STREQ(GetHostName(), "myhost");
     }
-    ASSERT_EQ(receiver.received.size(), 2u);
-    EXPECT_EQ(receiver.received[0].level, 6);
-    EXPECT_EQ(receiver.received[0].text, "Logging enabled in KELP, Korvane on Host myhost");
-    EXPECT_EQ(receiver.received[1].text, "Logging disabled in KELP, Korvane on Host myhost");
+    ASSERT_EQ(receiver.messages.size(), 2u);
+    EXPECT_EQ(receiver.messages[0].level, 6);
+    EXPECT_EQ(receiver.messages[0].text, "Logging enabled in KELP, Korvane on Host myhost");
+    EXPECT_EQ(receiver.messages[1].text, "Logging disabled in KELP, Korvane on Host myhost");
 }
 
 TEST_F(LogTest, PendingNoticeIsLoggedOnceAfterTheNextLineAndNeverAsAFormat) {
     setenv("USERNAME", "u", 1);
     MErrorInit init("KELP", "Korvane", "", "", "h");
-    RecordingReceiver receiver;
-    RegisterErrorPublisher(&receiver);
+    LogRecorder receiver;
     SetPendingLogNotice("killed at 100%s%n");
     LogMessage("f", 1, 3, "first");
     LogMessage("f", 2, 3, "second");
-    ASSERT_EQ(receiver.received.size(), 3u);
-    EXPECT_EQ(receiver.received[0].text, "first");
-    EXPECT_EQ(receiver.received[1].level, 6);
-    EXPECT_EQ(receiver.received[1].text, "killed at 100%s%n");
-    EXPECT_EQ(receiver.received[2].text, "second");
+    ASSERT_EQ(receiver.messages.size(), 3u);
+    EXPECT_EQ(receiver.messages[0].text, "first");
+    EXPECT_EQ(receiver.messages[1].level, 6);
+    EXPECT_EQ(receiver.messages[1].text, "killed at 100%s%n");
+    EXPECT_EQ(receiver.messages[2].text, "second");
 }
 
 TEST_F(LogTest, SettingValuesAreReportedAndPasswordsHidden) {
     setenv("USERNAME", "u", 1);
     MErrorInit init("KELP", "Korvane", "", "", "h");
-    RecordingReceiver receiver;
-    RegisterErrorPublisher(&receiver);
+    LogRecorder receiver;
     LogSettingValue("Xml", "Port", "KVN_PORT", "4000", "1000");
     LogSettingValue("Env", "DbPASSWORD", "KVN_PASSWORD", "secret", "");
     LogSettingValue("Env", "Password", "KVN_Password", "shown", "");
-    ASSERT_EQ(receiver.received.size(), 3u);
-    EXPECT_EQ(receiver.received[0].text, " Xml       [4000]" + std::string(31, ' ') + " -> EnvVar [KVN_PORT]," +
+    ASSERT_EQ(receiver.messages.size(), 3u);
+    EXPECT_EQ(receiver.messages[0].text, " Xml       [4000]" + std::string(31, ' ') + " -> EnvVar [KVN_PORT]," +
                                              std::string(37, ' ') + " BD [Port]," + std::string(41, ' ') +
                                              " Def. [1000]");
-    EXPECT_EQ(receiver.received[1].text.substr(0, 50), " Env       []" + std::string(35, ' ') + " -");
-    EXPECT_EQ(receiver.received[2].text.substr(0, 18), " Env       [shown]");
+    EXPECT_EQ(receiver.messages[1].text.substr(0, 50), " Env       []" + std::string(35, ' ') + " -");
+    EXPECT_EQ(receiver.messages[2].text.substr(0, 18), " Env       [shown]");
     EXPECT_NE(std::string(GetLastLogLine(6)).find("[0000]  Env"), std::string::npos);
 }
 
 TEST_F(LogTest, ConsoleSwitchPrintsOneLineInsteadOfDeliveringIt) {
     setenv("USERNAME", "u", 1);
     MErrorInit init("KELP", "Korvane", "", "", "h");
-    RecordingReceiver receiver;
-    RegisterErrorPublisher(&receiver);
+    LogRecorder receiver;
     SetLogConsoleSwitch(true);
     testing::internal::CaptureStdout();
     LogMessage("f", 5, 6, "to console");
     LogMessage("f", 6, 6, "to receiver");
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "[TRACE] u I[KELP]Korvane - f[0005] to console\n");
-    ASSERT_EQ(receiver.received.size(), 1u);
-    EXPECT_EQ(receiver.received[0].text, "to receiver");
+    ASSERT_EQ(receiver.messages.size(), 1u);
+    EXPECT_EQ(receiver.messages[0].text, "to receiver");
+}
+
+TEST_F(LogTest, SourceNameIsShownWholeInAtLeastNineCharacters) {
+    setenv("USERNAME", "u", 1);
+    MErrorInit init("KELP", "Korvane", "", "", "h");
+    LogRecorder receiver;
+    const struct {
+        const char* source;
+        const char* head;
+    } cases[] = {{"", "           ["}, {"Env", " Env       ["}, {"Default", " Default   ["},
+                 {"NineChars", " NineChars ["}, {"SixteenCharacter", " SixteenCharacter ["},
+                 {"AVeryLongSourceNameOf29Chars.", " AVeryLongSourceNameOf29Chars. ["}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.source);
+        LogSettingValue(c.source, "Tag", "VAR", "v", "");
+        EXPECT_EQ(receiver.messages.back().text.substr(0, std::strlen(c.head) + 2), std::string(c.head) + "v]");
+    }
+}
+
+TEST_F(LogTest, PasswordValuesAreShownWhileTracing) {
+    setenv("USERNAME", "u", 1);
+    MErrorInit init("KELP", "Korvane", "", "", "h");
+    TraceCapture trace;
+    LogRecorder receiver;
+    SetTraceLevel(1);
+    LogSettingValue("Env", "DbPASSWORD", "KVN_PASSWORD", "secret", "");
+    ASSERT_EQ(receiver.messages.size(), 1u);
+    EXPECT_EQ(receiver.messages[0].text.substr(0, 19), " Env       [secret]");
+}
+
+// Without a receiver, a line goes to the trace stream when the trace is on, after a time stamp
+// that only moves when the time-stamp switch is on.
+TEST_F(LogTest, WithoutReceiverLinesGoToTheTraceWithTheirTimeStamp) {
+    setenv("USERNAME", "u", 1);
+    ScopedTimeZone zone(kZoneUtc);
+    MErrorInit init("KELP", "Korvane", "", "", "h");
+    TraceCapture trace;
+    LogMessage("f", 1, 3, "not traced");
+    EXPECT_EQ(trace.Text(), "");
+
+    SetTraceLevel(1);
+    LogMessage("f", 2, 3, "traced");
+    EXPECT_EQ(trace.Text(), "1970/01/01-00:00:00.000000 u E[KELP]Korvane - f[0002] traced\n");
+
+    trace.Clear();
+    SetLogTimeStampSwitch(true);
+    const time_t before = std::time(nullptr);
+    LogMessage("f", 3, 6, "stamped");
+    const std::string text = trace.Text();
+    ASSERT_GT(text.size(), 26u) << text;
+    EXPECT_EQ(text.substr(26), " u I[KELP]Korvane - f[0003] stamped\n");
+    std::tm parts{};
+    gmtime_r(&before, &parts);
+    char date[11];
+    std::strftime(date, sizeof date, "%Y/%m/%d", &parts);
+    EXPECT_EQ(text.substr(0, 10), date);  // a test run across midnight UTC may see the next day
+    EXPECT_EQ(text[10], '-');
+    EXPECT_EQ(text[19], '.');
+}
+
+TEST_F(LogTest, RaisingAnExceptionIsTracedWhenTheTraceIsOn) {
+    TraceCapture trace;
+    EXPECT_THROW(ThrowMException(2, "quiet %d", 1), MException);
+    EXPECT_EQ(trace.Text(), "");
+    SetTraceLevel(1);
+    EXPECT_THROW(ThrowMException(2, "Out of bounds %d", 12), MException);
+    EXPECT_EQ(trace.Text(), "Raising MException(2,Out of bounds 12)\n");
 }
 
 TEST(MException, CarriesCodeAndFormattedText) {

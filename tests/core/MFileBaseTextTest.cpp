@@ -5,8 +5,9 @@
 #include <filesystem>
 #include <string>
 
-#include "TestTempDir.h"
-#include "TraceCapture.h"
+#include "support/TestTempDir.h"
+#include "support/LogRecorder.h"
+#include "support/TraceCapture.h"
 #include "core/MFileBaseOStream.h"
 #include "core/MFileLineSplitter.h"
 
@@ -15,7 +16,7 @@ namespace {
 class FileTest : public ::testing::Test {
 protected:
     TestTempDir dir_;
-    RecordingReceiver log_;
+    LogRecorder log_;
     TraceCapture trace_;
 
     std::string LoggedText() const {

@@ -4,10 +4,10 @@
 #include "core/ProcessClock.h"
 #include "core/TimeUnits.h"
 
-#include "LocalTimeFields.h"
-#include "PlainTestClock.h"
-#include "ScopedEnvironment.h"
-#include "ScopedTimeZone.h"
+#include "support/LocalTimeFields.h"
+#include "support/PlainTestClock.h"
+#include "support/ScopedEnvironment.h"
+#include "support/ScopedTimeZone.h"
 
 #include <gtest/gtest.h>
 

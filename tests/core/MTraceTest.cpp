@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 
-#include "TraceCapture.h"
+#include "support/TraceCapture.h"
 #include "core/MTraceMsg.h"
 #include "core/MTraceMsgToAscii.h"
 

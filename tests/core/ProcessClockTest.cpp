@@ -2,7 +2,7 @@
 
 #include "core/CalendarConversion.h"
 
-#include "ScopedTimeZone.h"
+#include "support/ScopedTimeZone.h"
 
 #include <gtest/gtest.h>
 
@@ -170,14 +170,13 @@ TEST(FillTimeLimits, SetsTheFarFutureLimitsOf2038) {
     }
 }
 
-TEST(SleepFor, SleepsWholeMilliseconds) {
+TEST(SleepFor, SleepsAtLeastTheWholeMilliseconds) {
     using std::chrono::steady_clock;
     const auto start = steady_clock::now();
-    SleepFor(0);
-    SleepFor(-5000000000);  // a negative duration does not sleep
-    SleepFor(1500000);      // 1.5 ms sleeps 1 ms
+    SleepFor(1500000);  // 1.5 ms sleeps 1 ms
     EXPECT_GE(steady_clock::now() - start, std::chrono::milliseconds(1));
 }
+
 
 TEST(ProcessClock, ZeroTimeIsNotShownBlankByDefault) { EXPECT_FALSE(IsZeroTimeShownBlank()); }
 

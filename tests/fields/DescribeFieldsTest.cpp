@@ -4,7 +4,7 @@
 #include <type_traits>
 #include <vector>
 
-#include "FieldTestRecords.h"
+#include "support/FieldTestRecords.h"
 #include "fields/DescribeFields.h"
 #include "fields/MObjectFormat.h"
 #include "fields/MStaticFormat.h"

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "FieldTestRecords.h"
+#include "support/FieldTestRecords.h"
 #include "fields/MCSVReader.h"
 
 namespace {

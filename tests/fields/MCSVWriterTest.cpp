@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "FieldTestRecords.h"
+#include "support/FieldTestRecords.h"
 #include "TestValueTypes.h"
 #include "fields/MCSVReader.h"
 #include "fields/MCSVWriter.h"

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "TimeTestSupport.h"
+#include "support/TimeTestSupport.h"
 #include "core/MException.h"
 #include "fields/DescribeFields.h"
 #include "fields/MDateText.h"

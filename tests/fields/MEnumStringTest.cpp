@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "EnumTestSupport.h"
+#include "support/EnumTestSupport.h"
 #include "fields/DefaultLookupPolicy.h"
 #include "fields/Key2LookupPolicy.h"
 #include "fields/MDescFormat.h"

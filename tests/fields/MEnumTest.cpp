@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "EnumTestSupport.h"
+#include "support/EnumTestSupport.h"
 #include "fields/CommandEnumerations.h"
 #include "fields/MDescFormat.h"
 #include "fields/MEnum.h"

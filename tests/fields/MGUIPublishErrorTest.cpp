@@ -3,7 +3,8 @@
 #include <string>
 #include <thread>
 
-#include "TimeTestSupport.h"
+#include "support/ProcessStateGuard.h"
+#include "support/TimeTestSupport.h"
 #include "core/MError.h"
 #include "fields/MGUIPublishError.h"
 
@@ -59,6 +60,7 @@ TEST(MGUIPublishError, TakeErrorsAppendsAndEmpties) {
 // As the GUI event manager does: installed as the receiver of the log call, it collects every
 // logged message (masked text, no prefix) until it is destroyed.
 TEST(MGUIPublishError, InstalledAsTheReceiverOfTheLogCall) {
+    ProcessStateGuard logState;
     ScopedTimeZone tz(kZoneUtc);
     ScopedNow now(LocalCount(2021, 3, 4, 5, 6, 7, 89));
     MErrorInit init("KELP", "Korvane", "", "", "h");  // sets up the masking of the log call

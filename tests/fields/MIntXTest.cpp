@@ -8,7 +8,7 @@
 #include <type_traits>
 #include <vector>
 
-#include "FieldTestRecords.h"
+#include "support/FieldTestRecords.h"
 #include "core/MException.h"
 #include "fields/MDescFormat.h"
 #include "fields/MIntX.h"
@@ -18,8 +18,6 @@
 
 namespace {
 
-using RowKeyPart = MIntX<int32_t, 2147483647, 0, 0>;
-using HeartbeatTimeout = MIntX<uint32_t, 4294967295u, 0, 0>;
 
 static_assert(sizeof(MInt) == 4 && sizeof(MLong) == 4 && sizeof(MULong) == 4 && sizeof(HostRetryCount) == 4);
 static_assert(sizeof(MInt64) == 8);

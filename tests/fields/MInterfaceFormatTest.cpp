@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "FieldTestRecords.h"
+#include "support/FieldTestRecords.h"
 #include "TestValueTypes.h"
 #include "fields/MInterfaceFormat.h"
 

@@ -6,7 +6,7 @@
 #include <type_traits>
 #include <vector>
 
-#include "FieldTestRecords.h"
+#include "support/FieldTestRecords.h"
 #include "core/MException.h"
 #include "fields/MDescFormat.h"
 #include "fields/MLPString.h"
@@ -16,13 +16,20 @@
 
 namespace {
 
+using Text11 = MRPString<11, 32, MValAccept>;
+using Text24 = MRPString<24, 32, MValAccept>;
+using Text25 = MRPString<25, 32, MValAccept>;
+using Text30 = MRPString<30, 32, MValAccept>;
+using Text48 = MRPString<48, 32, MValAccept>;
+using Text300 = MRPString<300, 32, MValAccept>;
+
 using Text8 = MRPString<8>;
 
 std::string Bytes(const Text8& value) {
     return std::string(value.GetData(), 8);
 }
 
-static_assert(sizeof(Text8) == 8 && sizeof(BraeKTSOperationDescription) == 300);
+static_assert(sizeof(Text8) == 8 && sizeof(Text300) == 300);
 static_assert(std::is_standard_layout_v<Text8> && std::is_trivially_copyable_v<Text8>);
 static_assert(Text8::GetWidth() == 8);
 
@@ -125,7 +132,7 @@ TEST(MRPString, FixedFormIsAllCharactersAndReadsWhatRemains) {
 TEST(MRPString, BinderFormsOfTheField) {
     TestEntry entry;
     entry.Name.SetText("Smith  ");
-    MTObjectFunction<BraeFirmUnitName> binder(&entry.Name);
+    MTObjectFunction<Text24> binder(&entry.Name);
     int length = -1;
     bool terminated = true;
     EXPECT_EQ(binder.GetText(&length, &terminated), entry.Name.GetData());
@@ -184,17 +191,17 @@ TEST(MRPString, WidthsInUse) {
     ExpectColumn<SubAccount>(4, "MRPString<4,32,MValAccept>");
     ExpectColumn<MatchNumber>(8, "MRPString<8,32,MValAccept>");
     ExpectColumn<MonitorApplicationVersion>(10, "MRPString<10,32,MValAccept>");
-    ExpectColumn<BraeConnectionID>(11, "MRPString<11,32,MValAccept>");
+    ExpectColumn<Text11>(11, "MRPString<11,32,MValAccept>");
     ExpectColumn<LegOpenCloseDefinitionBase>(12, "MRPString<12,32,MValAccept>");
     ExpectColumn<VintMsgClientId>(16, "MRPString<16,32,MValAccept>");
     ExpectColumn<MonitorBusinessState>(20, "MRPString<20,32,MValAccept>");
-    ExpectColumn<BraeFirmUnitName>(24, "MRPString<24,32,MValAccept>");
-    ExpectColumn<BraeUserName>(25, "MRPString<25,32,MValAccept>");
-    ExpectColumn<BraeExternalSymbol>(30, "MRPString<30,32,MValAccept>");
+    ExpectColumn<Text24>(24, "MRPString<24,32,MValAccept>");
+    ExpectColumn<Text25>(25, "MRPString<25,32,MValAccept>");
+    ExpectColumn<Text30>(30, "MRPString<30,32,MValAccept>");
     ExpectColumn<MonitorApplication>(40, "MRPString<40,32,MValAccept>");
-    ExpectColumn<BraeInformation>(48, "MRPString<48,32,MValAccept>");
+    ExpectColumn<Text48>(48, "MRPString<48,32,MValAccept>");
     ExpectColumn<MonitorHost>(50, "MRPString<50,32,MValAccept>");
-    ExpectColumn<BraeKTSOperationDescription>(300, "MRPString<300,32,MValAccept>");
+    ExpectColumn<Text300>(300, "MRPString<300,32,MValAccept>");
     EXPECT_STREQ((MRPString<7, 95, MValAccept>::GetTypeName()), "MRPString<7,95,MValAccept>");
 }
 

@@ -7,7 +7,7 @@
 #include <type_traits>
 #include <vector>
 
-#include "FieldTestRecords.h"
+#include "support/FieldTestRecords.h"
 #include "core/MException.h"
 #include "fields/MMsgFormat.h"
 #include "fields/MStringFloat.h"
@@ -16,27 +16,29 @@
 
 namespace {
 
-std::string Stored(const BraePrice& price) {
+using Price9 = MStringFloat<MStringFractionData<9, 32>, 100, 0, 0>;
+
+std::string Stored(const Price9& price) {
     return std::string(price.GetData(), 10);
 }
 
-BraePrice Price(const char* text) {
-    BraePrice price;
+Price9 PriceOf(const char* text) {
+    Price9 price;
     price.SetText(text);
     return price;
 }
 
-static_assert(sizeof(BraePrice) == 10);
-static_assert(std::is_trivially_copyable_v<BraePrice> && std::is_standard_layout_v<BraePrice>);
-static_assert(MValueType<BraePrice>);
+static_assert(sizeof(Price9) == 10);
+static_assert(std::is_trivially_copyable_v<Price9> && std::is_standard_layout_v<Price9>);
+static_assert(MValueType<Price9>);
 
 TEST(MStringFloat, NewValuesAreNull) {
-    BraePrice price;
+    Price9 price;
     EXPECT_EQ(Stored(price), "          ");
     EXPECT_TRUE(price.IsNull());
     EXPECT_EQ(price.ToString(), "");
-    EXPECT_STREQ(BraePrice::GetTypeName(), "MStringFloat<MStringFractionData<9,32>,100,0,0>");
-    MTInterface<BraePrice> column(&price);
+    EXPECT_STREQ(Price9::GetTypeName(), "MStringFloat<MStringFractionData<9,32>,100,0,0>");
+    MTInterface<Price9> column(&price);
     column.MakeRelative(&price);
     EXPECT_EQ(column.GetKind(), MInterface::kNumber);
     EXPECT_EQ(column.GetWidth(), 32);
@@ -77,12 +79,12 @@ TEST(MStringFloat, ParseCodesSignAndScaleInTheFirstCharacter) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
-        const BraePrice price = Price(c.text);
+        const Price9 price = PriceOf(c.text);
         EXPECT_EQ(Stored(price), c.stored);
         EXPECT_EQ(price.ToString(), c.shown);
-        EXPECT_EQ(Stored(BraePrice(std::string(c.text))), c.stored);
+        EXPECT_EQ(Stored(Price9(std::string(c.text))), c.stored);
     }
-    BraePrice price = Price("1");
+    Price9 price = PriceOf("1");
     price.SetText(nullptr);
     EXPECT_TRUE(price.IsNull());
     price.SetText("12", -1);
@@ -92,14 +94,14 @@ TEST(MStringFloat, ParseCodesSignAndScaleInTheFirstCharacter) {
 }
 
 TEST(MStringFloat, DecimalsAndSignOfStoredCharacters) {
-    EXPECT_TRUE(Price("-1").IsNegative());
-    EXPECT_FALSE(Price("1").IsNegative());
-    EXPECT_EQ(Price("-1.25").GetDecimals(), 2);
-    EXPECT_EQ(Price("1.250").GetDecimals(), 3);
+    EXPECT_TRUE(PriceOf("-1").IsNegative());
+    EXPECT_FALSE(PriceOf("1").IsNegative());
+    EXPECT_EQ(PriceOf("-1.25").GetDecimals(), 2);
+    EXPECT_EQ(PriceOf("1.250").GetDecimals(), 3);
     // A sign-and-scale character outside both ranges gives 0 decimals.
     char bytes[] = "z000000015";
     MMsgFormat reader(bytes, 10, false);
-    BraePrice odd;
+    Price9 odd;
     odd.ReadFixed(reader);
     EXPECT_TRUE(odd.IsNegative());
     EXPECT_EQ(odd.GetDecimals(), 0);
@@ -137,12 +139,12 @@ TEST(MStringFloat, CheckText) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
         if (c.valid) {
-            EXPECT_EQ(BraePrice::CheckText(c.text), nullptr);
+            EXPECT_EQ(Price9::CheckText(c.text), nullptr);
         } else {
-            EXPECT_STREQ(BraePrice::CheckText(c.text), "Invalid value!");
+            EXPECT_STREQ(Price9::CheckText(c.text), "Invalid value!");
         }
     }
-    EXPECT_STREQ(BraePrice::CheckText(nullptr), "Invalid value!");
+    EXPECT_STREQ(Price9::CheckText(nullptr), "Invalid value!");
 }
 
 TEST(MStringFloat, OrderAcrossExponents) {
@@ -151,8 +153,8 @@ TEST(MStringFloat, OrderAcrossExponents) {
     for (std::size_t i = 0; i < ascending.size(); ++i) {
         for (std::size_t j = 0; j < ascending.size(); ++j) {
             SCOPED_TRACE(std::string(ascending[i]) + " vs " + ascending[j]);
-            const BraePrice a = Price(ascending[i]);
-            const BraePrice b = Price(ascending[j]);
+            const Price9 a = PriceOf(ascending[i]);
+            const Price9 b = PriceOf(ascending[j]);
             EXPECT_EQ(a.IsLess(b), i < j);
             EXPECT_EQ(a.IsEqual(b), i == j);
             EXPECT_EQ(a.IsGreaterOrEqual(b), i >= j);
@@ -165,19 +167,19 @@ TEST(MStringFloat, OrderAcrossExponents) {
         {"1.5", "1.50"}, {"-1.5", "-1.500000"}, {"0", "0.000"}, {"100", "100.0000"}, {"-0", "-0.00"}};
     for (const auto& c : equal) {
         SCOPED_TRACE(std::string(c.a) + " = " + c.b);
-        EXPECT_TRUE(Price(c.a).IsEqual(Price(c.b)));
-        EXPECT_TRUE(Price(c.b).IsEqual(Price(c.a)));
-        EXPECT_TRUE(Price(c.a).IsLessOrEqual(Price(c.b)));
-        EXPECT_FALSE(Price(c.a).IsGreater(Price(c.b)));
+        EXPECT_TRUE(Price9(c.a).IsEqual(Price9(c.b)));
+        EXPECT_TRUE(Price9(c.b).IsEqual(Price9(c.a)));
+        EXPECT_TRUE(Price9(c.a).IsLessOrEqual(Price9(c.b)));
+        EXPECT_FALSE(Price9(c.a).IsGreater(Price9(c.b)));
     }
-    EXPECT_TRUE(Price("-0").IsLess(Price("0")));
-    EXPECT_TRUE(Price("12.34").IsGreater(Price("12.3")));
-    EXPECT_TRUE(Price("0.5").IsLess(Price("0.50001")));
+    EXPECT_TRUE(PriceOf("-0").IsLess(PriceOf("0")));
+    EXPECT_TRUE(PriceOf("12.34").IsGreater(PriceOf("12.3")));
+    EXPECT_TRUE(PriceOf("0.5").IsLess(PriceOf("0.50001")));
 }
 
 TEST(MStringFloat, BinderTextIsNotTerminated) {
-    BraePrice price = Price("-0,75");
-    MTObjectFunction<BraePrice> binder(&price);
+    Price9 price = PriceOf("-0,75");
+    MTObjectFunction<Price9> binder(&price);
     int length = 0;
     bool terminated = true;
     const char* text = binder.GetText(&length, &terminated);
@@ -190,13 +192,13 @@ TEST(MStringFloat, BinderTextIsNotTerminated) {
 TEST(MStringFloat, MonitorFormIsTheTenCharacters) {
     char buffer[20];
     MMsgFormat writer(buffer, sizeof buffer, true);
-    Price("12.5").WriteFixed(writer);
-    BraePrice().WriteFixed(writer);
+    PriceOf("12.5").WriteFixed(writer);
+    Price9().WriteFixed(writer);
     EXPECT_EQ(std::string(buffer, 20), "1000000125          ");
 
     char bytes[] = "C000000075B0000";
     MMsgFormat reader(bytes, 15, false);
-    BraePrice price;
+    Price9 price;
     price.ReadFixed(reader);
     EXPECT_EQ(price.ToString(), "-0.75");
     EXPECT_EQ(Raised([&] { price.ReadFixed(reader); }),
@@ -206,7 +208,7 @@ TEST(MStringFloat, MonitorFormIsTheTenCharacters) {
 }
 
 struct Strike {
-    BraePrice StrikePrice;
+    Price9 StrikePrice;
 
     static constexpr auto Fields() { return MFields(MField("StrikePrice", &Strike::StrikePrice)); }
 };

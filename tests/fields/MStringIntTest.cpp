@@ -7,7 +7,7 @@
 #include <type_traits>
 #include <vector>
 
-#include "FieldTestRecords.h"
+#include "support/FieldTestRecords.h"
 #include "core/MException.h"
 #include "fields/MDescFormat.h"
 #include "fields/MMsgFormat.h"
@@ -18,23 +18,27 @@
 
 namespace {
 
+using Nb8 = MStringInt<8, 48, 0, MBase10>;
+using Nb4 = MStringInt<4, 48, 0, MBase10>;
+using Nb2 = MStringInt<2, 48, 0, MBase10>;
+
 template <int W>
 std::string Stored(const MStringInt<W>& value) {
     return std::string(value.GetData(), W);
 }
 
-static_assert(sizeof(BraeNb8) == 8 && sizeof(BraeNb4) == 4 && sizeof(BraeGapSequenceID) == 2);
-static_assert(std::is_trivially_copyable_v<BraeNb8> && std::is_standard_layout_v<BraeNb8>);
-static_assert(MValueType<BraeNb8>);
+static_assert(sizeof(Nb8) == 8 && sizeof(Nb4) == 4 && sizeof(Nb2) == 2);
+static_assert(std::is_trivially_copyable_v<Nb8> && std::is_standard_layout_v<Nb8>);
+static_assert(MValueType<Nb8>);
 
 TEST(MStringInt, NewValuesAreAllZeroDigits) {
-    BraeNb8 value;
+    Nb8 value;
     EXPECT_EQ(Stored(value), "00000000");
     EXPECT_EQ(value.ToString(), "");
     EXPECT_EQ(value.GetValue(), 0);
-    EXPECT_TRUE(BraeNb4().IsBlank());
-    EXPECT_STREQ(BraeNb8::GetTypeName(), "MStringInt<8,48,0,MBase10>");
-    MTInterface<BraeNb8> column(&value);
+    EXPECT_TRUE(Nb4().IsBlank());
+    EXPECT_STREQ(Nb8::GetTypeName(), "MStringInt<8,48,0,MBase10>");
+    MTInterface<Nb8> column(&value);
     column.MakeRelative(&value);
     EXPECT_EQ(column.GetKind(), MInterface::kString);
     EXPECT_EQ(column.GetWidth(), 8);
@@ -54,13 +58,13 @@ TEST(MStringInt, SetTextRightAlignsTheDigitsBeforeThePoint) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
-        BraeNb8 value;
+        Nb8 value;
         value.SetValue(777);
         value.SetText(c.text);
         EXPECT_EQ(Stored(value), c.stored);
-        EXPECT_EQ(Stored(BraeNb8(std::string(c.text))), c.stored);
+        EXPECT_EQ(Stored(Nb8(std::string(c.text))), c.stored);
     }
-    BraeNb8 value("55");
+    Nb8 value("55");
     value.SetText(nullptr);
     EXPECT_EQ(Stored(value), "00000000");
     value.SetText("1234", -1);
@@ -69,7 +73,7 @@ TEST(MStringInt, SetTextRightAlignsTheDigitsBeforeThePoint) {
 }
 
 TEST(MStringInt, ValuesAreClampedToTheWidth) {
-    BraeNb4 count;
+    Nb4 count;
     count.SetValue(7);
     EXPECT_EQ(Stored(count), "0007");
     count.SetValue(12345);
@@ -80,16 +84,16 @@ TEST(MStringInt, ValuesAreClampedToTheWidth) {
     EXPECT_FALSE(count.IsBlank());
     count.SetText("0042");
     EXPECT_EQ(count.GetValue(), 42);
-    BraeGapSequenceID timeout;
+    Nb2 timeout;
     timeout.SetValue(300);
     EXPECT_EQ(Stored(timeout), "99");
-    BraeNb8 sequence;
+    Nb8 sequence;
     sequence.SetValue(123456789);
     EXPECT_EQ(Stored(sequence), "99999999");
     sequence.SetValue(42);
     EXPECT_EQ(sequence.GetValue(), 42);
     EXPECT_EQ(sequence.ToString(), "42");
-    BraeNb4 copy;
+    Nb4 copy;
     copy.Assign(count);
     EXPECT_EQ(copy, count);
 }
@@ -107,27 +111,27 @@ TEST(MStringInt, CheckText) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
         if (c.valid) {
-            EXPECT_EQ(BraeNb8::CheckText(c.text), nullptr);
+            EXPECT_EQ(Nb8::CheckText(c.text), nullptr);
         } else {
-            EXPECT_STREQ(BraeNb8::CheckText(c.text), "Invalid value!");
+            EXPECT_STREQ(Nb8::CheckText(c.text), "Invalid value!");
         }
     }
-    EXPECT_STREQ(BraeNb8::CheckText(nullptr), "Invalid value!");
-    EXPECT_STREQ(BraeNb4::CheckText("10000"), "Invalid value!");
-    EXPECT_EQ(BraeNb4::CheckText("9999"), nullptr);
+    EXPECT_STREQ(Nb8::CheckText(nullptr), "Invalid value!");
+    EXPECT_STREQ(Nb4::CheckText("10000"), "Invalid value!");
+    EXPECT_EQ(Nb4::CheckText("9999"), nullptr);
 }
 
 TEST(MStringInt, OrderIsNumeric) {
-    EXPECT_TRUE(BraeNb8("99").IsLess(BraeNb8("100")));
-    EXPECT_TRUE(BraeNb8("100").IsGreater(BraeNb8("99")));
-    EXPECT_TRUE(BraeNb8("7").IsEqual(BraeNb8("007")));
-    EXPECT_TRUE(BraeNb8("7").IsLessOrEqual(BraeNb8("7")));
-    EXPECT_TRUE(BraeNb8("").IsLess(BraeNb8("1")));
+    EXPECT_TRUE(Nb8("99").IsLess(Nb8("100")));
+    EXPECT_TRUE(Nb8("100").IsGreater(Nb8("99")));
+    EXPECT_TRUE(Nb8("7").IsEqual(Nb8("007")));
+    EXPECT_TRUE(Nb8("7").IsLessOrEqual(Nb8("7")));
+    EXPECT_TRUE(Nb8("").IsLess(Nb8("1")));
 }
 
 TEST(MStringInt, BinderTextAndDescription) {
-    BraeNb8 field("1234");
-    MTObjectFunction<BraeNb8> binder(&field);
+    Nb8 field("1234");
+    MTObjectFunction<Nb8> binder(&field);
     int length = 0;
     bool terminated = false;
     const char* text = binder.GetText(&length, &terminated);
@@ -149,13 +153,13 @@ TEST(MStringInt, BinderTextAndDescription) {
 TEST(MStringInt, MonitorFormIsTheStoredCharacters) {
     char buffer[8];
     MMsgFormat writer(buffer, sizeof buffer, true);
-    BraeNb4("12").WriteFixed(writer);
-    BraeNb4().WriteFixed(writer);
+    Nb4("12").WriteFixed(writer);
+    Nb4().WriteFixed(writer);
     EXPECT_EQ(std::string(buffer, 8), "00120000");
 
     char bytes[] = "004200";
     MMsgFormat reader(bytes, 6, false);
-    BraeNb4 value;
+    Nb4 value;
     value.ReadFixed(reader);
     EXPECT_EQ(value.GetValue(), 42);
     EXPECT_EQ(reader.GetOffset(), 4);
@@ -169,10 +173,10 @@ TEST(MStringInt, MonitorFormIsTheStoredCharacters) {
 struct BulkAccountId {
     MRPString<16> Id;
 };
-using AccountIdArray = MVArray<BulkAccountId, 100, TMVArrayNb<BulkAccountId, BraeNb4, 4>>;
+using AccountIdArray = MVArray<BulkAccountId, 100, TMVArrayNb<BulkAccountId, Nb4, 4>>;
 struct BulkLink {
     MRPString<41> Header;
-    BraeNb4 Count;
+    Nb4 Count;
     AccountIdArray Ids;
 };
 static_assert(sizeof(AccountIdArray) == 1600);

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "FieldTestRecords.h"
+#include "support/FieldTestRecords.h"
 #include "core/MException.h"
 #include "fields/MDescFormat.h"
 #include "fields/MMsgFormat.h"

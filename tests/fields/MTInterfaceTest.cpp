@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "FieldTestRecords.h"
-#include "TimeTestSupport.h"
 #include "fields/MIntX.h"
+#include "support/FieldTestRecords.h"
+#include "support/TimeTestSupport.h"
 #include "fields/MTInterface.h"
 #include "fields/MTTimePoint.h"
 

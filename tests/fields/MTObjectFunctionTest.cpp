@@ -3,7 +3,7 @@
 #include <memory>
 #include <string>
 
-#include "FieldTestRecords.h"
+#include "support/FieldTestRecords.h"
 #include "fields/MTObjectFunction.h"
 #include "fields/MTStaticFunction.h"
 

@@ -3,7 +3,7 @@
 #include <memory>
 #include <string>
 
-#include "TimeTestSupport.h"
+#include "support/TimeTestSupport.h"
 #include "core/MException.h"
 #include "fields/DescribeFields.h"
 #include "fields/MCSVReader.h"

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "FieldTestRecords.h"
+#include "support/FieldTestRecords.h"
 #include "fields/MStringDepth.h"
 #include "fields/MTStaticClassFunction.h"
 #include "fields/MTStaticFunction.h"

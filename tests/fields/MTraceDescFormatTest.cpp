@@ -6,7 +6,7 @@
 #include <sstream>
 #include <string>
 
-#include "FieldTestRecords.h"
+#include "support/FieldTestRecords.h"
 #include "core/MTrace.h"
 
 namespace {

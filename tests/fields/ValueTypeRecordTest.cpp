@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "FieldTestRecords.h"
+#include "support/FieldTestRecords.h"
 #include "fields/MIntX.h"
 #include "fields/MMsgFormat.h"
 #include "fields/MString.h"
@@ -15,11 +15,14 @@
 
 namespace {
 
+using Nb8 = MStringInt<8, 48, 0, MBase10>;
+using Price = MStringFloat<MStringFractionData<9, 32>, 100, 0, 0>;
+
 struct HistoryEntry {
     MLong SequenceNumber;
     MString<10, 10, MValAccept> ErrorMessage;
-    BraeNb8 UserSequenceID;
-    BraePrice StrikePrice;
+    Nb8 UserSequenceID;
+    Price StrikePrice;
     MZString<64, MValAccept> Tag;
     MULong Count;
 

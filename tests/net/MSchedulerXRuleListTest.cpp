@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "../fields/TimeTestSupport.h"
+#include "support/TimeTestSupport.h"
 #include "StateTablesFixture.h"
 #include "core/MTrace.h"
 

@@ -4,21 +4,9 @@
 
 #include "StateTablesFixture.h"
 #include "core/MError.h"
+#include "support/LogRecorder.h"
 
 namespace {
-
-class RecordingReceiver : public MPublishErrorBase {
-public:
-    RecordingReceiver() { RegisterErrorPublisher(this); }
-    void Publish(int level, const char* text) override {
-        ++count;
-        lastLevel = level;
-        lastText = text;
-    }
-    int count = 0;
-    int lastLevel = -1;
-    std::string lastText;
-};
 
 using StatusTest = StateTablesFixture;
 using Technical = EnumStatusByTechnicalState;
@@ -69,13 +57,13 @@ TEST_F(StatusTest, ActivityFollowsTheLettersOfTheCurrentStates) {
 }
 
 TEST_F(StatusTest, UnknownLetterIsLoggedAndInactive) {
-    RecordingReceiver log;
+    LogRecorder log;
     MStatusByStates status;
     status.GetTechnical().GetStatuses()[0] = MStatusByTechnicalStates::Status(static_cast<Technical>('x'));
     EXPECT_FALSE(status.GetActivity());
-    EXPECT_EQ(log.count, 1);
-    EXPECT_EQ(log.lastLevel, 2);
-    EXPECT_EQ(log.lastText, "Invalid Status for State");
+    ASSERT_EQ(log.messages.size(), 1u);
+    EXPECT_EQ(log.messages[0].level, 2);
+    EXPECT_EQ(log.messages[0].text, "Invalid Status for State");
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 #pragma once
-// Test support: collects the lines logged while it is installed and uninstalls itself when
-// destroyed. Installing it replaces any receiver that was installed before.
+// Test support: collects the messages logged while it is installed. It installs itself when no
+// other receiver is installed (installed says whether it did) and uninstalls itself when destroyed.
 #include <algorithm>
 #include <string>
 #include <vector>

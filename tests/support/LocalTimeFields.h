@@ -6,7 +6,7 @@
 #include "core/MTimeParts.h"
 #include "core/TimeUnits.h"
 
-#include "ScopedTimeZone.h"  // kSecond
+#include "support/ScopedTimeZone.h"  // kSecond
 
 inline constexpr int64_t kMs = 1000000;
 inline constexpr int64_t kMinute = 60 * kSecond;

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "EnumTestSupport.h"
-#include "fields/BraeKTSAccountFlags.h"
+#include "support/EnumTestSupport.h"
+#include "brae/BraeKTSAccountFlags.h"
 #include "fields/MDescFormat.h"
 #include "fields/MSet.h"
 

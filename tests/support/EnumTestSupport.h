@@ -1,5 +1,5 @@
 #pragma once
-// Helpers shared by the enumeration and set tests: a log receiver, message buffers and a sort of
+// Helpers shared by the enumeration and set tests: message buffers and a sort of
 // records through a column descriptor.
 #include <gtest/gtest.h>
 
@@ -8,25 +8,11 @@
 #include <string>
 #include <vector>
 
-#include "FieldTestRecords.h"
+#include "support/FieldTestRecords.h"
 #include "core/MError.h"
 #include "core/MException.h"
 #include "fields/MMsgFormat.h"
-
-struct LoggedMessage {
-    int level;
-    std::string text;
-};
-
-// Collects the messages logged while it is installed (it uninstalls itself when destroyed).
-class LogRecorder : public MPublishErrorBase {
-public:
-    LogRecorder() { installed = RegisterErrorPublisher(this) == nullptr; }
-    void Publish(int level, const char* text) override { messages.push_back({level, text}); }
-
-    bool installed = false;
-    std::vector<LoggedMessage> messages;
-};
+#include "support/LogRecorder.h"
 
 // The bytes a value writes in its fixed (monitor-message) form.
 template <class T>

@@ -25,7 +25,7 @@ struct TestEntry : TestHeader {
     VintMsgClientId Account;
     MatchNumber Trader;
     VintMsgClientId Master;
-    BraeFirmUnitName Name;
+    MRPString<24, 32, MValAccept> Name;
 
     static constexpr auto Fields() {
         using S = TestEntry;

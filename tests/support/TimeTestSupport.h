@@ -3,9 +3,9 @@
 // frozen "now".
 #include <cstdint>
 
-#include "../core/LocalTimeFields.h"
-#include "../core/PlainTestClock.h"
-#include "../core/ScopedTimeZone.h"
+#include "support/LocalTimeFields.h"
+#include "support/PlainTestClock.h"
+#include "support/ScopedTimeZone.h"
 #include "core/CalendarConversion.h"
 #include "core/MTimeParts.h"
 #include "core/ProcessClock.h"

@@ -6,7 +6,7 @@
 
 #include "core/MGlobalTime.h"
 
-#include "ScopedEnvironment.h"
+#include "support/ScopedEnvironment.h"
 
 #include <memory>
 

@@ -3,9 +3,9 @@
 #include <string>
 #include <vector>
 
-#include "EnumTestSupport.h"
-#include "fields/BraeLetterEnumerations.h"
-#include "fields/MessagingLetterEnumerations.h"
+#include "support/EnumTestSupport.h"
+#include "brae/BraeLetterEnumerations.h"
+#include "net/MessagingLetterEnumerations.h"
 
 namespace {
 

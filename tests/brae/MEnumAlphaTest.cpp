@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "EnumTestSupport.h"
-#include "fields/BraeLetterEnumerations.h"
+#include "support/EnumTestSupport.h"
+#include "brae/BraeLetterEnumerations.h"
 #include "fields/MDescFormat.h"
 #include "fields/MEnumAlpha.h"
 

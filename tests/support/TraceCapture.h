@@ -1,24 +1,11 @@
 #pragma once
 // For one test: the trace stream goes to a string, the trace level and mask start at 0, and
-// logged messages are recorded; everything is put back afterwards.
+// everything is put back afterwards.
 #include <sstream>
 #include <string>
 #include <vector>
 
-#include "core/MError.h"
 #include "core/MTrace.h"
-
-struct LoggedMessage {
-    int level;
-    std::string text;
-};
-
-class RecordingReceiver : public MPublishErrorBase {
-public:
-    RecordingReceiver() { RegisterErrorPublisher(this); }
-    void Publish(int level, const char* text) override { messages.push_back({level, text}); }
-    std::vector<LoggedMessage> messages;
-};
 
 class TraceCapture {
 public:

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "EnumTestSupport.h"
-#include "fields/BraeLetterEnumerations.h"
+#include "support/EnumTestSupport.h"
+#include "brae/BraeLetterEnumerations.h"
 #include "fields/MEnumSet.h"
 
 namespace {
