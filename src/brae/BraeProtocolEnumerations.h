@@ -3,7 +3,7 @@
 // messages: each enumeration, its table of letters (or codes) and names in index order (the first
 // row is the default), and its value type. The client builds them with the rest of the protocol
 // and uses only the broadcast timing of the broadcast delimiter. They stand in the protocol's
-// order; the account types and instrument types (fields/BraeLetterEnumerations.h), the delimiter
+// order; the account types and instrument types (brae/BraeLetterEnumerations.h), the delimiter
 // types, country codes, hedge spec and call/put code have files of their own, and the error codes
 // are in EnumBraeErrorCode.h. Letters are case-sensitive. Two letters of EnumBraeExchange and two
 // codes of EnumBraeGlobalEvent that the protocol reserves for a sibling exchange carry neutral

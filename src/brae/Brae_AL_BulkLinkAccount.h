@@ -8,7 +8,7 @@
 
 #include "brae/BraeBulkAccountId.h"
 #include "brae/BraeHeaderIncoming.h"
-#include "fields/BraeLetterEnumerations.h"
+#include "brae/BraeLetterEnumerations.h"
 #include "fields/MEnumAlpha.h"
 #include "fields/MRPString.h"
 #include "fields/MStringInt.h"

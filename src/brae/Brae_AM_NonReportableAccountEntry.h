@@ -8,8 +8,8 @@
 #include "brae/BraeKTSAccountNumber.h"
 #include "brae/Brae_AN_AccountEntry.h"
 #include "brae/EnumBraeCountryCode.h"
-#include "fields/BraeKTSAccountFlags.h"
-#include "fields/BraeLetterEnumerations.h"
+#include "brae/BraeKTSAccountFlags.h"
+#include "brae/BraeLetterEnumerations.h"
 #include "fields/MRPString.h"
 
 class Brae_AM_NonReportableAccountEntry : public BraeHeaderIncoming {

@@ -8,7 +8,7 @@
 #include "brae/BraeHeaderIncoming.h"
 #include "brae/BraeKTSAccountNumber.h"
 #include "brae/EnumBraeCountryCode.h"
-#include "fields/BraeLetterEnumerations.h"
+#include "brae/BraeLetterEnumerations.h"
 #include "fields/MChar.h"
 #include "fields/MRPString.h"
 

@@ -5,7 +5,7 @@
 // it reads it, within its received length, and builds its position records on it. 122 bytes.
 #include "brae/BraeHeaderIncoming.h"
 #include "brae/BraeKTSAccountNumber.h"
-#include "fields/BraeLetterEnumerations.h"
+#include "brae/BraeLetterEnumerations.h"
 #include "fields/MChar.h"
 #include "fields/MDateText.h"
 #include "fields/MFieldList.h"

@@ -6,8 +6,8 @@
 
 #include "brae/BraeHeaderIncoming.h"
 #include "brae/BraeKTSAccountNumber.h"
-#include "fields/BraeKTSAccountFlags.h"
-#include "fields/BraeLetterEnumerations.h"
+#include "brae/BraeKTSAccountFlags.h"
+#include "brae/BraeLetterEnumerations.h"
 #include "fields/MRPString.h"
 
 class Brae_MC_MonitoringAccount : public BraeHeaderIncoming {

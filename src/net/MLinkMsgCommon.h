@@ -6,7 +6,7 @@
 
 #include "fields/MEnumAlpha.h"
 #include "fields/MStringInt.h"
-#include "fields/MessagingLetterEnumerations.h"
+#include "net/MessagingLetterEnumerations.h"
 
 using LinkMsgType = MEnumAlpha<EnumLinkMsgType, 6>;
 using LinkMsgNumber = MStringInt<9, 48, 0, MBase10>;

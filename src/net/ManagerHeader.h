@@ -3,7 +3,7 @@
 // characters, blank-filled. Its bytes are its wire form.
 #include "fields/DescribeFields.h"
 #include "fields/MRPString.h"
-#include "fields/MessagingLetterEnumerations.h"
+#include "net/MessagingLetterEnumerations.h"
 
 struct ManagerHeader {
     ManagerMsgType MsgType;

@@ -3,7 +3,7 @@
 // bytes, blank when built, technical state 'I'. Its bytes are its wire form.
 #include "fields/DescribeFields.h"
 #include "fields/MRPString.h"
-#include "fields/MessagingLetterEnumerations.h"
+#include "net/MessagingLetterEnumerations.h"
 
 struct ManagerInfo {
     MRPString<50, 32, MValAccept> Host;

@@ -4,7 +4,7 @@
 #include "fields/MIntX.h"
 #include "fields/MMsgWriter.h"
 #include "fields/MTTimePoint.h"
-#include "fields/MessagingLetterEnumerations.h"
+#include "net/MessagingLetterEnumerations.h"
 
 struct MonitorMsgConnectionClose {
     MonitorType Type{EnumMonitorType::ConnectionClose};

@@ -6,7 +6,7 @@
 #include "fields/MMsgWriter.h"
 #include "fields/MRPString.h"
 #include "fields/MTTimePoint.h"
-#include "fields/MessagingLetterEnumerations.h"
+#include "net/MessagingLetterEnumerations.h"
 
 struct MonitorMsgConnectionStateUpdate {
     MonitorType Type{EnumMonitorType::ConnectionStateUpdate};

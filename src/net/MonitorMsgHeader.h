@@ -2,7 +2,7 @@
 // The head of the connection records: type letter, application id (0 here) and connection id.
 #include "fields/DescribeFields.h"
 #include "fields/MIntX.h"
-#include "fields/MessagingLetterEnumerations.h"
+#include "net/MessagingLetterEnumerations.h"
 
 struct MonitorMsgHeader {
     MonitorType Type;

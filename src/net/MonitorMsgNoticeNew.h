@@ -8,7 +8,7 @@
 #include "fields/MRPString.h"
 #include "fields/MTTimePoint.h"
 #include "fields/MZString.h"
-#include "fields/MessagingLetterEnumerations.h"
+#include "net/MessagingLetterEnumerations.h"
 
 struct MonitorMsgNoticeNew {
     MonitorType Type{EnumMonitorType::NoticeNew};

@@ -3,8 +3,8 @@
 // reporting flags and the firm unit of its approved participant. Plain bytes, copied freely.
 #include "brae/BraeKTSAccountNumber.h"
 #include "brae/EnumBraeCountryCode.h"
-#include "fields/BraeKTSAccountFlags.h"
-#include "fields/BraeLetterEnumerations.h"
+#include "brae/BraeKTSAccountFlags.h"
+#include "brae/BraeLetterEnumerations.h"
 #include "fields/MFieldList.h"
 #include "fields/MObjectFormat.h"
 #include "fields/MRPString.h"

@@ -4,8 +4,8 @@
 // answer, set by the session. Plain bytes, copied freely.
 #include "brae/BraeKTSAccountNumber.h"
 #include "brae/EnumBraeCountryCode.h"
-#include "fields/BraeKTSAccountFlags.h"
-#include "fields/BraeLetterEnumerations.h"
+#include "brae/BraeKTSAccountFlags.h"
+#include "brae/BraeLetterEnumerations.h"
 #include "fields/MDateText.h"
 #include "fields/MFieldList.h"
 #include "fields/MIntX.h"

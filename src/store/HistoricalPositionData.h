@@ -3,7 +3,7 @@
 // acknowledgment gives it, with its instrument's fields and the firm unit. RecordId is the row's
 // number in its answer, set by the session. Plain bytes, copied freely.
 #include "brae/BraeKTSAccountNumber.h"
-#include "fields/BraeLetterEnumerations.h"
+#include "brae/BraeLetterEnumerations.h"
 #include "fields/MDateText.h"
 #include "fields/MFieldList.h"
 #include "fields/MIntX.h"

@@ -4,7 +4,7 @@
 // approved participant. The session fills the added fields; they start at their defaults. Plain
 // bytes, copied freely.
 #include "brae/Brae_KB_PositionAcknowledgment.h"
-#include "fields/BraeLetterEnumerations.h"
+#include "brae/BraeLetterEnumerations.h"
 #include "fields/MDateText.h"
 #include "fields/MFieldList.h"
 #include "fields/MRPString.h"

@@ -6,7 +6,7 @@
 #include <array>
 
 #include "brae/ReceivedMessage.h"
-#include "fields/BraeKTSAccountFlags.h"
+#include "brae/BraeKTSAccountFlags.h"
 
 class ReceivedRecordReader {
 public:

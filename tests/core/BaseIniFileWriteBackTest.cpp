@@ -20,7 +20,7 @@
 #include <tuple>
 #include <vector>
 
-#include "TestTempDir.h"
+#include "support/TestTempDir.h"
 #include "core/BaseIniFile.h"
 #include "core/MIniStore.h"
 #include "support/LogRecorder.h"

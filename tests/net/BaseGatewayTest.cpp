@@ -4,7 +4,7 @@
 #include <string>
 #include <thread>
 
-#include "../fields/TimeTestSupport.h"
+#include "support/TimeTestSupport.h"
 #include "StateTablesFixture.h"
 #include "core/MError.h"
 #include "net/BaseGateway.h"

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "../core/ScopedEnvironment.h"
+#include "support/ScopedEnvironment.h"
 #include "LoopbackServer.h"
 #include "core/MGlobalTime.h"
 #include "core/ProcessClock.h"

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "../fields/TimeTestSupport.h"
+#include "support/TimeTestSupport.h"
 #include "core/MError.h"
 #include "net/MonitorChannel.h"
 #include "net/MonitorVector.h"
