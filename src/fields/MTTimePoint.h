@@ -179,7 +179,8 @@ public:
     const char* GetText(int* length, bool* terminated) const {
         static std::string buffer;
         if (IsNull()) {
-            buffer.assign(IsZeroTimeShownBlank() ? 0 : 1, '-');
+            buffer.clear();
+            if (!IsZeroTimeShownBlank()) buffer.push_back('-');
         } else {
             buffer = Traits::Compact(GetTm());
         }
