@@ -1,0 +1,6 @@
+#pragma once
+// Prints Qt values readably in test failure messages.
+#include <QString>
+#include <ostream>
+
+inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }

@@ -1,0 +1,274 @@
+// The controls' event rules, both ways: events that fire on a programmatic change, and events
+// that stay silent on one.
+#include <gtest/gtest.h>
+
+#include <QRadioButton>
+#include <QTest>
+
+#include "toolkit/CheckBox.h"
+#include "toolkit/CheckListBox.h"
+#include "toolkit/ComboBox.h"
+#include "toolkit/DateTimePicker.h"
+#include "toolkit/Edit.h"
+#include "toolkit/ListBox.h"
+#include "toolkit/Memo.h"
+#include "toolkit/MonthCalendar.h"
+#include "toolkit/RadioGroup.h"
+#include "toolkit/SortCollation.h"
+#include "toolkit/UpDownEdit.h"
+#include "guisupport/Keyboard.h"
+
+namespace {
+
+TEST(Edit, ChangeFiresWhenTheUserTypesAndWhenTheProgramSetsTheText) {
+    Edit edit(nullptr, "NameEdit");
+    int changes = 0;
+    edit.onChange = [&] { ++changes; };
+    edit.SetText("abc");
+    EXPECT_EQ(changes, 1);
+    QTest::keyClicks(&edit, "d");
+    EXPECT_EQ(changes, 2);
+    EXPECT_EQ(edit.Text(), "abcd");
+    EXPECT_EQ(edit.objectName(), "NameEdit");
+}
+
+TEST(Edit, MaximumLengthAndPasswordEcho) {
+    Edit edit;
+    edit.SetMaxLength(3);
+    QTest::keyClicks(&edit, "abcdef");
+    EXPECT_EQ(edit.Text(), "abc");
+    edit.SetPassword(true);
+    EXPECT_EQ(edit.echoMode(), QLineEdit::Password);
+    EXPECT_EQ(edit.Text(), "abc");
+}
+
+TEST(Memo, RefusesTypedAndDropsPastedCharactersOutsideTheCodePage) {
+    Memo memo;
+    TypeText(&memo, QString::fromUtf8("a\u0142b\u20AC"));
+    EXPECT_EQ(memo.Text(), "ab\x80");
+    memo.insertPlainText(QString());
+    memo.SetText("x");
+    memo.AddLine("y");
+    EXPECT_EQ(memo.Text(), "x\ny");
+}
+
+TEST(CheckBox, ClickFiresOnTheUsersClickAndOnAProgrammaticChange) {
+    CheckBox box(nullptr, "ActiveCheck", "&Active");
+    int clicks = 0;
+    box.onClick = [&] { ++clicks; };
+    box.SetChecked(true);
+    EXPECT_EQ(clicks, 1);
+    box.SetChecked(true);  // no change, no click
+    EXPECT_EQ(clicks, 1);
+    box.click();
+    EXPECT_EQ(clicks, 2);
+    EXPECT_FALSE(box.Checked());
+}
+
+TEST(RadioGroup, IndexMinusOneForNoneClickOnEveryChangeItemsEnabledOneByOne) {
+    RadioGroup group(nullptr, "ModeGroup", "Mode");
+    group.SetItems({"&One", "&Two", "T&hree"});
+    int clicks = 0;
+    group.onClick = [&] { ++clicks; };
+    EXPECT_EQ(group.ItemIndex(), -1);
+    group.SetItemIndex(1);
+    EXPECT_EQ(group.ItemIndex(), 1);
+    EXPECT_EQ(clicks, 1);
+    group.SetItemIndex(-1);
+    EXPECT_EQ(group.ItemIndex(), -1);
+    EXPECT_FALSE(group.Button(1)->isChecked());
+    EXPECT_EQ(clicks, 2);
+    group.SetItemIndex(-1);
+    EXPECT_EQ(clicks, 2);
+    group.Button(2)->click();  // the user's click
+    EXPECT_EQ(group.ItemIndex(), 2);
+    EXPECT_EQ(clicks, 3);
+    group.SetItemEnabled(0, false);
+    EXPECT_FALSE(group.Button(0)->isEnabled());
+    EXPECT_TRUE(group.Button(1)->isEnabled());
+}
+
+TEST(SortCollation, CaseInsensitiveOnAsciiTiesInByteOrder) {
+    struct Case {
+        const char* a;
+        const char* b;
+        int expected;
+    } cases[] = {{"abc", "ABD", -1}, {"ABC", "abc", -1}, {"abc", "abc", 0}, {"Zeta", "alpha", 1},
+                 {"ab", "ABC", -1},  {"_x", "ax", 1},   {"\xE9", "\xC9", 1}, {"b", "\xE9", -1}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.a) + " vs " + c.b);
+        EXPECT_EQ(CompareSortText(c.a, c.b), c.expected);
+        EXPECT_EQ(CompareSortText(c.b, c.a), -c.expected);
+    }
+}
+
+TEST(SortedLists, ListAndComboKeepTheSharedOrder) {
+    ListBox list(nullptr, "Titles", true);
+    ComboBox combo(nullptr, "TitleCombo", ComboBox::Style::DropDownList, true);
+    for (const char* item : {"beta", "Alpha", "alpha", "ALPHA", "Gamma", "_under"}) {
+        list.AddItem(item);
+        combo.AddItem(item);
+    }
+    std::vector<std::string> expected = {"ALPHA", "Alpha", "alpha", "beta", "Gamma", "_under"};
+    for (int i = 0; i < int(expected.size()); ++i) {
+        EXPECT_EQ(list.Item(i), expected[i]);
+        EXPECT_EQ(combo.Item(i), expected[i]);
+    }
+}
+
+TEST(ComboBox, DropDownTakesTypedTextDropDownListOnlyItemsIndexMinusOneForNone) {
+    ComboBox list(nullptr, "KindCombo");
+    list.AddItem("One");
+    list.AddItem("Two");
+    EXPECT_EQ(list.ItemIndex(), -1);  // the program chooses, never the first item by itself
+    list.SetText("Two");
+    EXPECT_EQ(list.ItemIndex(), 1);
+    list.SetText("Three");
+    EXPECT_EQ(list.ItemIndex(), -1);
+    EXPECT_EQ(list.Text(), "");
+    list.SetItemIndex(0);
+    EXPECT_EQ(list.Text(), "One");
+    list.SetItemIndex(7);
+    EXPECT_EQ(list.ItemIndex(), -1);
+
+    ComboBox typed(nullptr, "HostCombo", ComboBox::Style::DropDown);
+    typed.AddItem("alpha");
+    int changes = 0;
+    typed.onChange = [&] { ++changes; };
+    typed.SetText("free text");
+    EXPECT_EQ(changes, 0);
+    EXPECT_EQ(typed.Text(), "free text");
+    EXPECT_EQ(typed.ItemIndex(), -1);
+    TypeText(typed.lineEdit(), QString::fromUtf8("!\u4E2D"));
+    EXPECT_EQ(typed.Text(), "free text!");
+    EXPECT_EQ(changes, 1);
+    QTest::keyClick(typed.lineEdit(), Qt::Key_Return);
+    EXPECT_EQ(typed.Count(), 1);  // typed text is not added to the items
+}
+
+TEST(ListBox, ClickFiresForTheUserOnly) {
+    ListBox list(nullptr, "Fields");
+    list.AddItem("a");
+    list.AddItem("b");
+    int clicks = 0;
+    list.onClick = [&] { ++clicks; };
+    list.SetItemIndex(1);
+    EXPECT_EQ(list.ItemIndex(), 1);
+    list.SetItemIndex(-1);
+    EXPECT_EQ(list.ItemIndex(), -1);
+    EXPECT_EQ(clicks, 0);
+    list.setFocus();
+    list.SetItemIndex(0);
+    QTest::keyClick(&list, Qt::Key_Down);
+    EXPECT_EQ(list.ItemIndex(), 1);
+    EXPECT_EQ(clicks, 1);
+}
+
+TEST(CheckListBox, UserTogglesCycleThreeStatesAndFireProgrammaticChecksStaySilent) {
+    CheckListBox list(nullptr, "Columns");
+    list.SetAllowGrayed(true);
+    list.AddItem("first");
+    list.AddItem("second");
+    std::vector<int> toggled;
+    list.onClickCheck = [&](int index) { toggled.push_back(index); };
+
+    list.SetItemState(0, CheckListBox::Checked);
+    list.SetItemState(1, CheckListBox::Grayed);
+    list.SetChecked(1, false);
+    EXPECT_TRUE(toggled.empty());
+    EXPECT_EQ(list.ItemState(0), CheckListBox::Checked);
+    EXPECT_EQ(list.ItemState(1), CheckListBox::Unchecked);
+
+    list.SetItemIndex(1);
+    CheckListBox::State cycle[] = {CheckListBox::Grayed, CheckListBox::Checked, CheckListBox::Unchecked};
+    for (CheckListBox::State expected : cycle) {
+        QTest::keyClick(&list, Qt::Key_Space);
+        EXPECT_EQ(list.ItemState(1), expected);
+    }
+    EXPECT_EQ(toggled, (std::vector<int>{1, 1, 1}));
+    list.item(1)->setText("renamed");  // not a toggle
+    EXPECT_EQ(toggled.size(), 3u);
+
+    CheckListBox twoStates;
+    twoStates.AddItem("only");
+    twoStates.SetItemIndex(0);
+    QTest::keyClick(&twoStates, Qt::Key_Space);
+    EXPECT_EQ(twoStates.ItemState(0), CheckListBox::Checked);
+    QTest::keyClick(&twoStates, Qt::Key_Space);
+    EXPECT_EQ(twoStates.ItemState(0), CheckListBox::Unchecked);
+}
+
+TEST(DateTimePicker, ChangeFiresOnUserEditsOnlyWithinTheRange) {
+    DateTimePicker picker(nullptr, "FromDate");
+    int changes = 0;
+    picker.onChange = [&] { ++changes; };
+    picker.SetMinDate(QDate(2024, 1, 10));
+    picker.SetMaxDate(QDate(2024, 1, 20));
+    picker.SetDate(QDate(2024, 1, 15));
+    picker.SetDate(QDate(2030, 1, 1));  // clamped to the maximum
+    EXPECT_EQ(picker.Date(), QDate(2024, 1, 20));
+    EXPECT_EQ(changes, 0);
+    picker.setFocus();
+    picker.setCurrentSection(QDateTimeEdit::DaySection);
+    QTest::keyClick(&picker, Qt::Key_Down);
+    EXPECT_EQ(picker.Date(), QDate(2024, 1, 19));
+    EXPECT_EQ(changes, 1);
+
+    DateTimePicker time(nullptr, "AtTime", DateTimePicker::Kind::Time);
+    time.onChange = [&] { ++changes; };
+    time.SetTime(QTime(10, 30, 0));
+    EXPECT_EQ(time.Time(), QTime(10, 30, 0));
+    EXPECT_EQ(changes, 1);
+}
+
+TEST(MonthCalendar, AsksForTheBoldDaysOfEveryMonthItShows) {
+    MonthCalendar calendar(nullptr, "BoldMonthCalendar");
+    std::vector<std::pair<int, int>> asked;
+    calendar.onGetMonthBoldInfo = [&](int year, int month) {
+        asked.emplace_back(year, month);
+        return month == 3 ? std::vector<int>{5, 31, 32} : std::vector<int>{1};
+    };
+    calendar.SetDate(QDate(2024, 3, 15));
+    EXPECT_EQ(asked, (std::vector<std::pair<int, int>>{{2024, 2}, {2024, 3}, {2024, 4}}));
+    auto bold = [&](QDate d) { return calendar.dateTextFormat(d).fontWeight() == QFont::Bold; };
+    EXPECT_TRUE(bold(QDate(2024, 3, 5)));
+    EXPECT_TRUE(bold(QDate(2024, 3, 31)));
+    EXPECT_FALSE(bold(QDate(2024, 3, 6)));
+    EXPECT_TRUE(bold(QDate(2024, 4, 1)));
+
+    asked.clear();
+    calendar.setCurrentPage(2024, 5);
+    EXPECT_EQ(asked, (std::vector<std::pair<int, int>>{{2024, 4}, {2024, 5}, {2024, 6}}));
+    EXPECT_FALSE(bold(QDate(2024, 3, 5)));  // the months no longer shown lose their marks
+    EXPECT_TRUE(bold(QDate(2024, 5, 1)));
+}
+
+TEST(MonthCalendar, ClickFiresForTheUsersClickOnly) {
+    MonthCalendar calendar;
+    int clicks = 0;
+    calendar.onClick = [&] { ++clicks; };
+    calendar.SetDate(QDate(2024, 3, 15));
+    EXPECT_EQ(clicks, 0);
+    emit calendar.clicked(QDate(2024, 3, 16));
+    EXPECT_EQ(clicks, 1);
+}
+
+TEST(UpDownEdit, FreeTextWithAPositionBetweenMinimumAndMaximum) {
+    UpDownEdit edit(nullptr, "CountEdit");
+    edit.SetRange(1, 3);
+    EXPECT_EQ(edit.Position(), 1);
+    edit.stepBy(1);
+    edit.stepBy(5);
+    EXPECT_EQ(edit.Position(), 3);
+    EXPECT_EQ(edit.Text(), "3");
+    edit.SetText("any text");
+    EXPECT_EQ(edit.Text(), "any text");
+    EXPECT_EQ(edit.Position(), 3);
+    edit.SetText("2");
+    EXPECT_EQ(edit.Position(), 2);
+    edit.stepBy(-5);
+    EXPECT_EQ(edit.Position(), 1);
+    EXPECT_EQ(edit.Text(), "1");
+}
+
+}  // namespace
