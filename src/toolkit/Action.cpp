@@ -1,6 +1,8 @@
 #include "toolkit/Action.h"
 
 #include <QAbstractButton>
+#include <QMenu>
+#include <QToolBar>
 #include <QPointer>
 #include <QWidget>
 
@@ -11,7 +13,9 @@ Action::Action(QObject* parent, const std::string& caption) : QAction(parent), c
     guard_ = new QAction(this);
     guard_->setEnabled(false);
     RefreshText();
-    if (auto* w = qobject_cast<QWidget*>(parent)) {
+    // A window parent holds the shortcut; menus and tool bars would show the stand-in as an item.
+    auto* w = qobject_cast<QWidget*>(parent);
+    if (w && !qobject_cast<QMenu*>(w) && !qobject_cast<QToolBar*>(w)) {
         w->addAction(this);
         w->addAction(guard_);
     }

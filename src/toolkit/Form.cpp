@@ -66,8 +66,8 @@ void Form::reject() { SetModalResult(mrCancel); }
 void Form::BindButton(QAbstractButton* button, int modalResult, Action* action) {
     if (action) action->BindButton(button, false);
     connect(button, &QAbstractButton::clicked, this, [this, modalResult, action] {
-        // As the original's buttons: the result first, the action next (it may refuse the close
-        // through the close query, or set the result itself), the close query last.
+        // The result first, the action next (it may refuse the close through the close query, or
+        // set the result itself), the close query last.
         deferClose_ = true;
         if (modalResult != mrNone) modalResult_ = modalResult;
         if (action) action->Execute();

@@ -2,6 +2,8 @@
 // that stay silent on one.
 #include <gtest/gtest.h>
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QRadioButton>
 #include <QTest>
 
@@ -15,6 +17,7 @@
 #include "toolkit/MonthCalendar.h"
 #include "toolkit/RadioGroup.h"
 #include "toolkit/SortCollation.h"
+#include "toolkit/StatusPanels.h"
 #include "toolkit/UpDownEdit.h"
 #include "guisupport/Keyboard.h"
 
@@ -46,7 +49,9 @@ TEST(Memo, RefusesTypedAndDropsPastedCharactersOutsideTheCodePage) {
     Memo memo;
     TypeText(&memo, QString::fromUtf8("a\u0142b\u20AC"));
     EXPECT_EQ(memo.Text(), "ab\x80");
-    memo.insertPlainText(QString());
+    QGuiApplication::clipboard()->setText(QString::fromUtf8("c\u0142d"));
+    memo.paste();
+    EXPECT_EQ(memo.Text(), "ab\x80" "cd");
     memo.SetText("x");
     memo.AddLine("y");
     EXPECT_EQ(memo.Text(), "x\ny");
@@ -269,6 +274,20 @@ TEST(UpDownEdit, FreeTextWithAPositionBetweenMinimumAndMaximum) {
     edit.stepBy(-5);
     EXPECT_EQ(edit.Position(), 1);
     EXPECT_EQ(edit.Text(), "1");
+}
+
+TEST(StatusPanels, PanelsHoldTheirTexts) {
+    StatusPanels bar(nullptr, "StatusBar");
+    bar.SetPanels({120, 80, 0});
+    EXPECT_EQ(bar.PanelCount(), 3);
+    bar.SetPanelText(1, "Connected \x80");
+    bar.SetPanelText(5, "ignored");
+    EXPECT_EQ(bar.PanelText(1), "Connected \x80");
+    EXPECT_EQ(bar.PanelText(0), "");
+    EXPECT_EQ(bar.PanelText(-1), "");
+    bar.SetPanels({50});
+    EXPECT_EQ(bar.PanelCount(), 1);
+    EXPECT_EQ(bar.PanelText(0), "");
 }
 
 }  // namespace

@@ -155,4 +155,23 @@ TEST(Form, ADisabledActionKeepsItsButtonDisabledAndTheFormOpen) {
     EXPECT_TRUE(form.ok->isEnabled());
 }
 
+TEST(Form, CentresOnItsOwnerAndRunsTheResizeHook) {
+    QWidget owner;
+    owner.setGeometry(100, 100, 600, 400);
+    owner.show();
+    AskForm form;
+    form.setParent(&owner, form.windowFlags());
+    int resizes = 0;
+    form.onResize = [&] { ++resizes; };
+    form.resize(200, 100);
+    form.SetCentreOnOwner(true);
+    form.ShowModeless();
+    QPoint centre = form.frameGeometry().center();
+    EXPECT_NEAR(centre.x(), owner.frameGeometry().center().x(), 20);
+    EXPECT_NEAR(centre.y(), owner.frameGeometry().center().y(), 40);
+    int shown = resizes;
+    form.resize(260, 120);
+    EXPECT_EQ(resizes, shown + 1);
+}
+
 }  // namespace

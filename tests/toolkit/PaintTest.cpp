@@ -72,7 +72,7 @@ TEST(FontSpec, RoundTripsNameNegativeHeightCharacterSetAndStyles) {
         QFont font = ToQFont(spec);
         EXPECT_EQ(font.pixelSize(), -spec.height);
         EXPECT_EQ(FromQFont(font, spec), spec);
-        // Whatever Qt substitutes when drawing, the spec taken back from the font keeps the name.
+        // Whatever Qt substitutes when drawing, the value taken back from the font keeps the name.
         FontSpec blank;
         blank.charset = spec.charset;
         EXPECT_EQ(FromQFont(font, blank), spec);

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -16,12 +17,13 @@
 #include "guisupport/ModalResponder.h"
 #include "guisupport/QtPrinters.h"
 #include "support/LogRecorder.h"
+#include "toolkit/BusyCursor.h"
 #include "toolkit/Form.h"
 #include "toolkit/Timer.h"
 
 namespace {
 
-TEST(QtUiHost, MessageBoxButtonsGiveTheOriginalsResults) {
+TEST(QtUiHost, MessageBoxButtonsGiveTheirResultNumbers) {
     struct Case {
         BoxButtons buttons;
         QMessageBox::StandardButton pressed;
@@ -134,6 +136,22 @@ TEST(QtUiHost, TheFileDialogOffersBothCasesOfTheFiltersExtension) {
     ASSERT_TRUE(host.OpenFile(nullptr, spec, path));
     EXPECT_EQ(filters, QStringList{"CSV files (*.CSV *.csv)"});
     EXPECT_EQ(QFileInfo(QString::fromStdString(path)).fileName(), "x.csv");
+}
+
+TEST(QtUiHost, TheBusyCursorRestoresTheCursorItFound) {
+    QtUiHost host;
+    UiHost* before = SetUi(&host);
+    QApplication::setOverrideCursor(Qt::IBeamCursor);
+    {
+        BusyCursor busy;
+        EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+        { BusyCursor nested; }
+        EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+    }
+    EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::IBeamCursor);
+    QApplication::restoreOverrideCursor();
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    SetUi(before);
 }
 
 TEST(QtUiHost, TheAlertSoundLogsTheFileName) {

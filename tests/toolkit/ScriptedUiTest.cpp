@@ -6,6 +6,7 @@
 #include <QPushButton>
 
 #include "toolkit/BusyCursor.h"
+#include "toolkit/Timer.h"
 
 namespace {
 
@@ -136,6 +137,18 @@ TEST(ScriptedUi, AnswersTheStandardDialogsAndRecordsTheRest) {
     EXPECT_EQ(ui.alerts, (std::vector<std::string>{"alert.wav"}));
     Ui().SetClipboardText("copied");
     EXPECT_EQ(Ui().ClipboardText(), "copied");
+}
+
+TEST(ScriptedUi, PumpsTheEventLoopBeforeAnsweringSoTimersRunInsideTheBox) {
+    ScriptedUi ui;
+    Timer heartbeat;
+    int ticks = 0;
+    heartbeat.SetInterval(5);
+    heartbeat.onTimer = [&] { ++ticks; };
+    heartbeat.SetEnabled(true);
+    ui.ExpectBox("Session", "Lost", BoxIcon::Warning, BoxButtons::Ok, mrOk).PumpBefore(60);
+    EXPECT_EQ(Ui().MessageBox(nullptr, "Lost", "Session", BoxIcon::Warning, BoxButtons::Ok), mrOk);
+    EXPECT_GE(ticks, 3);
 }
 
 TEST(ScriptedUi, RestoresTheHostItReplaced) {
