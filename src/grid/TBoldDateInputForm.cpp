@@ -26,6 +26,7 @@ TBoldDateInputForm::TBoldDateInputForm(QWidget* owner, const std::string& captio
     auto* cancel = new QPushButton(QStringLiteral("&Cancel"), this);
     cancel->setObjectName("CancelButton");
     okAction_ = new Action(this, "O&K");
+    actions_.Add(okAction_);
     okAction_->setObjectName("OKAction");
     okAction_->onUpdate = [this](Action& a) { a.SetEnabled(clicked_ && valid_); };
     BindButton(ok, mrOk, okAction_);

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "fields/FormDateTime.h"
+#include "toolkit/ActionList.h"
 #include "toolkit/Form.h"
 
 class Action;
@@ -34,5 +35,6 @@ private:
     QLabel* titleLabel_;
     MonthCalendar* calendar_;
     QLabel* selectedDateLabel_;
+    ActionList actions_;
     Action* okAction_;
 };

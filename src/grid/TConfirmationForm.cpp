@@ -34,6 +34,7 @@ TConfirmationForm::TConfirmationForm(QWidget* owner, int32_t expected, bool conf
     auto* cancel = new QPushButton(QStringLiteral("&Cancel"), this);
     cancel->setObjectName("CancelButton");
     okAction_ = new Action(this, "O&K");
+    actions_.Add(okAction_);
     okAction_->setObjectName("OKAction");
     okAction_->onUpdate = [this](Action& a) { a.SetEnabled(changed_ || !confirmationRequired_); };
     okAction_->onExecute = [this](Action&) { OkExecute(); };
@@ -47,7 +48,10 @@ TConfirmationForm::TConfirmationForm(QWidget* owner, int32_t expected, bool conf
     layout->addWidget(group, 1, 0, 1, 2);
     layout->addWidget(ok, 2, 0);
     layout->addWidget(cancel, 2, 1);
-    confirmationEdit_->onChange = [this] { changed_ = true; };
+    confirmationEdit_->onChange = [this] {
+        changed_ = true;
+        okAction_->Update();
+    };
     onShow = [this] {
         confirmationLabel_->setEnabled(confirmationRequired_);
         confirmationEdit_->setEnabled(confirmationRequired_);

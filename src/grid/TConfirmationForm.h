@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "toolkit/ActionList.h"
 #include "toolkit/Form.h"
 
 class Action;
@@ -29,5 +30,6 @@ private:
     QLabel* confirmationLabel_;
     Edit* confirmationEdit_;
     QLabel* messageLabel_;
+    ActionList actions_;
     Action* okAction_;
 };

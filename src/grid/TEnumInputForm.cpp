@@ -26,6 +26,7 @@ TEnumInputForm::TEnumInputForm(QWidget* owner, std::string* value, const std::st
     auto* cancel = new QPushButton(QStringLiteral("&Cancel"), this);
     cancel->setObjectName("CancelButton");
     okAction_ = new Action(this, "O&K");
+    actions_.Add(okAction_);
     okAction_->setObjectName("OkAction");
     okAction_->onUpdate = [this](Action& a) { a.SetEnabled(combo_->ItemIndex() >= 0); };
     okAction_->onExecute = [this](Action&) {

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "toolkit/ActionList.h"
 #include "toolkit/Form.h"
 
 class Action;
@@ -18,5 +19,6 @@ private:
     std::string* value_;
     std::vector<std::string> values_;
     ComboBox* combo_;
+    ActionList actions_;
     Action* okAction_;
 };
