@@ -52,6 +52,7 @@ void TGenericBOForm::SplitLines(std::string_view text) { lines_ = SplitText(text
 
 std::vector<std::string> TGenericBOForm::SplitText(std::string_view text, bool sort) {
     std::vector<std::string> lines;
+    lines.reserve(static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1);
     std::size_t start = 0;
     while (start < text.size()) {
         const std::size_t end = text.find('\n', start);
