@@ -16,7 +16,8 @@ struct FormDateTime {
     static constexpr FormDateTime Date(int32_t year, int32_t month, int32_t day) {
         return FormDateTime{year, month, day, 0, 0, 0, 0};
     }
-    static constexpr FormDateTime Time(int32_t hour, int32_t minute, int32_t second, int32_t millisecond = 0) {
+    static constexpr FormDateTime Time(int32_t hour, int32_t minute, int32_t second,
+                                       int32_t millisecond = 0) {
         return FormDateTime{0, 0, 0, hour, minute, second, millisecond};
     }
     friend bool operator==(const FormDateTime&, const FormDateTime&) = default;

@@ -8,22 +8,36 @@
 
 namespace {
 
-FormDateTime DateOf(const MTimeParts& t) { return FormDateTime::Date(t.tm_year + 1900, t.tm_mon + 1, t.tm_mday); }
+FormDateTime DateOf(const MTimeParts& t) {
+    return FormDateTime::Date(t.tm_year + 1900, t.tm_mon + 1, t.tm_mday);
+}
 
 int32_t PartOf(const MTimeParts& t, int32_t code) {
     switch (code) {
-        case DATE_PART_YEAR: return t.tm_year + 1900;
-        case DATE_PART_MONTH: return t.tm_mon + 1;
-        case DATE_PART_DAY: return t.tm_mday;
-        case DATE_PART_WEEKDAY: return t.tm_wday;
-        case DATE_PART_DAY_OF_YEAR: return t.tm_yday;
-        case DATE_PART_HOUR: return t.tm_hour;
-        case DATE_PART_MINUTE: return t.tm_min;
-        case DATE_PART_SECOND: return t.tm_sec;
-        case DATE_PART_MILLISECOND: return t.tm_msec;
-        case DATE_PART_MICROSECOND: return t.tm_usec;
-        case DATE_PART_NANOSECOND: return t.tm_nsec;
-        default: return 0;
+        case DATE_PART_YEAR:
+            return t.tm_year + 1900;
+        case DATE_PART_MONTH:
+            return t.tm_mon + 1;
+        case DATE_PART_DAY:
+            return t.tm_mday;
+        case DATE_PART_WEEKDAY:
+            return t.tm_wday;
+        case DATE_PART_DAY_OF_YEAR:
+            return t.tm_yday;
+        case DATE_PART_HOUR:
+            return t.tm_hour;
+        case DATE_PART_MINUTE:
+            return t.tm_min;
+        case DATE_PART_SECOND:
+            return t.tm_sec;
+        case DATE_PART_MILLISECOND:
+            return t.tm_msec;
+        case DATE_PART_MICROSECOND:
+            return t.tm_usec;
+        case DATE_PART_NANOSECOND:
+            return t.tm_nsec;
+        default:
+            return 0;
     }
 }
 
@@ -76,21 +90,37 @@ MDate CurrentDate() {
 }
 
 // Made on each call: the local day of the instant depends on the zone, which tests change.
-MDate GetEarliestDate() { return MDate(315532800, TIME_UNIT_SECOND); }
+MDate GetEarliestDate() {
+    return MDate(315532800, TIME_UNIT_SECOND);
+}
 
-MDate GetLatestDate() { return MDate::GetMaximum(); }
+MDate GetLatestDate() {
+    return MDate::GetMaximum();
+}
 
-int32_t GetDatePart(MDate date, int32_t code) { return PartOf(date.GetTm(), code); }
+int32_t GetDatePart(MDate date, int32_t code) {
+    return PartOf(date.GetTm(), code);
+}
 
-int32_t GetDateTimePart(MDateTimeTimePoint point, int32_t code) { return PartOf(point.GetTm(), code); }
+int32_t GetDateTimePart(MDateTimeTimePoint point, int32_t code) {
+    return PartOf(point.GetTm(), code);
+}
 
-FormDateTime TodayAsDateTime() { return DateToDateTime(CurrentDate()); }
+FormDateTime TodayAsDateTime() {
+    return DateToDateTime(CurrentDate());
+}
 
-FormDateTime NowAsTimeOfDay() { return DateTimePointToTime(CurrentDateTimePoint()); }
+FormDateTime NowAsTimeOfDay() {
+    return DateTimePointToTime(CurrentDateTimePoint());
+}
 
-FormDateTime DateToDateTime(MDate date) { return DateOf(date.GetTm()); }
+FormDateTime DateToDateTime(MDate date) {
+    return DateOf(date.GetTm());
+}
 
-FormDateTime DateTimePointToDate(MDateTimeTimePoint point) { return DateOf(point.GetTm()); }
+FormDateTime DateTimePointToDate(MDateTimeTimePoint point) {
+    return DateOf(point.GetTm());
+}
 
 FormDateTime DateTimePointToTime(MDateTimeTimePoint point) {
     const MTimeParts t = point.GetTm();
@@ -121,5 +151,6 @@ void DSTSupportReport(std::string& text, const std::function<MDate(const MDate&)
     const bool novemberOk = DSTColumn(MDate(year + "1101"), 30, november, nextDay);
     for (int k = 0; k < 30; ++k) text += march[k] + november[k] + "\n";
     text += march[30] + "\n";
-    text += marchOk && novemberOk ? "\nDST is configured properly\n" : "\nError: there is a problem with DST\n";
+    text +=
+        marchOk && novemberOk ? "\nDST is configured properly\n" : "\nError: there is a problem with DST\n";
 }

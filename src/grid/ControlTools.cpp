@@ -1,7 +1,5 @@
 #include "grid/ControlTools.h"
 
-#include <algorithm>
-
 #include <QAction>
 #include <QComboBox>
 #include <QDate>
@@ -12,6 +10,7 @@
 #include <QStackedWidget>
 #include <QTabWidget>
 #include <QTime>
+#include <algorithm>
 
 #include "fields/WindowTools.h"
 #include "toolkit/Action.h"
@@ -76,12 +75,15 @@ std::string MakeNoValueMessage(const std::string& labelText) {
     return "No value specified for field " + StripLabelMarks(labelText);
 }
 
-std::string LabelText(const QLabel* label) { return label ? FromQt(label->text()) : std::string(); }
+std::string LabelText(const QLabel* label) {
+    return label ? FromQt(label->text()) : std::string();
+}
 
 bool RevealControl(QWidget* control) {
     for (QWidget* w = control; w; w = w->parentWidget()) {
         if (!w->isEnabled()) return false;
-        const bool shown = w->isWindow() ? w->isVisible() : w->isVisibleTo(w->window()) && w->window()->isVisible();
+        const bool shown =
+            w->isWindow() ? w->isVisible() : w->isVisibleTo(w->window()) && w->window()->isVisible();
         if (shown) return true;
         if (w->isWindow()) return false;
         auto* stack = qobject_cast<QStackedWidget*>(w->parentWidget());
@@ -164,9 +166,13 @@ bool AppendFieldError(QWidget* control, const QLabel* label, std::string& error,
     return true;
 }
 
-QDate ToQDate(const FormDateTime& date) { return QDate(date.year, date.month, date.day); }
+QDate ToQDate(const FormDateTime& date) {
+    return QDate(date.year, date.month, date.day);
+}
 
-FormDateTime FromQDate(const QDate& date) { return FormDateTime::Date(date.year(), date.month(), date.day()); }
+FormDateTime FromQDate(const QDate& date) {
+    return FormDateTime::Date(date.year(), date.month(), date.day());
+}
 
 void SetDatePickerFromPoint(DateTimePicker* picker, MDate minimum, MDate maximum, MDateTimeTimePoint point) {
     if (IsTimePicker(picker)) {

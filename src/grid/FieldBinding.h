@@ -5,11 +5,10 @@
 // and, except for a forbidden character, reveal and focus the control. Callers stop at the first
 // failed read. Every text crosses the toolkit as Windows-1252 and is cut at the type's width in
 // bytes.
+#include <QLabel>
 #include <cstdlib>
 #include <string>
 #include <vector>
-
-#include <QLabel>
 
 #include "fields/WindowTools.h"
 #include "grid/ControlTools.h"
@@ -50,9 +49,13 @@ bool ReadEdit(T& value, Edit* edit, QLabel* label, std::string& error, bool mand
               bool charCheck) {
     std::string text;
     switch (ReadControlText(text, edit, label, error, mandatory)) {
-        case 2: return false;
-        case 1: value.Clear(); return true;
-        default: break;
+        case 2:
+            return false;
+        case 1:
+            value.Clear();
+            return true;
+        default:
+            break;
     }
     if (charCheck && !CheckForbiddenCharacters(text.c_str())) {
         error = text + " Contains a special character that can't be processed";
@@ -100,7 +103,8 @@ void ShowEnumSubsetInComboBox(const T& value, ComboBox* box, const std::vector<i
 // characters (the focus stays), the type's check, the store, and the positive check (the value
 // stays stored).
 template <class T>
-bool ReadValueFromEdit(T& value, Edit* edit, QLabel* label, std::string& error, bool mandatory, bool positive) {
+bool ReadValueFromEdit(T& value, Edit* edit, QLabel* label, std::string& error, bool mandatory,
+                       bool positive) {
     return field_binding_detail::ReadEdit(value, edit, label, error, mandatory, positive, true);
 }
 
@@ -122,7 +126,8 @@ bool ReadEnumFromComboBox(T& value, ComboBox* box, QLabel* label, std::string& e
     if (index < 0) {
         if (typing) {
             typed = field_binding_detail::Trim(box->Text());
-            if (!typed.empty() && AppendFieldError(box, label, error, T::CheckText(typed.c_str()))) return false;
+            if (!typed.empty() && AppendFieldError(box, label, error, T::CheckText(typed.c_str())))
+                return false;
             chosen = !typed.empty();
         }
     } else {

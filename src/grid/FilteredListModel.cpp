@@ -12,7 +12,9 @@ int FilteredListModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : static_cast<int>(std::max<std::size_t>(1, count_()));
 }
 
-int FilteredListModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : 1; }
+int FilteredListModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : 1;
+}
 
 QVariant FilteredListModel::data(const QModelIndex& index, int role) const {
     if (role != Qt::DisplayRole || !index.isValid()) return QVariant();

@@ -84,8 +84,10 @@ void TBoldDateInputForm::Recheck() {
 
 void TBoldDateInputForm::RefreshLabel() {
     const QString date = QLocale().toString(calendar_->Date(), QLocale::ShortFormat);
-    selectedDateLabel_->setText((valid_ ? QStringLiteral("Selected Date: ") : QStringLiteral("Invalid Date: ")) + date);
+    selectedDateLabel_->setText(
+        (valid_ ? QStringLiteral("Selected Date: ") : QStringLiteral("Invalid Date: ")) + date);
     QPalette palette = selectedDateLabel_->palette();
-    palette.setColor(QPalette::WindowText, valid_ ? this->palette().color(QPalette::WindowText) : QColor(Qt::red));
+    palette.setColor(QPalette::WindowText,
+                     valid_ ? this->palette().color(QPalette::WindowText) : QColor(Qt::red));
     selectedDateLabel_->setPalette(palette);
 }

@@ -14,7 +14,10 @@
 
 TConfirmationForm::TConfirmationForm(QWidget* owner, int32_t expected, bool confirmationRequired,
                                      const std::string& caption, const std::string& message)
-    : Form(owner), message_(message), caption_(caption), confirmationRequired_(confirmationRequired),
+    : Form(owner),
+      message_(message),
+      caption_(caption),
+      confirmationRequired_(confirmationRequired),
       expected_(expected) {
     setObjectName("ConfirmationForm");
     SetCentreOnOwner(true);

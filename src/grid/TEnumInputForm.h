@@ -13,7 +13,8 @@ class ComboBox;
 
 class TEnumInputForm : public Form {
 public:
-    TEnumInputForm(QWidget* owner, std::string* value, const std::string& label, const std::vector<std::string>& values);
+    TEnumInputForm(QWidget* owner, std::string* value, const std::string& label,
+                   const std::vector<std::string>& values);
 
 private:
     std::string* value_;

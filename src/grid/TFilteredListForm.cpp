@@ -1,11 +1,10 @@
 #include "grid/TFilteredListForm.h"
 
-#include <algorithm>
-
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "grid/FilteredListModel.h"
 #include "toolkit/Edit.h"
@@ -22,7 +21,8 @@ TFilteredListForm::TFilteredListForm(QWidget* owner) : Form(owner) {
     grid_ = new QTableView(this);
     grid_->setObjectName("ItemStringGrid");
     model_ = new FilteredListModel(
-        this, [this] { return ShownCount(); }, [this](std::size_t row) -> const std::string& { return Shown(row); });
+        this, [this] { return ShownCount(); },
+        [this](std::size_t row) -> const std::string& { return Shown(row); });
     grid_->setModel(model_);
     grid_->horizontalHeader()->hide();
     grid_->verticalHeader()->hide();
@@ -49,7 +49,8 @@ TFilteredListForm::TFilteredListForm(QWidget* owner) : Form(owner) {
     onCloseQuery = [this] { return true; };
 }
 
-void TFilteredListForm::Prepare(const std::string& caption, std::string* result, const std::set<std::string>& items) {
+void TFilteredListForm::Prepare(const std::string& caption, std::string* result,
+                                const std::set<std::string>& items) {
     setWindowTitle(ToQt(caption));
     items_.assign(items.begin(), items.end());
     result_ = result;

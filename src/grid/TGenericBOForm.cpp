@@ -1,15 +1,15 @@
 #include "grid/TGenericBOForm.h"
 
-#include <algorithm>
-
 #include <QFont>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "toolkit/Memo.h"
 #include "toolkit/QtText.h"
 
-TGenericBOForm::TGenericBOForm(QWidget* owner, bool sort, const std::string& text) : Form(owner), sort_(sort) {
+TGenericBOForm::TGenericBOForm(QWidget* owner, bool sort, const std::string& text)
+    : Form(owner), sort_(sort) {
     setObjectName("GenericBOForm");
     setWindowTitle("Generic Business Object Summary");
     SetCentreOnOwner(true);
@@ -48,7 +48,9 @@ TGenericBOForm::TGenericBOForm(QWidget* owner, bool sort, const std::string& tex
     };
 }
 
-void TGenericBOForm::SplitLines(std::string_view text) { lines_ = SplitText(text, sort_); }
+void TGenericBOForm::SplitLines(std::string_view text) {
+    lines_ = SplitText(text, sort_);
+}
 
 std::vector<std::string> TGenericBOForm::SplitText(std::string_view text, bool sort) {
     std::vector<std::string> lines;

@@ -1,5 +1,3 @@
-#include "fields/WindowTools.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
@@ -10,6 +8,7 @@
 #include "core/MGlobalTime.h"
 #include "fields/MTimeDuration.h"
 #include "fields/TimeArithmetic.h"
+#include "fields/WindowTools.h"
 
 namespace {
 
@@ -69,9 +68,9 @@ TEST(WindowToolsDates, PartCodesOfADateAndOfADateTime) {
         int32_t pointPart;
         int32_t datePart;
     };
-    const Case cases[] = {{0, 2021, 2021}, {1, 7, 7}, {2, 4, 4},  {3, 0, 0}, {4, 184, 184}, {5, 5, 0},
-                          {6, 6, 0},       {7, 7, 0}, {8, 89, 0}, {9, 0, 0}, {10, 0, 0},    {11, 0, 0},
-                          {-1, 0, 0}};
+    const Case cases[] = {{0, 2021, 2021}, {1, 7, 7},  {2, 4, 4}, {3, 0, 0},  {4, 184, 184},
+                          {5, 5, 0},       {6, 6, 0},  {7, 7, 0}, {8, 89, 0}, {9, 0, 0},
+                          {10, 0, 0},      {11, 0, 0}, {-1, 0, 0}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.code);
         EXPECT_EQ(GetDateTimePart(point, c.code), c.pointPart);
@@ -102,9 +101,12 @@ TEST(WindowToolsDates, EarliestDateIsTheLocalDayOf1980StartingInUtc) {
         FormDateTime date;
     };
     const Case cases[] = {
-        {kZoneUtc, FormDateTime::Date(1980, 1, 1)},     {kZoneBerlin, FormDateTime::Date(1980, 1, 1)},
-        {kZoneIndia, FormDateTime::Date(1980, 1, 1)},   {kZoneLordHowe, FormDateTime::Date(1980, 1, 1)},
-        {kZoneNewYork, FormDateTime::Date(1979, 12, 31)}, {"PST8PDT,M3.2.0,M11.1.0", FormDateTime::Date(1979, 12, 31)},
+        {kZoneUtc, FormDateTime::Date(1980, 1, 1)},
+        {kZoneBerlin, FormDateTime::Date(1980, 1, 1)},
+        {kZoneIndia, FormDateTime::Date(1980, 1, 1)},
+        {kZoneLordHowe, FormDateTime::Date(1980, 1, 1)},
+        {kZoneNewYork, FormDateTime::Date(1979, 12, 31)},
+        {"PST8PDT,M3.2.0,M11.1.0", FormDateTime::Date(1979, 12, 31)},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.zone);

@@ -1,5 +1,3 @@
-#include "grid/ControlTools.h"
-
 #include <gtest/gtest.h>
 
 #include <QAction>
@@ -8,6 +6,7 @@
 #include "../core/ScopedTimeZone.h"
 #include "EntryForm.h"
 #include "fields/WindowTools.h"
+#include "grid/ControlTools.h"
 #include "toolkit/Action.h"
 #include "toolkit/CheckListBox.h"
 #include "toolkit/DateTimePicker.h"
@@ -173,7 +172,9 @@ TEST(ControlTools, AppendFieldErrorFocusesAndAppendsWithoutSeparator) {
     EXPECT_EQ(form.Focused(), form.riskCombo);
 }
 
-FormDateTime PickerDate(const DateTimePicker& picker) { return FromQDate(picker.Date()); }
+FormDateTime PickerDate(const DateTimePicker& picker) {
+    return FromQDate(picker.Date());
+}
 
 TEST(ControlTools, DatePickerSetUpsKeepWithinTheSupportedDates) {
     struct Zone {
@@ -201,27 +202,32 @@ TEST(ControlTools, DatePickerSetUpsKeepWithinTheSupportedDates) {
         EXPECT_EQ(PickerDate(picker), FormDateTime::Date(2021, 2, 3));
 
         // A date after the maximum is not lowered by the set-up; the picker holds it at its maximum.
-        SetDatePickerMaximum(&picker, MDate("20210101"), FormDateTime::Date(1960, 1, 1), FormDateTime::Date(2025, 1, 1));
+        SetDatePickerMaximum(&picker, MDate("20210101"), FormDateTime::Date(1960, 1, 1),
+                             FormDateTime::Date(2025, 1, 1));
         EXPECT_EQ(FromQDate(picker.minimumDate()), z.earliest);
         EXPECT_EQ(FromQDate(picker.maximumDate()), FormDateTime::Date(2021, 1, 1));
         EXPECT_EQ(PickerDate(picker), FormDateTime::Date(2021, 1, 1));
 
-        SetDatePickerFromPoint(&picker, MDate("20100101"), MDate("20200101"), MDateTimeTimePoint("2015/06/07 08:09:10"));
+        SetDatePickerFromPoint(&picker, MDate("20100101"), MDate("20200101"),
+                               MDateTimeTimePoint("2015/06/07 08:09:10"));
         EXPECT_EQ(FromQDate(picker.minimumDate()), FormDateTime::Date(2010, 1, 1));
         EXPECT_EQ(PickerDate(picker), FormDateTime::Date(2015, 6, 7));
         EXPECT_EQ(picker.time(), QTime(0, 0));
         EXPECT_EQ(FromQDate(picker.maximumDate()), FormDateTime::Date(2020, 1, 1));
 
         // A point before the minimum leaves the picker's minimum as it was.
-        SetDatePickerFromPoint(&picker, MDate("20120101"), MDate("20200101"), MDateTimeTimePoint("2011/01/01 00:00:00"));
+        SetDatePickerFromPoint(&picker, MDate("20120101"), MDate("20200101"),
+                               MDateTimeTimePoint("2011/01/01 00:00:00"));
         EXPECT_EQ(FromQDate(picker.minimumDate()), FormDateTime::Date(2010, 1, 1));
         EXPECT_EQ(PickerDate(picker), FormDateTime::Date(2011, 1, 1));
         // The picker's own minimum holds the raised date up to it.
-        SetDatePickerFromPoint(&picker, MDate("19700101"), MDate("20200101"), MDateTimeTimePoint("1975/01/01 00:00:00"));
+        SetDatePickerFromPoint(&picker, MDate("19700101"), MDate("20200101"),
+                               MDateTimeTimePoint("1975/01/01 00:00:00"));
         EXPECT_EQ(PickerDate(picker), FormDateTime::Date(2010, 1, 1));
         DateTimePicker fresh(nullptr, "Fresh");
         fresh.SetMinDate(QDate(1900, 1, 1));
-        SetDatePickerFromPoint(&fresh, MDate("19700101"), MDate("20200101"), MDateTimeTimePoint("1975/01/01 00:00:00"));
+        SetDatePickerFromPoint(&fresh, MDate("19700101"), MDate("20200101"),
+                               MDateTimeTimePoint("1975/01/01 00:00:00"));
         EXPECT_EQ(FromQDate(fresh.minimumDate()), FormDateTime::Date(1900, 1, 1));
         EXPECT_EQ(PickerDate(fresh), z.earliest);
 

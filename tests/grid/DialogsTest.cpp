@@ -95,8 +95,8 @@ TEST(ConfirmationForm, AWrongNumberShowsTheValidationBoxAndKeepsTheDialogOpen) {
           QTest::keyClicks(edit, "25");
           ok->click();
       })
-        .ExpectBox("Confirmation Validation", "You have to enter exact value to confirm the operation", BoxIcon::Error,
-                   BoxButtons::Ok, mrOk);
+        .ExpectBox("Confirmation Validation", "You have to enter exact value to confirm the operation",
+                   BoxIcon::Error, BoxButtons::Ok, mrOk);
     EXPECT_EQ(form.ShowModal(), mrOk);
 }
 
@@ -120,7 +120,8 @@ TEST(ConfirmationForm, WithoutARequiredNumberOkIsEnabledAndEnterCancels) {
     EXPECT_EQ(required.ShowModal(), mrCancel);
 
     TConfirmationForm free(nullptr, 2, false, "Flag", "Flag 2 accounts");
-    ui.ExpectModal<TConfirmationForm>([](TConfirmationForm& f) { f.Control<QPushButton>("OKButton")->click(); });
+    ui.ExpectModal<TConfirmationForm>(
+        [](TConfirmationForm& f) { f.Control<QPushButton>("OKButton")->click(); });
     EXPECT_EQ(free.ShowModal(), mrOk);
 }
 

@@ -25,7 +25,8 @@ public:
         riskLabel = new QLabel("Ris&k:", second);
         riskCombo = new ComboBox(second, "RiskComboBox", ComboBox::Style::DropDown);
         auto* layout = new QVBoxLayout(second);
-        for (QWidget* w : std::initializer_list<QWidget*>{cityLabel, cityEdit, ownerLabel, ownerCombo, riskLabel, riskCombo})
+        for (QWidget* w : std::initializer_list<QWidget*>{cityLabel, cityEdit, ownerLabel, ownerCombo,
+                                                          riskLabel, riskCombo})
             layout->addWidget(w);
         tabs->addTab(first, "First");
         tabs->addTab(second, "Second");

@@ -1,5 +1,3 @@
-#include "grid/FieldBinding.h"
-
 #include <gtest/gtest.h>
 
 #include <QTest>
@@ -9,6 +7,7 @@
 #include "brae/EnumBraeCountryCode.h"
 #include "fields/BraeLetterEnumerations.h"
 #include "fields/MRPString.h"
+#include "grid/FieldBinding.h"
 
 namespace {
 
@@ -20,8 +19,12 @@ std::vector<std::string> Items(const ComboBox* box) {
 
 TEST(FieldBinding, StripLabelMarksRemovesOnlyTheFirstMark) {
     const std::pair<std::string, std::string> cases[] = {
-        {"N&umber", "Number"},       {"Pro&vince/State", "Province/State"}, {"Name:", "Name"},
-        {"&Owner Type:", "Owner Type:"}, {"Ratio: &x", "Ratio &x"},          {"Plain", "Plain"},
+        {"N&umber", "Number"},
+        {"Pro&vince/State", "Province/State"},
+        {"Name:", "Name"},
+        {"&Owner Type:", "Owner Type:"},
+        {"Ratio: &x", "Ratio &x"},
+        {"Plain", "Plain"},
         {"", ""},
     };
     for (const auto& [label, stripped] : cases) {
@@ -95,8 +98,13 @@ TEST(FieldBinding, ReadingAnEditChecksInOrderAndFocusesTheFailingField) {
         {"   ", false, false, true, "", "", false},
         {"  Lyon  ", true, false, true, "", "Lyon", false},
         {"a;b", true, false, false, "a;b Contains a special character that can't be processed", "old", false},
-        {"x=1", false, false, false, "x=1 Contains a special character that can't be processed", "old", false},
-        {"Montr\xE9" "al", true, false, false, "Montr\xE9" "al Contains a special character that can't be processed",
+        {"x=1", false, false, false, "x=1 Contains a special character that can't be processed", "old",
+         false},
+        {"Montr\xE9"
+         "al",
+         true, false, false,
+         "Montr\xE9"
+         "al Contains a special character that can't be processed",
          "old", false},
         {"-5", true, true, false, "City - Needs to be a positive value.", "-5", true},
         {"0", true, true, true, "", "0", false},
@@ -110,7 +118,8 @@ TEST(FieldBinding, ReadingAnEditChecksInOrderAndFocusesTheFailingField) {
         form.cityEdit->setText(QString::fromLatin1(c.typed));
         MRPString<24, 32, MValAccept> value(std::string("old"));
         std::string error = "left over";
-        EXPECT_EQ(ReadValueFromEdit(value, form.cityEdit, form.cityLabel, error, c.mandatory, c.positive), c.result);
+        EXPECT_EQ(ReadValueFromEdit(value, form.cityEdit, form.cityLabel, error, c.mandatory, c.positive),
+                  c.result);
         EXPECT_EQ(error, c.error);
         EXPECT_EQ(value.ToString(), c.stored);
         EXPECT_EQ(form.Focused() == form.cityEdit, c.focused);
@@ -149,25 +158,26 @@ struct ComboCase {
 
 TEST(FieldBinding, ReadingAComboBoxTellsNothingChosenTheDefaultAndTypedTexts) {
     using H = EnumBraeHedgeSpec;
-    const std::vector<std::string> items = {"<none>", "", "<n/a>", "<all>", "Default", "Hedger", "Speculator"};
+    const std::vector<std::string> items = {"<none>",  "",       "<n/a>",     "<all>",
+                                            "Default", "Hedger", "Speculator"};
     const ComboCase cases[] = {
         {"list without selection, optional", false, items, -1, nullptr, false, true, "", H::Default, false},
         {"list without selection, mandatory", false, items, -1, nullptr, true, false,
          "No value specified for field Risk:", H::Speculator, true},
-        {"<none> mandatory", false, items, 0, nullptr, true, false, "No value specified for field Risk:", H::Speculator,
-         true},
-        {"empty item mandatory", false, items, 1, nullptr, true, false, "No value specified for field Risk:",
-         H::Speculator, true},
+        {"<none> mandatory", false, items, 0, nullptr, true, false,
+         "No value specified for field Risk:", H::Speculator, true},
+        {"empty item mandatory", false, items, 1, nullptr, true, false,
+         "No value specified for field Risk:", H::Speculator, true},
         {"<n/a> optional", false, items, 2, nullptr, false, true, "", H::Default, false},
         {"<all> mandatory", false, items, 3, nullptr, true, true, "", H::Default, false},
         {"item", false, items, 5, nullptr, true, true, "", H::Hedger, false},
         {"typed name", true, items, -1, "  Hedger ", true, true, "", H::Hedger, false},
-        {"typed unknown", true, items, -1, "Gardener", false, false, "Risk: - Invalid enum [Gardener]", H::Speculator,
-         true},
+        {"typed unknown", true, items, -1, "Gardener", false, false, "Risk: - Invalid enum [Gardener]",
+         H::Speculator, true},
         {"typed letter", true, items, -1, "H", false, false, "Risk: - Invalid enum [H]", H::Speculator, true},
         {"typed empty, optional", true, items, -1, "  ", false, true, "", H::Default, false},
-        {"typed empty, mandatory", true, items, -1, "", true, false, "No value specified for field Risk:",
-         H::Speculator, true},
+        {"typed empty, mandatory", true, items, -1, "", true, false,
+         "No value specified for field Risk:", H::Speculator, true},
         {"typed over the selection", true, items, 5, "Speculator", true, true, "", H::Speculator, false},
         {"selection as typed", true, items, 5, nullptr, true, true, "", H::Hedger, false},
     };
