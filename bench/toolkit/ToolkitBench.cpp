@@ -59,9 +59,8 @@ void BM_TextBoundaryMillionTexts(benchmark::State& state) {
     std::vector<std::string> texts(1000000);
     const char* tail = state.range(0) ? "\xE9\x80Z " : "XYZ ";
     for (size_t i = 0; i < texts.size(); ++i) {
-        char text[32];
-        std::snprintf(text, sizeof text, "ACCOUNT-%07zu-%s", i, tail);
-        texts[i].assign(text, 20);
+        texts[i] = "ACCOUNT-" + std::to_string(1000000 + i).substr(1) + "-" + tail;
+        texts[i].resize(20);
     }
     for (auto _ : state) {
         size_t total = 0;

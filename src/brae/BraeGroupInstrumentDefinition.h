@@ -2,6 +2,7 @@
 // One instrument of the server's bulk instrument message (BI): its group and instrument, call/put
 // code, strike price, expiration date and symbols. 75 plain bytes exactly as received; copying
 // copies every byte.
+#include "brae/BraeFieldTypes.h"
 #include "brae/BraeLetterEnumerations.h"
 #include "fields/MDateText.h"
 #include "fields/MFieldList.h"

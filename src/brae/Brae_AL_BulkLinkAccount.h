@@ -7,6 +7,7 @@
 #include <string>
 
 #include "brae/BraeBulkAccountId.h"
+#include "brae/BraeFieldTypes.h"
 #include "brae/BraeHeaderIncoming.h"
 #include "brae/BraeLetterEnumerations.h"
 #include "fields/MEnumAlpha.h"

@@ -3,6 +3,7 @@
 // and the firm asked for (blanks: all firms). 69 bytes, all sent.
 #include <string>
 
+#include "brae/BraeFieldTypes.h"
 #include "brae/BraeHeaderIncoming.h"
 #include "fields/MDateText.h"
 #include "fields/MRPString.h"

@@ -3,6 +3,7 @@
 // the firm's positions: the position (report date, account, group and instrument, quantities), the
 // outcome, the account's master and ids, and when it was submitted. The client never sends it;
 // it reads it, within its received length, and builds its position records on it. 122 bytes.
+#include "brae/BraeFieldTypes.h"
 #include "brae/BraeHeaderIncoming.h"
 #include "brae/BraeKTSAccountNumber.h"
 #include "brae/BraeLetterEnumerations.h"

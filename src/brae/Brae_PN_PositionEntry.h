@@ -3,6 +3,7 @@
 // instrument and the long and short quantities. 71 bytes, all sent; the server answers with a KB.
 #include <string>
 
+#include "brae/BraeFieldTypes.h"
 #include "brae/BraeHeaderIncoming.h"
 #include "brae/BraeKTSAccountNumber.h"
 #include "fields/MChar.h"

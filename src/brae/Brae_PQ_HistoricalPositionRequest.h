@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "brae/BraeFieldTypes.h"
 #include "brae/BraeHeaderIncoming.h"
 #include "fields/MDateText.h"
 #include "fields/MRPString.h"

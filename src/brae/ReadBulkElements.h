@@ -8,6 +8,7 @@
 #include <type_traits>
 #include <vector>
 
+#include "brae/BraeFieldTypes.h"
 #include "brae/ReceivedMessage.h"
 #include "core/MError.h"
 #include "fields/MStringInt.h"

@@ -3,6 +3,7 @@
 // command ran, its type, business item and status, its description of up to 300 characters, the
 // user and the firm unit. RecordId is the row's number in its answer, set by the session. Plain
 // bytes, copied freely.
+#include "brae/BraeFieldTypes.h"
 #include "brae/BraeLetterEnumerations.h"
 #include "fields/MDateText.h"
 #include "fields/MFieldList.h"

@@ -2,6 +2,7 @@
 // One row of the answer to a historical position query, built from one PH: the position as the
 // acknowledgment gives it, with its instrument's fields and the firm unit. RecordId is the row's
 // number in its answer, set by the session. Plain bytes, copied freely.
+#include "brae/BraeFieldTypes.h"
 #include "brae/BraeKTSAccountNumber.h"
 #include "brae/BraeLetterEnumerations.h"
 #include "fields/MDateText.h"

@@ -2,6 +2,7 @@
 // One row of the answer to a historical submission-outcome query, built from one OH: the date, the
 // firm unit and firm, the outcome and the number of positions. RecordId is the row's number in its
 // answer, set by the session. Plain bytes, copied freely.
+#include "brae/BraeFieldTypes.h"
 #include "brae/BraeLetterEnumerations.h"
 #include "fields/MDateText.h"
 #include "fields/MFieldList.h"

@@ -3,6 +3,7 @@
 // instrument's call/put code, strike price, expiration date and symbols, and the firm unit of its
 // approved participant. The session fills the added fields; they start at their defaults. Plain
 // bytes, copied freely.
+#include "brae/BraeFieldTypes.h"
 #include "brae/Brae_KB_PositionAcknowledgment.h"
 #include "brae/BraeLetterEnumerations.h"
 #include "fields/MDateText.h"

@@ -2,6 +2,7 @@
 // One line of a position import file, before validation; its fields are the file's columns in
 // order. The call/put code is held as the free text of the file, which the import validator
 // checks. Owns its heap text; copies allocate their own.
+#include "brae/BraeFieldTypes.h"
 #include "brae/BraeKTSAccountNumber.h"
 #include "fields/MDateText.h"
 #include "fields/MFieldList.h"

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "brae/BraeFieldTypes.h"
 #include "support/LogRecorder.h"
 #include "brae/BraeHeaderIncoming.h"
 #include "brae/BraeHeaderOutgoing.h"

@@ -5,6 +5,7 @@
 #include <typeindex>
 #include <vector>
 
+#include "brae/BraeFieldTypes.h"
 #include "brae/Brae_KB_PositionAcknowledgment.h"
 #include "fields/MObjectClassFunction.h"
 #include "fields/MObjectFormat.h"

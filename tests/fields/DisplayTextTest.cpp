@@ -20,7 +20,8 @@ namespace {
 
 template <class T>
 class DisplayText : public ::testing::Test {};
-using InPlaceTypes = ::testing::Types<MInt, MInt64, BraeNb8, VintMsgClientId, MChar, BraePrice, ActionType,
+using InPlaceTypes = ::testing::Types<MInt, MInt64, MStringInt<8, 48, 0, MBase10>, VintMsgClientId, MChar,
+                                      MStringFloat<MStringFractionData<9, 32>, 100, 0, 0>, ActionType,
                                       MZString<12>, MString<8, 4>, MDateTimeTimePoint, MTimeTimePoint, MDate>;
 TYPED_TEST_SUITE(DisplayText, InPlaceTypes);
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "../core/ScopedEnvironment.h"
+#include "support/ScopedEnvironment.h"
 #include "support/TimeTestSupport.h"
 #include "core/MGlobalTime.h"
 #include "fields/MTimeDuration.h"

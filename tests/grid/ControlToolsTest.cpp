@@ -3,7 +3,7 @@
 #include <QAction>
 #include <QMenu>
 
-#include "../core/ScopedTimeZone.h"
+#include "support/ScopedTimeZone.h"
 #include "EntryForm.h"
 #include "fields/WindowTools.h"
 #include "grid/ControlTools.h"
