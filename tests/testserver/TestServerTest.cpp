@@ -1,0 +1,275 @@
+// The test server against a raw socket client: every frame sent and expected is written out
+// here byte by byte.
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <string>
+
+#include "support/LogRecorder.h"
+#include "testserver/ServerMessages.h"
+#include "testserver/TestServer.h"
+
+using namespace std::chrono_literals;
+using testserver::TestServer;
+
+namespace {
+
+std::string Bytes(const char* text, std::size_t size) { return std::string(text, size); }
+
+const std::string kSubscribed = "KBKRKFKABIKLERBPJYIUJZTYQRKXPHOHRAPUKONF";
+
+// A user connection frame: 80 bytes of message, end byte, 3 blanks.
+std::string LoginFrame(const std::string& name8, const std::string& proof) {
+    return Bytes("\x50\x00\x00\x00", 4) + "TCL2" + name8 + proof + "    " + "120000" + "     0" + "99" + "20" +
+           kSubscribed + "\x03   ";
+}
+// "part" with password "secret" at 12:00:00.
+const std::string kGoodLogin = LoginFrame("    part", "MzCbMlAW");
+const std::string kTK = Bytes("\x14\x00\x00\x00", 4) + "TKTOK1000010000030NP" + "\x03   ";
+// Component notice: 104 bytes, header with sequence 00001001.
+const std::string kTF = Bytes("\x68\x00\x00\x00", 4) + "TF" + std::string(14, ' ') + "00001001" +
+                        std::string(80, ' ') + "\x03   ";
+
+class RawClient {
+public:
+    explicit RawClient(uint16_t port) {
+        fd_ = ::socket(AF_INET, SOCK_STREAM, 0);
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        address.sin_port = htons(port);
+        connected_ = ::connect(fd_, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
+    }
+    ~RawClient() { ::close(fd_); }
+    bool IsConnected() const { return connected_; }
+    void Send(const std::string& bytes) { ASSERT_EQ(::send(fd_, bytes.data(), bytes.size(), MSG_NOSIGNAL), ssize_t(bytes.size())); }
+    // Reads until count bytes came, the peer closed or the wait ended.
+    std::string Read(std::size_t count, std::chrono::milliseconds wait = 2000ms) {
+        std::string bytes;
+        const auto end = std::chrono::steady_clock::now() + wait;
+        while (bytes.size() < count) {
+            const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(end - std::chrono::steady_clock::now());
+            pollfd p{fd_, POLLIN, 0};
+            if (left.count() <= 0 || ::poll(&p, 1, int(left.count())) <= 0) break;
+            char buffer[4096];
+            const ssize_t got = ::recv(fd_, buffer, std::min(sizeof buffer, count - bytes.size()), 0);
+            if (got <= 0) {
+                closed_ = true;
+                break;
+            }
+            bytes.append(buffer, std::size_t(got));
+        }
+        return bytes;
+    }
+    bool WaitForClose(std::chrono::milliseconds wait = 2000ms) {
+        Read(1 << 20, wait);
+        return closed_;
+    }
+
+private:
+    int fd_ = -1;
+    bool connected_ = false;
+    bool closed_ = false;
+};
+
+// A heartbeat question frame up to its time field (22 bytes of message: end byte, one blank).
+std::string HeartbeatPrefix(const char* number, const char* counter) {
+    return Bytes("\x16\x00\x00\x00", 4) + "TH" + number + counter;
+}
+
+struct TestServerTest : ::testing::Test {
+    void SetUp() override {
+        TestServer::Options options;
+        options.heartbeatInterval = 100ms;
+        server = std::make_unique<TestServer>(options);
+        server->AddDemoUsers();
+        ASSERT_TRUE(server->Start());
+    }
+    // Logs "part" in and reads the TK; with the TF, also the load's two heartbeat questions.
+    void LogIn(RawClient& client) {
+        ASSERT_TRUE(client.IsConnected());
+        client.Send(kGoodLogin);
+        ASSERT_EQ(client.Read(kTK.size()), kTK);
+    }
+    void CheckHeartbeat(const std::string& frame, const char* number, const char* counter) {
+        const std::string prefix = HeartbeatPrefix(number, counter);
+        ASSERT_EQ(frame.size(), 28u);
+        EXPECT_EQ(frame.substr(0, prefix.size()), prefix);
+        EXPECT_EQ(frame.substr(26), "\x03 ");
+    }
+    std::unique_ptr<TestServer> server;
+};
+
+}  // namespace
+
+TEST(ServerMessagesTest, FramesAndCutsAsTheWireLaysThem) {
+    EXPECT_EQ(testserver::FrameMessage("TL"), Bytes("\x02\x00\x00\x00TL\x03 ", 8));
+    EXPECT_EQ(testserver::FrameMessage("ABC"), Bytes("\x03\x00\x00\x00" "ABC\x03", 8));
+    EXPECT_EQ(testserver::FrameMessage("ABCD"), Bytes("\x04\x00\x00\x00" "ABCD\x03   ", 12));
+    EXPECT_EQ(testserver::FrameMessage(std::string(256, 'x')).substr(0, 4), Bytes("\x00\x01\x00\x00", 4));
+
+    struct Case {
+        std::string bytes;
+        testserver::FrameCut cut;
+        std::string message;
+    } const cases[] = {
+        {Bytes("\x02\x00\x00", 3), testserver::FrameCut::Incomplete, ""},
+        {Bytes("\x02\x00\x00\x00TL\x03", 7), testserver::FrameCut::Incomplete, ""},
+        {Bytes("\x02\x00\x00\x00TL\x03 rest", 12), testserver::FrameCut::Message, "TL"},
+        {Bytes("\x02\x00\x00\x00TLx ", 8), testserver::FrameCut::Bad, ""},
+        {Bytes("\x00\x00\x01\x00", 4), testserver::FrameCut::Bad, ""},
+        {Bytes("\x00\x00\x00\x00\x03   ", 8), testserver::FrameCut::Message, ""},
+    };
+    for (const Case& c : cases) {
+        std::string message;
+        std::size_t consumed = 0;
+        EXPECT_EQ(testserver::CutFrame(c.bytes, message, consumed), c.cut) << c.bytes;
+        if (c.cut == testserver::FrameCut::Message) {
+            EXPECT_EQ(message, c.message);
+            EXPECT_EQ(consumed, 8u);
+        }
+    }
+}
+
+TEST(ServerMessagesTest, LoadCounterIsBase62AfterItsFirstCharacter) {
+    EXPECT_EQ(testserver::LoadCounterText(0), "000000");
+    EXPECT_EQ(testserver::LoadCounterText(1), "000001");
+    EXPECT_EQ(testserver::LoadCounterText(61), "00000z");
+    EXPECT_EQ(testserver::LoadCounterText(62), "000010");
+}
+
+TEST_F(TestServerTest, AcceptedLoginGetsTheConnectionAcknowledgment) {
+    RawClient client(server->GetPort());
+    LogIn(client);
+    ASSERT_TRUE(server->WaitForReceived(1));
+    EXPECT_EQ(server->GetReceived()[0].bytes, kGoodLogin.substr(4, 80));
+}
+
+TEST_F(TestServerTest, RefusedLoginGetsTechnicalErrorThenDisconnection) {
+    const std::string refusedTE = Bytes("\x78\x00\x00\x00", 4) + "TE" + std::string(18, ' ') +
+                                  "Login refused: unknown user or wrong password" + std::string(55, ' ') + "\x03   ";
+    const std::string tl = Bytes("\x18\x00\x00\x00", 4) + "TL" + std::string(22, ' ') + "\x03   ";
+    for (const std::string& frame : {LoginFrame("    part", "ffoMzFoT"), LoginFrame("  nobody", "MzCbMlAW")}) {
+        RawClient client(server->GetPort());
+        ASSERT_TRUE(client.IsConnected());
+        client.Send(frame);
+        EXPECT_EQ(client.Read(refusedTE.size() + tl.size()), refusedTE + tl);
+    }
+}
+
+TEST_F(TestServerTest, InitialLoadEndsWithARepeatedCounterThatGrowsOverLogins) {
+    server->StopHeartbeats(true);
+    const struct {
+        const char* first;
+        const char* second;
+        const char* counter;
+    } loads[] = {{"00000001", "00000002", "000001"}, {"00000003", "00000004", "000002"}};
+    for (const auto& load : loads) {
+        RawClient client(server->GetPort());
+        LogIn(client);
+        client.Send(kTF);
+        CheckHeartbeat(client.Read(28), load.first, load.counter);
+        CheckHeartbeat(client.Read(28), load.second, load.counter);
+    }
+}
+
+TEST_F(TestServerTest, HeldEndOfLoadIsSentOnRelease) {
+    server->StopHeartbeats(true);
+    server->HoldEndOfLoad(true);
+    RawClient client(server->GetPort());
+    LogIn(client);
+    client.Send(kTF);
+    CheckHeartbeat(client.Read(28), "00000001", "000001");
+    EXPECT_EQ(client.Read(1, 200ms), "");
+    server->HoldEndOfLoad(false);
+    CheckHeartbeat(client.Read(28), "00000002", "000001");
+}
+
+TEST_F(TestServerTest, HeartbeatsFollowTheLoadAtTheInterval) {
+    RawClient client(server->GetPort());
+    LogIn(client);
+    client.Send(kTF);
+    client.Read(56);
+    CheckHeartbeat(client.Read(28), "00000003", "000001");
+    server->StopHeartbeats(true);
+    client.Read(28, 150ms);  // one may have been under way
+    EXPECT_EQ(client.Read(1, 300ms), "");
+}
+
+TEST_F(TestServerTest, CommandsAreAnsweredWithTheirSequenceNumber) {
+    server->StopHeartbeats(true);
+    server->AnswerWithError("AD", "No such account");
+    server->LeaveUnanswered("PD");
+    RawClient client(server->GetPort());
+    LogIn(client);
+    // A command: "XX", UserTime 6, TraderID 8, UserSequenceID 8 at 16, then its fields.
+    const auto command = [](const char* type, const char* sequence) {
+        const std::string message = std::string(type) + std::string(14, ' ') + sequence + std::string(32, ' ');
+        return Bytes("\x38\x00\x00\x00", 4) + message + "\x03   ";
+    };
+    const std::string ko = Bytes("\x18\x00\x00\x00", 4) + "KO      00000042        " + "\x03   ";
+    const std::string er = Bytes("\x80\x00\x00\x00", 4) + "ER      00000043            " + "No such account" +
+                           std::string(85, ' ') + "\x03   ";
+    const std::string ko44 = Bytes("\x18\x00\x00\x00", 4) + "KO      00000045        " + "\x03   ";
+    client.Send(command("AN", "00000042"));
+    EXPECT_EQ(client.Read(ko.size()), ko);
+    client.Send(command("AD", "00000043"));
+    EXPECT_EQ(client.Read(er.size()), er);
+    client.Send(command("PD", "00000044") + command("PN", "00000045") + command("IU", "00000046"));
+    EXPECT_EQ(client.Read(ko44.size()), ko44);
+    EXPECT_EQ(client.Read(1, 200ms), "");
+    ASSERT_TRUE(server->WaitForReceived(6));
+    const auto received = server->GetReceived();
+    EXPECT_EQ(received[5].bytes.substr(0, 2), "IU");
+    for (std::size_t i = 1; i < received.size(); ++i) EXPECT_LE(received[i - 1].at, received[i].at);
+}
+
+TEST_F(TestServerTest, UserDisconnectionGetsDisconnectionThenClose) {
+    const std::string tl = Bytes("\x18\x00\x00\x00", 4) + "TL" + std::string(22, ' ') + "\x03   ";
+    RawClient client(server->GetPort());
+    LogIn(client);
+    client.Send(Bytes("\x0e\x00\x00\x00", 4) + "TD    partTOK1" + "\x03 ");
+    EXPECT_EQ(client.Read(tl.size()), tl);
+    EXPECT_TRUE(client.WaitForClose());
+}
+
+TEST_F(TestServerTest, ScenarioSendsOnRequest) {
+    const std::string te = Bytes("\x78\x00\x00\x00", 4) + "TE" + std::string(18, ' ') + "Maintenance" +
+                           std::string(89, ' ') + "\x03   ";
+    const std::string tl = Bytes("\x18\x00\x00\x00", 4) + "TL" + std::string(22, ' ') + "\x03   ";
+    server->StopHeartbeats(true);
+    RawClient client(server->GetPort());
+    LogIn(client);
+    server->SendTechnicalError("Maintenance");
+    EXPECT_EQ(client.Read(te.size()), te);
+    server->SendRaw("ZZ12");
+    EXPECT_EQ(client.Read(12), Bytes("\x04\x00\x00\x00ZZ12\x03   ", 12));
+    server->DropConnections(true);
+    EXPECT_EQ(client.Read(tl.size()), tl);
+    EXPECT_TRUE(client.WaitForClose());
+
+    RawClient silent(server->GetPort());
+    LogIn(silent);
+    server->DropConnections(false);
+    EXPECT_TRUE(silent.WaitForClose());
+    EXPECT_EQ(server->GetConnectionCount(), 2);
+}
+
+TEST_F(TestServerTest, UnreadableFrameClosesThatConnectionOnly) {
+    LogRecorder log;
+    RawClient other(server->GetPort());
+    LogIn(other);
+    RawClient client(server->GetPort());
+    ASSERT_TRUE(client.IsConnected());
+    client.Send(Bytes("\x00\x00\x01\x00", 4));
+    EXPECT_TRUE(client.WaitForClose());
+    EXPECT_TRUE(log.Has(LOG_ERROR, "unreadable frame"));
+    server->SendRaw("ZZ12");
+    EXPECT_EQ(other.Read(12), Bytes("\x04\x00\x00\x00ZZ12\x03   ", 12));
+}

@@ -1,0 +1,323 @@
+#include "testserver/TestServer.h"
+
+#include <arpa/inet.h>
+#include <fcntl.h>
+#include <netinet/in.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <ctime>
+
+#include "core/MError.h"
+#include "testserver/ServerMessages.h"
+
+namespace testserver {
+
+using Clock = std::chrono::steady_clock;
+
+struct TestServer::Session {
+    int fd = -1;
+    int id = 0;
+    std::string in;
+    std::string out;
+    bool loggedIn = false;
+    bool loading = false;
+    bool loaded = false;  // heartbeats run once the initial load ended
+    bool endHeld = false;
+    bool closeAfterFlush = false;
+    Clock::time_point nextHeartbeat;
+};
+
+namespace {
+
+// The command types that the server answers, each with the sequence number of bytes 16 to 23.
+constexpr const char* kCommands[] = {"AN", "AM", "AL", "AD", "MC", "PN", "PD", "PU", "HV", "PQ", "OR", "AR"};
+
+std::string TimeOfDay() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    char text[16];
+    std::snprintf(text, sizeof text, "%02d%02d%02d", local.tm_hour % 100, local.tm_min % 100, local.tm_sec % 100);
+    return text;
+}
+
+std::string Trim(const std::string& text) {
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string::npos) return {};
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+}  // namespace
+
+TestServer::TestServer() : TestServer(Options{}) {}
+
+TestServer::TestServer(Options options) : options_(std::move(options)) {}
+
+TestServer::~TestServer() { Stop(); }
+
+bool TestServer::Start() {
+    listener_ = ::socket(AF_INET, SOCK_STREAM, 0);
+    if (listener_ < 0) return false;
+    const int on = 1;
+    ::setsockopt(listener_, SOL_SOCKET, SO_REUSEADDR, &on, sizeof on);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    address.sin_port = htons(options_.port);
+    socklen_t size = sizeof address;
+    if (::bind(listener_, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
+        ::listen(listener_, 8) != 0 || ::pipe(wake_) != 0) {
+        MLOG(LOG_ERROR, "Test server cannot listen on port %u", unsigned(options_.port));
+        ::close(listener_);
+        listener_ = -1;
+        return false;
+    }
+    ::getsockname(listener_, reinterpret_cast<sockaddr*>(&address), &size);
+    port_ = ntohs(address.sin_port);
+    ::fcntl(listener_, F_SETFL, O_NONBLOCK);
+    thread_ = std::thread([this] { Run(); });
+    return true;
+}
+
+void TestServer::Stop() {
+    if (!thread_.joinable()) return;
+    stopping_ = true;
+    const char byte = 0;
+    (void)!::write(wake_[1], &byte, 1);
+    thread_.join();
+    ::close(listener_);
+    ::close(wake_[0]);
+    ::close(wake_[1]);
+    listener_ = wake_[0] = wake_[1] = -1;
+}
+
+void TestServer::Post(std::function<void()> action) {
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        actions_.push_back(std::move(action));
+    }
+    if (wake_[1] >= 0) {
+        const char byte = 0;
+        (void)!::write(wake_[1], &byte, 1);
+    }
+}
+
+void TestServer::AddDemoUsers() {
+    const std::pair<const char*, char> users[] = {{"part", 'P'}, {"psup", 'A'}, {"jek", 'M'}, {"jsup", 'S'}};
+    for (const auto& [name, type] : users) AddUser(name, ServerUser{"secret", "0123456789abcdef", type, 30, false});
+}
+
+void TestServer::AddUser(const std::string& name, const ServerUser& user) {
+    Post([this, name, user] { users_[name] = user; });
+}
+
+void TestServer::SendRaw(const std::string& message) {
+    Post([this, message] {
+        for (Session* session : sessions_) Send(*session, message);
+    });
+}
+
+void TestServer::SendTechnicalError(const std::string& text) { SendRaw(MakeTechnicalError(text)); }
+
+void TestServer::SendDisconnection() { SendRaw(MakeDisconnection()); }
+
+void TestServer::DropConnections(bool withDisconnection) {
+    Post([this, withDisconnection] {
+        for (Session* session : sessions_) {
+            if (withDisconnection) Send(*session, MakeDisconnection());
+            session->closeAfterFlush = true;
+        }
+    });
+}
+
+void TestServer::HoldEndOfLoad(bool hold) {
+    Post([this, hold] {
+        holdEndOfLoad_ = hold;
+        if (hold) return;
+        for (Session* session : sessions_) {
+            if (!session->endHeld) continue;
+            session->endHeld = false;
+            session->loading = false;
+            session->loaded = true;
+            Send(*session, HeartbeatQuestion());
+        }
+    });
+}
+
+void TestServer::StopHeartbeats(bool stop) {
+    Post([this, stop] { stopHeartbeats_ = stop; });
+}
+
+void TestServer::AnswerWithError(const std::string& type, const std::string& text) {
+    Post([this, type, text] { errorAnswers_[type] = text; });
+}
+
+void TestServer::LeaveUnanswered(const std::string& type) {
+    Post([this, type] { unanswered_.push_back(type); });
+}
+
+std::vector<Arrival> TestServer::GetReceived() const {
+    std::lock_guard<std::mutex> lock(mutex_);
+    return received_;
+}
+
+bool TestServer::WaitForReceived(std::size_t count, std::chrono::milliseconds wait) const {
+    std::unique_lock<std::mutex> lock(mutex_);
+    return arrived_.wait_for(lock, wait, [&] { return received_.size() >= count; });
+}
+
+std::string TestServer::HeartbeatQuestion() {
+    return MakeHeartbeatQuestion(++heartbeatNumber_, LoadCounterText(loadCounter_), TimeOfDay());
+}
+
+void TestServer::Send(Session& session, const std::string& message) { session.out += FrameMessage(message); }
+
+void TestServer::Run() {
+    int nextId = 0;
+    while (!stopping_) {
+        std::vector<std::function<void()>> actions;
+        {
+            std::lock_guard<std::mutex> lock(mutex_);
+            actions.swap(actions_);
+        }
+        for (auto& action : actions) action();
+
+        const auto now = Clock::now();
+        for (Session* session : sessions_) {
+            if (!session->loaded || stopHeartbeats_ || now < session->nextHeartbeat) continue;
+            Send(*session, HeartbeatQuestion());
+            session->nextHeartbeat = now + options_.heartbeatInterval;
+        }
+
+        std::vector<pollfd> polls{{listener_, POLLIN, 0}, {wake_[0], POLLIN, 0}};
+        for (Session* session : sessions_)
+            polls.push_back({session->fd, short(POLLIN | (session->out.empty() ? 0 : POLLOUT)), 0});
+        ::poll(polls.data(), polls.size(), 10);
+        if (polls[1].revents & POLLIN) {
+            char bytes[64];
+            (void)!::read(wake_[0], bytes, sizeof bytes);
+        }
+        if (polls[0].revents & POLLIN) {
+            const int fd = ::accept(listener_, nullptr, nullptr);
+            if (fd >= 0) {
+                ::fcntl(fd, F_SETFL, O_NONBLOCK);
+                auto* session = new Session;
+                session->fd = fd;
+                session->id = ++nextId;
+                sessions_.push_back(session);
+                ++connections_;
+                ++openSessions_;
+            }
+        }
+        for (Session* session : sessions_) Serve(*session);
+        for (auto it = sessions_.begin(); it != sessions_.end();) {
+            Session* session = *it;
+            if (session->fd >= 0 && !(session->closeAfterFlush && session->out.empty())) {
+                ++it;
+                continue;
+            }
+            if (session->fd >= 0) ::close(session->fd);
+            --openSessions_;
+            delete session;
+            it = sessions_.erase(it);
+        }
+    }
+    for (Session* session : sessions_) {
+        ::close(session->fd);
+        delete session;
+    }
+    sessions_.clear();
+    openSessions_ = 0;
+}
+
+void TestServer::Serve(Session& session) {
+    char buffer[65536];
+    for (;;) {
+        const ssize_t count = ::recv(session.fd, buffer, sizeof buffer, 0);
+        if (count > 0) {
+            session.in.append(buffer, std::size_t(count));
+            continue;
+        }
+        if (count == 0) {
+            ::close(session.fd);
+            session.fd = -1;
+            return;
+        }
+        break;
+    }
+    std::string message;
+    std::size_t consumed = 0;
+    for (;;) {
+        const FrameCut cut = CutFrame(session.in, message, consumed);
+        if (cut == FrameCut::Incomplete) break;
+        if (cut == FrameCut::Bad) {
+            MLOG(LOG_ERROR, "Test server closes session %d: unreadable frame", session.id);
+            ::close(session.fd);
+            session.fd = -1;
+            return;
+        }
+        session.in.erase(0, consumed);
+        {
+            std::lock_guard<std::mutex> lock(mutex_);
+            received_.push_back({message, Clock::now(), session.id});
+        }
+        arrived_.notify_all();
+        Handle(session, message);
+    }
+    while (!session.out.empty()) {
+        const ssize_t count = ::send(session.fd, session.out.data(), session.out.size(), MSG_NOSIGNAL);
+        if (count <= 0) break;
+        session.out.erase(0, std::size_t(count));
+    }
+}
+
+void TestServer::Handle(Session& session, const std::string& message) {
+    const std::string type = message.substr(0, 2);
+    if (type == "TC") return OnUserConnection(session, message);
+    if (type == "TF") return SendLoad(session);
+    if (type == "TD") {
+        Send(session, MakeDisconnection());
+        session.closeAfterFlush = true;
+        return;
+    }
+    if (std::find(std::begin(kCommands), std::end(kCommands), type) == std::end(kCommands)) return;
+    if (std::find(unanswered_.begin(), unanswered_.end(), type) != unanswered_.end()) return;
+    const std::string sequence = message.size() >= 24 ? message.substr(16, 8) : Digits(0, 8);
+    const auto error = errorAnswers_.find(type);
+    if (error != errorAnswers_.end()) return Send(session, MakeErrorNotice(sequence, error->second));
+    Send(session, MakeStandardAcknowledgment(sequence));
+}
+
+void TestServer::OnUserConnection(Session& session, const std::string& message) {
+    const std::string name = message.size() >= 30 ? Trim(message.substr(4, 8)) : std::string();
+    const auto user = users_.find(name);
+    if (user == users_.end() || PasswordProof(message.substr(24, 6), user->second.password) != message.substr(12, 8)) {
+        Send(session, MakeTechnicalError("Login refused: unknown user or wrong password"));
+        Send(session, MakeDisconnection());
+        return;
+    }
+    const ServerUser& account = user->second;
+    Send(session, MakeConnectionAcknowledgment(options_.token, options_.sequenceSeed, account.daysToExpiry,
+                                               account.changeRequired, account.userType));
+    session.loggedIn = true;
+}
+
+void TestServer::SendLoad(Session& session) {
+    if (!session.loggedIn) return;
+    session.loading = true;
+    ++loadCounter_;
+    Send(session, HeartbeatQuestion());
+    session.nextHeartbeat = Clock::now() + options_.heartbeatInterval;
+    if (holdEndOfLoad_) {
+        session.endHeld = true;
+        return;
+    }
+    session.loading = false;
+    session.loaded = true;
+    Send(session, HeartbeatQuestion());
+}
+
+}  // namespace testserver
