@@ -184,7 +184,8 @@ public:
     const char* GetText(int* length, bool* terminated) const {
         thread_local std::string buffer;  // one per thread: any thread may format
         if (IsNull()) {
-            buffer.assign(IsZeroTimeShownBlank() ? 0 : 1, '-');
+            buffer.clear();
+            if (!IsZeroTimeShownBlank()) buffer.push_back('-');
         } else {
             buffer = Traits::Compact(GetTm());
         }

@@ -1,0 +1,82 @@
+#include "store/CommandCSVData.h"
+
+#include <cstdlib>
+#include <exception>
+
+#include "core/MError.h"
+#include "core/MException.h"
+
+CommandCSVData::CommandCSVData() = default;
+
+CommandCSVData::~CommandCSVData() {
+    if (File) std::fclose(File);
+}
+
+bool CommandCSVData::LoadFile(const std::string& fileName, std::string& errorText) {
+    FileName = fileName;
+    LineCounter = 0;
+    DataLineCounter = 0;
+    ErrorLines.clear();
+    RecordLines.clear();
+    if (File) std::fclose(File);
+    File = std::fopen(fileName.c_str(), "r");
+    if (!File) {
+        errorText = "Unable to open the Data File: " + fileName;
+        LogMessage(fileName.c_str(), 0, LOG_ERROR, "%s", errorText.c_str());
+        return false;
+    }
+    ClearRecords();
+    char* buffer = nullptr;
+    std::size_t capacity = 0;
+    while (!std::feof(File)) {
+        const ssize_t length = ::getline(&buffer, &capacity, File);
+        ++LineCounter;
+        if (length <= 0 || buffer[0] == '#') continue;
+        ReadText.assign(buffer, static_cast<std::size_t>(length));
+        if (ReadText.back() == '\n') ReadText.pop_back();
+        ++DataLineCounter;
+        Reader.SetInput(ReadText.data(), static_cast<int>(ReadText.size()));
+        std::string failure;
+        bool failed = false;
+        try {
+            ReadRecord();
+        } catch (const MException& exception) {
+            failed = true;
+            failure = exception.GetText();
+        } catch (const std::exception& exception) {
+            failed = true;
+            failure = exception.what();
+        }
+        if (!failed) continue;
+        ErrorLines.push_back(std::to_string(LineCounter) + ";ImportError;Invalid data file format;\n");
+        errorText = failure;
+        LogMessage(FileName.c_str(), static_cast<unsigned>(LineCounter), LOG_ERROR, "%s", failure.c_str());
+    }
+    std::free(buffer);
+    std::fclose(File);
+    File = nullptr;
+    Modified = false;
+    return true;
+}
+
+int32_t CommandCSVData::GetLineOfRecord(uint32_t index) const {
+    const auto at = RecordLines.find(index);
+    return at == RecordLines.end() ? 0 : at->second;
+}
+
+void CommandCSVData::WriteLine() {
+    if (!File) return;
+    LineText += "\n";
+    std::fwrite(LineText.data(), 1, LineText.size(), File);
+}
+
+void CommandCSVData::WriteImportSummary(std::FILE* log, int32_t imported, bool header) const {
+    if (!log) return;
+    const int32_t h = header ? 1 : 0;
+    const int32_t records = GetRecordCount();
+    std::fprintf(log, "\n\nImport summary ...\n\n");
+    std::fprintf(log, "Numbers of lines processed: %u\n", static_cast<uint32_t>(DataLineCounter - h));
+    std::fprintf(log, "Number of lines imported: %d\n", imported);
+    std::fprintf(log, "Number of syntax errors: %d\n", DataLineCounter - records);
+    std::fprintf(log, "Number of business errors: %u\n", static_cast<uint32_t>(records - imported - h));
+}

@@ -1,0 +1,7 @@
+#pragma once
+// A list of row keys in the order they were pushed (duplicates kept). A plain value.
+#include <vector>
+
+#include "store/BaseKey.h"
+
+class InterfaceKeyVector : public std::vector<BaseKey> {};

@@ -1,0 +1,416 @@
+#pragma once
+// The keyed view over the rows of one record type T (see InterfaceView). Rows enter through
+// UpdateRow, each with its own copy of a record, and are held once, in the all-rows map ordered
+// by key, which owns them (map nodes never move, so row pointers stay valid). Two row sequences
+// give the arrival order (AllKeys) and the display order (DisplayedKeys); a row is displayed
+// exactly when DisplayedKeys holds it. Index lookups, finding a row's displayed index and
+// removals are logarithmic (RowSequence).
+//
+// Sorting: the columns of the last full sort are kept with the rows that may stand out of place
+// since (rows appended to the display, displayed rows whose copy changed). With the same columns
+// and fewer than an eighth of the displayed rows out of place, SortRows takes those rows out and
+// puts each back at its place by binary search; otherwise it sorts all displayed rows, taken in
+// key order, stably. Both give the order of (sort columns, key).
+//
+// K and R are the key and row types: BaseKey and TInterfaceViewData<T>. GUI thread only.
+#include <algorithm>
+#include <cstdio>
+#include <map>
+#include <memory>
+#include <set>
+#include <string>
+#include <tuple>
+#include <type_traits>
+#include <vector>
+
+#include "fields/MCSVWriter.h"
+#include "fields/MInterfaceFormat.h"
+#include "store/BaseKey.h"
+#include "store/InterfaceView.h"
+#include "store/PreparedFilter.h"
+#include "store/RowSequence.h"
+#include "store/TInterfaceViewData.h"
+
+template <class T, class K = BaseKey, class R = TInterfaceViewData<T>>
+class TInterfaceViewBase : public InterfaceView {
+    static_assert(std::is_same_v<K, BaseKey> && std::is_same_v<R, TInterfaceViewData<T>>);
+
+protected:
+    // One row with its key and its places in the two sequences.
+    struct ViewRow {
+        ViewRow(const BaseKey& rowKey, const T* record, MInterfaceFormat* format)
+            : row(record, format), key(rowKey) {}
+
+        R row;
+        BaseKey key;
+        RowLink all;
+        RowLink displayed;
+        int32_t outOfPlace = -1;  // place in outOfPlace_, -1 when not there
+    };
+
+public:
+    TInterfaceViewBase() = default;
+    ~TInterfaceViewBase() override = default;
+
+    const char* GetDisplayedCellText(int field, unsigned row, unsigned* length) override {
+        return CellText(field, row, length, false);
+    }
+    const char* GetAllCellText(int field, unsigned row, unsigned* length) override {
+        return CellText(field, row, length, true);
+    }
+    void RemoveDisplayedRow(int index) override {
+        if (ViewRow* row = RowAt(index, false)) Erase(row);
+    }
+    void SetDisplayedCellText(int field, int index, const char* text) override {
+        ViewRow* row = RowAt(index, false);
+        if (!row || !IsField(field)) return;
+        row->row.SetCellText(field, text);
+        MarkOutOfPlace(row);
+    }
+    void PurgeRows() override {
+        std::vector<ViewRow*> purged;
+        DisplayedKeys.ForEach([&](ViewRow* row) {
+            if (row->row.State == 0 || row->row.Mark == 2) purged.push_back(row);
+        });
+        for (ViewRow* row : purged) Erase(row);
+    }
+    void ClearRows() override {
+        for (ViewRow* row : outOfPlace_) row->outOfPlace = -1;
+        outOfPlace_.clear();
+        DisplayedKeys.Clear();
+        AllKeys.Clear();
+        AllRows.clear();
+    }
+    void SetRowState(int state, int index, bool allRows) override {
+        if (ViewRow* row = RowAt(index, allRows)) row->row.State = state;
+    }
+    void SetRowMark(int mark, int tag, int index, bool allRows) override {
+        if (ViewRow* row = RowAt(index, allRows)) {
+            row->row.Mark = mark;
+            row->row.Tag = tag;
+        }
+    }
+    void SetMarkByTag(int mark, int tag) override {
+        for (auto& [key, entry] : AllRows) {
+            if (entry.row.Tag != tag) continue;
+            entry.row.Mark = mark;
+            if (mark == 2 && entry.row.State == 2) entry.row.State = entry.row.Mark = 0;
+            return;
+        }
+    }
+    void ResetNewRowStates() override {
+        for (auto& [key, entry] : AllRows) {
+            if (entry.row.State == 4) entry.row.State = 0;
+        }
+    }
+    int GetDisplayedRowCount() const override { return static_cast<int>(DisplayedKeys.size()) + 1; }
+    int GetAllRowCount() const override { return static_cast<int>(AllRows.size()) + 1; }
+
+    StringVector GetColumnValues(int field) const override {
+        return IsField(field) ? StringVector(RowFormat->GetValues(field)) : StringVector();
+    }
+    int GetColumnKind(int field) const override { return IsField(field) ? RowFormat->GetKind(field) : 0; }
+    const char* GetColumnEditMask(int field) const override {
+        return IsField(field) ? RowFormat->GetEditMask(field) : "";
+    }
+    const char* GetColumnAllText(int field) const override {
+        return IsField(field) ? RowFormat->GetAllText(field) : "";
+    }
+    const char* GetColumnNoneText(int field) const override {
+        return IsField(field) ? RowFormat->GetNoneText(field) : "";
+    }
+    char GetColumnSeparator(int field) const override { return IsField(field) ? RowFormat->GetSeparator(field) : 0; }
+    int GetColumnWidth(int field) const override { return IsField(field) ? RowFormat->GetWidth(field) : 0; }
+    const char* CheckColumnText(int field, const char* text) const override {
+        return IsField(field) ? RowFormat->CheckText(field, text) : nullptr;
+    }
+    const char* GetColumnTypeName(int field) const override {
+        return IsField(field) ? RowFormat->GetTypeName(field) : "";
+    }
+    int GetRowState(int index, bool allRows) const override {
+        const ViewRow* row = RowAt(index, allRows);
+        return row ? row->row.State : 0;
+    }
+    int GetRowMark(int index, bool allRows) const override {
+        const ViewRow* row = RowAt(index, allRows);
+        return row ? row->row.Mark : 0;
+    }
+    int GetRowTag(int index, bool allRows) const override {
+        const ViewRow* row = RowAt(index, allRows);
+        return row ? row->row.Tag : 0;
+    }
+    bool HasPendingRows() const override {
+        return std::any_of(AllRows.begin(), AllRows.end(), [](const auto& entry) {
+            const R& row = entry.second.row;
+            return row.State != 0 && (row.Mark == 0 || row.Mark == 3);
+        });
+    }
+    bool HasFailedRows() const override {
+        return std::any_of(AllRows.begin(), AllRows.end(), [](const auto& entry) {
+            return entry.second.row.State != 0 && entry.second.row.Mark == 3;
+        });
+    }
+
+    bool ApplyFilter() override {
+        std::vector<ViewRow*> shown;
+        if (Filter.empty() && DynamicFilter.empty()) {
+            FilterNegation = false;
+            shown.reserve(AllRows.size());
+            for (auto& [key, entry] : AllRows) shown.push_back(&entry);
+            SetDisplay(shown);
+            return true;
+        }
+        PrepareFilter();
+        // Operands once per pass: offsets from now are read against one clock reading each.
+        const std::vector<PreparedFilter> dynamic(DynamicFilter.begin(), DynamicFilter.end());
+        const std::vector<PreparedFilter> column(Filter.begin(), Filter.end());
+        for (auto& [key, entry] : AllRows) {
+            bool pass = true;
+            for (const PreparedFilter& filter : dynamic) {
+                if (!(pass = entry.row.MatchesFilter(filter))) break;
+            }
+            for (std::size_t i = 0; pass && i < column.size(); ++i) pass = entry.row.MatchesFilter(column[i]);
+            if (pass != FilterNegation) shown.push_back(&entry);
+        }
+        SetDisplay(shown);
+        return !shown.empty();
+    }
+
+    void SortRows() override {
+        if (SameColumns(SortColumns, sortedBy_) && outOfPlace_.size() * 8 < DisplayedKeys.size()) {
+            PlaceOutOfPlaceRows();
+        } else {
+            SortAll();
+        }
+        sortedBy_ = SortColumns;
+        ForgetOutOfPlace();
+    }
+
+    bool IsRowMarked(unsigned index) const override {
+        return index < DisplayedKeys.size() && DisplayedKeys.At(index)->row.Mark != 0;
+    }
+    bool FindDisplayedRow(BaseKey key, int* index) const override {
+        const auto at = AllRows.find(key);
+        if (at == AllRows.end() || !DisplayedKeys.Contains(&at->second)) return false;
+        if (index) *index = static_cast<int>(DisplayedKeys.IndexOf(&at->second));
+        return true;
+    }
+    bool ContainsRow(BaseKey key) const override { return AllRows.count(key) != 0; }
+    void RemoveRow(const BaseKey& key) override {
+        const auto at = AllRows.find(key);
+        if (at != AllRows.end()) Erase(&at->second);
+    }
+
+    void DumpData() override {
+        std::FILE* file = std::fopen(DumpFileName.c_str(), "w");
+        if (!file) return;
+        std::string line;
+        for (const std::string& title : TitleFormat.GetTitles()) line += title + ";";
+        line += "\n";
+        std::fwrite(line.data(), 1, line.size(), file);
+        MCSVWriter writer(&line, ";");
+        AllKeys.ForEach([&](ViewRow* row) {
+            T copy(*row->row.GetData());
+            writer.ClearOutput();
+            copy.FormatObject(writer);
+            line += "\n";
+            std::fwrite(line.data(), 1, line.size(), file);
+        });
+        std::fclose(file);
+    }
+
+    const BaseKey& GetDisplayedKey(int index) const override {
+        static const BaseKey kNullKey;
+        const ViewRow* row = RowAt(index, false);
+        return row ? row->key : kNullKey;
+    }
+    void GetDisplayedKeys(std::set<BaseKey>& keys) const override {
+        keys.clear();
+        for (const ViewRow* row : DisplayedInKeyOrder()) keys.emplace_hint(keys.end(), row->key);
+    }
+
+    // The record copy of the row at that index; null when there is no such row.
+    T* GetRowData(int index, bool allRows) const {
+        const ViewRow* row = RowAt(index, allRows);
+        return row ? row->row.GetData() : nullptr;
+    }
+
+    // Creates the record's row or gives the row the record (in states 0 and 4 only), then tests
+    // it against the filters (RefreshRow). A new row goes to the end of the arrival order.
+    void UpdateRow(const T* record) {
+        const BaseKey key = record->GetKey();
+        auto at = AllRows.lower_bound(key);
+        const bool isNew = at == AllRows.end() || key < at->first;
+        if (isNew) {
+            at = AllRows.emplace_hint(at, std::piecewise_construct, std::forward_as_tuple(key),
+                                      std::forward_as_tuple(key, record, RowFormat.get()));
+            AllKeys.PushBack(&at->second);
+        } else if (at->second.row.State == 0 || at->second.row.State == 4) {
+            at->second.row.SetData(record);
+            if (DisplayedKeys.Contains(&at->second)) MarkOutOfPlace(&at->second);
+        }
+        RefreshRow(&at->second, isNew, DynamicFilterActive);
+    }
+
+    std::string DumpFileName;
+
+protected:
+    // Shows or hides one row by the filters: a row that starts to pass goes to the end of the
+    // display, one that still passes keeps its place, one that stops passing leaves the display.
+    void RefreshRow(ViewRow* row, bool isNew, bool testDynamic) {
+        if (Filter.empty() && DynamicFilter.empty()) {
+            if (isNew) Show(row);
+            FilterNegation = false;
+            return;
+        }
+        PrepareFilter();
+        bool pass = true;
+        if (testDynamic) {
+            for (const ColumnFilter& filter : DynamicFilter) {
+                if (!(pass = row->row.MatchesFilter(filter))) break;
+            }
+        }
+        for (std::size_t i = 0; pass && i < Filter.size(); ++i) pass = row->row.MatchesFilter(Filter[i]);
+        const bool shown = DisplayedKeys.Contains(row);
+        if (pass != FilterNegation) {
+            if (!shown) Show(row);
+        } else if (shown) {
+            Hide(row);
+        }
+    }
+    // Takes the row with that key out of the arrival order (allRows) or out of the display.
+    void RemoveKey(BaseKey key, bool allRows) {
+        const auto at = AllRows.find(key);
+        if (at == AllRows.end()) return;
+        ViewRow* row = &at->second;
+        if (allRows) {
+            if (AllKeys.Contains(row)) AllKeys.Erase(row);
+        } else if (DisplayedKeys.Contains(row)) {
+            Hide(row);
+        }
+    }
+    // The column filters: each column looked up by name, each list of condition 2 sorted.
+    void PrepareFilter() {
+        for (ColumnFilter& filter : Filter) {
+            filter.Column = FindField(filter.ColumnName);
+            if (filter.Condition == 2 && !std::is_sorted(filter.Values.begin(), filter.Values.end())) {
+                std::sort(filter.Values.begin(), filter.Values.end());
+            }
+        }
+    }
+
+    std::map<BaseKey, ViewRow> AllRows;
+    RowSequence<ViewRow, &ViewRow::all> AllKeys;
+    RowSequence<ViewRow, &ViewRow::displayed> DisplayedKeys;
+    std::unique_ptr<MInterfaceFormat> RowFormat = std::make_unique<MInterfaceFormat>();
+    std::vector<ViewRow*> SortBuffer;
+
+private:
+    static bool SameColumns(const ColumnVector& a, const ColumnVector& b) {
+        return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](const auto& x, const auto& y) {
+            return x.column == y.column && x.ascending == y.ascending;
+        });
+    }
+
+    bool IsField(int field) const { return field >= 0 && field < RowFormat->GetCount(); }
+
+    ViewRow* RowAt(int index, bool allRows) const {
+        const std::size_t rows = allRows ? AllKeys.size() : DisplayedKeys.size();
+        if (index < 0 || static_cast<std::size_t>(index) >= rows) return nullptr;
+        return allRows ? AllKeys.At(static_cast<std::size_t>(index))
+                       : DisplayedKeys.At(static_cast<std::size_t>(index));
+    }
+
+    const char* CellText(int field, unsigned row, unsigned* length, bool allRows) const {
+        if (row == 0 || row > (allRows ? AllKeys.size() : DisplayedKeys.size()) || !IsField(field)) return "";
+        const ViewRow* viewRow = RowAt(static_cast<int>(row - 1), allRows);
+        int textLength = 0;
+        const char* text = viewRow->row.GetCellText(field, &textLength);
+        if (length) *length = static_cast<unsigned>(textLength);
+        return text;
+    }
+
+    void Show(ViewRow* row) {
+        DisplayedKeys.PushBack(row);
+        MarkOutOfPlace(row);
+    }
+    void Hide(ViewRow* row) {
+        UnmarkOutOfPlace(row);
+        DisplayedKeys.Erase(row);
+    }
+    void Erase(ViewRow* row) {
+        if (DisplayedKeys.Contains(row)) Hide(row);
+        AllKeys.Erase(row);
+        AllRows.erase(row->key);
+    }
+
+    void MarkOutOfPlace(ViewRow* row) {
+        if (row->outOfPlace >= 0) return;
+        row->outOfPlace = static_cast<int32_t>(outOfPlace_.size());
+        outOfPlace_.push_back(row);
+    }
+    void UnmarkOutOfPlace(ViewRow* row) {
+        if (row->outOfPlace < 0) return;
+        ViewRow* last = outOfPlace_.back();
+        outOfPlace_[static_cast<std::size_t>(row->outOfPlace)] = last;
+        last->outOfPlace = row->outOfPlace;
+        outOfPlace_.pop_back();
+        row->outOfPlace = -1;
+    }
+    void ForgetOutOfPlace() {
+        for (ViewRow* row : outOfPlace_) row->outOfPlace = -1;
+        outOfPlace_.clear();
+    }
+
+    // The display in key order, which is the sort order of no columns.
+    void SetDisplay(const std::vector<ViewRow*>& rows) {
+        DisplayedKeys.Assign(rows);
+        ForgetOutOfPlace();
+        sortedBy_.clear();
+    }
+
+    // The displayed rows in key order: sorted by key when they are few, else taken from the map.
+    std::vector<ViewRow*> DisplayedInKeyOrder() const {
+        std::vector<ViewRow*> rows;
+        rows.reserve(DisplayedKeys.size());
+        const std::size_t count = DisplayedKeys.size();
+        if (count * 16 < AllRows.size()) {
+            DisplayedKeys.ForEach([&](ViewRow* row) { rows.push_back(row); });
+            std::sort(rows.begin(), rows.end(), [](const ViewRow* a, const ViewRow* b) { return a->key < b->key; });
+        } else {
+            for (const auto& [key, entry] : AllRows) {
+                if (DisplayedKeys.Contains(&entry)) rows.push_back(const_cast<ViewRow*>(&entry));
+            }
+        }
+        return rows;
+    }
+
+    // a before b in the order of (sort columns, key).
+    bool RowLess(const ViewRow* a, const ViewRow* b) const {
+        if (!SortColumns.empty()) {
+            if (RowFormat->IsLess(a->row.GetData(), b->row.GetData(), SortColumns)) return true;
+            if (RowFormat->IsLess(b->row.GetData(), a->row.GetData(), SortColumns)) return false;
+        }
+        return a->key < b->key;
+    }
+
+    void SortAll() {
+        SortBuffer = DisplayedInKeyOrder();
+        if (!SortColumns.empty()) {
+            std::stable_sort(SortBuffer.begin(), SortBuffer.end(), [this](const ViewRow* a, const ViewRow* b) {
+                return RowFormat->IsLess(a->row.GetData(), b->row.GetData(), SortColumns);
+            });
+        }
+        DisplayedKeys.Assign(SortBuffer);
+        SortBuffer.clear();
+    }
+
+    void PlaceOutOfPlaceRows() {
+        for (ViewRow* row : outOfPlace_) DisplayedKeys.Erase(row);
+        const auto less = [this](const ViewRow* a, const ViewRow* b) { return RowLess(a, b); };
+        for (ViewRow* row : outOfPlace_) DisplayedKeys.Insert(DisplayedKeys.UpperBound(row, less), row);
+    }
+
+    ColumnVector sortedBy_;             // the sort columns the display was last ordered by
+    std::vector<ViewRow*> outOfPlace_;  // displayed rows that may stand out of that order
+};
