@@ -273,3 +273,52 @@ TEST_F(TestServerTest, UnreadableFrameClosesThatConnectionOnly) {
     server->SendRaw("ZZ12");
     EXPECT_EQ(other.Read(12), Bytes("\x04\x00\x00\x00ZZ12\x03   ", 12));
 }
+
+TEST_F(TestServerTest, HistoricalQueriesGetTheirDelimitersOrAnError) {
+    server->StopHeartbeats(true);
+    server->AnswerSequenceWithError("00000054", "No data for the period");
+    RawClient client(server->GetPort());
+    LogIn(client);
+    // A query: 24-byte header with the sequence number at 16, user 25, dates 8 and 8, firm 4: 69
+    // bytes, end byte, 2 blanks.
+    const auto query = [](const char* type, const char* sequence) {
+        return Bytes("\x45\x00\x00\x00", 4) + type + std::string(14, ' ') + sequence + std::string(25, ' ') +
+               "2026120120261209" + "    " + "\x03  ";
+    };
+    // Delimiter: 29 bytes of message, end byte, 2 blanks.
+    const auto delimiter = [](const char* sequence, const char* code) {
+        return Bytes("\x1d\x00\x00\x00", 4) + "IU      " + sequence + "        " + "   " + code + "\x03  ";
+    };
+    const struct {
+        const char* type;
+        const char* sequence;
+        const char* start;
+        const char* end;
+    } cases[] = {{"HV", "00000050", "SH", "EH"}, {"PQ", "00000051", "SO", "EO"},
+                 {"OR", "00000052", "SU", "EU"}, {"AR", "00000053", "SC", "EC"}};
+    for (const auto& c : cases) {
+        client.Send(query(c.type, c.sequence));
+        const std::string expected = delimiter(c.sequence, c.start) + delimiter(c.sequence, c.end);
+        EXPECT_EQ(client.Read(expected.size()), expected) << c.type;
+    }
+    const std::string er = Bytes("\x80\x00\x00\x00", 4) + "ER      00000054            " + "No data for the period" +
+                           std::string(78, ' ') + "\x03   ";
+    client.Send(query("HV", "00000054"));
+    EXPECT_EQ(client.Read(er.size()), er);
+}
+
+TEST_F(TestServerTest, LateAnswersComeAfterLaterOnes) {
+    server->StopHeartbeats(true);
+    server->AnswerLate("AN", 300ms);
+    server->LeaveSequenceUnanswered("00000061");
+    RawClient client(server->GetPort());
+    LogIn(client);
+    const auto command = [](const char* type, const char* sequence) {
+        return Bytes("\x38\x00\x00\x00", 4) + type + std::string(14, ' ') + sequence + std::string(32, ' ') + "\x03   ";
+    };
+    const auto ko = [](const char* sequence) {
+        return Bytes("\x18\x00\x00\x00", 4) + "KO      " + sequence + "        " + "\x03   ";
+    };
+    client.Send(command("AN", "00000060") + command("PN", "00000061") + command("PN", "00000062"));
+    EXPECT_EQ(client.Read(32 * 2), ko("00000062") + ko("00000060"));
+}

@@ -47,6 +47,10 @@ std::string MakeStandardAcknowledgment(const std::string& sequence) {
     return "KO" + std::string(6, ' ') + Left(sequence, 8) + std::string(8, ' ');
 }
 
+std::string MakeBroadcastDelimiter(const std::string& sequence, const std::string& code) {
+    return MakeStandardAcknowledgment(sequence).replace(0, 2, "IU") + "   " + Left(code, 2);
+}
+
 std::string MakeErrorNotice(const std::string& sequence, const std::string& text) {
     return "ER" + std::string(6, ' ') + Left(sequence, 8) + std::string(12, ' ') + Left(text, 100);
 }

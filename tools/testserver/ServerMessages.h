@@ -29,6 +29,9 @@ std::string MakeDisconnection();
 // Standard acknowledgment: a 24-byte header "KO", 6 blanks, the answered sequence number (8
 // digits at 8), 8 blanks.
 std::string MakeStandardAcknowledgment(const std::string& sequence);
+// Broadcast delimiter: a 24-byte header "IU", 6 blanks, the answered sequence number at 8, 8
+// blanks; then 2 blanks, one blank letter and the 2-character delimiter code at 27. 29 bytes.
+std::string MakeBroadcastDelimiter(const std::string& sequence, const std::string& code);
 // Error notice: "ER", 6 blanks, sequence 8 at 8, 12 blanks, text 100 at 28. 128 bytes.
 std::string MakeErrorNotice(const std::string& sequence, const std::string& text);
 

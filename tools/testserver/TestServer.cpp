@@ -32,8 +32,16 @@ struct TestServer::Session {
 
 namespace {
 
-// The command types that the server answers, each with the sequence number of bytes 16 to 23.
-constexpr const char* kCommands[] = {"AN", "AM", "AL", "AD", "MC", "PN", "PD", "PU", "HV", "PQ", "OR", "AR"};
+// The commands that the server answers, each with the sequence number of bytes 16 to 23.
+constexpr const char* kCommands[] = {"AN", "AM", "AL", "AD", "MC", "PN", "PD", "PU"};
+
+// The historical queries with the codes of their start and end delimiters.
+struct HistoricalQuery {
+    const char* type;
+    const char* start;
+    const char* end;
+};
+constexpr HistoricalQuery kQueries[] = {{"HV", "SH", "EH"}, {"PQ", "SO", "EO"}, {"OR", "SU", "EU"}, {"AR", "SC", "EC"}};
 
 std::string TimeOfDay() {
     const std::time_t now = std::time(nullptr);
@@ -120,6 +128,15 @@ void TestServer::SendRaw(const std::string& message) {
     });
 }
 
+void TestServer::SendRawRepeated(const std::string& message, std::size_t count) {
+    Post([this, frame = FrameMessage(message), count] {
+        for (Session* session : sessions_) {
+            session->out.reserve(session->out.size() + frame.size() * count);
+            for (std::size_t i = 0; i < count; ++i) session->out += frame;
+        }
+    });
+}
+
 void TestServer::SendTechnicalError(const std::string& text) { SendRaw(MakeTechnicalError(text)); }
 
 void TestServer::SendDisconnection() { SendRaw(MakeDisconnection()); }
@@ -151,12 +168,24 @@ void TestServer::StopHeartbeats(bool stop) {
     Post([this, stop] { stopHeartbeats_ = stop; });
 }
 
-void TestServer::AnswerWithError(const std::string& type, const std::string& text) {
-    Post([this, type, text] { errorAnswers_[type] = text; });
+void TestServer::AddRule(Rule rule) {
+    Post([this, rule] { rules_.push_back(rule); });
 }
 
-void TestServer::LeaveUnanswered(const std::string& type) {
-    Post([this, type] { unanswered_.push_back(type); });
+void TestServer::AnswerWithError(const std::string& type, const std::string& text) {
+    AddRule({Rule::Error, type, "", text});
+}
+
+void TestServer::AnswerSequenceWithError(const std::string& sequence, const std::string& text) {
+    AddRule({Rule::Error, "", sequence, text});
+}
+
+void TestServer::LeaveUnanswered(const std::string& type) { AddRule({Rule::Silent, type, "", ""}); }
+
+void TestServer::LeaveSequenceUnanswered(const std::string& sequence) { AddRule({Rule::Silent, "", sequence, ""}); }
+
+void TestServer::AnswerLate(const std::string& type, std::chrono::milliseconds delay) {
+    AddRule({Rule::Late, type, "", "", delay});
 }
 
 std::vector<Arrival> TestServer::GetReceived() const {
@@ -186,6 +215,15 @@ void TestServer::Run() {
         for (auto& action : actions) action();
 
         const auto now = Clock::now();
+        for (auto it = delayed_.begin(); it != delayed_.end();) {
+            if (it->due > now) {
+                ++it;
+                continue;
+            }
+            for (Session* session : sessions_)
+                if (session->id == it->session) Send(*session, it->message);
+            it = delayed_.erase(it);
+        }
         for (Session* session : sessions_) {
             if (!session->loaded || stopHeartbeats_ || now < session->nextHeartbeat) continue;
             Send(*session, HeartbeatQuestion());
@@ -283,12 +321,32 @@ void TestServer::Handle(Session& session, const std::string& message) {
         session.closeAfterFlush = true;
         return;
     }
-    if (std::find(std::begin(kCommands), std::end(kCommands), type) == std::end(kCommands)) return;
-    if (std::find(unanswered_.begin(), unanswered_.end(), type) != unanswered_.end()) return;
+    const auto query = std::find_if(std::begin(kQueries), std::end(kQueries),
+                                    [&](const HistoricalQuery& q) { return type == q.type; });
+    const bool isCommand = std::find(std::begin(kCommands), std::end(kCommands), type) != std::end(kCommands);
+    if (!isCommand && query == std::end(kQueries)) return;
     const std::string sequence = message.size() >= 24 ? message.substr(16, 8) : Digits(0, 8);
-    const auto error = errorAnswers_.find(type);
-    if (error != errorAnswers_.end()) return Send(session, MakeErrorNotice(sequence, error->second));
-    Send(session, MakeStandardAcknowledgment(sequence));
+    std::chrono::milliseconds delay{0};
+    for (const Rule& rule : rules_) {
+        if ((!rule.type.empty() && rule.type != type) || (!rule.sequence.empty() && rule.sequence != sequence)) continue;
+        if (rule.kind == Rule::Silent) return;
+        if (rule.kind == Rule::Error) return Answer(session, {MakeErrorNotice(sequence, rule.text)}, delay);
+        delay = rule.delay;
+    }
+    if (query == std::end(kQueries)) return Answer(session, {MakeStandardAcknowledgment(sequence)}, delay);
+    // The demo data holds no historical rows: the two delimiters alone.
+    Answer(session, {MakeBroadcastDelimiter(sequence, query->start), MakeBroadcastDelimiter(sequence, query->end)},
+           delay);
+}
+
+void TestServer::Answer(Session& session, const std::vector<std::string>& messages, std::chrono::milliseconds delay) {
+    for (const std::string& message : messages) {
+        if (delay.count() == 0) {
+            Send(session, message);
+        } else {
+            delayed_.push_back({session.id, Clock::now() + delay, message});
+        }
+    }
 }
 
 void TestServer::OnUserConnection(Session& session, const std::string& message) {

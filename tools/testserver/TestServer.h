@@ -57,15 +57,22 @@ public:
 
     // Scenario controls.
     void SendRaw(const std::string& message);  // to every open session
+    // count copies of one message, framed once ahead (for benchmarks).
+    void SendRawRepeated(const std::string& message, std::size_t count);
     void SendTechnicalError(const std::string& text);
     void SendDisconnection();
     void DropConnections(bool withDisconnection);
     void HoldEndOfLoad(bool hold);  // releasing sends the held end-of-load heartbeat
     void StopHeartbeats(bool stop);
-    // Answers every command of that two-letter type with an error notice of that text.
+    // Answers every command of that two-letter type, or the one with that 8-digit sequence
+    // number, with an error notice of that text.
     void AnswerWithError(const std::string& type, const std::string& text);
-    // Leaves every command of that type unanswered.
+    void AnswerSequenceWithError(const std::string& sequence, const std::string& text);
+    // Leaves every command of that type, or the one with that sequence number, unanswered.
     void LeaveUnanswered(const std::string& type);
+    void LeaveSequenceUnanswered(const std::string& sequence);
+    // Answers every command of that type only after the delay.
+    void AnswerLate(const std::string& type, std::chrono::milliseconds delay);
 
     std::vector<Arrival> GetReceived() const;
     // Waits until at least count messages arrived, or the wait ended; whether they did.
@@ -101,8 +108,22 @@ private:
     // Server thread only.
     std::vector<Session*> sessions_;
     std::map<std::string, ServerUser> users_;
-    std::map<std::string, std::string> errorAnswers_;
-    std::vector<std::string> unanswered_;
+    struct Rule {
+        enum Kind { Error, Silent, Late } kind;
+        std::string type;      // empty: any
+        std::string sequence;  // empty: any
+        std::string text;
+        std::chrono::milliseconds delay{0};
+    };
+    struct Delayed {
+        int session;
+        std::chrono::steady_clock::time_point due;
+        std::string message;
+    };
+    void AddRule(Rule rule);
+    void Answer(Session& session, const std::vector<std::string>& messages, std::chrono::milliseconds delay);
+    std::vector<Rule> rules_;
+    std::vector<Delayed> delayed_;
     bool holdEndOfLoad_ = false;
     bool stopHeartbeats_ = false;
     uint64_t loadCounter_ = 0;
