@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <ctime>
 #include <string>
 
 #include "support/LogRecorder.h"
@@ -103,6 +104,32 @@ struct TestServerTest : ::testing::Test {
         EXPECT_EQ(frame.substr(0, prefix.size()), prefix);
         EXPECT_EQ(frame.substr(26), "\x03 ");
     }
+    // The load after a TF up to its end: TH, BI, BP, TH, NF; then the end-of-load TH unless held.
+    void ReadLoad(RawClient& client, const char* first, const char* second, const char* counter1,
+                  const char* counter2) {
+        CheckHeartbeat(client.Read(28), first, counter1);
+        EXPECT_EQ(client.Read(kBI.size()), kBI);
+        EXPECT_EQ(client.Read(kBP.size()), kBP);
+        CheckHeartbeat(client.Read(28), second, counter2);
+        EXPECT_EQ(client.Read(52), NF());
+    }
+    // The reportable dates: today and yesterday.
+    static std::string NF() {
+        std::string dates;
+        for (const std::time_t day : {std::time(nullptr), std::time(nullptr) - 86400}) {
+            char text[16];
+            std::strftime(text, sizeof text, "%Y%m%d", std::localtime(&day));
+            dates += text;
+        }
+        return Bytes("\x2c\x00\x00\x00", 4) + "NF" + std::string(22, ' ') + " 002" + dates + "\x03   ";
+    }
+    const std::string kBI = Bytes("\xb2\x00\x00\x00", 4) + "BI" + std::string(22, ' ') + "0002" +
+                            "OPABC1C200001250020301220ABC" + std::string(17, ' ') + "ABC 20301220 C 125.00" +
+                            std::string(9, ' ') + "OPABP1P200001100020301220ABC" + std::string(17, ' ') +
+                            "ABC 20301220 P 110.00" + std::string(9, ' ') + "\x03 ";
+    const std::string kBP = Bytes("\x78\x00\x00\x00", 4) + "BP" + std::string(22, ' ') + "0002" +
+                            "Northwind Trading        NWT1NWT00001PNORTHWND" +
+                            "Harbour Securities       HBS1HBS00001PHARBOUR " + "\x03   ";
     std::unique_ptr<TestServer> server;
 };
 
@@ -166,16 +193,16 @@ TEST_F(TestServerTest, RefusedLoginGetsTechnicalErrorThenDisconnection) {
 TEST_F(TestServerTest, InitialLoadEndsWithARepeatedCounterThatGrowsOverLogins) {
     server->StopHeartbeats(true);
     const struct {
-        const char* first;
-        const char* second;
-        const char* counter;
-    } loads[] = {{"00000001", "00000002", "000001"}, {"00000003", "00000004", "000002"}};
+        const char* numbers[3];
+        const char* counters[2];
+    } loads[] = {{{"00000001", "00000002", "00000003"}, {"000001", "000002"}},
+                 {{"00000004", "00000005", "00000006"}, {"000003", "000004"}}};
     for (const auto& load : loads) {
         RawClient client(server->GetPort());
         LogIn(client);
         client.Send(kTF);
-        CheckHeartbeat(client.Read(28), load.first, load.counter);
-        CheckHeartbeat(client.Read(28), load.second, load.counter);
+        ReadLoad(client, load.numbers[0], load.numbers[1], load.counters[0], load.counters[1]);
+        CheckHeartbeat(client.Read(28), load.numbers[2], load.counters[1]);
     }
 }
 
@@ -185,18 +212,19 @@ TEST_F(TestServerTest, HeldEndOfLoadIsSentOnRelease) {
     RawClient client(server->GetPort());
     LogIn(client);
     client.Send(kTF);
-    CheckHeartbeat(client.Read(28), "00000001", "000001");
+    ReadLoad(client, "00000001", "00000002", "000001", "000002");
     EXPECT_EQ(client.Read(1, 200ms), "");
     server->HoldEndOfLoad(false);
-    CheckHeartbeat(client.Read(28), "00000002", "000001");
+    CheckHeartbeat(client.Read(28), "00000003", "000002");
 }
 
 TEST_F(TestServerTest, HeartbeatsFollowTheLoadAtTheInterval) {
     RawClient client(server->GetPort());
     LogIn(client);
     client.Send(kTF);
-    client.Read(56);
-    CheckHeartbeat(client.Read(28), "00000003", "000001");
+    ReadLoad(client, "00000001", "00000002", "000001", "000002");
+    client.Read(28);
+    CheckHeartbeat(client.Read(28), "00000004", "000002");
     server->StopHeartbeats(true);
     client.Read(28, 150ms);  // one may have been under way
     EXPECT_EQ(client.Read(1, 300ms), "");

@@ -51,6 +51,25 @@ std::string MakeBroadcastDelimiter(const std::string& sequence, const std::strin
     return MakeStandardAcknowledgment(sequence).replace(0, 2, "IU") + "   " + Left(code, 2);
 }
 
+std::string MakeBulk(const std::string& type, const std::vector<std::string>& elements) {
+    std::string message = Left(type, 24);
+    message += type == "NF" ? " " + Digits(elements.size(), 3) : Digits(elements.size(), 4);
+    for (const std::string& element : elements) message += element;
+    return message;
+}
+
+std::string MakeInstrument(const std::string& group, const std::string& instrument, char callPut,
+                           const std::string& strike, const std::string& expiry, const std::string& classSymbol,
+                           const std::string& externalSymbol) {
+    return Left(group, 2) + Left(instrument, 4) + callPut + Left(strike, 10) + Left(expiry, 8) + Left(classSymbol, 20) +
+           Left(externalSymbol, 30);
+}
+
+std::string MakeParticipant(const std::string& name, const std::string& id, const std::string& firmUnitMember,
+                            char type, const std::string& firm) {
+    return Left(name, 25) + Left(id, 4) + Left(firmUnitMember, 8) + type + Left(firm, 8);
+}
+
 std::string MakeErrorNotice(const std::string& sequence, const std::string& text) {
     return "ER" + std::string(6, ' ') + Left(sequence, 8) + std::string(12, ' ') + Left(text, 100);
 }

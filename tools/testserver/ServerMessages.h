@@ -3,6 +3,7 @@
 // sends, and its own framing. The client never builds these, so nothing here is shared with it.
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace testserver {
 
@@ -32,6 +33,19 @@ std::string MakeStandardAcknowledgment(const std::string& sequence);
 // Broadcast delimiter: a 24-byte header "IU", 6 blanks, the answered sequence number at 8, 8
 // blanks; then 2 blanks, one blank letter and the 2-character delimiter code at 27. 29 bytes.
 std::string MakeBroadcastDelimiter(const std::string& sequence, const std::string& code);
+// Bulk messages: a 24-byte header ("BI", "BP" or "NF" and blanks), then the element count and
+// the elements from 28. BI and BP: count as 4 digits at 24; NF: a blank, count as 3 digits at 25.
+// The elements are given whole: instruments of 75 characters, participants of 46, dates of 8.
+std::string MakeBulk(const std::string& type, const std::vector<std::string>& elements);
+// An instrument definition: group 2, instrument 4, call/put 1, strike price 10, expiry 8, class
+// symbol 20, external symbol 30.
+std::string MakeInstrument(const std::string& group, const std::string& instrument, char callPut,
+                           const std::string& strike, const std::string& expiry, const std::string& classSymbol,
+                           const std::string& externalSymbol);
+// A participant definition: name 25, approved participant id 4, firm unit member 8, type 1,
+// firm name 8.
+std::string MakeParticipant(const std::string& name, const std::string& id, const std::string& firmUnitMember,
+                            char type, const std::string& firm);
 // Error notice: "ER", 6 blanks, sequence 8 at 8, 12 blanks, text 100 at 28. 128 bytes.
 std::string MakeErrorNotice(const std::string& sequence, const std::string& text);
 

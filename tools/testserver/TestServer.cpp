@@ -52,6 +52,31 @@ std::string TimeOfDay() {
     return text;
 }
 
+// Today and the day before as YYYYMMDD: the demo's reportable dates.
+std::vector<std::string> ReportableDates() {
+    std::vector<std::string> dates;
+    for (const std::time_t day : {std::time(nullptr), std::time(nullptr) - 86400}) {
+        std::tm local{};
+        localtime_r(&day, &local);
+        char text[16];
+        std::snprintf(text, sizeof text, "%04d%02d%02d", (local.tm_year + 1900) % 10000, (local.tm_mon + 1) % 100,
+                      local.tm_mday % 100);
+        dates.push_back(text);
+    }
+    return dates;
+}
+
+// The demo reference data: two instruments (a call and a put) and one participant of type 'P'
+// per demo firm.
+const std::vector<std::string> kDemoInstruments = {
+    MakeInstrument("OP", "ABC1", 'C', "2000012500", "20301220", "ABC", "ABC 20301220 C 125.00"),
+    MakeInstrument("OP", "ABP1", 'P', "2000011000", "20301220", "ABC", "ABC 20301220 P 110.00"),
+};
+const std::vector<std::string> kDemoParticipants = {
+    MakeParticipant("Northwind Trading", "NWT1", "NWT00001", 'P', "NORTHWND"),
+    MakeParticipant("Harbour Securities", "HBS1", "HBS00001", 'P', "HARBOUR"),
+};
+
 std::string Trim(const std::string& text) {
     const auto first = text.find_first_not_of(' ');
     if (first == std::string::npos) return {};
@@ -368,6 +393,11 @@ void TestServer::SendLoad(Session& session) {
     session.loading = true;
     ++loadCounter_;
     Send(session, HeartbeatQuestion());
+    Send(session, MakeBulk("BI", kDemoInstruments));
+    Send(session, MakeBulk("BP", kDemoParticipants));
+    ++loadCounter_;
+    Send(session, HeartbeatQuestion());
+    Send(session, MakeBulk("NF", ReportableDates()));
     session.nextHeartbeat = Clock::now() + options_.heartbeatInterval;
     if (holdEndOfLoad_) {
         session.endHeld = true;
