@@ -112,6 +112,17 @@ struct TestServerTest : ::testing::Test {
         EXPECT_EQ(client.Read(kBP.size()), kBP);
         CheckHeartbeat(client.Read(28), second, counter2);
         EXPECT_EQ(client.Read(52), NF());
+        // The demo accounts (KR, 417 bytes) and positions (KB, 122 bytes), unsolicited.
+        for (int i = 0; i < 5; ++i) {
+            const std::string frame = client.Read(424);
+            EXPECT_EQ(frame.substr(0, 28), Bytes("\xa1\x01\x00\x00", 4) + "KR      00000000        ");
+            EXPECT_EQ(frame.substr(421), "\x03  ");
+        }
+        for (int i = 0; i < 2; ++i) {
+            const std::string frame = client.Read(128);
+            EXPECT_EQ(frame.substr(0, 28), Bytes("\x7a\x00\x00\x00", 4) + "KB      00000000        ");
+            EXPECT_EQ(frame.substr(126), "\x03 ");
+        }
     }
     // The reportable dates: today and yesterday.
     static std::string NF() {
@@ -242,14 +253,15 @@ TEST_F(TestServerTest, CommandsAreAnsweredWithTheirSequenceNumber) {
         return Bytes("\x38\x00\x00\x00", 4) + message + "\x03   ";
     };
     const std::string ko = Bytes("\x18\x00\x00\x00", 4) + "KO      00000042        " + "\x03   ";
+    // The delimiter of a day without positions is answered with KO.
     const std::string er = Bytes("\x80\x00\x00\x00", 4) + "ER      00000043            " + "No such account" +
                            std::string(85, ' ') + "\x03   ";
     const std::string ko44 = Bytes("\x18\x00\x00\x00", 4) + "KO      00000045        " + "\x03   ";
-    client.Send(command("AN", "00000042"));
+    client.Send(command("PU", "00000042"));
     EXPECT_EQ(client.Read(ko.size()), ko);
     client.Send(command("AD", "00000043"));
     EXPECT_EQ(client.Read(er.size()), er);
-    client.Send(command("PD", "00000044") + command("PN", "00000045") + command("IU", "00000046"));
+    client.Send(command("PD", "00000044") + command("PU", "00000045") + command("IU", "00000046"));
     EXPECT_EQ(client.Read(ko44.size()), ko44);
     EXPECT_EQ(client.Read(1, 200ms), "");
     ASSERT_TRUE(server->WaitForReceived(6));
@@ -337,7 +349,7 @@ TEST_F(TestServerTest, HistoricalQueriesGetTheirDelimitersOrAnError) {
 
 TEST_F(TestServerTest, LateAnswersComeAfterLaterOnes) {
     server->StopHeartbeats(true);
-    server->AnswerLate("AN", 300ms);
+    server->AnswerLate("AD", 300ms);
     server->LeaveSequenceUnanswered("00000061");
     RawClient client(server->GetPort());
     LogIn(client);
@@ -347,6 +359,68 @@ TEST_F(TestServerTest, LateAnswersComeAfterLaterOnes) {
     const auto ko = [](const char* sequence) {
         return Bytes("\x18\x00\x00\x00", 4) + "KO      " + sequence + "        " + "\x03   ";
     };
-    client.Send(command("AN", "00000060") + command("PN", "00000061") + command("PN", "00000062"));
-    EXPECT_EQ(client.Read(32 * 2), ko("00000062") + ko("00000060"));
+    client.Send(command("AD", "00000060") + command("PU", "00000061") + command("PU", "00000062"));
+    const std::string ka = Bytes("\x38\x00\x00\x00", 4) + "KA      00000060        " + std::string(32, ' ') + "\x03   ";
+    EXPECT_EQ(client.Read(32 + 64), ko("00000062") + ka);
+}
+
+TEST_F(TestServerTest, RecordCommandsGetTheirAcknowledgmentsAndChangeTheData) {
+    server->StopHeartbeats(true);
+    RawClient client(server->GetPort());
+    LogIn(client);
+    const std::string b16 = std::string(16, ' ');
+    // An account entry: header, action, AffiliatedCie 24, AccountNumber 16, type, owner type, OwnerId
+    // 24, NormalizedOwnerId 24, HedgeSpec, Name 25, Address 48, City 24, State 24, Zip 12, Phone
+    // 24, Fax 24, Email 48, CountryCode 2, ApprovedParticipantId 4: 351 bytes.
+    const std::string fields = " " + std::string("Acme") + std::string(20, ' ') + "NW-300          " + "1A" +
+                               "OWN1" + std::string(20, ' ') + std::string(24, ' ') + " " + "New Client" +
+                               std::string(15, ' ') + std::string(48 + 24 + 24 + 12 + 24 + 24 + 48, ' ') + "CA" +
+                               "NWT1";
+    ASSERT_EQ(fields.size(), 327u);
+    const std::string an = std::string("AN") + std::string(14, ' ') + "00000070" + fields;
+    // Frame sizes: 351 -> 356 (end byte, no blanks); 417 -> 424.
+    client.Send(Bytes("\x5f\x01\x00\x00", 4) + an + "\x03");
+    const std::string kr = Bytes("\xa1\x01\x00\x00", 4) + "KR      00000070        " + fields + " " +
+                           "1006            " + "C" + b16 + std::string(32, 'N') + "\x03  ";
+    EXPECT_EQ(client.Read(kr.size()), kr);
+
+    // Monitoring flags: AccountNumber, AccountId, participant, type, flags 32: 93 bytes -> 100.
+    const std::string flags = "YN" + std::string(30, 'N');
+    client.Send(Bytes("\x5d\x00\x00\x00", 4) + "MC" + std::string(14, ' ') + "00000071" + "NW-300          " +
+                "1006            " + "NWT1" + "1" + flags + "\x03  ");
+    const std::string kx = Bytes("\x5d\x00\x00\x00", 4) + "KX      00000071        " + "NW-300          " +
+                           "1006            " + "NWT1" + "1" + flags + "\x03  ";
+    EXPECT_EQ(client.Read(kx.size()), kx);
+
+    // Position entry: ReportDate, filler, AccountNumber, Group, Instrument, long, short: 71 -> 76
+    // (end byte, no blanks).
+    client.Send(Bytes("\x47\x00\x00\x00", 4) + "PN" + std::string(14, ' ') + "00000072" + "20261201" + " " +
+                "NW-300          " + "OPABC1" + "00000005" + "00000002" + "\x03");
+    const std::string kb = client.Read(128);
+    EXPECT_EQ(kb.substr(0, 4 + 108), Bytes("\x7a\x00\x00\x00", 4) + "KB      00000072        " + "20261201" + " " +
+                                         "NW-300          " + "OPABC1" + "00000005" + "00000002" + " " + b16 +
+                                         "1006            " + "NWT1");
+    EXPECT_EQ(kb.substr(126), "\x03 ");
+
+    // Position delete: AccountNumber, Group, Instrument, ReportDate: 54 -> 60; KF of 90 -> 96.
+    client.Send(Bytes("\x36\x00\x00\x00", 4) + "PD" + std::string(14, ' ') + "00000073" + "NW-300          " +
+                "OPABC1" + "20261201" + "\x03 ");
+    const std::string kf = Bytes("\x5a\x00\x00\x00", 4) + "KF      00000073        " + "NW-300          " +
+                           "OPABC1" + b16 + "1006            " + "    " + "20261201" + "\x03 ";
+    EXPECT_EQ(client.Read(kf.size()), kf);
+
+    // A later login loads the new account with its flags, and not the deleted position.
+    RawClient later(server->GetPort());
+    LogIn(later);
+    later.Send(kTF);
+    later.Read(28 + kBI.size() + kBP.size() + 28 + 52);
+    bool found = false;
+    for (int i = 0; i < 6; ++i) {
+        const std::string frame = later.Read(424);
+        if (frame.substr(4 + 49, 6) != "NW-300") continue;
+        found = true;
+        EXPECT_EQ(frame.substr(4 + 385, 32), flags);
+    }
+    EXPECT_TRUE(found);
+    for (int i = 0; i < 2; ++i) EXPECT_NE(later.Read(128).substr(4 + 33, 6), "NW-300");
 }

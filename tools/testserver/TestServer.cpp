@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <ctime>
 
 #include "core/MError.h"
@@ -87,7 +88,104 @@ std::string Trim(const std::string& text) {
 
 TestServer::TestServer() : TestServer(Options{}) {}
 
-TestServer::TestServer(Options options) : options_(std::move(options)) {}
+TestServer::TestServer(Options options) : options_(std::move(options)) { AddDemoData(); }
+
+namespace {
+
+std::string Header(const std::string& type, const std::string& sequence) {
+    return type + std::string(6, ' ') + Left(sequence, 8) + std::string(8, ' ');
+}
+
+// Bytes of a message from offset, blank-filled when the message is shorter.
+std::string Part(const std::string& message, std::size_t offset, std::size_t width) {
+    return Left(offset < message.size() ? message.substr(offset, width) : std::string(), width);
+}
+
+std::string AccountKey(const std::string& number) { return Trim(Left(number, 16)); }
+
+}  // namespace
+
+void TestServer::AddDemoData() {
+    // Client accounts and one master account per demo firm; an AN body, then the fields the
+    // server adds.
+    const struct {
+        const char* number;
+        const char* name;
+        const char* participant;
+        char kind;
+    } accounts[] = {{"NW-100", "Northwind Client A", "NWT1", 'C'}, {"NW-101", "Northwind Client B", "NWT1", 'C'},
+                    {"NW-M1", "Northwind Master", "NWT1", 'M'},    {"HB-200", "Harbour Client A", "HBS1", 'C'},
+                    {"HB-M1", "Harbour Master", "HBS1", 'M'}};
+    for (const auto& a : accounts) {
+        const std::string entry = std::string(24, ' ') + " " + Left("Demo", 24) + Left(a.number, 16) + "1A" +
+                                  Left("OWNER", 24) + std::string(24, ' ') + " " + Left(a.name, 25) +
+                                  Left("1 Demo Street", 48) + Left("Springfield", 24) + std::string(24, ' ') +
+                                  Left("12345", 12) + std::string(48, ' ') + Left("demo@example.com", 48) + "US" +
+                                  Left(a.participant, 4);
+        const std::string body = ApplyCommand("AN", entry, Digits(0, 8)).substr(24);
+        accounts_[AccountKey(a.number)] = body.substr(0, 344) + a.kind + body.substr(345);
+    }
+    const std::string date = ReportableDates()[1];
+    for (const char* number : {"NW-100", "HB-200"}) {
+        const std::string entry = std::string(24, ' ') + date + " " + Left(number, 16) + "OPABC1" + "00000010" + "00000000";
+        ApplyCommand("PN", entry, Digits(0, 8));
+    }
+}
+
+std::string TestServer::ApplyCommand(const std::string& type, const std::string& message, const std::string& sequence) {
+    if (type == "AN" || type == "AM") {
+        // AM lacks the entry action letter and ends with its flags.
+        const bool am = type == "AM";
+        const std::string fields = am ? " " + Part(message, 24, 326) : Part(message, 24, 327);
+        const std::string key = AccountKey(fields.substr(25, 16));
+        std::string& body = accounts_[key];
+        const std::string accountId = body.empty() ? Left(std::to_string(nextAccountId_++), 16) : body.substr(328, 16);
+        const std::string kind = body.empty() ? "C" : body.substr(344, 1);
+        const std::string master = body.empty() ? std::string(16, ' ') : body.substr(345, 16);
+        const std::string flags = am ? Part(message, 350, 32) : body.empty() ? std::string(32, 'N') : body.substr(361, 32);
+        body = fields + " " + accountId + kind + master + flags;
+        return am ? Header("QR", sequence) + body.substr(1) : Header("KR", sequence) + body;
+    }
+    if (type == "AD") {
+        accounts_.erase(AccountKey(Part(message, 24, 16)));
+        return Header("KA", sequence) + Part(message, 24, 32);
+    }
+    if (type == "MC") {
+        const auto account = accounts_.find(AccountKey(Part(message, 24, 16)));
+        if (account != accounts_.end()) account->second.replace(361, 32, Part(message, 61, 32));
+        return Header("KX", sequence) + Part(message, 24, 69);
+    }
+    if (type == "AL") {
+        const std::string master = Part(message, 24, 16);
+        const bool remove = Part(message, 40, 1) == "D";
+        const std::size_t count = std::min<std::size_t>(std::strtoul(Part(message, 41, 4).c_str(), nullptr, 10), 100);
+        for (std::size_t i = 0; i < count; ++i) {
+            const std::string id = Part(message, 45 + 16 * i, 16);
+            for (auto& [number, body] : accounts_)
+                if (body.substr(328, 16) == id) body.replace(345, 16, remove ? std::string(16, ' ') : master);
+        }
+        return Header("KL", sequence) + Part(message, 24, 21 + 16 * count);
+    }
+    if (type == "PN") {
+        const std::string account = Part(message, 33, 16);
+        const auto found = accounts_.find(AccountKey(account));
+        const std::string& a = found == accounts_.end() ? std::string() : found->second;
+        std::string body = Part(message, 24, 47) + " " + (a.empty() ? std::string(16, ' ') : a.substr(345, 16)) +
+                           (a.empty() ? std::string(16, ' ') : a.substr(328, 16)) +
+                           (a.empty() ? std::string(4, ' ') : a.substr(323, 4)) + ReportableDates()[0] + TimeOfDay();
+        positions_[AccountKey(account) + "|" + body.substr(25, 6) + "|" + body.substr(0, 8)] = body;
+        return Header("KB", sequence) + body;
+    }
+    if (type == "PD") {
+        const std::string account = Part(message, 24, 16);
+        const std::string date = Part(message, 46, 8);
+        const auto found = accounts_.find(AccountKey(account));
+        positions_.erase(AccountKey(account) + "|" + Part(message, 40, 6) + "|" + date);
+        return Header("KF", sequence) + Part(message, 24, 22) + std::string(16, ' ') +
+               (found == accounts_.end() ? std::string(16, ' ') : found->second.substr(328, 16)) + "    " + date;
+    }
+    return Header("KO", sequence);
+}
 
 TestServer::~TestServer() { Stop(); }
 
@@ -358,7 +456,7 @@ void TestServer::Handle(Session& session, const std::string& message) {
         if (rule.kind == Rule::Error) return Answer(session, {MakeErrorNotice(sequence, rule.text)}, delay);
         delay = rule.delay;
     }
-    if (query == std::end(kQueries)) return Answer(session, {MakeStandardAcknowledgment(sequence)}, delay);
+    if (query == std::end(kQueries)) return Answer(session, {ApplyCommand(type, message, sequence)}, delay);
     // The demo data holds no historical rows: the two delimiters alone.
     Answer(session, {MakeBroadcastDelimiter(sequence, query->start), MakeBroadcastDelimiter(sequence, query->end)},
            delay);
@@ -398,6 +496,8 @@ void TestServer::SendLoad(Session& session) {
     ++loadCounter_;
     Send(session, HeartbeatQuestion());
     Send(session, MakeBulk("NF", ReportableDates()));
+    for (const auto& [number, body] : accounts_) Send(session, Header("KR", Digits(0, 8)) + body);
+    for (const auto& [key, body] : positions_) Send(session, Header("KB", Digits(0, 8)) + body);
     session.nextHeartbeat = Clock::now() + options_.heartbeatInterval;
     if (holdEndOfLoad_) {
         session.endHeld = true;

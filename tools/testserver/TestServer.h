@@ -122,6 +122,13 @@ private:
     };
     void AddRule(Rule rule);
     void Answer(Session& session, const std::vector<std::string>& messages, std::chrono::milliseconds delay);
+    // The server's data: account bodies (bytes 24 to 417 of a KR) by account number, position
+    // bodies (bytes 24 to 122 of a KB) by account number, group, instrument and report date.
+    void AddDemoData();
+    std::string ApplyCommand(const std::string& type, const std::string& message, const std::string& sequence);
+    std::map<std::string, std::string> accounts_;
+    std::map<std::string, std::string> positions_;
+    uint32_t nextAccountId_ = 1001;
     std::vector<Rule> rules_;
     std::vector<Delayed> delayed_;
     bool holdEndOfLoad_ = false;
