@@ -53,7 +53,12 @@ std::string MakeBroadcastDelimiter(const std::string& sequence, const std::strin
 
 std::string MakeBulk(const std::string& type, const std::vector<std::string>& elements) {
     std::string message = Left(type, 24);
-    message += type == "NF" ? " " + Digits(elements.size(), 3) : Digits(elements.size(), 4);
+    if (type == "NF") {
+        message += ' ';
+        message += Digits(elements.size(), 3);
+    } else {
+        message += Digits(elements.size(), 4);
+    }
     for (const std::string& element : elements) message += element;
     return message;
 }
