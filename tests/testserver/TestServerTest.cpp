@@ -424,3 +424,32 @@ TEST_F(TestServerTest, RecordCommandsGetTheirAcknowledgmentsAndChangeTheData) {
     EXPECT_TRUE(found);
     for (int i = 0; i < 2; ++i) EXPECT_NE(later.Read(128).substr(4 + 33, 6), "NW-300");
 }
+
+TEST_F(TestServerTest, PasswordResetTakesEffectOnlyWithTheRightCurrentPassword) {
+    server->StopHeartbeats(true);
+    RawClient client(server->GetPort());
+    LogIn(client);
+    // "secret" and "newpass1", each one AES-128 block under "0123456789abcdef", in Base64.
+    const std::string secret = "iNo+4RE7nEnpk338CYGhcw==", newPassword = "RaNb7ilTVmVa184VCf4FgA==";
+    const auto reset = [](const char* sequence, const std::string& oldText, const std::string& newText) {
+        return Bytes("\x50\x00\x00\x00", 4) + "TR" + std::string(14, ' ') + sequence + "    part" + oldText + newText +
+               "\x03   ";
+    };
+    const std::string ty = Bytes("\x18\x00\x00\x00", 4) + "TY      00000080        " + "\x03   ";
+    const std::string er = Bytes("\x80\x00\x00\x00", 4) + "ER      00000081            " +
+                           "Password reset refused: the current password is wrong" + std::string(47, ' ') + "\x03   ";
+    const std::string er82 = er.substr(0, 12) + "00000082" + er.substr(20);
+    client.Send(reset("00000080", secret, newPassword));
+    EXPECT_EQ(client.Read(ty.size()), ty);
+    client.Send(reset("00000081", secret, newPassword));
+    EXPECT_EQ(client.Read(er.size()), er);
+    client.Send(reset("00000082", "not base64 at all!!!!!==", newPassword));
+    EXPECT_EQ(client.Read(er82.size()), er82);
+
+    RawClient withOld(server->GetPort());
+    withOld.Send(kGoodLogin);
+    EXPECT_EQ(withOld.Read(4).substr(0, 4), Bytes("\x78\x00\x00\x00", 4));  // a TE: refused
+    RawClient withNew(server->GetPort());
+    withNew.Send(LoginFrame("    part", "UMUriDii"));
+    EXPECT_EQ(withNew.Read(kTK.size()), kTK);
+}

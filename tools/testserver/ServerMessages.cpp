@@ -1,5 +1,9 @@
 #include "testserver/ServerMessages.h"
 
+#include <openssl/evp.h>
+
+#include <memory>
+
 #include "core/Base64.h"
 #include "core/MD5Digest.h"
 
@@ -104,6 +108,37 @@ FrameCut CutFrame(const std::string& bytes, std::string& message, std::size_t& c
 
 std::string PasswordProof(const std::string& time, const std::string& password) {
     return EncodeBase64String(ComputeMD5SecondHalf(time, password)).substr(0, 8);
+}
+
+bool DecryptPassword(const std::string& key, const std::string& text, std::string& password) {
+    static const std::string alphabet = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+    if (key.size() != 16 || text.size() != 24 || text.compare(22, 2, "==") != 0) return false;
+    std::string block;
+    uint32_t bits = 0;
+    int count = 0;
+    for (std::size_t i = 0; i < 22; ++i) {
+        const auto value = alphabet.find(text[i]);
+        if (value == std::string::npos) return false;
+        bits = (bits << 6) | uint32_t(value);
+        count += 6;
+        if (count >= 8) {
+            count -= 8;
+            block += char((bits >> count) & 0xFF);
+        }
+    }
+    if (block.size() != 16) return false;
+    const std::unique_ptr<EVP_CIPHER_CTX, void (*)(EVP_CIPHER_CTX*)> context(EVP_CIPHER_CTX_new(), EVP_CIPHER_CTX_free);
+    unsigned char out[32];
+    int written = 0;
+    int last = 0;
+    if (!context ||
+        EVP_DecryptInit_ex(context.get(), EVP_aes_128_ecb(), nullptr,
+                           reinterpret_cast<const unsigned char*>(key.data()), nullptr) != 1 ||
+        EVP_DecryptUpdate(context.get(), out, &written, reinterpret_cast<const unsigned char*>(block.data()), 16) != 1 ||
+        EVP_DecryptFinal_ex(context.get(), out + written, &last) != 1)
+        return false;
+    password.assign(reinterpret_cast<const char*>(out), std::size_t(written + last));
+    return true;
 }
 
 }  // namespace testserver

@@ -62,4 +62,8 @@ FrameCut CutFrame(const std::string& bytes, std::string& message, std::size_t& c
 // the MD5 digest of time followed by password.
 std::string PasswordProof(const std::string& time, const std::string& password);
 
+// A password of a password reset: 24 Base64 characters of one AES-128 block under the 16
+// characters of key, PKCS #7 padded. False when the text or the block is not valid.
+bool DecryptPassword(const std::string& key, const std::string& text, std::string& password);
+
 }  // namespace testserver

@@ -439,6 +439,7 @@ void TestServer::Handle(Session& session, const std::string& message) {
     const std::string type = message.substr(0, 2);
     if (type == "TC") return OnUserConnection(session, message);
     if (type == "TF") return SendLoad(session);
+    if (type == "TR") return OnPasswordReset(session, message);
     if (type == "TD") {
         Send(session, MakeDisconnection());
         session.closeAfterFlush = true;
@@ -484,6 +485,22 @@ void TestServer::OnUserConnection(Session& session, const std::string& message) 
     Send(session, MakeConnectionAcknowledgment(options_.token, options_.sequenceSeed, account.daysToExpiry,
                                                account.changeRequired, account.userType));
     session.loggedIn = true;
+}
+
+void TestServer::OnPasswordReset(Session& session, const std::string& message) {
+    const std::string sequence = Part(message, 16, 8);
+    const auto user = users_.find(Trim(Part(message, 24, 8)));
+    std::string oldPassword;
+    std::string newPassword;
+    if (user == users_.end() || !DecryptPassword(user->second.encryptionKey, Part(message, 32, 24), oldPassword) ||
+        !DecryptPassword(user->second.encryptionKey, Part(message, 56, 24), newPassword) ||
+        oldPassword != user->second.password.substr(0, 8)) {
+        Send(session, MakeErrorNotice(sequence, "Password reset refused: the current password is wrong"));
+        return;
+    }
+    user->second.password = newPassword;
+    user->second.changeRequired = false;
+    Send(session, Header("TY", sequence));
 }
 
 void TestServer::SendLoad(Session& session) {

@@ -87,6 +87,7 @@ private:
     void Serve(Session& session);
     void Handle(Session& session, const std::string& message);
     void OnUserConnection(Session& session, const std::string& message);
+    void OnPasswordReset(Session& session, const std::string& message);
     void SendLoad(Session& session);
     void Send(Session& session, const std::string& message);
     std::string HeartbeatQuestion();
