@@ -453,3 +453,28 @@ TEST_F(TestServerTest, PasswordResetTakesEffectOnlyWithTheRightCurrentPassword) 
     withNew.Send(LoginFrame("    part", "UMUriDii"));
     EXPECT_EQ(withNew.Read(kTK.size()), kTK);
 }
+
+TEST(TestServerDataTest, AGeneratedDataSetLoadsItsAccountsAndPositions) {
+    TestServer::Options options;
+    options.generatedAccounts = 40;
+    TestServer server(options);
+    server.AddDemoUsers();
+    server.StopHeartbeats(true);
+    ASSERT_TRUE(server.Start());
+    RawClient client(server.GetPort());
+    client.Send(kGoodLogin);
+    ASSERT_EQ(client.Read(kTK.size()), kTK);
+    client.Send(kTF);
+    client.Read(28 + 184 + 128 + 28 + 52);  // TH, BI, BP, TH, NF
+    int accounts = 0, positions = 0;
+    for (;;) {
+        const std::string length = client.Read(4);
+        ASSERT_EQ(length.size(), 4u);
+        const std::string rest = client.Read(length[0] == '\xa1' ? 420 : length[0] == '\x7a' ? 124 : 24);
+        if (rest.substr(0, 2) == "KR") ++accounts;
+        else if (rest.substr(0, 2) == "KB") ++positions;
+        else break;  // the end-of-load TH
+    }
+    EXPECT_EQ(accounts, 40);
+    EXPECT_EQ(positions, 40);
+}

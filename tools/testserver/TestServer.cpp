@@ -105,9 +105,33 @@ std::string AccountKey(const std::string& number) { return Trim(Left(number, 16)
 
 }  // namespace
 
+void TestServer::AddAccount(const std::string& number, const std::string& name, const std::string& participant,
+                            char kind) {
+    // An AN message, then the fields the server adds.
+    const std::string entry = std::string(24, ' ') + " " + Left("Demo", 24) + Left(number, 16) + "1A" + Left("OWNER", 24) +
+                              std::string(24, ' ') + " " + Left(name, 25) + Left("1 Demo Street", 48) +
+                              Left("Springfield", 24) + std::string(24, ' ') + Left("12345", 12) +
+                              std::string(48, ' ') + Left("demo@example.com", 48) + "US" + Left(participant, 4);
+    const std::string body = ApplyCommand("AN", entry, Digits(0, 8)).substr(24);
+    accounts_[AccountKey(number)] = body.substr(0, 344) + kind + body.substr(345);
+}
+
+void TestServer::AddPosition(const std::string& number) {
+    const std::string entry =
+        std::string(24, ' ') + ReportableDates()[1] + " " + Left(number, 16) + "OPABC1" + "00000010" + "00000000";
+    ApplyCommand("PN", entry, Digits(0, 8));
+}
+
 void TestServer::AddDemoData() {
-    // Client accounts and one master account per demo firm; an AN body, then the fields the
-    // server adds.
+    if (options_.generatedAccounts > 0) {
+        for (std::size_t i = 0; i < options_.generatedAccounts; ++i) {
+            const std::string number = "GN-" + std::to_string(i);
+            AddAccount(number, "Generated " + std::to_string(i), "NWT1", 'C');
+            AddPosition(number);
+        }
+        return;
+    }
+    // Client accounts and one master account per demo firm; positions on two client accounts.
     const struct {
         const char* number;
         const char* name;
@@ -116,20 +140,8 @@ void TestServer::AddDemoData() {
     } accounts[] = {{"NW-100", "Northwind Client A", "NWT1", 'C'}, {"NW-101", "Northwind Client B", "NWT1", 'C'},
                     {"NW-M1", "Northwind Master", "NWT1", 'M'},    {"HB-200", "Harbour Client A", "HBS1", 'C'},
                     {"HB-M1", "Harbour Master", "HBS1", 'M'}};
-    for (const auto& a : accounts) {
-        const std::string entry = std::string(24, ' ') + " " + Left("Demo", 24) + Left(a.number, 16) + "1A" +
-                                  Left("OWNER", 24) + std::string(24, ' ') + " " + Left(a.name, 25) +
-                                  Left("1 Demo Street", 48) + Left("Springfield", 24) + std::string(24, ' ') +
-                                  Left("12345", 12) + std::string(48, ' ') + Left("demo@example.com", 48) + "US" +
-                                  Left(a.participant, 4);
-        const std::string body = ApplyCommand("AN", entry, Digits(0, 8)).substr(24);
-        accounts_[AccountKey(a.number)] = body.substr(0, 344) + a.kind + body.substr(345);
-    }
-    const std::string date = ReportableDates()[1];
-    for (const char* number : {"NW-100", "HB-200"}) {
-        const std::string entry = std::string(24, ' ') + date + " " + Left(number, 16) + "OPABC1" + "00000010" + "00000000";
-        ApplyCommand("PN", entry, Digits(0, 8));
-    }
+    for (const auto& a : accounts) AddAccount(a.number, a.name, a.participant, a.kind);
+    for (const char* number : {"NW-100", "HB-200"}) AddPosition(number);
 }
 
 std::string TestServer::ApplyCommand(const std::string& type, const std::string& message, const std::string& sequence) {

@@ -37,6 +37,9 @@ public:
         std::chrono::milliseconds heartbeatInterval{1000};
         std::string token = "TOK1";
         uint32_t sequenceSeed = 1000;
+        // 0: the demo data set; otherwise a generated one of that many client accounts with one
+        // position each (for benchmarks).
+        std::size_t generatedAccounts = 0;
     };
 
     TestServer();
@@ -126,6 +129,8 @@ private:
     // The server's data: account bodies (bytes 24 to 417 of a KR) by account number, position
     // bodies (bytes 24 to 122 of a KB) by account number, group, instrument and report date.
     void AddDemoData();
+    void AddAccount(const std::string& number, const std::string& name, const std::string& participant, char kind);
+    void AddPosition(const std::string& number);
     std::string ApplyCommand(const std::string& type, const std::string& message, const std::string& sequence);
     std::map<std::string, std::string> accounts_;
     std::map<std::string, std::string> positions_;

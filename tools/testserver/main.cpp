@@ -1,5 +1,6 @@
-// korvane-test-server [--port N] [--heartbeat MS]: serves the demo users on 127.0.0.1 until
-// interrupted, and prints the port it listens on.
+// korvane-test-server [--port N] [--heartbeat MS] [--accounts N]: serves the demo users on
+// 127.0.0.1 until interrupted, and prints the port it listens on. --accounts replaces the demo data
+// set by a generated one of N accounts with one position each.
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -19,8 +20,10 @@ int main(int argc, char** argv) {
         if (std::strcmp(argv[i], "--port") == 0) options.port = uint16_t(std::atoi(argv[i + 1]));
         else if (std::strcmp(argv[i], "--heartbeat") == 0)
             options.heartbeatInterval = std::chrono::milliseconds(std::atoi(argv[i + 1]));
+        else if (std::strcmp(argv[i], "--accounts") == 0)
+            options.generatedAccounts = std::strtoul(argv[i + 1], nullptr, 10);
         else {
-            std::fprintf(stderr, "usage: %s [--port N] [--heartbeat MS]\n", argv[0]);
+            std::fprintf(stderr, "usage: %s [--port N] [--heartbeat MS] [--accounts N]\n", argv[0]);
             return 2;
         }
     }
