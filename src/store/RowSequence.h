@@ -51,6 +51,7 @@ public:
         Block& block = *blocks_.back();
         block.items.push_back(item);
         (item->*Link).block = &block;
+        backs_[block.index] = item;
         Add(block.index, 1);
         ++size_;
     }
@@ -65,6 +66,7 @@ public:
         Block& block = *blocks_[FindBlock(offset)];
         block.items.insert(block.items.begin() + static_cast<std::ptrdiff_t>(offset), item);
         (item->*Link).block = &block;
+        backs_[block.index] = block.items.back();
         Add(block.index, 1);
         ++size_;
         if (block.items.size() > kMaxBlock) Split(block);
@@ -75,6 +77,7 @@ public:
         Block& block = BlockOf(item);
         block.items.erase(std::find(block.items.begin(), block.items.end(), item));
         (item->*Link).block = nullptr;
+        if (!block.items.empty()) backs_[block.index] = block.items.back();
         Add(block.index, -1);
         --size_;
         if (block.items.size() < kMinBlock) Shrink(block);
@@ -86,6 +89,7 @@ public:
             for (Item* item : block->items) (item->*Link).block = nullptr;
         }
         blocks_.clear();
+        backs_.clear();
         tree_.assign(1, 0);
         size_ = 0;
     }
@@ -109,13 +113,13 @@ public:
     // The first place whose row goes after item by less (the sequence must be ordered by less).
     template <class Less>
     std::size_t UpperBound(const Item* item, Less less) const {
-        const auto block = std::partition_point(blocks_.begin(), blocks_.end(), [&](const auto& b) {
-            return !less(item, b->items.back());
+        const auto back = std::partition_point(backs_.begin(), backs_.end(), [&](const Item* last) {
+            return !less(item, last);
         });
-        if (block == blocks_.end()) return size_;
-        const auto& items = (*block)->items;
-        const auto at = std::upper_bound(items.begin(), items.end(), item, less);
-        return Prefix((*block)->index) + static_cast<std::size_t>(at - items.begin());
+        if (back == backs_.end()) return size_;
+        const Block& block = *blocks_[static_cast<std::size_t>(back - backs_.begin())];
+        const auto at = std::upper_bound(block.items.begin(), block.items.end(), item, less);
+        return Prefix(block.index) + static_cast<std::size_t>(at - block.items.begin());
     }
 
     // Calls f for every row in order.
@@ -159,7 +163,12 @@ private:
         }
         return position;
     }
+    // The tree and the last rows of the blocks.
     void RebuildTree() {
+        backs_.resize(blocks_.size());
+        for (std::size_t i = 0; i < blocks_.size(); ++i) {
+            backs_[i] = blocks_[i]->items.empty() ? nullptr : blocks_[i]->items.back();
+        }
         tree_.assign(blocks_.size() + 1, 0);
         for (std::size_t i = 1; i < tree_.size(); ++i) {
             tree_[i] += blocks_[i - 1]->items.size();
@@ -208,6 +217,7 @@ private:
     }
 
     std::vector<std::unique_ptr<Block>> blocks_;
+    std::vector<Item*> backs_;  // the last row of each block, searched without touching the blocks
     std::vector<std::size_t> tree_ = std::vector<std::size_t>(1, 0);
     std::size_t size_ = 0;
 };

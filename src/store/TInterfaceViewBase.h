@@ -291,8 +291,13 @@ protected:
     }
     // The column filters: each column looked up by name, each list of condition 2 sorted.
     void PrepareFilter() {
+        const std::vector<std::string>& titles = TitleFormat.GetTitles();
         for (ColumnFilter& filter : Filter) {
-            filter.Column = FindField(filter.ColumnName);
+            // Titles are unique, so a column that already names its title is the one FindField gives.
+            const std::size_t column = static_cast<std::size_t>(filter.Column);
+            if (filter.Column < 0 || column >= titles.size() || titles[column] != filter.ColumnName) {
+                filter.Column = FindField(filter.ColumnName);
+            }
             if (filter.Condition == 2 && !std::is_sorted(filter.Values.begin(), filter.Values.end())) {
                 std::sort(filter.Values.begin(), filter.Values.end());
             }
