@@ -228,3 +228,33 @@ TEST_F(SessionFixture, ADroppedConnectionWhileLoggedInReconnectsAndIsNoticed) {
     ASSERT_TRUE(PumpUntil([&] { return server->GetConnectionCount() == 2 && session->IsConnected(); }, 5000ms));
     EXPECT_TRUE(session->ClientSocketEvent->HasConnected());
 }
+
+TEST_F(SessionFixture, OnlyMessagesShorterThanTheirHandlersReadAreLogged) {
+    ConnectNow();
+    std::size_t expectedLines = 0;
+    for (const K::DispatchEntry& entry : K::GetDispatchTable()) {
+        if (entry.Type == EnumBraeMsgType::TL) continue;  // it ends the connection
+        server->SendRaw(entry.Code + std::string(std::size_t(entry.Length - 2), ' '));
+        if (entry.Length <= 2) continue;  // nothing read beyond the type
+        server->SendRaw(entry.Code + std::string(std::size_t(entry.Length - 3), ' '));
+        ++expectedLines;
+    }
+    server->SendRaw("ZZ");  // not a type the session reads
+    ASSERT_TRUE(PumpUntil([&] { return CountHolding(Log(), "[ERROR]Received ") == expectedLines; }));
+    for (int i = 0; i < 20; ++i) session->ProcessEvents();
+    const auto log = Log();
+    EXPECT_EQ(CountHolding(log, "[ERROR]Received "), expectedLines);
+    EXPECT_EQ(CountHolding(log, "Received KR message of 386 bytes, 387 expected"), 1u);
+    EXPECT_EQ(CountHolding(log, "Received TH message of 21 bytes, 22 expected"), 1u);
+}
+
+TEST_F(SessionFixture, AfterShutDownThePumpDoesNothing) {
+    ConnectNow();
+    session->ShutDown();
+    EXPECT_EQ(session->ClientSocketEvent, nullptr);
+    EXPECT_EQ(session->WindowMessageEvent, nullptr);
+    EXPECT_FALSE(session->IsConnected());
+    const std::size_t lines = session->GetErrorDetails().size();
+    session->ProcessEvents();
+    EXPECT_EQ(session->GetErrorDetails().size(), lines);
+}
