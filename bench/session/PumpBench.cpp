@@ -59,6 +59,30 @@ void BM_PumpThroughput(benchmark::State& state) {
 }
 BENCHMARK(BM_PumpThroughput)->Arg(100000)->Unit(benchmark::kMillisecond)->UseRealTime();
 
+// The same while the initial load runs: one pump call stays in its loop over a whole batch and
+// returns when the server closes the connection after it.
+void BM_PumpThroughputWhileLoading(benchmark::State& state) {
+    Setup setup;
+    const auto batch = static_cast<std::size_t>(state.range(0));
+    const std::string message = "KO      00000001" + std::string(84, ' ');
+    std::size_t handled = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        while (!setup.session->IsConnected() || setup.server->GetOpenSessionCount() != 1) setup.session->ProcessEvents();
+        setup.session->Loading = true;
+        setup.server->SendRawRepeated(message, batch);
+        setup.server->DropConnections(false);
+        state.ResumeTiming();
+        setup.session->ProcessEvents();
+        state.PauseTiming();
+        setup.session->Loading = false;
+        state.ResumeTiming();
+        handled += batch;
+    }
+    state.SetItemsProcessed(static_cast<int64_t>(handled));
+}
+BENCHMARK(BM_PumpThroughputWhileLoading)->Arg(500000)->Iterations(3)->Unit(benchmark::kMillisecond)->UseRealTime();
+
 void BM_IdlePumpCall(benchmark::State& state) {
     Setup setup;
     for (auto _ : state) setup.session->ProcessEvents();
