@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <thread>
 
 #include "core/IniFileLocation.h"
 #include "session/KVNEventManager.h"
@@ -72,6 +73,7 @@ void BM_PumpThroughputWhileLoading(benchmark::State& state) {
         setup.session->Loading = true;
         setup.server->SendRawRepeated(message, batch);
         setup.server->DropConnections(false);
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));  // the server lays its frames out
         state.ResumeTiming();
         setup.session->ProcessEvents();
         state.PauseTiming();

@@ -23,6 +23,7 @@ struct TestServer::Session {
     int id = 0;
     std::string in;
     std::string out;
+    std::size_t outSent = 0;  // bytes of out already sent; out is emptied once all went
     bool loggedIn = false;
     bool loading = false;
     bool loaded = false;  // heartbeats run once the initial load ended
@@ -441,9 +442,13 @@ void TestServer::Serve(Session& session) {
         Handle(session, message);
     }
     while (!session.out.empty()) {
-        const ssize_t count = ::send(session.fd, session.out.data(), session.out.size(), MSG_NOSIGNAL);
+        const ssize_t count = ::send(session.fd, session.out.data() + session.outSent,
+                                     session.out.size() - session.outSent, MSG_NOSIGNAL);
         if (count <= 0) break;
-        session.out.erase(0, std::size_t(count));
+        session.outSent += std::size_t(count);
+        if (session.outSent < session.out.size()) continue;
+        session.out.clear();
+        session.outSent = 0;
     }
 }
 
