@@ -1,0 +1,166 @@
+#pragma once
+// The client's session manager: the one object through which the client talks to the reporting
+// server. It owns the connection events, the outgoing message queue, the data store and the login
+// state; the main window pumps it and refreshes the grids from its process timer. GUI thread only.
+#include <array>
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "brae/BraeGroupInstrumentDefinition.h"
+#include "brae/BraeParticipantDefinition.h"
+#include "brae/Brae_TI_HeartbeatResponse.h"
+#include "brae/EnumBraeMsgType.h"
+#include "fields/MDateText.h"
+#include "net/MComVectorMessageMaster.h"
+#include "net/MEventProcessWinMsg.h"
+#include "session/ClientEvent.h"
+#include "session/EventManager.h"
+#include "session/GridClientData.h"
+#include "store/BaseKey.h"
+#include "store/CommandHistory.h"
+#include "store/DataHandler.h"
+#include "store/HistoricalAccountData.h"
+#include "store/HistoricalCommandData.h"
+#include "store/HistoricalPositionData.h"
+#include "store/HistoricalSubmissionData.h"
+#include "store/KB_Position.h"
+#include "store/KR_Account.h"
+
+class Timer;
+class TStartupScreen;
+
+class KVNEventManager : public EventManager {
+public:
+    // A handler of received messages: the message in place and its received length.
+    using Handler = void (KVNEventManager::*)(const char* message, int32_t length);
+
+    // One entry of the dispatch: a received type, its handler, whether it is dropped unread while
+    // the initial load runs, and the bytes its handler reads (a shorter message is logged, and
+    // its missing fields keep their defaults).
+    struct DispatchEntry {
+        const char* Code;
+        EnumBraeMsgType Type;
+        Handler Handle;
+        bool SkippedWhileLoading;
+        int32_t Length;
+    };
+    static constexpr std::size_t kDispatchCount = 23;
+    static const std::array<DispatchEntry, kDispatchCount>& GetDispatchTable();
+    // The entry of a type, or null for a type the session ignores.
+    static const DispatchEntry* FindDispatchEntry(EnumBraeMsgType type);
+
+    struct QuerySlot {
+        int32_t RowCounter = -1;  // -1: no query data running; 0: started; n: n rows received
+        uint32_t PendingSequence = 0;
+        std::string ErrorText;
+        std::string Firm = std::string(4, ' ');
+        std::string StartDate;  // YYYYMMDD
+        std::string EndDate;    // YYYYMMDD
+    };
+
+    // Event ids on the event loop.
+    static constexpr int32_t kClientEventId = 2;
+    static constexpr int32_t kWindowMessageEventId = 3;
+
+    KVNEventManager();
+    ~KVNEventManager() override;
+
+    bool Connect() override;
+    void RegisterGridClient(uint32_t window) override;
+    void Disconnect() override;
+    void UnregisterGridClient(uint32_t window) override;
+    void ProcessEvents() override;
+    void CollectErrors() override;
+    virtual void RefreshGrids();
+
+    bool IsConnected() const;
+    bool IsReady() const { return IsConnected() && LoggedIn && !Loading; }
+    bool CanLogin() const { return !LoggedIn && !PasswordChangeRequired; }
+    bool IsSupervisor() const { return UserTypeM || UserTypeS; }
+
+    // Session protocol.
+    void ResetSession();
+    void SendUserConnection();
+
+    // Handlers of the dispatch.
+    void OnHeartbeatQuestion(const char* message, int32_t length);
+    void OnTechnicalErrorNotice(const char* message, int32_t length);
+    void OnConnectionAcknowledgmentStep(const char* message, int32_t length);  // clears has-connected first
+    void OnConnectionAcknowledgment(const char* message, int32_t length);
+    void OnDisconnectionAcknowledgment(const char* message, int32_t length);
+    void OnErrorNotice(const char* message, int32_t length);
+    void OnStandardAcknowledgment(const char* message, int32_t length);
+    void OnBroadcastDelimiter(const char* message, int32_t length);
+    void OnAccountDeleteAcknowledgment(const char* message, int32_t length);
+    void OnPositionDeleteAcknowledgment(const char* message, int32_t length);
+    void OnAccountAcknowledgment(const char* message, int32_t length);
+    void OnPositionAcknowledgment(const char* message, int32_t length);
+    void OnAccountSummary(const char* message, int32_t length);
+    void OnBulkLinkAccountAcknowledgment(const char* message, int32_t length);
+    void OnBulkInstrument(const char* message, int32_t length);
+    void OnBulkParticipant(const char* message, int32_t length);
+    void OnHistoricalAccountAcknowledgment(const char* message, int32_t length);
+    void OnPasswordResetAcknowledgment(const char* message, int32_t length);
+    void OnNonReportableAccountAcknowledgment(const char* message, int32_t length);
+    void OnMonitoringAccountAcknowledgment(const char* message, int32_t length);
+    void OnBulkDate(const char* message, int32_t length);
+    void OnHistoricalPositionAcknowledgment(const char* message, int32_t length);
+    void OnHistoricalSubmissionOutcomeAcknowledgment(const char* message, int32_t length);
+    void OnHistoricalCommandAcknowledgment(const char* message, int32_t length);
+
+    // Members, in the order the session lays them out.
+    bool LoggedIn = false;
+    bool Loading = false;
+    std::string UserName;
+    std::string Password;
+    std::string NewPassword;
+    bool PasswordChangeRequired = false;
+    std::string DaysToPasswordExpiry = "0000";
+    uint32_t PasswordResetSequence = 0;
+    std::string EncryptionKey = std::string(16, ' ');
+    uint32_t HeartbeatTimeout = 0;  // seconds
+    std::array<int32_t, 4> OpenHistoricalWindows{};
+    std::array<QuerySlot, 4> QuerySlots;  // HV, PQ, OR, AR
+    int16_t HourglassCount = 0;  // the toolkit's busy cursor keeps the cursor to restore
+    int64_t LastHeartbeatTime = 0;  // framework clock count; 0: none
+    std::unique_ptr<MEventProcessWinMsg> WindowMessageEvent;
+    std::unique_ptr<ClientEvent> ClientSocketEvent;
+    MComVectorMessageMaster MessageQueue{1024, 1024, 10000};
+    std::string DisconnectToken = std::string(4, ' ');
+    Brae_TI_HeartbeatResponse HeartbeatResponse;
+    uint32_t SequenceCounter = 0;
+    TStartupScreen* StartupScreen = nullptr;
+    int32_t LastLoadCounter = 0;
+    bool UserTypeM = false;
+    bool UserTypeS = false;
+    bool UserTypeP = false;
+    bool UserTypeA = false;
+    std::set<std::string> FirmNames;
+    DataHandler<KR_Account> Accounts;
+    DataHandler<KB_Position> Positions;
+    DataHandler<CommandHistory> CommandHistories;
+    DataHandler<HistoricalAccountData> HistoricalAccounts;
+    DataHandler<HistoricalPositionData> HistoricalPositions;
+    DataHandler<HistoricalSubmissionData> HistoricalSubmissions;
+    DataHandler<HistoricalCommandData> HistoricalCommands;
+    std::map<uint32_t, GridClientData> GridClients;
+    std::vector<BraeGroupInstrumentDefinition> Instruments;
+    std::vector<BraeParticipantDefinition> Participants;
+    std::vector<std::string> InstrumentKeys;
+    std::vector<std::string> AccountNumbers;
+    std::map<std::string, int32_t> InstrumentIndex;
+    std::map<BaseKey, int32_t> PositionIds;
+    int32_t PositionIdCounter = 0;
+    std::vector<MDateYYYYMMDD> ReportableDates;
+    Timer* ProcessTimer = nullptr;
+    bool CommandFailed = false;
+    std::set<uint32_t> PendingCommands;
+    std::vector<std::string> ErrorLines;
+
+private:
+    void Dispatch(const char* message, int32_t length);
+};

@@ -1,0 +1,260 @@
+#include "session/KVNEventManager.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <functional>
+
+#include "SessionTestSupport.h"
+#include "core/CalendarConversion.h"
+#include "core/DateTimeText.h"
+#include "core/ProcessClock.h"
+#include "support/LogRecorder.h"
+#include "testserver/TestServer.h"
+
+using namespace std::chrono_literals;
+using K = KVNEventManager;
+
+namespace {
+
+std::string Yesterday() {
+    char text[8];
+    WriteTmCompactDate(text, BreakDownLocalTime(GetLocalMidnight() - 1));
+    return std::string(text, 8);
+}
+
+std::vector<std::string> Texts(const GUIErrorDetailsVector& log, std::size_t from = 0) {
+    std::vector<std::string> texts;
+    for (std::size_t i = from; i < log.size(); ++i) texts.push_back(log[i].GetText());
+    return texts;
+}
+
+std::size_t CountHolding(const std::vector<std::string>& texts, const std::string& part) {
+    std::size_t count = 0;
+    for (const std::string& text : texts) count += text.find(part) != std::string::npos;
+    return count;
+}
+
+// A session over a running test server: the settings file names the server's port.
+struct SessionFixture : ::testing::Test {
+    SessionFixture() {
+        testserver::TestServer::Options options;
+        options.heartbeatInterval = 10000ms;
+        server = std::make_unique<testserver::TestServer>(options);
+        server->AddDemoUsers();
+        EXPECT_TRUE(server->Start());
+        settings.Write("[Config]\nHostNameList=127.0.0.1\nPortList=" + std::to_string(server->GetPort()) + "\n");
+        session = std::make_unique<KVNEventManager>();
+    }
+    ~SessionFixture() override {
+        session.reset();
+        server->Stop();
+    }
+    // Pumps until done answers true or the wait ended; whether it did.
+    bool PumpUntil(const std::function<bool()>& done, std::chrono::milliseconds wait = 3000ms) {
+        const auto end = std::chrono::steady_clock::now() + wait;
+        while (!done()) {
+            if (std::chrono::steady_clock::now() > end) return false;
+            session->ProcessEvents();
+        }
+        return true;
+    }
+    void ConnectNow() {
+        session->ClientSocketEvent->SetActive(true);
+        ASSERT_TRUE(PumpUntil([&] { return session->IsConnected() && server->GetOpenSessionCount() == 1; }));
+    }
+    std::vector<std::string> Log() const { return Texts(session->GetErrorDetails()); }
+
+    SettingsDirectory settings;
+    std::unique_ptr<testserver::TestServer> server;
+    std::unique_ptr<KVNEventManager> session;
+};
+
+}  // namespace
+
+TEST(KVNEventManagerTest, DispatchTableIsTheSessionsTable) {
+    struct Row {
+        const char* code;
+        int index;
+        K::Handler handler;
+        bool skipped;
+    } const expected[] = {
+        {"TH", 4, &K::OnHeartbeatQuestion, false},
+        {"TE", 7, &K::OnTechnicalErrorNotice, false},
+        {"TK", 8, &K::OnConnectionAcknowledgmentStep, false},
+        {"TL", 9, &K::OnDisconnectionAcknowledgment, false},
+        {"ER", 90, &K::OnErrorNotice, false},
+        {"KO", 99, &K::OnStandardAcknowledgment, false},
+        {"IU", 107, &K::OnBroadcastDelimiter, true},
+        {"KA", 225, &K::OnAccountDeleteAcknowledgment, false},
+        {"KF", 226, &K::OnPositionDeleteAcknowledgment, false},
+        {"KR", 230, &K::OnAccountAcknowledgment, false},
+        {"KB", 231, &K::OnPositionAcknowledgment, false},
+        {"JY", 232, &K::OnAccountSummary, false},
+        {"KL", 234, &K::OnBulkLinkAccountAcknowledgment, false},
+        {"BI", 235, &K::OnBulkInstrument, false},
+        {"BP", 236, &K::OnBulkParticipant, false},
+        {"JZ", 257, &K::OnHistoricalAccountAcknowledgment, true},
+        {"TY", 262, &K::OnPasswordResetAcknowledgment, true},
+        {"QR", 268, &K::OnNonReportableAccountAcknowledgment, false},
+        {"KX", 270, &K::OnMonitoringAccountAcknowledgment, false},
+        {"NF", 279, &K::OnBulkDate, false},
+        {"PH", 282, &K::OnHistoricalPositionAcknowledgment, true},
+        {"OH", 284, &K::OnHistoricalSubmissionOutcomeAcknowledgment, true},
+        {"RA", 286, &K::OnHistoricalCommandAcknowledgment, true},
+    };
+    const auto& table = K::GetDispatchTable();
+    ASSERT_EQ(table.size(), std::size(expected));
+    for (std::size_t i = 0; i < table.size(); ++i) {
+        EXPECT_STREQ(table[i].Code, expected[i].code);
+        EXPECT_EQ(static_cast<int>(table[i].Type), expected[i].index) << expected[i].code;
+        EXPECT_TRUE(table[i].Handle == expected[i].handler) << expected[i].code;
+        EXPECT_EQ(table[i].SkippedWhileLoading, expected[i].skipped) << expected[i].code;
+        EXPECT_EQ(GetIncomingMsgType(expected[i].code, 2), table[i].Type) << expected[i].code;
+        EXPECT_EQ(K::FindDispatchEntry(table[i].Type), &table[i]);
+    }
+    EXPECT_EQ(K::FindDispatchEntry(EnumBraeMsgType::TC), nullptr);
+    EXPECT_EQ(K::FindDispatchEntry(EnumBraeMsgType::Unknown), nullptr);
+}
+
+TEST(KVNEventManagerTest, WithoutAddressListsTheSessionHasNoEvents) {
+    SettingsDirectory settings;
+    settings.Write("[Config]\nPortList=7001\n");
+    KVNEventManager session;
+    EXPECT_FALSE(session.IsSetUp());
+    EXPECT_EQ(session.ClientSocketEvent, nullptr);
+    EXPECT_FALSE(session.IsConnected());
+    EXPECT_EQ(CountHolding(Texts(session.GetErrorDetails()),
+                           "[ERROR]The valid list of host names (HostNameList) and/or a list of its comm ports "
+                           "(PortList) are not provided"),
+              1u);
+    const std::size_t before = session.GetErrorDetails().size();
+    session.ProcessEvents();  // returns at once
+    EXPECT_EQ(session.GetErrorDetails().size(), before);
+}
+
+TEST_F(SessionFixture, StartsWithItsStartValuesAndAnInactiveSocket) {
+    EXPECT_TRUE(session->IsSetUp());
+    EXPECT_FALSE(session->LoggedIn || session->Loading || session->PasswordChangeRequired);
+    EXPECT_EQ(session->DaysToPasswordExpiry, "0000");
+    EXPECT_EQ(session->EncryptionKey, std::string(16, ' '));
+    EXPECT_EQ(session->DisconnectToken, "    ");
+    EXPECT_EQ(session->SequenceCounter, 0u);
+    EXPECT_EQ(session->HeartbeatTimeout, 0u);
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(&session->HeartbeatResponse), 2), "TI");
+    EXPECT_FALSE(session->UserTypeM || session->UserTypeS || session->UserTypeP || session->UserTypeA);
+    for (const K::QuerySlot& slot : session->QuerySlots) {
+        EXPECT_EQ(slot.RowCounter, -1);
+        EXPECT_EQ(slot.PendingSequence, 0u);
+        EXPECT_EQ(slot.Firm, "    ");
+        EXPECT_EQ(slot.StartDate, Yesterday());
+        EXPECT_EQ(slot.EndDate, Yesterday());
+    }
+    EXPECT_TRUE(session->CanLogin());
+    EXPECT_FALSE(session->IsReady());
+    session->PasswordChangeRequired = true;
+    EXPECT_FALSE(session->CanLogin());
+
+    for (int i = 0; i < 50; ++i) session->ProcessEvents();
+    EXPECT_FALSE(session->IsConnected());
+    EXPECT_EQ(server->GetConnectionCount(), 0);
+}
+
+TEST_F(SessionFixture, QueuedMessagesGoOutFramedOnceTheSocketIsActive) {
+    const std::string ti = "TI00000007000001120000";
+    session->MessageQueue.AddMessage(ti.data(), int(ti.size()));
+    ConnectNow();
+    ASSERT_TRUE(PumpUntil([&] { return server->GetReceived().size() == 1; }));
+    EXPECT_EQ(server->GetReceived()[0].bytes, ti);
+}
+
+TEST_F(SessionFixture, EachPumpCallHandsServerMessagesOnAndPublishesItsLines) {
+    ConnectNow();
+    // Messages shorter than their handlers read are logged by the dispatch, by type.
+    server->SendRaw("KO");
+    server->SendRaw("ZZ");  // not a type the session handles
+    server->SendRaw("JZ");  // dispatched when not loading
+    ASSERT_TRUE(PumpUntil([&] { return CountHolding(Log(), "Received JZ message") == 1; }));
+    const auto log = Log();
+    EXPECT_EQ(CountHolding(log, "[ERROR]Received KO message of 2 bytes, 16 expected"), 1u);
+    EXPECT_EQ(CountHolding(log, "Received"), 2u);
+}
+
+TEST_F(SessionFixture, WhileLoadingSkippedTypesAreDroppedUnread) {
+    ConnectNow();
+    session->Loading = true;
+    for (const char* type : {"JZ", "PH", "OH", "RA", "TY", "IU", "KO"}) server->SendRaw(type);
+    server->DropConnections(false);
+    // While loading, one call stays in its loop until the connection is gone.
+    session->ProcessEvents();
+    EXPECT_FALSE(session->IsConnected());
+    EXPECT_EQ(CountHolding(Log(), "Received KO message"), 1u);
+    EXPECT_EQ(CountHolding(Log(), "Received"), 1u);
+}
+
+TEST_F(SessionFixture, OneCallWhenNotLoadingReturnsAtTheWindowMessageEntry) {
+    ConnectNow();
+    const std::size_t start = session->GetErrorDetails().size();
+    server->SendRaw("KO");
+    ASSERT_TRUE(PumpUntil([&] { return session->GetErrorDetails().size() > start; }));
+    // Nothing more comes: a call returns by itself.
+    const std::size_t after = session->GetErrorDetails().size();
+    session->ProcessEvents();
+    EXPECT_EQ(session->GetErrorDetails().size(), after);
+}
+
+TEST_F(SessionFixture, DisconnectionAcknowledgmentLogsOutAndStaysDisconnected) {
+    ConnectNow();
+    session->LoggedIn = true;
+    session->UserTypeS = session->UserTypeA = session->UserTypeP = true;
+    server->SendDisconnection();
+    ASSERT_TRUE(PumpUntil([&] { return !session->LoggedIn; }));
+    EXPECT_FALSE(session->IsConnected());
+    EXPECT_FALSE(session->UserTypeS || session->UserTypeA);
+    EXPECT_TRUE(session->UserTypeP);
+    // Well past the 2 seconds between connection attempts: no new one.
+    PumpUntil([] { return false; }, 2300ms);
+    EXPECT_EQ(server->GetConnectionCount(), 1);
+    EXPECT_FALSE(session->IsConnected());
+}
+
+TEST_F(SessionFixture, ADroppedConnectionWhileLoggedInReconnectsAndIsNoticed) {
+    ConnectNow();
+    EXPECT_TRUE(session->ClientSocketEvent->HasConnected());
+    server->SendRaw("TKTOK1000010000030NP");
+    ASSERT_TRUE(PumpUntil([&] { return !session->ClientSocketEvent->HasConnected(); }));
+    session->LoggedIn = true;
+    server->DropConnections(false);
+    ASSERT_TRUE(PumpUntil([&] { return server->GetConnectionCount() == 2 && session->IsConnected(); }, 5000ms));
+    EXPECT_TRUE(session->ClientSocketEvent->HasConnected());
+}
+
+TEST_F(SessionFixture, OnlyMessagesShorterThanTheirHandlersReadAreLogged) {
+    ConnectNow();
+    std::size_t expectedLines = 0;
+    for (const K::DispatchEntry& entry : K::GetDispatchTable()) {
+        if (entry.Type == EnumBraeMsgType::TL) continue;  // it ends the connection
+        server->SendRaw(entry.Code + std::string(std::size_t(entry.Length - 2), ' '));
+        if (entry.Length <= 2) continue;  // nothing read beyond the type
+        server->SendRaw(entry.Code + std::string(std::size_t(entry.Length - 3), ' '));
+        ++expectedLines;
+    }
+    server->SendRaw("ZZ");  // not a type the session reads
+    ASSERT_TRUE(PumpUntil([&] { return CountHolding(Log(), "[ERROR]Received ") == expectedLines; }));
+    for (int i = 0; i < 20; ++i) session->ProcessEvents();
+    const auto log = Log();
+    EXPECT_EQ(CountHolding(log, "[ERROR]Received "), expectedLines);
+    EXPECT_EQ(CountHolding(log, "Received KR message of 386 bytes, 387 expected"), 1u);
+    EXPECT_EQ(CountHolding(log, "Received TH message of 21 bytes, 22 expected"), 1u);
+}
+
+TEST_F(SessionFixture, AfterShutDownThePumpDoesNothing) {
+    ConnectNow();
+    session->ShutDown();
+    EXPECT_EQ(session->ClientSocketEvent, nullptr);
+    EXPECT_EQ(session->WindowMessageEvent, nullptr);
+    EXPECT_FALSE(session->IsConnected());
+    const std::size_t lines = session->GetErrorDetails().size();
+    session->ProcessEvents();
+    EXPECT_EQ(session->GetErrorDetails().size(), lines);
+}
