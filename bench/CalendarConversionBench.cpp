@@ -1,13 +1,13 @@
 // Cost of turning a count of time into local calendar fields once the caches are warm, and of the
 // reverse conversion and the display text.
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+
 #include "core/CalendarConversion.h"
 #include "core/DateTimeText.h"
 #include "core/HourTable.h"
 #include "core/ProcessClock.h"
-
-#include <benchmark/benchmark.h>
-
-#include <cstdlib>
 
 namespace {
 

@@ -17,7 +17,8 @@ void BM_LogMessage(benchmark::State& state) {
     RegisterErrorPublisher(&receiver);
     unsigned line = 0;
     for (auto _ : state) {
-        LogMessage("MSocket.cpp", ++line % 20000, 3, "Connect to %s:%d failed, error %d", "127.0.0.1", 4000, 10061);
+        LogMessage("MSocket.cpp", ++line % 20000, 3, "Connect to %s:%d failed, error %d", "127.0.0.1", 4000,
+                   10061);
     }
     state.SetItemsProcessed(state.iterations());
 }

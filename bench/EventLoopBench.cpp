@@ -15,11 +15,11 @@
 #include <vector>
 
 #include "net/BraeFrame.h"
+#include "net/MComVectorMessageMaster.h"
 #include "net/MEvent.h"
+#include "net/MEventActiveTcpSocketWithTime.h"
 #include "net/MEventMediatorLegacy.h"
 #include "net/MEventProcessWinMsg.h"
-#include "net/MComVectorMessageMaster.h"
-#include "net/MEventActiveTcpSocketWithTime.h"
 #include "net/MEventSocketSelect.h"
 #include "net/MSocketAddressList.h"
 #include "net/MSocketBufferIn.h"
@@ -47,7 +47,8 @@ public:
             return 0;
         }
         uint32_t frameSize = 0;
-        if (CutBraeFrame(buffer_.data() + read_, held_ - read_, length_, frameSize) != BraeCut::Message) return 0;
+        if (CutBraeFrame(buffer_.data() + read_, held_ - read_, length_, frameSize) != BraeCut::Message)
+            return 0;
         message_ = buffer_.data() + read_ + 4;
         read_ += frameSize;
         return 3;
@@ -112,7 +113,8 @@ void SendFrames(int listener) {
     std::vector<char> block;
     const std::vector<char> message(kMessageLength, 'm');
     block.resize(630 * BraeFrameSize(kMessageLength));
-    for (std::size_t at = 0; at < block.size();) at += LayBraeFrame(block.data() + at, message.data(), kMessageLength);
+    for (std::size_t at = 0; at < block.size();)
+        at += LayBraeFrame(block.data() + at, message.data(), kMessageLength);
     for (;;) {
         if (send(connection, block.data(), block.size(), MSG_NOSIGNAL) <= 0) break;
     }
@@ -131,8 +133,8 @@ void BM_EventLoopLoopbackFrames(benchmark::State& state) {
     services.push_back(MIpService(std::to_string(listener.port).c_str()));
     const MSocketAddressList list(hosts, services, nullptr);
     MEventActiveTcpSocketWithTime connection(2, &mediator, new MSocketBufferIn(nullptr, 65536),
-                                             new MSocketBufferOut(&vector, nullptr, 0, 65536), mediator.GetWaiter(),
-                                             &list, true, true, nullptr, false);
+                                             new MSocketBufferOut(&vector, nullptr, 0, 65536),
+                                             mediator.GetWaiter(), &list, true, true, nullptr, false);
     std::thread sender(SendFrames, listener.fd);
     for (int i = 0; i < 1000 && !connection.IsConnected(); ++i) {
         int32_t length = 0, id = 0, type = 0;

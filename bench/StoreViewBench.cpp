@@ -3,7 +3,6 @@
 // on a text column and on an enumeration column, a full filter pass, and the memory per row of
 // the store and the view.
 #include <benchmark/benchmark.h>
-
 #include <malloc.h>
 
 #include <cstdio>
@@ -34,7 +33,8 @@ int Field(const char* title) {
 
 // Gives a position random sort and filter fields: one of 5,000 account numbers, a quantity
 // below 1,000 and a status.
-void Randomise(KB_Position& position, std::mt19937& random, const MInterfaceFormat& format, int statusColumn) {
+void Randomise(KB_Position& position, std::mt19937& random, const MInterfaceFormat& format,
+               int statusColumn) {
     char account[17];
     std::snprintf(account, sizeof account, "ACC%05u", static_cast<unsigned>(random() % 5000));
     position.AccountNumber.SetText(account);
@@ -123,8 +123,12 @@ void SortAll(benchmark::State& state, const char* column) {
         ascending = !ascending;
     }
 }
-void BM_SortAllOnText(benchmark::State& state) { SortAll(state, "AccountNumber"); }
-void BM_SortAllOnEnumeration(benchmark::State& state) { SortAll(state, "ResponseStatus"); }
+void BM_SortAllOnText(benchmark::State& state) {
+    SortAll(state, "AccountNumber");
+}
+void BM_SortAllOnEnumeration(benchmark::State& state) {
+    SortAll(state, "ResponseStatus");
+}
 BENCHMARK(BM_SortAllOnText)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_SortAllOnEnumeration)->Unit(benchmark::kMillisecond)->Iterations(3);
 

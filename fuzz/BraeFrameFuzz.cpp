@@ -63,7 +63,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             const bool badLength = l > kBraeMaxLength;
             const bool whole = !badLength && BraeFrameSize(l) <= held;
             const bool noEndByte = whole && unread[4 + l] != static_cast<unsigned char>(kBraeEndByte);
-            const bool cannotFit = !badLength && !whole && in.GetLength() == static_cast<uint32_t>(in.GetCapacity());
+            const bool cannotFit =
+                !badLength && !whole && in.GetLength() == static_cast<uint32_t>(in.GetCapacity());
             Check(badLength || noEndByte || cannotFit);
             return 0;
         }

@@ -1,7 +1,6 @@
 // The session's pump against the loopback reporting server: messages of 100 bytes read, framed
 // and dispatched, and the cost of a call with nothing to do.
 #include <benchmark/benchmark.h>
-
 #include <unistd.h>
 
 #include <filesystem>
@@ -69,7 +68,8 @@ void BM_PumpThroughputWhileLoading(benchmark::State& state) {
     std::size_t handled = 0;
     for (auto _ : state) {
         state.PauseTiming();
-        while (!setup.session->IsConnected() || setup.server->GetOpenSessionCount() != 1) setup.session->ProcessEvents();
+        while (!setup.session->IsConnected() || setup.server->GetOpenSessionCount() != 1)
+            setup.session->ProcessEvents();
         setup.session->Loading = true;
         setup.server->SendRawRepeated(message, batch);
         setup.server->DropConnections(false);
@@ -83,7 +83,11 @@ void BM_PumpThroughputWhileLoading(benchmark::State& state) {
     }
     state.SetItemsProcessed(static_cast<int64_t>(handled));
 }
-BENCHMARK(BM_PumpThroughputWhileLoading)->Arg(500000)->Iterations(3)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_PumpThroughputWhileLoading)
+    ->Arg(500000)
+    ->Iterations(3)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 void BM_IdlePumpCall(benchmark::State& state) {
     Setup setup;

@@ -38,12 +38,18 @@ void BM_IdleUpdate300Actions(benchmark::State& state) {
             Action* a = lists.back()->Make(windows.back().get(), "&Action " + std::to_string(i),
                                            i < 12 ? "Ctrl+F" + std::to_string(i + 1) : std::string());
             switch (i % 3) {
-                case 0: a->onUpdate = [&session](Action& x) { x.SetEnabled(session.ready); }; break;
+                case 0:
+                    a->onUpdate = [&session](Action& x) { x.SetEnabled(session.ready); };
+                    break;
                 case 1:
-                    a->onUpdate = [&session, grid](Action& x) { x.SetEnabled(session.ready && grid->hasData); };
+                    a->onUpdate = [&session, grid](Action& x) {
+                        x.SetEnabled(session.ready && grid->hasData);
+                    };
                     break;
                 default:
-                    a->onUpdate = [grid](Action& x) { x.SetEnabled(grid->selectedRow >= 0 && !grid->findOpen); };
+                    a->onUpdate = [grid](Action& x) {
+                        x.SetEnabled(grid->selectedRow >= 0 && !grid->findOpen);
+                    };
             }
         }
     }

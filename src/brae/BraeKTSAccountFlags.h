@@ -16,4 +16,5 @@ struct MEnumTable<EnumBraeKTSAccountFlags> {
 
 using BraeKTSAccountFlagsSet = MSet<uint32_t, EnumBraeKTSAccountFlags, 2, 256>;
 using BraeKTSAccountFlagsSetText = MSetText<BraeKTSAccountFlagsSet, 32, 'Y', 'N', 'N'>;
-static_assert(BraeKTSAccountFlagsSet::kTablesConsistent, "the account flags have their names and room for the full text");
+static_assert(BraeKTSAccountFlagsSet::kTablesConsistent,
+              "the account flags have their names and room for the full text");

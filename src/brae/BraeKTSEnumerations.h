@@ -40,6 +40,8 @@ template <>
 struct MEnumTable<EnumBraeKTSDateType> {
     using E = EnumBraeKTSDateType;
     static constexpr char kTypeName[] = "EnumBraeKTSDateType";
-    static constexpr MEnumLetterRow<E> kRows[] = {
-        {E::None, "None"}, {E::ReportableDate, "ReportableDate"}, {E::B_Date, "B_Date"}, {E::C_Date, "C_Date"}};
+    static constexpr MEnumLetterRow<E> kRows[] = {{E::None, "None"},
+                                                  {E::ReportableDate, "ReportableDate"},
+                                                  {E::B_Date, "B_Date"},
+                                                  {E::C_Date, "C_Date"}};
 };

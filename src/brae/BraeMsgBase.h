@@ -42,10 +42,10 @@ static_assert(sizeof(BraeMsgBase) == 2);
 // as its first fixedLength + n x width bytes. Every such message states it after its class.
 // (offsetof of these single-inheritance byte layouts is well defined in GCC and Clang.)
 #define BRAE_COUNTED_ARRAY_LAYOUT(Msg, countField, arrayField, fixedLength)                                \
-    _Pragma("GCC diagnostic push") _Pragma("GCC diagnostic ignored \"-Winvalid-offsetof\"")               \
-    static_assert(offsetof(Msg, arrayField) == offsetof(Msg, countField) + sizeof(Msg::countField),       \
-                  #Msg ": the count stands immediately before the array");                              \
-    static_assert(offsetof(Msg, arrayField) == (fixedLength), #Msg ": the array follows the fixed part"); \
-    static_assert(sizeof(Msg) == (fixedLength) + sizeof(Msg::arrayField),                                 \
-                  #Msg ": the array ends the message");                                                   \
+    _Pragma("GCC diagnostic push") _Pragma("GCC diagnostic ignored \"-Winvalid-offsetof\"") static_assert( \
+        offsetof(Msg, arrayField) == offsetof(Msg, countField) + sizeof(Msg::countField),                  \
+        #Msg ": the count stands immediately before the array");                                           \
+    static_assert(offsetof(Msg, arrayField) == (fixedLength), #Msg ": the array follows the fixed part");  \
+    static_assert(sizeof(Msg) == (fixedLength) + sizeof(Msg::arrayField),                                  \
+                  #Msg ": the array ends the message");                                                    \
     _Pragma("GCC diagnostic pop")

@@ -28,8 +28,8 @@ enum class EnumBraeExceededLimitType : uint32_t {
 template <>
 struct MEnumTable<EnumBraeExceededLimitType> {
     static constexpr char kTypeName[] = "EnumBraeExceededLimitType";
-    static constexpr const char* kNames[] = {"GlobalNetExposure", "NetExposure",   "LongExposure",
-                                             "ShortExposure",     "NetPosition",   "LongPosition",
+    static constexpr const char* kNames[] = {"GlobalNetExposure", "NetExposure",    "LongExposure",
+                                             "ShortExposure",     "NetPosition",    "LongPosition",
                                              "ShortPosition",     "TradedActivity", "MaximumTrigger"};
 };
 using BraeExceededLimitTypeSet = MSet<uint32_t, EnumBraeExceededLimitType, 9, 256>;

@@ -79,8 +79,8 @@ const char* BraeUserTime::Decode(int* length, bool* terminated) const {
     if (IsBlank()) return data;
     switch (GetEncodingType()) {
         case 1:
-            WriteClock(ParseBase62Digits(data + 1, 1), ParseBase62Digits(data + 2, 1), ParseBase62Digits(data + 3, 1),
-                       ParseBase62Digits(data + 4, 2));
+            WriteClock(ParseBase62Digits(data + 1, 1), ParseBase62Digits(data + 2, 1),
+                       ParseBase62Digits(data + 3, 1), ParseBase62Digits(data + 4, 2));
             break;
         case 2: {
             const auto hour = static_cast<uint32_t>(static_cast<signed char>(data[0]) - 'A');

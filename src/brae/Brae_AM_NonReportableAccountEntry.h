@@ -5,11 +5,11 @@
 #include <string>
 
 #include "brae/BraeHeaderIncoming.h"
+#include "brae/BraeKTSAccountFlags.h"
 #include "brae/BraeKTSAccountNumber.h"
+#include "brae/BraeLetterEnumerations.h"
 #include "brae/Brae_AN_AccountEntry.h"
 #include "brae/EnumBraeCountryCode.h"
-#include "brae/BraeKTSAccountFlags.h"
-#include "brae/BraeLetterEnumerations.h"
 #include "fields/MRPString.h"
 
 class Brae_AM_NonReportableAccountEntry : public BraeHeaderIncoming {

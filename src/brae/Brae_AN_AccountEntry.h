@@ -7,8 +7,8 @@
 
 #include "brae/BraeHeaderIncoming.h"
 #include "brae/BraeKTSAccountNumber.h"
-#include "brae/EnumBraeCountryCode.h"
 #include "brae/BraeLetterEnumerations.h"
+#include "brae/EnumBraeCountryCode.h"
 #include "fields/MChar.h"
 #include "fields/MRPString.h"
 

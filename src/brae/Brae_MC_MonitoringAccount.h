@@ -5,8 +5,8 @@
 #include <string>
 
 #include "brae/BraeHeaderIncoming.h"
-#include "brae/BraeKTSAccountNumber.h"
 #include "brae/BraeKTSAccountFlags.h"
+#include "brae/BraeKTSAccountNumber.h"
 #include "brae/BraeLetterEnumerations.h"
 #include "fields/MRPString.h"
 

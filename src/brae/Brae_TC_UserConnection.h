@@ -22,10 +22,11 @@ public:
     static constexpr int kFixedLength = 40;
     // The message types the client subscribes to, in the order they are listed.
     static constexpr EnumBraeMsgType kSubscribedTypes[] = {
-        EnumBraeMsgType::KB, EnumBraeMsgType::KR, EnumBraeMsgType::KF, EnumBraeMsgType::KA, EnumBraeMsgType::BI,
-        EnumBraeMsgType::KL, EnumBraeMsgType::ER, EnumBraeMsgType::BP, EnumBraeMsgType::JY, EnumBraeMsgType::IU,
-        EnumBraeMsgType::JZ, EnumBraeMsgType::TY, EnumBraeMsgType::QR, EnumBraeMsgType::KX, EnumBraeMsgType::PH,
-        EnumBraeMsgType::OH, EnumBraeMsgType::RA, EnumBraeMsgType::PU, EnumBraeMsgType::KO, EnumBraeMsgType::NF};
+        EnumBraeMsgType::KB, EnumBraeMsgType::KR, EnumBraeMsgType::KF, EnumBraeMsgType::KA,
+        EnumBraeMsgType::BI, EnumBraeMsgType::KL, EnumBraeMsgType::ER, EnumBraeMsgType::BP,
+        EnumBraeMsgType::JY, EnumBraeMsgType::IU, EnumBraeMsgType::JZ, EnumBraeMsgType::TY,
+        EnumBraeMsgType::QR, EnumBraeMsgType::KX, EnumBraeMsgType::PH, EnumBraeMsgType::OH,
+        EnumBraeMsgType::RA, EnumBraeMsgType::PU, EnumBraeMsgType::KO, EnumBraeMsgType::NF};
 
     MLPString<2, 32, MValAccept> Level;
     MLPString<8, 32, MValAccept> UserName;
@@ -61,4 +62,5 @@ public:
 };
 
 static_assert(sizeof(Brae_TC_UserConnection) == 238);
-BRAE_COUNTED_ARRAY_LAYOUT(Brae_TC_UserConnection, MessageTypeCount, MessageTypes, Brae_TC_UserConnection::kFixedLength)
+BRAE_COUNTED_ARRAY_LAYOUT(Brae_TC_UserConnection, MessageTypeCount, MessageTypes,
+                          Brae_TC_UserConnection::kFixedLength)

@@ -20,6 +20,6 @@ bool ReadReceivedField(T& field, const char* message, int length, int offset) {
 
 // Logs at level 3 that a received message of length bytes lacks fields of its expected size.
 inline void LogShortMessage(int length, int expected) {
-    MLOG(LOG_ERROR, "Received message of %d bytes, %d expected: fields beyond its end keep their defaults", length,
-         expected);
+    MLOG(LOG_ERROR, "Received message of %d bytes, %d expected: fields beyond its end keep their defaults",
+         length, expected);
 }

@@ -27,8 +27,12 @@ std::string Underscored(std::string text, std::size_t from) {
 }
 }  // namespace
 
-void SetUsageText(const std::string& text) { usageText = text; }
-const std::string& GetUsageText() { return usageText; }
+void SetUsageText(const std::string& text) {
+    usageText = text;
+}
+const std::string& GetUsageText() {
+    return usageText;
+}
 
 void PrintUsage(bool log, bool exit, const char* rootName, const char* format, ...) {
     if (!rootName) rootName = "";

@@ -1,5 +1,10 @@
 #include "core/BaseIniFile.h"
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <cctype>
 #include <chrono>
@@ -10,11 +15,6 @@
 #include <string_view>
 #include <thread>
 #include <utility>
-
-#include <fcntl.h>
-#include <sys/file.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include "core/MDigitText.h"
 #include "core/MError.h"
@@ -223,16 +223,16 @@ void BaseIniFile::WriteBack() {
     std::string error;
     FileLock lock;
     switch (lock.Acquire(target, LockTimeout(), error)) {
-    case FileLock::LOCKED:
-        break;
-    case FileLock::TIMED_OUT:
-        AddChanges(Pending()[target], written_, deleted_);
-        MLOG(LOG_ERROR, "Unable to lock the file %s within %lld ms, changes kept for the next write",
-             fileName_.c_str(), static_cast<long long>(LockTimeout().count()));
-        return;
-    case FileLock::FAILED:
-        MLOG(LOG_ERROR, "Unable to write the file %s: %s", fileName_.c_str(), error.c_str());
-        return;
+        case FileLock::LOCKED:
+            break;
+        case FileLock::TIMED_OUT:
+            AddChanges(Pending()[target], written_, deleted_);
+            MLOG(LOG_ERROR, "Unable to lock the file %s within %lld ms, changes kept for the next write",
+                 fileName_.c_str(), static_cast<long long>(LockTimeout().count()));
+            return;
+        case FileLock::FAILED:
+            MLOG(LOG_ERROR, "Unable to write the file %s: %s", fileName_.c_str(), error.c_str());
+            return;
     }
     MIniStore current;
     if (!current.LoadFromFile(target, error)) {

@@ -1,8 +1,8 @@
 #include "core/BufferTime.h"
 
-#include "core/CalendarConversion.h"
-
 #include <algorithm>
+
+#include "core/CalendarConversion.h"
 
 namespace {
 
@@ -22,7 +22,9 @@ struct MinuteSecondTable {
 };
 constexpr MinuteSecondTable kMinuteSecond;
 
-int64_t FloorDiv(int64_t a, int64_t b) { return a / b - (a % b < 0 ? 1 : 0); }
+int64_t FloorDiv(int64_t a, int64_t b) {
+    return a / b - (a % b < 0 ? 1 : 0);
+}
 
 // Days since 1970-01-01 of a proleptic Gregorian date (month 1-12).
 int64_t DaysFromCivil(int64_t y, int64_t m, int64_t d) {
@@ -53,7 +55,9 @@ void SetDateFields(int64_t days, MTimeParts& t) {
 
 }  // namespace
 
-bool FunctionLocalTime::Convert(int64_t seconds, std::tm& out) { return LocalTimeOrFallback(seconds, out); }
+bool FunctionLocalTime::Convert(int64_t seconds, std::tm& out) {
+    return LocalTimeOrFallback(seconds, out);
+}
 
 template <class Function>
 BufferTime<Function>::BufferTime() {

@@ -5,11 +5,11 @@
 // which the fields of any other hour of that day are computed without calling the library. Days
 // on which the offset changes are converted in full every time. One instance per conversion
 // function (Instance), about 40 KB, alive until process exit; GUI thread only.
-#include "core/MTimeParts.h"
-
 #include <array>
 #include <cstdint>
 #include <ctime>
+
+#include "core/MTimeParts.h"
 
 // Local calendar fields through LocalTimeOrFallback.
 struct FunctionLocalTime {
@@ -48,10 +48,10 @@ private:
     const MTimeParts* ConvertInFull(int64_t seconds, MTimeParts& out);
 
     std::array<DayRecord, kDayRecords> days_;
-    MTimeParts current_;      // fields of the cached hour
-    MTimeParts own_;          // fields of the last full conversion
-    int64_t hourStart_ = 0;   // instant at which the cached local hour begins
-    int64_t windowLow_ = 1;   // current_ serves [windowLow_, windowHigh_]; empty when low > high
+    MTimeParts current_;     // fields of the cached hour
+    MTimeParts own_;         // fields of the last full conversion
+    int64_t hourStart_ = 0;  // instant at which the cached local hour begins
+    int64_t windowLow_ = 1;  // current_ serves [windowLow_, windowHigh_]; empty when low > high
     int64_t windowHigh_ = 0;
     int32_t windowOffset_ = 0;
     int32_t lastOffset_ = 0;

@@ -1,12 +1,12 @@
 #include "core/CalendarConversion.h"
 
+#include <cstdlib>
+
 #include "core/BufferTime.h"
 #include "core/HourTable.h"
 #include "core/MDigitText.h"
 #include "core/SaturatingArithmetic.h"
 #include "core/TimeUnits.h"
-
-#include <cstdlib>
 
 static_assert(sizeof(time_t) == 8, "times are converted with a 64-bit time_t");
 
@@ -25,7 +25,8 @@ bool LocalTimeOrFallback(int64_t seconds, std::tm& out) {
 }
 
 MTimeParts BreakDownLocalTime(int64_t count) {
-    const MTimeParts* fields = BufferTime<FunctionLocalTime>::Instance().Convert(count / kNanosecondsPerSecond);
+    const MTimeParts* fields =
+        BufferTime<FunctionLocalTime>::Instance().Convert(count / kNanosecondsPerSecond);
     if (!fields) return MTimeParts::Epoch();
     MTimeParts t = *fields;
     const int64_t r = count % kNanosecondsPerSecond;
@@ -46,7 +47,8 @@ int64_t ComputeLocalMidnight(int64_t count) {
     constexpr int64_t kLimit = INT64_MAX - 2 * kNanosecondsPerDay;
     if (count > kLimit || count < -kLimit) return count;
     const int64_t offset = ComputeLocalOffset(count) * kNanosecondsPerSecond;
-    const int64_t sinceMidnight = ((count + offset) % kNanosecondsPerDay + kNanosecondsPerDay) % kNanosecondsPerDay;
+    const int64_t sinceMidnight =
+        ((count + offset) % kNanosecondsPerDay + kNanosecondsPerDay) % kNanosecondsPerDay;
     // The instant at which the wall clock would have shown 00:00 with today's offset; when the
     // offset was different then, midnight came that much earlier or later.
     const int64_t candidate = count - sinceMidnight;

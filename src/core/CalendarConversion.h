@@ -2,11 +2,11 @@
 // Conversions between counts of time and local calendar fields, and the description of the zone
 // setting. The local zone is the run-time library's (TZ, else the system's); the caches behind
 // these functions are process-wide and used on the GUI thread only.
-#include "core/MTimeParts.h"
-
 #include <cstdint>
 #include <ctime>
 #include <string>
+
+#include "core/MTimeParts.h"
 
 // The library's local conversion of seconds since 1970. When it fails for seconds below the zone's
 // standard offset (seconds west of UTC), converts a day later and dates the result 1969-12-31.

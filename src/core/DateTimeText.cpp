@@ -1,16 +1,18 @@
 #include "core/DateTimeText.h"
 
-#include "core/MDigitText.h"
-
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
+
+#include "core/MDigitText.h"
 
 namespace {
 
 // Field values are cut to 8 digits before they are written, so that year + 1900 or month + 1 of
 // any stored value stays within int.
-int Field(int64_t value) { return static_cast<int>(value % 100000000); }
+int Field(int64_t value) {
+    return static_cast<int>(value % 100000000);
+}
 
 char* WriteDate(char* p, const MTimeParts& t, char sep) {
     MDigitText<4>::Format(p, Field(int64_t{t.tm_year} + 1900));
@@ -55,12 +57,15 @@ int64_t ReadNumber(const char* p, const char* end) {
     bool negative = false;
     if (p < end && (*p == '+' || *p == '-')) negative = *p++ == '-';
     int64_t value = 0;
-    for (; p < end && *p >= '0' && *p <= '9'; ++p) value = std::min<int64_t>(value * 10 + (*p - '0'), int64_t{1} << 32);
+    for (; p < end && *p >= '0' && *p <= '9'; ++p)
+        value = std::min<int64_t>(value * 10 + (*p - '0'), int64_t{1} << 32);
     value = negative ? -value : value;
     return std::clamp<int64_t>(value, INT32_MIN, INT32_MAX);
 }
 
-int32_t ToField(int64_t value) { return static_cast<int32_t>(std::clamp<int64_t>(value, INT32_MIN, INT32_MAX)); }
+int32_t ToField(int64_t value) {
+    return static_cast<int32_t>(std::clamp<int64_t>(value, INT32_MIN, INT32_MAX));
+}
 
 struct Piece {
     const char* begin;
@@ -90,7 +95,8 @@ bool ParseDatePart(const char* p, int n, MTimeParts& t) {
         Piece pieces[3];
         const int count = Split(p, std::min(n, 14), "/", pieces, 3);
         if (count > 0) t.tm_year = ToField(ReadNumber(pieces[0].begin, pieces[0].begin + pieces[0].length));
-        if (count > 1) t.tm_mon = ToField(ReadNumber(pieces[1].begin, pieces[1].begin + pieces[1].length) - 1);
+        if (count > 1)
+            t.tm_mon = ToField(ReadNumber(pieces[1].begin, pieces[1].begin + pieces[1].length) - 1);
         if (count > 2) t.tm_mday = ToField(ReadNumber(pieces[2].begin, pieces[2].begin + pieces[2].length));
     } else {
         if (n < 6 || n == 7) return false;  // neither YYMMDD nor YYYYMMDD
@@ -116,7 +122,9 @@ bool ParseTimePart(const char* p, int n, MTimeParts& t) {
         Piece pieces[5];
         const int count = Split(p, std::min(n, 16), ":.", pieces, 5);
         if (count == 0) return false;
-        auto twoDigits = [](const Piece& piece) { return ReadDigits(piece.begin, piece.length >= 2 ? 2 : 1); };
+        auto twoDigits = [](const Piece& piece) {
+            return ReadDigits(piece.begin, piece.length >= 2 ? 2 : 1);
+        };
         t.tm_hour = twoDigits(pieces[0]);
         if (count > 1) t.tm_min = twoDigits(pieces[1]);
         if (count > 2) t.tm_sec = twoDigits(pieces[2]);
@@ -160,9 +168,13 @@ std::string FormatTmDateTime(const MTimeParts& t, char dateSep, char timeSep) {
     return std::string(text, WriteTmDateTime(text, t, dateSep, timeSep));
 }
 
-char* WriteTmDate(char* dest, const MTimeParts& t, char sep) { return WriteDate(dest, t, sep); }
+char* WriteTmDate(char* dest, const MTimeParts& t, char sep) {
+    return WriteDate(dest, t, sep);
+}
 
-char* WriteTmTimeMsText(char* dest, const MTimeParts& t, char sep) { return WriteTimeMs(dest, t, sep); }
+char* WriteTmTimeMsText(char* dest, const MTimeParts& t, char sep) {
+    return WriteTimeMs(dest, t, sep);
+}
 
 char* WriteTmDateTime(char* dest, const MTimeParts& t, char dateSep, char timeSep) {
     char* p = WriteDate(dest, t, dateSep);

@@ -3,17 +3,17 @@
 // compact layouts YYYYMMDD and HHMMSS of fixed-width fields, and one tolerant reader. Each field
 // is written as a fixed number of digits (value modulo 10^N; a negative value as '-' and N-1
 // digits). No range checks: hour 25 is written and read as 25.
-#include "core/MTimeParts.h"
-#include "core/SaturatingArithmetic.h"
-
 #include <cstdint>
 #include <cstring>
 #include <string>
 
+#include "core/MTimeParts.h"
+#include "core/SaturatingArithmetic.h"
+
 // Texts out; sep 0 writes no separator. Lengths with a separator / without one:
-std::string FormatTmDate(const MTimeParts& t, char sep);      // YYYY/MM/DD (10) / YYYYMMDD (8)
-std::string FormatTmTime(const MTimeParts& t, char sep);      // HH:MM:SS (8) / HHMMSS (6)
-std::string FormatTmTimeMs(const MTimeParts& t, char sep);    // HH:MM:SS.mmm (12) / HHMMSSmmm (9)
+std::string FormatTmDate(const MTimeParts& t, char sep);    // YYYY/MM/DD (10) / YYYYMMDD (8)
+std::string FormatTmTime(const MTimeParts& t, char sep);    // HH:MM:SS (8) / HHMMSS (6)
+std::string FormatTmTimeMs(const MTimeParts& t, char sep);  // HH:MM:SS.mmm (12) / HHMMSSmmm (9)
 std::string FormatTmDateTime(const MTimeParts& t, char dateSep, char timeSep);  // date " " time-ms
 // The same layouts written into a caller's buffer, without a terminator; each returns the end of
 // the text (23 characters are enough for any).

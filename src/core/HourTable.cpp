@@ -27,8 +27,8 @@ void HourTable<Function>::Clear() {
 
 template <class Function>
 bool HourTable<Function>::Matches(const Slot& s, const MTimeParts& t) {
-    return s.filled && s.hour == t.tm_hour && s.mday == t.tm_mday && s.mon == t.tm_mon && s.year == t.tm_year &&
-           s.isdst == t.tm_isdst;
+    return s.filled && s.hour == t.tm_hour && s.mday == t.tm_mday && s.mon == t.tm_mon &&
+           s.year == t.tm_year && s.isdst == t.tm_isdst;
 }
 
 template <class Function>
@@ -46,8 +46,8 @@ template <class Function>
 int64_t HourTable<Function>::ToSeconds(const MTimeParts& t) {
     HourTable& table = Instance();
     const int64_t minutesAndSeconds = int64_t{t.tm_min} * 60 + t.tm_sec;
-    if (t.tm_year >= 0 && t.tm_year < 200 && t.tm_mon >= 0 && t.tm_mon < 12 && t.tm_mday >= 0 && t.tm_mday < 32 &&
-        t.tm_hour >= 0 && t.tm_hour < 24) {
+    if (t.tm_year >= 0 && t.tm_year < 200 && t.tm_mon >= 0 && t.tm_mon < 12 && t.tm_mday >= 0 &&
+        t.tm_mday < 32 && t.tm_hour >= 0 && t.tm_hour < 24) {
         const int index = (((t.tm_year * 12 + t.tm_mon) * 32 + t.tm_mday) * 24 + t.tm_hour) % kSlots;
         Slot& slot = table.slots_[index];
         if (!Matches(slot, t)) {

@@ -4,10 +4,10 @@
 // hour's start plus minute x 60 + second. A direct-mapped table of 4,096 hours (128 KB) plus a
 // memo for fields outside the table's range; one instance per conversion, alive until process
 // exit; GUI thread only.
-#include "core/MTimeParts.h"
-
 #include <array>
 #include <cstdint>
+
+#include "core/MTimeParts.h"
 
 // mktime of a copy: the fields read as local time.
 struct FunctionLocalHour {

@@ -29,7 +29,9 @@ constexpr int kBufferSize = 20;
 // Results are built backwards from the terminator; one buffer per thread: any thread may format.
 thread_local char resultBuffer[kBufferSize + 1];
 
-const char* Entry(uint32_t v) { return &kTables.groups[v * 5]; }
+const char* Entry(uint32_t v) {
+    return &kTables.groups[v * 5];
+}
 
 // Builds v (>= 10,000, or any value when allowZero is false and v is 0: nothing is built)
 // backwards ending at the buffer's terminator; returns the first character and its length.
@@ -112,7 +114,11 @@ char* FormatInt64Fixed(char* dest, int64_t value, int width) {
         --remaining;
         v = 0 - v;  // the minimum keeps its bit pattern: 2^63
     }
-    int groups = v < 10000ULL ? 1 : v < 100000000ULL ? 2 : v < 1000000000000ULL ? 3 : v < 10000000000000000ULL ? 4 : 5;
+    int groups = v < 10000ULL               ? 1
+                 : v < 100000000ULL         ? 2
+                 : v < 1000000000000ULL     ? 3
+                 : v < 10000000000000000ULL ? 4
+                                            : 5;
     // Below 2^64 the fifth (highest) group is at most 1844: every group fits one table entry.
     for (int i = 0; i < groups && remaining > 0; ++i) {
         const uint32_t g = static_cast<uint32_t>(v % 10000);

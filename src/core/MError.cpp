@@ -199,17 +199,33 @@ MPublishErrorBase* RegisterErrorPublisher(MPublishErrorBase* publisher) {
     return installed;
 }
 
-void SetPendingLogNotice(const char* notice) { pendingNotice.store(notice); }
+void SetPendingLogNotice(const char* notice) {
+    pendingNotice.store(notice);
+}
 
-const char* GetFrameworkName() { return frameworkName.c_str(); }
-const char* GetApplicationName() { return applicationName.c_str(); }
-const char* GetApplicationVersion() { return applicationVersion.c_str(); }
-const char* GetHostName() { return hostName.c_str(); }
-const char* GetUserName() { return userName.c_str(); }
+const char* GetFrameworkName() {
+    return frameworkName.c_str();
+}
+const char* GetApplicationName() {
+    return applicationName.c_str();
+}
+const char* GetApplicationVersion() {
+    return applicationVersion.c_str();
+}
+const char* GetHostName() {
+    return hostName.c_str();
+}
+const char* GetUserName() {
+    return userName.c_str();
+}
 
-const char* GetLastLogLine(int level) { return RecordFor(level).buffer; }
+const char* GetLastLogLine(int level) {
+    return RecordFor(level).buffer;
+}
 
-void SetLogConsoleSwitch(bool on) { consoleSwitch.store(on); }
+void SetLogConsoleSwitch(bool on) {
+    consoleSwitch.store(on);
+}
 void SetLogTimeStampSwitch(bool on) {
     std::lock_guard lock(LogMutex());
     timeStampSwitch = on;
@@ -239,7 +255,8 @@ void LogSettingValue(const char* source, const std::string& xmlTag, const std::s
     const bool hidden = tail.find("PASSWORD") != std::string::npos && GetTraceLevel() == 0;
     const std::string shown = hidden ? std::string() : value;
     const std::string sourceText = source ? source : "";
-    const std::string head = " " + sourceText + blanks(sourceText, 9) + " [" + shown + "]" + blanks(shown, 35);
+    const std::string head =
+        " " + sourceText + blanks(sourceText, 9) + " [" + shown + "]" + blanks(shown, 35);
     LogMessage("", 0, 6, "%s%s", head.c_str(), tail.c_str());
 }
 

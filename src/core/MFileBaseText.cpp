@@ -7,7 +7,9 @@
 
 MFileBaseText::MFileBaseText(int32_t bufferSize) : MFileBase(std::string(), bufferSize, false) {}
 
-MFileBaseText::~MFileBaseText() { Close(false); }
+MFileBaseText::~MFileBaseText() {
+    Close(false);
+}
 
 bool MFileBaseText::Open(const MFileMode& mode, bool quiet) {
     if (open_) return true;
@@ -21,7 +23,8 @@ bool MFileBaseText::Open(const MFileMode& mode, bool quiet) {
     eof_ = false;
     mode_ = mode;
     if (!quiet && GetTraceLevel() >= 2) {
-        GetTraceStream() << "Open file [" << GetFileName() << "] in mode [" << mode_.GetText() << "]" << std::endl;
+        GetTraceStream() << "Open file [" << GetFileName() << "] in mode [" << mode_.GetText() << "]"
+                         << std::endl;
     }
     if (pipe_) {
         const int index = mode_.GetIndex();
@@ -47,7 +50,8 @@ bool MFileBaseText::OpenWithMode(int modeIndex, bool quiet) {
 
 bool MFileBaseText::Close(bool quiet) {
     if (!open_) return true;
-    if (!quiet && GetTraceLevel() >= 2) GetTraceStream() << "Close file [" << GetFileName() << "]" << std::endl;
+    if (!quiet && GetTraceLevel() >= 2)
+        GetTraceStream() << "Close file [" << GetFileName() << "]" << std::endl;
     open_ = false;
     std::FILE* stream = stream_;
     stream_ = nullptr;
@@ -55,7 +59,8 @@ bool MFileBaseText::Close(bool quiet) {
     const int result = pipe_ ? ::pclose(stream) : std::fclose(stream);
     if (result != 0) {
         if (!quiet) {
-            MLOG(3, "Error closing file \"%s\" which was opened in mode \"%s\"", GetFileName(), mode_.GetText());
+            MLOG(3, "Error closing file \"%s\" which was opened in mode \"%s\"", GetFileName(),
+                 mode_.GetText());
         }
         return false;
     }
@@ -68,9 +73,13 @@ bool MFileBaseText::Flush() {
     return true;
 }
 
-bool MFileBaseText::IsEof() { return stream_ ? std::feof(stream_) != 0 : eof_; }
+bool MFileBaseText::IsEof() {
+    return stream_ ? std::feof(stream_) != 0 : eof_;
+}
 
-void MFileBaseText::MarkPosition() { mark_ = byteCount_; }
+void MFileBaseText::MarkPosition() {
+    mark_ = byteCount_;
+}
 
 bool MFileBaseText::SeekToMark() {
     return stream_ && ::fseeko(stream_, static_cast<off_t>(mark_), SEEK_SET) == 0;

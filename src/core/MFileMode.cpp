@@ -26,7 +26,9 @@ constexpr ModeEntry kModes[MFileMode::kCount] = {
 constexpr char kBinaryLetters[] = "rwaRWA";
 constexpr int kFirstBinaryMode = 6;
 
-int ValidIndex(int index) { return index >= 0 && index < MFileMode::kCount ? index : 0; }
+int ValidIndex(int index) {
+    return index >= 0 && index < MFileMode::kCount ? index : 0;
+}
 }  // namespace
 
 MFileMode::MFileMode(int index) {
@@ -45,5 +47,9 @@ MFileMode MFileMode::FromBinaryLetter(char letter) {
     return MFileMode(kFirstBinaryMode + (found ? static_cast<int>(found - kBinaryLetters) : 0));
 }
 
-const char* MFileMode::GetModeText(int index) { return kModes[ValidIndex(index)].text; }
-const char* MFileMode::GetDescription(int index) { return kModes[ValidIndex(index)].description; }
+const char* MFileMode::GetModeText(int index) {
+    return kModes[ValidIndex(index)].text;
+}
+const char* MFileMode::GetDescription(int index) {
+    return kModes[ValidIndex(index)].description;
+}

@@ -1,15 +1,15 @@
 #include "core/MGlobalTime.h"
 
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
+
 #include "core/CalendarConversion.h"
 #include "core/DateTimeText.h"
 #include "core/ProcessClock.h"
 #include "core/SaturatingArithmetic.h"
 #include "core/TimeUnits.h"
-
-#include <algorithm>
-#include <cstdlib>
-#include <cstring>
-#include <ctime>
 
 namespace {
 
@@ -27,11 +27,19 @@ int32_t ReadNumber(const char* name) {
 MGlobalTime MGlobalTime::instance_;
 
 MGlobalTime::MGlobalTime()
-    : plain_(false), realTime_(0), speedReference_(0), offset_(0), testMode_(false), speed_(0), refused_(false) {
+    : plain_(false),
+      realTime_(0),
+      speedReference_(0),
+      offset_(0),
+      testMode_(false),
+      speed_(0),
+      refused_(false) {
     Init();
 }
 
-MGlobalTime& MGlobalTime::Instance() { return instance_; }
+MGlobalTime& MGlobalTime::Instance() {
+    return instance_;
+}
 
 void MGlobalTime::Init() {
     tzset();
@@ -98,7 +106,8 @@ void MGlobalTime::ShiftTime(int64_t& reading) {
     int64_t t = SaturatingAdd(reading, offset_);
     if (speed_ > 1 && t > speedReference_) {
         int64_t sped = 0;
-        if (__builtin_sub_overflow(t, speedReference_, &sped) || __builtin_mul_overflow(sped, int64_t{speed_}, &sped) ||
+        if (__builtin_sub_overflow(t, speedReference_, &sped) ||
+            __builtin_mul_overflow(sped, int64_t{speed_}, &sped) ||
             __builtin_add_overflow(sped, speedReference_, &sped) || sped < 0) {
             sped = 0;
             refused_ = true;
@@ -108,4 +117,6 @@ void MGlobalTime::ShiftTime(int64_t& reading) {
     reading = t;
 }
 
-void UpdateProcessClock(int64_t& reading) { MGlobalTime::Instance().UpdateProcessClock(reading); }
+void UpdateProcessClock(int64_t& reading) {
+    MGlobalTime::Instance().UpdateProcessClock(reading);
+}

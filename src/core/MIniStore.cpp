@@ -33,7 +33,8 @@ constexpr size_t kTemporarySuffix = 6;  // the characters mkstemp puts in place 
 
 std::string Fold(std::string_view name) {
     std::string folded(name.size(), '\0');
-    for (size_t i = 0; i < name.size(); ++i) folded[i] = static_cast<char>(kFold[static_cast<unsigned char>(name[i])]);
+    for (size_t i = 0; i < name.size(); ++i)
+        folded[i] = static_cast<char>(kFold[static_cast<unsigned char>(name[i])]);
     return folded;
 }
 
@@ -79,7 +80,9 @@ bool WriteAll(int fd, const std::string& text) {
 
 std::string DirectoryOf(const std::string& path) {
     const size_t slash = path.rfind('/');
-    return slash == std::string::npos ? std::string(".") : slash == 0 ? std::string("/") : path.substr(0, slash);
+    return slash == std::string::npos ? std::string(".")
+           : slash == 0               ? std::string("/")
+                                      : path.substr(0, slash);
 }
 
 // Removes the temporaries that saves of target left behind when they were interrupted.
@@ -116,7 +119,8 @@ bool MIniStore::LoadFromFile(const std::string& path, std::string& error) {
     }
     std::string text;
     struct stat status {};
-    if (::fstat(fd, &status) == 0 && S_ISREG(status.st_mode)) text.reserve(static_cast<size_t>(status.st_size));
+    if (::fstat(fd, &status) == 0 && S_ISREG(status.st_mode))
+        text.reserve(static_cast<size_t>(status.st_size));
     char buffer[65536];
     for (;;) {
         const ssize_t n = ::read(fd, buffer, sizeof buffer);
@@ -262,7 +266,8 @@ void MIniStore::Write(std::string_view section, std::string_view key, std::strin
     const std::string sectionName = SectionName(section);
     const std::string keyName = KeyName(key);
     const Section* found = FindSection(sectionName);
-    Section& target = found ? sections_[static_cast<size_t>(found - sections_.data())] : *AddSection(sectionName);
+    Section& target =
+        found ? sections_[static_cast<size_t>(found - sections_.data())] : *AddSection(sectionName);
     const auto [place, added] = target.index.emplace(Fold(keyName), target.entries.size());
     if (added)
         target.entries.push_back({keyName, OneLine(value)});

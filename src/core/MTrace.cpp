@@ -45,21 +45,35 @@ TraceFile traceFile;
 MTrace theTrace;
 }  // namespace
 
-int GetTraceLevel() { return traceLevel.load(std::memory_order_relaxed); }
-int GetTraceMask() { return traceMask; }
-void SetTraceLevel(int level) { traceLevel = level; }
-void SetTraceMask(int mask) { traceMask = mask; }
+int GetTraceLevel() {
+    return traceLevel.load(std::memory_order_relaxed);
+}
+int GetTraceMask() {
+    return traceMask;
+}
+void SetTraceLevel(int level) {
+    traceLevel = level;
+}
+void SetTraceMask(int mask) {
+    traceMask = mask;
+}
 
-bool IsTraceLevelAtLeast(int level) { return traceLevel >= level; }
+bool IsTraceLevelAtLeast(int level) {
+    return traceLevel >= level;
+}
 
 bool IsTraceEnabled(int category, int threshold) {
     if (GetTraceLevel() <= 0 || category < 0 || category > 8) return false;
     return (kCategoryMasks[category] & traceMask) >= threshold;
 }
 
-std::ostream& GetTraceStream() { return *traceStream; }
+std::ostream& GetTraceStream() {
+    return *traceStream;
+}
 
-void SetTraceStream(std::ostream* stream) { traceStream = stream ? stream : &std::cout; }
+void SetTraceStream(std::ostream* stream) {
+    traceStream = stream ? stream : &std::cout;
+}
 
 void RestoreTraceToStdout() {
     if (traceStream && traceStream != &std::cout) {
@@ -69,20 +83,32 @@ void RestoreTraceToStdout() {
     }
 }
 
-const std::string& GetTraceDestination() { return traceDestination; }
-const std::string& GetPreviousTraceDestination() { return previousTraceDestination; }
+const std::string& GetTraceDestination() {
+    return traceDestination;
+}
+const std::string& GetPreviousTraceDestination() {
+    return previousTraceDestination;
+}
 
-bool IsTestNoRegression() { return testNoRegression; }
+bool IsTestNoRegression() {
+    return testNoRegression;
+}
 
 bool ReadTestNoRegressionFlag() {
     const char* value = std::getenv("TestNoRegression");
     return value && std::strcmp(value, "Yes") == 0;
 }
 
-const char* GetHexText(unsigned index) { return hexTexts[index & 0xFFF].data(); }
+const char* GetHexText(unsigned index) {
+    return hexTexts[index & 0xFFF].data();
+}
 
-MFileBaseText& GetTraceFile() { return traceFile.file; }
-std::ostream& GetTraceFileStream() { return traceFile.stream; }
+MFileBaseText& GetTraceFile() {
+    return traceFile.file;
+}
+std::ostream& GetTraceFileStream() {
+    return traceFile.stream;
+}
 
 MTrace::~MTrace() {
     if (traceLevel > 0) EndOfTrace();

@@ -23,8 +23,8 @@ public:
     void TraceText(const std::string& name, const char* data, int32_t dataLength, const char* extra,
                    int32_t extraLength);
     // Traces one message: name, then the printable forms of data and extra (each may be absent).
-    void TraceMessage(char direction, const char* name, int32_t nameLength, const char* data, int32_t dataLength,
-                      const char* extra, int32_t extraLength);
+    void TraceMessage(char direction, const char* name, int32_t nameLength, const char* data,
+                      int32_t dataLength, const char* extra, int32_t extraLength);
     // Writes the collected lines to the trace stream.
     void Flush();
 

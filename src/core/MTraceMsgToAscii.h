@@ -2,8 +2,8 @@
 // Turns message bytes into printable trace text: bytes 32 to 127 stay, 0x01 becomes ';', every
 // other byte becomes '$', its two upper-case hexadecimal digits and '$'. Owns one output buffer
 // that only grows (to four times the longest input); the returned text lives until the next call.
-#include <cstdint>
 #include <cstddef>
+#include <cstdint>
 #include <memory>
 
 class MTraceMsgToAscii {

@@ -4,7 +4,9 @@ namespace {
 MXmlCfgParser xmlCfgParser;
 }
 
-MXmlCfgParser& GetXmlCfgParser() { return xmlCfgParser; }
+MXmlCfgParser& GetXmlCfgParser() {
+    return xmlCfgParser;
+}
 
 std::string GetXmlTagValue(const MXmlCfgParser& parser, const std::string& name) {
     for (const MXmlCfgParser::MXmlCfgTag& tag : parser.GetTags()) {

@@ -1,14 +1,14 @@
 #include "core/ProcessClock.h"
 
+#include <chrono>
+#include <ctime>
+#include <thread>
+
 #include "core/BufferTime.h"
 #include "core/CalendarConversion.h"
 #include "core/HourTable.h"
 #include "core/MGlobalTime.h"
 #include "core/TimeUnits.h"
-
-#include <chrono>
-#include <ctime>
-#include <thread>
 
 namespace {
 
@@ -36,7 +36,9 @@ int64_t maxDateTimeCount = kInitialLimit;
 int64_t maxDateCount = kInitialLimit;
 void (*limitsRebuild)() = nullptr;
 
-int64_t FloorDiv(int64_t a, int64_t b) { return a / b - (a % b < 0 ? 1 : 0); }
+int64_t FloorDiv(int64_t a, int64_t b) {
+    return a / b - (a % b < 0 ? 1 : 0);
+}
 
 }  // namespace
 
@@ -55,7 +57,9 @@ int64_t ReadCurrentTime() {
     return state.currentTime;
 }
 
-void ResetCurrentTimeCache() { state.frozen = false; }
+void ResetCurrentTimeCache() {
+    state.frozen = false;
+}
 
 void UpdateClockCache(int64_t t) {
     state.frozen = kFreezeAfterReading;
@@ -76,19 +80,25 @@ void UpdateClockCache(int64_t t) {
     }
     const int64_t offset = ComputeLocalOffset(t) * kNanosecondsPerSecond;
     const int64_t sinceUtcMidnight = t - FloorDiv(t, kNanosecondsPerDay) * kNanosecondsPerDay;
-    const int64_t timeOfDay = ((sinceUtcMidnight + offset) % kNanosecondsPerDay + kNanosecondsPerDay) % kNanosecondsPerDay;
+    const int64_t timeOfDay =
+        ((sinceUtcMidnight + offset) % kNanosecondsPerDay + kNanosecondsPerDay) % kNanosecondsPerDay;
     state.localTimeOfDay = timeOfDay;
     state.wallMidnight = t - timeOfDay;
     state.localMidnight = ComputeLocalMidnight(t);
     // Within this UTC hour later readings reuse the offset, unless it changes inside the hour.
     const int64_t hourStart = hour * kNanosecondsPerHour;
     state.cachedHour = hour;
-    state.hourCached = ComputeLocalOffset(hourStart) * kNanosecondsPerSecond == offset &&
-                       ComputeLocalOffset(hourStart + kNanosecondsPerHour - 1) * kNanosecondsPerSecond == offset;
+    state.hourCached =
+        ComputeLocalOffset(hourStart) * kNanosecondsPerSecond == offset &&
+        ComputeLocalOffset(hourStart + kNanosecondsPerHour - 1) * kNanosecondsPerSecond == offset;
 }
 
-int64_t GetLocalTimeOfDay() { return state.localTimeOfDay; }
-int64_t GetLocalMidnight() { return state.localMidnight; }
+int64_t GetLocalTimeOfDay() {
+    return state.localTimeOfDay;
+}
+int64_t GetLocalMidnight() {
+    return state.localMidnight;
+}
 
 void RefreshEventClock() {
     int64_t t = ReadSystemClock();
@@ -96,13 +106,23 @@ void RefreshEventClock() {
     state.eventClockTime = t;
 }
 
-int64_t GetEventClockTime() { return state.eventClockTime; }
+int64_t GetEventClockTime() {
+    return state.eventClockTime;
+}
 
-bool IsZeroTimeShownBlank() { return state.zeroTimeShownBlank; }
-void SetZeroTimeShownBlank(bool on) { state.zeroTimeShownBlank = on; }
+bool IsZeroTimeShownBlank() {
+    return state.zeroTimeShownBlank;
+}
+void SetZeroTimeShownBlank(bool on) {
+    state.zeroTimeShownBlank = on;
+}
 
-int64_t GetMaxDateTimeCount() { return maxDateTimeCount; }
-int64_t GetMaxDateCount() { return maxDateCount; }
+int64_t GetMaxDateTimeCount() {
+    return maxDateTimeCount;
+}
+int64_t GetMaxDateCount() {
+    return maxDateCount;
+}
 
 void FillTimeLimits() {
     maxDateTimeCount = int64_t{2145952800} * kNanosecondsPerSecond;
@@ -110,7 +130,9 @@ void FillTimeLimits() {
     if (limitsRebuild) limitsRebuild();
 }
 
-void SetTimeLimitsRebuild(void (*rebuild)()) { limitsRebuild = rebuild; }
+void SetTimeLimitsRebuild(void (*rebuild)()) {
+    limitsRebuild = rebuild;
+}
 
 void SleepFor(int64_t count) {
     const int64_t milliseconds = CountToUnits(count, TIME_UNIT_MILLISECOND);

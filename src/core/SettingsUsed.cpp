@@ -15,8 +15,12 @@ void RecordSettingUsed(const char* name, const char* value) {
     settingsUsed.push_back(std::move(entry));
 }
 
-const std::vector<std::string>& GetSettingsUsed() { return settingsUsed; }
-const std::string& GetSettingsUsedText() { return settingsUsedText; }
+const std::vector<std::string>& GetSettingsUsed() {
+    return settingsUsed;
+}
+const std::string& GetSettingsUsedText() {
+    return settingsUsedText;
+}
 
 void ClearSettingsUsed() {
     settingsUsed.clear();

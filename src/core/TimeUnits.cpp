@@ -5,7 +5,10 @@ const MTimeUnit& GetTimeUnit(int unit) {
 }
 
 int64_t UnitsToCount(int64_t count, int unit) {
-    return static_cast<int64_t>(static_cast<uint64_t>(count) * static_cast<uint64_t>(GetTimeUnit(unit).length));
+    return static_cast<int64_t>(static_cast<uint64_t>(count) *
+                                static_cast<uint64_t>(GetTimeUnit(unit).length));
 }
 
-int64_t CountToUnits(int64_t count, int unit) { return count / GetTimeUnit(unit).length; }
+int64_t CountToUnits(int64_t count, int unit) {
+    return count / GetTimeUnit(unit).length;
+}

@@ -1,9 +1,9 @@
 #pragma once
 // The time units of the framework: every unit argument is an index into TimeUnitTable. A month
 // counts as 30 days and a year as 360 days wherever a count of units becomes nanoseconds.
-#include "core/MTimeParts.h"
-
 #include <cstdint>
+
+#include "core/MTimeParts.h"
 
 enum MTimeUnitIndex : int {
     TIME_UNIT_NANOSECOND = 0,
@@ -18,9 +18,9 @@ enum MTimeUnitIndex : int {
 };
 
 struct MTimeUnit {
-    int64_t length;                    // nanoseconds
-    int32_t modulus;                   // how many of this unit make one of the next
-    int32_t base;                      // first value of the unit's calendar field
+    int64_t length;                      // nanoseconds
+    int32_t modulus;                     // how many of this unit make one of the next
+    int32_t base;                        // first value of the unit's calendar field
     int32_t MTimeParts::*pointField;     // field holding the unit when a point is broken down
     int32_t MTimeParts::*durationField;  // field holding the unit when a duration is broken down
 };

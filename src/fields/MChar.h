@@ -33,7 +33,6 @@ public:
     // empty or null text).
     static const char* CheckText(const char* text);
 
-
     // A description reads back as the first character of its text.
     void SetDescription(const std::string& text) { SetText(text.c_str()); }
 

@@ -20,8 +20,8 @@
 #include "fields/MFixedText.h"
 #include "fields/MTTimePoint.h"
 #include "fields/MTypeName.h"
-#include "fields/NumericTextParsing.h"
 #include "fields/MValAccept.h"
+#include "fields/NumericTextParsing.h"
 
 template <int W, int YL, int YP, int ML, int MP, int DP, class D, int P = 32, class A = MValAccept>
 class MDateText : public MFixedText<MDateText<W, YL, YP, ML, MP, DP, D, P, A>, W, P, A> {
@@ -31,11 +31,11 @@ public:
     using MFixedText<MDateText, W, P, A>::Clear;
     using MFixedText<MDateText, W, P, A>::IsNull;
 
-    static constexpr auto kTypeName = MTypeName("MDateText<") + MTypeNumber<W>() + MTypeName(",") +
-                                      MTypeNumber<YL>() + MTypeName(",") + MTypeNumber<YP>() + MTypeName(",") +
-                                      MTypeNumber<ML>() + MTypeName(",") + MTypeNumber<MP>() + MTypeName(",") +
-                                      MTypeNumber<DP>() + MTypeName(",") + D::kTypeName + MTypeName(",") +
-                                      MTypeNumber<P>() + MTypeName(",") + A::kTypeName + MTypeName(">");
+    static constexpr auto kTypeName =
+        MTypeName("MDateText<") + MTypeNumber<W>() + MTypeName(",") + MTypeNumber<YL>() + MTypeName(",") +
+        MTypeNumber<YP>() + MTypeName(",") + MTypeNumber<ML>() + MTypeName(",") + MTypeNumber<MP>() +
+        MTypeName(",") + MTypeNumber<DP>() + MTypeName(",") + D::kTypeName + MTypeName(",") +
+        MTypeNumber<P>() + MTypeName(",") + A::kTypeName + MTypeName(">");
 
     MDateText() { Clear(); }
     // A filter operand: read as a date and written back as digits.
@@ -47,7 +47,8 @@ public:
     void SetDate(const D& date) {
         const MTimeParts t = date.GetTm();
         Clear();
-        MDigitText<YL>::Format(data_ + YP, static_cast<int>(std::clamp<int64_t>(int64_t{t.tm_year} + 1900, INT_MIN, INT_MAX)));
+        MDigitText<YL>::Format(
+            data_ + YP, static_cast<int>(std::clamp<int64_t>(int64_t{t.tm_year} + 1900, INT_MIN, INT_MAX)));
         MDigitText<ML>::Format(data_ + MP, t.tm_mon + 1);
         MDigitText<2>::Format(data_ + DP, t.tm_mday);
     }

@@ -1,5 +1,7 @@
 #include "fields/MDateTraits.h"
 
+#include <algorithm>
+
 #include "core/BufferTime.h"
 #include "core/CalendarConversion.h"
 #include "core/HourTable.h"
@@ -7,18 +9,19 @@
 #include "core/SaturatingArithmetic.h"
 #include "core/TimeUnits.h"
 
-#include <algorithm>
-
 int64_t MDateTraits::Normalise(int64_t count) {
     // Every day that begins before the epoch (including the epoch's own local date in zones east
     // of UTC) normalises to 0.
     return count > 0 ? std::max<int64_t>(ComputeLocalMidnight(count), 0) : 0;
 }
 
-bool MDateTraits::IsInRange(int64_t count) { return count >= 0 && count <= GetMaxDateCount(); }
+bool MDateTraits::IsInRange(int64_t count) {
+    return count >= 0 && count <= GetMaxDateCount();
+}
 
 MTimeParts MDateTraits::BreakDown(int64_t count, bool& valid) {
-    const MTimeParts* local = BufferTime<FunctionLocalTime>::Instance().Convert(count / kNanosecondsPerSecond);
+    const MTimeParts* local =
+        BufferTime<FunctionLocalTime>::Instance().Convert(count / kNanosecondsPerSecond);
     MTimeParts t = local ? *local : MTimeParts::Epoch();
     t.tm_hour = t.tm_min = t.tm_sec = 0;
     t.tm_msec = t.tm_usec = t.tm_nsec = 0;
@@ -41,7 +44,8 @@ int64_t MDateTraits::CountFromTm(const MTimeParts& t) {
     MTimeParts noon = midnight;
     noon.tm_hour = 12;
     const int64_t noonSeconds = LocalHourTable::ToSeconds(noon);
-    return noonSeconds == -1 ? -1 : ComputeLocalMidnight(SaturatingMultiply(noonSeconds, kNanosecondsPerSecond));
+    return noonSeconds == -1 ? -1
+                             : ComputeLocalMidnight(SaturatingMultiply(noonSeconds, kNanosecondsPerSecond));
 }
 
 char* MDateTraits::Write(char* dest, const MTimeParts& t, char dateSep, char) {

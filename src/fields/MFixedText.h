@@ -42,7 +42,6 @@ public:
         return validator.Check(text, static_cast<int>(strnlen(text, W)));
     }
 
-
     // Delimited text: the characters in place, trailing pads left out, not zero-terminated.
     const char* GetText(int* length, bool* terminated) const {
         int n = W;

@@ -22,7 +22,9 @@ const char* LevelName(int level) {
     }
 }
 
-std::string DateText() { return MDateTimeTimePoint().ToString('/', ':'); }
+std::string DateText() {
+    return MDateTimeTimePoint().ToString('/', ':');
+}
 
 }  // namespace
 

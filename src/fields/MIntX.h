@@ -177,7 +177,6 @@ public:
         return nullptr;
     }
 
-
     // Monitor message: the decimal text, then the delimiter.
     void WriteFixed(MMsgFormat& format) const {
         int length = 0;

@@ -208,7 +208,6 @@ public:
     }
 
 private:
-
     static bool Is(const char* text, int length, const char* fixed) {
         return length == static_cast<int>(std::strlen(fixed)) &&
                std::memcmp(text, fixed, static_cast<std::size_t>(length)) == 0;

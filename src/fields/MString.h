@@ -95,7 +95,6 @@ public:
         return validator.Check(text, TextLength(text));
     }
 
-
     // Monitor message: the characters, then the delimiter; read back up to the next delimiter,
     // zero byte or end, then past the delimiter ("Message is too short" when the text runs to
     // the end; the value keeps what was read).

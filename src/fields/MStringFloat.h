@@ -152,7 +152,6 @@ public:
         return integerDigits + fractionDigits > kDigits ? "Invalid value!" : nullptr;
     }
 
-
     // Numeric order: null first; a negative value (a negative zero too) below a positive one;
     // values of different decimals compared with their digits aligned (1.5 equals 1.50).
     // Negative, 0 or positive.
@@ -240,4 +239,3 @@ private:
     char sign_;
     F fraction_;
 };
-

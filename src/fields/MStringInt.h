@@ -105,7 +105,6 @@ public:
         return *p ? "Invalid value!" : nullptr;
     }
 
-
     // Monitor message: exactly the W characters; reading with fewer left raises "Message is too
     // short" and takes nothing.
     void WriteFixed(MMsgFormat& format) const { format.Write(data_, W); }
@@ -133,4 +132,3 @@ private:
 
     char data_[W];
 };
-

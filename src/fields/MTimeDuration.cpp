@@ -9,10 +9,16 @@ namespace {
 
 constexpr int64_t kPlainLimit = 28 * kNanosecondsPerDay;
 
-int32_t ToField(int64_t value) { return static_cast<int32_t>(std::clamp<int64_t>(value, INT32_MIN, INT32_MAX)); }
+int32_t ToField(int64_t value) {
+    return static_cast<int32_t>(std::clamp<int64_t>(value, INT32_MIN, INT32_MAX));
+}
 
-int32_t& Part(MTimeParts& parts, int unit) { return parts.*TimeUnitTable[unit].durationField; }
-int32_t Part(const MTimeParts& parts, int unit) { return parts.*TimeUnitTable[unit].durationField; }
+int32_t& Part(MTimeParts& parts, int unit) {
+    return parts.*TimeUnitTable[unit].durationField;
+}
+int32_t Part(const MTimeParts& parts, int unit) {
+    return parts.*TimeUnitTable[unit].durationField;
+}
 
 // Spreads value (in units of unit) over the parts from that unit up, each remainder taking the
 // sign of value.
@@ -31,13 +37,18 @@ void DistributeUnits(MTimeParts& parts, int64_t value, int unit) {
 int64_t SumParts(const MTimeParts& parts) {
     uint64_t sum = 0;
     for (int i = 0; i < kTimeUnitCount; ++i) {
-        sum += static_cast<uint64_t>(int64_t{Part(parts, i)}) * static_cast<uint64_t>(TimeUnitTable[i].length);
+        sum +=
+            static_cast<uint64_t>(int64_t{Part(parts, i)}) * static_cast<uint64_t>(TimeUnitTable[i].length);
     }
     return static_cast<int64_t>(sum);
 }
 
-int64_t FloorDiv(int64_t a, int64_t b) { return a / b - (a % b < 0 ? 1 : 0); }
-int64_t FloorMod(int64_t a, int64_t b) { return a - FloorDiv(a, b) * b; }
+int64_t FloorDiv(int64_t a, int64_t b) {
+    return a / b - (a % b < 0 ? 1 : 0);
+}
+int64_t FloorMod(int64_t a, int64_t b) {
+    return a - FloorDiv(a, b) * b;
+}
 
 void NormaliseParts(MTimeParts& parts) {
     int64_t carry = 0;
@@ -55,9 +66,13 @@ void NormaliseParts(MTimeParts& parts) {
 
 }  // namespace
 
-MTimeDuration::MTimeDuration(int64_t count, int unit) { SetUnits(count, unit); }
+MTimeDuration::MTimeDuration(int64_t count, int unit) {
+    SetUnits(count, unit);
+}
 
-MTimeDuration::MTimeDuration(const MTimeParts& parts) { SetParts(parts); }
+MTimeDuration::MTimeDuration(const MTimeParts& parts) {
+    SetParts(parts);
+}
 
 MTimeDuration::MTimeDuration(const char* text) {
     MTimeParts t;
@@ -67,7 +82,8 @@ MTimeDuration::MTimeDuration(const char* text) {
     }
     const int64_t seconds = int64_t{t.tm_hour} * 3600 + int64_t{t.tm_min} * 60 + t.tm_sec;
     const int64_t subSeconds = int64_t{t.tm_msec} * 1000000 + int64_t{t.tm_usec} * 1000 + t.tm_nsec;
-    SetUnits(SaturatingAdd(SaturatingMultiply(seconds, kNanosecondsPerSecond), subSeconds), TIME_UNIT_NANOSECOND);
+    SetUnits(SaturatingAdd(SaturatingMultiply(seconds, kNanosecondsPerSecond), subSeconds),
+             TIME_UNIT_NANOSECOND);
 }
 
 void MTimeDuration::SetUnits(int64_t count, int unit) {
@@ -99,7 +115,9 @@ const MTimeParts& MTimeDuration::GetParts() const {
     return parts_;
 }
 
-bool MTimeDuration::IsPlainCount() const { return count_ >= -kPlainLimit && count_ <= kPlainLimit; }
+bool MTimeDuration::IsPlainCount() const {
+    return count_ >= -kPlainLimit && count_ <= kPlainLimit;
+}
 
 MTimeDuration MTimeDuration::operator-() const {
     MTimeDuration negated = *this;
@@ -113,11 +131,13 @@ MTimeDuration MTimeDuration::operator-() const {
 MTimeDuration operator-(const MTimeDuration& a, const MTimeDuration& b) {
     if (a.IsPlainCount() && b.IsPlainCount()) {
         const int64_t difference = a.count_ - b.count_;  // both within 28 days: no overflow
-        if (difference >= -kPlainLimit && difference <= kPlainLimit) return MTimeDuration(difference, TIME_UNIT_NANOSECOND);
+        if (difference >= -kPlainLimit && difference <= kPlainLimit)
+            return MTimeDuration(difference, TIME_UNIT_NANOSECOND);
     }
     const MTimeParts& pa = a.GetParts();
     const MTimeParts& pb = b.GetParts();
     MTimeParts difference = MTimeParts::Cleared();
-    for (int i = 0; i < kTimeUnitCount; ++i) Part(difference, i) = ToField(int64_t{Part(pa, i)} - Part(pb, i));
+    for (int i = 0; i < kTimeUnitCount; ++i)
+        Part(difference, i) = ToField(int64_t{Part(pa, i)} - Part(pb, i));
     return MTimeDuration(difference);
 }

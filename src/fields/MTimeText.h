@@ -20,15 +20,16 @@
 
 template <int W, int HP, int MP, int SP, int C, int P = 32, class A = MValAccept>
 class MTimeText : public MFixedText<MTimeText<W, HP, MP, SP, C, P, A>, W, P, A> {
-    static_assert(HP + 2 <= W && MP + 2 <= W && (C < 3 || SP + 2 <= W), "the time's digits lie within the field");
+    static_assert(HP + 2 <= W && MP + 2 <= W && (C < 3 || SP + 2 <= W),
+                  "the time's digits lie within the field");
 
 public:
     using MFixedText<MTimeText, W, P, A>::Clear;
 
-    static constexpr auto kTypeName = MTypeName("MTimeText<") + MTypeNumber<W>() + MTypeName(",") +
-                                      MTypeNumber<HP>() + MTypeName(",") + MTypeNumber<MP>() + MTypeName(",") +
-                                      MTypeNumber<SP>() + MTypeName(",") + MTypeNumber<C>() + MTypeName(",") +
-                                      MTypeNumber<P>() + MTypeName(",") + A::kTypeName + MTypeName(">");
+    static constexpr auto kTypeName =
+        MTypeName("MTimeText<") + MTypeNumber<W>() + MTypeName(",") + MTypeNumber<HP>() + MTypeName(",") +
+        MTypeNumber<MP>() + MTypeName(",") + MTypeNumber<SP>() + MTypeName(",") + MTypeNumber<C>() +
+        MTypeName(",") + MTypeNumber<P>() + MTypeName(",") + A::kTypeName + MTypeName(">");
 
     MTimeText() { Clear(); }
     // A filter operand: read as a time of day and written back as digits.

@@ -10,13 +10,16 @@ constexpr int64_t kLastCount = kNanosecondsPerDay - 1;
 
 int64_t MTimeTraits::Normalise(int64_t count) {
     if (count <= kNanosecondsPerDay) return count;
-    const MTimeParts* local = BufferTime<FunctionLocalTime>::Instance().Convert(count / kNanosecondsPerSecond);
+    const MTimeParts* local =
+        BufferTime<FunctionLocalTime>::Instance().Convert(count / kNanosecondsPerSecond);
     if (!local) return kNullCount;
     const int64_t seconds = int64_t{local->tm_hour} * 3600 + local->tm_min * 60 + local->tm_sec;
     return seconds * kNanosecondsPerSecond + count % kNanosecondsPerSecond;
 }
 
-bool MTimeTraits::IsInRange(int64_t count) { return count >= 0 && count <= kLastCount; }
+bool MTimeTraits::IsInRange(int64_t count) {
+    return count >= 0 && count <= kLastCount;
+}
 
 MTimeParts MTimeTraits::BreakDown(int64_t count, bool& valid) {
     valid = IsInRange(count);
@@ -42,4 +45,6 @@ char* MTimeTraits::Write(char* dest, const MTimeParts& t, char, char timeSep) {
     return WriteTmTimeMsText(dest, t, timeSep);
 }
 
-std::string MTimeTraits::Compact(const MTimeParts& t) { return FormatTmTimeMs(t, 0); }
+std::string MTimeTraits::Compact(const MTimeParts& t) {
+    return FormatTmTimeMs(t, 0);
+}

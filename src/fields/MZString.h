@@ -92,7 +92,6 @@ public:
         return validator.Check(text, static_cast<int>(strnlen(text, INT_MAX)));
     }
 
-
     // Monitor message: the characters, then the delimiter; read back up to the next delimiter,
     // zero byte, N characters or the end, the rest of a longer text consumed with its delimiter
     // ("Message is too short" when the text runs to the end; the value keeps what was read).

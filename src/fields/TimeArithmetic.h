@@ -27,7 +27,8 @@ template <class Clock, class Traits>
 void AddToPoint(MTTimePoint<Clock, Traits>& point, const MTimeDuration& duration) {
     constexpr int64_t kCountLimit = 23 * kNanosecondsPerHour;
     const int64_t count = duration.GetCount();
-    if (duration.IsPlainCount() && count < kCountLimit && !(Traits::kKeepsWholeDays && count <= -kCountLimit)) {
+    if (duration.IsPlainCount() && count < kCountLimit &&
+        !(Traits::kKeepsWholeDays && count <= -kCountLimit)) {
         point.SetCount(SaturatingAdd(point.GetCount(), count));
         return;
     }
@@ -48,7 +49,8 @@ MTTimePoint<Clock, Traits> operator-(MTTimePoint<Clock, Traits> point, const MTi
 
 // The difference of two date-times in nanoseconds (held at the 64-bit limits).
 template <class Clock>
-MTimeDuration operator-(const MTTimePoint<Clock, MDateTimeTraits>& a, const MTTimePoint<Clock, MDateTimeTraits>& b) {
+MTimeDuration operator-(const MTTimePoint<Clock, MDateTimeTraits>& a,
+                        const MTTimePoint<Clock, MDateTimeTraits>& b) {
     return MTimeDuration(SaturatingSubtract(a.GetCount(), b.GetCount()), TIME_UNIT_NANOSECOND);
 }
 

@@ -31,8 +31,9 @@ uint32_t LayBraeFrame(char* out, const char* message, uint32_t length) {
         MLOG(2, "MSocketBufferOut Try to write message len greater then 64K was trunk to 64k");
         length &= 0xFFFFu;
     }
-    const unsigned char prefix[4] = {static_cast<unsigned char>(length), static_cast<unsigned char>(length >> 8),
-                                     static_cast<unsigned char>(length >> 16), static_cast<unsigned char>(length >> 24)};
+    const unsigned char prefix[4] = {
+        static_cast<unsigned char>(length), static_cast<unsigned char>(length >> 8),
+        static_cast<unsigned char>(length >> 16), static_cast<unsigned char>(length >> 24)};
     std::memcpy(out, prefix, 4);
     if (length) std::memcpy(out + 4, message, length);
     const uint32_t frameSize = BraeFrameSize(length);

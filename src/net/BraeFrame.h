@@ -12,7 +12,9 @@ constexpr uint32_t kBraeMaxLength = 65535;
 constexpr char kBraeEndByte = 0x03;
 
 // T for a message of length L.
-constexpr uint32_t BraeFrameSize(uint32_t length) { return (length + 8) & ~3u; }
+constexpr uint32_t BraeFrameSize(uint32_t length) {
+    return (length + 8) & ~3u;
+}
 
 enum class BraeCut { Incomplete, Message, Bad };
 

@@ -18,7 +18,9 @@ Registry& GetRegistry() {
 
 }  // namespace
 
-MControlView::~MControlView() { Unregister(); }
+MControlView::~MControlView() {
+    Unregister();
+}
 
 void MControlView::SetName(const std::string& name) {
     Unregister();
@@ -42,7 +44,9 @@ MControlView* MControlView::FindRegistered(const std::string& name) {
     return found == GetRegistry().views.end() ? nullptr : found->second;
 }
 
-int32_t MControlView::GetDuplicateCounter() { return GetRegistry().duplicates; }
+int32_t MControlView::GetDuplicateCounter() {
+    return GetRegistry().duplicates;
+}
 
 void MControlView::Register() {
     Registry& registry = GetRegistry();

@@ -48,7 +48,8 @@ MEventActiveTcpSocket::MEventActiveTcpSocket(int32_t id, MEventMediator* mediato
                                              bool registerInput)
     : MEvent(id, mediator), trigger_(*this), input_(input), output_(output) {
     SetKeepsData(true);
-    if (addresses && !addresses->empty() && IsUsableService((*addresses)[0].GetService().ToString()) && mediator) {
+    if (addresses && !addresses->empty() && IsUsableService((*addresses)[0].GetService().ToString()) &&
+        mediator) {
         if (registerOutput) mediator->AddOutputEvent(this);
         if (registerInput) {
             mediator->AddInputEvent(this);
@@ -175,8 +176,8 @@ bool MEventActiveTcpSocket::Connect(bool block) {
     if (!addresses_) return false;
     MSocketAddress& address = addresses_->GetCurrent();
     socket_->SetReport(address.GetReport());
-    const bool connected = input_ ? input_->Connect(&address, nullptr)
-                                  : (output_ ? output_->Connect(&address, nullptr) : false);
+    const bool connected =
+        input_ ? input_->Connect(&address, nullptr) : (output_ ? output_->Connect(&address, nullptr) : false);
     if (!connected) {
         address.SetReport(false);
         return false;
@@ -196,14 +197,18 @@ void MEventActiveTcpSocket::EnterSets() {
     inSets_ = 1;
 }
 
-uint32_t MEventActiveTcpSocket::EnableReports() { return addresses_ ? addresses_->EnableReports() : 0; }
+uint32_t MEventActiveTcpSocket::EnableReports() {
+    return addresses_ ? addresses_->EnableReports() : 0;
+}
 
 int32_t MEventActiveTcpSocket::NotifyConnected(uint8_t reason) {
     if (!inSets_ && input_) EnterSets();
     return WriteRecord('C', reason);
 }
 
-int32_t MEventActiveTcpSocket::NotifyDisconnected(uint8_t reason) { return WriteRecord('D', reason); }
+int32_t MEventActiveTcpSocket::NotifyDisconnected(uint8_t reason) {
+    return WriteRecord('D', reason);
+}
 
 int32_t MEventActiveTcpSocket::WriteRecord(char kind, uint8_t reason) {
     const MSocketAddress* remote = socket_->GetRemoteAddress();
@@ -224,15 +229,17 @@ void MEventActiveTcpSocket::AddControlMessage(const char* data, int length) {
 }
 
 const char* MEventActiveTcpSocket::GetConnectionInfo(char* port, char* protocol, char* host) const {
-    const MSocket* socket = socket_ ? socket_.get()
-                                    : (input_ && input_->GetSocket() ? input_->GetSocket()
-                                                                     : (output_ ? output_->GetSocket() : nullptr));
+    const MSocket* socket =
+        socket_ ? socket_.get()
+                : (input_ && input_->GetSocket() ? input_->GetSocket()
+                                                 : (output_ ? output_->GetSocket() : nullptr));
     return socket ? socket->GetConnectionInfo(host, port, protocol) : nullptr;
 }
 
 std::string MEventActiveTcpSocket::GetSocketText() const {
-    const MSocket* socket = socket_ ? socket_.get()
-                                    : (input_ && input_->GetSocket() ? input_->GetSocket()
-                                                                     : (output_ ? output_->GetSocket() : nullptr));
+    const MSocket* socket =
+        socket_ ? socket_.get()
+                : (input_ && input_->GetSocket() ? input_->GetSocket()
+                                                 : (output_ ? output_->GetSocket() : nullptr));
     return socket ? socket->DescribeAddresses() : "No Client";
 }

@@ -39,9 +39,9 @@ public:
         MEventActiveTcpSocket& event_;
     };
 
-    MEventActiveTcpSocket(int32_t id, MEventMediator* mediator, MSocketBufferingIn* input, MSocketBufferingOut* output,
-                          MEventSocketSelect* listener, const MSocketAddressList* addresses, bool registerOutput,
-                          bool registerInput);
+    MEventActiveTcpSocket(int32_t id, MEventMediator* mediator, MSocketBufferingIn* input,
+                          MSocketBufferingOut* output, MEventSocketSelect* listener,
+                          const MSocketAddressList* addresses, bool registerOutput, bool registerInput);
     ~MEventActiveTcpSocket() override;
 
     int32_t ProcessInput(bool block) override;

@@ -8,11 +8,14 @@ class MEventActiveTcpSocketWithTime : public MEventActiveTcpSocket, public MEven
 public:
     MEventActiveTcpSocketWithTime(int32_t id, MEventMediator* mediator, MSocketBufferingIn* input,
                                   MSocketBufferingOut* output, MEventSocketSelect* listener,
-                                  const MSocketAddressList* addresses, bool registerOutput, bool registerInput,
-                                  const MTimeDuration* period, bool maySleep)
-        : MEventActiveTcpSocket(id, mediator, input, output, listener, addresses, registerOutput, registerInput),
+                                  const MSocketAddressList* addresses, bool registerOutput,
+                                  bool registerInput, const MTimeDuration* period, bool maySleep)
+        : MEventActiveTcpSocket(id, mediator, input, output, listener, addresses, registerOutput,
+                                registerInput),
           MEventTimePart(period, maySleep) {}
 
     // The attempt runs only when the timer allows one.
-    bool Connect(bool block) override { return WaitForTimer(block) ? MEventActiveTcpSocket::Connect(block) : false; }
+    bool Connect(bool block) override {
+        return WaitForTimer(block) ? MEventActiveTcpSocket::Connect(block) : false;
+    }
 };

@@ -18,9 +18,13 @@ constexpr std::size_t kCopyReserve = 131072;
 constexpr char kFirstColumns[] = " Id   | Name                 | Status |";
 }  // namespace
 
-MEventMediator::MEventMediator() { RefreshEventClock(); }
+MEventMediator::MEventMediator() {
+    RefreshEventClock();
+}
 
-MEventMediator::~MEventMediator() { delete settings_.EntrySource; }
+MEventMediator::~MEventMediator() {
+    delete settings_.EntrySource;
+}
 
 void MEventMediator::ApplySettings(const MEventMediatorSettings& settings) {
     if (settings_.EntrySource != settings.EntrySource) delete settings_.EntrySource;
@@ -105,35 +109,37 @@ bool MEventMediator::DispatchInput(MEvent* event) {
         EventEntry entry;
         entry.EventId = event->GetEntryId();
         switch (code) {
-        case 0:
-            return true;
-        case 1:
-            RemoveInputEvent(event);
-            return true;
-        case 2:
-        case 3:
-        case 5:
-        case 6:
-            entry.Type = 'I';
-            entry.Data = event->GetInputMessage(entry.Length);
-            AddEntry(entry, !event->KeepsData());
-            if (MEventRecorder* recorder = event->GetInputRecorder()) recorder->RecordEntry(queue_.back());
-            if (code == 6) return false;
-            if (code != 3) return true;
-            break;
-        case 4:
-            entry.Type = 'J';
-            entry.Data = event->GetInputMessage(entry.Length);
-            if (MEventRecorder* recorder = event->GetInputRecorder()) recorder->RecordEntry(entry);
-            break;
-        case 7:
-            entry.Type = 'T';
-            entry.Data = event->GetNotification(entry.Length);
-            AddEntry(entry, true);
-            if (MEventRecorder* recorder = event->GetInputRecorder()) recorder->RecordEntry(queue_.back());
-            return false;
-        default:
-            break;
+            case 0:
+                return true;
+            case 1:
+                RemoveInputEvent(event);
+                return true;
+            case 2:
+            case 3:
+            case 5:
+            case 6:
+                entry.Type = 'I';
+                entry.Data = event->GetInputMessage(entry.Length);
+                AddEntry(entry, !event->KeepsData());
+                if (MEventRecorder* recorder = event->GetInputRecorder())
+                    recorder->RecordEntry(queue_.back());
+                if (code == 6) return false;
+                if (code != 3) return true;
+                break;
+            case 4:
+                entry.Type = 'J';
+                entry.Data = event->GetInputMessage(entry.Length);
+                if (MEventRecorder* recorder = event->GetInputRecorder()) recorder->RecordEntry(entry);
+                break;
+            case 7:
+                entry.Type = 'T';
+                entry.Data = event->GetNotification(entry.Length);
+                AddEntry(entry, true);
+                if (MEventRecorder* recorder = event->GetInputRecorder())
+                    recorder->RecordEntry(queue_.back());
+                return false;
+            default:
+                break;
         }
         if (queue_.size() >= settings_.MaxEntries || queuedBytes_ >= settings_.MaxBytes) {
             return settings_.FullAnswer != 0;

@@ -9,16 +9,20 @@ namespace {
 uint8_t pollAgain = 0;
 }  // namespace
 
-MEventSocketSelect::MEventSocketSelect(MEventMediator* mediator, bool neverBlock, int32_t idlePassesBeforeBlocking,
-                                       int32_t waitMicroseconds)
-    : neverBlock_(neverBlock ? 1 : 0), idlePassesBeforeBlocking_(idlePassesBeforeBlocking),
-      inputSet_(this, 1), outputSet_(this, 0) {
+MEventSocketSelect::MEventSocketSelect(MEventMediator* mediator, bool neverBlock,
+                                       int32_t idlePassesBeforeBlocking, int32_t waitMicroseconds)
+    : neverBlock_(neverBlock ? 1 : 0),
+      idlePassesBeforeBlocking_(idlePassesBeforeBlocking),
+      inputSet_(this, 1),
+      outputSet_(this, 0) {
     wait_.Seconds = waitMicroseconds / 1000000;
     wait_.Microseconds = waitMicroseconds % 1000000;
     if (mediator) mediator->SetWaiter(this);
 }
 
-int32_t MEventSocketSelect::WaitReady() { return MSocketSet::Select(&inputSet_, &outputSet_, &wait_); }
+int32_t MEventSocketSelect::WaitReady() {
+    return MSocketSet::Select(&inputSet_, &outputSet_, &wait_);
+}
 
 int32_t MEventSocketSelect::PollReady() {
     const MSelectWait none;
@@ -41,6 +45,10 @@ bool MEventSocketSelect::Wait() {
     return false;
 }
 
-bool MEventSocketSelect::IsPollAgain() { return pollAgain != 0; }
+bool MEventSocketSelect::IsPollAgain() {
+    return pollAgain != 0;
+}
 
-void MEventSocketSelect::SetPollAgain(bool on) { pollAgain = on ? 1 : 0; }
+void MEventSocketSelect::SetPollAgain(bool on) {
+    pollAgain = on ? 1 : 0;
+}

@@ -34,7 +34,9 @@ void MSchedulerXRuleList::Sort() {
     });
 }
 
-bool MSchedulerXRuleList::IsTracing() const { return trace_ && IsTraceEnabled(7, 0x8000); }
+bool MSchedulerXRuleList::IsTracing() const {
+    return trace_ && IsTraceEnabled(7, 0x8000);
+}
 
 bool MSchedulerXRuleList::ReSchedule_Text(const std::string& key) {
     now_.SetNow(false);
@@ -81,18 +83,21 @@ void MSchedulerXRuleList::WriteStatusTable(const std::string& title) const {
     if (!IsTracing()) return;
     MTraceDescFormat& describer = GetTraceDescFormat();
     describer.WriteText(title, "");
-    WriteStateTable(describer, GetTechnicalStateDefs(), GetCurrentStateRef(),
-                    [](const MStatusByStates& status, std::size_t i) { return status.GetTechnical().GetLetter(i); });
+    WriteStateTable(
+        describer, GetTechnicalStateDefs(), GetCurrentStateRef(),
+        [](const MStatusByStates& status, std::size_t i) { return status.GetTechnical().GetLetter(i); });
     if (!rules_.empty() && !rules_.front()->GetStatus().GetBusiness().GetStatuses().empty()) {
         describer.WriteText("", "");
-        WriteStateTable(describer, GetBusinessStateDefs(), GetCurrentBusinessStateIndex(),
-                        [](const MStatusByStates& status, std::size_t i) { return status.GetBusiness().GetLetter(i); });
+        WriteStateTable(
+            describer, GetBusinessStateDefs(), GetCurrentBusinessStateIndex(),
+            [](const MStatusByStates& status, std::size_t i) { return status.GetBusiness().GetLetter(i); });
     }
     describer.WriteText("", "");
     for (const std::unique_ptr<MSchedulerXRule>& rule : rules_) rule->Describe(describer);
 }
 
-void MSchedulerXRuleList::WriteStateTable(MDescFormat& describer, const MStateDefs& states, int64_t currentState,
+void MSchedulerXRuleList::WriteStateTable(MDescFormat& describer, const MStateDefs& states,
+                                          int64_t currentState,
                                           char (*letterOf)(const MStatusByStates&, std::size_t)) const {
     WriteTableHeader(states, describer, kFirstColumns, currentState);
     for (const std::unique_ptr<MSchedulerXRule>& rule : rules_) {

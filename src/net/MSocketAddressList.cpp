@@ -10,7 +10,9 @@
 
 namespace {
 
-std::string CurrentTimeText() { return MTTimePoint<MGlobalDateTimeClock, MDateTimeTraits>().ToString('/', ':'); }
+std::string CurrentTimeText() {
+    return MTTimePoint<MGlobalDateTimeClock, MDateTimeTraits>().ToString('/', ':');
+}
 
 }  // namespace
 
@@ -35,7 +37,8 @@ void MSocketAddressList::Add(const MSocketAddress& address, uint32_t retryCount)
     if (retryCount == 0) retryCount = addresses_.size() == 1 ? 3 : 1;
     counts_.push_back(HostRetryCount(retryCount));
     if (GetTraceLevel() > 0) {
-        GetTraceStream() << "Added address [" << addresses_.size() << "] to list: " << address.ToText() << '\n';
+        GetTraceStream() << "Added address [" << addresses_.size() << "] to list: " << address.ToText()
+                         << '\n';
     }
 }
 

@@ -17,7 +17,8 @@ public:
     // Host i with service i, for the shorter of both lists (different lengths are logged). The
     // retry count of address i is counts[i], the last count beyond the end of counts, 1 without
     // counts; a count of 0 becomes 3 for the first address and 1 for the others.
-    MSocketAddressList(const MIpHostList& hosts, const MIpServiceList& services, const HostRetryCountList* counts);
+    MSocketAddressList(const MIpHostList& hosts, const MIpServiceList& services,
+                       const HostRetryCountList* counts);
 
     void Add(const MSocketAddress& address, uint32_t retryCount);
     // The address for the next attempt; each call counts one attempt or one switch. An empty

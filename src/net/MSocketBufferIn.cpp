@@ -10,12 +10,12 @@ MSocketBufferIn::MSocketBufferIn(MSocket* socket, uint32_t capacity)
 const char* MSocketBufferIn::GetNextMessage(int32_t* length, uint32_t* frameSize) {
     const char* unread = GetBuffer() + GetReadPosition();
     switch (CutBraeFrame(unread, GetLength() - GetReadPosition(), *length, *frameSize)) {
-    case BraeCut::Message:
-        return unread + 4;
-    case BraeCut::Bad:
-        return kFormatError;
-    case BraeCut::Incomplete:
-        break;
+        case BraeCut::Message:
+            return unread + 4;
+        case BraeCut::Bad:
+            return kFormatError;
+        case BraeCut::Incomplete:
+            break;
     }
     return nullptr;
 }

@@ -8,7 +8,8 @@
 
 class MSocketBufferOut : public MSocketBufferingOut {
 public:
-    MSocketBufferOut(MComVectorMessageMaster* vector, MSocket* socket, uint32_t maxPerBatch, uint32_t bufferSize);
+    MSocketBufferOut(MComVectorMessageMaster* vector, MSocket* socket, uint32_t maxPerBatch,
+                     uint32_t bufferSize);
 
     void AppendMessage(const char* data, unsigned length) override;
     uint32_t GetPackedSize(unsigned length) const override;

@@ -22,9 +22,12 @@ void CountReceived(MSocket* socket) {
 
 }  // namespace
 
-MSocketBufferingIn::MSocketBufferingIn(MSocket* socket, uint32_t capacity, uint8_t endMarker, int32_t trailerLength,
-                                       uint32_t headerLength)
-    : socket_(socket), headerLength_(headerLength), endMarker_(endMarker), trailerLength_(trailerLength),
+MSocketBufferingIn::MSocketBufferingIn(MSocket* socket, uint32_t capacity, uint8_t endMarker,
+                                       int32_t trailerLength, uint32_t headerLength)
+    : socket_(socket),
+      headerLength_(headerLength),
+      endMarker_(endMarker),
+      trailerLength_(trailerLength),
       buffer_(new (std::nothrow) char[static_cast<std::size_t>(capacity) + 1]),
       capacity_(static_cast<int32_t>(capacity)) {
     if (!buffer_) MLOG(2, "Cannot allocate memory");
@@ -141,7 +144,8 @@ const char* MSocketBufferingIn::ReadMessage(int32_t* length, MSocketSet* set) {
         *length = 0;
         return nullptr;
     }
-    if (set && n < room && socket_ && socket_->GetSocketType() == SOCK_STREAM) set->SocketDrained(socket_, true);
+    if (set && n < room && socket_ && socket_->GetSocketType() == SOCK_STREAM)
+        set->SocketDrained(socket_, true);
     length_ += static_cast<uint32_t>(n);
     pending_ = 1;
     const char* message = ExtractMessage(length);
@@ -154,8 +158,9 @@ const char* MSocketBufferingIn::ReadMessage(int32_t* length, MSocketSet* set) {
 
 void MSocketBufferingIn::BuildDescription() {
     char text[160];
-    std::snprintf(text, sizeof(text), "SOM %u HasEOM %d EOM %d NbAfterEOM %u BufSize %u", headerLength_, pending_,
-                  endMarker_, static_cast<uint32_t>(trailerLength_), static_cast<uint32_t>(capacity_));
+    std::snprintf(text, sizeof(text), "SOM %u HasEOM %d EOM %d NbAfterEOM %u BufSize %u", headerLength_,
+                  pending_, endMarker_, static_cast<uint32_t>(trailerLength_),
+                  static_cast<uint32_t>(capacity_));
     std::string description = text;
     if (socket_) {
         description += socket_->DescribeAddresses();

@@ -11,21 +11,34 @@
 #include "net/MSocketBufferingOutBulkerGeneric.h"
 #include "net/MTSocketBufferingOutControlBulker.h"
 
-MSocketBufferingOut::MSocketBufferingOut(MComVectorMessageMaster* vector, MSocket* socket, uint8_t startMarker,
-                                         uint8_t endMarker, uint8_t bcc, uint32_t maxPerBatch, uint32_t bufferSize,
-                                         uint8_t countFraming)
-    : startMarker_(startMarker), endMarker_(endMarker), bcc_(bcc), buffer_(new char[bufferSize]),
-      end_(buffer_.get() + bufferSize), write_(buffer_.get()), send_(buffer_.get()), bufferSize_(bufferSize),
-      vector_(vector), genericBulker_(new MSocketBufferingOutBulkerGeneric),
-      controlBulker_(new MTSocketBufferingOutControlBulker<MComVectorMessageMaster>), maxPerBatch_(maxPerBatch),
-      control_(100, 100, 1000, 1000), countFraming_(countFraming),
-      framingBytes_((startMarker ? 1 : 0) + (endMarker ? 1 : 0) + (bcc ? 1 : 0)), socket_(socket) {
+MSocketBufferingOut::MSocketBufferingOut(MComVectorMessageMaster* vector, MSocket* socket,
+                                         uint8_t startMarker, uint8_t endMarker, uint8_t bcc,
+                                         uint32_t maxPerBatch, uint32_t bufferSize, uint8_t countFraming)
+    : startMarker_(startMarker),
+      endMarker_(endMarker),
+      bcc_(bcc),
+      buffer_(new char[bufferSize]),
+      end_(buffer_.get() + bufferSize),
+      write_(buffer_.get()),
+      send_(buffer_.get()),
+      bufferSize_(bufferSize),
+      vector_(vector),
+      genericBulker_(new MSocketBufferingOutBulkerGeneric),
+      controlBulker_(new MTSocketBufferingOutControlBulker<MComVectorMessageMaster>),
+      maxPerBatch_(maxPerBatch),
+      control_(100, 100, 1000, 1000),
+      countFraming_(countFraming),
+      framingBytes_((startMarker ? 1 : 0) + (endMarker ? 1 : 0) + (bcc ? 1 : 0)),
+      socket_(socket) {
     control_.EnableAutoClear();
-    std::snprintf(description_, sizeof(description_), "StartMarker=%2x EndMarker=%2x BCC=%c mMaxMessageToSendPerBatch=%lu",
-                  startMarker_, endMarker_, bcc_ == 1 ? 'Y' : 'N', static_cast<unsigned long>(maxPerBatch_));
+    std::snprintf(description_, sizeof(description_),
+                  "StartMarker=%2x EndMarker=%2x BCC=%c mMaxMessageToSendPerBatch=%lu", startMarker_,
+                  endMarker_, bcc_ == 1 ? 'Y' : 'N', static_cast<unsigned long>(maxPerBatch_));
 }
 
-MSocketBufferingOut::~MSocketBufferingOut() { Close(); }
+MSocketBufferingOut::~MSocketBufferingOut() {
+    Close();
+}
 
 void MSocketBufferingOut::AppendMessage(const char* data, unsigned length) {
     if (startMarker_) *write_++ = static_cast<char>(startMarker_);
@@ -59,14 +72,18 @@ bool MSocketBufferingOut::TrySend(const char* data, int length) {
     return socket_ && socket_->Send(data, length, nullptr) > 0;
 }
 
-void MSocketBufferingOut::AddControlMessage(const char* data, int length) { control_.AddMessage(data, length); }
+void MSocketBufferingOut::AddControlMessage(const char* data, int length) {
+    control_.AddMessage(data, length);
+}
 
 void MSocketBufferingOut::AddControlMessageParts(const char* first, int firstLength, const char* second,
                                                  int secondLength) {
     control_.AddMessageParts(first, firstLength, second, secondLength);
 }
 
-void MSocketBufferingOut::ClearControlMessages() { control_.Clear(); }
+void MSocketBufferingOut::ClearControlMessages() {
+    control_.Clear();
+}
 
 void MSocketBufferingOut::SetSocket(MSocket* socket) {
     socket_ = socket;
@@ -77,12 +94,13 @@ void MSocketBufferingOut::Close() {
     if (socket_) socket_->Close();
 }
 
-MSocketBufferingOut::Packing MSocketBufferingOut::PackOne(const char* data, int length, MEventRecorder* recorder,
-                                                          int tag) {
+MSocketBufferingOut::Packing MSocketBufferingOut::PackOne(const char* data, int length,
+                                                          MEventRecorder* recorder, int tag) {
     const unsigned size = length > 0 ? static_cast<unsigned>(length) : 0;
     const uint32_t packed = GetPackedSize(size);
     if (packed > bufferSize_) {
-        MLOG(2, "Message of %u bytes does not fit in the output buffer of %u bytes, skipped", size, bufferSize_);
+        MLOG(2, "Message of %u bytes does not fit in the output buffer of %u bytes, skipped", size,
+             bufferSize_);
         return Packing::Skipped;
     }
     const uint32_t free = GetFreeBytes();
@@ -124,11 +142,15 @@ MSocketBufferingOut::Sending MSocketBufferingOut::SendPending() {
 
 int MSocketBufferingOut::Flush(MEventRecorder* recorder, int tag) {
     switch (SendPending()) {
-    case Sending::Partial: return 1;
-    case Sending::Error: return -1;
-    case Sending::Blocked: return 0;
-    case Sending::Idle:
-    case Sending::AllSent: break;
+        case Sending::Partial:
+            return 1;
+        case Sending::Error:
+            return -1;
+        case Sending::Blocked:
+            return 0;
+        case Sending::Idle:
+        case Sending::AllSent:
+            break;
     }
     if (periodicEnabled_) OnPeriodicTimer(&control_);
     if (control_.HasMessagesToSend()) {
@@ -140,15 +162,17 @@ int MSocketBufferingOut::Flush(MEventRecorder* recorder, int tag) {
         if (n < 0) return n;
     }
     switch (SendPending()) {
-    case Sending::Partial:
-    case Sending::AllSent:
-        MEventSocketSelect::SetPollAgain(true);
-        return 1;
-    case Sending::Error: return -1;
-    case Sending::Blocked:
-        MEventSocketSelect::SetPollAgain(true);
-        return 0;
-    case Sending::Idle: break;
+        case Sending::Partial:
+        case Sending::AllSent:
+            MEventSocketSelect::SetPollAgain(true);
+            return 1;
+        case Sending::Error:
+            return -1;
+        case Sending::Blocked:
+            MEventSocketSelect::SetPollAgain(true);
+            return 0;
+        case Sending::Idle:
+            break;
     }
     return 0;
 }

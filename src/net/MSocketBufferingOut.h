@@ -22,8 +22,9 @@ public:
     static constexpr uint32_t kFixedRoom = 16384;
     enum class Packing { Packed, NoRoom, Skipped };
 
-    MSocketBufferingOut(MComVectorMessageMaster* vector, MSocket* socket, uint8_t startMarker, uint8_t endMarker,
-                        uint8_t bcc, uint32_t maxPerBatch, uint32_t bufferSize, uint8_t countFraming);
+    MSocketBufferingOut(MComVectorMessageMaster* vector, MSocket* socket, uint8_t startMarker,
+                        uint8_t endMarker, uint8_t bcc, uint32_t maxPerBatch, uint32_t bufferSize,
+                        uint8_t countFraming);
     virtual ~MSocketBufferingOut();
     MSocketBufferingOut(const MSocketBufferingOut&) = delete;
     MSocketBufferingOut& operator=(const MSocketBufferingOut&) = delete;
@@ -40,7 +41,8 @@ public:
     virtual bool TrySend(const char* data, int length);
     virtual void OnPeriodicTimer(MComVectorMessageMaster* control) {}
     virtual void AddControlMessage(const char* data, int length);
-    virtual void AddControlMessageParts(const char* first, int firstLength, const char* second, int secondLength);
+    virtual void AddControlMessageParts(const char* first, int firstLength, const char* second,
+                                        int secondLength);
     virtual void ClearControlMessages();
     // The bytes that AppendMessage lays for a message of that length.
     virtual uint32_t GetPackedSize(unsigned length) const;

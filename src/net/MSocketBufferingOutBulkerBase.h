@@ -11,6 +11,6 @@ class MSocketBufferingOutBulkerBase {
 public:
     virtual ~MSocketBufferingOutBulkerBase() = default;
     virtual MSocketBufferingOutBulkerBase* Clone() const = 0;
-    virtual int32_t Bulk(MComVectorMessageBase* vector, MSocketBufferingOut* buffering, MEventRecorder* recorder,
-                         int tag) = 0;
+    virtual int32_t Bulk(MComVectorMessageBase* vector, MSocketBufferingOut* buffering,
+                         MEventRecorder* recorder, int tag) = 0;
 };

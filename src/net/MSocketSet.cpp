@@ -32,7 +32,8 @@ void MSocketSet::Remove(int h) {
     std::move(ready_ + index + 1, ready_ + count_, ready_ + index);
     --count_;
     if (h == highest_) {
-        while (highest_ > 0 && std::find(handles_, handles_ + count_, highest_) == handles_ + count_) --highest_;
+        while (highest_ > 0 && std::find(handles_, handles_ + count_, highest_) == handles_ + count_)
+            --highest_;
     }
 }
 
@@ -43,7 +44,9 @@ bool MSocketSet::IsReady(int h) const {
     return false;
 }
 
-void MSocketSet::PrepareReady() { std::fill(ready_, ready_ + count_, true); }
+void MSocketSet::PrepareReady() {
+    std::fill(ready_, ready_ + count_, true);
+}
 
 int32_t MSocketSet::Select(MSocketSet* inputSet, MSocketSet* outputSet, const MSelectWait* wait) {
     const int64_t waitMicroseconds =
@@ -95,7 +98,8 @@ void MSocketSet::RemoveSocket(const MSocket* socket) {
 }
 
 bool MSocketSet::IsSocketReady(const MSocket* socket) const {
-    return socket && socket->GetHandle() != kInvalidHandle && socket->IsOpen() && IsReady(socket->GetHandle());
+    return socket && socket->GetHandle() != kInvalidHandle && socket->IsOpen() &&
+           IsReady(socket->GetHandle());
 }
 
 void MSocketSet::SocketDrained(const MSocket* socket, bool flag) {

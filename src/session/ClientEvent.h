@@ -8,8 +8,8 @@ class MEventMediatorLegacy;
 
 class ClientEvent : public MEventActiveTcpSocketWithTime {
 public:
-    ClientEvent(int32_t id, MEventMediatorLegacy& mediator, MSocketBufferingIn* input, MSocketBufferingOut* output,
-                const MSocketAddressList& addresses);
+    ClientEvent(int32_t id, MEventMediatorLegacy& mediator, MSocketBufferingIn* input,
+                MSocketBufferingOut* output, const MSocketAddressList& addresses);
 
     bool Connect(bool block) override;
     bool HasConnected() const { return hasConnected_; }

@@ -19,7 +19,9 @@ EventManager::EventManager() {
 // links and the window list.
 EventManager::~EventManager() = default;
 
-bool EventManager::HandleText(const char*) { return false; }
+bool EventManager::HandleText(const char*) {
+    return false;
+}
 
 void EventManager::ShutDown() {
     closing_ = true;
@@ -50,8 +52,10 @@ bool EventManager::RemoveGridWindow(uint32_t window) {
 
 void EventManager::ForceRefreshAllGrids() {
     // Copies: a window may register or leave while it handles the message.
-    for (uint32_t window : std::vector<uint32_t>(gridWindows_)) MessageRouter::SendMessage(window, kForceRefreshBegin, 0, 0);
-    for (uint32_t window : std::vector<uint32_t>(gridWindows_)) MessageRouter::SendMessage(window, kForceRefreshEnd, 0, 0);
+    for (uint32_t window : std::vector<uint32_t>(gridWindows_))
+        MessageRouter::SendMessage(window, kForceRefreshBegin, 0, 0);
+    for (uint32_t window : std::vector<uint32_t>(gridWindows_))
+        MessageRouter::SendMessage(window, kForceRefreshEnd, 0, 0);
 }
 
 bool EventManager::FindWindowByTitle(const std::string& title, uint32_t& window) const {
@@ -82,14 +86,17 @@ bool EventManager::ReadServerAddresses(MIpServiceList& services, MIpHostList& ho
     if (!hostList.empty() && !portList.empty()) {
         if (hostList.size() == portList.size()) return true;
         if (logErrors)
-            MLOG(LOG_ERROR, "%s", ("The lists of host names (" + hostKey + ") and its comm ports (" +
-                                                 portKey + ") are not matching").c_str());
+            MLOG(LOG_ERROR, "%s",
+                 ("The lists of host names (" + hostKey + ") and its comm ports (" + portKey +
+                  ") are not matching")
+                     .c_str());
         return false;
     }
     if (logErrors)
-        MLOG(LOG_ERROR, "%s", ("The valid list of host names (" + hostKey +
-                                             ") and/or a list of its comm ports (" + portKey + ") are not provided")
-                                                .c_str());
+        MLOG(LOG_ERROR, "%s",
+             ("The valid list of host names (" + hostKey + ") and/or a list of its comm ports (" + portKey +
+              ") are not provided")
+                 .c_str());
     return false;
 }
 
@@ -128,7 +135,8 @@ bool EventManager::UpdateDynamicFilterValue(uint32_t supplier, const std::string
     bool changed = false;
     for (auto& [owner, ownerLinks] : links_)
         for (DynamicFilterData& link : *ownerLinks)
-            if (link.SupplierWindow == supplier && link.SupplierColumn == supplierColumn && link.CurrentValue != value) {
+            if (link.SupplierWindow == supplier && link.SupplierColumn == supplierColumn &&
+                link.CurrentValue != value) {
                 link.CurrentValue = value;
                 changed = true;
             }
@@ -146,7 +154,8 @@ bool EventManager::ClearDynamicFilterValues(uint32_t supplier) {
     return changed;
 }
 
-bool EventManager::GetDynamicFilterValue(uint32_t owner, const std::string& supplierColumn, std::string& value) const {
+bool EventManager::GetDynamicFilterValue(uint32_t owner, const std::string& supplierColumn,
+                                         std::string& value) const {
     const auto found = links_.find(owner);
     if (found == links_.end()) return false;
     bool any = false;

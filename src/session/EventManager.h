@@ -50,15 +50,17 @@ public:
 
     // Reads the comma-separated lists hostKey and portKey of section from the settings file that
     // LocateIniFile finds; true when both are non-empty and of one length.
-    bool ReadServerAddresses(MIpServiceList& services, MIpHostList& hosts, bool logErrors, const std::string& portKey,
-                             const std::string& hostKey, const std::string& section,
-                             const std::string& settingsFileName, const std::string& applicationName);
+    bool ReadServerAddresses(MIpServiceList& services, MIpHostList& hosts, bool logErrors,
+                             const std::string& portKey, const std::string& hostKey,
+                             const std::string& section, const std::string& settingsFileName,
+                             const std::string& applicationName);
     void LogTestClockSettings();
 
     bool AddDynamicFilterLink(uint32_t owner, const std::string& ownerColumn, uint32_t& supplier,
                               const std::string& supplierColumn, const std::string& supplierTitle);
     void NotifyDynamicFilterOwners();
-    bool UpdateDynamicFilterValue(uint32_t supplier, const std::string& supplierColumn, const std::string& value);
+    bool UpdateDynamicFilterValue(uint32_t supplier, const std::string& supplierColumn,
+                                  const std::string& value);
     bool ClearDynamicFilterValues(uint32_t supplier);
     bool GetDynamicFilterValue(uint32_t owner, const std::string& supplierColumn, std::string& value) const;
     // Appends (owner column, supplier title, supplier column) per link of the owner.

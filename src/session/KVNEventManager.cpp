@@ -37,14 +37,16 @@ const std::array<K::DispatchEntry, K::kDispatchCount> kDispatchTable{{
     {"KX", T::KX, &K::OnMonitoringAccountAcknowledgment, false, 63},
     {"NF", T::NF, &K::OnBulkDate, false, 28},
     {"PH", T::PH, &K::OnHistoricalPositionAcknowledgment, true, HistoricalPositionData::kBytesRead},
-    {"OH", T::OH, &K::OnHistoricalSubmissionOutcomeAcknowledgment, true, HistoricalSubmissionData::kBytesRead},
+    {"OH", T::OH, &K::OnHistoricalSubmissionOutcomeAcknowledgment, true,
+     HistoricalSubmissionData::kBytesRead},
     {"RA", T::RA, &K::OnHistoricalCommandAcknowledgment, true, HistoricalCommandData::kBytesRead},
 }};
 
 // The entry of every catalogue index, null for the types the session ignores.
 const std::array<const K::DispatchEntry*, kBraeMsgTypeCount> kDispatchByType = [] {
     std::array<const K::DispatchEntry*, kBraeMsgTypeCount> byType{};
-    for (const K::DispatchEntry& entry : kDispatchTable) byType[static_cast<std::size_t>(entry.Type)] = &entry;
+    for (const K::DispatchEntry& entry : kDispatchTable)
+        byType[static_cast<std::size_t>(entry.Type)] = &entry;
     return byType;
 }();
 
@@ -57,7 +59,9 @@ std::string YesterdayText() {
 
 }  // namespace
 
-const std::array<K::DispatchEntry, K::kDispatchCount>& KVNEventManager::GetDispatchTable() { return kDispatchTable; }
+const std::array<K::DispatchEntry, K::kDispatchCount>& KVNEventManager::GetDispatchTable() {
+    return kDispatchTable;
+}
 
 const KVNEventManager::DispatchEntry* KVNEventManager::FindDispatchEntry(EnumBraeMsgType type) {
     const auto index = static_cast<std::size_t>(type);
@@ -71,21 +75,24 @@ KVNEventManager::KVNEventManager() {
 }
 
 // The events read and write through the message queue and the loop: they go first.
-KVNEventManager::~KVNEventManager() { KVNEventManager::Disconnect(); }
+KVNEventManager::~KVNEventManager() {
+    KVNEventManager::Disconnect();
+}
 
 bool KVNEventManager::Connect() {
     MIpServiceList services;
     MIpHostList hosts;
-    if (!ReadServerAddresses(services, hosts, true, "PortList", "HostNameList", "Config", "Korvane.ini", "Korvane")) {
+    if (!ReadServerAddresses(services, hosts, true, "PortList", "HostNameList", "Config", "Korvane.ini",
+                             "Korvane")) {
         CollectErrors();
         return false;
     }
     WindowMessageEvent = std::make_unique<MEventProcessWinMsg>(kWindowMessageEventId, &GetMediator());
     GetMediator().AddInputEvent(WindowMessageEvent.get());
     const MSocketAddressList addresses(hosts, services, nullptr);
-    ClientSocketEvent = std::make_unique<ClientEvent>(kClientEventId, GetMediator(), new MSocketBufferIn(nullptr, 0x10000),
-                                                      new MSocketBufferOut(&MessageQueue, nullptr, 0, 0x10000),
-                                                      addresses);
+    ClientSocketEvent =
+        std::make_unique<ClientEvent>(kClientEventId, GetMediator(), new MSocketBufferIn(nullptr, 0x10000),
+                                      new MSocketBufferOut(&MessageQueue, nullptr, 0, 0x10000), addresses);
     ClientSocketEvent->SetActive(false);
     CollectErrors();
     SetSetUp(true);
@@ -100,9 +107,13 @@ void KVNEventManager::Disconnect() {
     }
 }
 
-bool KVNEventManager::IsConnected() const { return ClientSocketEvent && ClientSocketEvent->IsConnected(); }
+bool KVNEventManager::IsConnected() const {
+    return ClientSocketEvent && ClientSocketEvent->IsConnected();
+}
 
-void KVNEventManager::CollectErrors() { GetPublisher().TakeErrors(GetErrorDetails()); }
+void KVNEventManager::CollectErrors() {
+    GetPublisher().TakeErrors(GetErrorDetails());
+}
 
 void KVNEventManager::ProcessEvents() {
     if (IsClosing() || !IsSetUp() || !WindowMessageEvent) return;
@@ -129,7 +140,8 @@ void KVNEventManager::Dispatch(const char* message, int32_t length) {
     const DispatchEntry* entry = FindDispatchEntry(GetIncomingMsgType(message, length));
     if (!entry || (entry->SkippedWhileLoading && Loading)) return;
     if (length < entry->Length)
-        MLOG(LOG_ERROR, "Received %s message of %d bytes, %d expected: fields beyond its end keep their defaults",
+        MLOG(LOG_ERROR,
+             "Received %s message of %d bytes, %d expected: fields beyond its end keep their defaults",
              entry->Code, length, entry->Length);
     (this->*entry->Handle)(message, length);
 }

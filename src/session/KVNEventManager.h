@@ -125,8 +125,8 @@ public:
     uint32_t HeartbeatTimeout = 0;  // seconds
     std::array<int32_t, 4> OpenHistoricalWindows{};
     std::array<QuerySlot, 4> QuerySlots;  // HV, PQ, OR, AR
-    int16_t HourglassCount = 0;  // the toolkit's busy cursor keeps the cursor to restore
-    int64_t LastHeartbeatTime = 0;  // framework clock count; 0: none
+    int16_t HourglassCount = 0;           // the toolkit's busy cursor keeps the cursor to restore
+    int64_t LastHeartbeatTime = 0;        // framework clock count; 0: none
     std::unique_ptr<MEventProcessWinMsg> WindowMessageEvent;
     std::unique_ptr<ClientEvent> ClientSocketEvent;
     MComVectorMessageMaster MessageQueue{1024, 1024, 10000};

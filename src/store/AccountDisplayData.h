@@ -1,10 +1,10 @@
 #pragma once
 // An account as the client shows and edits it: the fields of the server's account messages, the
 // reporting flags and the firm unit of its approved participant. Plain bytes, copied freely.
-#include "brae/BraeKTSAccountNumber.h"
-#include "brae/EnumBraeCountryCode.h"
 #include "brae/BraeKTSAccountFlags.h"
+#include "brae/BraeKTSAccountNumber.h"
 #include "brae/BraeLetterEnumerations.h"
+#include "brae/EnumBraeCountryCode.h"
 #include "fields/MFieldList.h"
 #include "fields/MObjectFormat.h"
 #include "fields/MRPString.h"

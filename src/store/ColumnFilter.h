@@ -11,21 +11,21 @@
 
 class ColumnFilter {
 public:
-    int32_t Column = 0;            // field index, looked up from ColumnName by the view
-    int32_t OwnerWindow = 0;       // window handle of a dynamic filter's owner; 0 for a column filter
-    std::string LinkWindowTitle;   // dynamic filter: the window that supplies the values
-    std::string LinkColumnName;    // dynamic filter: the supplying column's field name
-    std::string ColumnName;        // field name of the filtered column
+    int32_t Column = 0;           // field index, looked up from ColumnName by the view
+    int32_t OwnerWindow = 0;      // window handle of a dynamic filter's owner; 0 for a column filter
+    std::string LinkWindowTitle;  // dynamic filter: the window that supplies the values
+    std::string LinkColumnName;   // dynamic filter: the supplying column's field name
+    std::string ColumnName;       // field name of the filtered column
     int32_t Condition = 2;
     bool Negation = false;
-    std::string Value;             // operand of conditions 0, 1, 3, 4, 6 and 7
-    bool MatchEmpty = false;       // condition 6: an empty field passes
-    std::string MinValue;          // bounds of condition 5
+    std::string Value;        // operand of conditions 0, 1, 3, 4, 6 and 7
+    bool MatchEmpty = false;  // condition 6: an empty field passes
+    std::string MinValue;     // bounds of condition 5
     std::string MaxValue;
     bool MinIncluded = false;
     bool MaxIncluded = false;
-    StringVector Values;           // accepted texts of condition 2
-    bool CompareColumn = false;    // the operand is another field of the same row
+    StringVector Values;         // accepted texts of condition 2
+    bool CompareColumn = false;  // the operand is another field of the same row
     std::string CompareColumnName;
     int32_t CompareColumnIndex = 0;
     bool UseDeltaTime = false;     // operands are time offsets back from now

@@ -2,10 +2,10 @@
 // One row of the answer to a historical account query, built from one JZ: the account's fields as
 // of a date, with the firm unit of its approved participant. RecordId is the row's number in its
 // answer, set by the session. Plain bytes, copied freely.
-#include "brae/BraeKTSAccountNumber.h"
-#include "brae/EnumBraeCountryCode.h"
 #include "brae/BraeKTSAccountFlags.h"
+#include "brae/BraeKTSAccountNumber.h"
 #include "brae/BraeLetterEnumerations.h"
+#include "brae/EnumBraeCountryCode.h"
 #include "fields/MDateText.h"
 #include "fields/MFieldList.h"
 #include "fields/MIntX.h"

@@ -4,8 +4,8 @@
 // approved participant. The session fills the added fields; they start at their defaults. Plain
 // bytes, copied freely.
 #include "brae/BraeFieldTypes.h"
-#include "brae/Brae_KB_PositionAcknowledgment.h"
 #include "brae/BraeLetterEnumerations.h"
+#include "brae/Brae_KB_PositionAcknowledgment.h"
 #include "fields/MDateText.h"
 #include "fields/MFieldList.h"
 #include "fields/MRPString.h"

@@ -6,9 +6,13 @@
 
 namespace {
 
-std::string DeltaText(const std::string& offset) { return TextToDateTime(offset).ToString('/', ':'); }
+std::string DeltaText(const std::string& offset) {
+    return TextToDateTime(offset).ToString('/', ':');
+}
 
-bool IsColumn(int32_t index, const MInterfaceFormat& format) { return index >= 0 && index < format.GetCount(); }
+bool IsColumn(int32_t index, const MInterfaceFormat& format) {
+    return index >= 0 && index < format.GetCount();
+}
 
 }  // namespace
 
@@ -21,32 +25,33 @@ PreparedFilter::PreparedFilter(const ColumnFilter& filter)
       list_(&filter.Values) {
     if (!filter.UseDeltaTime || filter.CompareColumn) return;
     switch (condition_) {
-    case 2: {
-        // The value joins the list unconverted, at its sorted place.
-        deltaList_ = filter.Values;
-        deltaList_.insert(std::lower_bound(deltaList_.begin(), deltaList_.end(), filter.Value), filter.Value);
-        list_ = &deltaList_;
-        break;
-    }
-    case 5:
-        // The later offset gives the earlier point: the bounds change places, the flags do not.
-        deltaMin_ = DeltaText(filter.MaxValue);
-        deltaMax_ = DeltaText(filter.MinValue);
-        min_ = &deltaMin_;
-        max_ = &deltaMax_;
-        break;
-    case 0:
-    case 1:
-    case 3:
-    case 4:
-    case 6:
-    case 7:
-        deltaValue_ = DeltaText(filter.Value);
-        value_ = &deltaValue_;
-        if (condition_ != 6 && condition_ != 7) condition_ = 4 - condition_;
-        break;
-    default:
-        break;
+        case 2: {
+            // The value joins the list unconverted, at its sorted place.
+            deltaList_ = filter.Values;
+            deltaList_.insert(std::lower_bound(deltaList_.begin(), deltaList_.end(), filter.Value),
+                              filter.Value);
+            list_ = &deltaList_;
+            break;
+        }
+        case 5:
+            // The later offset gives the earlier point: the bounds change places, the flags do not.
+            deltaMin_ = DeltaText(filter.MaxValue);
+            deltaMax_ = DeltaText(filter.MinValue);
+            min_ = &deltaMin_;
+            max_ = &deltaMax_;
+            break;
+        case 0:
+        case 1:
+        case 3:
+        case 4:
+        case 6:
+        case 7:
+            deltaValue_ = DeltaText(filter.Value);
+            value_ = &deltaValue_;
+            if (condition_ != 6 && condition_ != 7) condition_ = 4 - condition_;
+            break;
+        default:
+            break;
     }
 }
 
@@ -67,16 +72,31 @@ bool PreparedFilter::Matches(const void* record, const MInterfaceFormat& format)
     }
     bool result = false;
     switch (condition_) {
-    case 0: result = format.IsLessText(record, column, *value); break;
-    case 1: result = format.IsLessOrEqualText(record, column, *value); break;
-    case 2: result = format.IsInList(record, column, *list); break;
-    case 3: result = format.IsGreaterOrEqualText(record, column, *value); break;
-    case 4: result = format.IsGreaterText(record, column, *value); break;
-    case 5:
-        result = format.IsInRange(record, column, *min_, *max_, filter_->MinIncluded, filter_->MaxIncluded);
-        break;
-    case 6: result = format.ContainsText(record, column, *value, filter_->MatchEmpty, filter_->MatchAny); break;
-    case 7: result = format.MatchesPattern(record, column, *value); break;
+        case 0:
+            result = format.IsLessText(record, column, *value);
+            break;
+        case 1:
+            result = format.IsLessOrEqualText(record, column, *value);
+            break;
+        case 2:
+            result = format.IsInList(record, column, *list);
+            break;
+        case 3:
+            result = format.IsGreaterOrEqualText(record, column, *value);
+            break;
+        case 4:
+            result = format.IsGreaterText(record, column, *value);
+            break;
+        case 5:
+            result =
+                format.IsInRange(record, column, *min_, *max_, filter_->MinIncluded, filter_->MaxIncluded);
+            break;
+        case 6:
+            result = format.ContainsText(record, column, *value, filter_->MatchEmpty, filter_->MatchAny);
+            break;
+        case 7:
+            result = format.MatchesPattern(record, column, *value);
+            break;
     }
     return result != filter_->Negation;
 }

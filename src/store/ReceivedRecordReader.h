@@ -5,8 +5,8 @@
 // the caller's bytes in place for one constructor; owns nothing.
 #include <array>
 
-#include "brae/ReceivedMessage.h"
 #include "brae/BraeKTSAccountFlags.h"
+#include "brae/ReceivedMessage.h"
 
 class ReceivedRecordReader {
 public:

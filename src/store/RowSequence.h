@@ -113,9 +113,8 @@ public:
     // The first place whose row goes after item by less (the sequence must be ordered by less).
     template <class Less>
     std::size_t UpperBound(const Item* item, Less less) const {
-        const auto back = std::partition_point(backs_.begin(), backs_.end(), [&](const Item* last) {
-            return !less(item, last);
-        });
+        const auto back = std::partition_point(backs_.begin(), backs_.end(),
+                                               [&](const Item* last) { return !less(item, last); });
         if (back == backs_.end()) return size_;
         const Block& block = *blocks_[static_cast<std::size_t>(back - backs_.begin())];
         const auto at = std::upper_bound(block.items.begin(), block.items.end(), item, less);

@@ -54,6 +54,7 @@ public:
 
 private:
     typename std::vector<T>::iterator FindKey(const BaseKey& key) {
-        return std::find_if(Records.begin(), Records.end(), [&](const T& record) { return record.GetKey() == key; });
+        return std::find_if(Records.begin(), Records.end(),
+                            [&](const T& record) { return record.GetKey() == key; });
     }
 };

@@ -11,7 +11,7 @@
 #include "store/PositionImport.h"
 
 // The nine views of the client.
-#define KORVANE_VIEW(T)                    \
+#define KORVANE_VIEW(T)                   \
     template class TInterfaceViewBase<T>; \
     template class TInterfaceView<T>;
 KORVANE_VIEW(KR_Account)

@@ -119,7 +119,9 @@ public:
     const char* GetColumnNoneText(int field) const override {
         return IsField(field) ? RowFormat->GetNoneText(field) : "";
     }
-    char GetColumnSeparator(int field) const override { return IsField(field) ? RowFormat->GetSeparator(field) : 0; }
+    char GetColumnSeparator(int field) const override {
+        return IsField(field) ? RowFormat->GetSeparator(field) : 0;
+    }
     int GetColumnWidth(int field) const override { return IsField(field) ? RowFormat->GetWidth(field) : 0; }
     const char* CheckColumnText(int field, const char* text) const override {
         return IsField(field) ? RowFormat->CheckText(field, text) : nullptr;
@@ -381,7 +383,8 @@ private:
         const std::size_t count = DisplayedKeys.size();
         if (count * 16 < AllRows.size()) {
             DisplayedKeys.ForEach([&](ViewRow* row) { rows.push_back(row); });
-            std::sort(rows.begin(), rows.end(), [](const ViewRow* a, const ViewRow* b) { return a->key < b->key; });
+            std::sort(rows.begin(), rows.end(),
+                      [](const ViewRow* a, const ViewRow* b) { return a->key < b->key; });
         } else {
             for (const auto& [key, entry] : AllRows) {
                 if (DisplayedKeys.Contains(&entry)) rows.push_back(const_cast<ViewRow*>(&entry));
@@ -402,9 +405,10 @@ private:
     void SortAll() {
         SortBuffer = DisplayedInKeyOrder();
         if (!SortColumns.empty()) {
-            std::stable_sort(SortBuffer.begin(), SortBuffer.end(), [this](const ViewRow* a, const ViewRow* b) {
-                return RowFormat->IsLess(a->row.GetData(), b->row.GetData(), SortColumns);
-            });
+            std::stable_sort(SortBuffer.begin(), SortBuffer.end(),
+                             [this](const ViewRow* a, const ViewRow* b) {
+                                 return RowFormat->IsLess(a->row.GetData(), b->row.GetData(), SortColumns);
+                             });
         }
         DisplayedKeys.Assign(SortBuffer);
         SortBuffer.clear();

@@ -27,7 +27,9 @@ public:
     // Sets a column of the row's copy from text, unchecked.
     void SetCellText(int column, const char* text) { Format->SetText(Record, column, text); }
     // Whether the row passes one column filter (see PreparedFilter).
-    bool MatchesFilter(const ColumnFilter& filter) const { return PreparedFilter(filter).Matches(Record, *Format); }
+    bool MatchesFilter(const ColumnFilter& filter) const {
+        return PreparedFilter(filter).Matches(Record, *Format);
+    }
     bool MatchesFilter(const PreparedFilter& filter) const { return filter.Matches(Record, *Format); }
 
     T* Record = nullptr;

@@ -2,8 +2,8 @@
 
 #include <QAbstractButton>
 #include <QMenu>
-#include <QToolBar>
 #include <QPointer>
+#include <QToolBar>
 #include <QWidget>
 
 #include "toolkit/ActionList.h"
@@ -40,7 +40,9 @@ void Action::SetCaption(const std::string& caption) {
     RefreshText();
 }
 
-std::string Action::Caption() const { return caption_; }
+std::string Action::Caption() const {
+    return caption_;
+}
 
 void Action::SetShortcut(const std::string& keys) {
     QKeySequence sequence(ToQt(keys), QKeySequence::PortableText);
@@ -80,7 +82,9 @@ void Action::SetChecked(bool checked) {
     setChecked(checked);
 }
 
-void Action::SetVisible(bool visible) { setVisible(visible); }
+void Action::SetVisible(bool visible) {
+    setVisible(visible);
+}
 
 void Action::Update() {
     if (onUpdate) onUpdate(*this);

@@ -66,4 +66,6 @@ void ActionList::UpdateAll() {
     for (size_t i = 0; i < lists.size(); ++i) lists[i]->UpdateActions();
 }
 
-void ActionList::AttachMenu(QMenu* menu) { QObject::connect(menu, &QMenu::aboutToShow, menu, &ActionList::UpdateAll); }
+void ActionList::AttachMenu(QMenu* menu) {
+    QObject::connect(menu, &QMenu::aboutToShow, menu, &ActionList::UpdateAll);
+}

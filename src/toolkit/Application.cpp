@@ -3,7 +3,9 @@
 #include <QWidget>
 #include <clocale>
 
-void Application::Init() { std::setlocale(LC_NUMERIC, "C"); }
+void Application::Init() {
+    std::setlocale(LC_NUMERIC, "C");
+}
 
 bool Application::IsShowing(const QWidget* control) {
     if (!control) return false;

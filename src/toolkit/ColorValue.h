@@ -11,7 +11,9 @@ public:
     static constexpr ColorValue FromRgb(int red, int green, int blue) {
         return ColorValue(int32_t((blue & 0xFF) << 16 | (green & 0xFF) << 8 | (red & 0xFF)));
     }
-    static constexpr ColorValue System(int number) { return ColorValue(int32_t(0xFF000000u | (number & 0xFF))); }
+    static constexpr ColorValue System(int number) {
+        return ColorValue(int32_t(0xFF000000u | (number & 0xFF)));
+    }
 
     constexpr int32_t Value() const { return value_; }
     constexpr bool IsSystem() const { return value_ < 0; }

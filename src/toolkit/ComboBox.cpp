@@ -6,7 +6,8 @@
 #include "toolkit/SortCollation.h"
 #include "toolkit/Win1252Validator.h"
 
-ComboBox::ComboBox(QWidget* parent, const char* name, Style style, bool sorted) : QComboBox(parent), sorted_(sorted) {
+ComboBox::ComboBox(QWidget* parent, const char* name, Style style, bool sorted)
+    : QComboBox(parent), sorted_(sorted) {
     if (name) setObjectName(QString::fromLatin1(name));
     auto changed = [this] {
         if (onChange) onChange();
@@ -26,8 +27,10 @@ int ComboBox::AddItem(const std::string& item) {
         int low = 0;
         while (low < at) {
             int mid = (low + at) / 2;
-            if (CompareSortText(Item(mid), item) <= 0) low = mid + 1;
-            else at = mid;
+            if (CompareSortText(Item(mid), item) <= 0)
+                low = mid + 1;
+            else
+                at = mid;
         }
     }
     // Qt makes the first item current by itself; the program alone chooses the item.
@@ -41,13 +44,21 @@ int ComboBox::AddItem(const std::string& item) {
     return at;
 }
 
-std::string ComboBox::Item(int index) const { return FromQt(itemText(index)); }
+std::string ComboBox::Item(int index) const {
+    return FromQt(itemText(index));
+}
 
-void ComboBox::SetItemIndex(int index) { setCurrentIndex(index >= 0 && index < count() ? index : -1); }
+void ComboBox::SetItemIndex(int index) {
+    setCurrentIndex(index >= 0 && index < count() ? index : -1);
+}
 
-std::string ComboBox::Text() const { return FromQt(currentText()); }
+std::string ComboBox::Text() const {
+    return FromQt(currentText());
+}
 
 void ComboBox::SetText(const std::string& text) {
-    if (isEditable()) setEditText(ToQt(text));
-    else setCurrentIndex(findText(ToQt(text), Qt::MatchExactly));
+    if (isEditable())
+        setEditText(ToQt(text));
+    else
+        setCurrentIndex(findText(ToQt(text), Qt::MatchExactly));
 }

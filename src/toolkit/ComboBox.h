@@ -10,8 +10,8 @@
 class ComboBox : public QComboBox {
 public:
     enum class Style { DropDown, DropDownList };
-    explicit ComboBox(QWidget* parent = nullptr, const char* name = nullptr, Style style = Style::DropDownList,
-                      bool sorted = false);
+    explicit ComboBox(QWidget* parent = nullptr, const char* name = nullptr,
+                      Style style = Style::DropDownList, bool sorted = false);
 
     // Returns the index the item took.
     int AddItem(const std::string& item);

@@ -12,7 +12,8 @@ namespace {
 class CellDelegate : public QStyledItemDelegate {
 public:
     explicit CellDelegate(DrawGrid* grid) : QStyledItemDelegate(grid), grid_(grid) {}
-    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
         QRect r = option.rect;
         CanvasRect rect{r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
         painter->save();
@@ -41,8 +42,10 @@ std::string DrawGrid::Cell(int col, int row) const {
 }
 
 void DrawGrid::SetCell(int col, int row, const std::string& text) {
-    if (QTableWidgetItem* i = item(row, col)) i->setText(ToQt(text));
-    else setItem(row, col, new QTableWidgetItem(ToQt(text)));
+    if (QTableWidgetItem* i = item(row, col))
+        i->setText(ToQt(text));
+    else
+        setItem(row, col, new QTableWidgetItem(ToQt(text)));
 }
 
 void DrawGrid::DrawCell(int col, int row, const CanvasRect& rect, Canvas& canvas) const {

@@ -11,10 +11,18 @@ Edit::Edit(QWidget* parent, const char* name) : QLineEdit(parent) {
     });
 }
 
-std::string Edit::Text() const { return FromQt(text()); }
+std::string Edit::Text() const {
+    return FromQt(text());
+}
 
-void Edit::SetText(const std::string& text) { setText(ToQt(text)); }
+void Edit::SetText(const std::string& text) {
+    setText(ToQt(text));
+}
 
-void Edit::SetMaxLength(int length) { setMaxLength(length > 0 ? length : 32767); }
+void Edit::SetMaxLength(int length) {
+    setMaxLength(length > 0 ? length : 32767);
+}
 
-void Edit::SetPassword(bool password) { setEchoMode(password ? Password : Normal); }
+void Edit::SetPassword(bool password) {
+    setEchoMode(password ? Password : Normal);
+}

@@ -1,7 +1,8 @@
 #include "toolkit/FileDialogSpec.h"
 
-#include <algorithm>
 #include <fnmatch.h>
+
+#include <algorithm>
 
 namespace {
 

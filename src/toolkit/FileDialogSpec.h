@@ -9,7 +9,7 @@ struct FileDialogSpec {
     std::string filter;
     std::string defaultExt;  // without the dot; added to a name typed without extension
     std::string initialDir;
-    std::string fileName;    // proposed name
+    std::string fileName;  // proposed name
     bool mustExist = false;
     bool overwritePrompt = false;
     bool pathMustExist = false;

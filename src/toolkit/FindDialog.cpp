@@ -59,23 +59,41 @@ void FindDialog::Execute() {
     raise();
 }
 
-void FindDialog::CloseDialog() { close(); }
+void FindDialog::CloseDialog() {
+    close();
+}
 
-std::string FindDialog::FindText() const { return edit_->Text(); }
+std::string FindDialog::FindText() const {
+    return edit_->Text();
+}
 
-void FindDialog::SetFindText(const std::string& text) { edit_->SetText(text); }
+void FindDialog::SetFindText(const std::string& text) {
+    edit_->SetText(text);
+}
 
-bool FindDialog::Down() const { return down_->isChecked(); }
+bool FindDialog::Down() const {
+    return down_->isChecked();
+}
 
-void FindDialog::SetDown(bool down) { (down ? down_ : up_)->setChecked(true); }
+void FindDialog::SetDown(bool down) {
+    (down ? down_ : up_)->setChecked(true);
+}
 
-bool FindDialog::MatchCase() const { return matchCase_->isChecked(); }
+bool FindDialog::MatchCase() const {
+    return matchCase_->isChecked();
+}
 
-void FindDialog::SetMatchCase(bool match) { matchCase_->setChecked(match); }
+void FindDialog::SetMatchCase(bool match) {
+    matchCase_->setChecked(match);
+}
 
-bool FindDialog::WholeWord() const { return wholeWord_->isChecked(); }
+bool FindDialog::WholeWord() const {
+    return wholeWord_->isChecked();
+}
 
-void FindDialog::SetWholeWord(bool whole) { wholeWord_->setChecked(whole); }
+void FindDialog::SetWholeWord(bool whole) {
+    wholeWord_->setChecked(whole);
+}
 
 void FindDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);

@@ -16,9 +16,13 @@ Form::Form(QWidget* owner) : QDialog(owner) {
     });
 }
 
-Form::~Form() { MessageRouter::Unregister(handle_); }
+Form::~Form() {
+    MessageRouter::Unregister(handle_);
+}
 
-int Form::ShowModal() { return Ui().RunModal(*this); }
+int Form::ShowModal() {
+    return Ui().RunModal(*this);
+}
 
 int Form::ExecModal() {
     modalResult_ = mrNone;
@@ -37,12 +41,16 @@ void Form::ShowModeless() {
 
 void Form::CentreOnOwner() {
     QRect area;
-    if (QWidget* owner = parentWidget()) area = QRect(owner->window()->mapToGlobal(QPoint()), owner->window()->size());
-    else if (QScreen* screen = QGuiApplication::primaryScreen()) area = screen->availableGeometry();
+    if (QWidget* owner = parentWidget())
+        area = QRect(owner->window()->mapToGlobal(QPoint()), owner->window()->size());
+    else if (QScreen* screen = QGuiApplication::primaryScreen())
+        area = screen->availableGeometry();
     if (area.isValid()) move(area.center() - rect().center());
 }
 
-bool Form::CloseQuery() { return !onCloseQuery || onCloseQuery(); }
+bool Form::CloseQuery() {
+    return !onCloseQuery || onCloseQuery();
+}
 
 void Form::SetModalResult(int result) {
     modalResult_ = result;
@@ -57,11 +65,17 @@ void Form::SetModalResult(int result) {
     closing_ = false;
 }
 
-void Form::done(int result) { SetModalResult(result == QDialog::Rejected ? mrCancel : result); }
+void Form::done(int result) {
+    SetModalResult(result == QDialog::Rejected ? mrCancel : result);
+}
 
-void Form::accept() { SetModalResult(mrOk); }
+void Form::accept() {
+    SetModalResult(mrOk);
+}
 
-void Form::reject() { SetModalResult(mrCancel); }
+void Form::reject() {
+    SetModalResult(mrCancel);
+}
 
 void Form::BindButton(QAbstractButton* button, int modalResult, Action* action) {
     if (action) action->BindButton(button, false);
@@ -81,7 +95,9 @@ void Form::SetDefaultButton(QPushButton* button) {
     NoAutoDefaults();
 }
 
-void Form::SetCancelButton(QAbstractButton* button) { cancelButton_ = button; }
+void Form::SetCancelButton(QAbstractButton* button) {
+    cancelButton_ = button;
+}
 
 void Form::NoAutoDefaults() {
     for (QPushButton* b : findChildren<QPushButton*>()) {
@@ -103,8 +119,10 @@ void Form::closeEvent(QCloseEvent* event) {
     }
     // The frame's close box: result Cancel through the close query, no Cancel handler.
     SetModalResult(mrCancel);
-    if (modalResult_ == mrNone) event->ignore();
-    else event->accept();
+    if (modalResult_ == mrNone)
+        event->ignore();
+    else
+        event->accept();
 }
 
 void Form::resizeEvent(QResizeEvent* event) {

@@ -16,8 +16,10 @@ int ListBox::AddItem(const std::string& item) {
         int low = 0;
         while (low < at) {
             int mid = (low + at) / 2;
-            if (CompareSortText(Item(mid), item) <= 0) low = mid + 1;
-            else at = mid;
+            if (CompareSortText(Item(mid), item) <= 0)
+                low = mid + 1;
+            else
+                at = mid;
         }
     }
     programmatic_ = true;

@@ -14,7 +14,9 @@ MdiForm::MdiForm(QMdiArea* area) : area_(area) {
     });
 }
 
-MdiForm::~MdiForm() { MessageRouter::Unregister(handle_); }
+MdiForm::~MdiForm() {
+    MessageRouter::Unregister(handle_);
+}
 
 void MdiForm::Show() {
     frame_->show();

@@ -9,11 +9,17 @@ Memo::Memo(QWidget* parent, const char* name) : QPlainTextEdit(parent) {
     if (name) setObjectName(QString::fromLatin1(name));
 }
 
-std::string Memo::Text() const { return FromQt(toPlainText()); }
+std::string Memo::Text() const {
+    return FromQt(toPlainText());
+}
 
-void Memo::SetText(const std::string& text) { setPlainText(ToQt(text)); }
+void Memo::SetText(const std::string& text) {
+    setPlainText(ToQt(text));
+}
 
-void Memo::AddLine(const std::string& line) { appendPlainText(ToQt(line)); }
+void Memo::AddLine(const std::string& line) {
+    appendPlainText(ToQt(line));
+}
 
 void Memo::keyPressEvent(QKeyEvent* event) {
     for (QChar c : event->text())

@@ -57,7 +57,9 @@ void MessageRouter::PostMessage(uint32_t handle, uint32_t message, int32_t wPara
         Qt::QueuedConnection);
 }
 
-bool MessageRouter::IsWindow(uint32_t handle) { return Find(handle) != nullptr; }
+bool MessageRouter::IsWindow(uint32_t handle) {
+    return Find(handle) != nullptr;
+}
 
 QWidget* MessageRouter::Window(uint32_t handle) {
     const Entry* e = Find(handle);
@@ -69,6 +71,10 @@ std::string MessageRouter::WindowTitle(uint32_t handle) {
     return w ? FromQt(w->windowTitle()) : std::string();
 }
 
-void MessageRouter::SetMainWindow(uint32_t handle) { R().main = handle; }
+void MessageRouter::SetMainWindow(uint32_t handle) {
+    R().main = handle;
+}
 
-uint32_t MessageRouter::MainWindow() { return R().main; }
+uint32_t MessageRouter::MainWindow() {
+    return R().main;
+}

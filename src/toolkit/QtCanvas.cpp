@@ -8,21 +8,31 @@
 #include "toolkit/QtText.h"
 
 namespace {
-QRect ToQRect(const CanvasRect& r) { return QRect(r.left, r.top, r.Width(), r.Height()); }
+QRect ToQRect(const CanvasRect& r) {
+    return QRect(r.left, r.top, r.Width(), r.Height());
+}
 }  // namespace
 
-QtCanvas::QtCanvas(QPainter& painter) : painter_(painter) { font_ = FromQFont(painter.font()); }
+QtCanvas::QtCanvas(QPainter& painter) : painter_(painter) {
+    font_ = FromQFont(painter.font());
+}
 
-void QtCanvas::SetBrushColor(ColorValue color) { brush_ = color; }
+void QtCanvas::SetBrushColor(ColorValue color) {
+    brush_ = color;
+}
 
-void QtCanvas::SetPenColor(ColorValue color) { pen_ = color; }
+void QtCanvas::SetPenColor(ColorValue color) {
+    pen_ = color;
+}
 
 void QtCanvas::SetFont(const FontSpec& font) {
     font_ = font;
     painter_.setFont(ToQFont(font));
 }
 
-void QtCanvas::FillRect(const CanvasRect& rect) { painter_.fillRect(ToQRect(rect), ToQColor(brush_)); }
+void QtCanvas::FillRect(const CanvasRect& rect) {
+    painter_.fillRect(ToQRect(rect), ToQColor(brush_));
+}
 
 void QtCanvas::TextOut(int x, int y, const std::string& text) {
     painter_.setPen(ToQColor(font_.color));
@@ -40,7 +50,9 @@ int QtCanvas::TextWidth(const std::string& text) {
     return QFontMetrics(painter_.font()).horizontalAdvance(ToQt(text));
 }
 
-int QtCanvas::TextHeight(const std::string&) { return QFontMetrics(painter_.font()).height(); }
+int QtCanvas::TextHeight(const std::string&) {
+    return QFontMetrics(painter_.font()).height();
+}
 
 void QtCanvas::Polygon(const std::vector<CanvasPoint>& points) {
     QPolygon polygon;

@@ -5,10 +5,10 @@
 namespace {
 
 // Unicode of the bytes 0x80-0x9F; 0 for the five bytes the code page leaves undefined.
-constexpr char16_t kHigh[32] = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+constexpr char16_t kHigh[32] = {0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
+                                0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
 
 struct Tables {
     std::array<char16_t, 256> toUnicode{};
@@ -75,7 +75,7 @@ std::string FromQt(const QString& text) {
         char16_t c = src[i];
         if (c < 0x80) continue;
         unsigned char b = c < 0x100 ? table[c] : HighByte(c);  // the undefined bytes' stand-ins map
-        dst[i] = b ? static_cast<char>(b) : '?';             // to themselves, U+0080 and such to '?'
+        dst[i] = b ? static_cast<char>(b) : '?';               // to themselves, U+0080 and such to '?'
     }
     return out;
 }

@@ -29,14 +29,20 @@ int QtUiHost::MessageBox(QWidget* owner, const std::string& text, const std::str
     QMessageBox box(kIcons[int(icon)], ToQt(caption), ToQt(text), kButtons[int(buttons)], owner);
     box.setTextFormat(Qt::PlainText);
     switch (box.exec()) {
-        case QMessageBox::Ok: return mrOk;
-        case QMessageBox::Yes: return mrYes;
-        case QMessageBox::No: return mrNo;
-        default: return mrCancel;
+        case QMessageBox::Ok:
+            return mrOk;
+        case QMessageBox::Yes:
+            return mrYes;
+        case QMessageBox::No:
+            return mrNo;
+        default:
+            return mrCancel;
     }
 }
 
-int QtUiHost::RunModal(Form& form) { return form.ExecModal(); }
+int QtUiHost::RunModal(Form& form) {
+    return form.ExecModal();
+}
 
 bool QtUiHost::FileDialog(QWidget* owner, const FileDialogSpec& spec, bool save, std::string& path) {
     QFileDialog dialog(owner, ToQt(spec.title), ToQt(spec.initialDir));
@@ -72,13 +78,15 @@ bool QtUiHost::SaveFile(QWidget* owner, const FileDialogSpec& spec, std::string&
 
 bool QtUiHost::ChooseFont(QWidget* owner, FontSpec& font) {
     bool ok = false;
-    QFont chosen = QFontDialog::getFont(&ok, ToQFont(font), owner, QString(), QFontDialog::DontUseNativeDialog);
+    QFont chosen =
+        QFontDialog::getFont(&ok, ToQFont(font), owner, QString(), QFontDialog::DontUseNativeDialog);
     if (ok) font = FromQFont(chosen, font);
     return ok;
 }
 
 bool QtUiHost::ChooseColor(QWidget* owner, ColorValue& color) {
-    QColor chosen = QColorDialog::getColor(ToQColor(color), owner, QString(), QColorDialog::DontUseNativeDialog);
+    QColor chosen =
+        QColorDialog::getColor(ToQColor(color), owner, QString(), QColorDialog::DontUseNativeDialog);
     if (!chosen.isValid()) return false;
     color = FromQColor(chosen);
     return true;
@@ -103,15 +111,25 @@ bool QtUiHost::InputQuery(QWidget* owner, const std::string& caption, const std:
     return true;
 }
 
-std::string QtUiHost::ClipboardText() { return FromQt(QGuiApplication::clipboard()->text()); }
+std::string QtUiHost::ClipboardText() {
+    return FromQt(QGuiApplication::clipboard()->text());
+}
 
-void QtUiHost::SetClipboardText(const std::string& text) { QGuiApplication::clipboard()->setText(ToQt(text)); }
+void QtUiHost::SetClipboardText(const std::string& text) {
+    QGuiApplication::clipboard()->setText(ToQt(text));
+}
 
-void QtUiHost::BeginBusy() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+void QtUiHost::BeginBusy() {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+}
 
-void QtUiHost::EndBusy() { QApplication::restoreOverrideCursor(); }
+void QtUiHost::EndBusy() {
+    QApplication::restoreOverrideCursor();
+}
 
-void QtUiHost::ProcessMessages() { QCoreApplication::processEvents(); }
+void QtUiHost::ProcessMessages() {
+    QCoreApplication::processEvents();
+}
 
 void QtUiHost::AlertSound(const std::string& fileName) {
     MLOG(LOG_INFO, "Alert sound %s", fileName.c_str());

@@ -25,9 +25,13 @@ void RadioGroup::SetItems(const std::vector<std::string>& items) {
     setting_ = false;
 }
 
-int RadioGroup::Count() const { return int(group_->buttons().size()); }
+int RadioGroup::Count() const {
+    return int(group_->buttons().size());
+}
 
-int RadioGroup::ItemIndex() const { return group_->checkedId(); }
+int RadioGroup::ItemIndex() const {
+    return group_->checkedId();
+}
 
 void RadioGroup::SetItemIndex(int index) {
     if (index < -1 || index >= Count()) index = -1;
@@ -48,4 +52,6 @@ void RadioGroup::SetItemEnabled(int index, bool enabled) {
     if (QAbstractButton* b = group_->button(index)) b->setEnabled(enabled);
 }
 
-QRadioButton* RadioGroup::Button(int index) const { return static_cast<QRadioButton*>(group_->button(index)); }
+QRadioButton* RadioGroup::Button(int index) const {
+    return static_cast<QRadioButton*>(group_->button(index));
+}

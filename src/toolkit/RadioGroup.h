@@ -12,7 +12,8 @@ class QVBoxLayout;
 
 class RadioGroup : public QGroupBox {
 public:
-    explicit RadioGroup(QWidget* parent = nullptr, const char* name = nullptr, const std::string& caption = {});
+    explicit RadioGroup(QWidget* parent = nullptr, const char* name = nullptr,
+                        const std::string& caption = {});
 
     void SetItems(const std::vector<std::string>& items);
     int Count() const;

@@ -1,7 +1,9 @@
 #include "toolkit/SortCollation.h"
 
 namespace {
-unsigned char Fold(unsigned char c) { return c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c; }
+unsigned char Fold(unsigned char c) {
+    return c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c;
+}
 }  // namespace
 
 int CompareSortText(std::string_view a, std::string_view b) {

@@ -11,8 +11,10 @@ Timer::Timer() : timer_(std::make_unique<QTimer>()) {
 Timer::~Timer() = default;
 
 void Timer::Restart() {
-    if (enabled_ && interval_ > 0) timer_->start(interval_);
-    else timer_->stop();
+    if (enabled_ && interval_ > 0)
+        timer_->start(interval_);
+    else
+        timer_->stop();
 }
 
 void Timer::SetInterval(int milliseconds) {

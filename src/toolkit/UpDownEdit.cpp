@@ -12,9 +12,13 @@ UpDownEdit::UpDownEdit(QWidget* parent, const char* name) : QAbstractSpinBox(par
     });
 }
 
-std::string UpDownEdit::Text() const { return FromQt(lineEdit()->text()); }
+std::string UpDownEdit::Text() const {
+    return FromQt(lineEdit()->text());
+}
 
-void UpDownEdit::SetText(const std::string& text) { lineEdit()->setText(ToQt(text)); }
+void UpDownEdit::SetText(const std::string& text) {
+    lineEdit()->setText(ToQt(text));
+}
 
 int UpDownEdit::Position() const {
     bool ok = false;

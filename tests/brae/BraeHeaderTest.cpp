@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "brae/BraeFieldTypes.h"
-#include "support/LogRecorder.h"
 #include "brae/BraeHeaderIncoming.h"
 #include "brae/BraeHeaderOutgoing.h"
 #include "brae/BraeMessageTypeData.h"
@@ -13,6 +12,7 @@
 #include "fields/DescribeFields.h"
 #include "fields/MDescFormat.h"
 #include "fields/MTitleFormat.h"
+#include "support/LogRecorder.h"
 
 namespace {
 
@@ -25,7 +25,8 @@ TEST(BraeMsgBase, SetMsgTypeWritesTheCodeOfTheIndex) {
     const struct {
         uint32_t index;
         const char* code;
-    } cases[] = {{1, "TC"}, {103, "TY"}, {224, "AN"}, {309, "  "}, {310, "??"}, {4294967295u, "??"}, {0, "??"}};
+    } cases[] = {{1, "TC"},   {103, "TY"},         {224, "AN"}, {309, "  "},
+                 {310, "??"}, {4294967295u, "??"}, {0, "??"}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.index);
         BraeMsgBase message(237);
@@ -41,11 +42,19 @@ TEST(BraeMsgBase, SetMsgTypeWritesTheCodeOfTheIndex) {
 
 TEST(BraeHeaderIncoming, NewHeaderIsTheTypeThenBlanksAndZeroDigits) {
     BraeHeaderIncoming header(224);
-    EXPECT_EQ(Bytes(header), "AN" "      " "        " "00000000");
+    EXPECT_EQ(Bytes(header),
+              "AN"
+              "      "
+              "        "
+              "00000000");
     EXPECT_EQ(BraeHeaderIncoming::GetUserSequenceID(header.UserSequenceID), 0);
 
     BraeHeaderIncoming::SetUserSequenceID(header.UserSequenceID, 123);
-    EXPECT_EQ(Bytes(header), "AN" "      " "        " "00000123");
+    EXPECT_EQ(Bytes(header),
+              "AN"
+              "      "
+              "        "
+              "00000123");
     EXPECT_EQ(BraeHeaderIncoming::GetUserSequenceID(header.UserSequenceID), 123);
     EXPECT_EQ(BraeHeaderIncoming::ReadUserSequenceID(header.UserSequenceID), 123);
 
@@ -53,7 +62,11 @@ TEST(BraeHeaderIncoming, NewHeaderIsTheTypeThenBlanksAndZeroDigits) {
     header.UserTime.SetText("101112", 6);
     header.TraderID.SetText("TR01");
     const BraeHeaderIncoming copy = header;
-    EXPECT_EQ(Bytes(copy), "AN" "101112" "TR01    " "00000123");
+    EXPECT_EQ(Bytes(copy),
+              "AN"
+              "101112"
+              "TR01    "
+              "00000123");
 }
 
 TEST(BraeHeaderIncoming, SequenceNumberKeepsToItsEightDigits) {
@@ -103,7 +116,8 @@ TEST(BraeHeaderIncoming, FieldTables) {
 TEST(BraeHeaderIncoming, DescribesTheBaseLevelFirst) {
     MTitleFormat titles;
     DescribeFieldTypes<BraeHeaderIncoming>(titles);
-    EXPECT_EQ(titles.GetTitles(), (std::vector<std::string>{"MsgType", "UserTime", "TraderID", "UserSequenceID"}));
+    EXPECT_EQ(titles.GetTitles(),
+              (std::vector<std::string>{"MsgType", "UserTime", "TraderID", "UserSequenceID"}));
 
     BraeHeaderIncoming header(EnumBraeMsgType::KB);
     header.UserTime.SetText("#C9Z0G", 6);
@@ -114,15 +128,26 @@ TEST(BraeHeaderIncoming, DescribesTheBaseLevelFirst) {
     format.SetOutput(&text);
     format.Start("h", 1);
     DescribeFields(header, format);
-    EXPECT_EQ(text, "h.MsgType [KB]-->[BraePositionAcknowledgment]|h.UserTime [120935016]|h.TraderID [T7      ]|"
-                    "h.UserSequenceID [42]");
+    EXPECT_EQ(text,
+              "h.MsgType [KB]-->[BraePositionAcknowledgment]|h.UserTime [120935016]|h.TraderID [T7      ]|"
+              "h.UserSequenceID [42]");
 }
 
 TEST(BraeHeaderOutgoing, NewHeaderAndTheAnsweredSequenceNumber) {
     BraeHeaderOutgoing header;
-    EXPECT_EQ(Bytes(header), "??" "      " "00000000" "      " "00");
+    EXPECT_EQ(Bytes(header),
+              "??"
+              "      "
+              "00000000"
+              "      "
+              "00");
     BraeHeaderIncoming::SetUserSequenceID(header.AnsweredSequenceID, 1234);
-    EXPECT_EQ(Bytes(header), "??" "      " "00001234" "      " "00");
+    EXPECT_EQ(Bytes(header),
+              "??"
+              "      "
+              "00001234"
+              "      "
+              "00");
 
     const char ko[] = "KO10111212345678info  01";
     const BraeHeaderOutgoing received = BraeHeaderOutgoing::FromReceived(ko, 24);
@@ -133,7 +158,11 @@ TEST(BraeHeaderOutgoing, NewHeaderAndTheAnsweredSequenceNumber) {
     // defaults rather than taking part of a number.
     LogRecorder log;
     const BraeHeaderOutgoing shortKo = BraeHeaderOutgoing::FromReceived(ko, 12);
-    EXPECT_EQ(Bytes(shortKo), "KO101112" "00000000" "      " "00");
+    EXPECT_EQ(Bytes(shortKo),
+              "KO101112"
+              "00000000"
+              "      "
+              "00");
     EXPECT_EQ(BraeHeaderIncoming::ReadUserSequenceID(shortKo.AnsweredSequenceID), 0);
     ASSERT_EQ(log.messages.size(), 1u);
     EXPECT_EQ(log.messages[0].level, 3);

@@ -65,13 +65,18 @@ TEST(BraeUserTime, DecodesEachEncoding) {
         const char* shown;
     } cases[] = {
         {"123456", "123456", "123456"},
-        {"#C9Z0G", "120935016", "120935"},  // 12:09:35.016
+        {"#C9Z0G", "120935016", "120935"},     // 12:09:35.016
         {"MY%+#K", "123015250500", "123015"},  // 12:30:15.250500
-        {"#!!!!!", "000000000", "000000"},  // characters outside base 62 count 0
+        {"#!!!!!", "000000000", "000000"},     // characters outside base 62 count 0
         {"a00000", "320000000000", "320000"},  // 'a' is hour 32
         {"A~~~~~", "000222085828", "000222"},  // the largest count wraps modulo 2^32
-        {" 12345", " 12345", " 12345"},  // blank only in part: plain
-        {"\x80" "23456", "\x80" "23456", "\x80" "23456"},  // bytes above 127 are below 'A': plain
+        {" 12345", " 12345", " 12345"},        // blank only in part: plain
+        {"\x80"
+         "23456",
+         "\x80"
+         "23456",
+         "\x80"
+         "23456"},  // bytes above 127 are below 'A': plain
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.stored);
@@ -113,8 +118,8 @@ TEST(BraeUserTime, SetTextFillsWithZeroDigits) {
         int length;
         const char* stored;
     } cases[] = {
-        {"1234", 4, "123400"}, {"12345678", 8, "123456"}, {"", 0, "000000"},
-        {"123456", -3, "000000"}, {nullptr, 4, "000000"}, {"ab\0cd", 5, "ab\0cd0"},
+        {"1234", 4, "123400"},    {"12345678", 8, "123456"}, {"", 0, "000000"},
+        {"123456", -3, "000000"}, {nullptr, 4, "000000"},    {"ab\0cd", 5, "ab\0cd0"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.stored);
@@ -143,7 +148,9 @@ TEST(BraeUserTime, ComparesStoredBytesNotTimes) {
         EXPECT_TRUE(ordered[i + 1].IsGreater(ordered[i]));
         EXPECT_FALSE(ordered[i].IsEqual(ordered[i + 1]));
     }
-    EXPECT_TRUE(Stored("\x80" "00000").IsGreater(Stored("B00000")));  // bytes compare unsigned
+    EXPECT_TRUE(Stored("\x80"
+                       "00000")
+                    .IsGreater(Stored("B00000")));  // bytes compare unsigned
     EXPECT_TRUE(Stored("123456").IsEqual(Stored("123456")));
 }
 

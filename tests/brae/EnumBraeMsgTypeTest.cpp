@@ -48,8 +48,8 @@ TEST(EnumBraeMsgType, ReceivedCodesFindTheirIndexWithOneRead) {
         const char* code;
         int index;
     } cases[] = {
-        {"TY", 262}, {"TC", 1},  {"KO", 99},  {"KB", 231}, {"RA", 286}, {"TH", 4},
-        {"ZZ", 0},   {"tc", 0},  {"??", 0},   {"  ", 309}, {"CF", 308}, {"AN", 224},
+        {"TY", 262}, {"TC", 1}, {"KO", 99}, {"KB", 231}, {"RA", 286}, {"TH", 4},
+        {"ZZ", 0},   {"tc", 0}, {"??", 0},  {"  ", 309}, {"CF", 308}, {"AN", 224},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.code);
@@ -76,7 +76,7 @@ TEST(EnumBraeMsgType, TextsFindCodesOrTheFirstEqualName) {
         const char* text;
         int index;
     } cases[] = {
-        {"BraeBulkQuote", 38},  // "QA", the first of sixteen
+        {"BraeBulkQuote", 38},                // "QA", the first of sixteen
         {"BraeBulkQuoteAcknowledgment", 54},  // "LA"; also "JA" to "JP"
         {"BraeMarketDepth", 129},
         {"BraeMOCOrderEntry", 17},

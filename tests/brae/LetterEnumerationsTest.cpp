@@ -3,9 +3,9 @@
 #include <string>
 #include <vector>
 
-#include "support/EnumTestSupport.h"
 #include "brae/BraeLetterEnumerations.h"
 #include "net/MessagingLetterEnumerations.h"
+#include "support/EnumTestSupport.h"
 
 namespace {
 

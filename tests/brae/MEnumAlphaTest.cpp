@@ -3,10 +3,10 @@
 #include <string>
 #include <vector>
 
-#include "support/EnumTestSupport.h"
 #include "brae/BraeLetterEnumerations.h"
 #include "fields/MDescFormat.h"
 #include "fields/MEnumAlpha.h"
+#include "support/EnumTestSupport.h"
 
 namespace {
 

@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "support/EnumTestSupport.h"
 #include "brae/BraeLetterEnumerations.h"
 #include "fields/MEnumSet.h"
+#include "support/EnumTestSupport.h"
 
 namespace {
 enum class TestOptionType : unsigned char { AmericanOption, EuropeanOption, Empty };

@@ -4,10 +4,10 @@
 #include <string>
 #include <vector>
 
-#include "support/EnumTestSupport.h"
 #include "brae/BraeKTSAccountFlags.h"
 #include "fields/MDescFormat.h"
 #include "fields/MSet.h"
+#include "support/EnumTestSupport.h"
 
 namespace {
 enum class TestFlags : uint32_t { Alpha = 1, Beta = 2, Gamma = 4 };

@@ -3,13 +3,13 @@
 #include <cstring>
 #include <string>
 
-#include "support/LogRecorder.h"
+#include "brae/BraeKTSAccountFlags.h"
 #include "brae/BraeKTSEnumerations.h"
+#include "brae/BraeLetterEnumerations.h"
 #include "brae/BraeProtocolSets.h"
 #include "brae/EnumBraeCountryCode.h"
 #include "brae/EnumBraeDelimiterType.h"
-#include "brae/BraeKTSAccountFlags.h"
-#include "brae/BraeLetterEnumerations.h"
+#include "support/LogRecorder.h"
 
 namespace {
 
@@ -38,14 +38,10 @@ TEST(EnumBraeCountryCode, LooksUpCodesAndKeepsNamesAsWritten) {
         const char* code;
         const char* name;
     } cases[] = {
-        {"CA", "Canada"},
-        {"AN", "NetherlandsAntilles"},
-        {"NF", "Norfolk Island"},
-        {"TT", "Trinidad and Tobago"},
-        {"GB", "UnitedKingdom"},
-        {"ZZ", "NotSpecified"},
-        {"ca", "NotSpecified"},
-        {"??", "NotSpecified"},
+        {"CA", "Canada"},         {"AN", "NetherlandsAntilles"},
+        {"NF", "Norfolk Island"}, {"TT", "Trinidad and Tobago"},
+        {"GB", "UnitedKingdom"},  {"ZZ", "NotSpecified"},
+        {"ca", "NotSpecified"},   {"??", "NotSpecified"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.code);
@@ -71,7 +67,7 @@ TEST(EnumBraeDelimiterType, LooksUpCodes) {
     const struct {
         const char* code;
         int index;
-    } cases[] = {{"ST", 0}, {"EP", 6}, {"SA", 9}, {"EA", 10}, {"SP", 11}, {"ZP", 12},
+    } cases[] = {{"ST", 0}, {"EP", 6},  {"SA", 9},  {"EA", 10}, {"SP", 11}, {"ZP", 12},
                  {"SH", 7}, {"EC", 18}, {"ER", 26}, {"EF", 32}, {"XX", 0}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.code);
@@ -121,12 +117,13 @@ TEST(ProtocolSets, ParseNameListsWithTheirSuccessFlag) {
         const char* same;  // the set it equals
     } cases[] = {
         {"Client,Firm", true, "Firm,Client"},
-        {"Client, Firm", false, "Client"},  // the second name starts with a blank
+        {"Client, Firm", false, "Client"},       // the second name starts with a blank
         {"Client,,Firm", false, "Client,Firm"},  // the empty name matches nothing
         {"None", true, ""},
         {"", true, "None"},
-        {"All", true, "Default,Client,Firm,Pro,NonClient,MarketMaker,Insider Client,Insider Firm,Insider Pro,"
-                      "Insider NonClient,Shareholder Client,Shareholder Firm,Shareholder Pro,Shareholder NonClient"},
+        {"All", true,
+         "Default,Client,Firm,Pro,NonClient,MarketMaker,Insider Client,Insider Firm,Insider Pro,"
+         "Insider NonClient,Shareholder Client,Shareholder Firm,Shareholder Pro,Shareholder NonClient"},
         {"Insider Pro,client", false, "Insider Pro"},
     };
     for (const auto& c : cases) {
@@ -143,10 +140,11 @@ TEST(ProtocolSets, ParseNameListsWithTheirSuccessFlag) {
     EXPECT_EQ(BraeInstrumentTypeSet::kFullSet[0], 0x3FFFFu);
     BraeInstrumentTypeSet instruments;
     EXPECT_TRUE(instruments.SetText("All", 3));
-    EXPECT_TRUE(instruments.IsEqual(BraeInstrumentTypeSet("Equity,Credit,Swap,Commodity,Currency,InterestRate,"
-                                                          "FixedIncome,Bond,Warrant,Differential,ExchangeTradedFund,"
-                                                          "SponsoredOption,Option,FutureOption,EquityOption,"
-                                                          "Strategy,Index,Future")));
+    EXPECT_TRUE(
+        instruments.IsEqual(BraeInstrumentTypeSet("Equity,Credit,Swap,Commodity,Currency,InterestRate,"
+                                                  "FixedIncome,Bond,Warrant,Differential,ExchangeTradedFund,"
+                                                  "SponsoredOption,Option,FutureOption,EquityOption,"
+                                                  "Strategy,Index,Future")));
 }
 
 TEST(ProtocolSets, ExceededLimitFlagsHaveTheirNames) {
@@ -157,7 +155,8 @@ TEST(ProtocolSets, ExceededLimitFlagsHaveTheirNames) {
     EXPECT_FALSE(set.SetString("NetExposure,Exposure"));
     set.SetString("All");
     EXPECT_EQ(set.ToString(), "All");
-    EXPECT_STREQ(BraeExceededLimitTypeSet::GetTypeName(), "MSet<unsigned long,EnumBraeExceededLimitType,9,256>");
+    EXPECT_STREQ(BraeExceededLimitTypeSet::GetTypeName(),
+                 "MSet<unsigned long,EnumBraeExceededLimitType,9,256>");
 }
 
 TEST(ProtocolSets, StartUpChecksAreSilent) {

@@ -3,19 +3,20 @@
 #include <cstring>
 #include <string>
 
-#include "support/LogRecorder.h"
 #include "brae/Brae_TC_UserConnection.h"
 #include "brae/Brae_TD_UserDisconnection.h"
 #include "brae/Brae_TF_ComponentNotice.h"
 #include "brae/Brae_TI_HeartbeatResponse.h"
 #include "brae/Brae_TR_PasswordReset.h"
 #include "core/VersionInfo.h"
+#include "support/LogRecorder.h"
 
 namespace {
 
 template <class T>
 std::string Sent(const T& message) {
-    return std::string(reinterpret_cast<const char*>(&message), static_cast<std::size_t>(message.GetMsgLength()));
+    return std::string(reinterpret_cast<const char*>(&message),
+                       static_cast<std::size_t>(message.GetMsgLength()));
 }
 
 const std::string kBlankUserTimeAndTrader(14, ' ');
@@ -48,7 +49,17 @@ TEST(Brae_TC_UserConnection, IsSentWithItsTwentySubscribedTypes) {
     message.Prepare("bob", "secret", 300, TimeText("123456"));
     // Digest: MD5 of "123456secret", bytes 8 to 15 in Base64 "YXMoTIFmEr0=" (computed apart).
     EXPECT_EQ(message.GetMsgLength(), 80);
-    EXPECT_EQ(Sent(message), "TC" "L2" "     bob" "YXMoTIFm" "    " "123456" "     0" "99" "20" + kSubscribed);
+    EXPECT_EQ(Sent(message),
+              "TC"
+              "L2"
+              "     bob"
+              "YXMoTIFm"
+              "    "
+              "123456"
+              "     0"
+              "99"
+              "20" +
+                  kSubscribed);
     // The entries after the twentieth stay "??" and are not sent.
     EXPECT_EQ(Bytes(message).substr(80, 4), "????");
     EXPECT_EQ(GetIncomingMsgType(Bytes(message).c_str() + 62, 2), EnumBraeMsgType::TY);
@@ -60,8 +71,9 @@ TEST(Brae_TC_UserConnection, UserNameAndHeartbeatTimeOutKeepToTheirFields) {
         int timeout;
         const char* sent;  // bytes 4 to 11 and 36 to 37
     } cases[] = {
-        {"bob", 45, "     bob45"}, {"longusername", 7, "longuser07"}, {"abcdefgh", 99, "abcdefgh99"},
-        {"x", 100, "       x99"},  {"", 0, "        00"},
+        {"bob", 45, "     bob45"},      {"longusername", 7, "longuser07"},
+        {"abcdefgh", 99, "abcdefgh99"}, {"x", 100, "       x99"},
+        {"", 0, "        00"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.user);
@@ -106,7 +118,11 @@ TEST(Brae_TI_HeartbeatResponse, EchoesTheQuestion) {
     Brae_TI_HeartbeatResponse response;
     EXPECT_EQ(static_cast<int>(Brae_TI_HeartbeatResponse::GetMsgType()), 5);
     EXPECT_EQ(response.GetMsgLength(), 22);
-    EXPECT_EQ(Sent(response), "TI" "00000000" "      " "      ");
+    EXPECT_EQ(Sent(response),
+              "TI"
+              "00000000"
+              "      "
+              "      ");
     const struct {
         const char* question;
         const char* answer;
@@ -130,13 +146,24 @@ TEST(Brae_TI_HeartbeatResponse, EchoesOnlyWhatAShortQuestionHolds) {
     // Nothing is read past the question's length; what it lacks is reset to the defaults.
     const char question[] = "TH1234XXXXXXXXXXXXXXXX";
     response.Answer(question, 16);
-    EXPECT_EQ(Sent(response), "TI1234XXXXXXXXXX" "      ");
+    EXPECT_EQ(Sent(response),
+              "TI1234XXXXXXXXXX"
+              "      ");
     response.Answer(question, 12);  // the load counter is cut: left at its default
-    EXPECT_EQ(Sent(response), "TI1234XXXX" "      " "      ");
+    EXPECT_EQ(Sent(response),
+              "TI1234XXXX"
+              "      "
+              "      ");
     response.Answer(question, 1);
-    EXPECT_EQ(Sent(response), "TI00000000" "      " "      ");
+    EXPECT_EQ(Sent(response),
+              "TI00000000"
+              "      "
+              "      ");
     response.Answer(nullptr, 22);
-    EXPECT_EQ(Sent(response), "TI00000000" "      " "      ");
+    EXPECT_EQ(Sent(response),
+              "TI00000000"
+              "      "
+              "      ");
     ASSERT_EQ(log.messages.size(), 4u);
     EXPECT_EQ(log.messages[0].level, 3);
 }
@@ -146,11 +173,20 @@ TEST(Brae_TD_UserDisconnection, SendsTheUserNameAndConnectionKey) {
     EXPECT_EQ(Brae_TD_UserDisconnection::GetMsgType(), EnumBraeMsgType::TD);
     EXPECT_EQ(static_cast<int>(Brae_TD_UserDisconnection::GetMsgType()), 2);
     EXPECT_EQ(message.GetMsgLength(), 14);
-    EXPECT_EQ(Sent(message), "TD" "        " "    ");
+    EXPECT_EQ(Sent(message),
+              "TD"
+              "        "
+              "    ");
     message.Prepare("bob", "K7x2");
-    EXPECT_EQ(Sent(message), "TD" "     bob" "K7x2");
+    EXPECT_EQ(Sent(message),
+              "TD"
+              "     bob"
+              "K7x2");
     message.Prepare("longusername", "K7x2");
-    EXPECT_EQ(Sent(message), "TD" "longuser" "K7x2");
+    EXPECT_EQ(Sent(message),
+              "TD"
+              "longuser"
+              "K7x2");
 }
 
 class Brae_TF_ComponentNoticeTest : public ::testing::Test {
@@ -171,7 +207,8 @@ TEST_F(Brae_TF_ComponentNoticeTest, SendsTheProductNameAndFileVersion) {
 
     VersionInfo::InstallVersionBlock({"", "12.345.6789.10", "", std::string(70, 'P')});
     message.Prepare(44, version);
-    EXPECT_EQ(Sent(message), "TF" + kBlankUserTimeAndTrader + "00000044" + std::string(64, 'P') + "12.345.6789.10  ");
+    EXPECT_EQ(Sent(message),
+              "TF" + kBlankUserTimeAndTrader + "00000044" + std::string(64, 'P') + "12.345.6789.10  ");
 
     // A file without a version block sends blanks.
     VersionInfo::InstallVersionBlock({});
@@ -187,8 +224,8 @@ TEST(Brae_TR_PasswordReset, SendsBothPasswordsEncrypted) {
 
     // Encrypted texts checked with the openssl command line (AES-128-ECB, key 0123456789abcdef).
     ASSERT_TRUE(message.Prepare(7, "bob", "secret12XX", "Password", "0123456789abcdef"));
-    EXPECT_EQ(Sent(message), "TR" + kBlankUserTimeAndTrader + "00000007" + "     bob" + "RGhPJWNOkxgXZaBu1iGArQ==" +
-                                 "F81sMxx1Mp1CX/SSyItT/w==");
+    EXPECT_EQ(Sent(message), "TR" + kBlankUserTimeAndTrader + "00000007" + "     bob" +
+                                 "RGhPJWNOkxgXZaBu1iGArQ==" + "F81sMxx1Mp1CX/SSyItT/w==");
 }
 
 TEST(Brae_TR_PasswordReset, RefusesAKeyThatIsNotSixteenCharacters) {

@@ -17,7 +17,7 @@ TEST(VextCryptoManager, MatchesAesOnKnownAnswers) {
         const char* encrypted;
     } cases[] = {
         {"0123456789abcdef", "secret12", "RGhPJWNOkxgXZaBu1iGArQ=="},
-        {"0123456789abcdef", "", "N3Ii4GGpJMWRzZwn6hY+1A=="},  // sixteen bytes of value 16
+        {"0123456789abcdef", "", "N3Ii4GGpJMWRzZwn6hY+1A=="},                 // sixteen bytes of value 16
         {"0123456789abcdef", "123456789012345", "ZwBjj0vV2imxY+jVU64scw=="},  // one byte of value 1
         {"KvN/8x+Q2mZr7LpW", "Password", "78I8yuaNtebKVB4ikVUuUA=="},
     };

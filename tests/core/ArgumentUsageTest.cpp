@@ -1,13 +1,12 @@
-#include "core/ArgumentUsage.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "support/LogRecorder.h"
-#include "support/TraceCapture.h"
+#include "core/ArgumentUsage.h"
 #include "core/MBaseArgument.h"
 #include "core/SettingsUsed.h"
+#include "support/LogRecorder.h"
+#include "support/TraceCapture.h"
 
 namespace {
 

@@ -6,10 +6,10 @@
 #include <utility>
 #include <vector>
 
-#include "support/TestTempDir.h"
 #include "core/BaseIniFile.h"
 #include "core/MError.h"
 #include "support/LogRecorder.h"
+#include "support/TestTempDir.h"
 
 namespace {
 

@@ -2,7 +2,6 @@
 // interrupted writes, links and permissions. Other processes are forked children; every wait for
 // them is bounded.
 #include <gtest/gtest.h>
-
 #include <poll.h>
 #include <signal.h>
 #include <sys/file.h>
@@ -20,10 +19,10 @@
 #include <tuple>
 #include <vector>
 
-#include "support/TestTempDir.h"
 #include "core/BaseIniFile.h"
 #include "core/MIniStore.h"
 #include "support/LogRecorder.h"
+#include "support/TestTempDir.h"
 
 namespace {
 
@@ -35,7 +34,9 @@ std::vector<Triple> Content(const std::string& path) {
     std::string error;
     EXPECT_TRUE(store.LoadFromFile(path, error)) << error;
     std::vector<Triple> content;
-    store.ForEach([&](const std::string& s, const std::string& k, const std::string& v) { content.emplace_back(s, k, v); });
+    store.ForEach([&](const std::string& s, const std::string& k, const std::string& v) {
+        content.emplace_back(s, k, v);
+    });
     return content;
 }
 
@@ -47,7 +48,8 @@ mode_t Mode(const std::string& path) {
 
 std::set<std::string> Names(const std::string& directory) {
     std::set<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(directory)) names.insert(entry.path().filename());
+    for (const auto& entry : std::filesystem::directory_iterator(directory))
+        names.insert(entry.path().filename());
     return names;
 }
 
@@ -74,11 +76,14 @@ int WaitFor(pid_t pid, std::chrono::seconds timeout = std::chrono::seconds(60)) 
     return status;
 }
 
-bool ExitedWith(int status, int code) { return WIFEXITED(status) && WEXITSTATUS(status) == code; }
+bool ExitedWith(int status, int code) {
+    return WIFEXITED(status) && WEXITSTATUS(status) == code;
+}
 
 class ScopedLockTimeout {
 public:
-    explicit ScopedLockTimeout(std::chrono::milliseconds timeout) : saved_(BaseIniFile::SetLockTimeout(timeout)) {}
+    explicit ScopedLockTimeout(std::chrono::milliseconds timeout)
+        : saved_(BaseIniFile::SetLockTimeout(timeout)) {}
     ~ScopedLockTimeout() { BaseIniFile::SetLockTimeout(saved_); }
 
 private:
@@ -266,10 +271,12 @@ TEST_F(BaseIniFileWriteBack, AnInterruptedWriteLeavesAPrivateTemporaryThatTheNex
     const std::string left = *names.begin();
     EXPECT_EQ(left.rfind("Korvane.ini.tmp-", 0), 0u) << left;
     EXPECT_EQ(Mode(dir.File(left)), 0600u);
-    EXPECT_EQ(TestTempDir::Read(dir.File(left)), "[Config]\nEncryptionKey=0123456789abcdef\n\n[Grid]\nColumns=cccccccc");
+    EXPECT_EQ(TestTempDir::Read(dir.File(left)),
+              "[Config]\nEncryptionKey=0123456789abcdef\n\n[Grid]\nColumns=cccccccc");
 
     WriteKey("Config", "Other", "1");
-    EXPECT_EQ(Names(dir.Path()), (std::set<std::string>{"Korvane.ini", "Korvane.ini.tmp-old", "Korvane.ini.bak"}));
+    EXPECT_EQ(Names(dir.Path()),
+              (std::set<std::string>{"Korvane.ini", "Korvane.ini.tmp-old", "Korvane.ini.bak"}));
     EXPECT_EQ(TestTempDir::Read(path), original + "Other=1\n\n");
     EXPECT_EQ(Mode(path), 0600u);
 }
@@ -336,7 +343,8 @@ TEST_F(BaseIniFileWriteBack, AFileReachedThroughLinksIsWrittenThroughThem) {
         EXPECT_EQ(Mode(target), 0640u);
         EXPECT_EQ(Names(dir.File("real")), std::set<std::string>{"Korvane.ini"});
     }
-    EXPECT_EQ(Names(dir.Path()), (std::set<std::string>{"real", "relative.ini", "absolute.ini", "chained.ini"}));
+    EXPECT_EQ(Names(dir.Path()),
+              (std::set<std::string>{"real", "relative.ini", "absolute.ini", "chained.ini"}));
 }
 
 TEST_F(BaseIniFileWriteBack, AFileWithoutWritePermissionIsNotRewritten) {

@@ -1,18 +1,18 @@
-#include "core/BufferTime.h"
-#include "core/CalendarConversion.h"
-#include "core/HourTable.h"
-
-#include "support/ScopedTimeZone.h"
-
 #include <gtest/gtest.h>
 
 #include <ctime>
+
+#include "core/BufferTime.h"
+#include "core/CalendarConversion.h"
+#include "core/HourTable.h"
+#include "support/ScopedTimeZone.h"
 
 namespace {
 
 using LocalBuffer = BufferTime<FunctionLocalTime>;
 
-const char* const kZones[] = {kZoneUtc, "EST5", kZoneNewYork, kZoneBerlin, kZoneIndia, kZoneNepal, kZoneLordHowe};
+const char* const kZones[] = {kZoneUtc,   "EST5",     kZoneNewYork, kZoneBerlin,
+                              kZoneIndia, kZoneNepal, kZoneLordHowe};
 
 void ExpectSameFields(const MTimeParts& got, const std::tm& want) {
     EXPECT_EQ(got.tm_year, want.tm_year);
@@ -62,8 +62,8 @@ TEST(BufferTime, AgreesWithTheLibraryOnTheDaysTheOffsetChanges) {
     const struct {
         const char* zone;
         int64_t day;  // UTC day start
-    } cases[] = {{kZoneNewYork, 1615680000},  {kZoneNewYork, 1636243200}, {kZoneBerlin, 1616889600},
-                 {kZoneBerlin, 1635638400},   {kZoneLordHowe, 1617494400}, {kZoneLordHowe, 1633219200},
+    } cases[] = {{kZoneNewYork, 1615680000},       {kZoneNewYork, 1636243200},  {kZoneBerlin, 1616889600},
+                 {kZoneBerlin, 1635638400},        {kZoneLordHowe, 1617494400}, {kZoneLordHowe, 1633219200},
                  {kZoneMidnightChange, 1615680000}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.zone);
@@ -108,7 +108,7 @@ TEST(BufferTime, EpochWestOfUtcIsTheEveningBefore) {
 
 TEST(BufferTime, LocalHourPastMidnightIsOnTheNextDay) {
     ScopedTimeZone tz(kZoneBerlin);
-    LocalBuffer::Instance().Convert(1614808800);                   // 2021-03-03 22:00 UTC
+    LocalBuffer::Instance().Convert(1614808800);                        // 2021-03-03 22:00 UTC
     const MTimeParts* t = LocalBuffer::Instance().Convert(1614814200);  // 23:30 UTC, 00:30 local
     ASSERT_NE(t, nullptr);
     EXPECT_EQ(t->tm_mday, 4);
@@ -135,8 +135,9 @@ TEST(ComputeLocalOffset, GivesSecondsEastOfUtc) {
         int64_t seconds;
         int32_t offset;
     } cases[] = {
-        {kZoneUtc, 1614834367, 0},         {kZoneNewYork, 1614834367, -18000}, {kZoneNewYork, 1625097600, -14400},
-        {kZoneIndia, 1614834367, 19800},   {kZoneNepal, 1614834367, 20700},    {kZoneLordHowe, 1625097600, 37800},
+        {kZoneUtc, 1614834367, 0},          {kZoneNewYork, 1614834367, -18000},
+        {kZoneNewYork, 1625097600, -14400}, {kZoneIndia, 1614834367, 19800},
+        {kZoneNepal, 1614834367, 20700},    {kZoneLordHowe, 1625097600, 37800},
         {kZoneLordHowe, 1609459200, 39600}, {kZoneBerlin, 2147483648, 0},  // beyond 32-bit seconds
     };
     for (const auto& c : cases) {
@@ -152,9 +153,8 @@ TEST(ComputeLocalMidnight, IsTheStartOfTheLocalDay) {
         int64_t seconds;
         int64_t midnight;
     } cases[] = {
-        {kZoneUtc, 1614834367, 1614816000},
-        {kZoneIndia, 1614834367, 1614796200},    // 2021-03-03 18:30 UTC
-        {kZoneNepal, 1614834367, 1614795300},    // 2021-03-03 18:15 UTC
+        {kZoneUtc, 1614834367, 1614816000},     {kZoneIndia, 1614834367, 1614796200},  // 2021-03-03 18:30 UTC
+        {kZoneNepal, 1614834367, 1614795300},                                          // 2021-03-03 18:15 UTC
         {kZoneNewYork, 1615705200, 1615698000},  // 03:00 EDT on the day summer time starts: 00:00 EST
         {kZoneNewYork, 1636264800, 1636257600},  // 01:00 EST on the day it ends: 00:00 EDT
     };

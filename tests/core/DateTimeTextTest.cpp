@@ -1,8 +1,8 @@
-#include "core/DateTimeText.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
+
+#include "core/DateTimeText.h"
 
 namespace {
 
@@ -78,7 +78,7 @@ TEST(ParseTmDateTime, ReadsTimesDatesAndBoth) {
         {"2021/03/04050607", 3, true, 121, 2, 4, 5, 6, 7, 0, 0},
         {"2021/03/04 05:06:07.089", 3, true, 121, 2, 4, 5, 6, 7, 89, 0},
         {"20210304", 3, true, 121, 2, 4, 0, 0, 0, 0, 0},
-        {"20210304 ", 3, false, 121, 2, 4, 0, 0, 0, 0, 0},        // empty time part
+        {"20210304 ", 3, false, 121, 2, 4, 0, 0, 0, 0, 0},         // empty time part
         {"21000101 120000", 3, false, 199, 0, 1, 12, 0, 0, 0, 0},  // the time is still read
         {"2021030 1200", 3, false, 70, 0, 1, 0, 0, 0, 0, 0},
         // Dates.

@@ -5,9 +5,9 @@
 #include <optional>
 #include <string>
 
-#include "support/TestTempDir.h"
 #include "core/IniFileLocation.h"
 #include "core/RegistryReader.h"
+#include "support/TestTempDir.h"
 
 namespace {
 

@@ -1,7 +1,6 @@
-#include "core/MCallBack.h"
-
 #include <gtest/gtest.h>
 
+#include "core/MCallBack.h"
 #include "support/LogRecorder.h"
 #include "support/TraceCapture.h"
 

@@ -1,10 +1,10 @@
-#include "core/MDigitText.h"
-
 #include <gtest/gtest.h>
 
-#include <string>
 #include <functional>
+#include <string>
 #include <thread>
+
+#include "core/MDigitText.h"
 
 namespace {
 
@@ -36,8 +36,14 @@ TEST(FormatInt, WritesSignedValues) {
     const struct {
         int32_t value;
         const char* text;
-    } cases[] = {{0, "0"},          {7, "7"},         {9999, "9999"},         {10000, "10000"},
-                 {-5, "-5"},        {-10000, "-10000"}, {INT32_MIN, "-2147483648"}, {INT32_MAX, "2147483647"},
+    } cases[] = {{0, "0"},
+                 {7, "7"},
+                 {9999, "9999"},
+                 {10000, "10000"},
+                 {-5, "-5"},
+                 {-10000, "-10000"},
+                 {INT32_MIN, "-2147483648"},
+                 {INT32_MAX, "2147483647"},
                  {100020003, "100020003"}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.value);

@@ -1,5 +1,3 @@
-#include "core/MError.h"
-
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -9,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "core/MError.h"
 #include "core/MException.h"
 #include "support/LogRecorder.h"
 #include "support/ProcessStateGuard.h"
@@ -48,7 +47,8 @@ TEST_F(LogTest, LineCarriesUserLevelIdentityFileLineAndMaskedText) {
     const struct {
         unsigned line;
         const char* text;
-    } numbers[] = {{0, "[0000]"}, {42, "[0042]"}, {9999, "[9999]"}, {12345, "[12345]"}, {4000000000u, "[4000000000]"}};
+    } numbers[] = {
+        {0, "[0000]"}, {42, "[0042]"}, {9999, "[9999]"}, {12345, "[12345]"}, {4000000000u, "[4000000000]"}};
     for (const auto& n : numbers) {
         SCOPED_TRACE(n.line);
         LogMessage("f.cpp", n.line, 6, "x");
@@ -91,7 +91,8 @@ TEST_F(LogTest, LongMessagesAndLongPrefixesAreCutWithinTheRecord) {
     setenv("USERNAME", "jdoe", 1);
     MErrorInit init("KELP", "Korvane", "", "", "h");
     Listen();
-    const std::string file(100 - 27, 'f');  // prefix "jdoe I[KELP]Korvane - " (22) + "[0001] " (7) - ... = 100
+    const std::string file(100 - 27,
+                           'f');  // prefix "jdoe I[KELP]Korvane - " (22) + "[0001] " (7) - ... = 100
     const std::string message(10000, 'm');
     LogMessage(file.c_str(), 1, 6, "%s", message.c_str());
     const std::string line = Line(6);
@@ -180,9 +181,9 @@ TEST_F(LogTest, SettingValuesAreReportedAndPasswordsHidden) {
     LogSettingValue("Env", "DbPASSWORD", "KVN_PASSWORD", "secret", "");
     LogSettingValue("Env", "Password", "KVN_Password", "shown", "");
     ASSERT_EQ(receiver.messages.size(), 3u);
-    EXPECT_EQ(receiver.messages[0].text, " Xml       [4000]" + std::string(31, ' ') + " -> EnvVar [KVN_PORT]," +
-                                             std::string(37, ' ') + " BD [Port]," + std::string(41, ' ') +
-                                             " Def. [1000]");
+    EXPECT_EQ(receiver.messages[0].text, " Xml       [4000]" + std::string(31, ' ') +
+                                             " -> EnvVar [KVN_PORT]," + std::string(37, ' ') + " BD [Port]," +
+                                             std::string(41, ' ') + " Def. [1000]");
     EXPECT_EQ(receiver.messages[1].text.substr(0, 50), " Env       []" + std::string(35, ' ') + " -");
     EXPECT_EQ(receiver.messages[2].text.substr(0, 18), " Env       [shown]");
     EXPECT_NE(std::string(GetLastLogLine(6)).find("[0000]  Env"), std::string::npos);
@@ -208,13 +209,17 @@ TEST_F(LogTest, SourceNameIsShownWholeInAtLeastNineCharacters) {
     const struct {
         const char* source;
         const char* head;
-    } cases[] = {{"", "           ["}, {"Env", " Env       ["}, {"Default", " Default   ["},
-                 {"NineChars", " NineChars ["}, {"SixteenCharacter", " SixteenCharacter ["},
+    } cases[] = {{"", "           ["},
+                 {"Env", " Env       ["},
+                 {"Default", " Default   ["},
+                 {"NineChars", " NineChars ["},
+                 {"SixteenCharacter", " SixteenCharacter ["},
                  {"AVeryLongSourceNameOf29Chars.", " AVeryLongSourceNameOf29Chars. ["}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.source);
         LogSettingValue(c.source, "Tag", "VAR", "v", "");
-        EXPECT_EQ(receiver.messages.back().text.substr(0, std::strlen(c.head) + 2), std::string(c.head) + "v]");
+        EXPECT_EQ(receiver.messages.back().text.substr(0, std::strlen(c.head) + 2),
+                  std::string(c.head) + "v]");
     }
 }
 

@@ -1,15 +1,14 @@
-#include "core/MFileBaseText.h"
-
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <string>
 
-#include "support/TestTempDir.h"
-#include "support/LogRecorder.h"
-#include "support/TraceCapture.h"
 #include "core/MFileBaseOStream.h"
+#include "core/MFileBaseText.h"
 #include "core/MFileLineSplitter.h"
+#include "support/LogRecorder.h"
+#include "support/TestTempDir.h"
+#include "support/TraceCapture.h"
 
 namespace {
 
@@ -148,9 +147,13 @@ TEST_F(FileTest, EveryFailureIsLoggedWithItsText) {
     EXPECT_FALSE(file.Write("xyz", 3));
     EXPECT_EQ(file.GetByteCount(), 3);
 
-    EXPECT_EQ(LoggedText(), "3:File has no name|3:File is not opened|3:File is not opened|"
-                            "3:Error opening file \"" + missing + "\" in mode \"r+b\"|"
-                            "3:Error writing to file \"" + path + "\"|");
+    EXPECT_EQ(LoggedText(),
+              "3:File has no name|3:File is not opened|3:File is not opened|"
+              "3:Error opening file \"" +
+                  missing +
+                  "\" in mode \"r+b\"|"
+                  "3:Error writing to file \"" +
+                  path + "\"|");
 }
 
 TEST_F(FileTest, OpeningAndClosingAreTracedFromLevelTwo) {
@@ -248,8 +251,7 @@ TEST_F(FileTest, PipeRunsTheExpandedCommand) {
     ASSERT_TRUE(file.OpenWithMode(0, false));
     EXPECT_FALSE(file.Close(false));
     ASSERT_EQ(log_.messages.size(), 1u);
-    EXPECT_EQ(log_.messages[0].text,
-              "Error closing file \"x;touch pwned\" which was opened in mode \"r\"");
+    EXPECT_EQ(log_.messages[0].text, "Error closing file \"x;touch pwned\" which was opened in mode \"r\"");
 }
 
 TEST_F(FileTest, OutputStreamWritesThroughTheFile) {
@@ -284,7 +286,8 @@ TEST(MFileMode, ModesByIndexAndByLetter) {
     const struct {
         char letter;
         const char* text;
-    } letters[] = {{'r', "rb"}, {'w', "wb"}, {'a', "ab"}, {'R', "r+b"}, {'W', "w+b"}, {'A', "a+b"}, {'x', "rb"}};
+    } letters[] = {{'r', "rb"},  {'w', "wb"},  {'a', "ab"}, {'R', "r+b"},
+                   {'W', "w+b"}, {'A', "a+b"}, {'x', "rb"}};
     for (const auto& l : letters) {
         SCOPED_TRACE(l.letter);
         EXPECT_STREQ(MFileMode::FromBinaryLetter(l.letter).GetText(), l.text);

@@ -1,23 +1,22 @@
-#include "core/MGlobalTime.h"
-
-#include "core/CalendarConversion.h"
-#include "core/ProcessClock.h"
-#include "core/TimeUnits.h"
-
-#include "support/LocalTimeFields.h"
-#include "support/PlainTestClock.h"
-#include "support/ScopedEnvironment.h"
-#include "support/ScopedTimeZone.h"
-
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <string>
 
+#include "core/CalendarConversion.h"
+#include "core/MGlobalTime.h"
+#include "core/ProcessClock.h"
+#include "core/TimeUnits.h"
+#include "support/LocalTimeFields.h"
+#include "support/PlainTestClock.h"
+#include "support/ScopedEnvironment.h"
+#include "support/ScopedTimeZone.h"
+
 namespace {
 
-constexpr const char* kVariables[] = {"VARN_EXEC_MODE",          "VARN_TIME_OVERWRITE_DATE", "VARN_DELTA_TIME_SECONDS",
-                                      "VARN_DELTA_TIME_DAYS",    "VARN_TIME_SPEED",          "VARN_TIME_SPEED_REFERENCE"};
+constexpr const char* kVariables[] = {"VARN_EXEC_MODE",          "VARN_TIME_OVERWRITE_DATE",
+                                      "VARN_DELTA_TIME_SECONDS", "VARN_DELTA_TIME_DAYS",
+                                      "VARN_TIME_SPEED",         "VARN_TIME_SPEED_REFERENCE"};
 
 // Every test starts from an environment without test-clock settings and leaves the test clock as
 // the process's own environment has it.
@@ -92,11 +91,8 @@ TEST_F(MGlobalTimeTest, DeltasAreReadLikeAtolAndKeptExact) {
         int64_t offset;
     };
     const Case cases[] = {
-        {" +30", nullptr, 30 * kSecond},
-        {"12abc", "x", 12 * kSecond},
-        {nullptr, "-2", -2 * kDay},
-        {nullptr, "30000", 30000 * kDay},
-        {"-1", "0", -kSecond},
+        {" +30", nullptr, 30 * kSecond},  {"12abc", "x", 12 * kSecond}, {nullptr, "-2", -2 * kDay},
+        {nullptr, "30000", 30000 * kDay}, {"-1", "0", -kSecond},
     };
     Set("VARN_EXEC_MODE", "TEST");
     for (const Case& c : cases) {
@@ -202,15 +198,14 @@ TEST_F(MGlobalTimeTest, SpeedNeedsAFactorAboveOneAReferenceAndTestMode) {
         bool refused;
     };
     const Case cases[] = {
-        {"TEST", "1", "2021/03/01 13:00:00", 1, false},
-        {"TEST", "0", "2021/03/01 13:00:00", 0, false},
-        {"TEST", "-4", "2021/03/01 13:00:00", -4, false},
-        {"TEST", "5", nullptr, 0, false},
+        {"TEST", "1", "2021/03/01 13:00:00", 1, false},   {"TEST", "0", "2021/03/01 13:00:00", 0, false},
+        {"TEST", "-4", "2021/03/01 13:00:00", -4, false}, {"TEST", "5", nullptr, 0, false},
         {nullptr, "5", "2021/03/01 13:00:00", 0, true},
     };
     const int64_t start = LocalCount(2021, 3, 1, 12, 0, 0);
     for (const Case& c : cases) {
-        SCOPED_TRACE(std::string(c.mode ? c.mode : "-") + " " + c.speed + " " + (c.reference ? c.reference : "-"));
+        SCOPED_TRACE(std::string(c.mode ? c.mode : "-") + " " + c.speed + " " +
+                     (c.reference ? c.reference : "-"));
         Set("VARN_EXEC_MODE", c.mode);
         Set("VARN_TIME_SPEED", c.speed);
         Set("VARN_TIME_SPEED_REFERENCE", c.reference);

@@ -38,8 +38,8 @@ TEST(MIniStore, DeletingAKeyKeepsTheOthersInPlace) {
     EXPECT_EQ(*store.Find("S", "c"), "3");
     EXPECT_EQ(*store.Find("S", "D"), "4");
     EXPECT_EQ(store.Find("S", "B"), nullptr);
-    store.Write("S", "d", "40");   // stays in its place
-    store.Write("S", "b", "20");   // comes back at the end
+    store.Write("S", "d", "40");  // stays in its place
+    store.Write("S", "b", "20");  // comes back at the end
     store.Delete("S", "A");
     store.Write("S", "C", "30");
     EXPECT_EQ(store.ToText(), "[S]\nC=30\nD=40\nb=20\n\n[T]\nA=5\n\n");

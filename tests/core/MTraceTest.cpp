@@ -1,5 +1,3 @@
-#include "core/MTrace.h"
-
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -7,9 +5,10 @@
 #include <optional>
 #include <string>
 
-#include "support/TraceCapture.h"
+#include "core/MTrace.h"
 #include "core/MTraceMsg.h"
 #include "core/MTraceMsgToAscii.h"
+#include "support/TraceCapture.h"
 
 namespace {
 
@@ -22,21 +21,19 @@ TEST(MTrace, CategoryTestComparesTheMaskedFieldInPlace) {
         int threshold;
         bool enabled;
     } cases[] = {
-        {0, 0x180, 3, 0x80, false},        // trace off
-        {1, 0x80, 3, 0x80, true},          // bit 7 alone
-        {1, 0x100, 3, 0x80, true},         // bit 8 alone reaches 0x80 too
-        {1, 0x80, 3, 0x180, false},        // both bits needed
-        {1, 0x180, 3, 0x180, true},
-        {1, 0x7F, 3, 0x80, false},         // bits of other categories do not count
-        {2, 0x8000, 7, 0x8000, true},      // scheduler tables
-        {2, ~0x8000, 7, 0x8000, false},
-        {1, 0x1800, 5, 0x1800, true},
-        {1, -1, 8, 0x30000, true},
-        {1, -1, 9, 0, false},              // no such category
+        {0, 0x180, 3, 0x80, false},                                 // trace off
+        {1, 0x80, 3, 0x80, true},                                   // bit 7 alone
+        {1, 0x100, 3, 0x80, true},                                  // bit 8 alone reaches 0x80 too
+        {1, 0x80, 3, 0x180, false},                                 // both bits needed
+        {1, 0x180, 3, 0x180, true},     {1, 0x7F, 3, 0x80, false},  // bits of other categories do not count
+        {2, 0x8000, 7, 0x8000, true},                               // scheduler tables
+        {2, ~0x8000, 7, 0x8000, false}, {1, 0x1800, 5, 0x1800, true},
+        {1, -1, 8, 0x30000, true},      {1, -1, 9, 0, false},  // no such category
         {-1, -1, 0, 0, false},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.level << " " << c.mask << " " << c.category << " " << c.threshold);
+        SCOPED_TRACE(testing::Message()
+                     << c.level << " " << c.mask << " " << c.category << " " << c.threshold);
         SetTraceLevel(c.level);
         SetTraceMask(c.mask);
         EXPECT_EQ(IsTraceEnabled(c.category, c.threshold), c.enabled);
@@ -45,7 +42,8 @@ TEST(MTrace, CategoryTestComparesTheMaskedFieldInPlace) {
 
 TEST(MTrace, ConverterEscapesNonPrintableBytesAndReusesItsBuffer) {
     MTraceMsgToAscii converter;
-    const char input[] = {'A', 0x01, 0x00, 0x7F, static_cast<char>(0xFF), ' ', '~', 0x1F, static_cast<char>(0x80)};
+    const char input[] = {
+        'A', 0x01, 0x00, 0x7F, static_cast<char>(0xFF), ' ', '~', 0x1F, static_cast<char>(0x80)};
     int32_t length = -1;
     const char* text = converter.Convert(input, sizeof(input), &length);
     EXPECT_EQ(std::string(text, length), "A;$00$\x7F$FF$ ~$1F$$80$");
@@ -61,7 +59,13 @@ TEST(MTrace, ConverterEscapesNonPrintableBytesAndReusesItsBuffer) {
 TEST(MTrace, TracedMessageIsOnePrintableLine) {
     TraceCapture capture;
     MTraceMsg trace;
-    trace.TraceText("0A1", "KB\x01" "12\x02", 6, "\xFE" "end", 4);
+    trace.TraceText("0A1",
+                    "KB\x01"
+                    "12\x02",
+                    6,
+                    "\xFE"
+                    "end",
+                    4);
     trace.TraceText("N\x05", nullptr, 0, nullptr, 0);
     trace.TraceMessage(1, "out", 3, "x", 1, nullptr, 0);
     EXPECT_EQ(capture.Text(), "<M[0A1]KB;12$02$$FE$end\n<M[N$05$]\n>M[out]x\n");
@@ -93,7 +97,8 @@ TEST(MTrace, TestNoRegressionFlagNeedsExactlyYes) {
     const struct {
         const char* value;
         bool on;
-    } cases[] = {{"Yes", true}, {"yes", false}, {"YES", false}, {"Yes ", false}, {"", false}, {nullptr, false}};
+    } cases[] = {{"Yes", true},   {"yes", false}, {"YES", false},
+                 {"Yes ", false}, {"", false},    {nullptr, false}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.value ? c.value : "(unset)");
         c.value ? setenv("TestNoRegression", c.value, 1) : unsetenv("TestNoRegression");

@@ -1,6 +1,6 @@
-#include "core/MXmlCfgParser.h"
-
 #include <gtest/gtest.h>
+
+#include "core/MXmlCfgParser.h"
 
 namespace {
 

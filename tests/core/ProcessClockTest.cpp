@@ -1,14 +1,12 @@
-#include "core/ProcessClock.h"
-
-#include "core/CalendarConversion.h"
-
-#include "support/ScopedTimeZone.h"
-
 #include <gtest/gtest.h>
 
 #include <chrono>
 #include <ctime>
 #include <vector>
+
+#include "core/CalendarConversion.h"
+#include "core/ProcessClock.h"
+#include "support/ScopedTimeZone.h"
 
 namespace {
 
@@ -89,7 +87,8 @@ struct ZoneReadings {
 // Local time of day and local midnight of readings fed to the clock one after the other.
 TEST(ProcessClock, KeepsLocalTimeOfDayAndMidnight) {
     const ZoneReadings cases[] = {
-        {kZoneUtc, {{1614834367 * kSecond + 89000000, 5 * kHour + 6 * kMinute + 7089000000, 1614816000 * kSecond}}},
+        {kZoneUtc,
+         {{1614834367 * kSecond + 89000000, 5 * kHour + 6 * kMinute + 7089000000, 1614816000 * kSecond}}},
         {"EST5",
          {{1614834367 * kSecond + 89000000, 6 * kMinute + 7089000000, 1614834000 * kSecond},
           {1614837600 * kSecond - 1, kHour - 1, 1614834000 * kSecond},  // last nanosecond of the UTC hour
@@ -160,8 +159,11 @@ TEST(FillTimeLimits, SetsTheFarFutureLimitsOf2038) {
         const char* zone;
         int mday;
         int64_t midnight;
-    } cases[] = {{kZoneUtc, 1, 2145916800}, {"EST5", 1, 2145934800}, {"CET-1", 1, 2145913200},
-                 {kZoneIndia, 1, 2145897000}, {"PST8", 31, 2145859200}};
+    } cases[] = {{kZoneUtc, 1, 2145916800},
+                 {"EST5", 1, 2145934800},
+                 {"CET-1", 1, 2145913200},
+                 {kZoneIndia, 1, 2145897000},
+                 {"PST8", 31, 2145859200}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.zone);
         ScopedTimeZone tz(c.zone);
@@ -177,7 +179,8 @@ TEST(SleepFor, SleepsAtLeastTheWholeMilliseconds) {
     EXPECT_GE(steady_clock::now() - start, std::chrono::milliseconds(1));
 }
 
-
-TEST(ProcessClock, ZeroTimeIsNotShownBlankByDefault) { EXPECT_FALSE(IsZeroTimeShownBlank()); }
+TEST(ProcessClock, ZeroTimeIsNotShownBlankByDefault) {
+    EXPECT_FALSE(IsZeroTimeShownBlank());
+}
 
 }  // namespace

@@ -1,6 +1,6 @@
-#include "core/TimeUnits.h"
-
 #include <gtest/gtest.h>
+
+#include "core/TimeUnits.h"
 
 namespace {
 
@@ -38,7 +38,8 @@ TEST(TimeUnits, ConvertCountsBothWays) {
     EXPECT_EQ(CountToUnits(-1500000000, TIME_UNIT_SECOND), -1);  // toward zero
     EXPECT_EQ(CountToUnits(123, TIME_UNIT_NANOSECOND), 123);
     // A product beyond 64 bits wraps instead of being undefined.
-    EXPECT_EQ(UnitsToCount(INT64_MAX, TIME_UNIT_MICROSECOND), static_cast<int64_t>(uint64_t{INT64_MAX} * 1000));
+    EXPECT_EQ(UnitsToCount(INT64_MAX, TIME_UNIT_MICROSECOND),
+              static_cast<int64_t>(uint64_t{INT64_MAX} * 1000));
     // An unknown unit reads as the nanosecond rather than beyond the table.
     EXPECT_EQ(UnitsToCount(5, 9), 5);
     EXPECT_EQ(CountToUnits(5, -1), 5);

@@ -4,13 +4,13 @@
 #include <type_traits>
 #include <vector>
 
-#include "support/FieldTestRecords.h"
 #include "fields/DescribeFields.h"
 #include "fields/MObjectFormat.h"
 #include "fields/MStaticFormat.h"
 #include "fields/MTObjectClassFunction.h"
 #include "fields/MTObjectClassFunctionWithLength.h"
 #include "fields/MTStaticClassFunction.h"
+#include "support/FieldTestRecords.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "support/FieldTestRecords.h"
 #include "fields/MCSVReader.h"
+#include "support/FieldTestRecords.h"
 
 namespace {
 

@@ -2,10 +2,10 @@
 
 #include <string>
 
-#include "support/FieldTestRecords.h"
 #include "TestValueTypes.h"
 #include "fields/MCSVReader.h"
 #include "fields/MCSVWriter.h"
+#include "support/FieldTestRecords.h"
 
 namespace {
 

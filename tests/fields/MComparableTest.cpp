@@ -1,10 +1,9 @@
-#include "fields/MComparable.h"
-
 #include <gtest/gtest.h>
 
 #include <compare>
 #include <string>
 
+#include "fields/MComparable.h"
 #include "fields/MIntX.h"
 #include "fields/MLPString.h"
 #include "fields/MRPString.h"

@@ -1,9 +1,8 @@
-#include "fields/MControlFunction.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
 
+#include "fields/MControlFunction.h"
 #include "fields/MControlTrigger.h"
 #include "fields/MDescFormat.h"
 #include "fields/MTControlFunction.h"

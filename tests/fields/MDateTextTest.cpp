@@ -4,13 +4,13 @@
 #include <string>
 #include <vector>
 
-#include "support/TimeTestSupport.h"
 #include "core/MException.h"
 #include "fields/DescribeFields.h"
 #include "fields/MDateText.h"
 #include "fields/MMsgFormat.h"
 #include "fields/MTObjectFunction.h"
 #include "fields/MTimeText.h"
+#include "support/TimeTestSupport.h"
 
 namespace {
 
@@ -137,8 +137,9 @@ TEST_F(DatedColumns, DateFiltersReadTheirOperandsAsDates) {
               (std::vector<std::string>{"20210305|000000", "20211301|235959"}));
     EXPECT_EQ(Kept(rows, [&](const DatedRow* r) { return date.IsLessOrEqualText(r, "2021/03/04"); }),
               (std::vector<std::string>{"20210303|093000", "20210304|120000", "        |      "}));
-    EXPECT_EQ(Kept(rows, [&](const DatedRow* r) { return date.IsInRange(r, "20210304", "n+000001", true, true); }),
-              (std::vector<std::string>{"20210304|120000"}));
+    EXPECT_EQ(
+        Kept(rows, [&](const DatedRow* r) { return date.IsInRange(r, "20210304", "n+000001", true, true); }),
+        (std::vector<std::string>{"20210304|120000"}));
     EXPECT_EQ(Kept(rows, [&](const DatedRow* r) { return date.ContainsText(r, "1301", false); }),
               (std::vector<std::string>{"20211301|235959"}));
     EXPECT_TRUE(date.IsLess(&rows[3], &rows[0]));

@@ -3,11 +3,11 @@
 #include <string>
 #include <vector>
 
-#include "support/EnumTestSupport.h"
 #include "fields/DefaultLookupPolicy.h"
 #include "fields/Key2LookupPolicy.h"
 #include "fields/MDescFormat.h"
 #include "fields/MEnumString.h"
+#include "support/EnumTestSupport.h"
 
 namespace {
 // Small stand-ins for the protocol's tables: message types (a repeated code, a blank code and a
@@ -55,8 +55,14 @@ struct MEnumTable<TestDelimiter> {
 template <>
 struct MEnumTable<TestLongCode> {
     static constexpr char kTypeName[] = "TestLongCode";
-    static constexpr MEnumCodeRow kRows[] = {{"???", "Unknown"}, {"ZZZ", "Last"},   {"AAB", "Second"},
-                                             {"AAA", "First"},   {"\xE9\xE9" "A", "High"}, {"AAB", "Again"},
+    static constexpr MEnumCodeRow kRows[] = {{"???", "Unknown"},
+                                             {"ZZZ", "Last"},
+                                             {"AAB", "Second"},
+                                             {"AAA", "First"},
+                                             {"\xE9\xE9"
+                                              "A",
+                                              "High"},
+                                             {"AAB", "Again"},
                                              {"MMM", "First"}};
 };
 
@@ -118,9 +124,22 @@ TEST(DefaultLookupPolicy, EveryCodeFindsItsFirstRowAndEveryNameItsFirstIndex) {
         const char* code;
         int shortRow;
         int longRow;
-    } cases[] = {{"???", 0, 0}, {"TCx", 1, 0}, {"TYx", 3, 0}, {"KOx", 4, 0}, {"  x", 6, 0}, {"ZZZ", 0, 1},
-                 {"AAB", 0, 2}, {"AAA", 0, 3}, {"\xE9\xE9" "A", 0, 4}, {"MMM", 0, 6}, {"AAC", 0, 0},
-                 {"\xFF\xFF\xFF", 0, 0}, {"\0\0\0", 0, 0}, {"ZZY", 0, 0}};
+    } cases[] = {{"???", 0, 0},
+                 {"TCx", 1, 0},
+                 {"TYx", 3, 0},
+                 {"KOx", 4, 0},
+                 {"  x", 6, 0},
+                 {"ZZZ", 0, 1},
+                 {"AAB", 0, 2},
+                 {"AAA", 0, 3},
+                 {"\xE9\xE9"
+                  "A",
+                  0, 4},
+                 {"MMM", 0, 6},
+                 {"AAC", 0, 0},
+                 {"\xFF\xFF\xFF", 0, 0},
+                 {"\0\0\0", 0, 0},
+                 {"ZZY", 0, 0}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.code);
         EXPECT_EQ(Short::FindCode(c.code), c.shortRow);
@@ -130,8 +149,8 @@ TEST(DefaultLookupPolicy, EveryCodeFindsItsFirstRowAndEveryNameItsFirstIndex) {
     const struct {
         const char* name;
         int index;
-    } names[] = {{"Unknown", 0}, {"First", 3}, {"Again", 5}, {"High", 4}, {"Firs", -1}, {"Firstt", -1},
-                 {"", -1},       {"first", -1}, {"Last", 1}, {"Second", 2}, {"Z", -1}, {"A", -1}};
+    } names[] = {{"Unknown", 0}, {"First", 3},  {"Again", 5}, {"High", 4},   {"Firs", -1}, {"Firstt", -1},
+                 {"", -1},       {"first", -1}, {"Last", 1},  {"Second", 2}, {"Z", -1},    {"A", -1}};
     for (const auto& n : names) {
         SCOPED_TRACE(n.name);
         EXPECT_EQ(Names::FindTerminated(n.name), n.index);

@@ -4,10 +4,10 @@
 #include <string>
 #include <vector>
 
-#include "support/EnumTestSupport.h"
 #include "fields/CommandEnumerations.h"
 #include "fields/MDescFormat.h"
 #include "fields/MEnum.h"
+#include "support/EnumTestSupport.h"
 
 namespace {
 // A catalogue kept in four bytes, as the business items are.

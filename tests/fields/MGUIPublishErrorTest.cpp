@@ -3,10 +3,10 @@
 #include <string>
 #include <thread>
 
-#include "support/ProcessStateGuard.h"
-#include "support/TimeTestSupport.h"
 #include "core/MError.h"
 #include "fields/MGUIPublishError.h"
+#include "support/ProcessStateGuard.h"
+#include "support/TimeTestSupport.h"
 
 namespace {
 
@@ -18,7 +18,7 @@ TEST(MGUIPublishError, LinesCarryTheFrozenTimeAndTheLevelName) {
         const char* line;
     };
     const Case cases[] = {
-        {0, "2021/03/04 14:10:00.000 - []message"},        {1, "2021/03/04 14:10:00.000 - []message"},
+        {0, "2021/03/04 14:10:00.000 - []message"},         {1, "2021/03/04 14:10:00.000 - []message"},
         {2, "2021/03/04 14:10:00.000 - [CRITICAL]message"}, {3, "2021/03/04 14:10:00.000 - [ERROR]message"},
         {4, "2021/03/04 14:10:00.000 - [WARNING]message"},  {5, "2021/03/04 14:10:00.000 - []message"},
         {6, "2021/03/04 14:10:00.000 - [INFO]message"},     {7, "2021/03/04 14:10:00.000 - []message"},

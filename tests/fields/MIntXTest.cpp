@@ -1,23 +1,21 @@
 #include <gtest/gtest.h>
 
-#include "RaisedException.h"
-
 #include <algorithm>
 #include <memory>
 #include <string>
 #include <type_traits>
 #include <vector>
 
-#include "support/FieldTestRecords.h"
+#include "RaisedException.h"
 #include "core/MException.h"
 #include "fields/MDescFormat.h"
 #include "fields/MIntX.h"
 #include "fields/MMsgFormat.h"
 #include "fields/MTInterface.h"
 #include "fields/MTObjectFunction.h"
+#include "support/FieldTestRecords.h"
 
 namespace {
-
 
 static_assert(sizeof(MInt) == 4 && sizeof(MLong) == 4 && sizeof(MULong) == 4 && sizeof(HostRetryCount) == 4);
 static_assert(sizeof(MInt64) == 8);
@@ -393,8 +391,8 @@ TEST(MIntX, AdditionWrapsInItsTypeThenClampsAndTextsSetTheDigits) {
     EXPECT_EQ(sum.Add(-7), -2);
     EXPECT_EQ(sum.ClampToRange(), -2);
 
-    const std::pair<const char*, uint32_t> texts[] = {{"123", 123u}, {"+42", 42u}, {"", 0u}, {"x12", 0u},
-                                                      {"4294967295", 4294967295u}};
+    const std::pair<const char*, uint32_t> texts[] = {
+        {"123", 123u}, {"+42", 42u}, {"", 0u}, {"x12", 0u}, {"4294967295", 4294967295u}};
     for (const auto& [text, value] : texts) {
         MULong parsed(7u);
         parsed.SetString(text);

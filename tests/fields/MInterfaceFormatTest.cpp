@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "support/FieldTestRecords.h"
 #include "TestValueTypes.h"
 #include "fields/MInterfaceFormat.h"
+#include "support/FieldTestRecords.h"
 
 namespace {
 

@@ -2,10 +2,10 @@
 
 #include <string>
 
-#include "support/FieldTestRecords.h"
 #include "TestValueTypes.h"
 #include "core/MException.h"
 #include "fields/MMsgFormat.h"
+#include "support/FieldTestRecords.h"
 
 namespace {
 

@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "support/FieldTestRecords.h"
 #include "TestValueTypes.h"
 #include "fields/MMsgWriter.h"
+#include "support/FieldTestRecords.h"
 
 namespace {
 

@@ -6,13 +6,13 @@
 #include <type_traits>
 #include <vector>
 
-#include "support/FieldTestRecords.h"
 #include "core/MException.h"
 #include "fields/MDescFormat.h"
 #include "fields/MLPString.h"
 #include "fields/MMsgFormat.h"
 #include "fields/MRPString.h"
 #include "fields/MTObjectFunction.h"
+#include "support/FieldTestRecords.h"
 
 namespace {
 

@@ -1,18 +1,17 @@
 #include <gtest/gtest.h>
 
-#include "RaisedException.h"
-
 #include <algorithm>
 #include <string>
 #include <type_traits>
 #include <vector>
 
-#include "support/FieldTestRecords.h"
+#include "RaisedException.h"
 #include "core/MException.h"
 #include "fields/MMsgFormat.h"
 #include "fields/MStringFloat.h"
 #include "fields/MTInterface.h"
 #include "fields/MTObjectFunction.h"
+#include "support/FieldTestRecords.h"
 
 namespace {
 

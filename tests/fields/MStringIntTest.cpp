@@ -1,13 +1,11 @@
 #include <gtest/gtest.h>
 
-#include "RaisedException.h"
-
 #include <cstddef>
 #include <string>
 #include <type_traits>
 #include <vector>
 
-#include "support/FieldTestRecords.h"
+#include "RaisedException.h"
 #include "core/MException.h"
 #include "fields/MDescFormat.h"
 #include "fields/MMsgFormat.h"
@@ -15,6 +13,7 @@
 #include "fields/MTInterface.h"
 #include "fields/MTObjectFunction.h"
 #include "fields/MVArray.h"
+#include "support/FieldTestRecords.h"
 
 namespace {
 

@@ -1,10 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "RaisedException.h"
-
 #include <string>
 
-#include "support/FieldTestRecords.h"
+#include "RaisedException.h"
 #include "core/MException.h"
 #include "fields/MDescFormat.h"
 #include "fields/MMsgFormat.h"
@@ -13,6 +11,7 @@
 #include "fields/MTInterface.h"
 #include "fields/MTObjectFunction.h"
 #include "fields/MZString.h"
+#include "support/FieldTestRecords.h"
 
 namespace {
 

@@ -1,10 +1,9 @@
-#include "fields/MTControl.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "fields/MString.h"
+#include "fields/MTControl.h"
 #include "fields/MValAccept.h"
 
 namespace {

@@ -5,10 +5,10 @@
 #include <vector>
 
 #include "fields/MIntX.h"
-#include "support/FieldTestRecords.h"
-#include "support/TimeTestSupport.h"
 #include "fields/MTInterface.h"
 #include "fields/MTTimePoint.h"
+#include "support/FieldTestRecords.h"
+#include "support/TimeTestSupport.h"
 
 namespace {
 

@@ -3,9 +3,9 @@
 #include <memory>
 #include <string>
 
-#include "support/FieldTestRecords.h"
 #include "fields/MTObjectFunction.h"
 #include "fields/MTStaticFunction.h"
+#include "support/FieldTestRecords.h"
 
 namespace {
 

@@ -3,7 +3,6 @@
 #include <memory>
 #include <string>
 
-#include "support/TimeTestSupport.h"
 #include "core/MException.h"
 #include "fields/DescribeFields.h"
 #include "fields/MCSVReader.h"
@@ -14,6 +13,7 @@
 #include "fields/MTObjectFunction.h"
 #include "fields/MTTimePoint.h"
 #include "fields/MTimeText.h"
+#include "support/TimeTestSupport.h"
 
 namespace {
 
@@ -102,9 +102,8 @@ TEST(MTTimePoint, DateMaximumIsTheLocalMidnightOfTheLimit) {
         const char* zone;
         const char* text;
     };
-    const Case cases[] = {{kZoneNewYork, "2038/01/01"},
-                          {kZoneBerlin, "2038/01/01"},
-                          {"PST8PDT,M3.2.0,M11.1.0", "2037/12/31"}};
+    const Case cases[] = {
+        {kZoneNewYork, "2038/01/01"}, {kZoneBerlin, "2038/01/01"}, {"PST8PDT,M3.2.0,M11.1.0", "2037/12/31"}};
     FillTimeLimits();
     for (const Case& c : cases) {
         SCOPED_TRACE(c.zone);
@@ -120,7 +119,8 @@ TEST(MTTimePoint, TimeOfDayNormalisesCountsBeyondOneDay) {
         const char* zone;
         int64_t count;  // of 25:00:00, taken as 1970-01-02 01:00 UTC
     };
-    const Case cases[] = {{kZoneUtc, 1 * kHour}, {kZoneNewYork, 20 * kHour}, {kZoneIndia, 6 * kHour + 30 * kMinute}};
+    const Case cases[] = {
+        {kZoneUtc, 1 * kHour}, {kZoneNewYork, 20 * kHour}, {kZoneIndia, 6 * kHour + 30 * kMinute}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.zone);
         ScopedTimeZone tz(c.zone);
@@ -168,8 +168,12 @@ TEST(MTTimePoint, DateCutsToTheLocalDayAcrossDaylightSavingChanges) {
         const char* zone;
         const char* text;
     };
-    const Case cases[] = {{kZoneNewYork, "20210304"}, {kZoneNewYork, "20210314"}, {kZoneNewYork, "20211107"},
-                          {kZoneBerlin, "20210328"},  {kZoneLordHowe, "20211003"}, {kZoneUtc, "19700101"},
+    const Case cases[] = {{kZoneNewYork, "20210304"},
+                          {kZoneNewYork, "20210314"},
+                          {kZoneNewYork, "20211107"},
+                          {kZoneBerlin, "20210328"},
+                          {kZoneLordHowe, "20211003"},
+                          {kZoneUtc, "19700101"},
                           // Summer time begins at midnight: the day begins at 01:00.
                           {kZoneMidnightChange, "20211017"}};
     for (const Case& c : cases) {
@@ -201,7 +205,7 @@ TEST(MTTimePoint, ADayWithoutLocalMidnightReadsBackAsThatDay) {
     };
     const Case cases[] = {
         {"Australia/Lord_Howe", "1981/03/01", "19810301", 352216800},  // 23:59:59 +10:00, then 00:30 +10:30
-        {"America/Sao_Paulo", "2018/11/04", "20181104", 1541300400},    // 23:59:59, then 01:00
+        {"America/Sao_Paulo", "2018/11/04", "20181104", 1541300400},   // 23:59:59, then 01:00
         {"Asia/Tehran", "2022/03/22", "20220322", 1647894600},
         {"America/Havana", "2015/03/08", "20150308", 1425790800},
         {"America/Santiago", "2011/05/08", "20110508", 1304827200},  // 23:59:59 goes back to 23:00
@@ -285,9 +289,11 @@ TEST(MTTimePoint, CheckTextRefusesMalformedTexts) {
         const char* text;
         bool accepted;
     };
-    const Case dateTimes[] = {{nullptr, true},       {"", true},           {"-", true},
-                              {"n", true},           {"20210304", true},   {"2021/03/04 05:06:07.089", true},
-                              {"21000101", false},   {"2021/03/04 1230", false}, {"20210", false}};
+    const Case dateTimes[] = {{nullptr, true},     {"", true},
+                              {"-", true},         {"n", true},
+                              {"20210304", true},  {"2021/03/04 05:06:07.089", true},
+                              {"21000101", false}, {"2021/03/04 1230", false},
+                              {"20210", false}};
     for (const Case& c : dateTimes) {
         SCOPED_TRACE(c.text ? c.text : "(null)");
         const char* message = MDateTimeTimePoint::CheckText(c.text);
@@ -297,8 +303,8 @@ TEST(MTTimePoint, CheckTextRefusesMalformedTexts) {
             EXPECT_STREQ(message, "Invalid date!");
         }
     }
-    const Case times[] = {{"", true},       {"12:30", true}, {"123000", true}, {"1230", false},
-                          {"-", false},     {"23:59:59.999", true}};
+    const Case times[] = {{"", true},      {"12:30", true}, {"123000", true},
+                          {"1230", false}, {"-", false},    {"23:59:59.999", true}};
     for (const Case& c : times) {
         SCOPED_TRACE(c.text);
         const char* message = MTimeTimePoint::CheckText(c.text);
@@ -397,7 +403,9 @@ TEST(MTTimePoint, NegativeCountsAreWrittenAsTheNullMarker) {
     early.WriteFixed(writer);
     before.WriteFixed(writer);
     after.WriteFixed(writer);
-    EXPECT_EQ(std::string(buffer, static_cast<std::size_t>(writer.GetOffset())), "--42\xFE" "0\xFE");
+    EXPECT_EQ(std::string(buffer, static_cast<std::size_t>(writer.GetOffset())),
+              "--42\xFE"
+              "0\xFE");
     MMsgFormat reader(buffer, writer.GetOffset(), false);
     early.ReadFixed(reader);
     before.ReadFixed(reader);
@@ -420,8 +428,14 @@ TEST(MTTimePoint, MonitorFormErrors) {
         return std::string("none");
     };
     EXPECT_EQ(codeOf("12\xFE", 3), "1 Message is too short");
-    EXPECT_EQ(codeOf("x\xFE" "0\xFE", 4), "1 Invalid integer value, no digits found");
-    EXPECT_EQ(codeOf("12\xFE" "7\xFE", 5), "none");
+    EXPECT_EQ(codeOf("x\xFE"
+                     "0\xFE",
+                     4),
+              "1 Invalid integer value, no digits found");
+    EXPECT_EQ(codeOf("12\xFE"
+                     "7\xFE",
+                     5),
+              "none");
 }
 
 struct TimeRecord {

@@ -3,9 +3,9 @@
 #include <chrono>
 #include <string>
 
-#include "support/TimeTestSupport.h"
 #include "fields/MTimeDuration.h"
 #include "fields/TimeArithmetic.h"
+#include "support/TimeTestSupport.h"
 
 namespace {
 
@@ -20,7 +20,8 @@ MTimeParts Parts(int days, int hours, int minutes, int seconds, int months = 0, 
     return t;
 }
 
-void ExpectParts(const MTimeParts& t, int days, int hours, int minutes, int seconds, int months = 0, int years = 0) {
+void ExpectParts(const MTimeParts& t, int days, int hours, int minutes, int seconds, int months = 0,
+                 int years = 0) {
     EXPECT_EQ(t.tm_yday, days);
     EXPECT_EQ(t.tm_hour, hours);
     EXPECT_EQ(t.tm_min, minutes);
@@ -79,17 +80,16 @@ TEST(MTimeDuration, PartsAreNormalisedWithFloorDivision) {
         int days, hours, minutes, seconds, months, years;
     };
     const Case cases[] = {
-        {Parts(0, 0, 90, 30), 0, 1, 30, 30, 0, 0},
-        {Parts(0, 0, 0, 3661), 0, 1, 1, 1, 0, 0},
-        {Parts(0, 0, 0, -30), -1, 23, 59, 30, 0, 0},
-        {Parts(2, 49, 0, 0), 4, 1, 0, 0, 0, 0},
-        {Parts(0, 0, 0, 0, 14, 1), 0, 0, 0, 0, 2, 2},
-        {Parts(0, 0, 0, 0, -1, 0), 0, 0, 0, 0, 11, -1},
+        {Parts(0, 0, 90, 30), 0, 1, 30, 30, 0, 0},    {Parts(0, 0, 0, 3661), 0, 1, 1, 1, 0, 0},
+        {Parts(0, 0, 0, -30), -1, 23, 59, 30, 0, 0},  {Parts(2, 49, 0, 0), 4, 1, 0, 0, 0, 0},
+        {Parts(0, 0, 0, 0, 14, 1), 0, 0, 0, 0, 2, 2}, {Parts(0, 0, 0, 0, -1, 0), 0, 0, 0, 0, 11, -1},
     };
     for (const Case& c : cases) {
-        const int64_t before = ((((int64_t{c.in.tm_year} * 12 + c.in.tm_mon) * 30 + c.in.tm_yday) * 24 + c.in.tm_hour) * 60 +
-                                c.in.tm_min) * 60 * kSecond +
-                               c.in.tm_sec * kSecond;
+        const int64_t before =
+            ((((int64_t{c.in.tm_year} * 12 + c.in.tm_mon) * 30 + c.in.tm_yday) * 24 + c.in.tm_hour) * 60 +
+             c.in.tm_min) *
+                60 * kSecond +
+            c.in.tm_sec * kSecond;
         const MTimeDuration duration(c.in);
         SCOPED_TRACE(before);
         ExpectParts(duration.GetParts(), c.days, c.hours, c.minutes, c.seconds, c.months, c.years);
@@ -121,7 +121,7 @@ TEST(MTimeDuration, DaysInMonthAndMonthsAddedToFields) {
     struct Days {
         int year, month, days;
     };
-    const Days days[] = {{2021, 1, 31}, {2021, 2, 28}, {2024, 2, 29}, {1900, 2, 28}, {2000, 2, 29},
+    const Days days[] = {{2021, 1, 31}, {2021, 2, 28},  {2024, 2, 29}, {1900, 2, 28}, {2000, 2, 29},
                          {2021, 4, 30}, {2021, 12, 31}, {2021, 0, 0},  {2021, 13, 0}};
     for (const Days& d : days) EXPECT_EQ(GetDaysInMonth(d.year, d.month), d.days) << d.year << "-" << d.month;
 
@@ -129,7 +129,7 @@ TEST(MTimeDuration, DaysInMonthAndMonthsAddedToFields) {
         int year, month, day, add;
         int toYear, toMonth, toDay;
     };
-    const Months months[] = {{2021, 1, 31, 1, 2021, 2, 28},   {2020, 1, 31, 1, 2020, 2, 29},
+    const Months months[] = {{2021, 1, 31, 1, 2021, 2, 28},    {2020, 1, 31, 1, 2020, 2, 29},
                              {2021, 1, 15, -13, 2019, 12, 15}, {2021, 3, 31, -1, 2021, 2, 28},
                              {2021, 11, 30, 14, 2023, 1, 30},  {2021, 1, 1, -12, 2020, 1, 1}};
     for (const Months& m : months) {

@@ -3,11 +3,11 @@
 #include <string>
 #include <vector>
 
-#include "support/FieldTestRecords.h"
 #include "fields/MStringDepth.h"
 #include "fields/MTStaticClassFunction.h"
 #include "fields/MTStaticFunction.h"
 #include "fields/MTitleFormat.h"
+#include "support/FieldTestRecords.h"
 
 namespace {
 

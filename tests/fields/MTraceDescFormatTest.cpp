@@ -1,13 +1,12 @@
-#include "fields/MTraceDescFormat.h"
-
 #include <gtest/gtest.h>
 
 #include <iomanip>
 #include <sstream>
 #include <string>
 
-#include "support/FieldTestRecords.h"
 #include "core/MTrace.h"
+#include "fields/MTraceDescFormat.h"
+#include "support/FieldTestRecords.h"
 
 namespace {
 
@@ -27,12 +26,9 @@ TEST_F(TraceDescFormatTest, WritesOneLinePerEntryPaddedToFiftyCharacters) {
     format.WriteText(std::string(50, 'n'), "v");
     format.WriteText(std::string(51, 'n'), "");
     format.WriteText("", "only");
-    EXPECT_EQ(stream_.str(), "Sock1.Disconnect" + std::string(34, ' ') + "[-]\n" +
-                                 "Rule" + std::string(46, ' ') + "\n" +
-                                 "\n" +
-                                 std::string(50, 'n') + "[v]\n" +
-                                 std::string(51, 'n') + "\n" +
-                                 std::string(50, ' ') + "[only]\n");
+    EXPECT_EQ(stream_.str(), "Sock1.Disconnect" + std::string(34, ' ') + "[-]\n" + "Rule" +
+                                 std::string(46, ' ') + "\n" + "\n" + std::string(50, 'n') + "[v]\n" +
+                                 std::string(51, 'n') + "\n" + std::string(50, ' ') + "[only]\n");
     // The caller's format flags and fill are kept.
     EXPECT_TRUE(stream_.flags() & std::ios_base::right);
     EXPECT_EQ(stream_.fill(), '*');
@@ -45,7 +41,8 @@ TEST_F(TraceDescFormatTest, RecordsDescribeThemselvesToTheTrace) {
     MTraceDescFormat format;
     format.Start("hdr", 3);
     DescribeFields(header, format);
-    EXPECT_EQ(stream_.str(), "hdr.Group" + std::string(41, ' ') + "[7]\nhdr.Flag" + std::string(42, ' ') + "[x]\n");
+    EXPECT_EQ(stream_.str(),
+              "hdr.Group" + std::string(41, ' ') + "[7]\nhdr.Flag" + std::string(42, ' ') + "[x]\n");
 }
 
 }  // namespace

@@ -1,10 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "RaisedException.h"
-
 #include <cstring>
 #include <string>
 
+#include "RaisedException.h"
 #include "core/MException.h"
 #include "fields/NumericTextParsing.h"
 

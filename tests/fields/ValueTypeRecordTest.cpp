@@ -4,7 +4,6 @@
 #include <string>
 #include <vector>
 
-#include "support/FieldTestRecords.h"
 #include "fields/MIntX.h"
 #include "fields/MMsgFormat.h"
 #include "fields/MString.h"
@@ -12,6 +11,7 @@
 #include "fields/MStringInt.h"
 #include "fields/MTitleFormat.h"
 #include "fields/MZString.h"
+#include "support/FieldTestRecords.h"
 
 namespace {
 

@@ -3,12 +3,12 @@
 #include <string>
 #include <vector>
 
-#include "support/ScopedEnvironment.h"
-#include "support/TimeTestSupport.h"
 #include "core/MGlobalTime.h"
 #include "fields/MTimeDuration.h"
 #include "fields/TimeArithmetic.h"
 #include "fields/WindowTools.h"
+#include "support/ScopedEnvironment.h"
+#include "support/TimeTestSupport.h"
 
 namespace {
 

@@ -3,10 +3,10 @@
 #include <QAction>
 #include <QMenu>
 
-#include "support/ScopedTimeZone.h"
 #include "EntryForm.h"
 #include "fields/WindowTools.h"
 #include "grid/ControlTools.h"
+#include "support/ScopedTimeZone.h"
 #include "toolkit/Action.h"
 #include "toolkit/CheckListBox.h"
 #include "toolkit/DateTimePicker.h"

@@ -4,8 +4,8 @@
 
 #include "EntryForm.h"
 #include "brae/BraeKTSAccountNumber.h"
-#include "brae/EnumBraeCountryCode.h"
 #include "brae/BraeLetterEnumerations.h"
+#include "brae/EnumBraeCountryCode.h"
 #include "fields/MRPString.h"
 #include "grid/FieldBinding.h"
 

@@ -31,8 +31,8 @@ public:
         calls.push_back(line);
     }
     void Line(CanvasPoint a, CanvasPoint b) override {
-        calls.push_back("line " + std::to_string(a.x) + "," + std::to_string(a.y) + " " + std::to_string(b.x) + "," +
-                        std::to_string(b.y));
+        calls.push_back("line " + std::to_string(a.x) + "," + std::to_string(a.y) + " " +
+                        std::to_string(b.x) + "," + std::to_string(b.y));
     }
 
     std::vector<std::string> calls;

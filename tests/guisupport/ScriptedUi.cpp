@@ -1,20 +1,20 @@
 #include "guisupport/ScriptedUi.h"
 
+#include <cxxabi.h>
 #include <gtest/gtest.h>
 
-#include <cxxabi.h>
-
 #include <QCoreApplication>
-#include <cstdlib>
 #include <QTest>
+#include <cstdlib>
 
 #include "toolkit/QtText.h"
 
 namespace {
 
 const char* KindName(int kind) {
-    static const char* const names[] = {"message box", "modal form", "open file dialog", "save file dialog",
-                                        "font dialog", "colour dialog", "input box", "print set-up"};
+    static const char* const names[] = {"message box",      "modal form",  "open file dialog",
+                                        "save file dialog", "font dialog", "colour dialog",
+                                        "input box",        "print set-up"};
     return names[kind];
 }
 
@@ -32,8 +32,8 @@ ScriptedUi::ScriptedUi() : previous_(SetUi(this)) {}
 
 ScriptedUi::~ScriptedUi() {
     for (const Step& s : script_)
-        ADD_FAILURE() << "unused expectation: " << KindName(int(s.kind)) << " \"" << s.caption << "\" \"" << s.text
-                      << "\"";
+        ADD_FAILURE() << "unused expectation: " << KindName(int(s.kind)) << " \"" << s.caption << "\" \""
+                      << s.text << "\"";
     SetUi(previous_);
 }
 
@@ -112,8 +112,9 @@ ScriptedUi& ScriptedUi::PumpBefore(int milliseconds) {
 std::optional<ScriptedUi::Step> ScriptedUi::Take(Kind kind, const std::string& call) {
     if (script_.empty() || script_.front().kind != kind) {
         ADD_FAILURE() << "unexpected " << KindName(int(kind)) << ": " << call
-                      << (script_.empty() ? std::string(" (script is empty)")
-                                          : std::string(" (expected ") + KindName(int(script_.front().kind)) + ")");
+                      << (script_.empty()
+                              ? std::string(" (script is empty)")
+                              : std::string(" (expected ") + KindName(int(script_.front().kind)) + ")");
         return std::nullopt;
     }
     Step s = std::move(script_.front());
@@ -188,7 +189,8 @@ bool ScriptedUi::PrintSetup(QWidget*, QPrinter*) {
     return s && s->answer == mrOk;
 }
 
-bool ScriptedUi::InputQuery(QWidget*, const std::string& caption, const std::string& prompt, std::string& text) {
+bool ScriptedUi::InputQuery(QWidget*, const std::string& caption, const std::string& prompt,
+                            std::string& text) {
     prompts.push_back(caption + "|" + prompt);
     auto s = Take(Kind::Input, "caption \"" + caption + "\" text \"" + prompt + "\"");
     if (!s || !s->textAnswer) return false;
@@ -206,4 +208,6 @@ void ScriptedUi::EndBusy() {
     --busyDepth;
 }
 
-void ScriptedUi::ProcessMessages() { QCoreApplication::processEvents(); }
+void ScriptedUi::ProcessMessages() {
+    QCoreApplication::processEvents();
+}

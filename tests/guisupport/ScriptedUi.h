@@ -22,8 +22,8 @@ public:
     ScriptedUi(const ScriptedUi&) = delete;
     ScriptedUi& operator=(const ScriptedUi&) = delete;
 
-    ScriptedUi& ExpectBox(const std::string& caption, const std::string& text, BoxIcon icon, BoxButtons buttons,
-                          int answer);
+    ScriptedUi& ExpectBox(const std::string& caption, const std::string& text, BoxIcon icon,
+                          BoxButtons buttons, int answer);
     template <class F>
     ScriptedUi& ExpectModal(std::function<void(F&)> drive) {
         return ExpectForm(typeid(F).name(), [drive](Form& form) {

@@ -4,7 +4,6 @@
 #include <string>
 #include <thread>
 
-#include "support/TimeTestSupport.h"
 #include "StateTablesFixture.h"
 #include "core/MError.h"
 #include "net/BaseGateway.h"
@@ -12,6 +11,7 @@
 #include "net/MLastMessageSource.h"
 #include "net/MMasterSlaveLinkMgr.h"
 #include "support/LogRecorder.h"
+#include "support/TimeTestSupport.h"
 
 namespace {
 

@@ -54,9 +54,17 @@ TEST_F(ClientConnection, QueuedMessagesGoOutFramedAndReceivedFramesComeBackInPla
     ASSERT_TRUE(peer.Accept());
     Queue("AN1");
     Pump(2);
-    EXPECT_EQ(peer.Read(24), "\x07\x00\x00\x00" "TCfirst\x03" "\x03\x00\x00\x00" "AN1\x03"s);
+    EXPECT_EQ(peer.Read(24),
+              "\x07\x00\x00\x00"
+              "TCfirst\x03"
+              "\x03\x00\x00\x00"
+              "AN1\x03"s);
 
-    ASSERT_TRUE(peer.Write("\x02\x00\x00\x00" "TI\x03 " "\x05\x00\x00\x00" "KB\x03yz\x03  "s));
+    ASSERT_TRUE(
+        peer.Write("\x02\x00\x00\x00"
+                   "TI\x03 "
+                   "\x05\x00\x00\x00"
+                   "KB\x03yz\x03  "s));
     const std::vector<HandedEntry> entries = PumpFor(2);
     ASSERT_EQ(entries.size(), 2u);
     EXPECT_EQ(entries[0].type, 'I');
@@ -75,7 +83,12 @@ TEST_F(ClientConnection, APeerThatClosesOrSendsABadFrameGivesOneDisconnectionRec
         {"close", [](LoopbackServer& peer) { peer.CloseConnection(); }},
         {"reset", [](LoopbackServer& peer) { peer.ResetConnection(); }},
         {"bad frame", [](LoopbackServer& peer) { peer.Write("\x00\x00\x01\x00"s); }},
-        {"no end byte", [](LoopbackServer& peer) { peer.Write("\x01\x00\x00\x00" "AB  "s); }},
+        {"no end byte",
+         [](LoopbackServer& peer) {
+             peer.Write(
+                 "\x01\x00\x00\x00"
+                 "AB  "s);
+         }},
     };
     for (const DropCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -90,7 +103,8 @@ TEST_F(ClientConnection, APeerThatClosesOrSendsABadFrameGivesOneDisconnectionRec
             for (int i = 0; i < 500 && handed.empty(); ++i) {
                 int32_t length = 0, id = 0, type = 0;
                 const char* data = loop.GetNextMessage(length, id, type);
-                if (id == 2) handed.push_back(std::string(1, char(type)) + std::string(data, std::size_t(length)));
+                if (id == 2)
+                    handed.push_back(std::string(1, char(type)) + std::string(data, std::size_t(length)));
             }
             return handed;
         };
@@ -123,7 +137,11 @@ TEST_F(ClientConnection, MessagesQueuedWhileDisconnectedGoOutAfterTheNextConnect
     EXPECT_EQ(entries[0].data[0], 'C');
     ASSERT_TRUE(peer.Accept());
     Pump(2);
-    EXPECT_EQ(peer.Read(16), "\x03\x00\x00\x00" "AM1\x03" "\x03\x00\x00\x00" "AM2\x03"s);
+    EXPECT_EQ(peer.Read(16),
+              "\x03\x00\x00\x00"
+              "AM1\x03"
+              "\x03\x00\x00\x00"
+              "AM2\x03"s);
 }
 
 TEST_F(ClientConnection, RefusedAttemptsComeAtMostEveryTwoSecondsOnTheChosenAddresses) {
@@ -137,7 +155,8 @@ TEST_F(ClientConnection, RefusedAttemptsComeAtMostEveryTwoSecondsOnTheChosenAddr
     LogRecorder log;
     const auto failures = [&](const std::string& port) {
         return std::count_if(log.messages.begin(), log.messages.end(), [&](const LoggedMessage& m) {
-            return m.text.find("10061") != std::string::npos && m.text.find("/" + port + "/") != std::string::npos;
+            return m.text.find("10061") != std::string::npos &&
+                   m.text.find("/" + port + "/") != std::string::npos;
         });
     };
     // Attempts go A0, A1, A1, A0, A0, then A2, which answers; each one more than 2 s after the last.
@@ -208,9 +227,9 @@ TEST_F(ClientConnection, TheOutputStepConnectsOnlyAnEventNotRegisteredForInput) 
     MEventMediatorLegacy loop;
     MComVectorMessageMaster queue(1024, 1024, 100, 0);
     queue.AddMessage("AN2", 3);
-    MEventActiveTcpSocketWithTime outputOnly(4, &loop, new MSocketBufferIn(nullptr, 65536),
-                                             new MSocketBufferOut(&queue, nullptr, 0, 65536), loop.GetWaiter(),
-                                             event->GetAddressList(), true, false, nullptr, false);
+    MEventActiveTcpSocketWithTime outputOnly(
+        4, &loop, new MSocketBufferIn(nullptr, 65536), new MSocketBufferOut(&queue, nullptr, 0, 65536),
+        loop.GetWaiter(), event->GetAddressList(), true, false, nullptr, false);
     EXPECT_TRUE(loop.GetInputEvents().empty());
     EXPECT_EQ(outputOnly.ProcessOutput(nullptr), 0);  // connects; the record waits for nobody
     EXPECT_TRUE(outputOnly.IsConnected());
@@ -218,7 +237,9 @@ TEST_F(ClientConnection, TheOutputStepConnectsOnlyAnEventNotRegisteredForInput) 
     ASSERT_TRUE(peer.Accept());
     EXPECT_EQ(outputOnly.ProcessOutput(nullptr), 2);  // the pending byte is cleared, the queue flushed
     EXPECT_EQ(outputOnly.HasNotification(), 0);
-    EXPECT_EQ(peer.Read(8), "\x03\x00\x00\x00" "AN2\x03"s);
+    EXPECT_EQ(peer.Read(8),
+              "\x03\x00\x00\x00"
+              "AN2\x03"s);
 }
 
 TEST_F(ClientConnection, AnUnusableFirstServiceLeavesTheEventOutOfBothLists) {

@@ -10,7 +10,6 @@
 #include <string>
 #include <vector>
 
-#include "support/ScopedEnvironment.h"
 #include "LoopbackServer.h"
 #include "core/MGlobalTime.h"
 #include "core/ProcessClock.h"
@@ -21,13 +20,15 @@
 #include "net/MEventSocketSelect.h"
 #include "net/MSocketBufferIn.h"
 #include "net/MSocketBufferOut.h"
+#include "support/ScopedEnvironment.h"
 
 class TestClientEvent : public MEventActiveTcpSocketWithTime {
 public:
-    TestClientEvent(MEventMediatorLegacy& mediator, MComVectorMessageMaster& vector, const MSocketAddressList& list)
+    TestClientEvent(MEventMediatorLegacy& mediator, MComVectorMessageMaster& vector,
+                    const MSocketAddressList& list)
         : MEventActiveTcpSocketWithTime(2, &mediator, new MSocketBufferIn(nullptr, 65536),
-                                        new MSocketBufferOut(&vector, nullptr, 0, 65536), mediator.GetWaiter(), &list,
-                                        true, true, nullptr, false) {}
+                                        new MSocketBufferOut(&vector, nullptr, 0, 65536),
+                                        mediator.GetWaiter(), &list, true, true, nullptr, false) {}
 
     bool Connect(bool block) override {
         const bool connected = MEventActiveTcpSocketWithTime::Connect(block);
@@ -110,7 +111,9 @@ protected:
         }
         return entries;
     }
-    void Queue(const std::string& message) { vector.AddMessage(message.data(), static_cast<int>(message.size())); }
+    void Queue(const std::string& message) {
+        vector.AddMessage(message.data(), static_cast<int>(message.size()));
+    }
 
     LoopbackServer peer;
     MEventMediatorLegacy mediator;

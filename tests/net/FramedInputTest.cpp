@@ -27,7 +27,10 @@ std::string NextMessage(MSocketBufferingIn& in, int32_t& length, int tries = 8) 
 TEST(MSocketBufferIn, WholeFramesComeOutOnePerCallWithoutFurtherReads) {
     BraeIn in(nullptr, 1000);  // raised to 65,536
     EXPECT_EQ(in.GetCapacity(), 65536);
-    in.chunks = {"\x02\x00\x00\x00TI\x03 " "\x00\x00\x00\x00\x03   " "\x04\x00\x00\x00KB\x03z\x03\xFF\x00\x01"s};
+    in.chunks = {
+        "\x02\x00\x00\x00TI\x03 "
+        "\x00\x00\x00\x00\x03   "
+        "\x04\x00\x00\x00KB\x03z\x03\xFF\x00\x01"s};
     int32_t length = -9;
     const char* first = in.ReadMessage(&length, nullptr);
     ASSERT_NE(first, nullptr);
@@ -37,7 +40,8 @@ TEST(MSocketBufferIn, WholeFramesComeOutOnePerCallWithoutFurtherReads) {
     EXPECT_EQ(length, 0);
     const char* third = in.ReadMessage(&length, nullptr);
     ASSERT_NE(third, nullptr);
-    EXPECT_EQ(std::string(third, static_cast<std::size_t>(length)), "KB\x03z"s);  // 0x03 inside, padding not blank
+    EXPECT_EQ(std::string(third, static_cast<std::size_t>(length)),
+              "KB\x03z"s);  // 0x03 inside, padding not blank
     EXPECT_EQ(in.reads, 1);
     EXPECT_EQ(second, first + 8);  // in place, one after the other
     EXPECT_EQ(in.ReadMessage(&length, nullptr), nullptr);
@@ -46,7 +50,10 @@ TEST(MSocketBufferIn, WholeFramesComeOutOnePerCallWithoutFurtherReads) {
 }
 
 TEST(MSocketBufferIn, AFrameCutAtAnyByteComesBackOnceAfterItsLastPiece) {
-    const std::string frame = "\x0D\x00\x00\x00" "TC0123\x03" "456789\x03  "s;
+    const std::string frame =
+        "\x0D\x00\x00\x00"
+        "TC0123\x03"
+        "456789\x03  "s;
     for (std::size_t cut = 1; cut < frame.size(); ++cut) {
         for (std::size_t second = cut + 1; second <= frame.size(); ++second) {
             SCOPED_TRACE(std::to_string(cut) + "/" + std::to_string(second));
@@ -61,7 +68,9 @@ TEST(MSocketBufferIn, AFrameCutAtAnyByteComesBackOnceAfterItsLastPiece) {
             }
             const char* message = in.ReadMessage(&length, nullptr);
             ASSERT_NE(message, nullptr);
-            ASSERT_EQ(std::string(message, static_cast<std::size_t>(length)), "TC0123\x03" "456789"s);
+            ASSERT_EQ(std::string(message, static_cast<std::size_t>(length)),
+                      "TC0123\x03"
+                      "456789"s);
             ASSERT_EQ(in.ReadMessage(&length, nullptr), nullptr);
         }
     }
@@ -76,12 +85,24 @@ struct BadCase {
 
 TEST(MSocketBufferIn, BadFramesEndInMinusOneWithTheirLines) {
     const BadCase cases[] = {
-        {"length of 65,536, once its four bytes are in", {"\x00\x00\x01"s, "\x00"s},
-         2, "MSocketBufferIn got an invalid message length(65536) > 64K, will be disconnect"},
-        {"length with the top bit", {"\x00\x00\x00\x80" "abc"s}, 2, "First 50 bytes are: abc"},
-        {"no end byte", {"\x01\x00\x00\x00" "A "s, "  "s}, 3,
+        {"length of 65,536, once its four bytes are in",
+         {"\x00\x00\x01"s, "\x00"s},
+         2,
+         "MSocketBufferIn got an invalid message length(65536) > 64K, will be disconnect"},
+        {"length with the top bit",
+         {"\x00\x00\x00\x80"
+          "abc"s},
+         2,
+         "First 50 bytes are: abc"},
+        {"no end byte",
+         {"\x01\x00\x00\x00"
+          "A "s,
+          "  "s},
+         3,
          "MSocketBufferIn did not find character 0x03 at end of message, will be disconnect"},
-        {"frame longer than the buffer", {"\xFC\xFF\x00\x00"s + std::string(65532, 'x')}, 2,
+        {"frame longer than the buffer",
+         {"\xFC\xFF\x00\x00"s + std::string(65532, 'x')},
+         2,
          "Buffer read too small (size 65536), check params"},
     };
     for (const BadCase& c : cases) {
@@ -118,7 +139,9 @@ TEST(MSocketBufferingIn, FailedAndEmptyReads) {
 
 TEST(MSocketBufferingIn, TheGenericCutterFindsTheEndMarker) {
     GenericIn in(nullptr, 64, 0x03, 1, 1);
-    in.chunks = {"SAB\x03"s, "T\x03"s "ZZ"s};
+    in.chunks = {"SAB\x03"s,
+                 "T\x03"s
+                 "ZZ"s};
     int32_t length = 0;
     EXPECT_EQ(in.ReadMessage(&length, nullptr), nullptr);
     const char* message = in.ReadMessage(&length, nullptr);

@@ -17,7 +17,9 @@ class FramedOutput : public ::testing::Test {
 protected:
     void SetUp() override { MEventSocketSelect::SetPollAgain(false); }
     void TearDown() override { MEventSocketSelect::SetPollAgain(false); }
-    void Queue(const std::string& message) { vector.AddMessage(message.data(), static_cast<int>(message.size())); }
+    void Queue(const std::string& message) {
+        vector.AddMessage(message.data(), static_cast<int>(message.size()));
+    }
 
     MComVectorMessageMaster vector{1024, 1024, 10000, 0};
 };
@@ -27,10 +29,15 @@ TEST_F(FramedOutput, FramesOfSeveralMessagesShareOneSend) {
     for (const char* message : {"A", "AB", "ABC", "ABCD"}) Queue(message);
     EXPECT_EQ(out.Flush(nullptr, 2), 1);
     EXPECT_EQ(out.sends, 1);
-    EXPECT_EQ(out.sent, "\x01\x00\x00\x00" "A\x03  "
-                        "\x02\x00\x00\x00" "AB\x03 "
-                        "\x03\x00\x00\x00" "ABC\x03"
-                        "\x04\x00\x00\x00" "ABCD\x03   "s);
+    EXPECT_EQ(out.sent,
+              "\x01\x00\x00\x00"
+              "A\x03  "
+              "\x02\x00\x00\x00"
+              "AB\x03 "
+              "\x03\x00\x00\x00"
+              "ABC\x03"
+              "\x04\x00\x00\x00"
+              "ABCD\x03   "s);
     EXPECT_TRUE(MEventSocketSelect::IsPollAgain());
     EXPECT_EQ(out.GetPendingBytes(), 0u);
 }
@@ -46,14 +53,18 @@ TEST_F(FramedOutput, APartialSendIsFinishedBeforeAnythingNewIsPacked) {
     EXPECT_EQ(out.Flush(nullptr, 2), 0);  // blocked: nothing new packed
     EXPECT_EQ(out.GetPendingBytes(), 18u);
     EXPECT_EQ(out.Flush(nullptr, 2), 1);  // the rest, then the new frame
-    EXPECT_EQ(out.sent, "\x0A\x00\x00\x00" "0123456789\x03 "
-                        "\x06\x00\x00\x00" "abcdef\x03 "
-                        "\x02\x00\x00\x00" "XY\x03 "s);
+    EXPECT_EQ(out.sent,
+              "\x0A\x00\x00\x00"
+              "0123456789\x03 "
+              "\x06\x00\x00\x00"
+              "abcdef\x03 "
+              "\x02\x00\x00\x00"
+              "XY\x03 "s);
 }
 
 struct FlushCase {
     const char* name;
-    int accept;       // bytes the socket takes (-1 failure, 0 would block)
+    int accept;  // bytes the socket takes (-1 failure, 0 would block)
     int answer;
     bool pollAgain;
 };
@@ -85,7 +96,9 @@ TEST_F(FramedOutput, MarkersAndBlockCheckByte) {
     GenericOut marked(&vector, nullptr, 0x02, 0x03, 1, 0, 65536, 1);
     Queue("AB");
     EXPECT_EQ(marked.Flush(nullptr, 0), 1);
-    EXPECT_EQ(marked.sent, "\x02" "AB\x03\x00"s);
+    EXPECT_EQ(marked.sent,
+              "\x02"
+              "AB\x03\x00"s);
     EXPECT_STREQ(marked.GetDescription(), "StartMarker= 2 EndMarker= 3 BCC=Y mMaxMessageToSendPerBatch=0");
 
     MComVectorMessageMaster plainQueue(1024, 1024, 100, 0);
@@ -123,8 +136,11 @@ TEST_F(FramedOutput, AFrameLargerThanTheBufferIsSkippedAndLogged) {
     Queue(std::string(20000, 'z'));
     Queue("OK");
     EXPECT_EQ(out.Flush(nullptr, 2), 1);
-    EXPECT_EQ(out.sent, "\x02\x00\x00\x00" "OK\x03 "s);
-    EXPECT_TRUE(log.Has(2, "Message of 20000 bytes does not fit in the output buffer of 20000 bytes, skipped"));
+    EXPECT_EQ(out.sent,
+              "\x02\x00\x00\x00"
+              "OK\x03 "s);
+    EXPECT_TRUE(
+        log.Has(2, "Message of 20000 bytes does not fit in the output buffer of 20000 bytes, skipped"));
     EXPECT_FALSE(vector.HasMessagesToSend());
 }
 
@@ -133,7 +149,9 @@ TEST_F(FramedOutput, ABatchLimitOfOnePacksOneMessagePerFlush) {
     Queue("A");
     Queue("B");
     EXPECT_EQ(out.Flush(nullptr, 2), 1);
-    EXPECT_EQ(out.sent, "\x01\x00\x00\x00" "A\x03  "s);
+    EXPECT_EQ(out.sent,
+              "\x01\x00\x00\x00"
+              "A\x03  "s);
     EXPECT_TRUE(MEventSocketSelect::IsPollAgain());
     EXPECT_EQ(out.Flush(nullptr, 2), 1);
     EXPECT_EQ(out.sent.size(), 16u);

@@ -1,9 +1,9 @@
-#include "net/GatewayState.h"
-
 #include <gtest/gtest.h>
 
 #include <memory>
 #include <string>
+
+#include "net/GatewayState.h"
 
 namespace {
 
@@ -22,8 +22,8 @@ TEST(GatewayState, LettersRunningAndSlaveStates) {
         char letter;
         bool running;
         bool slave;
-    } cases[] = {{0, 'I', false, false}, {1, 'R', false, false}, {2, 'M', true, false},
-                 {3, 'S', true, true},   {4, 'A', true, false},  {5, 'P', false, false},
+    } cases[] = {{0, 'I', false, false}, {1, 'R', false, false},  {2, 'M', true, false},
+                 {3, 'S', true, true},   {4, 'A', true, false},   {5, 'P', false, false},
                  {6, 'L', true, true},   {7, '\0', false, false}, {9, '\0', false, false}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.index);

@@ -11,7 +11,9 @@
 
 namespace {
 
-void SetNonBlocking(int fd) { fcntl(fd, F_SETFL, fcntl(fd, F_GETFL, 0) | O_NONBLOCK); }
+void SetNonBlocking(int fd) {
+    fcntl(fd, F_SETFL, fcntl(fd, F_GETFL, 0) | O_NONBLOCK);
+}
 
 bool WaitFor(int fd, short events, LoopbackServer::Wait wait) {
     pollfd p{fd, events, 0};

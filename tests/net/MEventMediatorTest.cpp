@@ -1,5 +1,3 @@
-#include "net/MEventMediator.h"
-
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -11,6 +9,7 @@
 #include "StateTablesFixture.h"
 #include "fields/MDescFormat.h"
 #include "net/MEvent.h"
+#include "net/MEventMediator.h"
 #include "net/MEventMediatorLegacy.h"
 #include "net/MEventProcessWinMsg.h"
 #include "net/MEventRecorder.h"
@@ -29,8 +28,9 @@ public:
         ++asked;
         ++count_;
         // Earlier messages stay where they are, as in a buffer that keeps its data.
-        messages_.push_back(messageSize ? std::string(static_cast<std::size_t>(messageSize), char('a' + count_ % 26))
-                                        : std::to_string(GetId()) + ":" + std::to_string(count_));
+        messages_.push_back(messageSize
+                                ? std::string(static_cast<std::size_t>(messageSize), char('a' + count_ % 26))
+                                : std::to_string(GetId()) + ":" + std::to_string(count_));
         if (onInput) onInput();
         if (codes_.empty()) return repeat_;
         const int32_t code = codes_.front();
@@ -85,15 +85,12 @@ struct ActionCase {
 
 TEST(MEventMediatorActions, EachCodeQueuesAndMovesAsTheTableSays) {
     const ActionCase cases[] = {
-        {0, {"I2 2:1"}, true, 2},
-        {1, {"I2 2:1"}, false, 1},
-        {2, {"I1 1:1"}, true, 1},
-        {5, {"I1 1:1"}, true, 1},
+        {0, {"I2 2:1"}, true, 2},           {1, {"I2 2:1"}, false, 1},
+        {2, {"I1 1:1"}, true, 1},           {5, {"I1 1:1"}, true, 1},
         {3, {"I1 1:1", "I1 1:2"}, true, 1},  // then 0: the pass ends with entries
-        {4, {"I2 2:1"}, true, 2},                      // the 'J' goes to the recorder only
-        {6, {"I1 1:1"}, true, 0},
-        {7, {"T1 N1"}, true, 0},
-        {9, {"I2 2:1"}, true, 2},                      // asked again, then 0
+        {4, {"I2 2:1"}, true, 2},            // the 'J' goes to the recorder only
+        {6, {"I1 1:1"}, true, 0},           {7, {"T1 N1"}, true, 0},
+        {9, {"I2 2:1"}, true, 2},  // asked again, then 0
     };
     for (const ActionCase& c : cases) {
         SCOPED_TRACE(c.code);
@@ -145,7 +142,7 @@ struct LimitCase {
 TEST(MEventMediatorLimits, APassStopsAtTheEntryOrByteLimitAndDropsNothing) {
     const LimitCase cases[] = {
         {"legacy entries", true, 4, 10000},
-        {"legacy bytes", true, 1000, 263},   // 262 * 1000 < 262,144 <= 263 * 1000
+        {"legacy bytes", true, 1000, 263},  // 262 * 1000 < 262,144 <= 263 * 1000
         {"default entries", false, 4, 200},
         {"default bytes", false, 1000, 17},  // 16 * 1000 < 16,384 <= 17 * 1000
     };
@@ -227,7 +224,8 @@ TEST(MEventMediatorLimits, NotificationsAreCopiedAndKeptMessagesAreNot) {
 class KeepingRecorder : public MEventRecorder {
 public:
     void RecordEntry(const EventEntry& entry) override {
-        entries.push_back(std::string(1, static_cast<char>(entry.Type)) + std::string(entry.Data, std::size_t(entry.Length)));
+        entries.push_back(std::string(1, static_cast<char>(entry.Type)) +
+                          std::string(entry.Data, std::size_t(entry.Length)));
     }
     void EndOfPass(char pass) override { ends += pass; }
     std::vector<std::string> entries;
@@ -293,7 +291,8 @@ TEST(MEventMediatorLegacy, TheWindowEventComesFirstThenTheConnectionEventsEntrie
     for (int call = 0; call < 5; ++call) {
         int32_t length = 0, id = 0, type = 0;
         const char* data = mediator.GetNextMessage(length, id, type);
-        handed.push_back(std::to_string(id) + static_cast<char>(type) + std::string(data, static_cast<std::size_t>(length)).substr(0, 7));
+        handed.push_back(std::to_string(id) + static_cast<char>(type) +
+                         std::string(data, static_cast<std::size_t>(length)).substr(0, 7));
     }
     EXPECT_EQ(handed, (std::vector<std::string>{"3IProcess", "2I2:1", "2I2:2", "3IProcess", "3IProcess"}));
     EXPECT_GE(connection.outputs, 5);
@@ -318,13 +317,16 @@ TEST_F(MediatorDescribe, WritesTheHeaderAndOneLinePerEvent) {
     GetCurrentStateRef() = TECHNICAL_STATE_MASTER;
     mediator.Describe(format);
     const std::string header =
-        " Id   | Name                 | Status | Initializing | Replay |*Master | Slave | StandAlone | Suspend | "
+        " Id   | Name                 | Status | Initializing | Replay |*Master | Slave | StandAlone | "
+        "Suspend | "
         "LinkedSlave |";
-    EXPECT_EQ(out, header + " []\n" + std::string(header.size(), '=') + " []\n" +
-                       " 002I | Event_2              | Open   |              |        | *o     |       |            |"
-                       "         |             | []\n"
-                       " 1ABO | Event_427            | Close  |              |        | *      |       |            |"
-                       "         |             | []");
+    EXPECT_EQ(
+        out,
+        header + " []\n" + std::string(header.size(), '=') + " []\n" +
+            " 002I | Event_2              | Open   |              |        | *o     |       |            |"
+            "         |             | []\n"
+            " 1ABO | Event_427            | Close  |              |        | *      |       |            |"
+            "         |             | []");
 }
 
 TEST_F(MediatorDescribe, WritesTheBusinessTableWhenTheFirstEventHasBusinessStates) {
@@ -355,7 +357,8 @@ TEST_F(MediatorStates, ApplyingAStateSetsEachEventsActivityFromItsStatus) {
     MEventMediator mediator;
     MEvent open(1, &mediator);
     MEvent closed(2, &mediator);
-    open.GetStatus().GetTechnical().GetStatuses()[TECHNICAL_STATE_MASTER].Set(EnumStatusByTechnicalState::Open);
+    open.GetStatus().GetTechnical().GetStatuses()[TECHNICAL_STATE_MASTER].Set(
+        EnumStatusByTechnicalState::Open);
     mediator.AddInputEvent(&open);
     mediator.AddOutputEvent(&closed);
     GetCurrentStateRef() = TECHNICAL_STATE_MASTER;

@@ -1,5 +1,3 @@
-#include "net/MEventSocketSelect.h"
-
 #include <gtest/gtest.h>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -9,6 +7,7 @@
 
 #include "LoopbackServer.h"
 #include "net/MEventMediatorLegacy.h"
+#include "net/MEventSocketSelect.h"
 #include "net/MSocket.h"
 #include "support/LogRecorder.h"
 
@@ -21,7 +20,6 @@ public:
     PollAgainGuard() { MEventSocketSelect::SetPollAgain(false); }
     ~PollAgainGuard() { MEventSocketSelect::SetPollAgain(false); }
 };
-
 
 TEST(MSocketSet, AddRemoveKeepCountAndHighestHandle) {
     MSocketSet set(nullptr, 1);

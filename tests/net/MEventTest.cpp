@@ -1,16 +1,17 @@
-#include "net/MEvent.h"
-
 #include <gtest/gtest.h>
 
 #include <memory>
 #include <string>
 
 #include "net/MControlView.h"
+#include "net/MEvent.h"
 #include "support/LogRecorder.h"
 
 namespace {
 
-std::string Suffixed(const std::string& name, int32_t counter) { return name + std::to_string(counter); }
+std::string Suffixed(const std::string& name, int32_t counter) {
+    return name + std::to_string(counter);
+}
 
 TEST(MEventNames, DuplicatesTakeTheSharedCounterWhateverTheName) {
     MEvent first(7001, nullptr);

@@ -1,11 +1,10 @@
-#include "net/MEventTimePart.h"
-
 #include <gtest/gtest.h>
 
 #include <chrono>
 
 #include "core/ProcessClock.h"
 #include "core/TimeUnits.h"
+#include "net/MEventTimePart.h"
 
 namespace {
 
@@ -16,7 +15,7 @@ TEST(MEventTimePart, TheFirstAttemptIsDueAtOnceThenOnePerPeriod) {
     ResetCurrentTimeCache();
     EXPECT_TRUE(refusing.WaitForTimer(true));
     EXPECT_TRUE(sleeping.WaitForTimer(true));
-    EXPECT_FALSE(refusing.WaitForTimer(true));  // may not sleep
+    EXPECT_FALSE(refusing.WaitForTimer(true));   // may not sleep
     EXPECT_FALSE(sleeping.WaitForTimer(false));  // the caller does not block
     const auto start = std::chrono::steady_clock::now();
     EXPECT_TRUE(sleeping.WaitForTimer(true));  // sleeps out the rest of the period

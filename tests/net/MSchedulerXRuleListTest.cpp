@@ -1,14 +1,13 @@
-#include "net/MSchedulerXRuleList.h"
-
 #include <gtest/gtest.h>
 
 #include <sstream>
 #include <string>
 #include <vector>
 
-#include "support/TimeTestSupport.h"
 #include "StateTablesFixture.h"
 #include "core/MTrace.h"
+#include "net/MSchedulerXRuleList.h"
+#include "support/TimeTestSupport.h"
 
 namespace {
 

@@ -1,10 +1,9 @@
-#include "net/MSocketAddressList.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
+#include "net/MSocketAddressList.h"
 #include "support/LogRecorder.h"
 
 namespace {
@@ -13,7 +12,8 @@ MSocketAddressList MakeList(std::vector<const char*> services, const HostRetryCo
                             std::size_t hostCount = 0) {
     MIpHostList hosts;
     MIpServiceList serviceList;
-    for (std::size_t i = 0; i < (hostCount ? hostCount : services.size()); ++i) hosts.push_back(MIpHost("127.0.0.1"));
+    for (std::size_t i = 0; i < (hostCount ? hostCount : services.size()); ++i)
+        hosts.push_back(MIpHost("127.0.0.1"));
     for (const char* service : services) serviceList.push_back(MIpService(service));
     return MSocketAddressList(hosts, serviceList, counts);
 }
@@ -27,8 +27,8 @@ std::vector<int> Attempts(MSocketAddressList& list, int n) {
 
 TEST(MSocketAddressList, AttemptsAlternateBetweenHomeAndEachOtherAddress) {
     MSocketAddressList three = MakeList({"7000", "7001", "7002"});
-    EXPECT_EQ(Attempts(three, 15),
-              (std::vector<int>{7000, 7001, 7001, 7000, 7000, 7002, 7002, 7000, 7000, 7001, 7001, 7000, 7000, 7002, 7002}));
+    EXPECT_EQ(Attempts(three, 15), (std::vector<int>{7000, 7001, 7001, 7000, 7000, 7002, 7002, 7000, 7000,
+                                                     7001, 7001, 7000, 7000, 7002, 7002}));
     MSocketAddressList two = MakeList({"7000", "7001"});
     EXPECT_EQ(Attempts(two, 8), (std::vector<int>{7000, 7001, 7001, 7000, 7000, 7001, 7001, 7000}));
     MSocketAddressList one = MakeList({"7000"});

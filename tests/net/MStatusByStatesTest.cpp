@@ -1,9 +1,8 @@
-#include "net/MStatusByStates.h"
-
 #include <gtest/gtest.h>
 
 #include "StateTablesFixture.h"
 #include "core/MError.h"
+#include "net/MStatusByStates.h"
 #include "support/LogRecorder.h"
 
 namespace {
@@ -45,8 +44,10 @@ TEST_F(StatusTest, ActivityFollowsTheLettersOfTheCurrentStates) {
         uint32_t technical;
         uint32_t business;
         bool active;
-    } cases[] = {{TECHNICAL_STATE_MASTER, 0, false}, {TECHNICAL_STATE_MASTER, 1, true},
-                 {TECHNICAL_STATE_MASTER, 5, false}, {TECHNICAL_STATE_SLAVE, 0, true},
+    } cases[] = {{TECHNICAL_STATE_MASTER, 0, false},
+                 {TECHNICAL_STATE_MASTER, 1, true},
+                 {TECHNICAL_STATE_MASTER, 5, false},
+                 {TECHNICAL_STATE_SLAVE, 0, true},
                  {TECHNICAL_STATE_REPLAY, 1, false}};
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.technical << "/" << c.business);

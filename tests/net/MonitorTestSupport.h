@@ -4,10 +4,10 @@
 #include <string>
 #include <vector>
 
-#include "support/TimeTestSupport.h"
 #include "core/MError.h"
 #include "net/MonitorChannel.h"
 #include "net/MonitorVector.h"
+#include "support/TimeTestSupport.h"
 
 // 2024-01-02 10:15:30.250 UTC: 1,704,190,530 seconds, 36,930 seconds into the day.
 inline constexpr int64_t kMonitorTestNow = 1704190530250LL * 1000000;

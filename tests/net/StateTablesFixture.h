@@ -10,7 +10,8 @@
 class StateTablesFixture : public ::testing::Test {
 protected:
     void SetUp() override {
-        for (const char* name : {"Initializing", "Replay", "Master", "Slave", "StandAlone", "Suspend", "LinkedSlave"}) {
+        for (const char* name :
+             {"Initializing", "Replay", "Master", "Slave", "StandAlone", "Suspend", "LinkedSlave"}) {
             GetTechnicalStateDefs().push_back(MStateDef(name));
         }
     }

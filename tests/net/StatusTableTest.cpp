@@ -1,8 +1,8 @@
-#include "net/StatusTable.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
+
+#include "net/StatusTable.h"
 
 namespace {
 

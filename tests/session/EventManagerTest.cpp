@@ -1,8 +1,7 @@
-#include "session/EventManager.h"
-
 #include <gtest/gtest.h>
 
 #include "SessionTestSupport.h"
+#include "session/EventManager.h"
 #include "support/LogRecorder.h"
 
 namespace {
@@ -78,7 +77,8 @@ TEST(EventManagerTest, ReadsServerAddressesOnlyFromMatchingLists) {
     const std::string notMatching =
         "The lists of host names (HostNameList) and its comm ports (PortList) are not matching";
     const std::string notProvided =
-        "The valid list of host names (HostNameList) and/or a list of its comm ports (PortList) are not provided";
+        "The valid list of host names (HostNameList) and/or a list of its comm ports (PortList) are not "
+        "provided";
     struct Case {
         const char* settings;
         bool result;
@@ -148,8 +148,9 @@ TEST(EventManagerTest, ForceRefreshSendsBothMessagesInListOrder) {
     manager.AddGridWindow(b.Handle());
     manager.AddGridWindow(a.Handle());
     manager.ForceRefreshAllGrids();
-    EXPECT_EQ(received, (std::vector<ReceivedWindowMessage>{
-                            {b.Handle(), 0x803B}, {a.Handle(), 0x803B}, {b.Handle(), 0x803A}, {a.Handle(), 0x803A}}));
+    EXPECT_EQ(received,
+              (std::vector<ReceivedWindowMessage>{
+                  {b.Handle(), 0x803B}, {a.Handle(), 0x803B}, {b.Handle(), 0x803A}, {a.Handle(), 0x803A}}));
 }
 
 TEST(EventManagerTest, FindsTheFirstWindowWithTheExactTitle) {
@@ -168,7 +169,8 @@ struct DynamicFilterLinkTest : ::testing::Test {
     DynamicFilterLinkTest() {
         for (const auto* window : {&owner, &supplier, &other}) manager.AddGridWindow(window->Handle());
     }
-    bool Link(const RecordingWindow& from, const char* column, const char* title, const char* supplierColumn) {
+    bool Link(const RecordingWindow& from, const char* column, const char* title,
+              const char* supplierColumn) {
         uint32_t found = 0;
         return manager.AddDynamicFilterLink(from.Handle(), column, found, supplierColumn, title);
     }
@@ -199,7 +201,8 @@ TEST_F(DynamicFilterLinkTest, NotifiesOwnersOncePerLink) {
     Link(owner, "Account", "Supplier", "Master");
     Link(other, "Account", "Supplier", "Account");
     manager.NotifyDynamicFilterOwners();
-    const uint32_t first = std::min(owner.Handle(), other.Handle()), second = std::max(owner.Handle(), other.Handle());
+    const uint32_t first = std::min(owner.Handle(), other.Handle()),
+                   second = std::max(owner.Handle(), other.Handle());
     const std::vector<ReceivedWindowMessage> expected =
         first == owner.Handle()
             ? std::vector<ReceivedWindowMessage>{{first, 0x8037}, {first, 0x8037}, {second, 0x8037}}
@@ -236,12 +239,14 @@ TEST_F(DynamicFilterLinkTest, RemovalNotifiesOwnersOfLinksToTheWindow) {
     received.clear();
 
     manager.RemoveDynamicFilterLinks(owner.Handle(), true);  // owns two, supplies none
-    EXPECT_EQ(received, (std::vector<ReceivedWindowMessage>{{owner.Handle(), 0x8039}, {owner.Handle(), 0x8039}}));
+    EXPECT_EQ(received,
+              (std::vector<ReceivedWindowMessage>{{owner.Handle(), 0x8039}, {owner.Handle(), 0x8039}}));
     Key2ValueDataVector list;
     manager.ListDynamicFilterLinks(owner.Handle(), list);
     EXPECT_TRUE(list.empty());
     received.clear();
 
     manager.RemoveDynamicFilterLinks(supplier.Handle(), true);  // owns one, supplies other's link
-    EXPECT_EQ(received, (std::vector<ReceivedWindowMessage>{{supplier.Handle(), 0x8039}, {other.Handle(), 0x8039}}));
+    EXPECT_EQ(received,
+              (std::vector<ReceivedWindowMessage>{{supplier.Handle(), 0x8039}, {other.Handle(), 0x8039}}));
 }

@@ -1,5 +1,3 @@
-#include "session/KVNEventManager.h"
-
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -9,6 +7,7 @@
 #include "core/CalendarConversion.h"
 #include "core/DateTimeText.h"
 #include "core/ProcessClock.h"
+#include "session/KVNEventManager.h"
 #include "support/LogRecorder.h"
 #include "testserver/TestServer.h"
 
@@ -43,7 +42,8 @@ struct SessionFixture : ::testing::Test {
         server = std::make_unique<testserver::TestServer>(options);
         server->AddDemoUsers();
         EXPECT_TRUE(server->Start());
-        settings.Write("[Config]\nHostNameList=127.0.0.1\nPortList=" + std::to_string(server->GetPort()) + "\n");
+        settings.Write("[Config]\nHostNameList=127.0.0.1\nPortList=" + std::to_string(server->GetPort()) +
+                       "\n");
         session = std::make_unique<KVNEventManager>();
     }
     ~SessionFixture() override {
@@ -124,10 +124,11 @@ TEST(KVNEventManagerTest, WithoutAddressListsTheSessionHasNoEvents) {
     EXPECT_FALSE(session.IsSetUp());
     EXPECT_EQ(session.ClientSocketEvent, nullptr);
     EXPECT_FALSE(session.IsConnected());
-    EXPECT_EQ(CountHolding(Texts(session.GetErrorDetails()),
-                           "[ERROR]The valid list of host names (HostNameList) and/or a list of its comm ports "
-                           "(PortList) are not provided"),
-              1u);
+    EXPECT_EQ(
+        CountHolding(Texts(session.GetErrorDetails()),
+                     "[ERROR]The valid list of host names (HostNameList) and/or a list of its comm ports "
+                     "(PortList) are not provided"),
+        1u);
     const std::size_t before = session.GetErrorDetails().size();
     session.ProcessEvents();  // returns at once
     EXPECT_EQ(session.GetErrorDetails().size(), before);
@@ -225,7 +226,8 @@ TEST_F(SessionFixture, ADroppedConnectionWhileLoggedInReconnectsAndIsNoticed) {
     ASSERT_TRUE(PumpUntil([&] { return !session->ClientSocketEvent->HasConnected(); }));
     session->LoggedIn = true;
     server->DropConnections(false);
-    ASSERT_TRUE(PumpUntil([&] { return server->GetConnectionCount() == 2 && session->IsConnected(); }, 5000ms));
+    ASSERT_TRUE(
+        PumpUntil([&] { return server->GetConnectionCount() == 2 && session->IsConnected(); }, 5000ms));
     EXPECT_TRUE(session->ClientSocketEvent->HasConnected());
 }
 

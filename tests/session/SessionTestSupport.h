@@ -1,6 +1,7 @@
 #pragma once
 // Session test helpers: windows on the message router that record what they receive, a settings
 // file in a temporary executable directory, and environment variables restored on destruction.
+#include <QWidget>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -8,8 +9,6 @@
 #include <optional>
 #include <string>
 #include <vector>
-
-#include <QWidget>
 
 #include "core/IniFileLocation.h"
 #include "toolkit/MessageRouter.h"

@@ -7,10 +7,10 @@
 
 #include "TradeRecord.h"
 #include "core/MException.h"
-#include "support/TestTempDir.h"
 #include "store/PositionImport.h"
 #include "store/TCommandCSVData.h"
 #include "support/LogRecorder.h"
+#include "support/TestTempDir.h"
 
 namespace {
 

@@ -38,8 +38,8 @@ TEST(ColumnFilter, ResetValuesClearsTheOperandsAndKeepsTheColumnConditionAndNega
     EXPECT_TRUE(filter.Negation);
     EXPECT_EQ(filter.CompareColumnIndex, 7);
     EXPECT_EQ(filter.OwnerWindow, 0);
-    EXPECT_EQ(filter.LinkWindowTitle + filter.LinkColumnName + filter.Value + filter.MinValue + filter.MaxValue +
-                  filter.CompareColumnName,
+    EXPECT_EQ(filter.LinkWindowTitle + filter.LinkColumnName + filter.Value + filter.MinValue +
+                  filter.MaxValue + filter.CompareColumnName,
               "");
     EXPECT_FALSE(filter.MatchEmpty || filter.MinIncluded || filter.MaxIncluded || filter.CompareColumn ||
                  filter.UseDeltaTime);

@@ -31,7 +31,8 @@ protected:
     }
     Ids Displayed() const {
         Ids ids;
-        for (int i = 0; i + 1 < view.GetDisplayedRowCount(); ++i) ids.push_back(view.GetDisplayedKey(i).Second.GetValue());
+        for (int i = 0; i + 1 < view.GetDisplayedRowCount(); ++i)
+            ids.push_back(view.GetDisplayedKey(i).Second.GetValue());
         return ids;
     }
     Ids All() {
@@ -121,9 +122,9 @@ TEST_F(KeyedView, ARowThatKeepsItsCopyIsStillTestedAgainstTheFilters) {
     view.Filter.push_back(Condition("Amount", 4, "5"));
     view.SetRowState(1, 0, false);
     Update(Trade(1, "a", 1));
-    EXPECT_EQ(Displayed(), Ids{1});   // the old copy still passes
+    EXPECT_EQ(Displayed(), Ids{1});  // the old copy still passes
     view.Filter[0].Value = "50";
-    Update(Trade(1, "a", 100));       // the copy is kept and now fails
+    Update(Trade(1, "a", 100));  // the copy is kept and now fails
     EXPECT_EQ(Displayed(), Ids{});
     EXPECT_EQ(All(), Ids{1});
 }
@@ -200,15 +201,15 @@ TEST_F(KeyedView, UpdatesKeepPlacesAppendNewPassersAndDropFailures) {
     EXPECT_EQ(view.GetAllRowCount(), 5);
     Update(Trade(3, "c", 30));  // still passes: keeps its place
     EXPECT_EQ(Displayed(), (Ids{5, 3, 2}));
-    Update(Trade(1, "a", 1));   // starts to pass: at the end
+    Update(Trade(1, "a", 1));  // starts to pass: at the end
     EXPECT_EQ(Displayed(), (Ids{5, 3, 2, 1}));
-    Update(Trade(5, "e", 0));   // stops passing: leaves the display, not the view
+    Update(Trade(5, "e", 0));  // stops passing: leaves the display, not the view
     EXPECT_EQ(Displayed(), (Ids{3, 2, 1}));
     EXPECT_EQ(All(), (Ids{5, 1, 3, 2}));
     view.RemoveRow(BaseKey(0, 5));  // not displayed
     EXPECT_EQ(All(), (Ids{1, 3, 2}));
     view.RemoveRow(BaseKey(0, 9));
-    view.RemoveDisplayedRow(1);     // key 2
+    view.RemoveDisplayedRow(1);  // key 2
     EXPECT_EQ(Displayed(), (Ids{3, 1}));
     EXPECT_EQ(All(), (Ids{1, 3}));
     EXPECT_FALSE(view.ContainsRow(BaseKey(0, 2)));
@@ -263,7 +264,8 @@ TEST_F(KeyedView, SortingAfterFewChangesGivesTheFullOrder) {
         Ids shown = Displayed();
         Ids expected = shown;
         std::map<int, Trade> copies;
-        for (std::size_t i = 0; i < shown.size(); ++i) copies[shown[i]] = *view.GetRowData(static_cast<int>(i), false);
+        for (std::size_t i = 0; i < shown.size(); ++i)
+            copies[shown[i]] = *view.GetRowData(static_cast<int>(i), false);
         std::sort(expected.begin(), expected.end(), [&](int a, int b) {
             const Trade& x = copies[a];
             const Trade& y = copies[b];
@@ -286,19 +288,19 @@ TEST_F(KeyedView, StatesMarksAndTags) {
     Update({Trade(3, "c", 3), Trade(1, "a", 1), Trade(2, "b", 2)});
     EXPECT_FALSE(view.HasPendingRows());
     EXPECT_FALSE(view.HasFailedRows());
-    view.SetRowState(2, 0, true);     // key 3
+    view.SetRowState(2, 0, true);  // key 3
     view.SetRowMark(0, 7, 0, true);
-    view.SetRowState(1, 1, false);    // key 1
+    view.SetRowState(1, 1, false);  // key 1
     view.SetRowMark(0, 7, 1, false);
     EXPECT_TRUE(view.HasPendingRows());
     EXPECT_FALSE(view.HasFailedRows());
-    view.SetMarkByTag(3, 9);           // no such tag
+    view.SetMarkByTag(3, 9);  // no such tag
     EXPECT_EQ(view.GetRowMark(0, true) + view.GetRowMark(1, true), 0);
-    view.SetMarkByTag(2, 7);           // the first in key order is key 1, in state 1
+    view.SetMarkByTag(2, 7);  // the first in key order is key 1, in state 1
     EXPECT_EQ(view.GetRowMark(1, true), 2);
     EXPECT_EQ(view.GetRowState(1, true), 1);
     view.SetRowMark(0, 8, 1, true);
-    view.SetMarkByTag(2, 7);           // now key 3, in state 2: both go to 0
+    view.SetMarkByTag(2, 7);  // now key 3, in state 2: both go to 0
     EXPECT_EQ(view.GetRowMark(0, true), 0);
     EXPECT_EQ(view.GetRowState(0, true), 0);
     EXPECT_EQ(view.GetRowTag(0, true), 7);
@@ -315,8 +317,8 @@ TEST_F(KeyedView, StatesMarksAndTags) {
 
     // Purge: displayed rows in state 0, or marked 2; hidden rows stay.
     view.Filter.push_back(Condition("Amount", 4, "1"));
-    view.ApplyFilter();                // shows 2 and 3
-    view.SetRowMark(2, 0, 0, true);    // key 3, state 0 anyway
+    view.ApplyFilter();              // shows 2 and 3
+    view.SetRowMark(2, 0, 0, true);  // key 3, state 0 anyway
     view.PurgeRows();
     EXPECT_EQ(All(), Ids{1});
     view.ClearRows();

@@ -145,7 +145,7 @@ TEST_F(MatchesFilterTest, MatchEmptyPassesAnEmptyField) {
 TEST_F(MatchesFilterTest, ColumnReferenceComparesWithAnotherFieldOfTheRow) {
     ColumnFilter less = Filter(kSequence, 0, "1");  // the value is ignored
     less.CompareColumn = true;
-    less.CompareColumnIndex = kErrorCode;           // "6"
+    less.CompareColumnIndex = kErrorCode;  // "6"
     EXPECT_TRUE(Matches(less));
     Set(kErrorCode, "5");
     EXPECT_FALSE(Matches(less));

@@ -25,8 +25,8 @@ struct Trade {
     BaseKey GetKey() const { return BaseKey(0, Id.GetValue()); }
     static const char* GetDisplayName() { return "Trades"; }
     static constexpr auto Fields() {
-        return MFields(MField("Id", &Trade::Id), MField("Name", &Trade::Name), MField("Amount", &Trade::Amount),
-                       MField("Price", &Trade::Price));
+        return MFields(MField("Id", &Trade::Id), MField("Name", &Trade::Name),
+                       MField("Amount", &Trade::Amount), MField("Price", &Trade::Price));
     }
     static void DescribeClass(MStaticFormat& format) { DescribeFieldTypes<Trade>(format); }
     void FormatObject(MObjectFormat& format) { DescribeFields(*this, format); }

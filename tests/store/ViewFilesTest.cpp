@@ -4,7 +4,6 @@
 #include <string>
 
 #include "TradeRecord.h"
-#include "support/TestTempDir.h"
 #include "fields/MTitleFormat.h"
 #include "store/AccountImport.h"
 #include "store/CommandHistory.h"
@@ -16,6 +15,7 @@
 #include "store/KR_Account.h"
 #include "store/PositionImport.h"
 #include "store/TInterfaceView.h"
+#include "support/TestTempDir.h"
 
 namespace {
 
@@ -43,7 +43,8 @@ TEST_F(DumpData, WritesTheTitlesAndEveryRowInArrivalOrder) {
     view.Filter.push_back(ColumnFilter());  // no row displayed: the dump writes all rows anyway
     view.ApplyFilter();
     view.DumpData();
-    EXPECT_EQ(TestTempDir::Read(dir_.File("Trades.dump")), "Id;Name;Amount;Price;\n2;b x;20;5;\n1;a;-10;0;\n");
+    EXPECT_EQ(TestTempDir::Read(dir_.File("Trades.dump")),
+              "Id;Name;Amount;Price;\n2;b x;20;5;\n1;a;-10;0;\n");
 }
 
 TEST_F(DumpData, WritesNothingWhenTheFileCannotBeOpened) {

@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
-#include "support/FieldTestRecords.h"
 #include "core/MError.h"
 #include "core/MException.h"
 #include "fields/MMsgFormat.h"
+#include "support/FieldTestRecords.h"
 #include "support/LogRecorder.h"
 
 // The bytes a value writes in its fixed (monitor-message) form.

@@ -5,7 +5,6 @@
 #include "core/CalendarConversion.h"
 #include "core/MTimeParts.h"
 #include "core/TimeUnits.h"
-
 #include "support/ScopedTimeZone.h"  // kSecond
 
 inline constexpr int64_t kMs = 1000000;
@@ -13,8 +12,8 @@ inline constexpr int64_t kMinute = 60 * kSecond;
 inline constexpr int64_t kHour = 60 * kMinute;
 inline constexpr int64_t kDay = 24 * kHour;
 
-inline MTimeParts LocalFields(int year, int month, int day, int hour = 0, int minute = 0, int second = 0, int ms = 0,
-                              int us = 0) {
+inline MTimeParts LocalFields(int year, int month, int day, int hour = 0, int minute = 0, int second = 0,
+                              int ms = 0, int us = 0) {
     MTimeParts t = MTimeParts::Cleared();
     t.tm_year = year - 1900;
     t.tm_mon = month - 1;
@@ -27,7 +26,7 @@ inline MTimeParts LocalFields(int year, int month, int day, int hour = 0, int mi
     return t;
 }
 
-inline int64_t LocalCount(int year, int month, int day, int hour = 0, int minute = 0, int second = 0, int ms = 0,
-                          int us = 0) {
+inline int64_t LocalCount(int year, int month, int day, int hour = 0, int minute = 0, int second = 0,
+                          int ms = 0, int us = 0) {
     return ComputeLocalDateTimeCount(LocalFields(year, month, day, hour, minute, second, ms, us));
 }

@@ -4,11 +4,10 @@
 // back after the last. Included by the clock tests of every test program; registered once.
 #include <gtest/gtest.h>
 
-#include "core/MGlobalTime.h"
-
-#include "support/ScopedEnvironment.h"
-
 #include <memory>
+
+#include "core/MGlobalTime.h"
+#include "support/ScopedEnvironment.h"
 
 class PlainTestClock : public ::testing::Environment {
 public:
@@ -29,4 +28,5 @@ private:
     std::unique_ptr<ScopedEnvironment> environment_;
 };
 
-inline ::testing::Environment* const kPlainTestClock = ::testing::AddGlobalTestEnvironment(new PlainTestClock);
+inline ::testing::Environment* const kPlainTestClock =
+    ::testing::AddGlobalTestEnvironment(new PlainTestClock);

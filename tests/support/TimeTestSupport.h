@@ -3,12 +3,12 @@
 // frozen "now".
 #include <cstdint>
 
-#include "support/LocalTimeFields.h"
-#include "support/PlainTestClock.h"
-#include "support/ScopedTimeZone.h"
 #include "core/CalendarConversion.h"
 #include "core/MTimeParts.h"
 #include "core/ProcessClock.h"
+#include "support/LocalTimeFields.h"
+#include "support/PlainTestClock.h"
+#include "support/ScopedTimeZone.h"
 
 // Freezes the framework's current time at a count for one test; the next reading afterwards is
 // a fresh one.

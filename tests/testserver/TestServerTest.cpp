@@ -1,12 +1,11 @@
 // The test server against a raw socket client: every frame sent and expected is written out
 // here byte by byte.
 #include <arpa/inet.h>
+#include <gtest/gtest.h>
 #include <netinet/in.h>
 #include <poll.h>
 #include <sys/socket.h>
 #include <unistd.h>
-
-#include <gtest/gtest.h>
 
 #include <chrono>
 #include <ctime>
@@ -21,14 +20,16 @@ using testserver::TestServer;
 
 namespace {
 
-std::string Bytes(const char* text, std::size_t size) { return std::string(text, size); }
+std::string Bytes(const char* text, std::size_t size) {
+    return std::string(text, size);
+}
 
 const std::string kSubscribed = "KBKRKFKABIKLERBPJYIUJZTYQRKXPHOHRAPUKONF";
 
 // A user connection frame: 80 bytes of message, end byte, 3 blanks.
 std::string LoginFrame(const std::string& name8, const std::string& proof) {
-    return Bytes("\x50\x00\x00\x00", 4) + "TCL2" + name8 + proof + "    " + "120000" + "     0" + "99" + "20" +
-           kSubscribed + "\x03   ";
+    return Bytes("\x50\x00\x00\x00", 4) + "TCL2" + name8 + proof + "    " + "120000" + "     0" + "99" +
+           "20" + kSubscribed + "\x03   ";
 }
 // "part" with password "secret" at 12:00:00.
 const std::string kGoodLogin = LoginFrame("    part", "MzCbMlAW");
@@ -49,13 +50,16 @@ public:
     }
     ~RawClient() { ::close(fd_); }
     bool IsConnected() const { return connected_; }
-    void Send(const std::string& bytes) { ASSERT_EQ(::send(fd_, bytes.data(), bytes.size(), MSG_NOSIGNAL), ssize_t(bytes.size())); }
+    void Send(const std::string& bytes) {
+        ASSERT_EQ(::send(fd_, bytes.data(), bytes.size(), MSG_NOSIGNAL), ssize_t(bytes.size()));
+    }
     // Reads until count bytes came, the peer closed or the wait ended.
     std::string Read(std::size_t count, std::chrono::milliseconds wait = 2000ms) {
         std::string bytes;
         const auto end = std::chrono::steady_clock::now() + wait;
         while (bytes.size() < count) {
-            const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(end - std::chrono::steady_clock::now());
+            const auto left =
+                std::chrono::duration_cast<std::chrono::milliseconds>(end - std::chrono::steady_clock::now());
             pollfd p{fd_, POLLIN, 0};
             if (left.count() <= 0 || ::poll(&p, 1, int(left.count())) <= 0) break;
             char buffer[4096];
@@ -148,8 +152,12 @@ struct TestServerTest : ::testing::Test {
 
 TEST(ServerMessagesTest, FramesAndCutsAsTheWireLaysThem) {
     EXPECT_EQ(testserver::FrameMessage("TL"), Bytes("\x02\x00\x00\x00TL\x03 ", 8));
-    EXPECT_EQ(testserver::FrameMessage("ABC"), Bytes("\x03\x00\x00\x00" "ABC\x03", 8));
-    EXPECT_EQ(testserver::FrameMessage("ABCD"), Bytes("\x04\x00\x00\x00" "ABCD\x03   ", 12));
+    EXPECT_EQ(testserver::FrameMessage("ABC"), Bytes("\x03\x00\x00\x00"
+                                                     "ABC\x03",
+                                                     8));
+    EXPECT_EQ(testserver::FrameMessage("ABCD"), Bytes("\x04\x00\x00\x00"
+                                                      "ABCD\x03   ",
+                                                      12));
     EXPECT_EQ(testserver::FrameMessage(std::string(256, 'x')).substr(0, 4), Bytes("\x00\x01\x00\x00", 4));
 
     struct Case {
@@ -191,9 +199,11 @@ TEST_F(TestServerTest, AcceptedLoginGetsTheConnectionAcknowledgment) {
 
 TEST_F(TestServerTest, RefusedLoginGetsTechnicalErrorThenDisconnection) {
     const std::string refusedTE = Bytes("\x78\x00\x00\x00", 4) + "TE" + std::string(18, ' ') +
-                                  "Login refused: unknown user or wrong password" + std::string(55, ' ') + "\x03   ";
+                                  "Login refused: unknown user or wrong password" + std::string(55, ' ') +
+                                  "\x03   ";
     const std::string tl = Bytes("\x18\x00\x00\x00", 4) + "TL" + std::string(22, ' ') + "\x03   ";
-    for (const std::string& frame : {LoginFrame("    part", "ffoMzFoT"), LoginFrame("  nobody", "MzCbMlAW")}) {
+    for (const std::string& frame :
+         {LoginFrame("    part", "ffoMzFoT"), LoginFrame("  nobody", "MzCbMlAW")}) {
         RawClient client(server->GetPort());
         ASSERT_TRUE(client.IsConnected());
         client.Send(frame);
@@ -249,7 +259,8 @@ TEST_F(TestServerTest, CommandsAreAnsweredWithTheirSequenceNumber) {
     LogIn(client);
     // A command: "XX", UserTime 6, TraderID 8, UserSequenceID 8 at 16, then its fields.
     const auto command = [](const char* type, const char* sequence) {
-        const std::string message = std::string(type) + std::string(14, ' ') + sequence + std::string(32, ' ');
+        const std::string message =
+            std::string(type) + std::string(14, ' ') + sequence + std::string(32, ' ');
         return Bytes("\x38\x00\x00\x00", 4) + message + "\x03   ";
     };
     const std::string ko = Bytes("\x18\x00\x00\x00", 4) + "KO      00000042        " + "\x03   ";
@@ -334,15 +345,17 @@ TEST_F(TestServerTest, HistoricalQueriesGetTheirDelimitersOrAnError) {
         const char* sequence;
         const char* start;
         const char* end;
-    } cases[] = {{"HV", "00000050", "SH", "EH"}, {"PQ", "00000051", "SO", "EO"},
-                 {"OR", "00000052", "SU", "EU"}, {"AR", "00000053", "SC", "EC"}};
+    } cases[] = {{"HV", "00000050", "SH", "EH"},
+                 {"PQ", "00000051", "SO", "EO"},
+                 {"OR", "00000052", "SU", "EU"},
+                 {"AR", "00000053", "SC", "EC"}};
     for (const auto& c : cases) {
         client.Send(query(c.type, c.sequence));
         const std::string expected = delimiter(c.sequence, c.start) + delimiter(c.sequence, c.end);
         EXPECT_EQ(client.Read(expected.size()), expected) << c.type;
     }
-    const std::string er = Bytes("\x80\x00\x00\x00", 4) + "ER      00000054            " + "No data for the period" +
-                           std::string(78, ' ') + "\x03   ";
+    const std::string er = Bytes("\x80\x00\x00\x00", 4) + "ER      00000054            " +
+                           "No data for the period" + std::string(78, ' ') + "\x03   ";
     client.Send(query("HV", "00000054"));
     EXPECT_EQ(client.Read(er.size()), er);
 }
@@ -354,13 +367,15 @@ TEST_F(TestServerTest, LateAnswersComeAfterLaterOnes) {
     RawClient client(server->GetPort());
     LogIn(client);
     const auto command = [](const char* type, const char* sequence) {
-        return Bytes("\x38\x00\x00\x00", 4) + type + std::string(14, ' ') + sequence + std::string(32, ' ') + "\x03   ";
+        return Bytes("\x38\x00\x00\x00", 4) + type + std::string(14, ' ') + sequence + std::string(32, ' ') +
+               "\x03   ";
     };
     const auto ko = [](const char* sequence) {
         return Bytes("\x18\x00\x00\x00", 4) + "KO      " + sequence + "        " + "\x03   ";
     };
     client.Send(command("AD", "00000060") + command("PU", "00000061") + command("PU", "00000062"));
-    const std::string ka = Bytes("\x38\x00\x00\x00", 4) + "KA      00000060        " + std::string(32, ' ') + "\x03   ";
+    const std::string ka =
+        Bytes("\x38\x00\x00\x00", 4) + "KA      00000060        " + std::string(32, ' ') + "\x03   ";
     EXPECT_EQ(client.Read(32 + 64), ko("00000062") + ka);
 }
 
@@ -374,8 +389,8 @@ TEST_F(TestServerTest, RecordCommandsGetTheirAcknowledgmentsAndChangeTheData) {
     // 24, Fax 24, Email 48, CountryCode 2, ApprovedParticipantId 4: 351 bytes.
     const std::string fields = " " + std::string("Acme") + std::string(20, ' ') + "NW-300          " + "1A" +
                                "OWN1" + std::string(20, ' ') + std::string(24, ' ') + " " + "New Client" +
-                               std::string(15, ' ') + std::string(48 + 24 + 24 + 12 + 24 + 24 + 48, ' ') + "CA" +
-                               "NWT1";
+                               std::string(15, ' ') + std::string(48 + 24 + 24 + 12 + 24 + 24 + 48, ' ') +
+                               "CA" + "NWT1";
     ASSERT_EQ(fields.size(), 327u);
     const std::string an = std::string("AN") + std::string(14, ' ') + "00000070" + fields;
     // Frame sizes: 351 -> 356 (end byte, no blanks); 417 -> 424.
@@ -397,9 +412,9 @@ TEST_F(TestServerTest, RecordCommandsGetTheirAcknowledgmentsAndChangeTheData) {
     client.Send(Bytes("\x47\x00\x00\x00", 4) + "PN" + std::string(14, ' ') + "00000072" + "20261201" + " " +
                 "NW-300          " + "OPABC1" + "00000005" + "00000002" + "\x03");
     const std::string kb = client.Read(128);
-    EXPECT_EQ(kb.substr(0, 4 + 108), Bytes("\x7a\x00\x00\x00", 4) + "KB      00000072        " + "20261201" + " " +
-                                         "NW-300          " + "OPABC1" + "00000005" + "00000002" + " " + b16 +
-                                         "1006            " + "NWT1");
+    EXPECT_EQ(kb.substr(0, 4 + 108), Bytes("\x7a\x00\x00\x00", 4) + "KB      00000072        " + "20261201" +
+                                         " " + "NW-300          " + "OPABC1" + "00000005" + "00000002" + " " +
+                                         b16 + "1006            " + "NWT1");
     EXPECT_EQ(kb.substr(126), "\x03 ");
 
     // Position delete: AccountNumber, Group, Instrument, ReportDate: 54 -> 60; KF of 90 -> 96.
@@ -432,12 +447,13 @@ TEST_F(TestServerTest, PasswordResetTakesEffectOnlyWithTheRightCurrentPassword) 
     // "secret" and "newpass1", each one AES-128 block under "0123456789abcdef", in Base64.
     const std::string secret = "iNo+4RE7nEnpk338CYGhcw==", newPassword = "RaNb7ilTVmVa184VCf4FgA==";
     const auto reset = [](const char* sequence, const std::string& oldText, const std::string& newText) {
-        return Bytes("\x50\x00\x00\x00", 4) + "TR" + std::string(14, ' ') + sequence + "    part" + oldText + newText +
-               "\x03   ";
+        return Bytes("\x50\x00\x00\x00", 4) + "TR" + std::string(14, ' ') + sequence + "    part" + oldText +
+               newText + "\x03   ";
     };
     const std::string ty = Bytes("\x18\x00\x00\x00", 4) + "TY      00000080        " + "\x03   ";
     const std::string er = Bytes("\x80\x00\x00\x00", 4) + "ER      00000081            " +
-                           "Password reset refused: the current password is wrong" + std::string(47, ' ') + "\x03   ";
+                           "Password reset refused: the current password is wrong" + std::string(47, ' ') +
+                           "\x03   ";
     const std::string er82 = er.substr(0, 12) + "00000082" + er.substr(20);
     client.Send(reset("00000080", secret, newPassword));
     EXPECT_EQ(client.Read(ty.size()), ty);
@@ -471,9 +487,12 @@ TEST(TestServerDataTest, AGeneratedDataSetLoadsItsAccountsAndPositions) {
         const std::string length = client.Read(4);
         ASSERT_EQ(length.size(), 4u);
         const std::string rest = client.Read(length[0] == '\xa1' ? 420 : length[0] == '\x7a' ? 124 : 24);
-        if (rest.substr(0, 2) == "KR") ++accounts;
-        else if (rest.substr(0, 2) == "KB") ++positions;
-        else break;  // the end-of-load TH
+        if (rest.substr(0, 2) == "KR")
+            ++accounts;
+        else if (rest.substr(0, 2) == "KB")
+            ++positions;
+        else
+            break;  // the end-of-load TH
     }
     EXPECT_EQ(accounts, 40);
     EXPECT_EQ(positions, 40);

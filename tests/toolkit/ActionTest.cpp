@@ -1,5 +1,3 @@
-#include "toolkit/Action.h"
-
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -16,6 +14,7 @@
 #include <QVBoxLayout>
 
 #include "guisupport/QtPrinters.h"
+#include "toolkit/Action.h"
 #include "toolkit/ActionList.h"
 #include "toolkit/MdiForm.h"
 

@@ -7,6 +7,7 @@
 #include <QRadioButton>
 #include <QTest>
 
+#include "guisupport/Keyboard.h"
 #include "toolkit/CheckBox.h"
 #include "toolkit/CheckListBox.h"
 #include "toolkit/ComboBox.h"
@@ -19,7 +20,6 @@
 #include "toolkit/SortCollation.h"
 #include "toolkit/StatusPanels.h"
 #include "toolkit/UpDownEdit.h"
-#include "guisupport/Keyboard.h"
 
 namespace {
 
@@ -51,7 +51,9 @@ TEST(Memo, RefusesTypedAndDropsPastedCharactersOutsideTheCodePage) {
     EXPECT_EQ(memo.Text(), "ab\x80");
     QGuiApplication::clipboard()->setText(QString::fromUtf8("c\u0142d"));
     memo.paste();
-    EXPECT_EQ(memo.Text(), "ab\x80" "cd");
+    EXPECT_EQ(memo.Text(),
+              "ab\x80"
+              "cd");
     memo.SetText("x");
     memo.AddLine("y");
     EXPECT_EQ(memo.Text(), "x\ny");
@@ -98,8 +100,8 @@ TEST(SortCollation, CaseInsensitiveOnAsciiTiesInByteOrder) {
         const char* a;
         const char* b;
         int expected;
-    } cases[] = {{"abc", "ABD", -1}, {"ABC", "abc", -1}, {"abc", "abc", 0}, {"Zeta", "alpha", 1},
-                 {"ab", "ABC", -1},  {"_x", "ax", 1},   {"\xE9", "\xC9", 1}, {"b", "\xE9", -1}};
+    } cases[] = {{"abc", "ABD", -1}, {"ABC", "abc", -1}, {"abc", "abc", 0},   {"Zeta", "alpha", 1},
+                 {"ab", "ABC", -1},  {"_x", "ax", 1},    {"\xE9", "\xC9", 1}, {"b", "\xE9", -1}};
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.a) + " vs " + c.b);
         EXPECT_EQ(CompareSortText(c.a, c.b), c.expected);

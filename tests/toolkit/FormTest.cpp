@@ -1,5 +1,3 @@
-#include "toolkit/Form.h"
-
 #include <gtest/gtest.h>
 
 #include <QPushButton>
@@ -8,6 +6,7 @@
 #include "guisupport/ScriptedUi.h"
 #include "toolkit/Action.h"
 #include "toolkit/Edit.h"
+#include "toolkit/Form.h"
 
 namespace {
 
@@ -60,8 +59,7 @@ TEST(Form, AFailingOkRefusesTheCloseOnceAndAFollowingRequestCloses) {
           EXPECT_EQ(f.ModalResult(), mrNone);
           f.edit->SetText("25");
           f.ok->click();
-      })
-        .ExpectBox("Validation", "Wrong value", BoxIcon::Error, BoxButtons::Ok, mrOk);
+      }).ExpectBox("Validation", "Wrong value", BoxIcon::Error, BoxButtons::Ok, mrOk);
     EXPECT_EQ(form.ShowModal(), mrOk);
     EXPECT_EQ(form.queries, 2);
     EXPECT_EQ(form.closes, 1);
@@ -134,7 +132,9 @@ TEST(Form, EnterClicksTheDefaultButtonOnlyWhileItIsEnabled) {
 TEST(Form, AButtonSetsTheResultRunsTheActionAndThenAsksTheCloseQuery) {
     AskForm form;
     std::vector<std::string> order;
-    form.okAction->onExecute = [&](Action&) { order.push_back("action, result " + std::to_string(form.ModalResult())); };
+    form.okAction->onExecute = [&](Action&) {
+        order.push_back("action, result " + std::to_string(form.ModalResult()));
+    };
     form.onCloseQuery = [&] {
         order.push_back("query");
         return true;

@@ -1,5 +1,3 @@
-#include "toolkit/MessageRouter.h"
-
 #include <gtest/gtest.h>
 
 #include <QTest>
@@ -8,6 +6,7 @@
 #include <vector>
 
 #include "toolkit/Form.h"
+#include "toolkit/MessageRouter.h"
 
 namespace {
 
@@ -25,8 +24,8 @@ TEST(MessageRouter, SendCallsTheHandlerAtOnceAndMayReEnter) {
         return MessageRouter::SendMessage(a.Handle(), message, wParam, lParam);  // back into a
     };
     EXPECT_EQ(MessageRouter::SendMessage(a.Handle(), 0x8001, 2, 3), 23);
-    EXPECT_EQ(trace, (std::vector<std::string>{"a 32769 2", "b 1", "a 32769 1", "b 0", "a 32769 0", "a done 0",
-                                                "a done 1", "a done 2"}));
+    EXPECT_EQ(trace, (std::vector<std::string>{"a 32769 2", "b 1", "a 32769 1", "b 0", "a 32769 0",
+                                               "a done 0", "a done 1", "a done 2"}));
 }
 
 TEST(MessageRouter, HandlesAreNeverReusedAndAStaleHandleDoesNothing) {

@@ -17,7 +17,10 @@ TEST(ColorValue, BgrValuesPaintTheRightRgb) {
     struct Case {
         int32_t value;
         int red, green, blue;
-    } cases[] = {{0x6A240A, 10, 36, 106}, {0x0000FF, 255, 0, 0}, {0xFF0000, 0, 0, 255}, {0, 0, 0, 0},
+    } cases[] = {{0x6A240A, 10, 36, 106},
+                 {0x0000FF, 255, 0, 0},
+                 {0xFF0000, 0, 0, 255},
+                 {0, 0, 0, 0},
                  {0xFFFFFF, 255, 255, 255}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.value);
@@ -47,8 +50,10 @@ TEST(ColorValue, SystemColoursTakeThePalettesColours) {
     struct Case {
         int32_t value;
         QColor expected;
-    } cases[] = {{int32_t(0xFF000005), QColor(1, 2, 3)},   {int32_t(0xFF000008), QColor(4, 5, 6)},
-                 {int32_t(0xFF00000F), QColor(7, 8, 9)},   {int32_t(0xFF00000D), QColor(10, 11, 12)},
+    } cases[] = {{int32_t(0xFF000005), QColor(1, 2, 3)},
+                 {int32_t(0xFF000008), QColor(4, 5, 6)},
+                 {int32_t(0xFF00000F), QColor(7, 8, 9)},
+                 {int32_t(0xFF00000D), QColor(10, 11, 12)},
                  {int32_t(0xFF00000E), QColor(13, 14, 15)}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.value);

@@ -1,5 +1,3 @@
-#include "toolkit/QtText.h"
-
 #include <gtest/gtest.h>
 
 #include <QLineEdit>
@@ -7,6 +5,7 @@
 
 #include "guisupport/Keyboard.h"
 #include "toolkit/Edit.h"
+#include "toolkit/QtText.h"
 
 namespace {
 
@@ -19,7 +18,7 @@ TEST(QtText, EveryByteRoundTripsAndTheHighLettersMapToUnicode) {
     struct Case {
         unsigned char byte;
         char16_t unicode;
-    } cases[] = {{0x41, u'A'}, {0x80, 0x20AC}, {0x8A, 0x0160}, {0x92, 0x2019}, {0x9F, 0x0178},
+    } cases[] = {{0x41, u'A'},   {0x80, 0x20AC}, {0x8A, 0x0160}, {0x92, 0x2019}, {0x9F, 0x0178},
                  {0xA0, 0x00A0}, {0xE9, 0x00E9}, {0xFF, 0x00FF}, {0x81, 0x0081}};
     for (const Case& c : cases) {
         SCOPED_TRACE(int(c.byte));

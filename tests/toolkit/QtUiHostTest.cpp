@@ -1,6 +1,4 @@
 // The real host's modal loops, answered by a responder that acts on the active modal widget.
-#include "toolkit/QtUiHost.h"
-
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -19,6 +17,7 @@
 #include "support/LogRecorder.h"
 #include "toolkit/BusyCursor.h"
 #include "toolkit/Form.h"
+#include "toolkit/QtUiHost.h"
 #include "toolkit/Timer.h"
 
 namespace {
@@ -48,10 +47,13 @@ TEST(QtUiHost, MessageBoxButtonsGiveTheirResultNumbers) {
             buttonCount = int(box->buttons().size());
             box->button(c.pressed)->click();
         });
-        EXPECT_EQ(host.MessageBox(nullptr, "Delete \x80 5?", "Delete", BoxIcon::Question, c.buttons), c.expected);
+        EXPECT_EQ(host.MessageBox(nullptr, "Delete \x80 5?", "Delete", BoxIcon::Question, c.buttons),
+                  c.expected);
         EXPECT_EQ(caption, "Delete");
         EXPECT_EQ(text, QString::fromUtf8("Delete \u20AC 5?"));
-        EXPECT_EQ(buttonCount, c.buttons == BoxButtons::Ok ? 1 : c.buttons == BoxButtons::YesNoCancel ? 3 : 2);
+        EXPECT_EQ(buttonCount, c.buttons == BoxButtons::Ok            ? 1
+                               : c.buttons == BoxButtons::YesNoCancel ? 3
+                                                                      : 2);
     }
 }
 
@@ -67,7 +69,8 @@ TEST(QtUiHost, ATimerKeepsFiringInsideABoxAndMayDisableItselfInItsEvent) {
     };
     timer.SetEnabled(true);
     ModalResponder responder([](QWidget* modal) {
-        QTimer::singleShot(150, modal, [modal] { qobject_cast<QMessageBox*>(modal)->button(QMessageBox::Ok)->click(); });
+        QTimer::singleShot(150, modal,
+                           [modal] { qobject_cast<QMessageBox*>(modal)->button(QMessageBox::Ok)->click(); });
     });
     EXPECT_EQ(host.MessageBox(nullptr, "Connection lost", "Session", BoxIcon::Error, BoxButtons::Ok), mrOk);
     EXPECT_GE(ticks, 5);
@@ -85,8 +88,10 @@ TEST(QtUiHost, TheInputBoxTellsCancelFromAnEmptyText) {
             auto* dialog = qobject_cast<QInputDialog*>(modal);
             ASSERT_NE(dialog, nullptr);
             dialog->setTextValue("");
-            if (accept) dialog->accept();
-            else dialog->reject();
+            if (accept)
+                dialog->accept();
+            else
+                dialog->reject();
         });
         std::string text = "old";
         EXPECT_EQ(host.InputQuery(nullptr, "Rename", "Name", text), accept);
@@ -106,8 +111,10 @@ TEST(QtUiHost, RunsAFormsModalLoopWhereEscAndTheCloseBoxGiveCancel) {
         form.onShow = [&] { ++shows; };
         ModalResponder responder([&](QWidget* modal) {
             ASSERT_EQ(modal, &form);
-            if (esc) QTest::keyClick(modal, Qt::Key_Escape);
-            else modal->close();
+            if (esc)
+                QTest::keyClick(modal, Qt::Key_Escape);
+            else
+                modal->close();
         });
         EXPECT_EQ(host.RunModal(form), mrCancel);
         EXPECT_EQ(shows, 1);

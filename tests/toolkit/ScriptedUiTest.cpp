@@ -1,10 +1,9 @@
-#include "guisupport/ScriptedUi.h"
-
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
 #include <QPushButton>
 
+#include "guisupport/ScriptedUi.h"
 #include "toolkit/BusyCursor.h"
 #include "toolkit/Timer.h"
 
@@ -54,8 +53,8 @@ TEST(ScriptedUi, AnUnexpectedBoxFailsWithItsCaptionAndTextAndIsAnsweredCancel) {
 TEST(ScriptedUi, AMismatchedBoxOrFormTypeFails) {
     ScriptedUi ui;
     ui.ExpectBox("Export", "Done", BoxIcon::Information, BoxButtons::Ok, mrOk);
-    EXPECT_NONFATAL_FAILURE(Ui().MessageBox(nullptr, "Failed", "Export", BoxIcon::Information, BoxButtons::Ok),
-                            "Done");
+    EXPECT_NONFATAL_FAILURE(
+        Ui().MessageBox(nullptr, "Failed", "Export", BoxIcon::Information, BoxButtons::Ok), "Done");
     Confirm form;
     ui.ExpectModal<Other>([](Other&) {});
     EXPECT_NONFATAL_FAILURE(form.ShowModal(), "is not a");
@@ -109,8 +108,11 @@ TEST(ScriptedUi, AnswersTheStandardDialogsAndRecordsTheRest) {
     ScriptedUi ui;
     FontSpec bold;
     bold.bold = true;
-    ui.ExpectFont(bold).ExpectColor(ColorValue(0x6A240A)).ExpectColor(std::nullopt).ExpectInput("").ExpectInput(
-        std::nullopt);
+    ui.ExpectFont(bold)
+        .ExpectColor(ColorValue(0x6A240A))
+        .ExpectColor(std::nullopt)
+        .ExpectInput("")
+        .ExpectInput(std::nullopt);
     FontSpec font;
     EXPECT_TRUE(Ui().ChooseFont(nullptr, font));
     EXPECT_TRUE(font.bold);

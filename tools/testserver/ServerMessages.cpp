@@ -43,9 +43,13 @@ std::string MakeHeartbeatQuestion(uint32_t number, const std::string& counter, c
     return "TH" + Digits(number, 8) + Left(counter, 6) + Left(time, 6);
 }
 
-std::string MakeTechnicalError(const std::string& text) { return "TE" + std::string(18, ' ') + Left(text, 100); }
+std::string MakeTechnicalError(const std::string& text) {
+    return "TE" + std::string(18, ' ') + Left(text, 100);
+}
 
-std::string MakeDisconnection() { return "TL" + std::string(22, ' '); }
+std::string MakeDisconnection() {
+    return "TL" + std::string(22, ' ');
+}
 
 std::string MakeStandardAcknowledgment(const std::string& sequence) {
     return "KO" + std::string(6, ' ') + Left(sequence, 8) + std::string(8, ' ');
@@ -68,10 +72,10 @@ std::string MakeBulk(const std::string& type, const std::vector<std::string>& el
 }
 
 std::string MakeInstrument(const std::string& group, const std::string& instrument, char callPut,
-                           const std::string& strike, const std::string& expiry, const std::string& classSymbol,
-                           const std::string& externalSymbol) {
-    return Left(group, 2) + Left(instrument, 4) + callPut + Left(strike, 10) + Left(expiry, 8) + Left(classSymbol, 20) +
-           Left(externalSymbol, 30);
+                           const std::string& strike, const std::string& expiry,
+                           const std::string& classSymbol, const std::string& externalSymbol) {
+    return Left(group, 2) + Left(instrument, 4) + callPut + Left(strike, 10) + Left(expiry, 8) +
+           Left(classSymbol, 20) + Left(externalSymbol, 30);
 }
 
 std::string MakeParticipant(const std::string& name, const std::string& id, const std::string& firmUnitMember,
@@ -127,14 +131,16 @@ bool DecryptPassword(const std::string& key, const std::string& text, std::strin
         }
     }
     if (block.size() != 16) return false;
-    const std::unique_ptr<EVP_CIPHER_CTX, void (*)(EVP_CIPHER_CTX*)> context(EVP_CIPHER_CTX_new(), EVP_CIPHER_CTX_free);
+    const std::unique_ptr<EVP_CIPHER_CTX, void (*)(EVP_CIPHER_CTX*)> context(EVP_CIPHER_CTX_new(),
+                                                                             EVP_CIPHER_CTX_free);
     unsigned char out[32];
     int written = 0;
     int last = 0;
     if (!context ||
         EVP_DecryptInit_ex(context.get(), EVP_aes_128_ecb(), nullptr,
                            reinterpret_cast<const unsigned char*>(key.data()), nullptr) != 1 ||
-        EVP_DecryptUpdate(context.get(), out, &written, reinterpret_cast<const unsigned char*>(block.data()), 16) != 1 ||
+        EVP_DecryptUpdate(context.get(), out, &written, reinterpret_cast<const unsigned char*>(block.data()),
+                          16) != 1 ||
         EVP_DecryptFinal_ex(context.get(), out + written, &last) != 1)
         return false;
     password.assign(reinterpret_cast<const char*>(out), std::size_t(written + last));

@@ -40,8 +40,8 @@ std::string MakeBulk(const std::string& type, const std::vector<std::string>& el
 // An instrument definition: group 2, instrument 4, call/put 1, strike price 10, expiry 8, class
 // symbol 20, external symbol 30.
 std::string MakeInstrument(const std::string& group, const std::string& instrument, char callPut,
-                           const std::string& strike, const std::string& expiry, const std::string& classSymbol,
-                           const std::string& externalSymbol);
+                           const std::string& strike, const std::string& expiry,
+                           const std::string& classSymbol, const std::string& externalSymbol);
 // A participant definition: name 25, approved participant id 4, firm unit member 8, type 1,
 // firm name 8.
 std::string MakeParticipant(const std::string& name, const std::string& id, const std::string& firmUnitMember,

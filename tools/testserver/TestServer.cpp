@@ -43,14 +43,16 @@ struct HistoricalQuery {
     const char* start;
     const char* end;
 };
-constexpr HistoricalQuery kQueries[] = {{"HV", "SH", "EH"}, {"PQ", "SO", "EO"}, {"OR", "SU", "EU"}, {"AR", "SC", "EC"}};
+constexpr HistoricalQuery kQueries[] = {
+    {"HV", "SH", "EH"}, {"PQ", "SO", "EO"}, {"OR", "SU", "EU"}, {"AR", "SC", "EC"}};
 
 std::string TimeOfDay() {
     const std::time_t now = std::time(nullptr);
     std::tm local{};
     localtime_r(&now, &local);
     char text[16];
-    std::snprintf(text, sizeof text, "%02d%02d%02d", local.tm_hour % 100, local.tm_min % 100, local.tm_sec % 100);
+    std::snprintf(text, sizeof text, "%02d%02d%02d", local.tm_hour % 100, local.tm_min % 100,
+                  local.tm_sec % 100);
     return text;
 }
 
@@ -61,8 +63,8 @@ std::vector<std::string> ReportableDates() {
         std::tm local{};
         localtime_r(&day, &local);
         char text[16];
-        std::snprintf(text, sizeof text, "%04d%02d%02d", (local.tm_year + 1900) % 10000, (local.tm_mon + 1) % 100,
-                      local.tm_mday % 100);
+        std::snprintf(text, sizeof text, "%04d%02d%02d", (local.tm_year + 1900) % 10000,
+                      (local.tm_mon + 1) % 100, local.tm_mday % 100);
         dates.push_back(text);
     }
     return dates;
@@ -89,7 +91,9 @@ std::string Trim(const std::string& text) {
 
 TestServer::TestServer() : TestServer(Options{}) {}
 
-TestServer::TestServer(Options options) : options_(std::move(options)) { AddDemoData(); }
+TestServer::TestServer(Options options) : options_(std::move(options)) {
+    AddDemoData();
+}
 
 namespace {
 
@@ -102,24 +106,27 @@ std::string Part(const std::string& message, std::size_t offset, std::size_t wid
     return Left(offset < message.size() ? message.substr(offset, width) : std::string(), width);
 }
 
-std::string AccountKey(const std::string& number) { return Trim(Left(number, 16)); }
+std::string AccountKey(const std::string& number) {
+    return Trim(Left(number, 16));
+}
 
 }  // namespace
 
-void TestServer::AddAccount(const std::string& number, const std::string& name, const std::string& participant,
-                            char kind) {
+void TestServer::AddAccount(const std::string& number, const std::string& name,
+                            const std::string& participant, char kind) {
     // An AN message, then the fields the server adds.
-    const std::string entry = std::string(24, ' ') + " " + Left("Demo", 24) + Left(number, 16) + "1A" + Left("OWNER", 24) +
-                              std::string(24, ' ') + " " + Left(name, 25) + Left("1 Demo Street", 48) +
-                              Left("Springfield", 24) + std::string(24, ' ') + Left("12345", 12) +
-                              std::string(48, ' ') + Left("demo@example.com", 48) + "US" + Left(participant, 4);
+    const std::string entry = std::string(24, ' ') + " " + Left("Demo", 24) + Left(number, 16) + "1A" +
+                              Left("OWNER", 24) + std::string(24, ' ') + " " + Left(name, 25) +
+                              Left("1 Demo Street", 48) + Left("Springfield", 24) + std::string(24, ' ') +
+                              Left("12345", 12) + std::string(48, ' ') + Left("demo@example.com", 48) + "US" +
+                              Left(participant, 4);
     const std::string body = ApplyCommand("AN", entry, Digits(0, 8)).substr(24);
     accounts_[AccountKey(number)] = body.substr(0, 344) + kind + body.substr(345);
 }
 
 void TestServer::AddPosition(const std::string& number) {
-    const std::string entry =
-        std::string(24, ' ') + ReportableDates()[1] + " " + Left(number, 16) + "OPABC1" + "00000010" + "00000000";
+    const std::string entry = std::string(24, ' ') + ReportableDates()[1] + " " + Left(number, 16) +
+                              "OPABC1" + "00000010" + "00000000";
     ApplyCommand("PN", entry, Digits(0, 8));
 }
 
@@ -138,24 +145,30 @@ void TestServer::AddDemoData() {
         const char* name;
         const char* participant;
         char kind;
-    } accounts[] = {{"NW-100", "Northwind Client A", "NWT1", 'C'}, {"NW-101", "Northwind Client B", "NWT1", 'C'},
-                    {"NW-M1", "Northwind Master", "NWT1", 'M'},    {"HB-200", "Harbour Client A", "HBS1", 'C'},
+    } accounts[] = {{"NW-100", "Northwind Client A", "NWT1", 'C'},
+                    {"NW-101", "Northwind Client B", "NWT1", 'C'},
+                    {"NW-M1", "Northwind Master", "NWT1", 'M'},
+                    {"HB-200", "Harbour Client A", "HBS1", 'C'},
                     {"HB-M1", "Harbour Master", "HBS1", 'M'}};
     for (const auto& a : accounts) AddAccount(a.number, a.name, a.participant, a.kind);
     for (const char* number : {"NW-100", "HB-200"}) AddPosition(number);
 }
 
-std::string TestServer::ApplyCommand(const std::string& type, const std::string& message, const std::string& sequence) {
+std::string TestServer::ApplyCommand(const std::string& type, const std::string& message,
+                                     const std::string& sequence) {
     if (type == "AN" || type == "AM") {
         // AM lacks the entry action letter and ends with its flags.
         const bool am = type == "AM";
         const std::string fields = am ? " " + Part(message, 24, 326) : Part(message, 24, 327);
         const std::string key = AccountKey(fields.substr(25, 16));
         std::string& body = accounts_[key];
-        const std::string accountId = body.empty() ? Left(std::to_string(nextAccountId_++), 16) : body.substr(328, 16);
+        const std::string accountId =
+            body.empty() ? Left(std::to_string(nextAccountId_++), 16) : body.substr(328, 16);
         const std::string kind = body.empty() ? "C" : body.substr(344, 1);
         const std::string master = body.empty() ? std::string(16, ' ') : body.substr(345, 16);
-        const std::string flags = am ? Part(message, 350, 32) : body.empty() ? std::string(32, 'N') : body.substr(361, 32);
+        const std::string flags = am             ? Part(message, 350, 32)
+                                  : body.empty() ? std::string(32, 'N')
+                                                 : body.substr(361, 32);
         body = fields + " " + accountId + kind + master + flags;
         return am ? Header("QR", sequence) + body.substr(1) : Header("KR", sequence) + body;
     }
@@ -171,7 +184,8 @@ std::string TestServer::ApplyCommand(const std::string& type, const std::string&
     if (type == "AL") {
         const std::string master = Part(message, 24, 16);
         const bool remove = Part(message, 40, 1) == "D";
-        const std::size_t count = std::min<std::size_t>(std::strtoul(Part(message, 41, 4).c_str(), nullptr, 10), 100);
+        const std::size_t count =
+            std::min<std::size_t>(std::strtoul(Part(message, 41, 4).c_str(), nullptr, 10), 100);
         for (std::size_t i = 0; i < count; ++i) {
             const std::string id = Part(message, 45 + 16 * i, 16);
             for (auto& [number, body] : accounts_)
@@ -183,9 +197,10 @@ std::string TestServer::ApplyCommand(const std::string& type, const std::string&
         const std::string account = Part(message, 33, 16);
         const auto found = accounts_.find(AccountKey(account));
         const std::string& a = found == accounts_.end() ? std::string() : found->second;
-        std::string body = Part(message, 24, 47) + " " + (a.empty() ? std::string(16, ' ') : a.substr(345, 16)) +
-                           (a.empty() ? std::string(16, ' ') : a.substr(328, 16)) +
-                           (a.empty() ? std::string(4, ' ') : a.substr(323, 4)) + ReportableDates()[0] + TimeOfDay();
+        std::string body =
+            Part(message, 24, 47) + " " + (a.empty() ? std::string(16, ' ') : a.substr(345, 16)) +
+            (a.empty() ? std::string(16, ' ') : a.substr(328, 16)) +
+            (a.empty() ? std::string(4, ' ') : a.substr(323, 4)) + ReportableDates()[0] + TimeOfDay();
         positions_[AccountKey(account) + "|" + body.substr(25, 6) + "|" + body.substr(0, 8)] = body;
         return Header("KB", sequence) + body;
     }
@@ -195,12 +210,15 @@ std::string TestServer::ApplyCommand(const std::string& type, const std::string&
         const auto found = accounts_.find(AccountKey(account));
         positions_.erase(AccountKey(account) + "|" + Part(message, 40, 6) + "|" + date);
         return Header("KF", sequence) + Part(message, 24, 22) + std::string(16, ' ') +
-               (found == accounts_.end() ? std::string(16, ' ') : found->second.substr(328, 16)) + "    " + date;
+               (found == accounts_.end() ? std::string(16, ' ') : found->second.substr(328, 16)) + "    " +
+               date;
     }
     return Header("KO", sequence);
 }
 
-TestServer::~TestServer() { Stop(); }
+TestServer::~TestServer() {
+    Stop();
+}
 
 bool TestServer::Start() {
     listener_ = ::socket(AF_INET, SOCK_STREAM, 0);
@@ -251,7 +269,8 @@ void TestServer::Post(std::function<void()> action) {
 
 void TestServer::AddDemoUsers() {
     const std::pair<const char*, char> users[] = {{"part", 'P'}, {"psup", 'A'}, {"jek", 'M'}, {"jsup", 'S'}};
-    for (const auto& [name, type] : users) AddUser(name, ServerUser{"secret", "0123456789abcdef", type, 30, false});
+    for (const auto& [name, type] : users)
+        AddUser(name, ServerUser{"secret", "0123456789abcdef", type, 30, false});
 }
 
 void TestServer::AddUser(const std::string& name, const ServerUser& user) {
@@ -273,9 +292,13 @@ void TestServer::SendRawRepeated(const std::string& message, std::size_t count) 
     });
 }
 
-void TestServer::SendTechnicalError(const std::string& text) { SendRaw(MakeTechnicalError(text)); }
+void TestServer::SendTechnicalError(const std::string& text) {
+    SendRaw(MakeTechnicalError(text));
+}
 
-void TestServer::SendDisconnection() { SendRaw(MakeDisconnection()); }
+void TestServer::SendDisconnection() {
+    SendRaw(MakeDisconnection());
+}
 
 void TestServer::DropConnections(bool withDisconnection) {
     Post([this, withDisconnection] {
@@ -316,9 +339,13 @@ void TestServer::AnswerSequenceWithError(const std::string& sequence, const std:
     AddRule({Rule::Error, "", sequence, text});
 }
 
-void TestServer::LeaveUnanswered(const std::string& type) { AddRule({Rule::Silent, type, "", ""}); }
+void TestServer::LeaveUnanswered(const std::string& type) {
+    AddRule({Rule::Silent, type, "", ""});
+}
 
-void TestServer::LeaveSequenceUnanswered(const std::string& sequence) { AddRule({Rule::Silent, "", sequence, ""}); }
+void TestServer::LeaveSequenceUnanswered(const std::string& sequence) {
+    AddRule({Rule::Silent, "", sequence, ""});
+}
 
 void TestServer::AnswerLate(const std::string& type, std::chrono::milliseconds delay) {
     AddRule({Rule::Late, type, "", "", delay});
@@ -338,7 +365,9 @@ std::string TestServer::HeartbeatQuestion() {
     return MakeHeartbeatQuestion(++heartbeatNumber_, LoadCounterText(loadCounter_), TimeOfDay());
 }
 
-void TestServer::Send(Session& session, const std::string& message) { session.out += FrameMessage(message); }
+void TestServer::Send(Session& session, const std::string& message) {
+    session.out += FrameMessage(message);
+}
 
 void TestServer::Run() {
     int nextId = 0;
@@ -469,18 +498,22 @@ void TestServer::Handle(Session& session, const std::string& message) {
     const std::string sequence = message.size() >= 24 ? message.substr(16, 8) : Digits(0, 8);
     std::chrono::milliseconds delay{0};
     for (const Rule& rule : rules_) {
-        if ((!rule.type.empty() && rule.type != type) || (!rule.sequence.empty() && rule.sequence != sequence)) continue;
+        if ((!rule.type.empty() && rule.type != type) ||
+            (!rule.sequence.empty() && rule.sequence != sequence))
+            continue;
         if (rule.kind == Rule::Silent) return;
         if (rule.kind == Rule::Error) return Answer(session, {MakeErrorNotice(sequence, rule.text)}, delay);
         delay = rule.delay;
     }
     if (query == std::end(kQueries)) return Answer(session, {ApplyCommand(type, message, sequence)}, delay);
     // The demo data holds no historical rows: the two delimiters alone.
-    Answer(session, {MakeBroadcastDelimiter(sequence, query->start), MakeBroadcastDelimiter(sequence, query->end)},
+    Answer(session,
+           {MakeBroadcastDelimiter(sequence, query->start), MakeBroadcastDelimiter(sequence, query->end)},
            delay);
 }
 
-void TestServer::Answer(Session& session, const std::vector<std::string>& messages, std::chrono::milliseconds delay) {
+void TestServer::Answer(Session& session, const std::vector<std::string>& messages,
+                        std::chrono::milliseconds delay) {
     for (const std::string& message : messages) {
         if (delay.count() == 0) {
             Send(session, message);
@@ -493,7 +526,8 @@ void TestServer::Answer(Session& session, const std::vector<std::string>& messag
 void TestServer::OnUserConnection(Session& session, const std::string& message) {
     const std::string name = message.size() >= 30 ? Trim(message.substr(4, 8)) : std::string();
     const auto user = users_.find(name);
-    if (user == users_.end() || PasswordProof(message.substr(24, 6), user->second.password) != message.substr(12, 8)) {
+    if (user == users_.end() ||
+        PasswordProof(message.substr(24, 6), user->second.password) != message.substr(12, 8)) {
         Send(session, MakeTechnicalError("Login refused: unknown user or wrong password"));
         Send(session, MakeDisconnection());
         return;
@@ -509,7 +543,8 @@ void TestServer::OnPasswordReset(Session& session, const std::string& message) {
     const auto user = users_.find(Trim(Part(message, 24, 8)));
     std::string oldPassword;
     std::string newPassword;
-    if (user == users_.end() || !DecryptPassword(user->second.encryptionKey, Part(message, 32, 24), oldPassword) ||
+    if (user == users_.end() ||
+        !DecryptPassword(user->second.encryptionKey, Part(message, 32, 24), oldPassword) ||
         !DecryptPassword(user->second.encryptionKey, Part(message, 56, 24), newPassword) ||
         oldPassword != user->second.password.substr(0, 8)) {
         Send(session, MakeErrorNotice(sequence, "Password reset refused: the current password is wrong"));

@@ -79,7 +79,8 @@ public:
 
     std::vector<Arrival> GetReceived() const;
     // Waits until at least count messages arrived, or the wait ended; whether they did.
-    bool WaitForReceived(std::size_t count, std::chrono::milliseconds wait = std::chrono::milliseconds(2000)) const;
+    bool WaitForReceived(std::size_t count,
+                         std::chrono::milliseconds wait = std::chrono::milliseconds(2000)) const;
     int GetConnectionCount() const { return connections_.load(); }
     int GetOpenSessionCount() const { return openSessions_.load(); }
 
@@ -129,9 +130,11 @@ private:
     // The server's data: account bodies (bytes 24 to 417 of a KR) by account number, position
     // bodies (bytes 24 to 122 of a KB) by account number, group, instrument and report date.
     void AddDemoData();
-    void AddAccount(const std::string& number, const std::string& name, const std::string& participant, char kind);
+    void AddAccount(const std::string& number, const std::string& name, const std::string& participant,
+                    char kind);
     void AddPosition(const std::string& number);
-    std::string ApplyCommand(const std::string& type, const std::string& message, const std::string& sequence);
+    std::string ApplyCommand(const std::string& type, const std::string& message,
+                             const std::string& sequence);
     std::map<std::string, std::string> accounts_;
     std::map<std::string, std::string> positions_;
     uint32_t nextAccountId_ = 1001;

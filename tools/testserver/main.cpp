@@ -11,13 +11,16 @@
 
 namespace {
 volatile std::sig_atomic_t stopRequested = 0;
-void OnSignal(int) { stopRequested = 1; }
+void OnSignal(int) {
+    stopRequested = 1;
+}
 }  // namespace
 
 int main(int argc, char** argv) {
     testserver::TestServer::Options options;
     for (int i = 1; i + 1 < argc; i += 2) {
-        if (std::strcmp(argv[i], "--port") == 0) options.port = uint16_t(std::atoi(argv[i + 1]));
+        if (std::strcmp(argv[i], "--port") == 0)
+            options.port = uint16_t(std::atoi(argv[i + 1]));
         else if (std::strcmp(argv[i], "--heartbeat") == 0)
             options.heartbeatInterval = std::chrono::milliseconds(std::atoi(argv[i + 1]));
         else if (std::strcmp(argv[i], "--accounts") == 0)
