@@ -82,9 +82,9 @@ public:
     }
     bool IsInList(const void* record, const std::vector<std::string>& sortedList) const override {
         const std::string_view text = TextOf(record);
-        const auto it =
-            std::lower_bound(sortedList.begin(), sortedList.end(), text,
-                             [](const std::string& element, std::string_view key) { return element < key; });
+        const auto it = std::lower_bound(
+            sortedList.begin(), sortedList.end(), text,
+            [](const std::string& element, std::string_view key) { return element.compare(key) < 0; });
         return it != sortedList.end() && *it == text;
     }
     bool IsInRange(const void* record, const std::string& low, const std::string& high, bool lowIncluded,
