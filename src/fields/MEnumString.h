@@ -9,6 +9,7 @@
 #include <string>
 #include <type_traits>
 
+#include "fields/MComparable.h"
 #include "fields/MEnumCodes.h"
 #include "fields/MEnumNames.h"
 #include "fields/MEnumTable.h"
@@ -17,7 +18,8 @@
 #include "fields/MTypeName.h"
 
 template <int W, class E, int N, class L>
-class MEnumString {
+class MEnumString : public MComparable<MEnumString<W, E, N, L>> {
+    friend class MComparable<MEnumString>;
     static_assert(W >= 1 && N >= 1, "codes have characters and a table has rows");
 
     using Names = MEnumNames<E, N>;
@@ -75,11 +77,7 @@ public:
     }
 
     // Value order: the W code bytes, unsigned.
-    bool IsEqual(const MEnumString& other) const { return Compare(other) == 0; }
-    bool IsLess(const MEnumString& other) const { return Compare(other) < 0; }
-    bool IsLessOrEqual(const MEnumString& other) const { return Compare(other) <= 0; }
-    bool IsGreater(const MEnumString& other) const { return Compare(other) > 0; }
-    bool IsGreaterOrEqual(const MEnumString& other) const { return Compare(other) >= 0; }
+    // (IsEqual ... IsGreaterOrEqual and the operators come from Compare, through MComparable.)
     // The order of the display texts (ToString), from the ranks of the names.
     int CompareText(const MEnumString& other) const {
         return Names::kRanks[IndexOfCode()] - Names::kRanks[other.IndexOfCode()];

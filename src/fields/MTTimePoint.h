@@ -19,6 +19,7 @@
 #include "core/ProcessClock.h"
 #include "core/SaturatingArithmetic.h"
 #include "core/TimeUnits.h"
+#include "fields/MComparable.h"
 #include "fields/MDateTimeTraits.h"
 #include "fields/MDateTraits.h"
 #include "fields/MIntX.h"
@@ -40,7 +41,7 @@ constexpr auto TimePointTypeName() {
 }  // namespace time_point_detail
 
 template <class Clock, class Traits>
-class MTTimePoint {
+class MTTimePoint : public MComparable<MTTimePoint<Clock, Traits>> {
 public:
     static constexpr auto kTypeName = time_point_detail::TimePointTypeName<Clock, Traits>();
 
@@ -123,13 +124,9 @@ public:
         return text.empty() || (text[0] != 'n' && text[0] != 'N');
     }
 
-    bool IsEqual(const MTTimePoint& other) const { return count_ == other.count_; }
-    bool IsLess(const MTTimePoint& other) const { return count_ < other.count_; }
-    bool IsLessOrEqual(const MTTimePoint& other) const { return count_ <= other.count_; }
-    bool IsGreater(const MTTimePoint& other) const { return count_ > other.count_; }
-    bool IsGreaterOrEqual(const MTTimePoint& other) const { return count_ >= other.count_; }
-    friend bool operator==(const MTTimePoint& a, const MTTimePoint& b) { return a.count_ == b.count_; }
-    friend auto operator<=>(const MTTimePoint& a, const MTTimePoint& b) { return a.count_ <=> b.count_; }
+    // Order of the nanosecond counts; IsEqual ... IsGreaterOrEqual and the operators come from it,
+    // through MComparable.
+    int Compare(const MTTimePoint& other) const { return (count_ > other.count_) - (count_ < other.count_); }
 
     // Rounds to a multiple of n units: mode 0 to the nearest, 1 up, any other down (toward zero
     // below a day). Days, months and years cut the point to its local midnight; days also round

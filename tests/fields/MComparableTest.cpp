@@ -8,6 +8,7 @@
 #include "fields/MLPString.h"
 #include "fields/MRPString.h"
 #include "fields/MStringFloat.h"
+#include "fields/MTTimePoint.h"
 
 namespace {
 
@@ -44,6 +45,12 @@ TEST(MComparable, OperatorsFollowEachTypesOwnOrder) {
     ExpectOrder(a, b, 0);
     b.SetText("-2");
     ExpectOrder(a, b, 1);
+    // Time points by their nanosecond counts, negative counts below the minimum.
+    const auto earliest = MDateTimeTimePoint::GetMinimum();
+    const auto latest = MDateTimeTimePoint::GetMaximum();
+    ExpectOrder(earliest, latest, -1);
+    ExpectOrder(MDateTimeTimePoint(-1, TIME_UNIT_NANOSECOND), earliest, -1);
+    ExpectOrder(latest, MDateTimeTimePoint(latest), 0);
 }
 
 }  // namespace
