@@ -18,6 +18,7 @@
 class Brae_AL_BulkLinkAccount : public BraeHeaderIncoming {
 public:
     static constexpr int kMaxAccounts = 100;
+    static constexpr int kFixedLength = 45;
 
     MRPString<16, 32, MValAccept> MasterAccountId;
     MEnumAlpha<EnumBraeKTSLinkAction, 2> LinkAction;
@@ -31,9 +32,11 @@ public:
 
     static constexpr EnumBraeMsgType GetMsgType() { return EnumBraeMsgType::AL; }
     // 45 bytes and the ids in use (never more than the 100 the message holds).
-    int GetMsgLength() const { return 45 + AccountIds.GetUsedLength(); }
+    int GetMsgLength() const { return kFixedLength + AccountIds.GetUsedLength(); }
     // " - " and the master account id up to its last non-blank character.
     void AppendDescription(std::string& description) const;
 };
 
 static_assert(sizeof(Brae_AL_BulkLinkAccount) == 1645);
+BRAE_COUNTED_ARRAY_LAYOUT(Brae_AL_BulkLinkAccount, AccountCount, AccountIds,
+                          Brae_AL_BulkLinkAccount::kFixedLength)
