@@ -117,6 +117,45 @@ TEST(KVNEventManagerTest, DispatchTableIsTheSessionsTable) {
     EXPECT_EQ(K::FindDispatchEntry(EnumBraeMsgType::Unknown), nullptr);
 }
 
+TEST(KVNEventManagerTest, CountsBeyondTheElementsPresentAreClampedForTheHandler) {
+    const std::string header = std::string(22, ' ');
+    const std::string instrument(75, 'i');
+    const std::string id(16, 'a');
+    const struct {
+        const char* name;
+        std::string message;
+        bool clamped;
+        std::string expected;  // the message the handler gets when clamped
+    } cases[] = {
+        {"BI short of one", "BI" + header + "0003" + instrument + instrument + "0123456789", true,
+         "BI" + header + "0002" + instrument + instrument + "0123456789"},
+        {"BI whole", "BI" + header + "0002" + instrument + instrument, false, ""},
+        {"BP without elements", "BP" + header + "0001", true, "BP" + header + "0000"},
+        {"NF count after a blank", "NF" + header + " 005" + "2026120920261210", true,
+         "NF" + header + " 002" + "2026120920261210"},
+        {"KL count after master and action", "KL" + header + std::string(16, 'M') + "A" + "0003" + id, true,
+         "KL" + header + std::string(16, 'M') + "A" + "0001" + id},
+        {"KL without its count", "KL" + header + std::string(16, 'M') + "A" + "00", false, ""},
+        {"KO is not counted", "KO" + header + "0009", false, ""},
+    };
+    for (const auto& c : cases) {
+        LogRecorder log;
+        const K::DispatchEntry* entry = K::FindDispatchEntry(GetIncomingMsgType(c.message.data(), 2));
+        ASSERT_NE(entry, nullptr) << c.name;
+        std::string clamped;
+        EXPECT_EQ(K::ClampCount(*entry, c.message.data(), int32_t(c.message.size()), clamped), c.clamped)
+            << c.name;
+        if (c.clamped) {
+            EXPECT_EQ(clamped, c.expected) << c.name;
+        }
+        EXPECT_EQ(log.messages.size(), c.clamped ? 1u : 0u) << c.name;
+    }
+    // Only these four types are counted.
+    std::size_t counted = 0;
+    for (const K::DispatchEntry& entry : K::GetDispatchTable()) counted += entry.CountWidth != 0;
+    EXPECT_EQ(counted, 4u);
+}
+
 TEST(KVNEventManagerTest, WithoutAddressListsTheSessionHasNoEvents) {
     SettingsDirectory settings;
     settings.Write("[Config]\nPortList=7001\n");
@@ -248,6 +287,14 @@ TEST_F(SessionFixture, OnlyMessagesShorterThanTheirHandlersReadAreLogged) {
     EXPECT_EQ(CountHolding(log, "[ERROR]Received "), expectedLines);
     EXPECT_EQ(CountHolding(log, "Received KR message of 386 bytes, 387 expected"), 1u);
     EXPECT_EQ(CountHolding(log, "Received TH message of 21 bytes, 22 expected"), 1u);
+}
+
+TEST_F(SessionFixture, ACountedMessageShortOfItsElementsIsLoggedByTheDispatch) {
+    ConnectNow();
+    server->SendRaw("BP" + std::string(22, ' ') + "0003" + std::string(46 * 2, 'p'));
+    ASSERT_TRUE(PumpUntil([&] {
+        return CountHolding(Log(), "[ERROR]Received BP message counting 3 elements holds 2 whole") == 1;
+    }));
 }
 
 TEST_F(SessionFixture, AfterShutDownThePumpDoesNothing) {
