@@ -1,5 +1,7 @@
 #include "session/KVNEventManager.h"
 
+#include <algorithm>
+
 #include "core/CalendarConversion.h"
 #include "core/DateTimeText.h"
 #include "core/MError.h"
@@ -28,14 +30,14 @@ const std::array<K::DispatchEntry, K::kDispatchCount> kDispatchTable{{
     {"KR", T::KR, &K::OnAccountAcknowledgment, false, 387},
     {"KB", T::KB, &K::OnPositionAcknowledgment, false, 122},
     {"JY", T::JY, &K::OnAccountSummary, false, 388},
-    {"KL", T::KL, &K::OnBulkLinkAccountAcknowledgment, false, 45},
-    {"BI", T::BI, &K::OnBulkInstrument, false, 28},
-    {"BP", T::BP, &K::OnBulkParticipant, false, 28},
+    {"KL", T::KL, &K::OnBulkLinkAccountAcknowledgment, false, 45, 41, 4, 45, 16},
+    {"BI", T::BI, &K::OnBulkInstrument, false, 28, 24, 4, 28, 75},
+    {"BP", T::BP, &K::OnBulkParticipant, false, 28, 24, 4, 28, 46},
     {"JZ", T::JZ, &K::OnHistoricalAccountAcknowledgment, true, HistoricalAccountData::kBytesRead},
     {"TY", T::TY, &K::OnPasswordResetAcknowledgment, true, 2},
     {"QR", T::QR, &K::OnNonReportableAccountAcknowledgment, false, 386},
     {"KX", T::KX, &K::OnMonitoringAccountAcknowledgment, false, 63},
-    {"NF", T::NF, &K::OnBulkDate, false, 28},
+    {"NF", T::NF, &K::OnBulkDate, false, 28, 25, 3, 28, 8},
     {"PH", T::PH, &K::OnHistoricalPositionAcknowledgment, true, HistoricalPositionData::kBytesRead},
     {"OH", T::OH, &K::OnHistoricalSubmissionOutcomeAcknowledgment, true,
      HistoricalSubmissionData::kBytesRead},
@@ -66,6 +68,24 @@ const std::array<K::DispatchEntry, K::kDispatchCount>& KVNEventManager::GetDispa
 const KVNEventManager::DispatchEntry* KVNEventManager::FindDispatchEntry(EnumBraeMsgType type) {
     const auto index = static_cast<std::size_t>(type);
     return index < kDispatchByType.size() ? kDispatchByType[index] : nullptr;
+}
+
+bool KVNEventManager::ClampCount(const DispatchEntry& entry, const char* message, int32_t length,
+                                 std::string& clamped) {
+    if (entry.CountWidth == 0 || length < entry.CountOffset + entry.CountWidth) return false;
+    int32_t count = 0;
+    for (int32_t i = 0; i < entry.CountWidth; ++i) {
+        const char c = message[entry.CountOffset + i];
+        if (c >= '0' && c <= '9') count = count * 10 + (c - '0');
+    }
+    const int32_t held = std::max(length - entry.ElementsOffset, 0) / entry.ElementSize;
+    if (count <= held) return false;
+    MLOG(LOG_ERROR, "Received %s message counting %d elements holds %d whole: the others are dropped",
+         entry.Code, count, held);
+    clamped.assign(message, std::size_t(length));
+    for (int32_t i = entry.CountWidth, rest = held; i-- > 0; rest /= 10)
+        clamped[std::size_t(entry.CountOffset + i)] = char('0' + rest % 10);
+    return true;
 }
 
 KVNEventManager::KVNEventManager() {
@@ -143,6 +163,8 @@ void KVNEventManager::Dispatch(const char* message, int32_t length) {
         MLOG(LOG_ERROR,
              "Received %s message of %d bytes, %d expected: fields beyond its end keep their defaults",
              entry->Code, length, entry->Length);
+    std::string clamped;
+    if (ClampCount(*entry, message, length, clamped)) message = clamped.data();
     (this->*entry->Handle)(message, length);
 }
 

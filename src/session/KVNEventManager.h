@@ -41,17 +41,27 @@ public:
     // One entry of the dispatch: a received type, its handler, whether it is dropped unread while
     // the initial load runs, and the bytes its handler reads (a shorter message is logged, and
     // its missing fields keep their defaults).
+    // A counted message also gives where its element count stands (CountWidth digits at
+    // CountOffset; 0: not counted) and its elements (ElementSize bytes each from ElementsOffset).
     struct DispatchEntry {
         const char* Code;
         EnumBraeMsgType Type;
         Handler Handle;
         bool SkippedWhileLoading;
         int32_t Length;
+        int32_t CountOffset = 0;
+        int32_t CountWidth = 0;
+        int32_t ElementsOffset = 0;
+        int32_t ElementSize = 0;
     };
     static constexpr std::size_t kDispatchCount = 23;
     static const std::array<DispatchEntry, kDispatchCount>& GetDispatchTable();
     // The entry of a type, or null for a type the session ignores.
     static const DispatchEntry* FindDispatchEntry(EnumBraeMsgType type);
+    // A counted message whose count claims more elements than its length bytes hold whole: true,
+    // with clamped a copy of it counting only those (logged). False for any other message.
+    static bool ClampCount(const DispatchEntry& entry, const char* message, int32_t length,
+                           std::string& clamped);
 
     struct QuerySlot {
         int32_t RowCounter = -1;  // -1: no query data running; 0: started; n: n rows received

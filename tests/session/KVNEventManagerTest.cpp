@@ -78,30 +78,31 @@ TEST(KVNEventManagerTest, DispatchTableIsTheSessionsTable) {
         int index;
         K::Handler handler;
         bool skipped;
+        int length;  // up to the end of the last field its handler reads
     } const expected[] = {
-        {"TH", 4, &K::OnHeartbeatQuestion, false},
-        {"TE", 7, &K::OnTechnicalErrorNotice, false},
-        {"TK", 8, &K::OnConnectionAcknowledgmentStep, false},
-        {"TL", 9, &K::OnDisconnectionAcknowledgment, false},
-        {"ER", 90, &K::OnErrorNotice, false},
-        {"KO", 99, &K::OnStandardAcknowledgment, false},
-        {"IU", 107, &K::OnBroadcastDelimiter, true},
-        {"KA", 225, &K::OnAccountDeleteAcknowledgment, false},
-        {"KF", 226, &K::OnPositionDeleteAcknowledgment, false},
-        {"KR", 230, &K::OnAccountAcknowledgment, false},
-        {"KB", 231, &K::OnPositionAcknowledgment, false},
-        {"JY", 232, &K::OnAccountSummary, false},
-        {"KL", 234, &K::OnBulkLinkAccountAcknowledgment, false},
-        {"BI", 235, &K::OnBulkInstrument, false},
-        {"BP", 236, &K::OnBulkParticipant, false},
-        {"JZ", 257, &K::OnHistoricalAccountAcknowledgment, true},
-        {"TY", 262, &K::OnPasswordResetAcknowledgment, true},
-        {"QR", 268, &K::OnNonReportableAccountAcknowledgment, false},
-        {"KX", 270, &K::OnMonitoringAccountAcknowledgment, false},
-        {"NF", 279, &K::OnBulkDate, false},
-        {"PH", 282, &K::OnHistoricalPositionAcknowledgment, true},
-        {"OH", 284, &K::OnHistoricalSubmissionOutcomeAcknowledgment, true},
-        {"RA", 286, &K::OnHistoricalCommandAcknowledgment, true},
+        {"TH", 4, &K::OnHeartbeatQuestion, false, 22},
+        {"TE", 7, &K::OnTechnicalErrorNotice, false, 120},
+        {"TK", 8, &K::OnConnectionAcknowledgmentStep, false, 20},
+        {"TL", 9, &K::OnDisconnectionAcknowledgment, false, 2},
+        {"ER", 90, &K::OnErrorNotice, false, 128},
+        {"KO", 99, &K::OnStandardAcknowledgment, false, 16},
+        {"IU", 107, &K::OnBroadcastDelimiter, true, 29},
+        {"KA", 225, &K::OnAccountDeleteAcknowledgment, false, 56},
+        {"KF", 226, &K::OnPositionDeleteAcknowledgment, false, 90},
+        {"KR", 230, &K::OnAccountAcknowledgment, false, 387},
+        {"KB", 231, &K::OnPositionAcknowledgment, false, 122},
+        {"JY", 232, &K::OnAccountSummary, false, 388},
+        {"KL", 234, &K::OnBulkLinkAccountAcknowledgment, false, 45},
+        {"BI", 235, &K::OnBulkInstrument, false, 28},
+        {"BP", 236, &K::OnBulkParticipant, false, 28},
+        {"JZ", 257, &K::OnHistoricalAccountAcknowledgment, true, 433},
+        {"TY", 262, &K::OnPasswordResetAcknowledgment, true, 2},
+        {"QR", 268, &K::OnNonReportableAccountAcknowledgment, false, 386},
+        {"KX", 270, &K::OnMonitoringAccountAcknowledgment, false, 63},
+        {"NF", 279, &K::OnBulkDate, false, 28},
+        {"PH", 282, &K::OnHistoricalPositionAcknowledgment, true, 199},
+        {"OH", 284, &K::OnHistoricalSubmissionOutcomeAcknowledgment, true, 81},
+        {"RA", 286, &K::OnHistoricalCommandAcknowledgment, true, 360},
     };
     const auto& table = K::GetDispatchTable();
     ASSERT_EQ(table.size(), std::size(expected));
@@ -110,11 +111,51 @@ TEST(KVNEventManagerTest, DispatchTableIsTheSessionsTable) {
         EXPECT_EQ(static_cast<int>(table[i].Type), expected[i].index) << expected[i].code;
         EXPECT_TRUE(table[i].Handle == expected[i].handler) << expected[i].code;
         EXPECT_EQ(table[i].SkippedWhileLoading, expected[i].skipped) << expected[i].code;
+        EXPECT_EQ(table[i].Length, expected[i].length) << expected[i].code;
         EXPECT_EQ(GetIncomingMsgType(expected[i].code, 2), table[i].Type) << expected[i].code;
         EXPECT_EQ(K::FindDispatchEntry(table[i].Type), &table[i]);
     }
     EXPECT_EQ(K::FindDispatchEntry(EnumBraeMsgType::TC), nullptr);
     EXPECT_EQ(K::FindDispatchEntry(EnumBraeMsgType::Unknown), nullptr);
+}
+
+TEST(KVNEventManagerTest, CountsBeyondTheElementsPresentAreClampedForTheHandler) {
+    const std::string header = std::string(22, ' ');
+    const std::string instrument(75, 'i');
+    const std::string id(16, 'a');
+    const struct {
+        const char* name;
+        std::string message;
+        bool clamped;
+        std::string expected;  // the message the handler gets when clamped
+    } cases[] = {
+        {"BI short of one", "BI" + header + "0003" + instrument + instrument + "0123456789", true,
+         "BI" + header + "0002" + instrument + instrument + "0123456789"},
+        {"BI whole", "BI" + header + "0002" + instrument + instrument, false, ""},
+        {"BP without elements", "BP" + header + "0001", true, "BP" + header + "0000"},
+        {"NF count after a blank", "NF" + header + " 005" + "2026120920261210", true,
+         "NF" + header + " 002" + "2026120920261210"},
+        {"KL count after master and action", "KL" + header + std::string(16, 'M') + "A" + "0003" + id, true,
+         "KL" + header + std::string(16, 'M') + "A" + "0001" + id},
+        {"KL without its count", "KL" + header + std::string(16, 'M') + "A" + "00", false, ""},
+        {"KO is not counted", "KO" + header + "0009", false, ""},
+    };
+    for (const auto& c : cases) {
+        LogRecorder log;
+        const K::DispatchEntry* entry = K::FindDispatchEntry(GetIncomingMsgType(c.message.data(), 2));
+        ASSERT_NE(entry, nullptr) << c.name;
+        std::string clamped;
+        EXPECT_EQ(K::ClampCount(*entry, c.message.data(), int32_t(c.message.size()), clamped), c.clamped)
+            << c.name;
+        if (c.clamped) {
+            EXPECT_EQ(clamped, c.expected) << c.name;
+        }
+        EXPECT_EQ(log.messages.size(), c.clamped ? 1u : 0u) << c.name;
+    }
+    // Only these four types are counted.
+    std::size_t counted = 0;
+    for (const K::DispatchEntry& entry : K::GetDispatchTable()) counted += entry.CountWidth != 0;
+    EXPECT_EQ(counted, 4u);
 }
 
 TEST(KVNEventManagerTest, WithoutAddressListsTheSessionHasNoEvents) {
@@ -248,6 +289,14 @@ TEST_F(SessionFixture, OnlyMessagesShorterThanTheirHandlersReadAreLogged) {
     EXPECT_EQ(CountHolding(log, "[ERROR]Received "), expectedLines);
     EXPECT_EQ(CountHolding(log, "Received KR message of 386 bytes, 387 expected"), 1u);
     EXPECT_EQ(CountHolding(log, "Received TH message of 21 bytes, 22 expected"), 1u);
+}
+
+TEST_F(SessionFixture, ACountedMessageShortOfItsElementsIsLoggedByTheDispatch) {
+    ConnectNow();
+    server->SendRaw("BP" + std::string(22, ' ') + "0003" + std::string(46 * 2, 'p'));
+    ASSERT_TRUE(PumpUntil([&] {
+        return CountHolding(Log(), "[ERROR]Received BP message counting 3 elements holds 2 whole") == 1;
+    }));
 }
 
 TEST_F(SessionFixture, AfterShutDownThePumpDoesNothing) {

@@ -325,38 +325,81 @@ TEST_F(TestServerTest, UnreadableFrameClosesThatConnectionOnly) {
     EXPECT_EQ(other.Read(12), Bytes("\x04\x00\x00\x00ZZ12\x03   ", 12));
 }
 
-TEST_F(TestServerTest, HistoricalQueriesGetTheirDelimitersOrAnError) {
+TEST_F(TestServerTest, HistoricalQueriesGetTheirRowsBetweenDelimitersOrAnError) {
     server->StopHeartbeats(true);
     server->AnswerSequenceWithError("00000054", "No data for the period");
     RawClient client(server->GetPort());
     LogIn(client);
+    char today[16];
+    char yesterday[16];
+    const std::time_t now = std::time(nullptr);
+    const std::time_t before = now - 86400;
+    std::strftime(today, sizeof today, "%Y%m%d", std::localtime(&now));
+    std::strftime(yesterday, sizeof yesterday, "%Y%m%d", std::localtime(&before));
     // A query: 24-byte header with the sequence number at 16, user 25, dates 8 and 8, firm 4: 69
     // bytes, end byte, 2 blanks.
-    const auto query = [](const char* type, const char* sequence) {
+    const auto query = [&](const char* type, const char* sequence, const char* firm) {
         return Bytes("\x45\x00\x00\x00", 4) + type + std::string(14, ' ') + sequence + std::string(25, ' ') +
-               "2026120120261209" + "    " + "\x03  ";
+               yesterday + today + firm + "\x03  ";
     };
     // Delimiter: 29 bytes of message, end byte, 2 blanks.
     const auto delimiter = [](const char* sequence, const char* code) {
         return Bytes("\x1d\x00\x00\x00", 4) + "IU      " + sequence + "        " + "   " + code + "\x03  ";
     };
-    const struct {
-        const char* type;
-        const char* sequence;
-        const char* start;
-        const char* end;
-    } cases[] = {{"HV", "00000050", "SH", "EH"},
-                 {"PQ", "00000051", "SO", "EO"},
-                 {"OR", "00000052", "SU", "EU"},
-                 {"AR", "00000053", "SC", "EC"}};
-    for (const auto& c : cases) {
-        client.Send(query(c.type, c.sequence));
-        const std::string expected = delimiter(c.sequence, c.start) + delimiter(c.sequence, c.end);
-        EXPECT_EQ(client.Read(expected.size()), expected) << c.type;
+
+    // Accounts of one firm: JZ of 433 bytes (frame 440), the KR layout then date and firm unit member.
+    client.Send(query("HV", "00000050", "HBS1"));
+    EXPECT_EQ(client.Read(36), delimiter("00000050", "SH"));
+    for (const char* number : {"HB-200          ", "HB-M1           "}) {
+        const std::string jz = client.Read(440);
+        ASSERT_EQ(jz.size(), 440u);
+        EXPECT_EQ(jz.substr(0, 28), Bytes("\xb1\x01\x00\x00", 4) + "JZ      00000050        ");
+        EXPECT_EQ(jz.substr(4 + 49, 16), number);
+        EXPECT_EQ(jz.substr(4 + 347, 4), "HBS1");
+        EXPECT_EQ(jz.substr(4 + 417), std::string(today) + "HBS00001" + "\x03  ");
     }
+    EXPECT_EQ(client.Read(36), delimiter("00000050", "EH"));
+
+    // Positions reported in the range: PH of 199 bytes (frame 204), the KB layout, the firm unit
+    // member and the instrument's call/put, strike, expiry, class and external symbols.
+    client.Send(query("PQ", "00000051", "HBS1"));
+    EXPECT_EQ(client.Read(36), delimiter("00000051", "SO"));
+    const std::string ph = client.Read(204);
+    ASSERT_EQ(ph.size(), 204u);
+    EXPECT_EQ(ph.substr(0, 4 + 72), Bytes("\xc7\x00\x00\x00", 4) + "PH      00000051        " + yesterday +
+                                        " " + "HB-200          " + "OPABC1" + "00000010" + "00000000" + " ");
+    EXPECT_EQ(ph.substr(4 + 104, 4), "HBS1");
+    EXPECT_EQ(ph.substr(4 + 122), std::string("HBS00001") + "C" + "2000012500" + "20301220" + "ABC" +
+                                      std::string(17, ' ') + "ABC 20301220 C 125.00" + std::string(9, ' ') +
+                                      "\x03");
+    EXPECT_EQ(client.Read(36), delimiter("00000051", "EO"));
+
+    // Submission outcomes: OH of 81 bytes (frame 88), written out whole.
+    client.Send(query("OR", "00000052", "HBS1"));
+    const std::string oh = Bytes("\x51\x00\x00\x00", 4) + "OH      00000052        " + today +
+                           "Harbour Securities      " + "HBS00001" + "HARBOUR " + "S" + "00000001" + "\x03  ";
+    const std::string outcomes = delimiter("00000052", "SU") + oh + delimiter("00000052", "EU");
+    EXPECT_EQ(client.Read(outcomes.size()), outcomes);
+
+    // The command history: none yet, then one RA of 360 bytes (frame 368) for the command sent.
+    client.Send(query("AR", "00000053", "    "));
+    const std::string empty = delimiter("00000053", "SC") + delimiter("00000053", "EC");
+    EXPECT_EQ(client.Read(empty.size()), empty);
+    client.Send(Bytes("\x22\x00\x00\x00", 4) + "PU" + std::string(14, ' ') + "00000055" + "EP" + today +
+                "\x03 ");
+    EXPECT_EQ(client.Read(32), Bytes("\x18\x00\x00\x00", 4) + "KO      00000055        " + "\x03   ");
+    client.Send(query("AR", "00000056", "    "));
+    EXPECT_EQ(client.Read(36), delimiter("00000056", "SC"));
+    const std::string ra = client.Read(368);
+    ASSERT_EQ(ra.size(), 368u);
+    EXPECT_EQ(ra.substr(0, 4 + 32), Bytes("\x68\x01\x00\x00", 4) + "RA      00000056        " + today);
+    EXPECT_EQ(ra.substr(4 + 38), std::string("EPC") + "PU 00000055" + std::string(289, ' ') + "part       " +
+                                     std::string(8, ' ') + "\x03   ");
+    EXPECT_EQ(client.Read(36), delimiter("00000056", "EC"));
+
     const std::string er = Bytes("\x80\x00\x00\x00", 4) + "ER      00000054            " +
                            "No data for the period" + std::string(78, ' ') + "\x03   ";
-    client.Send(query("HV", "00000054"));
+    client.Send(query("HV", "00000054", "    "));
     EXPECT_EQ(client.Read(er.size()), er);
 }
 
@@ -364,6 +407,7 @@ TEST_F(TestServerTest, LateAnswersComeAfterLaterOnes) {
     server->StopHeartbeats(true);
     server->AnswerLate("AD", 300ms);
     server->LeaveSequenceUnanswered("00000061");
+    server->AnswerSequenceLate("00000063", 300ms);
     RawClient client(server->GetPort());
     LogIn(client);
     const auto command = [](const char* type, const char* sequence) {
@@ -377,6 +421,9 @@ TEST_F(TestServerTest, LateAnswersComeAfterLaterOnes) {
     const std::string ka =
         Bytes("\x38\x00\x00\x00", 4) + "KA      00000060        " + std::string(32, ' ') + "\x03   ";
     EXPECT_EQ(client.Read(32 + 64), ko("00000062") + ka);
+    // Late by sequence number: only that command waits.
+    client.Send(command("PU", "00000063") + command("PU", "00000064"));
+    EXPECT_EQ(client.Read(64), ko("00000064") + ko("00000063"));
 }
 
 TEST_F(TestServerTest, RecordCommandsGetTheirAcknowledgmentsAndChangeTheData) {

@@ -25,6 +25,7 @@ struct TestServer::Session {
     std::string out;
     std::size_t outSent = 0;  // bytes of out already sent; out is emptied once all went
     bool loggedIn = false;
+    std::string user;
     bool loading = false;
     bool loaded = false;  // heartbeats run once the initial load ended
     bool endHeld = false;
@@ -351,6 +352,10 @@ void TestServer::AnswerLate(const std::string& type, std::chrono::milliseconds d
     AddRule({Rule::Late, type, "", "", delay});
 }
 
+void TestServer::AnswerSequenceLate(const std::string& sequence, std::chrono::milliseconds delay) {
+    AddRule({Rule::Late, "", sequence, "", delay});
+}
+
 std::vector<Arrival> TestServer::GetReceived() const {
     std::lock_guard<std::mutex> lock(mutex_);
     return received_;
@@ -505,11 +510,64 @@ void TestServer::Handle(Session& session, const std::string& message) {
         if (rule.kind == Rule::Error) return Answer(session, {MakeErrorNotice(sequence, rule.text)}, delay);
         delay = rule.delay;
     }
-    if (query == std::end(kQueries)) return Answer(session, {ApplyCommand(type, message, sequence)}, delay);
-    // The demo data holds no historical rows: the two delimiters alone.
-    Answer(session,
-           {MakeBroadcastDelimiter(sequence, query->start), MakeBroadcastDelimiter(sequence, query->end)},
-           delay);
+    if (query == std::end(kQueries)) {
+        Audit(session, type, sequence);
+        return Answer(session, {ApplyCommand(type, message, sequence)}, delay);
+    }
+    std::vector<std::string> answer{MakeBroadcastDelimiter(sequence, query->start)};
+    for (std::string& row : HistoricalRows(type, message, sequence)) answer.push_back(std::move(row));
+    answer.push_back(MakeBroadcastDelimiter(sequence, query->end));
+    Answer(session, answer, delay);
+}
+
+void TestServer::Audit(const Session& session, const std::string& type, const std::string& sequence) {
+    const bool deletion = type == "AD" || type == "PD";
+    const bool position = type == "PN" || type == "PD" || type == "PU";
+    audit_.push_back(ReportableDates()[0] + TimeOfDay() + (deletion ? 'D' : 'E') + (position ? 'P' : 'A') +
+                     'C' + Left(type + " " + sequence, 300) + Left(session.user, 11) + std::string(8, ' '));
+}
+
+std::vector<std::string> TestServer::HistoricalRows(const std::string& type, const std::string& message,
+                                                    const std::string& sequence) const {
+    const std::string start = Part(message, 49, 8);
+    const std::string end = Part(message, 57, 8);
+    const std::string firm = Part(message, 65, 4);
+    const std::string day = end == std::string(8, ' ') ? ReportableDates()[0] : end;
+    const auto wanted = [&](const std::string& participant) { return firm == "    " || participant == firm; };
+    // The firm unit member of a participant id, from the demo participants.
+    const auto member = [](const std::string& participant) {
+        for (const std::string& p : kDemoParticipants)
+            if (p.compare(25, 4, participant) == 0) return p.substr(29, 8);
+        return std::string(8, ' ');
+    };
+    std::vector<std::string> rows;
+    if (type == "HV") {
+        for (const auto& [number, body] : accounts_)
+            if (wanted(body.substr(323, 4)))
+                rows.push_back(Header("JZ", sequence) + body + day + member(body.substr(323, 4)));
+    } else if (type == "PQ") {
+        for (const auto& [key, body] : positions_) {
+            const std::string date = body.substr(0, 8);
+            if (!wanted(body.substr(80, 4)) || (start != std::string(8, ' ') && date < start) ||
+                (end != std::string(8, ' ') && date > end))
+                continue;
+            std::string instrument(69, ' ');
+            for (const std::string& i : kDemoInstruments)
+                if (i.compare(0, 6, body, 25, 6) == 0) instrument = i.substr(6);
+            rows.push_back(Header("PH", sequence) + body + member(body.substr(80, 4)) + instrument);
+        }
+    } else if (type == "OR") {
+        for (const std::string& p : kDemoParticipants) {
+            if (!wanted(p.substr(25, 4))) continue;
+            std::size_t count = 0;
+            for (const auto& [key, body] : positions_) count += body.compare(80, 4, p, 25, 4) == 0;
+            rows.push_back(Header("OH", sequence) + day + Left(p.substr(0, 25), 24) + p.substr(29, 8) +
+                           p.substr(38, 8) + (count > 0 ? 'S' : 'N') + Digits(count, 8));
+        }
+    } else {
+        for (const std::string& row : audit_) rows.push_back(Header("RA", sequence) + row);
+    }
+    return rows;
 }
 
 void TestServer::Answer(Session& session, const std::vector<std::string>& messages,
@@ -536,6 +594,7 @@ void TestServer::OnUserConnection(Session& session, const std::string& message) 
     Send(session, MakeConnectionAcknowledgment(options_.token, options_.sequenceSeed, account.daysToExpiry,
                                                account.changeRequired, account.userType));
     session.loggedIn = true;
+    session.user = name;
 }
 
 void TestServer::OnPasswordReset(Session& session, const std::string& message) {

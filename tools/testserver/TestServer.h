@@ -76,6 +76,7 @@ public:
     void LeaveSequenceUnanswered(const std::string& sequence);
     // Answers every command of that type only after the delay.
     void AnswerLate(const std::string& type, std::chrono::milliseconds delay);
+    void AnswerSequenceLate(const std::string& sequence, std::chrono::milliseconds delay);
 
     std::vector<Arrival> GetReceived() const;
     // Waits until at least count messages arrived, or the wait ended; whether they did.
@@ -135,6 +136,13 @@ private:
     void AddPosition(const std::string& number);
     std::string ApplyCommand(const std::string& type, const std::string& message,
                              const std::string& sequence);
+    // The rows answering a historical query (JZ, PH, OH or RA), for the firm of bytes 65 to 68
+    // (blanks: every firm) and, for positions, the report dates of bytes 49 to 64.
+    std::vector<std::string> HistoricalRows(const std::string& type, const std::string& message,
+                                            const std::string& sequence) const;
+    // One audit row per command applied for a session: bytes 24 to 359 of an RA.
+    void Audit(const Session& session, const std::string& type, const std::string& sequence);
+    std::vector<std::string> audit_;
     std::map<std::string, std::string> accounts_;
     std::map<std::string, std::string> positions_;
     uint32_t nextAccountId_ = 1001;
