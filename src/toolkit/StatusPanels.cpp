@@ -23,6 +23,14 @@ void StatusPanels::SetPanels(const std::vector<int>& widths) {
     }
 }
 
+void StatusPanels::SetPanelWidth(int index, int width) {
+    if (index >= 0 && index + 1 < PanelCount()) panels_[index]->setFixedWidth(width);
+}
+
+int StatusPanels::PanelWidth(int index) const {
+    return index >= 0 && index < PanelCount() ? panels_[index]->width() : 0;
+}
+
 std::string StatusPanels::PanelText(int index) const {
     return index >= 0 && index < PanelCount() ? FromQt(panels_[index]->text()) : std::string();
 }

@@ -1,0 +1,88 @@
+// The main window against the loopback reporting server, offscreen: the cost of an idle pump
+// tick of its process timer, and the time from construction to the window shown.
+#include <benchmark/benchmark.h>
+#include <unistd.h>
+
+#include <QApplication>
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+
+#include "client/TMainForm.h"
+#include "core/IniFileLocation.h"
+#include "testserver/TestServer.h"
+
+namespace {
+
+// A test server and a settings file naming it, in a directory taken as the executable's.
+struct ServerSettings {
+    explicit ServerSettings(std::size_t accounts = 0) {
+        char pattern[] = "/tmp/korvane-client-bench-XXXXXX";
+        directory = ::mkdtemp(pattern);
+        SetExecutableDirectory(directory + "/");
+        testserver::TestServer::Options options;
+        options.generatedAccounts = accounts;
+        server = std::make_unique<testserver::TestServer>(options);
+        server->AddDemoUsers();
+        server->Start();
+        std::ofstream(directory + "/Korvane.ini")
+            << "[Config]\nHostNameList=127.0.0.1\nPortList=" << server->GetPort()
+            << "\nEncryptionKey=0123456789abcdef\n";
+    }
+    ~ServerSettings() {
+        server.reset();
+        SetExecutableDirectory("");
+        std::filesystem::remove_all(directory);
+    }
+    std::string directory;
+    std::unique_ptr<testserver::TestServer> server;
+};
+
+// One pump turn of the process timer while connected and idle (the refresh turn between two pump
+// turns is spent: the session is not ready, so it is left out of the timing).
+void BM_IdlePumpTick(benchmark::State& state) {
+    ServerSettings settings;
+    TMainForm form;
+    form.ProcessTimer().SetEnabled(false);
+    form.ProcessMessagesTimer().SetEnabled(false);
+    form.Session().ClientSocketEvent->SetActive(true);
+    while (!form.Session().IsConnected() || settings.server->GetOpenSessionCount() != 1)
+        form.Session().ProcessEvents();
+    for (auto _ : state) {
+        if (!form.PumpNext()) {
+            state.PauseTiming();
+            form.ProcessTimerTimer();
+            state.ResumeTiming();
+        }
+        form.ProcessTimerTimer();
+    }
+}
+BENCHMARK(BM_IdlePumpTick)->Unit(benchmark::kMicrosecond)->UseRealTime();
+
+// Construction (settings read, session built) to the window shown on the offscreen platform.
+void BM_StartToShown(benchmark::State& state) {
+    ServerSettings settings;
+    for (auto _ : state) {
+        auto form = std::make_unique<TMainForm>();
+        form->show();
+        QApplication::processEvents();
+        benchmark::DoNotOptimize(form->isVisible());
+        state.PauseTiming();
+        form.reset();
+        QApplication::processEvents();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_StartToShown)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

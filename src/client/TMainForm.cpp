@@ -1,0 +1,256 @@
+#include "client/TMainForm.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPointer>
+#include <QScreen>
+#include <QStatusTipEvent>
+#include <algorithm>
+#include <chrono>
+#include <limits>
+
+#include "core/BaseIniFile.h"
+#include "core/IniFileLocation.h"
+#include "core/MError.h"
+#include "core/ProcessClock.h"
+#include "fields/MIntX.h"
+#include "toolkit/Application.h"
+#include "toolkit/MessageRouter.h"
+#include "toolkit/QtText.h"
+#include "toolkit/StatusPanels.h"
+#include "toolkit/UiHost.h"
+
+namespace {
+
+constexpr int kTimerInterval = 25;  // milliseconds, both timers
+constexpr int64_t kSecond = 1'000'000'000;
+
+// Bridge until the session's logout lands.
+template <class S>
+void LogoutOf(S& session) {
+    if constexpr (requires { session.Logout(); }) session.Logout();
+}
+
+}  // namespace
+
+TMainForm::TMainForm(QWidget* owner) : QMainWindow(owner) {
+    // The form and its components; both timers run from here on.
+    setObjectName("MainForm");
+    setWindowTitle(QStringLiteral("Korvane"));
+    mdiArea_ = new QMdiArea(this);
+    mdiArea_->setObjectName("MdiArea");
+    setCentralWidget(mdiArea_);
+    statusBar_ = new StatusPanels(this, "StatusBar");
+    statusBar_->SetPanels({50, 50});
+    statusBar_->installEventFilter(this);
+    setStatusBar(statusBar_);
+    resize(807, 501 + statusBar_->sizeHint().height());
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+    handle_ = MessageRouter::Register(this, [this](uint32_t message, int32_t wParam, int32_t lParam) {
+        return Dispatch(message, wParam, lParam);
+    });
+    MessageRouter::SetMainWindow(handle_);
+    processTimer_.onTimer = [this] { ProcessTimerTimer(); };
+    processTimer_.SetInterval(kTimerInterval);
+    processTimer_.SetEnabled(true);
+    processMessagesTimer_.onTimer = [this] { ProcessMessages(); };
+    processMessagesTimer_.SetInterval(kTimerInterval);
+    processMessagesTimer_.SetEnabled(true);
+
+    // Numbers are written and read with a point, whatever the user's locale says.
+    Application::Init();
+    OpenSettingsFile();
+    SetEncryptionKey(settingsFile_->ReadString("Config", "EncryptionKey", ""));
+    session_.OpenHistoricalWindows.fill(0);
+    // The session is declared lost after five times the inactivity interval without a heartbeat
+    // question.
+    HeartbeatTimeout timeout;
+    timeout.SetString(settingsFile_->ReadString("Config", "InactivityInterval", "60"));
+    session_.HeartbeatTimeout =
+        uint32_t(std::min<uint64_t>(uint64_t(timeout.GetValue()) * 5, std::numeric_limits<uint32_t>::max()));
+    UpdateCaption();
+}
+
+TMainForm::~TMainForm() {
+    if (!closing_) {
+        closing_ = true;
+        session_.ShutDown();
+        FreeChildren();
+    }
+    if (MessageRouter::MainWindow() == handle_) MessageRouter::SetMainWindow(0);
+    MessageRouter::Unregister(handle_);
+}
+
+void TMainForm::OpenSettingsFile() {
+    if (!LocateIniFile("Korvane", "Korvane.ini", settingsFilePath_, "IniFile"))
+        LogMessage("Main", 69, LOG_ERROR, "Unable to get the path of application IniFile %s", "Korvane.ini");
+    settingsFile_ = std::make_unique<BaseIniFile>(settingsFilePath_);
+}
+
+void TMainForm::SetEncryptionKey(const std::string& key) {
+    encryptionKey_ = key;
+    std::string field = key.substr(0, 16);
+    field.resize(16, ' ');
+    session_.EncryptionKey = field;
+}
+
+void TMainForm::UpdateCaption() {
+    setWindowTitle(ToQt(baseTitle_ + workspace_.GetCaptionSuffix()));
+}
+
+std::string TMainForm::PasswordExpiryText(const std::string& days) {
+    const std::size_t first = days.find_first_not_of("0 ");
+    if (first == std::string::npos) return {};
+    const std::string digits = days.substr(first);
+    if (digits == "1") return "1 day before password expiration.";
+    return digits + " days before password expiration.";
+}
+
+void TMainForm::UpdatePasswordExpiryText() {
+    statusBar_->SetPanelText(1, PasswordExpiryText(session_.DaysToPasswordExpiry));
+}
+
+bool TMainForm::IsSilent(int64_t lastHeartbeat, int64_t now, uint32_t timeout) {
+    if (lastHeartbeat == 0) return false;
+    const int64_t silence = (now - lastHeartbeat) / kSecond;
+    return silence > int64_t(timeout);
+}
+
+void TMainForm::ProcessTimerTimer() {
+    if (closing_) return;
+    const QPointer<TMainForm> self(this);
+    processTimer_.SetEnabled(false);
+    if (pumpNext_) {
+        session_.ProcessEvents();
+        if (!self || closing_) return;
+        pumpNext_ = false;
+    } else {
+        if (session_.IsReady()) {
+            session_.RefreshGrids();
+            if (!self || closing_) return;
+        }
+        pumpNext_ = true;
+    }
+    if (!CheckConnection()) return;
+    ReloadWorkspaceWhenReady();
+    UpdatePasswordExpiryText();
+    processTimer_.SetEnabled(true);
+}
+
+bool TMainForm::CheckConnection() {
+    // A pending password change leaves the session connected but not logged in; its connection
+    // is watched all the same, or a lost one would keep Login disabled for good.
+    if (!session_.LoggedIn && !session_.PasswordChangeRequired) return true;
+    const int64_t now = MGlobalDateTimeClock::Now(true);
+    if (session_.IsConnected() && !IsSilent(session_.LastHeartbeatTime, now, session_.HeartbeatTimeout))
+        return true;
+    const QPointer<TMainForm> self(this);
+    Ui().MessageBox(this, "Lost connection. You will be logged out.", "Server Connection", BoxIcon::Error,
+                    BoxButtons::Ok);
+    if (!self || closing_) return false;
+    session_.ResetSession();
+    if (!self || closing_) return false;
+    reloadWorkspace_ = true;
+    return true;
+}
+
+void TMainForm::ReloadWorkspaceWhenReady() {
+    if (!reloadWorkspace_ || !session_.IsReady()) return;
+    workspace_.StartSession(session_.UserTypeP, session_.IsSupervisor());
+    if (!workspace_.IsUnnamed()) workspace_.Reload();
+    UpdateCaption();
+    reloadWorkspace_ = false;
+}
+
+void TMainForm::ProcessMessages() {
+    if (closing_) return;
+    const QPointer<TMainForm> self(this);
+    processMessagesTimer_.SetEnabled(false);
+    Ui().ProcessMessages();
+    if (self) processMessagesTimer_.SetEnabled(true);
+}
+
+int32_t TMainForm::Dispatch(uint32_t message, int32_t, int32_t) {
+    switch (message) {
+    case kWorkspaceChanged:
+        workspace_.SetModified();
+        break;
+    case kRepaintAllGrids: {
+        workspace_.SetModified();
+        const QPointer<TMainForm> self(this);
+        for (const QPointer<QMdiSubWindow> child : mdiArea_->subWindowList()) {
+            if (!self) break;
+            if (child && child->widget()) child->widget()->repaint();
+        }
+        break;
+    }
+    default:
+        break;
+    }
+    return 0;
+}
+
+bool TMainForm::FormCloseQuery() {
+    return workspace_.ConfirmSaveChanges();
+}
+
+void TMainForm::FormClose() {
+    if (closing_) return;
+    closing_ = true;
+    if (session_.IsConnected()) {
+        LogoutOf(session_);
+        FlushOutgoing();
+    }
+    session_.ShutDown();
+    FreeChildren();
+    settingsFile_.reset();
+}
+
+void TMainForm::FlushOutgoing() {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(kCloseFlushMilliseconds);
+    const QPointer<TMainForm> self(this);
+    while (self && session_.IsConnected() &&
+           session_.MessageQueue.GetNextToSend() < session_.MessageQueue.GetCount() &&
+           std::chrono::steady_clock::now() < deadline)
+        session_.ProcessEvents();
+}
+
+void TMainForm::FreeChildren() {
+    while (!mdiArea_->subWindowList().isEmpty()) delete mdiArea_->subWindowList().first();
+}
+
+void TMainForm::FormResize() {
+    statusBar_->SetPanelWidth(0, statusBar_->width() / 2);
+}
+
+void TMainForm::closeEvent(QCloseEvent* event) {
+    if (closing_) {
+        event->ignore();
+        return;
+    }
+    const QPointer<TMainForm> self(this);
+    const bool mayClose = FormCloseQuery();
+    if (!self) return;
+    if (!mayClose) {
+        event->ignore();
+        return;
+    }
+    FormClose();
+    event->accept();
+}
+
+bool TMainForm::event(QEvent* event) {
+    if (event->type() == QEvent::StatusTip) {
+        statusBar_->SetPanelText(0, FromQt(static_cast<QStatusTipEvent*>(event)->tip()));
+        return true;
+    }
+    return QMainWindow::event(event);
+}
+
+bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == statusBar_ && event->type() == QEvent::Resize) FormResize();
+    return QMainWindow::eventFilter(watched, event);
+}

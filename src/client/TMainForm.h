@@ -1,0 +1,118 @@
+#pragma once
+// The program's only top-level window: an MDI frame whose children are the grid windows. It owns
+// the session manager, the workspace and the settings file, which it keeps open for its whole
+// life. Nothing in the client has a thread or loop of its own: the window's two 25 ms timers
+// drive everything. The process timer alternates, tick by tick, between the session's pump and
+// the grids' refresh, then checks the connection, loads the workspace once per login and shows
+// the days to password expiry; the other timer lets the toolkit handle pending window messages.
+// Both stop their work for good when the window starts closing. Status panel 0 shows the long
+// hint of the control under the mouse, panel 1 the expiry text.
+//
+// Timers and messages keep running inside modal loops (boxes shown from inside the pump), so
+// after every call that may run one, the handlers go on only while the window still exists and
+// is not closing. GUI thread only.
+#include <QMainWindow>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "client/UnnamedWorkspace.h"
+#include "session/KVNEventManager.h"
+#include "toolkit/Timer.h"
+
+class BaseIniFile;
+class QMdiArea;
+class StatusPanels;
+
+class TMainForm : public QMainWindow {
+public:
+    // Window messages the main window answers.
+    static constexpr uint32_t kWorkspaceChanged = 0x8003;
+    static constexpr uint32_t kRepaintAllGrids = 0x8006;
+    // Longest wait for the user disconnection to leave when the window closes.
+    static constexpr int kCloseFlushMilliseconds = 1000;
+
+    explicit TMainForm(QWidget* owner = nullptr);
+    ~TMainForm() override;
+    TMainForm(const TMainForm&) = delete;
+    TMainForm& operator=(const TMainForm&) = delete;
+
+    // Locates Korvane.ini and opens it (a missing file gives defaults and is logged).
+    void OpenSettingsFile();
+    // Base title + the workspace's caption suffix.
+    void UpdateCaption();
+    // The days to password expiry into status panel 1.
+    void UpdatePasswordExpiryText();
+    // The timers' events.
+    void ProcessTimerTimer();
+    void ProcessMessages();
+    // The window's message map: 0x8003 and 0x8006; 0 for every message.
+    int32_t Dispatch(uint32_t message, int32_t wParam, int32_t lParam);
+    // May the window close: the workspace's answer.
+    bool FormCloseQuery();
+    // Once only: logs out (the user disconnection leaves before the session shuts down), shuts
+    // the session down, frees the grid windows without asking them and writes the settings file
+    // back when it was modified.
+    void FormClose();
+    // Each status panel takes half the bar's width.
+    void FormResize();
+
+    // Status panel 1's text for the four digits of days to expiry.
+    static std::string PasswordExpiryText(const std::string& days);
+    // Whether the server counts as fallen silent: only after a first heartbeat question
+    // (lastHeartbeat not 0), when more whole seconds than timeout have passed since it. Times are
+    // framework clock counts.
+    static bool IsSilent(int64_t lastHeartbeat, int64_t now, uint32_t timeout);
+
+    KVNEventManager& Session() { return session_; }
+    UnnamedWorkspace& Workspace() { return workspace_; }
+    // The settings file, open until the window closes (null afterwards).
+    BaseIniFile* SettingsFile() const { return settingsFile_.get(); }
+    const std::string& SettingsFilePath() const { return settingsFilePath_; }
+    const std::string& EncryptionKey() const { return encryptionKey_; }
+    void SetEncryptionKey(const std::string& key);
+    int32_t& WindowCounter() { return windowCounter_; }
+    bool ReloadWorkspace() const { return reloadWorkspace_; }
+    void SetReloadWorkspace(bool reload) { reloadWorkspace_ = reload; }
+    bool PumpNext() const { return pumpNext_; }
+    bool IsClosing() const { return closing_; }
+
+    Timer& ProcessTimer() { return processTimer_; }
+    Timer& ProcessMessagesTimer() { return processMessagesTimer_; }
+    QMdiArea* MdiArea() const { return mdiArea_; }
+    StatusPanels* StatusBar() const { return statusBar_; }
+    uint32_t Handle() const { return handle_; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // The lost-connection check of a process timer tick; false when the window went away or
+    // started closing meanwhile.
+    bool CheckConnection();
+    void ReloadWorkspaceWhenReady();
+    // Pumps until the outgoing queue is empty, the connection is gone or the time is up.
+    void FlushOutgoing();
+    // Frees the grid windows one after another, without asking them.
+    void FreeChildren();
+
+    // Components, built first: the timers exist from the start.
+    Timer processTimer_;
+    Timer processMessagesTimer_;
+    QMdiArea* mdiArea_ = nullptr;
+    StatusPanels* statusBar_ = nullptr;
+    uint32_t handle_ = 0;
+
+    KVNEventManager session_;
+    UnnamedWorkspace workspace_;
+    std::unique_ptr<BaseIniFile> settingsFile_;
+    std::string baseTitle_ = "Korvane";
+    std::string settingsFilePath_;
+    std::string encryptionKey_;
+    int32_t windowCounter_ = 0;
+    bool reloadWorkspace_ = true;
+    bool pumpNext_ = true;
+    bool closing_ = false;
+};
