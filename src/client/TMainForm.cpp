@@ -175,20 +175,20 @@ void TMainForm::ProcessMessages() {
 
 int32_t TMainForm::Dispatch(uint32_t message, int32_t, int32_t) {
     switch (message) {
-    case kWorkspaceChanged:
-        workspace_.SetModified();
-        break;
-    case kRepaintAllGrids: {
-        workspace_.SetModified();
-        const QPointer<TMainForm> self(this);
-        for (const QPointer<QMdiSubWindow> child : mdiArea_->subWindowList()) {
-            if (!self) break;
-            if (child && child->widget()) child->widget()->repaint();
+        case kWorkspaceChanged:
+            workspace_.SetModified();
+            break;
+        case kRepaintAllGrids: {
+            workspace_.SetModified();
+            const QPointer<TMainForm> self(this);
+            for (const QPointer<QMdiSubWindow> child : mdiArea_->subWindowList()) {
+                if (!self) break;
+                if (child && child->widget()) child->widget()->repaint();
+            }
+            break;
         }
-        break;
-    }
-    default:
-        break;
+        default:
+            break;
     }
     return 0;
 }
@@ -210,7 +210,8 @@ void TMainForm::FormClose() {
 }
 
 void TMainForm::FlushOutgoing() {
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(kCloseFlushMilliseconds);
+    const auto deadline =
+        std::chrono::steady_clock::now() + std::chrono::milliseconds(kCloseFlushMilliseconds);
     const QPointer<TMainForm> self(this);
     while (self && session_.IsConnected() &&
            session_.MessageQueue.GetNextToSend() < session_.MessageQueue.GetCount() &&

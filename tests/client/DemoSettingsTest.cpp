@@ -20,8 +20,8 @@ class DemoServer {
 public:
     DemoServer(const std::string& settingsDirectory, const std::string& configHome) {
         process_.setProgram(QStringLiteral(KORVANE_TEST_SERVER));
-        process_.setArguments({"--client-settings", QString::fromStdString(settingsDirectory), "--config-home",
-                               QString::fromStdString(configHome)});
+        process_.setArguments({"--client-settings", QString::fromStdString(settingsDirectory),
+                               "--config-home", QString::fromStdString(configHome)});
         process_.start();
         if (!process_.waitForStarted(5000)) return;
         while (!process_.canReadLine() && process_.waitForReadyRead(5000)) {
@@ -59,8 +59,8 @@ TEST(ClientSettingsTest, WritesTheSettingsAndTheRegistryStandIn) {
     TestTempDir temp;
     const std::string directory = temp.File("demo");
     std::string error;
-    ASSERT_TRUE(testserver::WriteClientSettings(directory, temp.File("config"), {{"127.0.0.1", "40001"}}, true,
-                                                error))
+    ASSERT_TRUE(testserver::WriteClientSettings(directory, temp.File("config"), {{"127.0.0.1", "40001"}},
+                                                true, error))
         << error;
     {
         const BaseIniFile settings(directory + "/Korvane.ini");
@@ -92,8 +92,8 @@ TEST(ClientSettingsTest, WritesTheSettingsAndTheRegistryStandIn) {
 TEST(ClientSettingsTest, ARealServerGetsNoDemoKey) {
     TestTempDir temp;
     std::string error;
-    ASSERT_TRUE(testserver::WriteClientSettings(temp.File("server"), temp.File("config"), {{"10.0.0.1", "7001"}},
-                                                false, error));
+    ASSERT_TRUE(testserver::WriteClientSettings(temp.File("server"), temp.File("config"),
+                                                {{"10.0.0.1", "7001"}}, false, error));
     const BaseIniFile settings(temp.File("server/Korvane.ini"));
     EXPECT_EQ(settings.ReadString("Config", "EncryptionKey", "none"), "none");
     EXPECT_EQ(settings.ReadString("Config", "PortList", ""), "7001");
@@ -103,8 +103,8 @@ TEST(ClientSettingsTest, UnwritableDirectoryIsReported) {
     TestTempDir temp;
     TestTempDir::Write(temp.File("file"), "x");
     std::string error;
-    EXPECT_FALSE(testserver::WriteClientSettings(temp.File("file/demo"), temp.File("config"), {{"h", "1"}}, true,
-                                                 error));
+    EXPECT_FALSE(testserver::WriteClientSettings(temp.File("file/demo"), temp.File("config"), {{"h", "1"}},
+                                                 true, error));
     EXPECT_FALSE(error.empty());
 }
 

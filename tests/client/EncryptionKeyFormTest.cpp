@@ -63,7 +63,9 @@ TEST(EncryptionKeyFormTest, ChecksRunInOrderAndTheFirstBadCharacterDecides) {
         {"0123456789abcde=", kCharacterText},
         {"-123456789abcdef", kCharacterText},
         {"0123 56789abcdef", kCharacterText},
-        {"0123456789abcd\xe9" "f", kCharacterText},
+        {"0123456789abcd\xe9"
+         "f",
+         kCharacterText},
         {"AZaz09/+AZaz09/+", ""},
     };
     for (const auto& c : cases) EXPECT_EQ(TEncryptionKeyForm::CheckKey(c.key), c.text) << c.key;

@@ -28,7 +28,8 @@ constexpr int64_t kSecond = 1'000'000'000;
 bool LogHolds(KVNEventManager& session, int level, const std::string& part) {
     session.CollectErrors();
     for (const GUIErrorDetails& line : session.GetErrorDetails())
-        if (line.GetLevel() == level && std::string(line.GetText()).find(part) != std::string::npos) return true;
+        if (line.GetLevel() == level && std::string(line.GetText()).find(part) != std::string::npos)
+            return true;
     return false;
 }
 
@@ -64,8 +65,9 @@ TEST(MainFormTest, MissingSettingsFileGivesTheDefaultsAndIsLogged) {
     const auto form = QuietForm();
     KVNEventManager& session = form->Session();
     EXPECT_TRUE(LogHolds(session, 3, "Unable to get the path of application IniFile Korvane.ini"));
-    EXPECT_TRUE(LogHolds(session, 3, "The valid list of host names (HostNameList) and/or a list of its comm ports "
-                                     "(PortList) are not provided"));
+    EXPECT_TRUE(LogHolds(session, 3,
+                         "The valid list of host names (HostNameList) and/or a list of its comm ports "
+                         "(PortList) are not provided"));
     EXPECT_EQ(session.HeartbeatTimeout, 300u);
     EXPECT_EQ(form->EncryptionKey(), "");
     EXPECT_EQ(session.EncryptionKey, std::string(16, ' '));
@@ -78,8 +80,8 @@ TEST(MainFormTest, SessionIsBuiltWithoutAConnection) {
     ClientEnvironment environment;
     testserver::TestServer server;
     ASSERT_TRUE(server.Start());
-    environment.WriteSettings("[Config]\nHostNameList=127.0.0.1\nPortList=" + std::to_string(server.GetPort()) +
-                              "\n");
+    environment.WriteSettings(
+        "[Config]\nHostNameList=127.0.0.1\nPortList=" + std::to_string(server.GetPort()) + "\n");
     const auto form = QuietForm();
     EXPECT_EQ(form->SettingsFilePath(), environment.SettingsPath());
     ASSERT_NE(form->Session().ClientSocketEvent, nullptr);
@@ -137,7 +139,8 @@ TEST(MainFormTest, TimersAreEnabledFromConstruction) {
     EXPECT_TRUE(form.ProcessMessagesTimer().Enabled());
     // The real loop runs the ticks: pump and refresh alternate.
     form.Session().DaysToPasswordExpiry = "0012";
-    ASSERT_TRUE(RunUntil([&] { return form.StatusBar()->PanelText(1) == "12 days before password expiration."; }));
+    ASSERT_TRUE(
+        RunUntil([&] { return form.StatusBar()->PanelText(1) == "12 days before password expiration."; }));
 }
 
 TEST(MainFormTest, DecimalSeparatorIsAPointUnderACommaLocale) {
@@ -146,7 +149,8 @@ TEST(MainFormTest, DecimalSeparatorIsAPointUnderACommaLocale) {
     ScopedEnvironment environmentOfLocales;
     if (!std::setlocale(LC_NUMERIC, "de_DE.UTF-8")) {
         // Compiled for this test when none is installed.
-        const std::string command = "localedef -i de_DE -f UTF-8 " + locales.File("de_DE.UTF-8") + " 2>/dev/null";
+        const std::string command =
+            "localedef -i de_DE -f UTF-8 " + locales.File("de_DE.UTF-8") + " 2>/dev/null";
         if (std::system(command.c_str()) == 0) environmentOfLocales.Set("LOCPATH", locales.Path().c_str());
         if (!std::setlocale(LC_NUMERIC, "de_DE.UTF-8")) GTEST_SKIP() << "no locale with a decimal comma";
     }
@@ -321,7 +325,8 @@ TEST(MainFormTest, SettingsFileIsWrittenBackOnlyWhenModified) {
         const auto form = QuietForm();
         form->SettingsFile()->WriteString("Config", "LoggingDir", "/tmp/logs");
         form->FormClose();
-        EXPECT_EQ(BaseIniFile(environment.SettingsPath()).ReadString("Config", "LoggingDir", ""), "/tmp/logs");
+        EXPECT_EQ(BaseIniFile(environment.SettingsPath()).ReadString("Config", "LoggingDir", ""),
+                  "/tmp/logs");
     }
     {
         ClientEnvironment bare;  // no file at all: none is made

@@ -9,9 +9,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <thread>
-
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "testserver/ClientSettings.h"
