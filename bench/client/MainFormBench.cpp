@@ -1,9 +1,11 @@
 // The main window against the loopback reporting server, offscreen: the cost of an idle pump
-// tick of its process timer, and the time from construction to the window shown.
+// tick of its process timer, the time from construction to the window shown, and from login to
+// the loaded session.
 #include <benchmark/benchmark.h>
 #include <unistd.h>
 
 #include <QApplication>
+#include <QEventLoop>
 #include <chrono>
 #include <filesystem>
 #include <fstream>
@@ -75,6 +77,41 @@ void BM_StartToShown(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_StartToShown)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+template <class S>
+bool LogIn(S& session, const std::string& user, const std::string& password) {
+    if constexpr (requires { session.Login(user, password); }) {
+        session.Login(user, password);
+        return true;
+    } else {
+        return false;
+    }
+}
+
+// Login to a ready session with the workspace started, through the running window and its
+// timers, against a generated load of N accounts with one position each.
+void BM_LoginToLoaded(benchmark::State& state) {
+    ServerSettings settings(static_cast<std::size_t>(state.range(0)));
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto form = std::make_unique<TMainForm>();
+        form->Session().ProcessTimer = &form->ProcessTimer();
+        state.ResumeTiming();
+        if (!LogIn(form->Session(), "part", "secret")) {
+            state.SkipWithError("the session has no login yet");
+            break;
+        }
+        const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+        while ((!form->Session().IsReady() || form->ReloadWorkspace()) &&
+               std::chrono::steady_clock::now() < end)
+            QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        state.PauseTiming();
+        form.reset();
+        QApplication::processEvents();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_LoginToLoaded)->Arg(10000)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
 
 }  // namespace
 

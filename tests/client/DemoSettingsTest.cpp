@@ -119,10 +119,19 @@ TEST(ClientSettingsTest, TheServersOneCommandGivesTheClientItsSettings) {
     EXPECT_EQ(form->SettingsFilePath(), environment.File("demo") + "/Korvane.ini");
     EXPECT_EQ(form->EncryptionKey(), "0123456789abcdef");
     EXPECT_EQ(form->SettingsFile()->ReadString("Config", "PortList", ""), server.Port());
-    // Connects to the server it names.
-    form->Session().ClientSocketEvent->SetActive(true);
-    EXPECT_TRUE(RunUntil([&] {
-        form->Session().ProcessEvents();
-        return form->Session().IsConnected();
-    }));
+    if (!kHasLogin<KVNEventManager>) {
+        // Connects to the server it names.
+        form->Session().ClientSocketEvent->SetActive(true);
+        EXPECT_TRUE(RunUntil([&] {
+            form->Session().ProcessEvents();
+            return form->Session().IsConnected();
+        }));
+        return;
+    }
+    // Logs in as the Login action will, and reaches a ready session loaded with the demo data.
+    form->ProcessTimer().SetEnabled(true);
+    form->Session().ProcessTimer = &form->ProcessTimer();
+    ASSERT_TRUE(LogIn(form->Session(), "part", "secret"));
+    EXPECT_TRUE(RunUntil([&] { return form->Session().IsReady() && !form->ReloadWorkspace(); }, 10000ms));
+    EXPECT_FALSE(form->Session().AccountNumbers.empty() && form->Session().Participants.empty());
 }

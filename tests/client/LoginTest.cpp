@@ -1,0 +1,128 @@
+// The main window's timers against the test server, logged in as the Login action will log in:
+// the process timer handed to the session, then the session's login.
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "ClientTestSupport.h"
+#include "client/TMainForm.h"
+#include "guisupport/ScriptedUi.h"
+#include "testserver/TestServer.h"
+#include "toolkit/StatusPanels.h"
+
+using namespace std::chrono_literals;
+
+namespace {
+
+std::size_t CountArrived(const testserver::TestServer& server, const std::string& type) {
+    std::size_t count = 0;
+    for (const testserver::Arrival& arrival : server.GetReceived())
+        count += arrival.bytes.rfind(type, 0) == 0;
+    return count;
+}
+
+// A running main window on settings that name a test server.
+struct LoggedInForm : ::testing::Test {
+    void Start(const std::string& settings, std::chrono::milliseconds heartbeat = 200ms) {
+        testserver::TestServer::Options options;
+        options.heartbeatInterval = heartbeat;
+        server = std::make_unique<testserver::TestServer>(options);
+        server->AddDemoUsers();
+        ASSERT_TRUE(server->Start());
+        environment.WriteSettings(
+            "[Config]\nHostNameList=127.0.0.1\nPortList=" + std::to_string(server->GetPort()) +
+            "\nEncryptionKey=0123456789abcdef\n" + settings);
+        form = std::make_unique<TMainForm>();
+    }
+    void TearDown() override {
+        form.reset();
+        if (server) server->Stop();
+    }
+    // As the Login action: the session gets the process timer, then logs in; true once ready.
+    bool LogInAndWait(const std::string& user = "part") {
+        form->Session().ProcessTimer = &form->ProcessTimer();
+        if (!LogIn(form->Session(), user, "secret")) return false;
+        return RunUntil([&] { return form->Session().IsReady() && !form->ReloadWorkspace(); });
+    }
+
+    ClientEnvironment environment;
+    std::unique_ptr<testserver::TestServer> server;
+    std::unique_ptr<TMainForm> form;
+};
+
+}  // namespace
+
+TEST_F(LoggedInForm, ReachesAReadySessionAndStartsTheWorkspace) {
+    Start("");
+    if (!kHasLogin<KVNEventManager>) GTEST_SKIP() << "the session has no login yet";
+    ASSERT_TRUE(LogInAndWait("jek"));
+    EXPECT_EQ(form->Workspace().StartedSessions(), 1);
+    EXPECT_TRUE(form->Workspace().Supervisor());
+    EXPECT_EQ(form->StatusBar()->PanelText(1), "30 days before password expiration.");
+}
+
+// Closing while logged in: the user disconnection leaves before the session shuts down.
+TEST_F(LoggedInForm, ClosingSendsTheUserDisconnectionBeforeTheConnectionCloses) {
+    Start("");
+    if (!kHasLogin<KVNEventManager>) GTEST_SKIP() << "the session has no login yet";
+    ASSERT_TRUE(LogInAndWait());
+    form->show();
+    EXPECT_TRUE(form->close());
+    ASSERT_TRUE(server->WaitForReceived(1, 2000ms));
+    EXPECT_TRUE(RunUntil([&] { return CountArrived(*server, "TD") == 1; }, 2000ms));
+    EXPECT_TRUE(form->Session().IsClosing());
+}
+
+// The smallest time-out the settings allow, and a server that falls silent: the box comes once,
+// the session is reset, and the next login starts the workspace again.
+TEST_F(LoggedInForm, SilentServerGivesTheLostConnectionBoxOnce) {
+    Start("InactivityInterval=0\n");
+    if (!kHasLogin<KVNEventManager>) GTEST_SKIP() << "the session has no login yet";
+    ASSERT_TRUE(LogInAndWait());
+    ASSERT_EQ(form->Session().HeartbeatTimeout, 0u);
+    ScriptedUi ui;
+    ui.ExpectBox("Server Connection", "Lost connection. You will be logged out.", BoxIcon::Error,
+                 BoxButtons::Ok, mrOk);
+    server->StopHeartbeats(true);
+    ASSERT_TRUE(RunUntil([&] { return ui.Pending() == 0; }));
+    EXPECT_TRUE(form->ReloadWorkspace());
+    EXPECT_FALSE(form->Session().LoggedIn);
+    RunFor(1500ms);  // no second box
+    server->StopHeartbeats(false);
+    ASSERT_TRUE(LogInAndWait());
+    EXPECT_EQ(form->Workspace().StartedSessions(), 2);
+}
+
+TEST_F(LoggedInForm, DroppedConnectionAfterLoginGivesTheBoxOnceAndResets) {
+    Start("");
+    if (!kHasLogin<KVNEventManager>) GTEST_SKIP() << "the session has no login yet";
+    ASSERT_TRUE(LogInAndWait());
+    ScriptedUi ui;
+    ui.ExpectBox("Server Connection", "Lost connection. You will be logged out.", BoxIcon::Error,
+                 BoxButtons::Ok, mrOk);
+    server->DropConnections(false);
+    ASSERT_TRUE(RunUntil([&] { return ui.Pending() == 0; }));
+    RunFor(300ms);
+    EXPECT_FALSE(form->Session().LoggedIn);
+    EXPECT_FALSE(form->Session().PasswordChangeRequired);
+    EXPECT_TRUE(form->ReloadWorkspace());
+}
+
+// A box shown from inside the pump re-enables the process timer: heartbeats keep being answered
+// while it is up.
+TEST_F(LoggedInForm, HeartbeatsFlowWhileABoxFromThePumpIsUp) {
+    Start("", 50ms);
+    if (!kHasLogin<KVNEventManager>) GTEST_SKIP() << "the session has no login yet";
+    ASSERT_TRUE(LogInAndWait());
+    ScriptedUi ui;
+    std::size_t answeredBefore = 0;
+    ui.ExpectBox("Connection Status", "maintenance at noon", BoxIcon::Error, BoxButtons::Ok, mrOk)
+        .PumpBefore(600);
+    server->SendTechnicalError("maintenance at noon");
+    ASSERT_TRUE(RunUntil([&] {
+        if (answeredBefore == 0) answeredBefore = CountArrived(*server, "TI");
+        return ui.Pending() == 0;
+    }));
+    EXPECT_GE(CountArrived(*server, "TI"), answeredBefore + 5);
+    EXPECT_TRUE(form->Session().LoggedIn);
+}
