@@ -152,3 +152,25 @@ TEST_F(ConnectedForm, WindowFreedWhileTheBoxIsUpIsNotTouchedAfterwards) {
     while (watched && std::chrono::steady_clock::now() < end) raw->ProcessTimerTimer();
     EXPECT_TRUE(watched.isNull());
 }
+
+// What waits in the outgoing queue when the window closes leaves before the session shuts down.
+TEST_F(ConnectedForm, ClosingFlushesTheOutgoingQueueBeforeTheSessionShutsDown) {
+    const std::string disconnection = "TD    partTOK1";
+    form->Session().MessageQueue.AddString(disconnection);
+    form->FormClose();
+    EXPECT_TRUE(form->Session().IsClosing());
+    ASSERT_TRUE(server->WaitForReceived(1, 2000ms));
+    bool arrived = false;
+    for (const testserver::Arrival& arrival : server->GetReceived())
+        arrived |= arrival.bytes == disconnection;
+    EXPECT_TRUE(arrived);
+}
+
+TEST_F(ConnectedForm, ClosingFlushWaitsNoLongerThanASecond) {
+    server->Stop();  // nothing reads: the queue cannot empty when the connection is gone
+    form->Session().MessageQueue.AddString(std::string(1000, 'K'));
+    const auto start = std::chrono::steady_clock::now();
+    form->FormClose();
+    EXPECT_LT(std::chrono::steady_clock::now() - start, 1500ms);
+    EXPECT_TRUE(form->Session().IsClosing());
+}
