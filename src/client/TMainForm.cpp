@@ -16,6 +16,7 @@
 #include "core/MError.h"
 #include "core/ProcessClock.h"
 #include "fields/MIntX.h"
+#include "net/MSocketBufferingOut.h"
 #include "toolkit/Application.h"
 #include "toolkit/MessageRouter.h"
 #include "toolkit/QtText.h"
@@ -210,12 +211,17 @@ void TMainForm::FormClose() {
 }
 
 void TMainForm::FlushOutgoing() {
+    // Messages still queued, or taken into the socket's buffer but not yet sent.
+    auto pending = [this] {
+        const MSocketBufferingOut* output =
+            session_.ClientSocketEvent ? session_.ClientSocketEvent->GetOutputBuffering() : nullptr;
+        return session_.MessageQueue.GetNextToSend() < session_.MessageQueue.GetCount() ||
+               (output && output->GetPendingBytes() > 0);
+    };
     const auto deadline =
         std::chrono::steady_clock::now() + std::chrono::milliseconds(kCloseFlushMilliseconds);
     const QPointer<TMainForm> self(this);
-    while (self && session_.IsConnected() &&
-           session_.MessageQueue.GetNextToSend() < session_.MessageQueue.GetCount() &&
-           std::chrono::steady_clock::now() < deadline)
+    while (self && session_.IsConnected() && pending() && std::chrono::steady_clock::now() < deadline)
         session_.ProcessEvents();
 }
 

@@ -544,3 +544,15 @@ TEST(TestServerDataTest, AGeneratedDataSetLoadsItsAccountsAndPositions) {
     EXPECT_EQ(accounts, 40);
     EXPECT_EQ(positions, 40);
 }
+
+// A client that sends its last message and closes at once: the message arrives with the end of
+// the stream and is still taken.
+TEST_F(TestServerTest, LastMessageBeforeTheCloseIsTaken) {
+    {
+        RawClient client(server->GetPort());
+        ASSERT_TRUE(client.IsConnected());
+        client.Send(Bytes("\x0e\x00\x00\x00", 4) + "TD    partTOK1" + "\x03 ");
+    }
+    ASSERT_TRUE(server->WaitForReceived(1));
+    EXPECT_EQ(server->GetReceived().at(0).bytes, "TD    partTOK1");
+}

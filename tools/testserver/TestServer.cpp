@@ -443,17 +443,16 @@ void TestServer::Run() {
 
 void TestServer::Serve(Session& session) {
     char buffer[65536];
+    // A client that sends its last messages and closes at once: they arrive together with the
+    // end of the stream, and are taken before the session closes.
+    bool ended = false;
     for (;;) {
         const ssize_t count = ::recv(session.fd, buffer, sizeof buffer, 0);
         if (count > 0) {
             session.in.append(buffer, std::size_t(count));
             continue;
         }
-        if (count == 0) {
-            ::close(session.fd);
-            session.fd = -1;
-            return;
-        }
+        ended = count == 0;
         break;
     }
     std::string message;
@@ -474,6 +473,11 @@ void TestServer::Serve(Session& session) {
         }
         arrived_.notify_all();
         Handle(session, message);
+    }
+    if (ended) {
+        ::close(session.fd);
+        session.fd = -1;
+        return;
     }
     while (!session.out.empty()) {
         const ssize_t count = ::send(session.fd, session.out.data() + session.outSent,
