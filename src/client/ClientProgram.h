@@ -12,6 +12,8 @@ class MErrorInit;
 class ClientProgram {
 public:
     ClientProgram();
+    // With the host name given (a host whose name cannot be read gives the empty text).
+    explicit ClientProgram(std::string hostName);
     ~ClientProgram();
     ClientProgram(const ClientProgram&) = delete;
     ClientProgram& operator=(const ClientProgram&) = delete;

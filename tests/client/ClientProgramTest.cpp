@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QTimer>
+#include <algorithm>
 
 #include "ClientTestSupport.h"
 #include "client/ClientProgram.h"
@@ -38,4 +39,25 @@ TEST(ClientProgramFreshProcess, LogsItsStartAndEndAndReturnsZeroAfterTheMainWind
     EXPECT_NE(shown, nullptr);
     EXPECT_EQ(exitCode, 0);
     EXPECT_TRUE(log.Has(6, "Logging disabled in KELP, Korvane on Host " + host));
+}
+
+TEST(ClientProgramFreshProcess, HostWithoutANameStartsWithAnEmptyHost) {
+    ProcessStateGuard state;
+    ClientEnvironment environment;
+    LogRecorder log;
+    ASSERT_TRUE(log.installed);
+    {
+        ClientProgram program("");
+        QTimer::singleShot(50, [] {
+            for (QWidget* window : QApplication::topLevelWidgets())
+                if (dynamic_cast<TMainForm*>(window) && window->isVisible()) window->close();
+        });
+        EXPECT_EQ(program.Run(), 0);
+    }
+    std::vector<std::string> texts;
+    for (const LoggedMessage& message : log.messages) texts.push_back(message.text);
+    EXPECT_NE(std::find(texts.begin(), texts.end(), "Logging enabled in KELP, Korvane on Host "),
+              texts.end());
+    EXPECT_NE(std::find(texts.begin(), texts.end(), "Logging disabled in KELP, Korvane on Host "),
+              texts.end());
 }
