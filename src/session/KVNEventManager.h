@@ -8,17 +8,21 @@
 #include <memory>
 #include <set>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "brae/BraeGroupInstrumentDefinition.h"
 #include "brae/BraeParticipantDefinition.h"
 #include "brae/Brae_TI_HeartbeatResponse.h"
 #include "brae/EnumBraeMsgType.h"
+#include "fields/CommandEnumerations.h"
 #include "fields/MDateText.h"
+#include "fields/MRPString.h"
 #include "net/MComVectorMessageMaster.h"
 #include "net/MEventProcessWinMsg.h"
 #include "session/ClientEvent.h"
 #include "session/EventManager.h"
+#include "session/FixedTextHash.h"
 #include "session/GridClientData.h"
 #include "store/BaseKey.h"
 #include "store/CommandHistory.h"
@@ -30,6 +34,7 @@
 #include "store/KB_Position.h"
 #include "store/KR_Account.h"
 
+class InterfaceView;
 class Timer;
 class TStartupScreen;
 
@@ -75,6 +80,12 @@ public:
     // Event ids on the event loop.
     static constexpr int32_t kClientEventId = 2;
     static constexpr int32_t kWindowMessageEventId = 3;
+    // The window message that tells a grid window its kind of data changed.
+    static constexpr uint32_t kDataChanged = 0x8001;
+
+    using AccountText = MRPString<16, 32, MValAccept>;
+    using FirmUnitMemberText = MRPString<8, 32, MValAccept>;
+    using ParticipantIdText = MRPString<4, 32, MValAccept>;
 
     KVNEventManager();
     ~KVNEventManager() override;
@@ -95,6 +106,34 @@ public:
     // Session protocol.
     void ResetSession();
     void SendUserConnection();
+
+    // The outcome of the command that a server message answers (the sequence number of its
+    // header): status, and the first length characters of text when text is given.
+    void CompleteCommand(const char* message, EnumActionStatusType status, const char* text, int32_t length);
+
+    // Data store lookups and upkeep.
+    // The 1-based place of the number, cut at its last non-blank, in AccountNumbers; 0: absent.
+    int32_t FindAccountNumber(const AccountText& accountNumber) const;
+    // Empties the entry at that 1-based place; 0 or a place beyond the list does nothing.
+    void ForgetAccountNumber(int32_t place);
+    // The session's position id of an account and instrument, handed out from 1 on first use.
+    int32_t GetPositionId(const MRPString<2, 32, MValAccept>& group,
+                          const MRPString<4, 32, MValAccept>& instrument, const AccountText& accountNumber,
+                          const AccountText& accountId);
+    // Blanks firmUnitMember, then copies that of the first participant with this id.
+    void SetFirmUnitMember(const ParticipantIdText& participantId, FirmUnitMemberText& firmUnitMember) const;
+    bool HasMasterAccount() const;
+    bool HasPositionForAccount(AccountText accountNumber, FirmUnitMemberText firmUnitMember) const;
+    // True with reportable dates; otherwise shows the configuration error box and answers false.
+    bool CheckReportableDates() const;
+    // Empties the data store, its lists and indexes, the pending commands and the error lines.
+    void ClearAll();
+
+    // Grid clients and their refresh.
+    void SetGridClient(uint32_t window, InterfaceView* view, ChildType kind);
+    // Whether the changed or removed list of the kind's store holds a key; false for no kind.
+    bool HasKindChanges(ChildType kind) const;
+    void ClearChangeLists();
 
     // Handlers of the dispatch.
     void OnHeartbeatQuestion(const char* message, int32_t length);
@@ -160,10 +199,11 @@ public:
     std::map<uint32_t, GridClientData> GridClients;
     std::vector<BraeGroupInstrumentDefinition> Instruments;
     std::vector<BraeParticipantDefinition> Participants;
-    std::vector<std::string> InstrumentKeys;
+    std::vector<std::string> InstrumentKeys;  // Group and Instrument, 6 characters as received
     std::vector<std::string> AccountNumbers;
-    std::map<std::string, int32_t> InstrumentIndex;
-    std::map<BaseKey, int32_t> PositionIds;
+    std::unordered_map<FixedTextKey<6>, int32_t, FixedTextHash> InstrumentIndex;
+    // (account part as 4 bytes, Group and Instrument as received) -> position id.
+    std::unordered_map<FixedTextKey<10>, int32_t, FixedTextHash> PositionIds;
     int32_t PositionIdCounter = 0;
     std::vector<MDateYYYYMMDD> ReportableDates;
     Timer* ProcessTimer = nullptr;
@@ -171,6 +211,29 @@ public:
     std::set<uint32_t> PendingCommands;
     std::vector<std::string> ErrorLines;
 
-private:
+    // Indexes over the lists above; each gives the first match that a scan of its list would.
+    // Account number (16 characters as received) -> its 1-based place in AccountNumbers, and the
+    // places that hold the empty text (an account number of blanks, or a forgotten one).
+    std::unordered_map<FixedTextKey<16>, int32_t, FixedTextHash> AccountNumberPlaces;
+    std::set<int32_t> EmptyAccountNumberPlaces;
+    // Participant id -> the first participant with it; the first 25 characters -> the participant.
+    std::unordered_map<FixedTextKey<4>, int32_t, FixedTextHash> ParticipantIdIndex;
+    std::unordered_map<FixedTextKey<25>, int32_t, FixedTextHash> ParticipantNameIndex;
+    // AccountId (16 characters) -> the keys of the stored positions that carry it, in no order.
+    std::unordered_map<FixedTextKey<16>, std::vector<BaseKey>, FixedTextHash> PositionsByAccountId;
+
+    // Hands one received message to its handler, as the pump does.
     void Dispatch(const char* message, int32_t length);
+
+private:
+    void StoreAccount(EnumBraeMsgType type, const char* message, int32_t length);
+    void StorePosition(const KB_Position& position);
+    void RemovePosition(const BaseKey& key);
+    void RebuildParticipantIdIndex();
+    // CompleteCommand with Done for the command a record acknowledgment answers.
+    void CompleteAcknowledgment(const char* message, int32_t length);
+    template <class T>
+    void StoreHistoricalRow(DataHandler<T>& store, QuerySlot& slot, const char* message, int32_t length);
+    template <class T>
+    void RefillView(InterfaceView* view, const DataHandler<T>& store, bool masterAccountsOnly);
 };

@@ -18,18 +18,21 @@ public:
         return at == Records.end() ? nullptr : at->second.get();
     }
     // Assigns the record into the one under its key, or adds a copy; pushes the key on
-    // ChangedKeys unless loading. Returns the stored record.
+    // ChangedKeys unless loading. Returns the stored record. A key above every stored one (records
+    // arriving in key order) is added at the end without a search.
     T* Store(const T& record, bool loading) {
         const BaseKey key = record.GetKey();
-        std::unique_ptr<T>& stored = Records[key];
-        if (stored) {
-            *stored = record;
+        auto at = Records.empty() || Records.rbegin()->first < key ? Records.end() : Records.lower_bound(key);
+        if (at != Records.end() && at->first == key) {
+            *at->second = record;
         } else {
-            stored = std::make_unique<T>(record);
+            at = Records.emplace_hint(at, key, std::make_unique<T>(record));
         }
         if (!loading) ChangedKeys.push_back(key);
-        return stored.get();
+        return at->second.get();
     }
+    // Whether a record with that key would be added above every stored one.
+    bool IsAboveAll(const BaseKey& key) const { return Records.empty() || Records.rbegin()->first < key; }
     // Deletes the record under key and pushes the key on RemovedKeys unless loading; an absent
     // key changes nothing.
     void Remove(const BaseKey& key, bool loading) {
