@@ -254,9 +254,15 @@ int32_t KVNEventManager::GetPositionId(const MRPString<2, 32, MValAccept>& group
     std::memcpy(pair.data(), &account, 4);
     std::memcpy(pair.data() + 4, group.GetData(), 2);
     std::memcpy(pair.data() + 6, instrument.GetData(), 4);
-    const auto [at, added] = PositionIds.try_emplace(pair, 0);
-    if (added) at->second = ++PositionIdCounter;
-    return at->second;
+    const auto [id, added] = PositionIds.Insert(pair, PositionIdCounter + 1);
+    if (!added) return id;
+    ++PositionIdCounter;
+    FixedTextKey<4> part;
+    std::memcpy(part.data(), &account, 4);
+    EarlierPositionIds.resize(static_cast<std::size_t>(PositionIdCounter) + 1);
+    EarlierPositionIds[static_cast<std::size_t>(PositionIdCounter)] = LastPositionIds.Find(part);
+    LastPositionIds.Set(part, PositionIdCounter);
+    return PositionIdCounter;
 }
 
 void KVNEventManager::SetFirmUnitMember(const ParticipantIdText& participantId,
@@ -307,7 +313,7 @@ void KVNEventManager::ClearAll() {
     InstrumentKeys.clear();
     AccountNumbers.clear();
     InstrumentIndex.clear();
-    PositionIds.clear();
+    PositionIds.Clear();
     PositionIdCounter = 0;
     PendingCommands.clear();
     ErrorLines.clear();
@@ -315,7 +321,8 @@ void KVNEventManager::ClearAll() {
     EmptyAccountNumberPlaces.clear();
     ParticipantIdIndex.clear();
     ParticipantNameIndex.clear();
-    PositionsByAccountId.clear();
+    LastPositionIds.Clear();
+    EarlierPositionIds.clear();
 }
 
 void KVNEventManager::CompleteAcknowledgment(const char* message, int32_t length) {
@@ -359,42 +366,6 @@ void KVNEventManager::OnNonReportableAccountAcknowledgment(const char* message, 
     StoreAccount(EnumBraeMsgType::QR, message, length);
 }
 
-void KVNEventManager::StorePosition(const KB_Position& position) {
-    const BaseKey key = position.Key;
-    // Positions arrive mostly in key order: a key above every stored one is new.
-    KB_Position* stored = Positions.IsAboveAll(key) ? nullptr : Positions.Find(key);
-    const FixedTextKey<16> accountId = KeyOf<16>(position.AccountId);
-    if (stored) {
-        const FixedTextKey<16> storedId = KeyOf<16>(stored->AccountId);
-        if (storedId != accountId) {
-            std::vector<BaseKey>& keys = PositionsByAccountId[storedId];
-            keys.erase(std::find(keys.begin(), keys.end(), key));
-            if (keys.empty()) PositionsByAccountId.erase(storedId);
-            PositionsByAccountId[accountId].push_back(key);
-        }
-    } else {
-        PositionsByAccountId[accountId].push_back(key);
-    }
-    Positions.Store(position, Loading);
-}
-
-void KVNEventManager::RemovePosition(const BaseKey& key) {
-    const KB_Position* stored = Positions.Find(key);
-    if (!stored) return;
-    const FixedTextKey<16> accountId = KeyOf<16>(stored->AccountId);
-    const auto at = PositionsByAccountId.find(accountId);
-    if (at != PositionsByAccountId.end()) {
-        std::vector<BaseKey>& keys = at->second;
-        const auto place = std::find(keys.begin(), keys.end(), key);
-        if (place != keys.end()) {
-            *place = keys.back();
-            keys.pop_back();
-        }
-        if (keys.empty()) PositionsByAccountId.erase(at);
-    }
-    Positions.Remove(key, Loading);
-}
-
 void KVNEventManager::OnPositionAcknowledgment(const char* message, int32_t length) {
     KB_Position position(message, length);
     position.Key = BaseKey(
@@ -413,7 +384,7 @@ void KVNEventManager::OnPositionAcknowledgment(const char* message, int32_t leng
         position.ExternalSymbol = definition.ExternalSymbol;
     }
     SetFirmUnitMember(position.ApprovedParticipantId, position.FirmUnitMember);
-    StorePosition(position);
+    Positions.Store(position, Loading);
     CompleteAcknowledgment(message, length);
 }
 
@@ -438,7 +409,7 @@ void KVNEventManager::OnPositionDeleteAcknowledgment(const char* message, int32_
     ReadReceivedField(instrument, message, length, 42);
     ReadReceivedField(id, message, length, 62);
     ReadReceivedField(date, message, length, 82);
-    RemovePosition(BaseKey(GetPositionId(group, instrument, number, id), DateNumber(date)));
+    Positions.Remove(BaseKey(GetPositionId(group, instrument, number, id), DateNumber(date)), Loading);
     CompleteAcknowledgment(message, length);
 }
 
@@ -455,16 +426,41 @@ void KVNEventManager::OnBulkLinkAccountAcknowledgment(const char* message, int32
             account->MasterAccountId = master;
             Accounts.ChangedKeys.push_back(key);
         }
-        const auto at = PositionsByAccountId.find(KeyOf<16>(id));
-        if (at == PositionsByAccountId.end()) continue;
-        std::vector<BaseKey>& keys = at->second;
-        if (!std::is_sorted(keys.begin(), keys.end())) std::sort(keys.begin(), keys.end());
-        for (const BaseKey& positionKey : keys) {
-            Positions.Find(positionKey)->MasterAccountId = master;
-            Positions.ChangedKeys.push_back(positionKey);
-        }
+        SetPositionsMaster(id, master);
     }
     CompleteAcknowledgment(message, length);
+}
+
+void KVNEventManager::SetPositionsMaster(const AccountText& accountId, const AccountText& master) {
+    const auto carries = [&](const KB_Position& position) {
+        return std::memcmp(position.AccountId.GetData(), accountId.GetData(), 16) == 0;
+    };
+    const auto set = [&](const BaseKey& key, KB_Position& position) {
+        position.MasterAccountId = master;
+        Positions.ChangedKeys.push_back(key);
+    };
+    if (accountId.IsBlank()) {
+        for (auto& [key, position] : Positions.Records) {
+            if (carries(*position)) set(key, *position);
+        }
+        return;
+    }
+    // A position that carries the id has a position id of the id's account part: walk those ids,
+    // in ascending order, and each one's report dates.
+    const int32_t account = AccountIdNumber(accountId);
+    FixedTextKey<4> part;
+    std::memcpy(part.data(), &account, 4);
+    std::vector<int32_t> ids;
+    for (int32_t id = LastPositionIds.Find(part); id != 0;
+         id = EarlierPositionIds[static_cast<std::size_t>(id)])
+        ids.push_back(id);
+    std::reverse(ids.begin(), ids.end());
+    for (const int32_t id : ids) {
+        for (auto at = Positions.Records.lower_bound(BaseKey(id, 0));
+             at != Positions.Records.end() && at->first.First.GetValue() == id; ++at) {
+            if (carries(*at->second)) set(at->first, *at->second);
+        }
+    }
 }
 
 void KVNEventManager::OnMonitoringAccountAcknowledgment(const char* message, int32_t length) {

@@ -22,6 +22,7 @@
 #include "net/MEventProcessWinMsg.h"
 #include "session/ClientEvent.h"
 #include "session/EventManager.h"
+#include "session/FixedKeyTable.h"
 #include "session/FixedTextHash.h"
 #include "session/GridClientData.h"
 #include "store/BaseKey.h"
@@ -203,7 +204,7 @@ public:
     std::vector<std::string> AccountNumbers;
     std::unordered_map<FixedTextKey<6>, int32_t, FixedTextHash> InstrumentIndex;
     // (account part as 4 bytes, Group and Instrument as received) -> position id.
-    std::unordered_map<FixedTextKey<10>, int32_t, FixedTextHash> PositionIds;
+    FixedKeyTable<10> PositionIds;
     int32_t PositionIdCounter = 0;
     std::vector<MDateYYYYMMDD> ReportableDates;
     Timer* ProcessTimer = nullptr;
@@ -219,16 +220,19 @@ public:
     // Participant id -> the first participant with it; the first 25 characters -> the participant.
     std::unordered_map<FixedTextKey<4>, int32_t, FixedTextHash> ParticipantIdIndex;
     std::unordered_map<FixedTextKey<25>, int32_t, FixedTextHash> ParticipantNameIndex;
-    // AccountId (16 characters) -> the keys of the stored positions that carry it, in no order.
-    std::unordered_map<FixedTextKey<16>, std::vector<BaseKey>, FixedTextHash> PositionsByAccountId;
+    // The position ids of each account part, latest first: the account part (4 bytes) -> the last
+    // id handed out for it, and by id the one handed out before it for the same part (0: none).
+    FixedKeyTable<4> LastPositionIds;
+    std::vector<int32_t> EarlierPositionIds;
 
     // Hands one received message to its handler, as the pump does.
     void Dispatch(const char* message, int32_t length);
 
 private:
     void StoreAccount(EnumBraeMsgType type, const char* message, int32_t length);
-    void StorePosition(const KB_Position& position);
-    void RemovePosition(const BaseKey& key);
+    // Sets the master account id of every stored position that carries the account id, in key
+    // order, and pushes its key.
+    void SetPositionsMaster(const AccountText& accountId, const AccountText& master);
     void RebuildParticipantIdIndex();
     // CompleteCommand with Done for the command a record acknowledgment answers.
     void CompleteAcknowledgment(const char* message, int32_t length);
