@@ -275,14 +275,14 @@ void KVNEventManager::SetFirmUnitMember(const ParticipantIdText& participantId,
 
 bool KVNEventManager::HasMasterAccount() const {
     return std::any_of(Accounts.Records.begin(), Accounts.Records.end(), [](const auto& entry) {
-        return entry.second->InternalAccountType.Is(EnumBraeKTSInternalAccountType::MasterAccount);
+        return entry.second.InternalAccountType.Is(EnumBraeKTSInternalAccountType::MasterAccount);
     });
 }
 
 bool KVNEventManager::HasPositionForAccount(AccountText accountNumber,
                                             FirmUnitMemberText firmUnitMember) const {
     return std::any_of(Positions.Records.begin(), Positions.Records.end(), [&](const auto& entry) {
-        const KB_Position& position = *entry.second;
+        const KB_Position& position = entry.second;
         return std::memcmp(position.AccountNumber.GetData(), accountNumber.GetData(), 16) == 0 &&
                std::memcmp(position.FirmUnitMember.GetData(), firmUnitMember.GetData(), 8) == 0;
     });
@@ -441,7 +441,7 @@ void KVNEventManager::SetPositionsMaster(const AccountText& accountId, const Acc
     };
     if (accountId.IsBlank()) {
         for (auto& [key, position] : Positions.Records) {
-            if (carries(*position)) set(key, *position);
+            if (carries(position)) set(key, position);
         }
         return;
     }
@@ -458,7 +458,7 @@ void KVNEventManager::SetPositionsMaster(const AccountText& accountId, const Acc
     for (const int32_t id : ids) {
         for (auto at = Positions.Records.lower_bound(BaseKey(id, 0));
              at != Positions.Records.end() && at->first.First.GetValue() == id; ++at) {
-            if (carries(*at->second)) set(at->first, *at->second);
+            if (carries(at->second)) set(at->first, at->second);
         }
     }
 }
@@ -617,10 +617,10 @@ void KVNEventManager::RefillView(InterfaceView* view, const DataHandler<T>& stor
     for (const auto& [key, record] : store.Records) {
         if constexpr (std::is_same_v<T, KR_Account>) {
             if (masterAccountsOnly &&
-                !record->InternalAccountType.Is(EnumBraeKTSInternalAccountType::MasterAccount))
+                !record.InternalAccountType.Is(EnumBraeKTSInternalAccountType::MasterAccount))
                 continue;
         }
-        rows->UpdateRow(record.get());
+        rows->UpdateRow(&record);
     }
 }
 

@@ -1,10 +1,10 @@
 #pragma once
-// The session's store of one record kind: the records by key (owned, one per key) and the keys
-// stored and removed since the grid windows last refreshed, in arrival order. Storing and
+// The session's store of one record kind: the records by key (held in the map's nodes, one per
+// key; a record stays in place until it is removed) and the keys stored and removed since the
+// grid windows last refreshed, in arrival order. Storing and
 // removing push nothing while the initial load runs (the loading flag), since every window is
 // refilled completely after it. GUI thread only.
 #include <map>
-#include <memory>
 
 #include "store/BaseKey.h"
 #include "store/InterfaceKeyVector.h"
@@ -13,9 +13,13 @@ template <class T>
 class DataHandler {
 public:
     // The record under key, or null; never inserts.
-    T* Find(BaseKey key) const {
+    T* Find(BaseKey key) {
         const auto at = Records.find(key);
-        return at == Records.end() ? nullptr : at->second.get();
+        return at == Records.end() ? nullptr : &at->second;
+    }
+    const T* Find(BaseKey key) const {
+        const auto at = Records.find(key);
+        return at == Records.end() ? nullptr : &at->second;
     }
     // Assigns the record into the one under its key, or adds a copy; pushes the key on
     // ChangedKeys unless loading. Returns the stored record. A key above every stored one (records
@@ -24,12 +28,12 @@ public:
         const BaseKey key = record.GetKey();
         auto at = Records.empty() || Records.rbegin()->first < key ? Records.end() : Records.lower_bound(key);
         if (at != Records.end() && at->first == key) {
-            *at->second = record;
+            at->second = record;
         } else {
-            at = Records.emplace_hint(at, key, std::make_unique<T>(record));
+            at = Records.emplace_hint(at, key, record);
         }
         if (!loading) ChangedKeys.push_back(key);
-        return at->second.get();
+        return &at->second;
     }
     // Whether a record with that key would be added above every stored one.
     bool IsAboveAll(const BaseKey& key) const { return Records.empty() || Records.rbegin()->first < key; }
@@ -44,7 +48,7 @@ public:
     // Deletes every record; the key lists stay as they are.
     void DeleteAll() { Records.clear(); }
 
-    std::map<BaseKey, std::unique_ptr<T>> Records;
+    std::map<BaseKey, T> Records;
     InterfaceKeyVector ChangedKeys;
     InterfaceKeyVector RemovedKeys;
 };
