@@ -173,6 +173,8 @@ void KVNEventManager::Dispatch(const char* message, int32_t length) {
              entry->Code, length, entry->Length);
     std::string clamped;
     if (ClampCount(*entry, message, length, clamped)) message = clamped.data();
+    // Logged above, by type: the handler's readers do not log the shortfall again.
+    const ShortMessageLogMute mute;
     (this->*entry->Handle)(message, length);
 }
 

@@ -342,7 +342,9 @@ TEST_F(DataStore, CountsAreClampedToTheElementsTheMessageHolds) {
     const std::string kb = Position("20261211", "ACC-1", "O1", "AB", "11").substr(0, 104);
     Feed(kb);
     EXPECT_EQ(Text(session.Positions.Find(BaseKey(1, 20261211))->FirmUnitMember), std::string(8, ' '));
+    // Logged once, by the dispatch, not again by the record's reader.
     EXPECT_EQ(CountHolding(Log(), "Received KB message of 104 bytes, 122 expected"), 1u);
+    EXPECT_EQ(CountHolding(Log(), "Received message of"), 0u);
 }
 
 TEST_F(DataStore, HistoricalRowsAreNumberedFromTheStartOfTheirQuery) {
