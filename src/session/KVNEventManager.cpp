@@ -298,18 +298,11 @@ bool KVNEventManager::CheckReportableDates() const {
 }
 
 void KVNEventManager::ClearAll() {
-    const auto clear = [](auto& store) {
+    ForEachStore([](auto& store) {
         store.Records.clear();
         store.ChangedKeys.clear();
         store.RemovedKeys.clear();
-    };
-    clear(Accounts);
-    clear(Positions);
-    clear(CommandHistories);
-    clear(HistoricalAccounts);
-    clear(HistoricalPositions);
-    clear(HistoricalSubmissions);
-    clear(HistoricalCommands);
+    });
     Instruments.clear();
     Participants.clear();
     InstrumentKeys.clear();
@@ -574,42 +567,44 @@ void KVNEventManager::UnregisterGridClient(uint32_t window) {
     GridClients.erase(window);
 }
 
-bool KVNEventManager::HasKindChanges(ChildType kind) const {
-    const auto changed = [](const auto& store) {
-        return !store.ChangedKeys.empty() || !store.RemovedKeys.empty();
-    };
+template <class Self, class F>
+bool KVNEventManager::VisitKindStore(Self& self, ChildType kind, F&& visit) {
     switch (kind) {
         case ChildType::Accounts:
         case ChildType::MasterAccounts:
-            return changed(Accounts);
+            visit(self.Accounts);
+            return true;
         case ChildType::Positions:
-            return changed(Positions);
+            visit(self.Positions);
+            return true;
         case ChildType::CommandHistory:
-            return changed(CommandHistories);
+            visit(self.CommandHistories);
+            return true;
         case ChildType::HistoricalAccounts:
-            return changed(HistoricalAccounts);
+            visit(self.HistoricalAccounts);
+            return true;
         case ChildType::HistoricalPositions:
-            return changed(HistoricalPositions);
+            visit(self.HistoricalPositions);
+            return true;
         case ChildType::HistoricalSubmissions:
-            return changed(HistoricalSubmissions);
+            visit(self.HistoricalSubmissions);
+            return true;
         case ChildType::HistoricalCommands:
-            return changed(HistoricalCommands);
+            visit(self.HistoricalCommands);
+            return true;
     }
     return false;
 }
 
-void KVNEventManager::ClearChangeLists() {
-    const auto clear = [](auto& store) {
-        store.ChangedKeys.clear();
-        store.RemovedKeys.clear();
-    };
-    clear(Accounts);
-    clear(Positions);
-    clear(CommandHistories);
-    clear(HistoricalAccounts);
-    clear(HistoricalPositions);
-    clear(HistoricalSubmissions);
-    clear(HistoricalCommands);
+template <class F>
+void KVNEventManager::ForEachStore(F&& visit) {
+    visit(Accounts);
+    visit(Positions);
+    visit(CommandHistories);
+    visit(HistoricalAccounts);
+    visit(HistoricalPositions);
+    visit(HistoricalSubmissions);
+    visit(HistoricalCommands);
 }
 
 template <class T>
@@ -626,6 +621,21 @@ void KVNEventManager::RefillView(InterfaceView* view, const DataHandler<T>& stor
     }
 }
 
+bool KVNEventManager::HasKindChanges(ChildType kind) const {
+    bool changed = false;
+    VisitKindStore(*this, kind, [&](const auto& store) {
+        changed = !store.ChangedKeys.empty() || !store.RemovedKeys.empty();
+    });
+    return changed;
+}
+
+void KVNEventManager::ClearChangeLists() {
+    ForEachStore([](auto& store) {
+        store.ChangedKeys.clear();
+        store.RemovedKeys.clear();
+    });
+}
+
 void KVNEventManager::RefreshGrids() {
     if (Loading || IsClosing()) return;
     // A window may leave, or another register, while it handles the message: walk a copy.
@@ -638,30 +648,9 @@ void KVNEventManager::RefreshGrids() {
         GridClientData& client = at->second;
         bool notify = client.IsNew;
         if (client.IsNew) {
-            switch (client.Kind) {
-                case ChildType::Accounts:
-                case ChildType::MasterAccounts:
-                    RefillView(client.View, Accounts, client.Kind == ChildType::MasterAccounts);
-                    break;
-                case ChildType::Positions:
-                    RefillView(client.View, Positions, false);
-                    break;
-                case ChildType::CommandHistory:
-                    RefillView(client.View, CommandHistories, false);
-                    break;
-                case ChildType::HistoricalAccounts:
-                    RefillView(client.View, HistoricalAccounts, false);
-                    break;
-                case ChildType::HistoricalPositions:
-                    RefillView(client.View, HistoricalPositions, false);
-                    break;
-                case ChildType::HistoricalSubmissions:
-                    RefillView(client.View, HistoricalSubmissions, false);
-                    break;
-                case ChildType::HistoricalCommands:
-                    RefillView(client.View, HistoricalCommands, false);
-                    break;
-            }
+            const bool mastersOnly = client.Kind == ChildType::MasterAccounts;
+            VisitKindStore(*this, client.Kind,
+                           [&](const auto& store) { RefillView(client.View, store, mastersOnly); });
             client.IsNew = false;
         } else {
             notify = HasKindChanges(client.Kind);

@@ -240,4 +240,10 @@ private:
     void StoreHistoricalRow(DataHandler<T>& store, QuerySlot& slot, const char* message, int32_t length);
     template <class T>
     void RefillView(InterfaceView* view, const DataHandler<T>& store, bool masterAccountsOnly);
+    // Calls visit with the store of the kind (the accounts for master accounts); false for no kind.
+    template <class Self, class F>
+    static bool VisitKindStore(Self& self, ChildType kind, F&& visit);
+    // Calls visit with each of the seven stores.
+    template <class F>
+    void ForEachStore(F&& visit);
 };

@@ -61,6 +61,18 @@ std::string Position(const std::string& date, const std::string& number, const s
         .bytes;
 }
 
+// A position deletion (KF, 90 bytes): account number at 24, group and instrument at 40, AccountId
+// at 62, report date at 82.
+std::string PositionDelete(const std::string& number, const std::string& groupInstrument,
+                           const std::string& id, const std::string& date) {
+    return Wire("KF", 90)
+        .At(24, Left(number, 16))
+        .At(40, groupInstrument)
+        .At(62, Left(id, 16))
+        .At(82, date)
+        .bytes;
+}
+
 std::string Instrument(const std::string& group, const std::string& instrument, char callPut,
                        const std::string& strike, const std::string& symbol) {
     return testserver::MakeInstrument(group, instrument, callPut, strike, "20271217", "CLS-" + symbol,
@@ -173,20 +185,8 @@ TEST_F(DataStore, PositionIdsAreHandedOutPerAccountAndInstrumentInOrderOfFirstUs
     EXPECT_TRUE(future->StrikePrice.IsNull());
     EXPECT_EQ(Text(future->ExternalSymbol), Left("XY FUTURE", 30));
 
-    // A position deletion: account number at 24, group at 40, instrument at 42, AccountId at 62,
-    // report date at 82.
-    Feed(Wire("KF", 90)
-             .At(24, Left("ACC-1", 16))
-             .At(40, "O1AB  ")
-             .At(62, Left("123", 16))
-             .At(82, "20261210")
-             .bytes);
-    Feed(Wire("KF", 90)
-             .At(24, Left("ACC-1", 16))
-             .At(40, "O1AB  ")
-             .At(62, Left("123", 16))
-             .At(82, "20261211")
-             .bytes);
+    Feed(PositionDelete("ACC-1", "O1AB  ", "123", "20261210"));
+    Feed(PositionDelete("ACC-1", "O1AB  ", "123", "20261211"));
     EXPECT_EQ(session.Positions.Find(BaseKey(1, 20261210)), nullptr);
     EXPECT_EQ(session.Positions.Records.size(), 3u);
     EXPECT_EQ(session.Positions.RemovedKeys, (InterfaceKeyVector{{BaseKey(1, 20261210)}}));
@@ -257,12 +257,7 @@ TEST_F(DataStore, BulkLinkAndReportingFlagsChangeAccountsAndPositionsEvenWhileLo
     Feed(Position("20261209", "ACC-1", "O1", "AB", "11"));
     Feed(Position("20261209", "ACC-2", "O1", "AB", "12"));
     Feed(Position("20261210", "ACC-1", "O1", "AB", "11"));
-    Feed(Wire("KF", 90)
-             .At(24, Left("ACC-9", 16))
-             .At(40, "O1AB  ")
-             .At(62, Left("19", 16))
-             .At(82, "20261209")
-             .bytes);
+    Feed(PositionDelete("ACC-9", "O1AB  ", "19", "20261209"));
     EXPECT_TRUE(session.Accounts.ChangedKeys.empty() && session.Positions.ChangedKeys.empty());
     EXPECT_TRUE(session.Positions.RemovedKeys.empty());
 
