@@ -516,6 +516,11 @@ TEST_F(Refresh, RegisteringTwiceKeepsOneEntryAndUnknownWindowsEraseNothing) {
     session.UnregisterGridClient(5000);
     EXPECT_TRUE(session.GridClients.empty());
 
+    // No kind beyond the eight.
+    session.Accounts.ChangedKeys.push_back(BaseKey(1, 11));
+    EXPECT_TRUE(session.HasKindChanges(ChildType::MasterAccounts));
+    EXPECT_FALSE(session.HasKindChanges(static_cast<ChildType>(8)));
+
     // A window whose view is not yet given is notified without rows.
     Window positions(*this, new TInterfaceView<KB_Position>(), ChildType::Positions);
     RecordingWindow bare("bare", received);
