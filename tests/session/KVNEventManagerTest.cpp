@@ -228,11 +228,16 @@ TEST_F(SessionFixture, DisconnectionAcknowledgmentLogsOutAndStaysDisconnected) {
 TEST_F(SessionFixture, ADroppedConnectionWhileLoggedInLogsInAgain) {
     ASSERT_TRUE(LogInNow("jek"));
     EXPECT_FALSE(session->ClientSocketEvent->HasConnected());
+    std::vector<ReceivedWindowMessage> messages;
+    GridWindow grid(*session, messages);
     session->FirmNames.insert("NORTHWND");
     server->DropConnections(false);
     ASSERT_TRUE(PumpUntil([&] { return Received("TC").size() == 2; }, 5000ms));
     EXPECT_EQ(server->GetConnectionCount(), 2);
     EXPECT_TRUE(session->FirmNames.empty());
+    EXPECT_EQ(grid.view.GetAllRowCount(), 1);  // the title row only
+    EXPECT_EQ(messages, (std::vector<ReceivedWindowMessage>{{grid.window.Handle(), 0x8001}}));
+    session->GridClients.clear();
     EXPECT_EQ(Received("TC")[1].substr(2, 10), "L2     jek");
     // The new acknowledgment clears the has-connected flag, and the second load ends.
     ASSERT_TRUE(PumpUntil([&] { return session->IsReady(); }));

@@ -13,8 +13,22 @@
 #include "SessionTestSupport.h"
 #include "guisupport/ScriptedUi.h"
 #include "session/KVNEventManager.h"
+#include "store/CommandHistory.h"
+#include "store/TInterfaceView.h"
 #include "testserver/TestServer.h"
 #include "toolkit/Timer.h"
+
+// A grid window holding a real view with one row, on the message router.
+struct GridWindow {
+    GridWindow(KVNEventManager& session, std::vector<ReceivedWindowMessage>& log) : window("grid", log) {
+        record.SequenceNumber.SetValue(7);
+        view.UpdateRow(&record);
+        session.GridClients[window.Handle()] = GridClientData{ChildType::CommandHistory, &view, false};
+    }
+    CommandHistory record;
+    TInterfaceView<CommandHistory> view;
+    RecordingWindow window;
+};
 
 class SessionFixture : public ::testing::Test {
 protected:

@@ -13,8 +13,8 @@
 #include "core/VersionInfo.h"
 #include "grid/TModifyPasswordForm.h"
 #include "session/TStartupScreen.h"
-#include "store/CommandHistory.h"
-#include "store/TInterfaceView.h"
+#include "testserver/ServerMessages.h"
+#include "toolkit/Edit.h"
 #include "toolkit/MessageRouter.h"
 #include "toolkit/QtText.h"
 
@@ -51,18 +51,6 @@ std::string Acknowledgment(const std::string& token, const std::string& seed, co
 std::string Heartbeat(const std::string& counter) {
     return "TH00000042" + counter + "101112";
 }
-
-// A grid window holding a real view with one row, on the message router.
-struct GridWindow {
-    GridWindow(K& session, std::vector<ReceivedWindowMessage>& log) : window("grid", log) {
-        record.SequenceNumber.SetValue(7);
-        view.UpdateRow(&record);
-        session.GridClients[window.Handle()] = GridClientData{ChildType::CommandHistory, &view, false};
-    }
-    CommandHistory record;
-    TInterfaceView<CommandHistory> view;
-    RecordingWindow window;
-};
 
 }  // namespace
 
@@ -402,4 +390,125 @@ TEST_F(SessionFixture, ResetKeepsTheHeartbeatStateAndTheConnection) {
     EXPECT_TRUE(session->IsConnected());
     EXPECT_FALSE(session->LoggedIn);
     EXPECT_TRUE(session->CanLogin());
+}
+
+namespace {
+
+const char kAboutToModify[] =
+    "You are about to modify your password.\n\nPress OK button to proceed with the modification.";
+
+// Types the three passwords into the modify-password dialog and presses OK.
+std::function<void(TModifyPasswordForm&)> TypePasswords(const std::string& oldPassword,
+                                                        const std::string& newPassword) {
+    return [=](TModifyPasswordForm& form) {
+        form.Control<Edit>("OldPasswordEdit")->SetText(oldPassword);
+        form.Control<Edit>("NewPasswordEdit")->SetText(newPassword);
+        form.Control<Edit>("ConfirmPasswordEdit")->SetText(newPassword);
+        form.Control<QPushButton>("OKButton")->click();
+    };
+}
+
+}  // namespace
+
+// The dialog takes the user name and the proof of the current password; the reset goes out
+// encrypted, the server decrypts it and acknowledges, and the new password is in force there.
+TEST_F(SessionFixture, PasswordChangeGoesThroughTheServer) {
+    ASSERT_TRUE(LogInNow("part"));
+    session->EncryptionKey = "0123456789abcdef";
+    ui.ExpectModal<TModifyPasswordForm>([](TModifyPasswordForm& form) {
+          auto* user = form.Control<Edit>("UserNameEdit");
+          EXPECT_EQ(user->Text(), "part");
+          EXPECT_FALSE(user->isEnabled());
+          EXPECT_EQ(form.Control<Edit>("OldPasswordEdit")->maxLength(), 8);
+          TypePasswords("secret", "n3w!Pass")(form);
+      })
+        .ExpectBox(TModifyPasswordForm::kCaption, kAboutToModify, BoxIcon::Information, BoxButtons::OkCancel,
+                   mrOk);
+    EXPECT_TRUE(session->ChangePassword());
+    // Sequence 1000 from the server, 1001 for the component notice; each password encrypted
+    // apart with openssl (AES-128-ECB under the key, PKCS #7, Base64).
+    EXPECT_EQ(Queued().back(), "TR" + std::string(14, ' ') + "00001002" + "    part" +
+                                   "iNo+4RE7nEnpk338CYGhcw==" + "VtjJfsYT1AQWQ7mWcSTvsg==");
+    EXPECT_EQ(session->PasswordResetSequence, 1002u);
+    EXPECT_EQ(session->SequenceCounter, 1002u);
+    EXPECT_EQ(session->NewPassword, "n3w!Pass");
+    EXPECT_EQ(session->Password, "secret");
+
+    ui.ExpectBox("Password Change", "Password was successfully changed.", BoxIcon::Information,
+                 BoxButtons::Ok, mrOk);
+    ASSERT_TRUE(PumpUntil([&] { return ui.Pending() == 0; }));
+    EXPECT_EQ(session->Password, "n3w!Pass");
+    EXPECT_FALSE(session->PasswordChangeRequired);
+    EXPECT_TRUE(session->LoggedIn);
+
+    session->Logout();
+    ASSERT_TRUE(PumpUntil([&] { return session->ClientSocketEvent->GetActivity() == 0; }));
+    EXPECT_TRUE(LogInNow("part", "n3w!Pass"));
+}
+
+TEST_F(SessionFixture, ARefusedPasswordResetShowsTheServersTextAndTheDialogAgain) {
+    ASSERT_TRUE(LogInNow("part"));
+    session->EncryptionKey = "0123456789abcdef";
+    session->Password = "other";  // not the server's: the server refuses the reset
+    HookedUi hooked;
+    bool timerEnabled = false;
+    hooked.inBox = [&](const std::string& text) {
+        if (text.rfind("Password reset", 0) == 0) timerEnabled = processTimer.Enabled();
+    };
+    hooked.ExpectModal<TModifyPasswordForm>(TypePasswords("other", "n3w!Pass"))
+        .ExpectBox(TModifyPasswordForm::kCaption, kAboutToModify, BoxIcon::Information, BoxButtons::OkCancel,
+                   mrOk);
+    EXPECT_TRUE(session->ChangePassword());
+    processTimer.SetEnabled(false);
+    hooked
+        .ExpectBox("Password Reset", "Password reset refused: the current password is wrong", BoxIcon::Error,
+                   BoxButtons::Ok, mrOk)
+        .ExpectModal<TModifyPasswordForm>(
+            [](TModifyPasswordForm& form) { form.Control<QPushButton>("CancelButton")->click(); });
+    ASSERT_TRUE(PumpUntil([&] { return hooked.Pending() == 0; }));
+    EXPECT_TRUE(timerEnabled);
+    EXPECT_EQ(session->Password, "other");
+    EXPECT_EQ(Received("TR").size(), 1u);
+}
+
+TEST_F(SessionFixture, CancelledPasswordChangeSendsNothing) {
+    ASSERT_TRUE(LogInNow("part"));
+    const std::size_t queued = Queued().size();
+    ui.ExpectModal<TModifyPasswordForm>(
+        [](TModifyPasswordForm& form) { form.Control<QPushButton>("CancelButton")->click(); });
+    EXPECT_FALSE(session->ChangePassword());
+    EXPECT_EQ(Queued().size(), queued);
+    EXPECT_EQ(session->PasswordResetSequence, 0u);
+    EXPECT_EQ(session->Password, "secret");
+}
+
+// No reset is pending while its number is 0: an error notice that names 0 is not its answer.
+TEST_F(SessionFixture, ErrorNoticesAnswerAPasswordResetOnlyByItsNumber) {
+    ASSERT_TRUE(LogInNow("part"));
+    server->SendRaw(testserver::MakeErrorNotice("00000000", "not a reset answer"));
+    session->PasswordResetSequence = 1002;
+    server->SendRaw(testserver::MakeErrorNotice("00001003", "another command's answer"));
+    server->SendRaw(testserver::MakeErrorNotice("00000000", "not a reset answer"));
+    server->SendRaw("KO");  // logged once handled
+    ASSERT_TRUE(PumpUntil([&] { return CountHolding(Log(), "Received KO message") == 1; }));
+}
+
+class FastHeartbeats : public SessionFixture {
+protected:
+    std::chrono::milliseconds HeartbeatInterval() const override { return 50ms; }
+};
+
+// The box's modal loop runs the process timer, which the notice enabled: the server's
+// heartbeats are answered while the box is up.
+TEST_F(FastHeartbeats, HeartbeatsAreAnsweredWhileANoticeIsUp) {
+    ASSERT_TRUE(LogInNow());
+    std::size_t before = 0;
+    HookedUi hooked;
+    hooked.inBox = [&](const std::string&) { before = Received("TI").size(); };
+    hooked.ExpectBox("Connection Status", "maintenance at noon", BoxIcon::Error, BoxButtons::Ok, mrOk)
+        .PumpBefore(600);
+    server->SendTechnicalError("maintenance at noon");
+    ASSERT_TRUE(PumpUntil([&] { return hooked.Pending() == 0; }));
+    EXPECT_GE(Received("TI").size(), before + 5);
+    EXPECT_TRUE(session->IsReady());
 }
