@@ -621,6 +621,7 @@ void TestServer::OnPasswordReset(Session& session, const std::string& message) {
 void TestServer::SendLoad(Session& session) {
     if (!session.loggedIn) return;
     session.loading = true;
+    if (options_.loadRecords > 0) return SendRecordLoad(session);
     ++loadCounter_;
     Send(session, HeartbeatQuestion());
     Send(session, MakeBulk("BI", kDemoInstruments));
@@ -638,6 +639,24 @@ void TestServer::SendLoad(Session& session) {
     session.loading = false;
     session.loaded = true;
     Send(session, HeartbeatQuestion());
+}
+
+void TestServer::SendRecordLoad(Session& session) {
+    if (loadRecordFrame_.empty())
+        loadRecordFrame_ = FrameMessage(Header("KB", Digits(0, 8)) + positions_.begin()->second);
+    const std::size_t every = std::max<std::size_t>(options_.loadHeartbeatEvery, 1);
+    session.out.reserve(session.out.size() + options_.loadRecords * loadRecordFrame_.size() +
+                        (options_.loadRecords / every + 2) * 32);
+    for (std::size_t sent = 0; sent < options_.loadRecords;) {
+        ++loadCounter_;
+        Send(session, HeartbeatQuestion());
+        for (const std::size_t end = std::min(sent + every, options_.loadRecords); sent < end; ++sent)
+            session.out += loadRecordFrame_;
+    }
+    session.nextHeartbeat = Clock::now() + options_.heartbeatInterval;
+    session.loading = false;
+    session.loaded = true;
+    Send(session, HeartbeatQuestion());  // repeats the last counter: the load ends
 }
 
 }  // namespace testserver

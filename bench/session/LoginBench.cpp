@@ -1,0 +1,102 @@
+// The session's login against the loopback reporting server: from Login to the end of an
+// initial load of a million record messages with a heartbeat question every 10,000, and the
+// answer to one heartbeat question. Offscreen, for the startup screen.
+#include <benchmark/benchmark.h>
+#include <unistd.h>
+
+#include <QApplication>
+#include <atomic>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <new>
+
+#include "core/IniFileLocation.h"
+#include "session/KVNEventManager.h"
+#include "testserver/TestServer.h"
+
+namespace {
+
+std::atomic<std::size_t> allocations{0};
+
+struct LoadSetup {
+    explicit LoadSetup(std::size_t records) {
+        char pattern[] = "/tmp/korvane-login-bench-XXXXXX";
+        directory = ::mkdtemp(pattern);
+        SetExecutableDirectory(directory + "/");
+        testserver::TestServer::Options options;
+        options.heartbeatInterval = std::chrono::milliseconds(3600000);
+        options.loadRecords = records;
+        options.loadHeartbeatEvery = 10000;
+        server = std::make_unique<testserver::TestServer>(options);
+        server->AddDemoUsers();
+        server->Start();
+        std::ofstream(directory + "/Korvane.ini")
+            << "[Config]\nHostNameList=127.0.0.1\nPortList=" << server->GetPort() << "\n";
+        session = std::make_unique<KVNEventManager>();
+    }
+    ~LoadSetup() {
+        session.reset();
+        server.reset();
+        SetExecutableDirectory("");
+        std::filesystem::remove_all(directory);
+    }
+    std::string directory;
+    std::unique_ptr<testserver::TestServer> server;
+    std::unique_ptr<KVNEventManager> session;
+};
+
+// Login to Loading false. Between iterations the session logs out and the server closes the
+// connection; the next login connects again.
+void BM_LoginToLoaded(benchmark::State& state) {
+    const auto records = static_cast<std::size_t>(state.range(0));
+    LoadSetup setup(records);
+    KVNEventManager& session = *setup.session;
+    for (auto _ : state) {
+        session.Login("part", "secret");
+        while (!session.LoggedIn || session.Loading) session.ProcessEvents();
+        state.PauseTiming();
+        session.Logout();
+        while (session.ClientSocketEvent->GetActivity() != 0) session.ProcessEvents();
+        state.ResumeTiming();
+    }
+    state.SetItemsProcessed(static_cast<int64_t>(records * state.iterations()));
+}
+BENCHMARK(BM_LoginToLoaded)->Arg(1000000)->Iterations(3)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// One heartbeat question answered outside the load: the kept response refilled and queued, the
+// time stamped. Reports the allocations per answer.
+void BM_AnswerHeartbeat(benchmark::State& state) {
+    LoadSetup setup(0);
+    KVNEventManager& session = *setup.session;
+    const char question[] = "TH00000042000123101112";
+    const std::size_t before = allocations.load();
+    for (auto _ : state) session.OnHeartbeatQuestion(question, 22);
+    state.counters["allocations"] =
+        benchmark::Counter(double(allocations.load() - before), benchmark::Counter::kAvgIterations);
+}
+BENCHMARK(BM_AnswerHeartbeat)->Iterations(100000);
+
+}  // namespace
+
+// Counts the program's allocations for the heartbeat benchmark.
+void* operator new(std::size_t size) {
+    allocations.fetch_add(1, std::memory_order_relaxed);
+    if (void* p = std::malloc(size ? size : 1)) return p;
+    throw std::bad_alloc();
+}
+void operator delete(void* p) noexcept {
+    std::free(p);
+}
+void operator delete(void* p, std::size_t) noexcept {
+    std::free(p);
+}
+
+int main(int argc, char** argv) {
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
