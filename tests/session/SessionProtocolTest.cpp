@@ -2,9 +2,11 @@
 // acknowledgment and the initial load, heartbeats, notices, logout and the reset of the session.
 #include <gtest/gtest.h>
 
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
+#include <QScreen>
 #include <QWidget>
 
 #include "SessionFixture.h"
@@ -511,4 +513,18 @@ TEST_F(FastHeartbeats, HeartbeatsAreAnsweredWhileANoticeIsUp) {
     ASSERT_TRUE(PumpUntil([&] { return hooked.Pending() == 0; }));
     EXPECT_GE(Received("TI").size(), before + 5);
     EXPECT_TRUE(session->IsReady());
+}
+
+TEST(StartupScreenTest, ShowingSetsTheMessageAndCentresOnTheScreenWithoutAMainWindow) {
+    TStartupScreen screen;
+    auto* message = screen.Control<QLabel>("MsgStaticText");
+    message->setText("stale");
+    screen.ShowCentredOn(nullptr);
+    EXPECT_EQ(FromQt(message->text()), TStartupScreen::kMessage);
+    EXPECT_TRUE(screen.isVisible());
+    EXPECT_EQ(screen.Control<QLabel>("ProgressStaticText")->geometry(), QRect(29, 38, 310, 19));
+    EXPECT_EQ(screen.Control<QLabel>("MsgStaticText")->font().family(), "Arial");
+    EXPECT_TRUE(screen.Control<QLabel>("MsgStaticText")->font().bold());
+    const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
+    EXPECT_LE((screen.geometry().center() - available.center()).manhattanLength(), 4);
 }
