@@ -158,7 +158,7 @@ private:
     bool stopHeartbeats_ = false;
     uint64_t loadCounter_ = 0;
     uint32_t heartbeatNumber_ = 0;
-    std::string loadRecordFrame_;  // the framed record of a record load
+    std::string loadBlock_;  // the framed records between two heartbeats of a record load
 };
 
 }  // namespace testserver
