@@ -5,10 +5,9 @@
 #include <cstdint>
 #include <string>
 
-#include "toolkit/ActionList.h"
+#include "grid/CheckedDialogButtons.h"
 #include "toolkit/Form.h"
 
-class Action;
 class Edit;
 
 class TLoginForm : public Form {
@@ -25,10 +24,7 @@ private:
     std::string& password_;
     std::string& userName_;
     int16_t userNameMaxLength_;
-    bool changed_ = false;
-    bool mayClose_ = true;
     Edit* userNameEdit_ = nullptr;
     Edit* passwordEdit_ = nullptr;
-    Action* okAction_ = nullptr;
-    ActionList actions_;
+    CheckedDialogButtons buttons_;
 };

@@ -9,7 +9,6 @@
 
 #include "brae/Brae_TC_UserConnection.h"
 #include "grid/ControlTools.h"
-#include "toolkit/Action.h"
 #include "toolkit/Edit.h"
 #include "toolkit/QtText.h"
 #include "toolkit/UiHost.h"
@@ -33,7 +32,8 @@ TModifyPasswordForm::TModifyPasswordForm(QWidget* owner, int32_t maxLength, std:
       newPasswordProof_(newPasswordProof),
       oldPasswordProof_(oldPasswordProof),
       userName_(userName),
-      maxLength_(maxLength) {
+      maxLength_(maxLength),
+      buttons_(*this, [this] { return Validate(); }) {
     setObjectName("ModifyPasswordForm");
     setWindowTitle(QStringLiteral("Modify User Password "));
     SetCentreOnOwner(true);
@@ -54,29 +54,11 @@ TModifyPasswordForm::TModifyPasswordForm(QWidget* owner, int32_t maxLength, std:
     newPasswordEdit_ = addRow(2, "&New Password", "NewPasswordLabel", "NewPasswordEdit", true).second;
     confirmPasswordEdit_ =
         addRow(3, "Confirm Ne&w Password", "ConfirmPasswordLabel", "ConfirmPasswordEdit", true).second;
-    auto* ok = new QPushButton(QStringLiteral("O&K"), this);
-    ok->setObjectName("OKButton");
-    auto* cancel = new QPushButton(QStringLiteral("&Cancel"), this);
-    cancel->setObjectName("CancelButton");
-    okAction_ = new Action(this, "O&K");
-    okAction_->setObjectName("OKAction");
-    actions_.Add(okAction_);
-    okAction_->onUpdate = [this](Action& a) { a.SetEnabled(changed_); };
-    okAction_->onExecute = [this](Action&) { Validate(); };
-    auto* cancelAction = new Action(this, "&Cancel");
-    cancelAction->onExecute = [this](Action&) { mayClose_ = true; };
-    BindButton(ok, mrOk, okAction_);
-    BindButton(cancel, mrCancel, cancelAction);
-    SetDefaultButton(ok);
-    SetCancelButton(cancel);
     layout->setColumnStretch(0, 1);
-    layout->addWidget(ok, 4, 1);
-    layout->addWidget(cancel, 4, 2);
+    layout->addWidget(buttons_.OkButton(), 4, 1);
+    layout->addWidget(buttons_.CancelButton(), 4, 2);
     setFixedSize(sizeHint().expandedTo(QSize(320, 0)));
-    const auto changed = [this] {
-        changed_ = true;
-        okAction_->Update();
-    };
+    const auto changed = [this] { buttons_.SetChanged(true); };
     for (Edit* edit : {oldPasswordEdit_, newPasswordEdit_, confirmPasswordEdit_}) edit->onChange = changed;
     onShow = [this] {
         userNameLabel_->setEnabled(false);
@@ -85,15 +67,8 @@ TModifyPasswordForm::TModifyPasswordForm(QWidget* owner, int32_t maxLength, std:
         if (maxLength_ != 0)
             for (Edit* edit : {oldPasswordEdit_, newPasswordEdit_, confirmPasswordEdit_})
                 edit->SetMaxLength(maxLength_);
-        changed_ = false;
-        okAction_->Update();
+        buttons_.SetChanged(false);
         oldPasswordEdit_->setFocus();
-    };
-    // A refused close is refused once.
-    onCloseQuery = [this] {
-        const bool answer = mayClose_;
-        mayClose_ = true;
-        return answer;
     };
 }
 
@@ -157,23 +132,17 @@ bool TModifyPasswordForm::CheckConfirmation() {
 }
 
 bool TModifyPasswordForm::Validate() {
-    const QPointer<TModifyPasswordForm> self(this);
     if (!CheckUserName() || !CheckOldPassword() || !CheckNewPassword() || !CheckConfirmation()) {
         Ui().MessageBox(this, message_, kCaption, BoxIcon::Error, BoxButtons::Ok);
-        if (self) mayClose_ = false;
         return false;
     }
+    const QPointer<TModifyPasswordForm> self(this);
     const int answer = Ui().MessageBox(this,
                                        "You are about to modify your password."
                                        "\n\nPress OK button to proceed with the modification.",
                                        kCaption, BoxIcon::Information, BoxButtons::OkCancel);
-    if (!self) return false;
-    if (answer != mrOk) {
-        mayClose_ = false;
-        return false;
-    }
+    if (!self || answer != mrOk) return false;
     newPasswordProof_ = ComputeProof(typedNewPassword_);
     newPassword_ = typedNewPassword_;
-    mayClose_ = true;
     return true;
 }

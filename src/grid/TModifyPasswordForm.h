@@ -7,10 +7,9 @@
 #include <cstdint>
 #include <string>
 
-#include "toolkit/ActionList.h"
+#include "grid/CheckedDialogButtons.h"
 #include "toolkit/Form.h"
 
-class Action;
 class Edit;
 class QLabel;
 
@@ -46,13 +45,10 @@ private:
     std::string typedNewPassword_;
     std::string message_;
     int32_t maxLength_;
-    bool changed_ = false;
-    bool mayClose_ = true;
     QLabel* userNameLabel_ = nullptr;
     Edit* userNameEdit_ = nullptr;
     Edit* oldPasswordEdit_ = nullptr;
     Edit* newPasswordEdit_ = nullptr;
     Edit* confirmPasswordEdit_ = nullptr;
-    Action* okAction_ = nullptr;
-    ActionList actions_;
+    CheckedDialogButtons buttons_;
 };
