@@ -153,6 +153,14 @@ TEST_F(SessionFixture, AcknowledgmentStartsTheLoadBehindTheStartupScreen) {
     main.setGeometry(100, 100, 800, 600);
     const uint32_t mainHandle = MessageRouter::Register(&main, [](uint32_t, int32_t, int32_t) { return 0; });
     MessageRouter::SetMainWindow(mainHandle);
+    struct Restore {
+        uint32_t handle;
+        ~Restore() {
+            VersionInfo::RestoreVersionBlock();
+            MessageRouter::SetMainWindow(0);
+            MessageRouter::Unregister(handle);
+        }
+    } restore{mainHandle};
     HookedUi hooked;
     QPointer<TStartupScreen> screen;
     bool loading = false, loggedIn = true;
@@ -186,9 +194,6 @@ TEST_F(SessionFixture, AcknowledgmentStartsTheLoadBehindTheStartupScreen) {
     server->SendRaw(Heartbeat("000005"));
     server->SendRaw(Heartbeat("000005"));
     ASSERT_TRUE(PumpUntil([&] { return !Received("TF").empty(); }));
-    VersionInfo::RestoreVersionBlock();
-    MessageRouter::SetMainWindow(0);
-    MessageRouter::Unregister(mainHandle);
 
     EXPECT_TRUE(loading);
     EXPECT_FALSE(loggedIn);
