@@ -2,57 +2,33 @@
 // initial load of a million record messages with a heartbeat question every 10,000, and the
 // answer to one heartbeat question. Offscreen, for the startup screen.
 #include <benchmark/benchmark.h>
-#include <unistd.h>
 
 #include <QApplication>
 #include <atomic>
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <new>
 #include <thread>
 
-#include "core/IniFileLocation.h"
-#include "session/KVNEventManager.h"
-#include "testserver/TestServer.h"
+#include "SessionBenchSetup.h"
 
 namespace {
 
 std::atomic<std::size_t> allocations{0};
 
-struct LoadSetup {
-    explicit LoadSetup(std::size_t records) {
-        char pattern[] = "/tmp/korvane-login-bench-XXXXXX";
-        directory = ::mkdtemp(pattern);
-        SetExecutableDirectory(directory + "/");
-        testserver::TestServer::Options options;
-        options.heartbeatInterval = std::chrono::milliseconds(3600000);
-        options.loadRecords = records;
-        options.loadHeartbeatEvery = 10000;
-        server = std::make_unique<testserver::TestServer>(options);
-        server->AddDemoUsers();
-        server->Start();
-        std::ofstream(directory + "/Korvane.ini")
-            << "[Config]\nHostNameList=127.0.0.1\nPortList=" << server->GetPort() << "\n";
-        session = std::make_unique<KVNEventManager>();
-    }
-    ~LoadSetup() {
-        session.reset();
-        server.reset();
-        SetExecutableDirectory("");
-        std::filesystem::remove_all(directory);
-    }
-    std::string directory;
-    std::unique_ptr<testserver::TestServer> server;
-    std::unique_ptr<KVNEventManager> session;
-};
+// A server whose initial load is that many records with a heartbeat question every 10,000.
+testserver::TestServer::Options LoadOptions(std::size_t records) {
+    testserver::TestServer::Options options = SessionBenchSetup::HourlyHeartbeats();
+    options.loadRecords = records;
+    options.loadHeartbeatEvery = 10000;
+    return options;
+}
 
 // Login to Loading false, the connection included. Between iterations the session logs out, the
 // server closes the connection, and the 2 seconds between two connection attempts pass, so that
 // the next login connects at once.
 void BM_LoginToLoaded(benchmark::State& state) {
     const auto records = static_cast<std::size_t>(state.range(0));
-    LoadSetup setup(records);
+    SessionBenchSetup setup(LoadOptions(records));
     KVNEventManager& session = *setup.session;
     for (auto _ : state) {
         session.Login("part", "secret");
@@ -70,7 +46,7 @@ BENCHMARK(BM_LoginToLoaded)->Arg(1000000)->Iterations(3)->Unit(benchmark::kMilli
 // One heartbeat question answered outside the load: the kept response refilled and queued, the
 // time stamped. Reports the allocations per answer.
 void BM_AnswerHeartbeat(benchmark::State& state) {
-    LoadSetup setup(0);
+    SessionBenchSetup setup;
     KVNEventManager& session = *setup.session;
     const char question[] = "TH00000042000123101112";
     const std::size_t before = allocations.load();
