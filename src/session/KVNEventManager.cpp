@@ -1,14 +1,29 @@
 #include "session/KVNEventManager.h"
 
+#include <QPointer>
 #include <algorithm>
 
+#include "brae/Brae_TC_UserConnection.h"
+#include "brae/Brae_TD_UserDisconnection.h"
+#include "brae/Brae_TF_ComponentNotice.h"
+#include "brae/Brae_TR_PasswordReset.h"
+#include "brae/ReceivedMessage.h"
 #include "core/CalendarConversion.h"
 #include "core/DateTimeText.h"
+#include "core/IniFileLocation.h"
 #include "core/MError.h"
 #include "core/ProcessClock.h"
+#include "core/VersionInfo.h"
+#include "fields/NumericTextParsing.h"
+#include "grid/TModifyPasswordForm.h"
 #include "net/MSocketAddressList.h"
 #include "net/MSocketBufferIn.h"
 #include "net/MSocketBufferOut.h"
+#include "session/TStartupScreen.h"
+#include "store/InterfaceView.h"
+#include "toolkit/MessageRouter.h"
+#include "toolkit/Timer.h"
+#include "toolkit/UiHost.h"
 
 namespace {
 
@@ -51,6 +66,41 @@ const std::array<const K::DispatchEntry*, kBraeMsgTypeCount> kDispatchByType = [
         byType[static_cast<std::size_t>(entry.Type)] = &entry;
     return byType;
 }();
+
+// The window message that tells a grid window its data changed.
+constexpr uint32_t kDataChanged = 0x8001;
+// The longest user name and password the password dialog takes.
+constexpr int32_t kPasswordDialogLength = 8;
+// The heartbeat time-out goes out as two digits.
+constexpr uint32_t kMaxSentHeartbeatTimeout = 99;
+
+// The text of a notice: up to width bytes from offset, as far as the message holds them, without
+// its trailing blanks (a text of blanks is empty).
+std::string NoticeText(const char* message, int32_t length, int32_t offset, int32_t width) {
+    const int32_t held = std::clamp(length - offset, 0, width);
+    std::string text(held > 0 ? message + offset : "", std::size_t(held));
+    const auto last = text.find_last_not_of(' ');
+    text.resize(last == std::string::npos ? 0 : last + 1);
+    return text;
+}
+
+// A fixed-width text field of a received message, or its default when the message does not hold
+// it whole.
+std::string ReceivedText(const char* message, int32_t length, int32_t offset, int32_t width,
+                         const std::string& fallback) {
+    if (length < offset + width) return fallback;
+    return std::string(message + offset, std::size_t(width));
+}
+
+// The owner of the session's boxes and dialogs: the main window, when there is one.
+QWidget* MainWindow() {
+    return MessageRouter::Window(MessageRouter::MainWindow());
+}
+
+template <class M>
+void Queue(MComVectorMessageMaster& queue, const M& message) {
+    queue.AddMessage(reinterpret_cast<const char*>(&message), message.GetMsgLength());
+}
 
 // Yesterday by the framework's calendar, as YYYYMMDD.
 std::string YesterdayText() {
@@ -97,6 +147,7 @@ KVNEventManager::KVNEventManager() {
 // The events read and write through the message queue and the loop: they go first.
 KVNEventManager::~KVNEventManager() {
     KVNEventManager::Disconnect();
+    CloseStartupScreen();
 }
 
 bool KVNEventManager::Connect() {
@@ -181,19 +232,213 @@ void KVNEventManager::OnDisconnectionAcknowledgment(const char*, int32_t) {
     LoggedIn = false;
     UserTypeS = false;
     UserTypeA = false;
+    // A load or a password change that the server ended must not hold the pump or Login.
+    LeaveLoading();
 }
 
-// Grid clients, the refresh, the session protocol and the record and command handlers come with
-// their own operations; until then these do nothing.
+void KVNEventManager::Login(const std::string& userName, const std::string& password) {
+    UserName = userName;
+    Password = password;
+    SendUserConnection();
+}
+
+void KVNEventManager::SendUserConnection() {
+    if (!ClientSocketEvent) return;
+    ClientSocketEvent->SetActive(true);
+    Brae_TC_UserConnection message;
+    message.Prepare(UserName, Password, int(std::min(HeartbeatTimeout, kMaxSentHeartbeatTimeout)));
+    Queue(MessageQueue, message);
+}
+
+void KVNEventManager::Logout() {
+    Brae_TD_UserDisconnection message;
+    message.Prepare(UserName, DisconnectToken);
+    Queue(MessageQueue, message);
+    LastLoadCounter = 0;
+    LastHeartbeatTime = 0;
+    ResetSession();
+}
+
+void KVNEventManager::ResetSession() {
+    LeaveLoading();
+    // The store first: a window that pulls its changes on the message finds nothing left over.
+    ClearAll();
+    std::vector<uint32_t> windows;
+    windows.reserve(GridClients.size());
+    for (const auto& [window, client] : GridClients) windows.push_back(window);
+    // A window may leave while it handles the message: each is looked up again.
+    for (uint32_t window : windows) {
+        const auto client = GridClients.find(window);
+        if (client == GridClients.end()) continue;
+        if (client->second.View) client->second.View->ClearRows();
+        client->second.IsNew = true;
+        MessageRouter::SendMessage(window, kDataChanged, 0, 0);
+    }
+    FirmNames.clear();
+    Loading = false;
+    LoggedIn = false;
+    UserTypeM = false;
+    UserTypeS = false;
+    UserTypeP = false;
+    UserTypeA = false;
+}
+
+void KVNEventManager::LeaveLoading() {
+    Loading = false;
+    PasswordChangeRequired = false;
+    CloseStartupScreen();
+}
+
+bool KVNEventManager::ChangePassword() {
+    const std::string proof = ComputePasswordProof(Password);
+    std::string newPassword;
+    std::string newProof;
+    // The dialog's modal loop pumps: the main window may go, and the dialog with it.
+    const QPointer<TModifyPasswordForm> form =
+        new TModifyPasswordForm(MainWindow(), kPasswordDialogLength, newPassword, newProof, proof, UserName);
+    const bool accepted = form->ShowModal() == mrOk;
+    delete form.data();
+    if (!accepted) return false;
+    SetNewPassword(newPassword);
+    SendPasswordReset();
+    return true;
+}
+
+void KVNEventManager::SetNewPassword(const std::string& password) {
+    NewPassword = password;
+}
+
+std::string KVNEventManager::ComputePasswordProof(const std::string& password) {
+    return Brae_TC_UserConnection::ComputePasswordDigest("", password);
+}
+
+bool KVNEventManager::SendPasswordReset() {
+    const uint32_t sequence = SequenceCounter + 1;
+    Brae_TR_PasswordReset message;
+    if (!message.Prepare(int32_t(sequence), UserName, Password, NewPassword, EncryptionKey)) {
+        MLOG(LOG_ERROR, "Password reset not sent: the passwords cannot be encrypted with the encryption key");
+        return false;
+    }
+    SequenceCounter = sequence;
+    PasswordResetSequence = sequence;
+    Queue(MessageQueue, message);
+    return true;
+}
+
+int32_t KVNEventManager::DecodeLoadCounter(const char* counter) {
+    constexpr int kWidth = 6;
+    int blanks = 0;
+    while (blanks < kWidth && counter[blanks] == ' ') ++blanks;
+    const int digits = kWidth - blanks - 1;
+    return digits < 1 ? 0 : int32_t(ParseBase62Digits(counter + 1, digits));
+}
+
+void KVNEventManager::EnableProcessTimer() {
+    if (ProcessTimer) ProcessTimer->SetEnabled(true);
+}
+
+void KVNEventManager::ShowStartupScreen() {
+    CloseStartupScreen();
+    StartupScreen = new TStartupScreen();
+    StartupScreen->ShowCentredOn(MainWindow());
+    // Painted now: the pump keeps the GUI waiting until the load ends.
+    Ui().ProcessMessages();
+}
+
+void KVNEventManager::CloseStartupScreen() {
+    if (!StartupScreen) return;
+    TStartupScreen* screen = StartupScreen;
+    StartupScreen = nullptr;
+    screen->hide();
+    delete screen;
+}
+
+void KVNEventManager::OnConnectionAcknowledgment(const char* message, int32_t length) {
+    DisconnectToken = ReceivedText(message, length, 2, 4, "    ");
+    SequenceCounter = length >= 14 ? ParseDigitText(message + 6, 8) : 0;
+    const char userType = length >= 20 ? message[19] : ' ';
+    UserTypeM = userType == 'M';
+    UserTypeS = userType == 'S';
+    UserTypeA = userType == 'A';
+    UserTypeP = userType == 'P';
+
+    Brae_TF_ComponentNotice notice;
+    VersionInfo version(GetExecutableDirectory() + "korvane");
+    notice.Prepare(int32_t(++SequenceCounter), version);
+    Queue(MessageQueue, notice);
+
+    PasswordChangeRequired = length >= 19 && message[18] == 'Y';
+    DaysToPasswordExpiry = ReceivedText(message, length, 14, 4, "0000");
+    LoggedIn = !PasswordChangeRequired;
+    Loading = true;
+    ShowStartupScreen();
+}
+
+void KVNEventManager::OnHeartbeatQuestion(const char* message, int32_t length) {
+    // The one response record, refilled: only what the question holds is echoed.
+    HeartbeatResponse = Brae_TI_HeartbeatResponse();
+    ReadReceivedField(HeartbeatResponse.HeartbeatId, message, length, 2);
+    ReadReceivedField(HeartbeatResponse.LoadCounter, message, length, 10);
+    ReadReceivedField(HeartbeatResponse.HeartbeatTime, message, length, 16);
+    Queue(MessageQueue, HeartbeatResponse);
+    LastHeartbeatTime = MGlobalDateTimeClock::Now(true);
+    if (!Loading) return;
+
+    const int32_t counter = DecodeLoadCounter(reinterpret_cast<const char*>(&HeartbeatResponse.LoadCounter));
+    if (counter != LastLoadCounter) {
+        LastLoadCounter = counter;
+        return;
+    }
+    Loading = false;
+    CloseStartupScreen();
+    if (!PasswordChangeRequired) return;
+    EnableProcessTimer();
+    if (!ChangePassword()) {
+        LoggedIn = false;
+        UserTypeS = false;
+        UserTypeA = false;
+    }
+}
+
+void KVNEventManager::OnTechnicalErrorNotice(const char* message, int32_t length) {
+    // Copied before the box: its modal loop pumps, and the pump reuses the message's buffer.
+    const std::string text = NoticeText(message, length, 20, 100);
+    EnableProcessTimer();
+    Ui().MessageBox(MainWindow(), text, "Connection Status", BoxIcon::Error, BoxButtons::Ok);
+}
+
+void KVNEventManager::OnErrorNotice(const char* message, int32_t length) {
+    BraeNb8 answered;
+    ReadReceivedField(answered, message, length, 8);
+    const auto sequence = uint32_t(BraeHeaderIncoming::GetUserSequenceID(answered));
+    const std::string text = NoticeText(message, length, 28, 100);
+    // No password reset is pending while its number is 0, whatever a notice names.
+    if (PasswordResetSequence != 0 && sequence == PasswordResetSequence) OnPasswordResetRefused(text);
+}
+
+void KVNEventManager::OnPasswordResetRefused(const std::string& text) {
+    EnableProcessTimer();
+    Ui().MessageBox(MainWindow(), text, "Password Reset", BoxIcon::Error, BoxButtons::Ok);
+    ChangePassword();
+}
+
+void KVNEventManager::OnPasswordResetAcknowledgment(const char*, int32_t) {
+    PasswordChangeRequired = false;
+    Password = NewPassword;
+    LoggedIn = true;
+    EnableProcessTimer();
+    Ui().MessageBox(MainWindow(), "Password was successfully changed.", "Password Change",
+                    BoxIcon::Information, BoxButtons::Ok);
+}
+
+// The store and its change lists are emptied with the store's own operations.
+void KVNEventManager::ClearAll() {}
+
+// Grid clients, the refresh and the record and command handlers come with their own operations;
+// until then these do nothing.
 void KVNEventManager::RegisterGridClient(uint32_t) {}
 void KVNEventManager::UnregisterGridClient(uint32_t) {}
 void KVNEventManager::RefreshGrids() {}
-void KVNEventManager::ResetSession() {}
-void KVNEventManager::SendUserConnection() {}
-void KVNEventManager::OnHeartbeatQuestion(const char*, int32_t) {}
-void KVNEventManager::OnTechnicalErrorNotice(const char*, int32_t) {}
-void KVNEventManager::OnConnectionAcknowledgment(const char*, int32_t) {}
-void KVNEventManager::OnErrorNotice(const char*, int32_t) {}
 void KVNEventManager::OnStandardAcknowledgment(const char*, int32_t) {}
 void KVNEventManager::OnBroadcastDelimiter(const char*, int32_t) {}
 void KVNEventManager::OnAccountDeleteAcknowledgment(const char*, int32_t) {}
@@ -205,7 +450,6 @@ void KVNEventManager::OnBulkLinkAccountAcknowledgment(const char*, int32_t) {}
 void KVNEventManager::OnBulkInstrument(const char*, int32_t) {}
 void KVNEventManager::OnBulkParticipant(const char*, int32_t) {}
 void KVNEventManager::OnHistoricalAccountAcknowledgment(const char*, int32_t) {}
-void KVNEventManager::OnPasswordResetAcknowledgment(const char*, int32_t) {}
 void KVNEventManager::OnNonReportableAccountAcknowledgment(const char*, int32_t) {}
 void KVNEventManager::OnMonitoringAccountAcknowledgment(const char*, int32_t) {}
 void KVNEventManager::OnBulkDate(const char*, int32_t) {}

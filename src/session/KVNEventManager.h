@@ -93,8 +93,32 @@ public:
     bool IsSupervisor() const { return UserTypeM || UserTypeS; }
 
     // Session protocol.
-    void ResetSession();
+    // Keeps the credentials and sends the user connection.
+    void Login(const std::string& userName, const std::string& password);
+    // Activates the client socket and queues the user connection (TC) with the kept credentials;
+    // nothing without a client socket event (no address lists).
     void SendUserConnection();
+    // Queues the user disconnection (TD), forgets the heartbeats and resets the session; the
+    // client socket stays active.
+    void Logout();
+    // Empties the store, then every registered grid window's view (each is marked new and told
+    // of the change, in ascending handle order), and leaves the logged-in state. The sequence
+    // counter, the query slots and the heartbeat state stay.
+    void ResetSession();
+    // Asks for a new password in the modify-password dialog and, on OK, queues the password
+    // reset; false when the user cancelled.
+    bool ChangePassword();
+    void SetNewPassword(const std::string& password);
+    // The proof the password dialogs compare: as the user connection's, without a login time.
+    static std::string ComputePasswordProof(const std::string& password);
+    // Queues the password reset (TR) of Password to NewPassword under the next sequence number,
+    // kept in PasswordResetSequence. False, with nothing queued, when it cannot be encrypted.
+    bool SendPasswordReset();
+    // The value of a heartbeat question's 6-character load counter: the base-62 number of the
+    // characters after the first, as many as follow its leading blanks, less one.
+    static int32_t DecodeLoadCounter(const char* counter);
+    // Empties every record and change list of the store, the pending set and the error lines.
+    void ClearAll();
 
     // Handlers of the dispatch.
     void OnHeartbeatQuestion(const char* message, int32_t length);
@@ -173,4 +197,14 @@ public:
 
 private:
     void Dispatch(const char* message, int32_t length);
+    // Re-enables the process timer before a box shown from inside the pump, so that heartbeats
+    // keep being answered inside the box's modal loop.
+    void EnableProcessTimer();
+    void ShowStartupScreen();
+    void CloseStartupScreen();
+    // Ends a running initial load and a pending password change: the server or the client left
+    // the session.
+    void LeaveLoading();
+    // The box of a refused password reset, then the dialog again.
+    void OnPasswordResetRefused(const std::string& text);
 };
