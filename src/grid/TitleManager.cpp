@@ -1,20 +1,12 @@
 #include "grid/TitleManager.h"
 
-#include <charconv>
-
 #include "core/BaseIniFile.h"
+#include "grid/DecimalText.h"
 
 namespace {
 
 constexpr size_t kMaxLine = 1024;      // key, '=' and value of one line
 constexpr int32_t kMinStaleKeys = 20;  // a missing count reads as 20, so at least these go
-
-// A whole text of decimal digits with an optional leading '-', within 32 bits.
-bool ParseDecimal(const std::string& text, int32_t& value) {
-    const char* end = text.data() + text.size();
-    const auto result = std::from_chars(text.data(), end, value);
-    return result.ec == std::errc() && result.ptr == end;
-}
 
 // Writes the entries as a chunked key list: baseKey, baseKey1, ... and countKey, then deletes
 // the numbered keys beyond the new count that an earlier save may have written.
@@ -123,9 +115,9 @@ void TitleManager::LoadFromFile(const BaseIniFile& file) {
             const auto it = titles_.find(entry.Key);
             if (it == titles_.end()) continue;
             int32_t value = 0;
-            if (!ParseDecimal(entry.Value, value)) continue;
+            if (!ParseDecimalText(entry.Value, value)) continue;
             it->second.BackgroundColor = value;
-            if (!ParseDecimal(entry.SecondValue, value)) continue;
+            if (!ParseDecimalText(entry.SecondValue, value)) continue;
             it->second.ForegroundColor = value;
         }
     }
