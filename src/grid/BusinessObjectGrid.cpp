@@ -36,30 +36,14 @@ public:
         return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
     }
 
-    void InsertRows(int first, int last) {
-        beginInsertRows({}, first, last);
-    }
-    void RemoveRows(int first, int last) {
-        beginRemoveRows({}, first, last);
-    }
-    void InsertColumns(int first, int last) {
-        beginInsertColumns({}, first, last);
-    }
-    void RemoveColumns(int first, int last) {
-        beginRemoveColumns({}, first, last);
-    }
-    void RowsInserted() {
-        endInsertRows();
-    }
-    void RowsRemoved() {
-        endRemoveRows();
-    }
-    void ColumnsInserted() {
-        endInsertColumns();
-    }
-    void ColumnsRemoved() {
-        endRemoveColumns();
-    }
+    void InsertRows(int first, int last) { beginInsertRows({}, first, last); }
+    void RemoveRows(int first, int last) { beginRemoveRows({}, first, last); }
+    void InsertColumns(int first, int last) { beginInsertColumns({}, first, last); }
+    void RemoveColumns(int first, int last) { beginRemoveColumns({}, first, last); }
+    void RowsInserted() { endInsertRows(); }
+    void RowsRemoved() { endRemoveRows(); }
+    void ColumnsInserted() { endInsertColumns(); }
+    void ColumnsRemoved() { endRemoveColumns(); }
 
 private:
     BusinessObjectGrid* grid_;
@@ -70,7 +54,8 @@ class BusinessObjectGrid::Delegate : public QAbstractItemDelegate {
 public:
     explicit Delegate(BusinessObjectGrid* grid) : QAbstractItemDelegate(grid), grid_(grid) {}
 
-    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
         grid_->PaintCell(*painter, index.column() + 1, index.row() + 1, option.rect);
     }
     QSize sizeHint(const QStyleOptionViewItem&, const QModelIndex& index) const override {
@@ -84,7 +69,8 @@ private:
 // The title row (horizontal) or the row-number column (vertical), painted through the grid.
 class BusinessObjectGrid::Header : public QHeaderView {
 public:
-    Header(Qt::Orientation orientation, BusinessObjectGrid* grid) : QHeaderView(orientation, grid), grid_(grid) {
+    Header(Qt::Orientation orientation, BusinessObjectGrid* grid)
+        : QHeaderView(orientation, grid), grid_(grid) {
         setMinimumSectionSize(1);
         setDefaultSectionSize(orientation == Qt::Horizontal ? kDefaultColWidth : grid->rowHeight_);
         setHighlightSections(false);
@@ -188,7 +174,8 @@ void BusinessObjectGrid::SetColCount(int count) {
     count = std::max(count, 1);
     if (count == colCount_) return;
     Quiet quiet(quiet_);
-    if (static_cast<int>(widths_.size()) < count) widths_.resize(static_cast<std::size_t>(count), kDefaultColWidth);
+    if (static_cast<int>(widths_.size()) < count)
+        widths_.resize(static_cast<std::size_t>(count), kDefaultColWidth);
     if (count > colCount_) {
         const int old = colCount_;
         model_->InsertColumns(colCount_ - 1, count - 2);
@@ -232,7 +219,8 @@ int BusinessObjectGrid::ColWidth(int col) const {
 
 void BusinessObjectGrid::SetColWidth(int col, int width) {
     if (col < 0) return;
-    if (col >= static_cast<int>(widths_.size())) widths_.resize(static_cast<std::size_t>(col) + 1, kDefaultColWidth);
+    if (col >= static_cast<int>(widths_.size()))
+        widths_.resize(static_cast<std::size_t>(col) + 1, kDefaultColWidth);
     widths_[static_cast<std::size_t>(col)] = width;
     ApplyWidth(col);
 }

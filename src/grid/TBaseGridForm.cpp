@@ -9,7 +9,7 @@
 #include "core/BaseIniFile.h"
 #include "grid/BusinessObjectGrid.h"
 #include "grid/ColumnAccessManager.h"
-// PENDING-MERGE #include "grid/DrawSortDirection.h"
+#include "grid/DrawSortDirection.h"
 #include "grid/TitleManager.h"
 #include "store/FilterData.h"
 #include "store/InterfaceView.h"
@@ -104,13 +104,15 @@ void TBaseGridForm::CreateActions() {
          "Define data filter: by columns and values"},
         {&HideColumnsAction, "HideColumnsAction", "&Hide Columns...", "Ctrl+Alt+H",
          "Hide Columns|Select specific columns to hide"},
-        {&EditRowAction, "EditRowAction", "Edit &Row...", "Ctrl+Alt+R", "Edit data of currently selected row"},
+        {&EditRowAction, "EditRowAction", "Edit &Row...", "Ctrl+Alt+R",
+         "Edit data of currently selected row"},
         {&ExportAction, "ExportAction", "E&xport to Clipboard", "Ctrl+Ins",
          "Copy to clipboard all data (all columns and rows) - fields are separated by tab character"},
         {&PrintAction, "PrintAction", "&Print...", "", "Print current business item data"},
-        {&SearchAction, "SearchAction", "&Search...", "Ctrl+F", "Search for a data in currently selected column"},
-        {&EditColumnPropertiesAction, "EditColumnPropertiesAction", "Ed&it Column Properties...", "Ctrl+Alt+C",
-         "Display the form to modify columns' properties"},
+        {&SearchAction, "SearchAction", "&Search...", "Ctrl+F",
+         "Search for a data in currently selected column"},
+        {&EditColumnPropertiesAction, "EditColumnPropertiesAction", "Ed&it Column Properties...",
+         "Ctrl+Alt+C", "Display the form to modify columns' properties"},
         {&EditWindowTitleAction, "EditWindowTitleAction", "Edit &Window Title...", "Ctrl+Alt+W",
          "Window Title|Edit currently open window's title"},
         {&SetQuickFilterAction, "SetQuickFilterAction", "Set &Quick Filter", "Ctrl+Q",
@@ -125,9 +127,11 @@ void TBaseGridForm::CreateActions() {
          "Remove Column Sort|Remove sort criteria definition for currently selected column"},
         {&HideOneColumnAction, "HideOneColumnAction", "Hide &One Column", "Ctrl+H",
          "Hide Column|Hide currently selected column"},
-        {&CopyCellAction, "CopyCellAction", "C&opy Cell", "Ctrl+F7", "Copy current cell's value to clipboard"},
+        {&CopyCellAction, "CopyCellAction", "C&opy Cell", "Ctrl+F7",
+         "Copy current cell's value to clipboard"},
         {&CopyRowAction, "CopyRowAction", "Copy Row", "Ctrl+R", "Copy current row's values to clipboard"},
-        {&ImportAction, "ImportAction", "I&mport...", "Ctrl+I", "Import|Import business item data from a CSV file"},
+        {&ImportAction, "ImportAction", "I&mport...", "Ctrl+I",
+         "Import|Import business item data from a CSV file"},
         {&DumpDataAction, "DumpDataAction", "DumpDataAction", "", ""},
         {&ModifyColumnsAction, "ModifyColumnsAction", "Modify Column &Values...", "Ctrl+Alt+V",
          "Modify Column Values|Display a form in order to modify values of currently selected column"},
@@ -142,8 +146,8 @@ void TBaseGridForm::CreateActions() {
         {&SearchColumnAction, "SearchColumnAction", "Search Column...", "Ctrl+F3", ""},
         {&DynamicFilterAction, "DynamicFilterAction", "Dynamic Filter...", "", ""},
         {&RemoveDynamicFilterAction, "RemoveDynamicFilterAction", "Remove Dynamic Filter", "", ""},
-        {&SetGreaterQuickFilterAction, "SetGreaterQuickFilterAction", "Set &Greater or Equal Quick Filter", "",
-         "Set Quick Filter|Modify filter definition with a value of currently selected cell"},
+        {&SetGreaterQuickFilterAction, "SetGreaterQuickFilterAction", "Set &Greater or Equal Quick Filter",
+         "", "Set Quick Filter|Modify filter definition with a value of currently selected cell"},
         {&SetLowerQuickFilterAction, "SetLowerQuickFilterAction", "Set &Lower or Equal Quick Filter", "",
          "Set Quick Filter|Modify filter definition with a value of currently selected cell"},
         {&NegateColumnFilterAction, "NegateColumnFilterAction", "Negate Column Filter", "", ""},
@@ -279,7 +283,8 @@ void TBaseGridForm::CreatePopupMenu() {
     popupMenu_->addAction(EditRowAction);
     popupMenu_->setDefaultAction(EditRowAction);
     popupMenu_->addSeparator();
-    item(popupMenu_, ExportAction, "", "Copy all data (all columns and rows) to clipboard - fields are separated by tab character");
+    item(popupMenu_, ExportAction, "",
+         "Copy all data (all columns and rows) to clipboard - fields are separated by tab character");
     popupMenu_->addAction(ExportToCSVAction);
     popupMenu_->addAction(CopyRowAction);
     popupMenu_->addAction(CopyCellAction);
@@ -591,7 +596,8 @@ void TBaseGridForm::PlayAlert() {
     if (!view_) return;
     const FilterData& filter = view_->GetFilter();
     if (filter.SoundAlertEnabled) Ui().AlertSound(filter.SoundAlertFilename);
-    if (filter.PopupAlertEnabled) Ui().MessageBox(this, filter.PopupAlertMessage, "Alert", BoxIcon::None, BoxButtons::Ok);
+    if (filter.PopupAlertEnabled)
+        Ui().MessageBox(this, filter.PopupAlertMessage, "Alert", BoxIcon::None, BoxButtons::Ok);
 }
 
 // ---- Drawing.
@@ -601,7 +607,8 @@ std::string TBaseGridForm::ColumnName(int col) const {
 }
 
 bool TBaseGridForm::HasFilterFor(const FilterData& filters, const std::string& name) {
-    return std::any_of(filters.begin(), filters.end(), [&](const ColumnFilter& f) { return f.ColumnName == name; });
+    return std::any_of(filters.begin(), filters.end(),
+                       [&](const ColumnFilter& f) { return f.ColumnName == name; });
 }
 
 bool TBaseGridForm::CurrentColumnHasFilter() const {
@@ -682,7 +689,7 @@ void TBaseGridForm::BusinessObjectGridDrawCell(int col, int row, const CanvasRec
         if (SortActive) {
             const auto criterion = std::find_if(SortCriteria.begin(), SortCriteria.end(),
                                                 [&](const SortSelectionData& c) { return c.Column == name; });
-            if (criterion != SortCriteria.end()) { /* PENDING-MERGE DrawSortDirection(canvas, rect, criterion->Ascending); */ }
+            if (criterion != SortCriteria.end()) DrawSortDirection(canvas, rect, criterion->Ascending);
         }
     } else if (col > 0 && row > 0 && HasData()) {
         numeric = (painting_ ? PaintInfo(col).kind : view_->GetColumnKind(view_->GetColumnIndex(col) - 1)) ==

@@ -20,8 +20,8 @@
 #include <string>
 #include <vector>
 
-#include "grid/BaseGridConfig.h"
 #include "fields/MTitleFormat.h"
+#include "grid/BaseGridConfig.h"
 #include "grid/BaseGridOption.h"
 #include "store/BaseKey.h"
 #include "store/SortSelectionData.h"

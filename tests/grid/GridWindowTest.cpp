@@ -62,8 +62,9 @@ TEST_F(GridWindowTest, AWindowWithoutAViewShowsATwoByTwoGridWithOnlyItsViewlessT
 TEST_F(GridWindowTest, AWindowWithDataEnablesItsDataToolsButNotThoseThatWaitForARegistryOrAnImporter) {
     Open(3);
     std::set<std::string> enabled = EnabledActions(*window);
-    for (const char* off : {"ImportAction", "ModifyColumnsAction", "DynamicFilterAction", "RemoveDynamicFilterAction",
-                            "RemoveColumnFilterAction", "RemoveColumnSortAction", "NegateColumnFilterAction"}) {
+    for (const char* off :
+         {"ImportAction", "ModifyColumnsAction", "DynamicFilterAction", "RemoveDynamicFilterAction",
+          "RemoveColumnFilterAction", "RemoveColumnSortAction", "NegateColumnFilterAction"}) {
         SCOPED_TRACE(off);
         EXPECT_EQ(enabled.count(off), 0u);
     }
@@ -146,12 +147,11 @@ TEST_F(GridWindowTest, ThePopupMenuHasItsSubmenusToolsAndDefaultItem) {
         for (QAction* a : menu->actions()) items.push_back(a->isSeparator() ? "-" : FromQt(a->text()));
         return items;
     };
-    EXPECT_EQ(texts(popup), (std::vector<std::string>{"Sor&t", "&Filter", "&Hide", "Ed&it Column Properties...",
-                                                      "Edit &Window Title...", "Grid Optio&ns...", "-",
-                                                      "Edit &Row...", "-", "E&xport to Clipboard",
-                                                      "Export to CSV File", "Copy Row", "C&opy Cell",
-                                                      "Copy Column Values", "-", "&Search...", "Search Column...",
-                                                      "&Print..."}));
+    EXPECT_EQ(texts(popup), (std::vector<std::string>{
+                                "Sor&t", "&Filter", "&Hide", "Ed&it Column Properties...",
+                                "Edit &Window Title...", "Grid Optio&ns...", "-", "Edit &Row...", "-",
+                                "E&xport to Clipboard", "Export to CSV File", "Copy Row", "C&opy Cell",
+                                "Copy Column Values", "-", "&Search...", "Search Column...", "&Print..."}));
     EXPECT_EQ(popup->defaultAction(), window->EditRowAction);
     QMenu* sort = popup->actions()[0]->menu();
     QMenu* filter = popup->actions()[1]->menu();
@@ -159,11 +159,12 @@ TEST_F(GridWindowTest, ThePopupMenuHasItsSubmenusToolsAndDefaultItem) {
     EXPECT_EQ(FromQt(popup->actions()[0]->statusTip()), "Sort criteria related commands");
     EXPECT_EQ(texts(sort), (std::vector<std::string>{"Sor&t Criteria...", "-", "Set Quick Sort &Ascending",
                                                      "Set Quick Sort &Descending", "&Remove Column Sort"}));
-    EXPECT_EQ(texts(filter),
-              (std::vector<std::string>{"&Filter Selection...", "-", "Set &Quick Filter",
-                                        "Set &Lower or Equal Quick Filter\tCtrl+Down",
-                                        "Set &Greater or Equal Quick Filter\tCtrl+Up", "Negate Column Filter\tCtrl+Left",
-                                        "&Remove Column Filter", "-", "Dynamic Filter...\tCtrl+F12"}));
+    EXPECT_EQ(
+        texts(filter),
+        (std::vector<std::string>{
+            "&Filter Selection...", "-", "Set &Quick Filter", "Set &Lower or Equal Quick Filter\tCtrl+Down",
+            "Set &Greater or Equal Quick Filter\tCtrl+Up", "Negate Column Filter\tCtrl+Left",
+            "&Remove Column Filter", "-", "Dynamic Filter...\tCtrl+F12"}));
     EXPECT_EQ(texts(hide), (std::vector<std::string>{"&Hide Columns...", "-", "Hide &One Column"}));
     // Hints: short part as tooltip, long part in the status bar; the export item has its own.
     EXPECT_EQ(FromQt(window->HideColumnsAction->toolTip()), "Hide Columns");
@@ -235,7 +236,8 @@ TEST_F(GridWindowTest, DataChangedReloadsRefitsResortsAndReselectsTheRememberedR
         view->RemoveRow(BaseKey(0, 5));
     };
     MessageRouter::SendMessage(window->Handle(), 0x8001, 0, 0);
-    EXPECT_EQ(window->calls, (Calls{"ReloadData", "CollectAlertKeys", "BeforeSort", "RowSelected 1", "RowSelected 1"}));
+    EXPECT_EQ(window->calls,
+              (Calls{"ReloadData", "CollectAlertKeys", "BeforeSort", "RowSelected 1", "RowSelected 1"}));
     EXPECT_EQ(Grid().RowCount(), 6);
     std::vector<int> ids;
     for (int row = 1; row < Grid().RowCount(); ++row) ids.push_back(IdAt(row));
