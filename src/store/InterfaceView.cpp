@@ -1,6 +1,9 @@
 #include "store/InterfaceView.h"
 
 #include <algorithm>
+#include <charconv>
+
+#include "fields/MInterface.h"
 
 int InterfaceView::GetColumnIndex(int screenColumn) const {
     if (screenColumn < 0 || screenColumn >= ColumnCount) return 0;
@@ -23,6 +26,102 @@ int InterfaceView::FindField(std::string name) const {
     const std::vector<std::string>& titles = TitleFormat.GetTitles();
     const auto at = std::find(titles.begin(), titles.end(), name);
     return at == titles.end() ? -1 : static_cast<int>(at - titles.begin());
+}
+
+const char* InterfaceView::GetCellText(int screenColumn, unsigned row, unsigned* length) {
+    *length = 0;
+    // Automation passes columns from outside: a column beyond the order shows nothing.
+    if (screenColumn < 0 || screenColumn >= static_cast<int>(ColumnOrder.size())) return "";
+    const int entry = ColumnOrder[static_cast<std::size_t>(screenColumn)];
+    if (entry > 0) {
+        if (row > 0) return GetDisplayedCellText(entry - 1, row, length);
+        if (entry > static_cast<int>(GetTitleList().size())) return "";
+        return TitleFormat.GetTitle(entry - 1, length);
+    }
+    if (row == 0) return "";
+    const auto end = std::to_chars(rowNumberText_, rowNumberText_ + sizeof rowNumberText_ - 1, row).ptr;
+    *end = '\0';
+    *length = static_cast<unsigned>(end - rowNumberText_);
+    return rowNumberText_;
+}
+
+void InterfaceView::MoveColumn(int from, int to) {
+    const int count = static_cast<int>(ColumnOrder.size());
+    if (from == to || from < 0 || to < 0 || from >= count || to >= count) return;
+    const auto at = [this](int column) { return ColumnOrder.begin() + column; };
+    if (from < to) {
+        std::rotate(at(from), at(from) + 1, at(to) + 1);
+    } else {
+        std::rotate(at(to), at(from), at(from) + 1);
+    }
+}
+
+int InterfaceView::FindColumn(const std::string& name) const {
+    const int field = FindField(name);
+    if (field < 0) return -1;
+    const auto at = std::find(ColumnOrder.begin(), ColumnOrder.end(), field + 1);
+    return at == ColumnOrder.end() ? -1 : static_cast<int>(at - ColumnOrder.begin());
+}
+
+std::string InterfaceView::GetColumnName(int screenColumn) const {
+    const int entry = GetColumnIndex(screenColumn);
+    const std::vector<std::string>& titles = GetTitleList();
+    if (entry < 1 || entry > static_cast<int>(titles.size())) return "";
+    return titles[static_cast<std::size_t>(entry - 1)];
+}
+
+int InterfaceView::CountHiddenColumns() const {
+    const TitleVisibilityMap& visibility = TitleFormat.GetTitleVisibility();
+    return static_cast<int>(
+        std::count_if(visibility.begin(), visibility.end(), [](const auto& entry) { return !entry.second; }));
+}
+
+int InterfaceView::CountVisibleColumns() const {
+    return GetColumnCount() - CountHiddenColumns() - 1;
+}
+
+void InterfaceView::SetSortCriteria(std::vector<SortSelectionData>& criteria) {
+    ClearSortCriteria();
+    std::erase_if(criteria,
+                  [this](const SortSelectionData& criterion) { return FindField(criterion.Column) < 0; });
+    for (const SortSelectionData& criterion : criteria)
+        AddSortCriterion(FindField(criterion.Column), criterion.Ascending);
+}
+
+void InterfaceView::CacheColumnValues(const std::string& name) {
+    const int field = FindField(name);
+    if (field < 0) return;
+    ColumnFilter entry;
+    entry.ColumnName = name;
+    StringVector& values = entry.Values;
+    switch (GetColumnKind(field)) {
+        case MInterface::kEnumeration:
+            values = GetColumnValues(field);
+            break;
+        case MInterface::kSet:
+            values = GetColumnValues(field);
+            values.emplace_back(GetColumnAllText(field));
+            values.emplace_back(GetColumnNoneText(field));
+            break;
+        default: {
+            const unsigned rows = static_cast<unsigned>(std::max(GetAllRowCount(), 1));
+            values.reserve(rows - 1);
+            for (unsigned row = 1; row < rows; ++row) {
+                unsigned length = 0;
+                const char* text = GetAllCellText(field, row, &length);
+                values.emplace_back(text, length);
+            }
+            for (const ColumnFilter& filter : Filter) {
+                if (filter.Condition == 2 && filter.ColumnName == name) {
+                    values.insert(values.end(), filter.Values.begin(), filter.Values.end());
+                }
+            }
+            break;
+        }
+    }
+    std::sort(values.begin(), values.end());
+    values.erase(std::unique(values.begin(), values.end()), values.end());
+    WorkFilter.push_back(std::move(entry));
 }
 
 void InterfaceView::InitColumnOrder(int count) {

@@ -11,7 +11,8 @@
 //
 // The fields are public: the grid framework edits the sort columns and the filter sets directly.
 // Indices out of range are answered with "", 0, false, null or the null key and change nothing.
-// GUI thread only.
+// WorkFilter serves as the column-value cache: one entry per collected column, its Values the
+// column's distinct texts. GUI thread only.
 #include <cstdint>
 #include <set>
 #include <string>
@@ -21,6 +22,7 @@
 #include "fields/MTitleFormat.h"
 #include "store/BaseKey.h"
 #include "store/FilterData.h"
+#include "store/SortSelectionData.h"
 #include "store/StringVector.h"
 
 class InterfaceView {
@@ -95,6 +97,36 @@ public:
     // The index of the first title equal to name, -1 when none is.
     int FindField(std::string name) const;
 
+    // Text of a grid cell, with its length in *length (0 first): row 0 holds the field titles,
+    // screen column 0 the row numbers from 1 and an empty title; other cells are displayed cell
+    // texts. A screen column outside the column order gives "". The row-number text stays valid
+    // until the next call.
+    const char* GetCellText(int screenColumn, unsigned row, unsigned* length);
+    // Takes the screen column from out of the column order and puts it back at to, the columns
+    // between shifting one place towards from.
+    void MoveColumn(int from, int to);
+    // The screen column showing that field; -1 when the name is no field or the field not shown.
+    int FindColumn(const std::string& name) const;
+    // The field name of a screen column; "" for the row-number column and outside the order.
+    std::string GetColumnName(int screenColumn) const;
+    // Fields marked hidden in the title visibility map, and the other record fields.
+    int CountHiddenColumns() const;
+    int CountVisibleColumns() const;
+
+    void ClearSortCriteria() { SortColumns.clear(); }
+    void AddSortCriterion(int field, bool ascending) { SortColumns.emplace_back(field, ascending); }
+    // Sets the sort columns from criteria naming fields, in list order, and erases from criteria
+    // every entry that names no field of this view. The rows are sorted by SortRows afterwards.
+    void SetSortCriteria(std::vector<SortSelectionData>& criteria);
+
+    void ClearColumnValueCache() { WorkFilter.clear(); }
+    // Appends to the column-value cache an entry for the field with its distinct texts in byte
+    // order: the enumerator names of an enumeration; the flag names and the all and none texts of
+    // a set; otherwise the field's text in every row (displayed or not) and the values of the
+    // column filter's "=" conditions on it. An earlier entry for the field stays before it. Does
+    // nothing for a name that is no field. Walks every row once.
+    void CacheColumnValues(const std::string& name);
+
     ColumnVector SortColumns;
     FilterData WorkFilter;
     FilterData DynamicFilter;
@@ -108,4 +140,7 @@ public:
 protected:
     // ColumnCount = count and the identity order.
     void InitColumnOrder(int count);
+
+private:
+    char rowNumberText_[16] = {};
 };
