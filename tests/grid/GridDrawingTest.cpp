@@ -231,6 +231,7 @@ TEST_F(GridDrawingTest, AMillionRowsOpenScrollToTheEndAndRepaintOnlyTheVisibleCe
     window->SubWindow()->resize(900, 600);
     QApplication::processEvents();
     Grid().scrollToBottom();
+    QApplication::processEvents();
     window->cellTexts = 0;
     Grid().viewport()->repaint();
     const int visibleRows = Grid().viewport()->height() / Grid().DefaultRowHeight() + 2;

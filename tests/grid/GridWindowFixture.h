@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPointer>
 #include <functional>
 #include <memory>
