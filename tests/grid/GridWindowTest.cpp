@@ -328,6 +328,40 @@ TEST_F(GridWindowTest, SelectionByRowNumberKeepsTheRowNumber) {
     EXPECT_EQ(Selected(), 2);
 }
 
+TEST_F(GridWindowTest, UserAndProgramSelectionsRememberTheRowButARowCountChangeDoesNot) {
+    Open(5);
+    window->GridOptions().SetGridSelection(0);
+    window->calls.clear();
+    QTest::mouseClick(Grid().viewport(), Qt::LeftButton, {},
+                      Grid().visualRect(Grid().model()->index(3, 1)).center());
+    EXPECT_EQ(Selected(), 4);
+    EXPECT_EQ(window->RememberedRowKey, BaseKey(0, 4));
+    Grid().SetRow(5);
+    EXPECT_EQ(window->RememberedRowKey, BaseKey(0, 5));
+    EXPECT_EQ(window->calls, (Calls{"RowSelected 4", "RowSelected 5"}));
+    Grid().SetRowCount(3);  // the current cell moves up, nothing is remembered
+    EXPECT_EQ(Selected(), 2);
+    EXPECT_EQ(window->RememberedRowKey, BaseKey(0, 5));
+    EXPECT_EQ(window->calls.size(), 2u);
+}
+
+TEST_F(GridWindowTest, HeadersKeepTheirSizesAgainstDoubleClicksAndContents) {
+    Open(3);
+    Grid().SetColWidth(2, 20);
+    emit Grid().horizontalHeader()->sectionHandleDoubleClicked(1);
+    EXPECT_EQ(Grid().horizontalHeader()->sectionSize(1), 20);
+    EXPECT_EQ(Grid().ColWidth(2), 20);
+    EXPECT_FALSE(Grid().horizontalHeader()->sectionsClickable());
+    EXPECT_TRUE(Grid().horizontalHeader()->sectionsMovable());
+    EXPECT_EQ(Grid().horizontalHeader()->minimumSectionSize(), 1);
+    EXPECT_EQ(Grid().verticalHeader()->minimumSectionSize(), 1);
+    EXPECT_FALSE(Grid().isCornerButtonEnabled());
+    window->GridOptions().SetRowHeight(2);
+    window->ApplyGridOptions();
+    EXPECT_EQ(Grid().rowHeight(0), 2);
+    EXPECT_EQ(Grid().horizontalHeader()->height(), 2);
+}
+
 TEST_F(GridWindowTest, TheNewRowAlertFiresOnNewKeysOnlyOnceTheFilterDialogClosed) {
     ScriptedUi ui;
     Open(3);
