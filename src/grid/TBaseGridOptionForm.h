@@ -31,6 +31,8 @@ public:
     // number gives the minimum and moves the up-down (and so the text) to it.
     int32_t ReadClampedValue(UpDownEdit* edit);
 
+    const std::string& GetSectionName() const { return sectionName_; }
+    BaseIniFile& GetIniFile() const { return file_; }
     // The working copy.
     const BaseGridOption& GetOptions() const { return options_; }
     bool IsModified() const { return modified_; }
