@@ -1,6 +1,7 @@
 // A grid window's configuration in a settings section: loading every group at construction, the
 // full, data, template and workspace saves, and the filter keys. The file layouts are checked
 // against the fixture files of tests/grid/data/config-*.
+#include <QHeaderView>
 #include <QMdiSubWindow>
 #include <map>
 
@@ -89,6 +90,12 @@ TEST_F(WindowConfigTest, AWindowSectionLoadsEveryGroupAndTheFullSaveWritesItBack
     EXPECT_EQ(Frame(), QRect(10, 20, 500, 300));
     EXPECT_EQ(Grid().DefaultRowHeight(), 30);
     EXPECT_EQ(Grid().GridFont().name, "Arial");
+    // The hidden column shows again with its saved width.
+    view->GetTitleVisibility()["Amount"] = true;
+    window->ApplyColumnVisibility(view->GetTitleVisibility());
+    EXPECT_EQ(Grid().horizontalHeader()->sectionSize(2), 90);
+    view->GetTitleVisibility()["Amount"] = false;
+    window->ApplyColumnVisibility(view->GetTitleVisibility());
 
     {
         BaseIniFile file(SettingsPath());
@@ -299,4 +306,20 @@ TEST_F(WindowConfigTest, ManyFiltersKeepEveryEntryWithinTheLineLengthOfEachList)
     ASSERT_EQ(values.size(), 60u);  // two per list filter, one per "Having" filter
     EXPECT_EQ(values.back().Value, longValue);
     EXPECT_GT(file.ReadInteger("Lots1", "FilterConditionCount", 0), 1);
+}
+
+TEST_F(WindowConfigTest, AWindowWithoutAViewLoadsNoSortAndSavesOnlyWhatItHolds) {
+    WriteSettings("[Lots1]\nSort=Name(1);\nWindowTitle=Kept\n");
+    window = new TestGridWindow(&area, nullptr, Config(), &titles, nullptr);
+    EXPECT_TRUE(window->SortCriteria.empty());
+    EXPECT_FALSE(window->SortActive);
+    EXPECT_EQ(window->WindowTitle(), "Kept");
+    BaseIniFile file(dir.File("Empty.ini"));
+    window->SaveWindowAsTemplate(file);
+    std::vector<std::string> keys;
+    file.ReadSection("LotTemplate", keys);
+    EXPECT_EQ(keys, (std::vector<std::string>{"Sort", "SortCount", "CSVExportSchedule",
+                                              "CSVExportScheduleCount", "GridSelection", "RowHeight",
+                                              "CellLeftOffset", "CellTopOffset", "Charset", "FontHeight",
+                                              "FontName", "Bold", "Italic", "Underline", "StrikeOut"}));
 }
