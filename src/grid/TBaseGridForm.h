@@ -23,6 +23,7 @@
 #include "fields/MTitleFormat.h"
 #include "grid/BaseGridConfig.h"
 #include "grid/BaseGridOption.h"
+#include "grid/ColumnOption.h"
 #include "store/BaseKey.h"
 #include "store/SortSelectionData.h"
 #include "store/StringVector.h"
@@ -163,9 +164,42 @@ public:
     void BusinessObjectGridSelectCell(int col, int row);
     void ApplyGridOptions();
 
-    // Configuration.
+    // Configuration, kept in one section of the settings file, a workspace file or a template
+    // section. Loading reads the window's own settings file, once, at construction; every save
+    // writes into the file it is given, under the window's current section (which the save sets
+    // switch only for the time of the call).
+    void InitWindowConfig();
     void LoadWindowConfig();
     void LoadGridOptions();
+    void LoadSortConfig();
+    void LoadColumnOptions();
+    // Sets the view's column order from saved positions: saved columns by ascending position
+    // (after closing the gaps of columns the view no longer has; ties in field order), then the
+    // columns without a position in field order.
+    void ApplyColumnOrder(const ColumnOptionMap& saved, const std::vector<std::string>& savedNames);
+    void LoadHiddenColumns();
+    void LoadFilterConfig();
+    void LoadDynamicFilterConfig();
+    void LoadWindowTitle();
+    void LoadExportSchedule();
+    // The full save, into the window section.
+    void SaveWindowConfig(BaseIniFile& file);
+    // The data save, into a new section whose name it returns.
+    std::string SaveWindowConfigData(BaseIniFile& file);
+    // The template save, into the template section.
+    void SaveWindowAsTemplate(BaseIniFile& file);
+    // The workspace save: the full save under the section named by the number; the window is
+    // configured from fileName from then on.
+    void SaveWindowConfigToSection(BaseIniFile& file, int number, const std::string& fileName);
+    void SaveSortConfig(BaseIniFile& file);
+    void SaveFilterConfig(BaseIniFile& file);
+    void SaveDynamicFilterConfig(BaseIniFile& file);
+    void SaveHiddenColumns(BaseIniFile& file);
+    void SaveColumnOptions(BaseIniFile& file);
+    void SaveExportSchedule(BaseIniFile& file);
+    void SaveWindowTitle(BaseIniFile& file);
+    void SaveWindowPosition(BaseIniFile& file);
+    void SaveGridOptions(BaseIniFile& file);
     const std::string& GetChildSection() const { return windowSection_; }
     const std::string& GetConfigFileName() const { return settingsFileName_; }
     bool IsChildClosed() const { return closingAgreed_; }
