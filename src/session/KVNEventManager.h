@@ -6,8 +6,10 @@
 #include <cstdint>
 #include <map>
 #include <memory>
+#include <optional>
 #include <set>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "brae/BraeGroupInstrumentDefinition.h"
@@ -18,6 +20,7 @@
 #include "net/MComVectorMessageMaster.h"
 #include "net/MEventProcessWinMsg.h"
 #include "session/ClientEvent.h"
+#include "session/CommandDescription.h"
 #include "session/EventManager.h"
 #include "session/GridClientData.h"
 #include "store/BaseKey.h"
@@ -96,6 +99,32 @@ public:
     void ResetSession();
     void SendUserConnection();
 
+    // Commands and their outcomes. SendCommand numbers the command with the next sequence number,
+    // records it as pending (all but the broadcast delimiter; a historical request also in its
+    // query slot) and in the command history as Sent, and queues it with its length. Instantiated
+    // for the 13 command and request classes the client sends.
+    template <class M>
+    void SendCommand(M& message, CommandDescription description);
+    // The sequence number a server message answers: the 8 digits at offset 8 (0 when the message
+    // does not hold them).
+    static uint32_t GetAnsweredSequence(const char* message, int32_t length);
+    // Settles the command a server message answers, or the command of that sequence number: its
+    // history entry takes the status and, when given, the error text; a failure adds a failure
+    // line and sets CommandFailed. The number leaves the pending set. Nothing while loading.
+    void CompleteCommand(const char* message, int32_t length, EnumActionStatusType status,
+                         std::optional<std::string_view> text = std::nullopt);
+    void CompleteCommand(uint32_t sequence, EnumActionStatusType status,
+                         std::optional<std::string_view> text = std::nullopt);
+    // Appends a connection-failure line for every pending command that has a history entry, in
+    // ascending order, and empties the pending set; the statuses stay as they are.
+    void FailPendingCommands(std::vector<std::string>& lines);
+    // Acts on a delimiter of historical data (an EnumBraeDelimiterType index): a start opens its
+    // query slot, an end reports the query and settles its command; any other changes nothing.
+    void EndHistoricalQuery(int32_t delimiter);
+    void StartHistoricalQuery(std::size_t slot);
+    // The box at the end of a query, by its slot's row counter and error text.
+    void ReportHistoricalQueryEnd(std::size_t slot, const std::string& caption);
+
     // Handlers of the dispatch.
     void OnHeartbeatQuestion(const char* message, int32_t length);
     void OnTechnicalErrorNotice(const char* message, int32_t length);
@@ -173,4 +202,16 @@ public:
 
 private:
     void Dispatch(const char* message, int32_t length);
+    // SendCommand's bookkeeping once the message is numbered and its description made.
+    void RecordCommand(uint32_t sequence, EnumBraeMsgType type, CommandDescription description);
+    // Commands left unanswered by a reset fail; the query slots and the hourglass start afresh.
+    void KeepFailureLines(std::vector<std::string> lines);
+    void ResetQuerySlots();
+    void ShowHourglass();
+    void RestoreCursor();
+    // Boxes shown from inside the pump: the process timer runs again first, so heartbeats keep
+    // being answered while the box is open.
+    void EnableProcessTimer();
+
+    bool hourglassShown_ = false;
 };
