@@ -114,112 +114,114 @@ struct CommandFixture : ::testing::Test {
     std::unique_ptr<KVNEventManager> session;
 };
 
+// The 13 commands and requests, each sent with one detail of its own.
+struct CommandCase {
+    const char* code;
+    std::function<void(KVNEventManager&, CommandDescription)> send;
+    std::size_t length;
+    std::string detail;  // appended to the text
+    bool pending;
+    int slot;  // -1: none
+};
+const CommandCase kCommandCases[] = {
+    {"AN",
+     [](KVNEventManager& s, CommandDescription d) {
+         Brae_AN_AccountEntry m;
+         m.AccountNumber.SetText("ACC-1");
+         s.SendCommand(m, d);
+     },
+     351, " - ACC-1", true, -1},
+    {"AM",
+     [](KVNEventManager& s, CommandDescription d) {
+         Brae_AN_AccountEntry entry;
+         entry.AccountNumber.SetText("ACC-2");
+         Brae_AM_NonReportableAccountEntry m(entry);
+         s.SendCommand(m, d);
+     },
+     382, " - ACC-2", true, -1},
+    {"AL",
+     [](KVNEventManager& s, CommandDescription d) {
+         Brae_AL_BulkLinkAccount m;
+         m.MasterAccountId.SetText("MASTER-1");
+         m.AccountIds.Add(BraeBulkAccountId(std::string("ID-1")));
+         m.AccountIds.Add(BraeBulkAccountId(std::string("ID-2")));
+         s.SendCommand(m, d);
+     },
+     45 + 2 * 16, " - MASTER-1", true, -1},
+    {"AD",
+     [](KVNEventManager& s, CommandDescription d) {
+         Brae_AD_AccountDelete m;
+         m.AccountNumber.SetText("ACC-3");
+         s.SendCommand(m, d);
+     },
+     56, " - ACC-3", true, -1},
+    {"MC",
+     [](KVNEventManager& s, CommandDescription d) {
+         Brae_MC_MonitoringAccount m;
+         m.AccountNumber.SetText("ACC-4");
+         s.SendCommand(m, d);
+     },
+     93, " - ACC-4", true, -1},
+    {"IU",
+     [](KVNEventManager& s, CommandDescription d) {
+         Brae_IU_BroadcastDelimiterL2 m;
+         s.SendCommand(m, d);
+     },
+     29, "", false, -1},
+    {"PN",
+     [](KVNEventManager& s, CommandDescription d) {
+         Brae_PN_PositionEntry m;
+         m.ReportDate.SetText("20210315", 8);
+         m.Instrument.SetText("AB");
+         m.AccountNumber.SetText("X1");
+         s.SendCommand(m, d);
+     },
+     71, " - 20210315 - AB - X1", true, -1},
+    {"PD",
+     [](KVNEventManager& s, CommandDescription d) {
+         Brae_PD_PositionDelete m;
+         m.AccountNumber.SetText("ACC-5");
+         s.SendCommand(m, d);
+     },
+     54, " - ACC-5", true, -1},
+    {"PU",
+     [](KVNEventManager& s, CommandDescription d) {
+         Brae_PU_PositionDelimiter m;
+         m.ReportDate.SetText("20210316", 8);
+         s.SendCommand(m, d);
+     },
+     34, " - 20210316", true, -1},
+    {"HV",
+     [](KVNEventManager& s, CommandDescription d) {
+         Brae_HV_HistoricalAccountRequest m;
+         s.SendCommand(m, d);
+     },
+     69, "", true, 0},
+    {"PQ",
+     [](KVNEventManager& s, CommandDescription d) {
+         Brae_PQ_HistoricalPositionRequest m;
+         s.SendCommand(m, d);
+     },
+     69, "", true, 1},
+    {"OR",
+     [](KVNEventManager& s, CommandDescription d) {
+         Brae_OR_HistoricalPositionSubmissionOutcomeRequest m;
+         s.SendCommand(m, d);
+     },
+     69, "", true, 2},
+    {"AR",
+     [](KVNEventManager& s, CommandDescription d) {
+         Brae_AR_HistoricalCommandHistoryAuditRequest m;
+         s.SendCommand(m, d);
+     },
+     69, "", true, 3},
+};
+
 }  // namespace
 
 TEST_F(CommandFixture, EachCommandClassIsNumberedRecordedAndQueuedWithItsLength) {
-    struct Case {
-        const char* code;
-        std::function<void(KVNEventManager&, CommandDescription)> send;
-        std::size_t length;
-        std::string detail;  // appended to the text
-        bool pending;
-        int slot;  // -1: none
-    };
-    const Case cases[] = {
-        {"AN",
-         [](KVNEventManager& s, CommandDescription d) {
-             Brae_AN_AccountEntry m;
-             m.AccountNumber.SetText("ACC-1");
-             s.SendCommand(m, d);
-         },
-         351, " - ACC-1", true, -1},
-        {"AM",
-         [](KVNEventManager& s, CommandDescription d) {
-             Brae_AN_AccountEntry entry;
-             entry.AccountNumber.SetText("ACC-2");
-             Brae_AM_NonReportableAccountEntry m(entry);
-             s.SendCommand(m, d);
-         },
-         382, " - ACC-2", true, -1},
-        {"AL",
-         [](KVNEventManager& s, CommandDescription d) {
-             Brae_AL_BulkLinkAccount m;
-             m.MasterAccountId.SetText("MASTER-1");
-             m.AccountIds.Add(BraeBulkAccountId(std::string("ID-1")));
-             m.AccountIds.Add(BraeBulkAccountId(std::string("ID-2")));
-             s.SendCommand(m, d);
-         },
-         45 + 2 * 16, " - MASTER-1", true, -1},
-        {"AD",
-         [](KVNEventManager& s, CommandDescription d) {
-             Brae_AD_AccountDelete m;
-             m.AccountNumber.SetText("ACC-3");
-             s.SendCommand(m, d);
-         },
-         56, " - ACC-3", true, -1},
-        {"MC",
-         [](KVNEventManager& s, CommandDescription d) {
-             Brae_MC_MonitoringAccount m;
-             m.AccountNumber.SetText("ACC-4");
-             s.SendCommand(m, d);
-         },
-         93, " - ACC-4", true, -1},
-        {"IU",
-         [](KVNEventManager& s, CommandDescription d) {
-             Brae_IU_BroadcastDelimiterL2 m;
-             s.SendCommand(m, d);
-         },
-         29, "", false, -1},
-        {"PN",
-         [](KVNEventManager& s, CommandDescription d) {
-             Brae_PN_PositionEntry m;
-             m.ReportDate.SetText("20210315", 8);
-             m.Instrument.SetText("AB");
-             m.AccountNumber.SetText("X1");
-             s.SendCommand(m, d);
-         },
-         71, " - 20210315 - AB - X1", true, -1},
-        {"PD",
-         [](KVNEventManager& s, CommandDescription d) {
-             Brae_PD_PositionDelete m;
-             m.AccountNumber.SetText("ACC-5");
-             s.SendCommand(m, d);
-         },
-         54, " - ACC-5", true, -1},
-        {"PU",
-         [](KVNEventManager& s, CommandDescription d) {
-             Brae_PU_PositionDelimiter m;
-             m.ReportDate.SetText("20210316", 8);
-             s.SendCommand(m, d);
-         },
-         34, " - 20210316", true, -1},
-        {"HV",
-         [](KVNEventManager& s, CommandDescription d) {
-             Brae_HV_HistoricalAccountRequest m;
-             s.SendCommand(m, d);
-         },
-         69, "", true, 0},
-        {"PQ",
-         [](KVNEventManager& s, CommandDescription d) {
-             Brae_PQ_HistoricalPositionRequest m;
-             s.SendCommand(m, d);
-         },
-         69, "", true, 1},
-        {"OR",
-         [](KVNEventManager& s, CommandDescription d) {
-             Brae_OR_HistoricalPositionSubmissionOutcomeRequest m;
-             s.SendCommand(m, d);
-         },
-         69, "", true, 2},
-        {"AR",
-         [](KVNEventManager& s, CommandDescription d) {
-             Brae_AR_HistoricalCommandHistoryAuditRequest m;
-             s.SendCommand(m, d);
-         },
-         69, "", true, 3},
-    };
     uint32_t index = 0;
-    for (const Case& c : cases) {
+    for (const CommandCase& c : kCommandCases) {
         SCOPED_TRACE(c.code);
         const int32_t sequence = int32_t(1001 + index);
         const auto pendingBefore = session->PendingCommands;
@@ -578,5 +580,40 @@ TEST_F(ServedCommands, TheServerTakesTheNumberedCommandsAndAnswersThem) {
     EXPECT_EQ(session->CommandHistories.Find(BaseKey(0, 2003))->CommandStatus.ToEnum(), Status::Failed);
     EXPECT_EQ(session->ErrorLines, (std::vector<std::string>{"2003;Audit not available;Commands;",
                                                              "2003;Audit not available;Commands;"}));
+    EXPECT_EQ(ui.busyDepth, 0);
+}
+
+TEST_F(ServedCommands, EveryCommandKindReachesTheServerAndCanBeRefused) {
+    for (const CommandCase& c : kCommandCases)
+        server->AnswerWithError(c.code, std::string(c.code) + " refused");
+    const CommandDescription description{EnumActionType::Update, EnumBusinessItemType::Account, "T", false};
+    for (const CommandCase& c : kCommandCases) c.send(*session, description);
+    // Refused before their data started, the four queries end at once, each with its box.
+    ui.ExpectBox("Historical Account Data", "HV refused", BoxIcon::Error, BoxButtons::Ok, mrOk);
+    ui.ExpectBox("Historical Position Data", "PQ refused", BoxIcon::Error, BoxButtons::Ok, mrOk);
+    ui.ExpectBox("Historical Submission Outcome Data", "OR refused", BoxIcon::Error, BoxButtons::Ok, mrOk);
+    ui.ExpectBox("Historical Command Data", "AR refused", BoxIcon::Error, BoxButtons::Ok, mrOk);
+    ASSERT_TRUE(PumpUntil([&] { return session->PendingCommands.empty() && ui.Pending() == 0; }));
+
+    const auto received = server->GetReceived();
+    ASSERT_EQ(received.size(), std::size(kCommandCases));
+    for (std::size_t i = 0; i < received.size(); ++i) {
+        const CommandCase& c = kCommandCases[i];
+        SCOPED_TRACE(c.code);
+        const int32_t sequence = int32_t(2001 + i);
+        EXPECT_EQ(received[i].bytes.size(), c.length);
+        EXPECT_EQ(received[i].bytes.substr(0, 24),
+                  c.code + std::string(14, ' ') + "0000" + std::to_string(sequence));
+        const CommandHistory* entry = session->CommandHistories.Find(BaseKey(0, sequence));
+        ASSERT_NE(entry, nullptr);
+        // The broadcast delimiter is not answered.
+        EXPECT_EQ(entry->CommandStatus.ToEnum(), c.pending ? Status::Failed : Status::Sent);
+        EXPECT_EQ(entry->ErrorMessage.ToString(), c.pending ? std::string(c.code) + " refused" : "");
+    }
+    // One line per refused command; the queries were completed twice.
+    EXPECT_EQ(session->ErrorLines.size(), 8u + 2 * 4);
+    EXPECT_EQ(session->ErrorLines.front(), "2001;AN refused;T - ACC-1;");
+    EXPECT_TRUE(session->CommandFailed);
+    EXPECT_EQ(session->HourglassCount, 0);
     EXPECT_EQ(ui.busyDepth, 0);
 }
