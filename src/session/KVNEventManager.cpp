@@ -261,18 +261,18 @@ uint32_t KVNEventManager::GetAnsweredSequence(const char* message, int32_t lengt
     return static_cast<uint32_t>(std::max(BraeHeaderIncoming::ReadUserSequenceID(answered), 0));
 }
 
-void KVNEventManager::CompleteCommand(const char* message, int32_t length, EnumActionStatusType status,
-                                      std::optional<std::string_view> text) {
-    CompleteCommand(GetAnsweredSequence(message, length), status, text);
+void KVNEventManager::CompleteCommand(const char* message, EnumActionStatusType status, const char* text,
+                                      int32_t length) {
+    CompleteCommand(GetAnsweredSequence(message, 16), status, text, length);
 }
 
-void KVNEventManager::CompleteCommand(uint32_t sequence, EnumActionStatusType status,
-                                      std::optional<std::string_view> text) {
+void KVNEventManager::CompleteCommand(uint32_t sequence, EnumActionStatusType status, const char* text,
+                                      int32_t length) {
     if (Loading) return;
     const BaseKey key = BaseKey::FromWide(0, sequence);
     if (CommandHistory* entry = CommandHistories.Find(key)) {
         entry->CommandStatus.Set(status);
-        if (text) entry->ErrorMessage.Assign(text->data(), static_cast<int>(text->size()));
+        if (text) entry->ErrorMessage.Assign(text, std::max(length, 0));
         CommandHistories.ChangedKeys.push_back(key);
         if (status == EnumActionStatusType::Failed) {
             ErrorLines.push_back(std::to_string(entry->SequenceNumber.GetValue()) + ";" +
@@ -294,7 +294,7 @@ void KVNEventManager::FailPendingCommands(std::vector<std::string>& lines) {
 }
 
 void KVNEventManager::OnStandardAcknowledgment(const char* message, int32_t length) {
-    CompleteCommand(message, length, EnumActionStatusType::Done);
+    CompleteCommand(GetAnsweredSequence(message, length), EnumActionStatusType::Done);
 }
 
 void KVNEventManager::OnErrorNotice(const char* message, int32_t length) {
@@ -303,7 +303,7 @@ void KVNEventManager::OnErrorNotice(const char* message, int32_t length) {
     MRPString<100, 32, MValAccept> notice;
     ReadReceivedField(notice, message, length, 28);
     const std::string text = notice.ToString();
-    CompleteCommand(sequence, EnumActionStatusType::Failed, text);
+    CompleteCommand(sequence, EnumActionStatusType::Failed, text.data(), static_cast<int32_t>(text.size()));
     // An idle slot holds 0, which no query answered.
     for (std::size_t slot = 0; slot < QuerySlots.size(); ++slot) {
         QuerySlot& query = QuerySlots[slot];
@@ -339,7 +339,8 @@ void KVNEventManager::EndHistoricalQuery(int32_t delimiter) {
         if (text.empty()) {
             CompleteCommand(sequence, EnumActionStatusType::Done);
         } else {
-            CompleteCommand(sequence, EnumActionStatusType::Failed, text);
+            CompleteCommand(sequence, EnumActionStatusType::Failed, text.data(),
+                            static_cast<int32_t>(text.size()));
         }
         return;
     }

@@ -6,10 +6,8 @@
 #include <cstdint>
 #include <map>
 #include <memory>
-#include <optional>
 #include <set>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "brae/BraeGroupInstrumentDefinition.h"
@@ -108,13 +106,15 @@ public:
     // The sequence number a server message answers: the 8 digits at offset 8 (0 when the message
     // does not hold them).
     static uint32_t GetAnsweredSequence(const char* message, int32_t length);
-    // Settles the command a server message answers, or the command of that sequence number: its
-    // history entry takes the status and, when given, the error text; a failure adds a failure
-    // line and sets CommandFailed. The number leaves the pending set. Nothing while loading.
-    void CompleteCommand(const char* message, int32_t length, EnumActionStatusType status,
-                         std::optional<std::string_view> text = std::nullopt);
-    void CompleteCommand(uint32_t sequence, EnumActionStatusType status,
-                         std::optional<std::string_view> text = std::nullopt);
+    // Settles the command a server message answers (the message holds at least the 16 bytes up to
+    // the end of the answered number), or the command of that sequence number: its history entry
+    // takes the status and, when a text is given, the first length characters of the text as its
+    // error message; a failure adds a failure line and sets CommandFailed. The number leaves the
+    // pending set. Nothing while loading.
+    void CompleteCommand(const char* message, EnumActionStatusType status, const char* text = nullptr,
+                         int32_t length = 0);
+    void CompleteCommand(uint32_t sequence, EnumActionStatusType status, const char* text = nullptr,
+                         int32_t length = 0);
     // Appends a connection-failure line for every pending command that has a history entry, in
     // ascending order, and empties the pending set; the statuses stay as they are.
     void FailPendingCommands(std::vector<std::string>& lines);

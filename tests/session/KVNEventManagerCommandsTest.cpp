@@ -305,10 +305,22 @@ TEST_F(CommandFixture, AnswersSettleTheirCommandsOutcome) {
     EXPECT_EQ(session->PendingCommands, (std::set<uint32_t>{1002}));
     EXPECT_EQ(session->ErrorLines.size(), 1u);
 
-    // A notice of blanks gives the empty text; a message cut before its text gives it too.
+    // A notice of blanks gives the empty text.
     Receive(ErrorNotice("00001002", ""));
     EXPECT_EQ(StatusOf(1002), Status::Failed);
     EXPECT_EQ(session->ErrorLines.back(), "1002;;New position - 20210315 - AB - ACC-2;");
+
+    // Completing by a message takes the first length characters of the text; no text keeps the
+    // error message.
+    session->CompleteCommand(Standard("00001003").data(), Status::Failed, "Account closed", 7);
+    EXPECT_EQ(Entry(1003).ErrorMessage.ToString(), "Account");
+    session->CompleteCommand(Standard("00001003").data(), Status::Done);
+    EXPECT_EQ(StatusOf(1003), Status::Done);
+    EXPECT_EQ(Entry(1003).ErrorMessage.ToString(), "Account");
+    // A KO cut short of its number answers 0.
+    session->PendingCommands.insert(0);
+    Receive("KO      0000");
+    EXPECT_EQ(session->PendingCommands, (std::set<uint32_t>{}));
 }
 
 TEST_F(CommandFixture, WhileLoadingAnswersChangeNothing) {
@@ -318,7 +330,7 @@ TEST_F(CommandFixture, WhileLoadingAnswersChangeNothing) {
     session->CommandHistories.ChangedKeys.clear();
     Receive(Standard("00001001"));
     Receive(ErrorNotice("00001002", "Refused"));
-    session->CompleteCommand(1001u, Status::Failed, "Refused");
+    session->CompleteCommand(1001u, Status::Failed, "Refused", 7);
     EXPECT_EQ(StatusOf(1001), Status::Sent);
     EXPECT_EQ(StatusOf(1002), Status::Sent);
     EXPECT_EQ(session->PendingCommands, (std::set<uint32_t>{1001, 1002}));
