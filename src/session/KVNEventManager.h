@@ -18,6 +18,7 @@
 #include "net/MComVectorMessageMaster.h"
 #include "net/MEventProcessWinMsg.h"
 #include "session/ClientEvent.h"
+#include "session/CommandDescription.h"
 #include "session/EventManager.h"
 #include "session/GridClientData.h"
 #include "store/BaseKey.h"
@@ -101,9 +102,9 @@ public:
     // Queues the user disconnection (TD), forgets the heartbeats and resets the session; the
     // client socket stays active.
     void Logout();
-    // Empties the store, then every registered grid window's view (each is marked new and told
-    // of the change, in ascending handle order), and leaves the logged-in state. The sequence
-    // counter, the query slots and the heartbeat state stay.
+    // Fails the unanswered commands, empties the store, then every registered grid window's view
+    // (each is marked new and told of the change, in ascending handle order), sets the query
+    // slots idle and leaves the logged-in state. The sequence counter and the heartbeat state stay.
     void ResetSession();
     // Asks for a new password in the modify-password dialog and, on OK, queues the password
     // reset; false when the user cancelled.
@@ -119,6 +120,34 @@ public:
     static int32_t DecodeLoadCounter(const char* counter);
     // Empties every record and change list of the store, the pending set and the error lines.
     void ClearAll();
+
+    // Commands and their outcomes. SendCommand numbers the command with the next sequence number,
+    // records it as pending (all but the broadcast delimiter; a historical request also in its
+    // query slot) and in the command history as Sent, and queues it with its length. Instantiated
+    // for the 13 command and request classes the client sends.
+    template <class M>
+    void SendCommand(M& message, CommandDescription description);
+    // The sequence number a server message answers: the 8 digits at offset 8 (0 when the message
+    // does not hold them).
+    static uint32_t GetAnsweredSequence(const char* message, int32_t length);
+    // Settles the command a server message answers (the message holds at least the 16 bytes up to
+    // the end of the answered number), or the command of that sequence number: its history entry
+    // takes the status and, when a text is given, the first length characters of the text as its
+    // error message; a failure adds a failure line and sets CommandFailed. The number leaves the
+    // pending set. Nothing while loading.
+    void CompleteCommand(const char* message, EnumActionStatusType status, const char* text = nullptr,
+                         int32_t length = 0);
+    void CompleteCommand(uint32_t sequence, EnumActionStatusType status, const char* text = nullptr,
+                         int32_t length = 0);
+    // Appends a connection-failure line for every pending command that has a history entry, in
+    // ascending order, and empties the pending set; the statuses stay as they are.
+    void FailPendingCommands(std::vector<std::string>& lines);
+    // Acts on a delimiter of historical data (an EnumBraeDelimiterType index): a start opens its
+    // query slot, an end reports the query and settles its command; any other changes nothing.
+    void EndHistoricalQuery(int32_t delimiter);
+    void StartHistoricalQuery(std::size_t slot);
+    // The box at the end of a query, by its slot's row counter and error text.
+    void ReportHistoricalQueryEnd(std::size_t slot, const std::string& caption);
 
     // Handlers of the dispatch.
     void OnHeartbeatQuestion(const char* message, int32_t length);
@@ -207,4 +236,13 @@ private:
     void LeaveLoading();
     // The box of a refused password reset, then the dialog again.
     void OnPasswordResetRefused(const std::string& text);
+    // SendCommand's bookkeeping once the message is numbered and its description made.
+    void RecordCommand(uint32_t sequence, EnumBraeMsgType type, CommandDescription description);
+    // Commands left unanswered by a reset fail; the query slots and the hourglass start afresh.
+    void KeepFailureLines(std::vector<std::string> lines);
+    void ResetQuerySlots();
+    void ShowHourglass();
+    void RestoreCursor();
+
+    bool hourglassShown_ = false;
 };

@@ -388,13 +388,16 @@ void TestServer::Send(Session& session, const std::string& message) {
 
 void TestServer::Run() {
     int nextId = 0;
-    while (!stopping_) {
+    const auto runActions = [this] {
         std::vector<std::function<void()>> actions;
         {
             std::lock_guard<std::mutex> lock(mutex_);
             actions.swap(actions_);
         }
         for (auto& action : actions) action();
+    };
+    while (!stopping_) {
+        runActions();
 
         const auto now = Clock::now();
         for (auto it = delayed_.begin(); it != delayed_.end();) {
@@ -436,6 +439,8 @@ void TestServer::Run() {
                 ++openSessions_;
             }
         }
+        // A rule set before the client sent its command is in place when the command is read.
+        runActions();
         for (Session* session : sessions_) Serve(*session);
         for (auto it = sessions_.begin(); it != sessions_.end();) {
             Session* session = *it;
