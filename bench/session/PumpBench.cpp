@@ -1,42 +1,15 @@
 // The session's pump against the loopback reporting server: messages of 100 bytes read, framed
 // and dispatched, and the cost of a call with nothing to do.
 #include <benchmark/benchmark.h>
-#include <unistd.h>
 
-#include <filesystem>
-#include <fstream>
 #include <thread>
 
-#include "core/IniFileLocation.h"
-#include "session/KVNEventManager.h"
-#include "testserver/TestServer.h"
+#include "SessionBenchSetup.h"
 
 namespace {
 
-struct Setup {
-    Setup() {
-        char pattern[] = "/tmp/korvane-bench-XXXXXX";
-        directory = ::mkdtemp(pattern);
-        SetExecutableDirectory(directory + "/");
-        testserver::TestServer::Options options;
-        options.heartbeatInterval = std::chrono::milliseconds(3600000);
-        server = std::make_unique<testserver::TestServer>(options);
-        server->Start();
-        std::ofstream(directory + "/Korvane.ini")
-            << "[Config]\nHostNameList=127.0.0.1\nPortList=" << server->GetPort() << "\n";
-        session = std::make_unique<KVNEventManager>();
-        session->ClientSocketEvent->SetActive(true);
-        while (!session->IsConnected() || server->GetOpenSessionCount() != 1) session->ProcessEvents();
-    }
-    ~Setup() {
-        session.reset();
-        server.reset();
-        SetExecutableDirectory("");
-        std::filesystem::remove_all(directory);
-    }
-    std::string directory;
-    std::unique_ptr<testserver::TestServer> server;
-    std::unique_ptr<KVNEventManager> session;
+struct Setup : SessionBenchSetup {
+    Setup() { Connect(); }
 };
 
 // Batches of KO messages of 100 bytes; a short KA after each batch leaves one line in the

@@ -28,12 +28,6 @@ namespace {
 constexpr int kTimerInterval = 25;  // milliseconds, both timers
 constexpr int64_t kSecond = 1'000'000'000;
 
-// Bridge until the session's logout lands.
-template <class S>
-void LogoutOf(S& session) {
-    if constexpr (requires { session.Logout(); }) session.Logout();
-}
-
 }  // namespace
 
 TMainForm::TMainForm(QWidget* owner) : QMainWindow(owner) {
@@ -202,7 +196,7 @@ void TMainForm::FormClose() {
     if (closing_) return;
     closing_ = true;
     if (session_.IsConnected()) {
-        LogoutOf(session_);
+        session_.Logout();
         FlushOutgoing();
     }
     session_.ShutDown();

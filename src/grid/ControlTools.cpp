@@ -17,6 +17,7 @@
 #include "toolkit/CheckListBox.h"
 #include "toolkit/ComboBox.h"
 #include "toolkit/DateTimePicker.h"
+#include "toolkit/Edit.h"
 #include "toolkit/ListBox.h"
 #include "toolkit/QtText.h"
 
@@ -139,6 +140,11 @@ bool MoveCheckListItem(ListBox* box, int delta) {
     }
     box->SetItemIndex(t);
     return true;
+}
+
+void MakePasswordEdit(Edit* edit) {
+    edit->SetPassword(true);
+    edit->setStyleSheet(QStringLiteral("lineedit-password-character: 42"));
 }
 
 void ShowControlWithLabel(QWidget* control, QLabel* label, bool visible) {

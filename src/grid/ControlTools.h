@@ -13,6 +13,7 @@ class QLabel;
 class QWidget;
 class ComboBox;
 class DateTimePicker;
+class Edit;
 class ListBox;
 
 // The label's caption without its first '&' or ':' ("N&umber" names the field Number).
@@ -46,6 +47,9 @@ bool IsNothingSelected(const ComboBox* box);
 // in a check list, and makes that one current. False and no change without a current item or with
 // fewer than two items.
 bool MoveCheckListItem(ListBox* box, int delta);
+
+// Makes the edit hide what is typed, showing '*' for each character.
+void MakePasswordEdit(Edit* edit);
 
 // Disables the control (and its label) and shows or hides it as `visible` says.
 void ShowControlWithLabel(QWidget* control, QLabel* label, bool visible);

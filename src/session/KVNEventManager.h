@@ -21,6 +21,7 @@
 #include "net/MComVectorMessageMaster.h"
 #include "net/MEventProcessWinMsg.h"
 #include "session/ClientEvent.h"
+#include "session/CommandDescription.h"
 #include "session/EventManager.h"
 #include "session/FixedKeyTable.h"
 #include "session/FixedTextHash.h"
@@ -105,12 +106,58 @@ public:
     bool IsSupervisor() const { return UserTypeM || UserTypeS; }
 
     // Session protocol.
-    void ResetSession();
+    // Keeps the credentials and sends the user connection.
+    void Login(const std::string& userName, const std::string& password);
+    // Activates the client socket and queues the user connection (TC) with the kept credentials;
+    // nothing without a client socket event (no address lists).
     void SendUserConnection();
+    // Queues the user disconnection (TD), forgets the heartbeats and resets the session; the
+    // client socket stays active.
+    void Logout();
+    // Fails the unanswered commands, empties the store, then every registered grid window's view
+    // (each is marked new and told of the change, in ascending handle order), sets the query
+    // slots idle and leaves the logged-in state. The sequence counter and the heartbeat state stay.
+    void ResetSession();
+    // Asks for a new password in the modify-password dialog and, on OK, queues the password
+    // reset; false when the user cancelled.
+    bool ChangePassword();
+    void SetNewPassword(const std::string& password);
+    // The proof the password dialogs compare: as the user connection's, without a login time.
+    static std::string ComputePasswordProof(const std::string& password);
+    // Queues the password reset (TR) of Password to NewPassword under the next sequence number,
+    // kept in PasswordResetSequence. False, with nothing queued, when it cannot be encrypted.
+    bool SendPasswordReset();
+    // The value of a heartbeat question's 6-character load counter: the base-62 number of the
+    // characters after the first, as many as follow its leading blanks, less one.
+    static int32_t DecodeLoadCounter(const char* counter);
 
-    // The outcome of the command that a server message answers (the sequence number of its
-    // header): status, and the first length characters of text when text is given.
-    void CompleteCommand(const char* message, EnumActionStatusType status, const char* text, int32_t length);
+    // Commands and their outcomes. SendCommand numbers the command with the next sequence number,
+    // records it as pending (all but the broadcast delimiter; a historical request also in its
+    // query slot) and in the command history as Sent, and queues it with its length. Instantiated
+    // for the 13 command and request classes the client sends.
+    template <class M>
+    void SendCommand(M& message, CommandDescription description);
+    // The sequence number a server message answers: the 8 digits at offset 8 (0 when the message
+    // does not hold them).
+    static uint32_t GetAnsweredSequence(const char* message, int32_t length);
+    // Settles the command a server message answers (the message holds at least the 16 bytes up to
+    // the end of the answered number), or the command of that sequence number: its history entry
+    // takes the status and, when a text is given, the first length characters of the text as its
+    // error message; a failure adds a failure line and sets CommandFailed. The number leaves the
+    // pending set. Nothing while loading.
+    void CompleteCommand(const char* message, EnumActionStatusType status, const char* text = nullptr,
+                         int32_t length = 0);
+    void CompleteCommand(uint32_t sequence, EnumActionStatusType status, const char* text = nullptr,
+                         int32_t length = 0);
+    // Appends a connection-failure line for every pending command that has a history entry, in
+    // ascending order, and empties the pending set; the statuses stay as they are.
+    void FailPendingCommands(std::vector<std::string>& lines);
+    // Acts on a delimiter of historical data (an EnumBraeDelimiterType index): a start opens its
+    // query slot, an end reports the query and settles its command; any other changes nothing.
+    void EndHistoricalQuery(int32_t delimiter);
+    void StartHistoricalQuery(std::size_t slot);
+    // The box at the end of a query, by its slot's row counter and error text.
+    void ReportHistoricalQueryEnd(std::size_t slot, const std::string& caption);
 
     // Data store lookups and upkeep.
     // The 1-based place of the number, cut at its last non-blank, in AccountNumbers; 0: absent.
@@ -246,4 +293,23 @@ private:
     // Calls visit with each of the seven stores.
     template <class F>
     void ForEachStore(F&& visit);
+    // Re-enables the process timer before a box shown from inside the pump, so that heartbeats
+    // keep being answered inside the box's modal loop.
+    void EnableProcessTimer();
+    void ShowStartupScreen();
+    void CloseStartupScreen();
+    // Ends a running initial load and a pending password change: the server or the client left
+    // the session.
+    void LeaveLoading();
+    // The box of a refused password reset, then the dialog again.
+    void OnPasswordResetRefused(const std::string& text);
+    // SendCommand's bookkeeping once the message is numbered and its description made.
+    void RecordCommand(uint32_t sequence, EnumBraeMsgType type, CommandDescription description);
+    // Commands left unanswered by a reset fail; the query slots and the hourglass start afresh.
+    void KeepFailureLines(std::vector<std::string> lines);
+    void ResetQuerySlots();
+    void ShowHourglass();
+    void RestoreCursor();
+
+    bool hourglassShown_ = false;
 };

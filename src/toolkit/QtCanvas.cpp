@@ -17,6 +17,8 @@ QtCanvas::QtCanvas(QPainter& painter) : painter_(painter) {
     font_ = FromQFont(painter.font());
 }
 
+QtCanvas::QtCanvas(QPainter& painter, const FontSpec& font) : painter_(painter), font_(font) {}
+
 void QtCanvas::SetBrushColor(ColorValue color) {
     brush_ = color;
 }
@@ -26,8 +28,12 @@ void QtCanvas::SetPenColor(ColorValue color) {
 }
 
 void QtCanvas::SetFont(const FontSpec& font) {
+    // A change of colour alone leaves the painter's font as it is: text takes the colour as pen.
+    FontSpec face = font;
+    face.color = font_.color;
+    const bool sameFace = face == font_;
     font_ = font;
-    painter_.setFont(ToQFont(font));
+    if (!sameFace) painter_.setFont(ToQFont(font));
 }
 
 void QtCanvas::FillRect(const CanvasRect& rect) {

@@ -7,6 +7,8 @@ class QPainter;
 class QtCanvas : public Canvas {
 public:
     explicit QtCanvas(QPainter& painter);
+    // The painter already draws in that font: nothing is asked of it.
+    QtCanvas(QPainter& painter, const FontSpec& font);
     void SetBrushColor(ColorValue color) override;
     ColorValue BrushColor() const override { return brush_; }
     void SetPenColor(ColorValue color) override;

@@ -35,23 +35,6 @@ private:
     ScopedEnvironment environment_;
 };
 
-// Bridge while the session's login is on its way: whether the session has one, and logging in
-// through it (false without one).
-template <class S>
-constexpr bool kHasLogin = requires(S& session, const std::string& text) {
-    session.Login(text, text);
-};
-
-template <class S>
-bool LogIn(S& session, const std::string& user, const std::string& password) {
-    if constexpr (kHasLogin<S>) {
-        session.Login(user, password);
-        return true;
-    } else {
-        return false;
-    }
-}
-
 // Runs the event loop (timers included) until done answers true or the wait ended; whether it did.
 inline bool RunUntil(const std::function<bool()>& done,
                      std::chrono::milliseconds wait = std::chrono::milliseconds(5000)) {

@@ -58,9 +58,11 @@ struct ConnectedForm : ::testing::Test {
         }
         return true;
     }
-    // The state the session has after a login with the user type letter's flags.
+    // The state the session has after a login with the user type letter's flags (the server's
+    // acknowledgment also cleared the socket's has-connected flag).
     void MarkReady(bool participant, bool supervisor) {
         KVNEventManager& session = form->Session();
+        session.ClientSocketEvent->ClearHasConnected();
         session.LoggedIn = true;
         session.Loading = false;
         session.UserTypeP = participant;

@@ -119,19 +119,14 @@ TEST(ClientSettingsTest, TheServersOneCommandGivesTheClientItsSettings) {
     EXPECT_EQ(form->SettingsFilePath(), environment.File("demo") + "/Korvane.ini");
     EXPECT_EQ(form->EncryptionKey(), "0123456789abcdef");
     EXPECT_EQ(form->SettingsFile()->ReadString("Config", "PortList", ""), server.Port());
-    if (!kHasLogin<KVNEventManager>) {
-        // Connects to the server it names.
-        form->Session().ClientSocketEvent->SetActive(true);
-        EXPECT_TRUE(RunUntil([&] {
-            form->Session().ProcessEvents();
-            return form->Session().IsConnected();
-        }));
-        return;
-    }
-    // Logs in as the Login action will, and reaches a ready session loaded with the demo data.
+    // Logs in as the Login action will, and reaches a ready session: the server's acknowledgment
+    // seeded the sequence counter (the component notice took the next number) and gave the days
+    // to expiry and the user type of its demo user.
     form->ProcessTimer().SetEnabled(true);
     form->Session().ProcessTimer = &form->ProcessTimer();
-    ASSERT_TRUE(LogIn(form->Session(), "part", "secret"));
+    form->Session().Login("part", "secret");
     EXPECT_TRUE(RunUntil([&] { return form->Session().IsReady() && !form->ReloadWorkspace(); }, 10000ms));
-    EXPECT_FALSE(form->Session().AccountNumbers.empty() && form->Session().Participants.empty());
+    EXPECT_EQ(form->Session().SequenceCounter, 1001u);
+    EXPECT_EQ(form->Session().DaysToPasswordExpiry, "0030");
+    EXPECT_TRUE(form->Session().UserTypeP);
 }

@@ -41,7 +41,7 @@ struct LoggedInForm : ::testing::Test {
     // As the Login action: the session gets the process timer, then logs in; true once ready.
     bool LogInAndWait(const std::string& user = "part") {
         form->Session().ProcessTimer = &form->ProcessTimer();
-        if (!LogIn(form->Session(), user, "secret")) return false;
+        form->Session().Login(user, "secret");
         return RunUntil([&] { return form->Session().IsReady() && !form->ReloadWorkspace(); });
     }
 
@@ -54,7 +54,6 @@ struct LoggedInForm : ::testing::Test {
 
 TEST_F(LoggedInForm, ReachesAReadySessionAndStartsTheWorkspace) {
     Start("");
-    if (!kHasLogin<KVNEventManager>) GTEST_SKIP() << "the session has no login yet";
     ASSERT_TRUE(LogInAndWait("jek"));
     EXPECT_EQ(form->Workspace().StartedSessions(), 1);
     EXPECT_TRUE(form->Workspace().Supervisor());
@@ -64,7 +63,6 @@ TEST_F(LoggedInForm, ReachesAReadySessionAndStartsTheWorkspace) {
 // Closing while logged in: the user disconnection leaves before the session shuts down.
 TEST_F(LoggedInForm, ClosingSendsTheUserDisconnectionBeforeTheConnectionCloses) {
     Start("");
-    if (!kHasLogin<KVNEventManager>) GTEST_SKIP() << "the session has no login yet";
     ASSERT_TRUE(LogInAndWait());
     form->show();
     EXPECT_TRUE(form->close());
@@ -77,7 +75,6 @@ TEST_F(LoggedInForm, ClosingSendsTheUserDisconnectionBeforeTheConnectionCloses) 
 // the session is reset, and the next login starts the workspace again.
 TEST_F(LoggedInForm, SilentServerGivesTheLostConnectionBoxOnce) {
     Start("InactivityInterval=0\n");
-    if (!kHasLogin<KVNEventManager>) GTEST_SKIP() << "the session has no login yet";
     ASSERT_TRUE(LogInAndWait());
     ASSERT_EQ(form->Session().HeartbeatTimeout, 0u);
     ScriptedUi ui;
@@ -95,7 +92,6 @@ TEST_F(LoggedInForm, SilentServerGivesTheLostConnectionBoxOnce) {
 
 TEST_F(LoggedInForm, DroppedConnectionAfterLoginGivesTheBoxOnceAndResets) {
     Start("");
-    if (!kHasLogin<KVNEventManager>) GTEST_SKIP() << "the session has no login yet";
     ASSERT_TRUE(LogInAndWait());
     ScriptedUi ui;
     ui.ExpectBox("Server Connection", "Lost connection. You will be logged out.", BoxIcon::Error,
@@ -112,7 +108,6 @@ TEST_F(LoggedInForm, DroppedConnectionAfterLoginGivesTheBoxOnceAndResets) {
 // while it is up.
 TEST_F(LoggedInForm, HeartbeatsFlowWhileABoxFromThePumpIsUp) {
     Start("", 50ms);
-    if (!kHasLogin<KVNEventManager>) GTEST_SKIP() << "the session has no login yet";
     ASSERT_TRUE(LogInAndWait());
     ScriptedUi ui;
     std::size_t answeredBefore = 0;

@@ -3,13 +3,12 @@
 #include <chrono>
 #include <functional>
 
-#include "SessionTestSupport.h"
+#include "SessionFixture.h"
 #include "core/CalendarConversion.h"
 #include "core/DateTimeText.h"
 #include "core/ProcessClock.h"
 #include "session/KVNEventManager.h"
 #include "support/LogRecorder.h"
-#include "testserver/TestServer.h"
 
 using namespace std::chrono_literals;
 using K = KVNEventManager;
@@ -33,42 +32,6 @@ std::size_t CountHolding(const std::vector<std::string>& texts, const std::strin
     for (const std::string& text : texts) count += text.find(part) != std::string::npos;
     return count;
 }
-
-// A session over a running test server: the settings file names the server's port.
-struct SessionFixture : ::testing::Test {
-    SessionFixture() {
-        testserver::TestServer::Options options;
-        options.heartbeatInterval = 10000ms;
-        server = std::make_unique<testserver::TestServer>(options);
-        server->AddDemoUsers();
-        EXPECT_TRUE(server->Start());
-        settings.Write("[Config]\nHostNameList=127.0.0.1\nPortList=" + std::to_string(server->GetPort()) +
-                       "\n");
-        session = std::make_unique<KVNEventManager>();
-    }
-    ~SessionFixture() override {
-        session.reset();
-        server->Stop();
-    }
-    // Pumps until done answers true or the wait ended; whether it did.
-    bool PumpUntil(const std::function<bool()>& done, std::chrono::milliseconds wait = 3000ms) {
-        const auto end = std::chrono::steady_clock::now() + wait;
-        while (!done()) {
-            if (std::chrono::steady_clock::now() > end) return false;
-            session->ProcessEvents();
-        }
-        return true;
-    }
-    void ConnectNow() {
-        session->ClientSocketEvent->SetActive(true);
-        ASSERT_TRUE(PumpUntil([&] { return session->IsConnected() && server->GetOpenSessionCount() == 1; }));
-    }
-    std::vector<std::string> Log() const { return Texts(session->GetErrorDetails()); }
-
-    SettingsDirectory settings;
-    std::unique_ptr<testserver::TestServer> server;
-    std::unique_ptr<KVNEventManager> session;
-};
 
 }  // namespace
 
@@ -246,9 +209,9 @@ TEST_F(SessionFixture, OneCallWhenNotLoadingReturnsAtTheWindowMessageEntry) {
 }
 
 TEST_F(SessionFixture, DisconnectionAcknowledgmentLogsOutAndStaysDisconnected) {
-    ConnectNow();
-    session->LoggedIn = true;
-    session->UserTypeS = session->UserTypeA = session->UserTypeP = true;
+    ASSERT_TRUE(LogInNow("part"));
+    ASSERT_TRUE(session->UserTypeP);
+    session->UserTypeS = session->UserTypeA = true;
     server->SendDisconnection();
     ASSERT_TRUE(PumpUntil([&] { return !session->LoggedIn; }));
     EXPECT_FALSE(session->IsConnected());
@@ -260,28 +223,53 @@ TEST_F(SessionFixture, DisconnectionAcknowledgmentLogsOutAndStaysDisconnected) {
     EXPECT_FALSE(session->IsConnected());
 }
 
-TEST_F(SessionFixture, ADroppedConnectionWhileLoggedInReconnectsAndIsNoticed) {
-    ConnectNow();
-    EXPECT_TRUE(session->ClientSocketEvent->HasConnected());
-    server->SendRaw("TKTOK1000010000030NP");
-    ASSERT_TRUE(PumpUntil([&] { return !session->ClientSocketEvent->HasConnected(); }));
-    session->LoggedIn = true;
+// The server drops a logged-in connection without a TL: the socket reconnects by itself, the
+// pump resets the session and logs in again with the same credentials.
+TEST_F(SessionFixture, ADroppedConnectionWhileLoggedInLogsInAgain) {
+    ASSERT_TRUE(LogInNow("jek"));
+    EXPECT_FALSE(session->ClientSocketEvent->HasConnected());
+    std::vector<ReceivedWindowMessage> messages;
+    GridWindow grid(*session, messages);
+    session->FirmNames.insert("NORTHWND");
     server->DropConnections(false);
-    ASSERT_TRUE(
-        PumpUntil([&] { return server->GetConnectionCount() == 2 && session->IsConnected(); }, 5000ms));
-    EXPECT_TRUE(session->ClientSocketEvent->HasConnected());
+    ASSERT_TRUE(PumpUntil([&] { return Received("TC").size() == 2; }, 5000ms));
+    EXPECT_EQ(server->GetConnectionCount(), 2);
+    EXPECT_TRUE(session->FirmNames.empty());
+    EXPECT_EQ(grid.view.GetAllRowCount(), 1);  // the title row only
+    EXPECT_EQ(messages, (std::vector<ReceivedWindowMessage>{{grid.window.Handle(), 0x8001}}));
+    session->GridClients.clear();
+    EXPECT_EQ(Received("TC")[1].substr(2, 10), "L2     jek");
+    // The new acknowledgment clears the has-connected flag, and the second load ends.
+    ASSERT_TRUE(PumpUntil([&] { return session->IsReady(); }));
+    EXPECT_FALSE(session->ClientSocketEvent->HasConnected());
+    EXPECT_TRUE(session->UserTypeM);
 }
 
 TEST_F(SessionFixture, OnlyMessagesShorterThanTheirHandlersReadAreLogged) {
     ConnectNow();
+    // A blank acknowledgment and a blank load counter: a session out of its load, and no longer
+    // taken for one that reconnected.
+    const std::string endOfLoad = "TH" + std::string(20, ' ');
+    server->SendRaw("TK" + std::string(18, ' '));
+    server->SendRaw(endOfLoad);
+    // The two technical error notices show their (empty) texts; the password reset acknowledgment
+    // its box.
+    ui.ExpectBox("Connection Status", "", BoxIcon::Error, BoxButtons::Ok, mrOk)
+        .ExpectBox("Connection Status", "", BoxIcon::Error, BoxButtons::Ok, mrOk)
+        .ExpectBox("Password Change", "Password was successfully changed.", BoxIcon::Information,
+                   BoxButtons::Ok, mrOk);
     std::size_t expectedLines = 0;
     for (const K::DispatchEntry& entry : K::GetDispatchTable()) {
-        if (entry.Type == EnumBraeMsgType::TL) continue;  // it ends the connection
+        // TL ends the connection; TK starts a load, in which some types are dropped.
+        if (entry.Type == EnumBraeMsgType::TL || entry.Type == EnumBraeMsgType::TK) continue;
         server->SendRaw(entry.Code + std::string(std::size_t(entry.Length - 2), ' '));
         if (entry.Length <= 2) continue;  // nothing read beyond the type
         server->SendRaw(entry.Code + std::string(std::size_t(entry.Length - 3), ' '));
         ++expectedLines;
     }
+    server->SendRaw("TK" + std::string(17, ' '));
+    ++expectedLines;
+    server->SendRaw(endOfLoad);
     server->SendRaw("ZZ");  // not a type the session reads
     ASSERT_TRUE(PumpUntil([&] { return CountHolding(Log(), "[ERROR]Received ") == expectedLines; }));
     for (int i = 0; i < 20; ++i) session->ProcessEvents();
@@ -289,6 +277,8 @@ TEST_F(SessionFixture, OnlyMessagesShorterThanTheirHandlersReadAreLogged) {
     EXPECT_EQ(CountHolding(log, "[ERROR]Received "), expectedLines);
     EXPECT_EQ(CountHolding(log, "Received KR message of 386 bytes, 387 expected"), 1u);
     EXPECT_EQ(CountHolding(log, "Received TH message of 21 bytes, 22 expected"), 1u);
+    EXPECT_EQ(CountHolding(log, "Received TK message of 19 bytes, 20 expected"), 1u);
+    EXPECT_FALSE(session->Loading);
 }
 
 TEST_F(SessionFixture, ACountedMessageShortOfItsElementsIsLoggedByTheDispatch) {

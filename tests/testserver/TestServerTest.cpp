@@ -556,3 +556,33 @@ TEST_F(TestServerTest, LastMessageBeforeTheCloseIsTaken) {
     ASSERT_TRUE(server->WaitForReceived(1));
     EXPECT_EQ(server->GetReceived().at(0).bytes, "TD    partTOK1");
 }
+
+// A record load: a heartbeat of a new counter before every group of position acknowledgments,
+// then the end-of-load heartbeat repeating the last counter.
+TEST(TestServerDataTest, ARecordLoadSendsItsRecordsBetweenHeartbeats) {
+    TestServer::Options options;
+    options.loadRecords = 25;
+    options.loadHeartbeatEvery = 10;
+    TestServer server(options);
+    server.AddDemoUsers();
+    server.StopHeartbeats(true);
+    ASSERT_TRUE(server.Start());
+    RawClient client(server.GetPort());
+    client.Send(kGoodLogin);
+    ASSERT_EQ(client.Read(kTK.size()), kTK);
+    client.Send(kTF);
+    std::string shape;  // H per heartbeat (with its counter), one '.' per record
+    for (int i = 0; i < 29; ++i) {
+        const std::string frame = client.Read(4);
+        ASSERT_EQ(frame.size(), 4u);
+        const bool heartbeat = frame[0] == '\x16';
+        const std::string rest = client.Read(heartbeat ? 24 : 124);
+        if (heartbeat) {
+            shape += "H" + rest.substr(10, 6);
+        } else {
+            EXPECT_EQ(rest.substr(0, 24), "KB      00000000        ");
+            shape += '.';
+        }
+    }
+    EXPECT_EQ(shape, "H000001..........H000002..........H000003.....H000003");
+}

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <ctime>
+#include <deque>
 
 #include "core/MError.h"
 #include "testserver/ServerMessages.h"
@@ -24,6 +25,17 @@ struct TestServer::Session {
     std::string in;
     std::string out;
     std::size_t outSent = 0;  // bytes of out already sent; out is emptied once all went
+    // Bytes that go before out: pieces of texts the session owns or of blocks the server shares
+    // (a record load), sent in order.
+    std::deque<std::string> pieceTexts;
+    std::vector<std::pair<const char*, std::size_t>> pieces;
+    std::size_t nextPiece = 0;
+    std::size_t pieceSent = 0;
+    bool HasOutput() const { return !out.empty() || nextPiece < pieces.size(); }
+    void AddPiece(std::string text) {
+        pieceTexts.push_back(std::move(text));
+        pieces.emplace_back(pieceTexts.back().data(), pieceTexts.back().size());
+    }
     bool loggedIn = false;
     std::string user;
     bool loading = false;
@@ -376,13 +388,16 @@ void TestServer::Send(Session& session, const std::string& message) {
 
 void TestServer::Run() {
     int nextId = 0;
-    while (!stopping_) {
+    const auto runActions = [this] {
         std::vector<std::function<void()>> actions;
         {
             std::lock_guard<std::mutex> lock(mutex_);
             actions.swap(actions_);
         }
         for (auto& action : actions) action();
+    };
+    while (!stopping_) {
+        runActions();
 
         const auto now = Clock::now();
         for (auto it = delayed_.begin(); it != delayed_.end();) {
@@ -401,9 +416,13 @@ void TestServer::Run() {
         }
 
         std::vector<pollfd> polls{{listener_, POLLIN, 0}, {wake_[0], POLLIN, 0}};
-        for (Session* session : sessions_)
-            polls.push_back({session->fd, short(POLLIN | (session->out.empty() ? 0 : POLLOUT)), 0});
-        ::poll(polls.data(), polls.size(), 10);
+        bool output = false;
+        for (Session* session : sessions_) {
+            output |= session->HasOutput();
+            polls.push_back({session->fd, short(POLLIN | (session->HasOutput() ? POLLOUT : 0)), 0});
+        }
+        // A large send queue reports room late: output pending is tried again each millisecond.
+        ::poll(polls.data(), polls.size(), output ? 1 : 10);
         if (polls[1].revents & POLLIN) {
             char bytes[64];
             (void)!::read(wake_[0], bytes, sizeof bytes);
@@ -420,10 +439,12 @@ void TestServer::Run() {
                 ++openSessions_;
             }
         }
+        // A rule set before the client sent its command is in place when the command is read.
+        runActions();
         for (Session* session : sessions_) Serve(*session);
         for (auto it = sessions_.begin(); it != sessions_.end();) {
             Session* session = *it;
-            if (session->fd >= 0 && !(session->closeAfterFlush && session->out.empty())) {
+            if (session->fd >= 0 && !(session->closeAfterFlush && !session->HasOutput())) {
                 ++it;
                 continue;
             }
@@ -478,6 +499,19 @@ void TestServer::Serve(Session& session) {
         ::close(session.fd);
         session.fd = -1;
         return;
+    }
+    while (session.nextPiece < session.pieces.size()) {
+        const auto& [data, size] = session.pieces[session.nextPiece];
+        const ssize_t count =
+            ::send(session.fd, data + session.pieceSent, size - session.pieceSent, MSG_NOSIGNAL);
+        if (count <= 0) return;
+        session.pieceSent += std::size_t(count);
+        if (session.pieceSent < size) continue;
+        session.pieceSent = 0;
+        if (++session.nextPiece < session.pieces.size()) continue;
+        session.pieces.clear();
+        session.pieceTexts.clear();
+        session.nextPiece = 0;
     }
     while (!session.out.empty()) {
         const ssize_t count = ::send(session.fd, session.out.data() + session.outSent,
@@ -621,6 +655,7 @@ void TestServer::OnPasswordReset(Session& session, const std::string& message) {
 void TestServer::SendLoad(Session& session) {
     if (!session.loggedIn) return;
     session.loading = true;
+    if (options_.loadRecords > 0) return SendRecordLoad(session);
     ++loadCounter_;
     Send(session, HeartbeatQuestion());
     Send(session, MakeBulk("BI", kDemoInstruments));
@@ -638,6 +673,31 @@ void TestServer::SendLoad(Session& session) {
     session.loading = false;
     session.loaded = true;
     Send(session, HeartbeatQuestion());
+}
+
+void TestServer::SendRecordLoad(Session& session) {
+    const std::size_t every = std::max<std::size_t>(options_.loadHeartbeatEvery, 1);
+    if (loadBlock_.empty()) {
+        const std::string frame = FrameMessage(Header("KB", Digits(0, 8)) + positions_.begin()->second);
+        loadBlock_.reserve(frame.size() * every);
+        for (std::size_t i = 0; i < every; ++i) loadBlock_ += frame;
+    }
+    const std::size_t frameSize = loadBlock_.size() / every;
+    // What waits in out goes first; the records are sent from the shared block.
+    if (!session.out.empty()) session.AddPiece(session.out.substr(session.outSent));
+    session.out.clear();
+    session.outSent = 0;
+    for (std::size_t sent = 0; sent < options_.loadRecords;) {
+        ++loadCounter_;
+        session.AddPiece(FrameMessage(HeartbeatQuestion()));
+        const std::size_t count = std::min(every, options_.loadRecords - sent);
+        session.pieces.emplace_back(loadBlock_.data(), count * frameSize);
+        sent += count;
+    }
+    session.nextHeartbeat = Clock::now() + options_.heartbeatInterval;
+    session.loading = false;
+    session.loaded = true;
+    Send(session, HeartbeatQuestion());  // repeats the last counter: the load ends
 }
 
 }  // namespace testserver

@@ -40,6 +40,11 @@ public:
         // 0: the demo data set; otherwise a generated one of that many client accounts with one
         // position each (for benchmarks).
         std::size_t generatedAccounts = 0;
+        // Not 0: the initial load is that many position acknowledgments of one demo position
+        // instead of the data set, with a heartbeat question of a new load counter before every
+        // loadHeartbeatEvery of them (for benchmarks).
+        std::size_t loadRecords = 0;
+        std::size_t loadHeartbeatEvery = 10000;
     };
 
     TestServer();
@@ -94,6 +99,7 @@ private:
     void OnUserConnection(Session& session, const std::string& message);
     void OnPasswordReset(Session& session, const std::string& message);
     void SendLoad(Session& session);
+    void SendRecordLoad(Session& session);
     void Send(Session& session, const std::string& message);
     std::string HeartbeatQuestion();
 
@@ -152,6 +158,7 @@ private:
     bool stopHeartbeats_ = false;
     uint64_t loadCounter_ = 0;
     uint32_t heartbeatNumber_ = 0;
+    std::string loadBlock_;  // the framed records between two heartbeats of a record load
 };
 
 }  // namespace testserver

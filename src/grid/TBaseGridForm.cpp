@@ -1,0 +1,1233 @@
+#include "grid/TBaseGridForm.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <map>
+#include <set>
+#include <utility>
+
+#include "core/BaseIniFile.h"
+#include "grid/BusinessObjectGrid.h"
+#include "grid/ChunkedKeyList.h"
+#include "grid/ColumnAccessManager.h"
+#include "grid/DecimalText.h"
+#include "grid/DrawSortDirection.h"
+#include "grid/TitleManager.h"
+#include "store/FilterData.h"
+#include "store/InterfaceView.h"
+#include "store/ParseRangeBound.h"
+#include "toolkit/Action.h"
+#include "toolkit/BusyCursor.h"
+#include "toolkit/Canvas.h"
+#include "toolkit/MessageRouter.h"
+#include "toolkit/QtPaint.h"
+#include "toolkit/QtText.h"
+#include "toolkit/UiHost.h"
+
+namespace {
+
+constexpr int kNumberKind = 6;
+const char* const kRowHeaderSample = "999999999999";
+
+}  // namespace
+
+TBaseGridForm::TBaseGridForm(QMdiArea* owner, ColumnAccessManager* columnAccess, const BaseGridConfig& config,
+                             TitleManager* titles, InterfaceView* view)
+    : MdiForm(owner), view_(view), titles_(titles), columnAccess_(columnAccess) {
+    // The form and its components.
+    setObjectName("BaseGridForm");
+    setWindowTitle("BaseGridForm");
+    setFont(ToQFont(FontSpec{}));
+    SubWindow()->resize(592, 370);
+    grid_ = new BusinessObjectGrid(this);
+    grid_->setObjectName("BusinessObjectGrid");
+    FontSpec gridFont;
+    gridFont.height = -12;
+    grid_->SetGridFont(gridFont);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(grid_);
+    CreateActions();
+    CreatePopupMenu();
+    grid_->onCellText = [this](int col, int row) { return GetCellText(col, row); };
+    grid_->onBeginPaint = [this] { columnPaint_.clear(); };
+    grid_->onDrawCell = [this](int col, int row, const CanvasRect& rect, Canvas& canvas) {
+        painting_ = true;
+        BusinessObjectGridDrawCell(col, row, rect, canvas);
+        painting_ = false;
+    };
+    grid_->onSelectCell = [this](int col, int row) { BusinessObjectGridSelectCell(col, row); };
+    grid_->onColumnMoved = [this](int from, int to) { BusinessObjectGridColumnMoved(from, to); };
+    onCloseQuery = [this] { return FormCloseQuery(); };
+    onMessage = [this](uint32_t message, int32_t wParam, int32_t lParam) {
+        return Dispatch(message, wParam, lParam);
+    };
+
+    // The configuration record; the view, the title manager and the access manager are kept.
+    settingsFileName_ = config.SettingsFileName;
+    exportDirectory_ = config.WorkingDirectory;
+    windowSection_ = config.WindowSection;
+    titlesSection_ = config.TitlesSection;
+    templateSection_ = config.TemplateSection;
+    windowTitle_ = config.WindowTitle;
+    useTemplate_ = config.UseTemplate;
+
+    InitWindowConfig();
+
+    DumpDataAction->SetShortcut("Shift+Alt+Down");
+}
+
+TBaseGridForm::~TBaseGridForm() {
+    // The grid goes first: nothing it does on its way may reach the view.
+    grid_->onCellText = nullptr;
+    grid_->onDrawCell = nullptr;
+    grid_->onSelectCell = nullptr;
+    grid_->onColumnMoved = nullptr;
+    grid_->onBeginPaint = nullptr;
+    delete grid_;
+    grid_ = nullptr;
+}
+
+void TBaseGridForm::CreateActions() {
+    struct Entry {
+        Action** action;
+        const char* name;
+        const char* caption;
+        const char* shortcut;
+        const char* hint;
+    };
+    const Entry entries[] = {
+        {&SortAction, "SortAction", "Sor&t Criteria...", "Ctrl+Alt+S",
+         "Define sorting criteria: by columns and sorting types (ascending or descending)"},
+        {&FilterAction, "FilterAction", "&Filter Selection...", "Ctrl+Alt+F",
+         "Define data filter: by columns and values"},
+        {&HideColumnsAction, "HideColumnsAction", "&Hide Columns...", "Ctrl+Alt+H",
+         "Hide Columns|Select specific columns to hide"},
+        {&EditRowAction, "EditRowAction", "Edit &Row...", "Ctrl+Alt+R",
+         "Edit data of currently selected row"},
+        {&ExportAction, "ExportAction", "E&xport to Clipboard", "Ctrl+Ins",
+         "Copy to clipboard all data (all columns and rows) - fields are separated by tab character"},
+        {&PrintAction, "PrintAction", "&Print...", "", "Print current business item data"},
+        {&SearchAction, "SearchAction", "&Search...", "Ctrl+F",
+         "Search for a data in currently selected column"},
+        {&EditColumnPropertiesAction, "EditColumnPropertiesAction", "Ed&it Column Properties...",
+         "Ctrl+Alt+C", "Display the form to modify columns' properties"},
+        {&EditWindowTitleAction, "EditWindowTitleAction", "Edit &Window Title...", "Ctrl+Alt+W",
+         "Window Title|Edit currently open window's title"},
+        {&SetQuickFilterAction, "SetQuickFilterAction", "Set &Quick Filter", "Ctrl+Q",
+         "Set Quick Filter|Modify filter definition with a value of currently selected cell"},
+        {&RemoveColumnFilterAction, "RemoveColumnFilterAction", "&Remove Column Filter", "Ctrl+Alt+Q",
+         "Remove Column Filter|Remove all filter definition for currently selected column"},
+        {&SetQuickSortAscAction, "SetQuickSortAscAction", "Set Quick Sort &Ascending", "Shift+F7",
+         "Ascending Quick Sort|Modify sort criteria with currently selected column in ascending mode"},
+        {&SetQuickSortDescAction, "SetQuickSortDescAction", "Set Quick Sort &Descending", "Shift+F8",
+         "Descending Quick Sort|Modify sort criteria with currently selected column in descending mode"},
+        {&RemoveColumnSortAction, "RemoveColumnSortAction", "&Remove Column Sort", "Ctrl+Shift+F7",
+         "Remove Column Sort|Remove sort criteria definition for currently selected column"},
+        {&HideOneColumnAction, "HideOneColumnAction", "Hide &One Column", "Ctrl+H",
+         "Hide Column|Hide currently selected column"},
+        {&CopyCellAction, "CopyCellAction", "C&opy Cell", "Ctrl+F7",
+         "Copy current cell's value to clipboard"},
+        {&CopyRowAction, "CopyRowAction", "Copy Row", "Ctrl+R", "Copy current row's values to clipboard"},
+        {&ImportAction, "ImportAction", "I&mport...", "Ctrl+I",
+         "Import|Import business item data from a CSV file"},
+        {&DumpDataAction, "DumpDataAction", "DumpDataAction", "", ""},
+        {&ModifyColumnsAction, "ModifyColumnsAction", "Modify Column &Values...", "Ctrl+Alt+V",
+         "Modify Column Values|Display a form in order to modify values of currently selected column"},
+        {&GridOptionsAction, "GridOptionsAction", "Grid Optio&ns...", "Ctrl+Alt+N",
+         "Grid Options|Modify options of currently open data window's grid"},
+        {&CopyColumnValuesAction, "CopyColumnValuesAction", "Copy Column Values", "Ctrl+F8",
+         "Copy to clipboard unique values of currently selected column"},
+        {&ExportToCSVAction, "ExportToCSVAction", "Export to CSV File", "Ctrl+B",
+         "Export to CSV|Export all displayed data into CSV file"},
+        {&ScheduleCSVExportAction, "ScheduleCSVExportAction", "Schedule CSV Export", "Ctrl+Alt+B",
+         "CSV Schedule|Allows to define the schedule the CSV export of currently open data window"},
+        {&SearchColumnAction, "SearchColumnAction", "Search Column...", "Ctrl+F3", ""},
+        {&DynamicFilterAction, "DynamicFilterAction", "Dynamic Filter...", "", ""},
+        {&RemoveDynamicFilterAction, "RemoveDynamicFilterAction", "Remove Dynamic Filter", "", ""},
+        {&SetGreaterQuickFilterAction, "SetGreaterQuickFilterAction", "Set &Greater or Equal Quick Filter",
+         "", "Set Quick Filter|Modify filter definition with a value of currently selected cell"},
+        {&SetLowerQuickFilterAction, "SetLowerQuickFilterAction", "Set &Lower or Equal Quick Filter", "",
+         "Set Quick Filter|Modify filter definition with a value of currently selected cell"},
+        {&NegateColumnFilterAction, "NegateColumnFilterAction", "Negate Column Filter", "", ""},
+    };
+    for (const Entry& entry : entries) {
+        Action* action = actionList_.Make(this, entry.caption, entry.shortcut, entry.hint);
+        action->setObjectName(entry.name);
+        action->SetScope(this);
+        *entry.action = action;
+    }
+
+    const auto rule = [](Action* action, std::function<bool()> enabled) {
+        action->onUpdate = [enabled = std::move(enabled)](Action& a) { a.SetEnabled(enabled()); };
+    };
+    rule(SortAction, [this] { return CanSort(); });
+    rule(FilterAction, [this] { return CanFilter(); });
+    rule(HideColumnsAction, [this] { return CanHideColumns(); });
+    rule(EditRowAction, [this] { return HasData() && CanEditRow(grid_->Row() - 1); });
+    rule(ExportAction, [this] { return HasData(); });
+    rule(PrintAction, [this] { return HasData() && grid_->Row() > 0; });
+    rule(SearchAction, [this] { return HasData() && !columnFindDialogOpen_; });
+    rule(EditColumnPropertiesAction, [this] { return CanEditColumnProperties(); });
+    rule(EditWindowTitleAction, [] { return true; });
+    rule(SetQuickFilterAction, [this] { return CanQuickFilter(); });
+    rule(RemoveColumnFilterAction, [this] { return CanRemoveColumnFilter(); });
+    rule(SetQuickSortAscAction, [this] { return CanSort(); });
+    rule(SetQuickSortDescAction, [this] { return CanSort(); });
+    rule(RemoveColumnSortAction, [this] {
+        const std::string name = ColumnName(grid_->Col());
+        return std::any_of(SortCriteria.begin(), SortCriteria.end(),
+                           [&](const SortSelectionData& c) { return !name.empty() && c.Column == name; });
+    });
+    rule(HideOneColumnAction, [this] { return CanHideColumns() && view_->CountVisibleColumns() > 1; });
+    rule(CopyCellAction, [this] { return HasData(); });
+    rule(CopyRowAction, [this] { return HasData(); });
+    rule(ImportAction, [this] { return CanImport(); });
+    rule(DumpDataAction, [this] { return HasData(); });
+    ModifyColumnsAction->onUpdate = [this](Action& a) {
+        if (!view_) return;  // without a view the action keeps its state
+        const int col = grid_->Col();
+        a.SetEnabled(columnAccess_ && columnAccess_->IsModifiable(ColumnName(col)) && HasData() &&
+                     CanModifyColumnValues(view_->GetColumnIndex(col) - 1));
+    };
+    rule(GridOptionsAction, [] { return true; });
+    rule(CopyColumnValuesAction, [this] { return HasData(); });
+    rule(ExportToCSVAction, [this] { return HasData(); });
+    rule(ScheduleCSVExportAction, [] { return true; });
+    rule(SearchColumnAction, [this] { return !findDialogOpen_; });
+    rule(DynamicFilterAction, [this] {
+        auto* area = SubWindow() ? SubWindow()->mdiArea() : nullptr;
+        return GetDynamicLinkRegistry() && CanFilter() && area && area->subWindowList().size() > 1;
+    });
+    // No handler at all: disabled for good.
+    RemoveDynamicFilterAction->SetEnabled(false);
+    rule(SetGreaterQuickFilterAction, [this] { return CanQuickFilter(); });
+    rule(SetLowerQuickFilterAction, [this] { return CanQuickFilter(); });
+    rule(NegateColumnFilterAction, [this] { return HasData() && CurrentColumnHasFilter(); });
+}
+
+void TBaseGridForm::CreatePopupMenu() {
+    popupMenu_ = new QMenu(this);
+    popupMenu_->setObjectName("PopupMenu");
+    ActionList::AttachMenu(popupMenu_);
+
+    const auto submenu = [this](const char* title, const char* hint) {
+        QMenu* menu = popupMenu_->addMenu(ToQt(title));
+        menu->menuAction()->setToolTip(ToQt(hint));
+        menu->menuAction()->setStatusTip(ToQt(hint));
+        ActionList::AttachMenu(menu);
+        return menu;
+    };
+    // An item of its own for an action whose menu item shows its own shortcut or hint: it follows
+    // the action's caption and state and runs it; the shortcut works within the window.
+    const auto item = [this](QMenu* menu, Action* action, const char* shortcut, const char* hint) {
+        auto* entry = new QAction(menu);
+        entry->setObjectName(action->objectName() + "Item");
+        const QString keys = ToQt(shortcut);
+        const auto follow = [entry, action, keys] {
+            entry->setText(ToQt(action->Caption()) + (keys.isEmpty() ? QString() : '\t' + keys));
+            entry->setEnabled(action->isEnabled());
+            entry->setVisible(action->isVisible());
+        };
+        follow();
+        connect(action, &QAction::changed, entry, follow);
+        connect(entry, &QAction::triggered, action, [action] { action->Execute(); });
+        if (*hint) {
+            const std::string text = hint;
+            const size_t bar = text.find('|');
+            entry->setToolTip(ToQt(text.substr(0, bar)));
+            entry->setStatusTip(ToQt(bar == std::string::npos ? text : text.substr(bar + 1)));
+        } else {
+            entry->setToolTip(action->toolTip());
+            entry->setStatusTip(action->statusTip());
+        }
+        if (!keys.isEmpty()) {
+            auto* key = new QAction(this);
+            key->setShortcut(QKeySequence(keys, QKeySequence::PortableText));
+            key->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+            addAction(key);
+            connect(key, &QAction::triggered, action, [action] { action->Execute(); });
+        }
+        menu->addAction(entry);
+        return entry;
+    };
+
+    QMenu* sort = submenu("Sor&t", "Sort criteria related commands");
+    sort->addAction(SortAction);
+    sort->addSeparator();
+    sort->addAction(SetQuickSortAscAction);
+    sort->addAction(SetQuickSortDescAction);
+    sort->addAction(RemoveColumnSortAction);
+
+    QMenu* filter = submenu("&Filter", "Filter related commands");
+    filter->addAction(FilterAction);
+    filter->addSeparator();
+    filter->addAction(SetQuickFilterAction);
+    item(filter, SetLowerQuickFilterAction, "Ctrl+Down", "");
+    item(filter, SetGreaterQuickFilterAction, "Ctrl+Up", "");
+    item(filter, NegateColumnFilterAction, "Ctrl+Left", "");
+    filter->addAction(RemoveColumnFilterAction);
+    filter->addSeparator();
+    item(filter, DynamicFilterAction, "Ctrl+F12", "");
+
+    QMenu* hide = submenu("&Hide", "Hiding column related commands");
+    hide->addAction(HideColumnsAction);
+    hide->addSeparator();
+    hide->addAction(HideOneColumnAction);
+
+    popupMenu_->addAction(EditColumnPropertiesAction);
+    popupMenu_->addAction(EditWindowTitleAction);
+    popupMenu_->addAction(GridOptionsAction);
+    popupMenu_->addSeparator();
+    popupMenu_->addAction(EditRowAction);
+    popupMenu_->setDefaultAction(EditRowAction);
+    popupMenu_->addSeparator();
+    item(popupMenu_, ExportAction, "",
+         "Copy all data (all columns and rows) to clipboard - fields are separated by tab character");
+    popupMenu_->addAction(ExportToCSVAction);
+    popupMenu_->addAction(CopyRowAction);
+    popupMenu_->addAction(CopyCellAction);
+    popupMenu_->addAction(CopyColumnValuesAction);
+    popupMenu_->addSeparator();
+    popupMenu_->addAction(SearchAction);
+    popupMenu_->addAction(SearchColumnAction);
+    popupMenu_->addAction(PrintAction);
+
+    grid_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(grid_, &QWidget::customContextMenuRequested, popupMenu_,
+            [this](const QPoint& at) { popupMenu_->popup(grid_->viewport()->mapToGlobal(at)); });
+}
+
+bool TBaseGridForm::FormCloseQuery() {
+    closingAgreed_ = !findDialogOpen_ && !columnFindDialogOpen_ && CanCloseWindow();
+    return closingAgreed_;
+}
+
+// ---- Own virtual operations: the base behaviour.
+
+bool TBaseGridForm::MatchCellText(int row, int col) {
+    if (!view_ || row < 0 || row >= grid_->RowCount() || col < 0 || col >= grid_->ColCount()) return false;
+    unsigned length = 0;
+    const char* text = view_->GetCellText(col, static_cast<unsigned>(row), &length);
+    std::string cell(text, length);
+    std::string wanted = findText_;
+    if (!matchCase_) {
+        cell = FromQt(ToQt(cell).toUpper());
+        wanted = FromQt(ToQt(wanted).toUpper());
+    }
+    return wholeWord_ ? cell == wanted : cell.find(wanted) != std::string::npos;
+}
+
+bool TBaseGridForm::EditRow(int) {
+    return false;
+}
+bool TBaseGridForm::CanEditRow(int) {
+    return true;
+}
+bool TBaseGridForm::CanCloseWindow() {
+    return true;
+}
+bool TBaseGridForm::SpareRowCheck() {
+    return true;
+}
+bool TBaseGridForm::CanModifyColumnValues(int) {
+    return true;
+}
+bool TBaseGridForm::CanImport() {
+    return false;
+}
+bool TBaseGridForm::ImportData(const std::string&) {
+    return true;
+}
+int TBaseGridForm::SpareQueryFirst() {
+    return 0;
+}
+int TBaseGridForm::SpareQuerySecond() {
+    return 0;
+}
+void TBaseGridForm::SaveExtraConfig(BaseIniFile&) {}
+void TBaseGridForm::WriteWindowEntry(BaseIniFile&) {}
+void TBaseGridForm::WriteApplicationName(BaseIniFile& file) {
+    file.WriteString("Application", "Name",
+                     FromQt(QFileInfo(QCoreApplication::applicationFilePath()).fileName()));
+}
+void TBaseGridForm::WindowResized() {}
+void TBaseGridForm::DataReloaded() {}
+void TBaseGridForm::ShowImportSucceeded() {}
+void TBaseGridForm::ShowImportFailed() {}
+void TBaseGridForm::ColumnOrderRestored() {}
+void TBaseGridForm::ColumnMoved() {}
+void TBaseGridForm::BeforeSort() {}
+void TBaseGridForm::SetQuickFilter(int) {}
+void TBaseGridForm::FiltersApplied() {}
+void TBaseGridForm::SetQuickSort(bool) {}
+void TBaseGridForm::ReloadData() {}
+void TBaseGridForm::GridMouseDown(int, int, int, int) {}
+std::string TBaseGridForm::GetRowHeaderSuffix(int) {
+    return {};
+}
+std::string TBaseGridForm::GetCaptionSuffix() {
+    return {};
+}
+bool TBaseGridForm::CanSort() {
+    return view_ != nullptr;
+}
+bool TBaseGridForm::CanFilter() {
+    return view_ && view_->GetAllRowCount() > 1;
+}
+bool TBaseGridForm::CanQuickFilter() {
+    return HasData();
+}
+bool TBaseGridForm::CanRemoveColumnFilter() {
+    return CurrentColumnHasFilter();
+}
+bool TBaseGridForm::CanHideColumns() {
+    return view_ != nullptr;
+}
+bool TBaseGridForm::CanEditColumnProperties() {
+    return view_ && titles_;
+}
+int TBaseGridForm::GetColumnMaxLength(const std::string&) {
+    return -1;
+}
+void TBaseGridForm::ModifyColumnValue(int, const std::string&) {}
+void TBaseGridForm::ModifyColumnSetValues(int, const StringVector&, const StringVector&) {}
+void TBaseGridForm::ModifyColumnValues() {}
+void TBaseGridForm::EditDateTimeColumnValue(std::string&, int, int) {}
+bool TBaseGridForm::SupportsFilterAlerts() {
+    return false;
+}
+void TBaseGridForm::RowSelected(int) {}
+void TBaseGridForm::AddDynamicFilter(const std::string&, const std::string&, const std::string&) {}
+DynamicLinkRegistry* TBaseGridForm::GetDynamicLinkRegistry() {
+    return LinkRegistry;
+}
+void TBaseGridForm::ApplyDynamicFilterValues() {}
+void TBaseGridForm::PublishLinkValues() {}
+void TBaseGridForm::ClearDynamicFilters() {}
+void TBaseGridForm::PublishRowLinkValues(int) {}
+void TBaseGridForm::RefreshDynamicFilters() {
+    ApplyDynamicFilterValues();
+}
+void TBaseGridForm::RepublishLinkValues() {
+    PublishRowLinkValues(grid_->Row());
+}
+
+// ---- Configuration.
+
+std::string TBaseGridForm::GetConfigSection() {
+    if (useTemplate_ && !templateSection_.empty() && settingsFile_->SectionExists(templateSection_))
+        return templateSection_;
+    return windowSection_;
+}
+
+namespace {
+
+// Separators of the listed entries: name(value); for sort, conditions and column options, and
+// name(value); with values that may hold ";" for the filter values and delta flags.
+const char* const kEntryEnd = ";";
+const char* const kValueEntryEnd = ");";
+const char* const kOpener = "(";
+const char* const kCloser = ")";
+
+std::string Entry(const std::string& name, const std::string& value) {
+    return name + kOpener + value + kCloser + kEntryEnd;
+}
+
+// The text inside one enclosing pair of double quotes, as the alert texts are written.
+std::string Unquoted(std::string text) {
+    if (text.size() >= 2 && text.front() == '"' && text.back() == '"') return text.substr(1, text.size() - 2);
+    return text;
+}
+
+// Swaps the window's current section for the time of a save.
+class SectionSwitch {
+public:
+    SectionSwitch(std::string& section, std::string name) : section_(section), saved_(section) {
+        section_ = std::move(name);
+    }
+    ~SectionSwitch() { section_ = saved_; }
+    SectionSwitch(const SectionSwitch&) = delete;
+    SectionSwitch& operator=(const SectionSwitch&) = delete;
+
+private:
+    std::string& section_;
+    std::string saved_;
+};
+
+}  // namespace
+
+void TBaseGridForm::InitWindowConfig() {
+    settingsFile_ = std::make_unique<BaseIniFile>(settingsFileName_);
+    RefreshGrid();
+    LoadWindowConfig();
+    invalidFileNameChars_ = {'\\', '/', ':', '*', '?', '"', '<', '>', '|'};
+}
+
+void TBaseGridForm::LoadWindowConfig() {
+    SetRowHeaderWidth();
+    LoadGridOptions();
+    LoadSortConfig();
+    LoadColumnOptions();
+    LoadHiddenColumns();
+    LoadFilterConfig();
+    LoadDynamicFilterConfig();
+    LoadWindowTitle();
+    LoadWindowPosition();
+    LoadExportSchedule();
+}
+
+void TBaseGridForm::LoadGridOptions() {
+    options_.LoadFromFile(*settingsFile_, GetConfigSection());
+    ApplyGridOptions();
+}
+
+void TBaseGridForm::LoadSortConfig() {
+    if (!view_) return;
+    SortCriteria.clear();
+    const ChunkedKeyList list(*settingsFile_, GetConfigSection(), "Sort");
+    for (const Key1ValueData& entry : list.ReadKey1ValueList(kEntryEnd, kOpener, kCloser))
+        SortCriteria.emplace_back(entry.Key, entry.Value == "1");
+    if (SortCriteria.empty()) return;
+    view_->SetSortCriteria(SortCriteria);
+    SortActive = true;
+}
+
+void TBaseGridForm::LoadColumnOptions() {
+    if (!view_) return;
+    ColumnOptionMap saved;
+    std::vector<std::string> names;
+    const ChunkedKeyList list(*settingsFile_, GetConfigSection(), "ColumnOptions");
+    for (const Key2ValueData& entry : list.ReadKey2ValueList(kEntryEnd, kOpener, ",", kCloser)) {
+        // An edited entry whose numbers are not whole numbers is passed over.
+        ColumnOption option;
+        if (!ParseDecimalText(entry.Value, option.Position) ||
+            !ParseDecimalText(entry.SecondValue, option.Width))
+            continue;
+        saved[entry.Key] = option;
+        names.push_back(entry.Key);
+    }
+    if (saved.empty()) return;
+    ApplyColumnOrder(saved, names);
+    const TitleVisibilityMap& visibility = view_->GetTitleVisibility();
+    for (const std::string& name : view_->GetTitleList()) {
+        const auto option = saved.find(name);
+        if (option == saved.end()) continue;
+        const int col = view_->FindColumn(name);
+        if (col < 1) continue;
+        const auto flag = visibility.find(name);
+        if (flag == visibility.end() || flag->second) {
+            if (col < grid_->ColCount()) grid_->SetColWidth(col, option->second.Width);
+        } else {
+            // Kept with the hidden column, for when it shows again.
+            grid_->SetColWidth(col, option->second.Width);
+        }
+    }
+}
+
+void TBaseGridForm::ApplyColumnOrder(const ColumnOptionMap& saved,
+                                     const std::vector<std::string>& savedNames) {
+    const std::vector<std::string>& titles = view_->GetTitleList();
+    const int fields = static_cast<int>(titles.size());
+    std::map<std::string, int32_t> current;
+    for (const std::string& name : titles) current.emplace(name, 0);
+    // Positions held by saved columns that the view no longer has; a position below 1 held none.
+    std::vector<int32_t> stale;
+    std::set<std::string> staleNames;
+    for (const std::string& name : savedNames) {
+        const auto option = saved.find(name);
+        if (option == saved.end()) continue;
+        const auto field = current.find(name);
+        if (field != current.end())
+            field->second = option->second.Position;
+        else if (staleNames.insert(name).second && option->second.Position >= 1)
+            stale.push_back(option->second.Position);
+    }
+    // The placed columns close the gaps of the stale ones; then they take the places 1, 2, ... in
+    // ascending order of position, ties in field order (an edited file may repeat a position or
+    // skip one), and the columns without a place follow in field order.
+    std::vector<std::pair<int64_t, int>> placed;
+    std::vector<int> unplaced;
+    for (int j = 0; j < fields; ++j) {
+        int64_t position = current[titles[static_cast<std::size_t>(j)]];
+        if (position >= 1) {
+            position -= std::count_if(stale.begin(), stale.end(), [&](int32_t p) { return p <= position; });
+        }
+        if (position >= 1)
+            placed.emplace_back(position, j);
+        else
+            unplaced.push_back(j);
+    }
+    std::stable_sort(placed.begin(), placed.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::vector<int32_t> order(static_cast<std::size_t>(view_->GetColumnCount()), 0);
+    std::size_t next = 1;
+    const auto place = [&](int field) {
+        if (next < order.size()) order[next++] = field + 1;
+    };
+    for (const auto& [position, field] : placed) place(field);
+    for (int field : unplaced) place(field);
+    view_->SetColumnOrder(order.data(), static_cast<int>(order.size()));
+}
+
+void TBaseGridForm::LoadHiddenColumns() {
+    if (!view_) return;
+    TitleVisibilityMap& visibility = view_->GetTitleVisibility();
+    for (auto& [name, visible] : visibility) visible = true;
+    const ChunkedKeyList list(*settingsFile_, GetConfigSection(), "HiddenColumns");
+    for (const KeyData& entry : list.ReadKeyList(kEntryEnd)) {
+        const auto flag = visibility.find(entry.Key);
+        if (flag != visibility.end()) flag->second = false;
+    }
+    ApplyColumnVisibility(visibility);
+}
+
+void TBaseGridForm::LoadFilterConfig() {
+    if (!view_) return;
+    const std::string section = GetConfigSection();
+    BaseIniFile& file = *settingsFile_;
+    FilterData& filters = view_->GetFilter();
+    filters.clear();
+
+    const std::string negation = file.ReadString(section, "FilterNegation", "0");
+    int32_t negated = 0;
+    view_->SetFilterNegation(!negation.empty() && ParseDecimalText(negation, negated) && negated != 0);
+    filters.SoundAlertEnabled = file.ReadString(section, "FilterSoundAlertEnabled", "0") == "1";
+    filters.SoundAlertFilename = Unquoted(file.ReadString(section, "FilterSoundAlertFilename", ""));
+    filters.PopupAlertEnabled = file.ReadString(section, "FitlerPopupAlertEnabled", "0") == "1";
+    filters.PopupAlertMessage = Unquoted(file.ReadString(section, "FilterPopupAlertMessage", ""));
+
+    const auto named = [&](const std::string& name) {
+        return std::find_if(filters.begin(), filters.end(),
+                            [&](const ColumnFilter& f) { return f.ColumnName == name; });
+    };
+    for (const Key1ValueData& entry :
+         ChunkedKeyList(file, section, "FilterCondition").ReadKey1ValueList(kEntryEnd, kOpener, kCloser)) {
+        ColumnFilter filter;
+        filter.ColumnName = entry.Key;
+        std::string code = entry.Value;
+        if (code.find('!') != std::string::npos) {
+            filter.Negation = true;
+            code.erase(0, 1);
+        }
+        if (!ParseDecimalText(code, filter.Condition)) continue;
+        const auto existing = named(filter.ColumnName);
+        if (existing != filters.end())
+            *existing = std::move(filter);
+        else if (view_->FindField(filter.ColumnName) != -1)
+            filters.push_back(std::move(filter));
+    }
+    for (const Key1ValueData& entry :
+         ChunkedKeyList(file, section, "Filter").ReadKey1ValueList(kValueEntryEnd, kOpener, kCloser)) {
+        const auto found = named(entry.Key);
+        if (found == filters.end()) continue;
+        ColumnFilter& filter = *found;
+        if (entry.Value == "@") {
+            filter.CompareColumn = true;
+            continue;
+        }
+        switch (filter.Condition) {
+            case 0:
+            case 1:
+            case 3:
+            case 4:
+            case 6:
+            case 7:
+                if (filter.Condition == 6 && entry.Value == "+")
+                    filter.MatchEmpty = true;
+                else if (filter.CompareColumn)
+                    filter.CompareColumnName = entry.Value;
+                else
+                    filter.Value = entry.Value;
+                break;
+            case 2:
+                if (filter.CompareColumn)
+                    filter.CompareColumnName = entry.Value;
+                else
+                    filter.Values.push_back(entry.Value);
+                break;
+            case 5: {
+                std::string text = entry.Value, low, high;
+                bool lowIncluded = false, highIncluded = false;
+                if (ParseRangeBound(text, lowIncluded, low) && ParseRangeBound(text, highIncluded, high)) {
+                    filter.MinValue = low;
+                    filter.MinIncluded = lowIncluded;
+                    filter.MaxValue = high;
+                    filter.MaxIncluded = highIncluded;
+                }
+                break;
+            }
+            default:
+                break;
+        }
+    }
+    for (const Key1ValueData& entry : ChunkedKeyList(file, section, "FilterUseDeltaTime")
+                                          .ReadKey1ValueList(kValueEntryEnd, kOpener, kCloser)) {
+        for (ColumnFilter& filter : filters) {
+            if (filter.ColumnName == entry.Key) filter.UseDeltaTime = entry.Value == "1";
+        }
+    }
+    for (ColumnFilter& filter : filters) {
+        filter.Column = view_->FindField(filter.ColumnName);
+        if (filter.CompareColumn) filter.CompareColumnIndex = view_->FindField(filter.CompareColumnName);
+        if (filter.Condition == 2) std::sort(filter.Values.begin(), filter.Values.end());
+    }
+}
+
+void TBaseGridForm::LoadDynamicFilterConfig() {
+    if (!view_) return;
+    const std::string section = GetConfigSection();
+    FilterData& dynamic = view_->GetDynamicFilter();
+    dynamic.clear();
+    const int32_t count = settingsFile_->ReadCount(section, "DynamicFilterCount");
+    for (int32_t n = 1; n <= count; ++n) {
+        const std::string number = std::to_string(n);
+        ColumnFilter filter;
+        filter.ColumnName = settingsFile_->ReadString(section, "DynamicFilter" + number, "");
+        filter.LinkWindowTitle = settingsFile_->ReadString(section, "DynamicFilterGrid" + number, "");
+        filter.LinkColumnName = settingsFile_->ReadString(section, "DynamicFilterGridColumn" + number, "");
+        // Stops at the first incomplete number, so an edited count reads no further than the keys.
+        if (filter.ColumnName.empty() || filter.LinkWindowTitle.empty() || filter.LinkColumnName.empty())
+            break;
+        filter.Condition = 2;
+        filter.Column = view_->FindField(filter.ColumnName);
+        filter.Values.emplace_back();
+        dynamic.push_back(std::move(filter));
+    }
+}
+
+void TBaseGridForm::LoadWindowTitle() {
+    const std::string title = settingsFile_->ReadString(windowSection_, "WindowTitle", windowTitle_);
+    if (title.empty()) return;
+    windowTitle_ = title;
+    UpdateCaption();
+}
+
+void TBaseGridForm::LoadWindowPosition() {
+    const char* const keys[] = {"Left", "Top", "Height", "Width"};
+    int32_t values[4] = {};
+    for (int i = 0; i < 4; ++i) {
+        const std::string text = settingsFile_->ReadString(windowSection_, keys[i], "");
+        if (text.empty() || !ParseDecimalText(text, values[i])) return;
+    }
+    QWidget* frame = SubWindow();
+    frame->move(values[0], frame->y());
+    frame->move(frame->x(), values[1]);
+    frame->resize(frame->width(), values[2]);
+    frame->resize(values[3], frame->height());
+}
+
+void TBaseGridForm::LoadExportSchedule() {
+    ExportSchedule.clear();
+    const ChunkedKeyList list(*settingsFile_, GetConfigSection(), "CSVExportSchedule");
+    for (const KeyData& entry : list.ReadKeyList(kEntryEnd)) ExportSchedule.insert(entry.Key);
+}
+
+void TBaseGridForm::SaveWindowConfig(BaseIniFile& file) {
+    WriteApplicationName(file);
+    WriteWindowEntry(file);
+    SaveSortConfig(file);
+    SaveFilterConfig(file);
+    SaveDynamicFilterConfig(file);
+    SaveHiddenColumns(file);
+    SaveColumnOptions(file);
+    SaveExportSchedule(file);
+    SaveWindowTitle(file);
+    SaveWindowPosition(file);
+    SaveGridOptions(file);
+    SaveExtraConfig(file);
+}
+
+void TBaseGridForm::SaveWindowConfigToSection(BaseIniFile& file, int number, const std::string& fileName) {
+    settingsFileName_ = fileName;
+    const SectionSwitch section(windowSection_, std::to_string(number));
+    SaveWindowConfig(file);
+}
+
+std::string TBaseGridForm::SaveWindowConfigData(BaseIniFile& file) {
+    const std::string name = file.MakeSectionName();
+    const SectionSwitch section(windowSection_, name);
+    WriteApplicationName(file);
+    WriteWindowEntry(file);
+    SaveSortConfig(file);
+    SaveFilterConfig(file);
+    SaveHiddenColumns(file);
+    SaveColumnOptions(file);
+    SaveExportSchedule(file);
+    SaveWindowTitle(file);
+    SaveGridOptions(file);
+    return name;
+}
+
+void TBaseGridForm::SaveWindowAsTemplate(BaseIniFile& file) {
+    const SectionSwitch section(windowSection_, templateSection_);
+    SaveSortConfig(file);
+    SaveFilterConfig(file);
+    SaveHiddenColumns(file);
+    SaveColumnOptions(file);
+    SaveExportSchedule(file);
+    SaveGridOptions(file);
+}
+
+void TBaseGridForm::SaveSortConfig(BaseIniFile& file) {
+    ChunkedKeyList list(file, windowSection_, "Sort");
+    for (const SortSelectionData& criterion : SortCriteria)
+        list.Add(Entry(criterion.Column, criterion.Ascending ? "1" : "0"));
+    list.Save();
+}
+
+void TBaseGridForm::SaveFilterConfig(BaseIniFile& file) {
+    if (!view_) return;
+    // The lists read their present counts before anything is written.
+    ChunkedKeyList values(file, windowSection_, "Filter");
+    ChunkedKeyList conditions(file, windowSection_, "FilterCondition");
+    ChunkedKeyList deltas(file, windowSection_, "FilterUseDeltaTime");
+    const FilterData& filters = view_->GetFilter();
+    file.WriteString(windowSection_, "FilterNegation", view_->GetFilterNegation() ? "1" : "0");
+    file.WriteString(windowSection_, "FilterSoundAlertEnabled", filters.SoundAlertEnabled ? "1" : "0");
+    file.WriteString(windowSection_, "FilterSoundAlertFilename", '"' + filters.SoundAlertFilename + '"');
+    file.WriteString(windowSection_, "FitlerPopupAlertEnabled", filters.PopupAlertEnabled ? "1" : "0");
+    file.WriteString(windowSection_, "FilterPopupAlertMessage", '"' + filters.PopupAlertMessage + '"');
+    for (const ColumnFilter& filter : filters) {
+        const std::string& name = filter.ColumnName;
+        std::string rest;
+        switch (filter.Condition) {
+            case 2:
+                if (filter.CompareColumn) {
+                    rest = Entry(name, "@") + Entry(name, filter.CompareColumnName);
+                } else {
+                    for (const std::string& value : filter.Values) values.Add(Entry(name, value));
+                }
+                break;
+            case 5:
+                rest = Entry(
+                    name,
+                    (filter.MinIncluded ? "<" + filter.MinValue + ">" : "{" + filter.MinValue + "}") +
+                        (filter.MaxIncluded ? "<" + filter.MaxValue + ">" : "{" + filter.MaxValue + "}"));
+                break;
+            default:
+                if (filter.CompareColumn)
+                    rest = Entry(name, "@");
+                else if (filter.MatchEmpty)
+                    rest = Entry(name, "+");
+                rest += Entry(name, filter.CompareColumn ? filter.CompareColumnName : filter.Value);
+                break;
+        }
+        deltas.Add(Entry(name, filter.UseDeltaTime ? "1" : "0"));
+        conditions.Add(Entry(name, (filter.Negation ? "!" : "") + std::to_string(filter.Condition)));
+        if (!rest.empty()) values.Add(rest);
+    }
+    deltas.WriteChunk();
+    values.WriteChunk();
+    conditions.WriteChunk();
+    values.WriteCount();
+    conditions.WriteCount();
+    deltas.WriteCount();
+    values.DeleteStaleChunks();
+    conditions.DeleteStaleChunks();
+    deltas.DeleteStaleChunks();
+}
+
+void TBaseGridForm::SaveDynamicFilterConfig(BaseIniFile& file) {
+    if (!view_) return;
+    int32_t n = 0;
+    for (const ColumnFilter& filter : view_->GetDynamicFilter()) {
+        const std::string number = std::to_string(++n);
+        file.WriteString(windowSection_, "DynamicFilter" + number, filter.ColumnName);
+        file.WriteString(windowSection_, "DynamicFilterGrid" + number, filter.LinkWindowTitle);
+        file.WriteString(windowSection_, "DynamicFilterGridColumn" + number, filter.LinkColumnName);
+    }
+    file.WriteInteger(windowSection_, "DynamicFilterCount", n);
+}
+
+void TBaseGridForm::SaveHiddenColumns(BaseIniFile& file) {
+    if (!view_) return;
+    ChunkedKeyList list(file, windowSection_, "HiddenColumns");
+    for (const auto& [name, visible] : view_->GetTitleVisibility()) {
+        if (!visible) list.Add(name + kEntryEnd);
+    }
+    list.Save();
+}
+
+void TBaseGridForm::SaveColumnOptions(BaseIniFile& file) {
+    if (!view_) return;
+    ChunkedKeyList list(file, windowSection_, "ColumnOptions");
+    for (const std::string& name : view_->GetTitleList()) {
+        // A hidden column's width is the one it keeps for showing again.
+        const int col = view_->FindColumn(name);
+        list.Add(Entry(name, std::to_string(col) + "," + std::to_string(grid_->ColWidth(col))));
+    }
+    list.Save();
+}
+
+void TBaseGridForm::SaveExportSchedule(BaseIniFile& file) {
+    ChunkedKeyList list(file, windowSection_, "CSVExportSchedule");
+    for (const std::string& time : ExportSchedule) list.Add(time + kEntryEnd);
+    list.Save();
+}
+
+void TBaseGridForm::SaveWindowTitle(BaseIniFile& file) {
+    file.WriteString(windowSection_, "WindowTitle", windowTitle_);
+}
+
+void TBaseGridForm::SaveWindowPosition(BaseIniFile& file) {
+    const QWidget* frame = SubWindow();
+    file.WriteInteger(windowSection_, "Left", frame->x());
+    file.WriteInteger(windowSection_, "Top", frame->y());
+    file.WriteInteger(windowSection_, "Height", frame->height());
+    file.WriteInteger(windowSection_, "Width", frame->width());
+}
+
+void TBaseGridForm::SaveGridOptions(BaseIniFile& file) {
+    options_.SaveToFile(file, windowSection_);
+}
+
+void TBaseGridForm::ApplyGridOptions() {
+    grid_->SetGridFont(options_.GetFont());
+    grid_->SetDefaultRowHeight(options_.GetRowHeight());
+}
+
+void TBaseGridForm::NotifyWorkspaceChanged() {
+    MessageRouter::SendMessage(MessageRouter::MainWindow(), kWorkspaceChanged, 0, 0);
+}
+
+void TBaseGridForm::RepaintGrid() {
+    grid_->Invalidate();
+}
+
+// ---- Messages and refresh.
+
+int32_t TBaseGridForm::Dispatch(uint32_t message, int32_t wParam, int32_t lParam) {
+    switch (message) {
+        case kDataChanged:
+            HandleDataChanged(wParam);
+            break;
+        case kReload:
+            ReloadGrid();
+            break;
+        case kNewRowAlertCheck:
+            CheckNewRowAlert();
+            break;
+        case kScheduledExport:
+            RunScheduledExport();
+            break;
+        case kApplyLinkValues:
+            ApplyDynamicFilterValues();
+            break;
+        case kPublishLinkValues:
+            PublishLinkValues();
+            break;
+        case kClearDynamicFilters:
+            ClearDynamicFilters();
+            break;
+        case kRefreshDynamicFilters:
+            RefreshDynamicFilters();
+            break;
+        case kRepublishLinkValues:
+            RepublishLinkValues();
+            break;
+        case kSendColumnNames:
+            SendColumnNames(wParam, lParam);
+            break;
+        case kSendCellText:
+            SendCellText(wParam, lParam);
+            break;
+        default:
+            break;
+    }
+    return 0;
+}
+
+void TBaseGridForm::HandleDataChanged(int32_t wParam) {
+    if (wParam != 0) {
+        grid_->setCursor(Qt::BusyCursor);
+        return;
+    }
+    grid_->unsetCursor();
+    ReloadData();
+    CollectAlertKeys();
+    RefreshGrid();
+    if (SelectsByData()) RestoreSelectedRow();
+    RepaintGrid();
+    RowSelected(grid_->Row());
+}
+
+void TBaseGridForm::ReloadGrid() {
+    if (!view_) return;
+    ReloadData();
+    view_->ClearRows();
+    DataReloaded();
+    RefreshGrid();
+}
+
+void TBaseGridForm::RefreshGrid() {
+    if (HasData()) {
+        grid_->SetRowCount(view_->GetDisplayedRowCount());
+        const int32_t handle = static_cast<int32_t>(Handle());
+        for (ColumnFilter& filter : view_->GetDynamicFilter()) {
+            if (filter.OwnerWindow == 0) filter.OwnerWindow = handle;
+        }
+        PublishLinkValues();
+        if (SortActive) SortRows();
+    } else {
+        grid_->SetRowCount(2);
+    }
+    int cols = 2;
+    if (view_) {
+        // At least one data column stays, even with every column hidden.
+        cols = std::max(view_->GetColumnCount() - view_->CountHiddenColumns(), 2);
+    }
+    grid_->SetColCount(cols);
+    grid_->Invalidate();
+    UpdateCaption();
+}
+
+void TBaseGridForm::SortRows() {
+    if (!view_) return;
+    BeforeSort();
+    view_->SortRows();
+    if (SelectsByData()) RestoreSelectedRow();
+    grid_->Invalidate();
+}
+
+void TBaseGridForm::ApplyFilters() {
+    if (!view_) return;
+    view_->SetDynamicFilterActive(GetDynamicLinkRegistry() != nullptr);
+    if (view_->GetAllRowCount() > 1) {
+        if (view_->ApplyFilter()) {
+            grid_->SetRowCount(view_->GetDisplayedRowCount());
+            if (SelectsByData()) RestoreSelectedRow();
+            BusyCursor busy;
+            SortRows();
+        } else {
+            grid_->SetRowCount(2);
+        }
+    }
+    CollectAlertKeys();
+    UpdateCaption();
+    FiltersApplied();
+}
+
+void TBaseGridForm::RememberRowKey(int index) {
+    RememberedRowKey = HasData() ? view_->GetDisplayedKey(index) : BaseKey();
+}
+
+void TBaseGridForm::RestoreSelectedRow() {
+    if (!view_ || RememberedRowKey.IsNull()) return;
+    int index = 0;
+    if (view_->FindDisplayedRow(RememberedRowKey, &index))
+        grid_->SetRow(index + 1);
+    else
+        RememberedRowKey = BaseKey();
+}
+
+bool TBaseGridForm::CollectAlertKeys() {
+    if (!view_ || !view_->IsFilterAlertEnabled()) return false;
+    view_->GetDisplayedKeys(CurrentAlertKeys);
+    return true;
+}
+
+void TBaseGridForm::CheckNewRowAlert() {
+    if (!view_ || !view_->IsFilterAlertEnabled() || AlertState != kAlertIdle) return;
+    if (CurrentAlertKeys.empty()) {
+        PreviousAlertKeys.clear();
+        return;
+    }
+    AlertState = kAlertBusy;
+    const bool fire =
+        PreviousAlertKeys.empty() || !std::includes(PreviousAlertKeys.begin(), PreviousAlertKeys.end(),
+                                                    CurrentAlertKeys.begin(), CurrentAlertKeys.end());
+    PreviousAlertKeys = CurrentAlertKeys;
+    if (fire) PlayAlert();
+    AlertState = kAlertIdle;
+}
+
+void TBaseGridForm::PlayAlert() {
+    if (!view_) return;
+    const FilterData& filter = view_->GetFilter();
+    if (filter.SoundAlertEnabled) Ui().AlertSound(filter.SoundAlertFilename);
+    if (filter.PopupAlertEnabled)
+        Ui().MessageBox(this, filter.PopupAlertMessage, "Alert", BoxIcon::None, BoxButtons::Ok);
+}
+
+// ---- Drawing.
+
+std::string TBaseGridForm::ColumnName(int col) const {
+    return view_ ? view_->GetColumnName(col) : std::string();
+}
+
+bool TBaseGridForm::HasFilterFor(const FilterData& filters, const std::string& name) {
+    return std::any_of(filters.begin(), filters.end(),
+                       [&](const ColumnFilter& f) { return f.ColumnName == name; });
+}
+
+bool TBaseGridForm::CurrentColumnHasFilter() const {
+    if (!view_) return false;
+    const std::string name = ColumnName(grid_->Col());
+    return !name.empty() && HasFilterFor(view_->GetFilter(), name);
+}
+
+bool TBaseGridForm::HasData() {
+    return view_ && view_->GetColumnCount() > 1 && view_->GetDisplayedRowCount() > 1;
+}
+
+std::string TBaseGridForm::GetCellText(int col, int row) {
+    if (!view_) return {};
+    unsigned length = 0;
+    if (col > 0 && row == 0) {
+        const char* name = view_->GetCellText(col, 0, &length);
+        return titles_ ? titles_->GetUserTitle(std::string(name, length)) : std::string();
+    }
+    if (!HasData()) return {};
+    const char* text = view_->GetCellText(col, static_cast<unsigned>(row), &length);
+    std::string cell(text, length);
+    if (col == 0 && row > 0) cell += GetRowHeaderSuffix(row - 1);
+    return cell;
+}
+
+const TBaseGridForm::ColumnPaint& TBaseGridForm::PaintInfo(int col) {
+    static const ColumnPaint kNone;
+    if (col < 0) return kNone;
+    if (static_cast<int>(columnPaint_.size()) <= col) columnPaint_.resize(static_cast<std::size_t>(col) + 1);
+    ColumnPaint& info = columnPaint_[static_cast<std::size_t>(col)];
+    if (info.known) return info;
+    info.known = true;
+    info.name = ColumnName(col);
+    info.kind = view_ ? view_->GetColumnKind(view_->GetColumnIndex(col) - 1) : 0;
+    // The title manager answers the window colours for a column it has no colours for.
+    info.background = titles_ ? titles_->GetBackgroundColor(info.name, clWindow) : clWindow;
+    info.foreground = titles_ ? titles_->GetForegroundColor(info.name, clWindowText) : clWindowText;
+    return info;
+}
+
+void TBaseGridForm::SetSelectedCellColors(int) {
+    cellBrush_ = kSelectedRowBrush;
+}
+
+void TBaseGridForm::SetColumnColors(int col, int) {
+    SetCellColors(col, clWindow, grid_->GridFont().color);
+}
+
+void TBaseGridForm::SetCellColors(int col, ColorValue background, ColorValue foreground) {
+    cellBrush_ = background;
+    cellFont_ = foreground;
+    if (!view_ || !titles_) return;
+    if (painting_) {
+        const ColumnPaint& info = PaintInfo(col);
+        if (info.background != clWindow) cellBrush_ = info.background;
+        if (info.foreground != clWindowText) cellFont_ = info.foreground;
+        return;
+    }
+    const std::string name = ColumnName(col);
+    cellBrush_ = titles_->GetBackgroundColor(name, background);
+    cellFont_ = titles_->GetForegroundColor(name, foreground);
+}
+
+void TBaseGridForm::BusinessObjectGridDrawCell(int col, int row, const CanvasRect& cellRect, Canvas& canvas) {
+    if (!view_) return;
+    CanvasRect rect = cellRect;
+    bool numeric = false;
+    if (col > 0 && row == 0) {
+        const std::string name = painting_ ? PaintInfo(col).name : ColumnName(col);
+        const auto fill = [&](ColorValue brush) {
+            canvas.SetBrushColor(brush);
+            canvas.SetFontColor(clWhite);
+            canvas.FillRect(rect);
+        };
+        if (HasFilterFor(view_->GetFilter(), name)) fill(kFilteredTitleBrush);
+        if (HasFilterFor(view_->GetDynamicFilter(), name)) fill(kDynamicFilteredTitleBrush);
+        if (SortActive) {
+            const auto criterion = std::find_if(SortCriteria.begin(), SortCriteria.end(),
+                                                [&](const SortSelectionData& c) { return c.Column == name; });
+            if (criterion != SortCriteria.end()) DrawSortDirection(canvas, rect, criterion->Ascending);
+        }
+    } else if (col > 0 && row > 0 && HasData()) {
+        numeric = (painting_ ? PaintInfo(col).kind : view_->GetColumnKind(view_->GetColumnIndex(col) - 1)) ==
+                  kNumberKind;
+        if (row == grid_->Row()) {
+            if (col == grid_->Col()) {
+                cellBrush_ = kSelectedCellBrush;
+                cellFont_ = clWhite;
+            } else {
+                cellFont_ = grid_->GridFont().color;
+                SetSelectedCellColors(row);
+                if (cellBrush_ == kSelectedRowBrush) cellFont_ = clWhite;
+            }
+            PublishRowLinkValues(row);
+        } else {
+            SetColumnColors(col, row);
+        }
+        canvas.SetBrushColor(cellBrush_);
+        canvas.SetFontColor(cellFont_);
+        canvas.FillRect(rect);
+    }
+    const std::string text = GetCellText(col, row);
+    if (text.empty()) return;
+    const int y = rect.top + options_.GetCellTopOffset();
+    const int x = numeric ? rect.right - options_.GetCellLeftOffset() - canvas.TextWidth(text)
+                          : rect.left + options_.GetCellLeftOffset();
+    canvas.TextRect(rect, x, y, text);
+}
+
+void TBaseGridForm::SetRowHeaderWidth() {
+    grid_->SetColWidth(0, grid_->TextWidth(kRowHeaderSample));
+}
+
+std::string TBaseGridForm::GetFilterCaptionSuffix() {
+    std::string suffix;
+    if (!view_) return suffix;
+    if (!view_->GetFilter().empty()) suffix += " - Filter applied";
+    if (!view_->GetDynamicFilter().empty()) suffix += " - LAF Active";
+    return suffix;
+}
+
+void TBaseGridForm::UpdateCaption() {
+    std::string caption = windowTitle_ + GetFilterCaptionSuffix() + GetCaptionSuffix();
+    if (!view_ || view_->GetDisplayedRowCount() < 2) caption += " - No data found";
+    setWindowTitle(ToQt(caption));
+}
+
+std::string TBaseGridForm::Caption() const {
+    return FromQt(windowTitle());
+}
+
+void TBaseGridForm::ApplyColumnVisibility(const TitleVisibilityMap& visibility) {
+    if (!view_) return;
+    const int full = view_->GetColumnCount();
+    grid_->SetColCount(full);
+    const int last = full - 1;
+    int hidden = 0;
+    for (const auto& [name, visible] : visibility) {
+        if (visible) continue;
+        ++hidden;
+        const int col = view_->FindColumn(name);
+        if (col < 1 || col == last) continue;
+        view_->MoveColumn(col, last);
+        grid_->MoveColWidth(col, last);
+    }
+    grid_->SetColCount(std::max(full - hidden, 2));
+    grid_->Invalidate();
+    ColumnOrderRestored();
+}
+
+void TBaseGridForm::BusinessObjectGridColumnMoved(int from, int to) {
+    if (!view_) return;
+    const int row = grid_->Row();
+    view_->MoveColumn(from, to);
+    NotifyWorkspaceChanged();
+    grid_->Invalidate();
+    grid_->SetRow(row);
+    ColumnMoved();
+}
+
+void TBaseGridForm::BusinessObjectGridSelectCell(int, int row) {
+    if (SelectsByData()) RememberRowKey(row - 1);
+    PublishRowLinkValues(row);
+    RowSelected(row);
+    RepaintGrid();
+}
