@@ -129,4 +129,7 @@ TEST(ClientSettingsTest, TheServersOneCommandGivesTheClientItsSettings) {
     EXPECT_EQ(form->Session().SequenceCounter, 1001u);
     EXPECT_EQ(form->Session().DaysToPasswordExpiry, "0030");
     EXPECT_TRUE(form->Session().UserTypeP);
+    // The demo data: two firms' client and master accounts, and positions on two client accounts.
+    EXPECT_EQ(form->Session().Accounts.Records.size(), 5u);
+    EXPECT_EQ(form->Session().Positions.Records.size(), 2u);
 }
