@@ -819,7 +819,9 @@ void TBaseGridForm::SaveFilterConfig(BaseIniFile& file) {
                 break;
         }
         deltas.Add(Entry(name, filter.UseDeltaTime ? "1" : "0"));
-        conditions.Add(Entry(name, (filter.Negation ? "!" : "") + std::to_string(filter.Condition)));
+        std::string condition = filter.Negation ? "!" : "";
+        condition += std::to_string(filter.Condition);
+        conditions.Add(Entry(name, condition));
         if (!rest.empty()) values.Add(rest);
     }
     deltas.WriteChunk();
