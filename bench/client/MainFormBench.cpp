@@ -19,12 +19,13 @@ namespace {
 
 // A test server and a settings file naming it, in a directory taken as the executable's.
 struct ServerSettings {
-    explicit ServerSettings(std::size_t accounts = 0) {
+    explicit ServerSettings(std::size_t accounts = 0, std::size_t loadRecords = 0) {
         char pattern[] = "/tmp/korvane-client-bench-XXXXXX";
         directory = ::mkdtemp(pattern);
         SetExecutableDirectory(directory + "/");
         testserver::TestServer::Options options;
         options.generatedAccounts = accounts;
+        options.loadRecords = loadRecords;
         server = std::make_unique<testserver::TestServer>(options);
         server->AddDemoUsers();
         server->Start();
@@ -79,9 +80,11 @@ void BM_StartToShown(benchmark::State& state) {
 BENCHMARK(BM_StartToShown)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // Login to a ready session with the workspace started, through the running window and its
-// timers, against a generated load of N accounts with one position each.
+// timers, against a generated load of N accounts with one position each, or (second argument 1)
+// a load of N position records with a heartbeat question every 10,000.
 void BM_LoginToLoaded(benchmark::State& state) {
-    ServerSettings settings(static_cast<std::size_t>(state.range(0)));
+    const auto count = static_cast<std::size_t>(state.range(0));
+    ServerSettings settings(state.range(1) ? 0 : count, state.range(1) ? count : 0);
     for (auto _ : state) {
         state.PauseTiming();
         auto form = std::make_unique<TMainForm>();
@@ -98,7 +101,12 @@ void BM_LoginToLoaded(benchmark::State& state) {
         state.ResumeTiming();
     }
 }
-BENCHMARK(BM_LoginToLoaded)->Arg(10000)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
+BENCHMARK(BM_LoginToLoaded)
+    ->Args({10000, 0})
+    ->Args({1000000, 1})
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(5);
 
 }  // namespace
 
