@@ -320,6 +320,7 @@ void BusinessObjectGrid::PaintCell(QPainter& painter, int col, int row, const QR
 // ---- The mouse.
 
 void BusinessObjectGrid::WatchMouse() {
+    setVerticalScrollMode(ScrollPerItem);  // a line is a row
     setMouseTracking(true);
     for (QWidget* area : {viewport(), top_->viewport(), left_->viewport()}) {
         area->setMouseTracking(true);
