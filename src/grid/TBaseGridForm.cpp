@@ -111,14 +111,14 @@ TBaseGridForm::~TBaseGridForm() {
 }
 
 void TBaseGridForm::CreateActions() {
-    struct Spec {
+    struct Entry {
         Action** action;
         const char* name;
         const char* caption;
         const char* shortcut;
         const char* hint;
     };
-    const Spec specs[] = {
+    const Entry entries[] = {
         {&SortAction, "SortAction", "Sor&t Criteria...", "Ctrl+Alt+S",
          "Define sorting criteria: by columns and sorting types (ascending or descending)"},
         {&FilterAction, "FilterAction", "&Filter Selection...", "Ctrl+Alt+F",
@@ -173,11 +173,11 @@ void TBaseGridForm::CreateActions() {
          "Set Quick Filter|Modify filter definition with a value of currently selected cell"},
         {&NegateColumnFilterAction, "NegateColumnFilterAction", "Negate Column Filter", "", ""},
     };
-    for (const Spec& spec : specs) {
-        Action* action = actionList_.Make(this, spec.caption, spec.shortcut, spec.hint);
-        action->setObjectName(spec.name);
+    for (const Entry& entry : entries) {
+        Action* action = actionList_.Make(this, entry.caption, entry.shortcut, entry.hint);
+        action->setObjectName(entry.name);
         action->SetScope(this);
-        *spec.action = action;
+        *entry.action = action;
     }
 
     const auto rule = [](Action* action, std::function<bool()> enabled) {

@@ -29,6 +29,8 @@ int InterfaceView::FindField(std::string name) const {
 }
 
 const char* InterfaceView::GetCellText(int screenColumn, unsigned row, unsigned* length) {
+    unsigned ignored = 0;
+    if (!length) length = &ignored;
     *length = 0;
     // Automation passes columns from outside: a column beyond the order shows nothing.
     if (screenColumn < 0 || screenColumn >= static_cast<int>(ColumnOrder.size())) return "";

@@ -97,8 +97,8 @@ public:
     // The index of the first title equal to name, -1 when none is.
     int FindField(std::string name) const;
 
-    // Text of a grid cell, with its length in *length (0 first): row 0 holds the field titles,
-    // screen column 0 the row numbers from 1 and an empty title; other cells are displayed cell
+    // Text of a grid cell, with its length in *length (0 first; length may be null): row 0 holds the field
+    // titles, screen column 0 the row numbers from 1 and an empty title; other cells are displayed cell
     // texts. A screen column outside the column order gives "". The row-number text stays valid
     // until the next call.
     const char* GetCellText(int screenColumn, unsigned row, unsigned* length);

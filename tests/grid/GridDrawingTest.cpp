@@ -1,12 +1,14 @@
 // The grid window's drawing: cell texts, colours, alignment, sort marks, caption, column
 // visibility and column moves, and the cost of opening and painting a million rows.
 #include <QHeaderView>
+#include <QImage>
 #include <QScrollBar>
 
 #include "GridWindowFixture.h"
 #include "guisupport/RecordingCanvas.h"
 #include "toolkit/Form.h"
 #include "toolkit/MessageRouter.h"
+#include "toolkit/QtPaint.h"
 
 namespace {
 
@@ -121,6 +123,32 @@ TEST_F(GridDrawingTest, TheSelectedCellAndRowHaveTheirColoursOtherCellsTheColumn
         EXPECT_NE(calls[1].find(" colour " + std::to_string(c.font.Value()) + " "), std::string::npos)
             << calls[1];
     }
+}
+
+TEST_F(GridDrawingTest, ThePaintedGridShowsTheSameColoursAsTheDrawingRules) {
+    Open(3);
+    Retitle("Amount", "Amount", 0x00FF00, 0x0000FF);
+    view->GetFilter().push_back(Filter("Name"));
+    Grid().SelectCell(2, 2);
+    const QImage cells = Grid().viewport()->grab().toImage();
+    const auto at = [&](const QImage& image, const QRect& r) {
+        return image.pixelColor(r.left() + 1, r.bottom() - 1);
+    };
+    const auto cell = [&](int col, int row) {
+        return at(cells, Grid().visualRect(Grid().model()->index(row - 1, col - 1)));
+    };
+    EXPECT_EQ(cell(2, 2), ToQColor(ColorValue(0xD77924)));
+    EXPECT_EQ(cell(1, 2), ToQColor(ColorValue(0x6A240A)));
+    EXPECT_EQ(cell(3, 1), ToQColor(ColorValue(0x00FF00)));
+    EXPECT_EQ(cell(1, 3), ToQColor(clWindow));
+    QHeaderView* top = Grid().horizontalHeader();
+    const QImage titles = top->viewport()->grab().toImage();
+    const auto title = [&](int col) {
+        return at(titles,
+                  QRect(top->sectionViewportPosition(col - 1), 0, top->sectionSize(col - 1), top->height()));
+    };
+    EXPECT_EQ(title(2), ToQColor(ColorValue(0x646464)));
+    EXPECT_EQ(title(1), ToQColor(clBtnFace));
 }
 
 TEST_F(GridDrawingTest, NumbersAreRightAlignedOtherTextsLeftAlignedAtTheOffsets) {

@@ -102,6 +102,7 @@ TEST_F(ViewColumns, CellTextsShowTitlesRowNumbersAndDisplayedCellsInScreenOrder)
         EXPECT_EQ(Cell(column, 0), "");
         EXPECT_EQ(Cell(column, 1), "");
     }
+    EXPECT_STREQ(view.GetCellText(0, 7, nullptr), "7");
 }
 
 TEST_F(ViewColumns, MovingAColumnShiftsTheColumnsBetweenTowardsItsOldPlace) {
