@@ -95,7 +95,7 @@ TBaseGridForm* OpenWindow() {
         Entry e;
         e.Id.SetValue(id);
         e.Name.SetText(("Account " + std::to_string(id % 997)).c_str());
-        e.Amount.SetValue((id * 7919) % 100000);
+        e.Amount.SetValue(static_cast<int32_t>((int64_t{id} * 7919) % 100000));
         view->UpdateRow(&e);
     }
     BaseGridConfig config;
