@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -132,6 +133,14 @@ TEST_F(HistoricalQueryServer, EachQueryStoresItsRowsNumberedFromOneAndEndsDone) 
         EXPECT_EQ(query.rows(*session), Numbered(counts[i]));
         ExpectQuiet();
     }
+    // The rows are the server's: its accounts, with the firm unit member of their participant.
+    std::set<std::string> numbers;
+    for (const auto& [key, row] : session->HistoricalAccounts.Records) {
+        numbers.insert(row.AccountNumber.ToString());
+        EXPECT_EQ(row.FirmUnitMember.ToString(),
+                  row.AccountNumber.ToString()[0] == 'N' ? "NWT00001" : "HBS00001");
+    }
+    EXPECT_EQ(numbers, (std::set<std::string>{"HB-200", "HB-M1", "NW-100", "NW-101", "NW-M1"}));
     EXPECT_FALSE(session->CommandFailed);
     EXPECT_TRUE(session->ErrorLines.empty());
 }
