@@ -73,6 +73,8 @@ public:
     const char* GetTypeName(int index) const { return Column(index).GetTypeName(); }
     // Null when the text is acceptable for the column, else the message for the user.
     const char* CheckText(int index, const char* text) const { return Column(index).CheckText(text); }
+    // The column itself, for walking many records through one column without a lookup per record.
+    const MInterface& GetColumn(int index) const { return Column(index); }
     // Turns the field addresses taken from prototype into offsets within any record of its type.
     void MakeRelative(const void* prototype);
 

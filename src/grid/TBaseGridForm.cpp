@@ -1409,14 +1409,15 @@ void TBaseGridForm::FindDialogFind() {
     }
     const int col = grid_->Col();
     const int rows = grid_->RowCount();
-    int row = start;
-    if (down) {
-        for (; row < rows; ++row)
-            if (MatchCellText(row, col)) break;
-    } else {
-        // The start row and those above it; the title row never.
-        for (int left = start; left > 0; --left, --row)
-            if (MatchCellText(row, col)) break;
+    // The rows MatchCellText would test, the view walking the column itself: down from the start to
+    // the last row; up from the start to row 1, the title row never.
+    const int first = down ? std::max(start, 0) : std::min(start, rows - 1);
+    const int last = down ? rows - 1 : 1;
+    int row = -1;
+    if (col >= 0 && col < grid_->ColCount() && (down ? first <= last : first >= last)) {
+        row = view_->FindCellText(
+            col, static_cast<unsigned>(first), static_cast<unsigned>(last),
+            [this](std::string_view text) { return TextMatches(text, findText_, matchCase_, wholeWord_); });
     }
     if (row > 0 && row < rows) {
         grid_->SetRow(row);

@@ -78,6 +78,7 @@ public:
     TBaseGridForm& operator=(const TBaseGridForm&) = delete;
 
     // Own virtual operations, in this order.
+    // FindDialogFind applies the same test to a whole column through the view's walk of its rows.
     virtual bool MatchCellText(int row, int col);
     virtual bool EditRow(int index);
     virtual bool CanEditRow(int index);

@@ -47,6 +47,29 @@ const char* InterfaceView::GetCellText(int screenColumn, unsigned row, unsigned*
     return rowNumberText_;
 }
 
+int InterfaceView::FindCellText(int screenColumn, unsigned first, unsigned last,
+                                const std::function<bool(std::string_view)>& match) {
+    const bool down = first <= last;
+    const bool field = screenColumn >= 0 && screenColumn < static_cast<int>(ColumnOrder.size()) &&
+                       ColumnOrder[static_cast<std::size_t>(screenColumn)] > 0;
+    const auto shown = static_cast<unsigned>(std::max(GetDisplayedRowCount() - 1, 0));
+    for (unsigned row = first;; down ? ++row : --row) {
+        if (field && row >= 1 && row <= shown) {
+            // The run of displayed rows from here towards last, walked in one go.
+            const unsigned end = down ? std::min(last, shown) : std::max(last, 1U);
+            const int entry = ColumnOrder[static_cast<std::size_t>(screenColumn)];
+            const unsigned found = FindDisplayedCellText(entry - 1, row, end, match);
+            if (found != 0) return static_cast<int>(found);
+            row = end;
+        } else {
+            unsigned length = 0;
+            const char* text = GetCellText(screenColumn, row, &length);
+            if (match(std::string_view(text, length))) return static_cast<int>(row);
+        }
+        if (row == last) return -1;
+    }
+}
+
 void InterfaceView::MoveColumn(int from, int to) {
     const int count = static_cast<int>(ColumnOrder.size());
     if (from == to || from < 0 || to < 0 || from >= count || to >= count) return;

@@ -14,8 +14,10 @@
 // WorkFilter serves as the column-value cache: one entry per collected column, its Values the
 // column's distinct texts. GUI thread only.
 #include <cstdint>
+#include <functional>
 #include <set>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "fields/MInterfaceSortingData.h"
@@ -36,6 +38,11 @@ public:
     // untouched when there is no such row or field.
     virtual const char* GetDisplayedCellText(int field, unsigned row, unsigned* length) = 0;
     virtual const char* GetAllCellText(int field, unsigned row, unsigned* length) = 0;
+    // The first displayed row number, walking from row first to row last (both from 1 and within
+    // the displayed rows; upwards when last is below first), whose text of field match accepts;
+    // 0 when none does or a row is out of range. The column is looked up once, not per row.
+    virtual unsigned FindDisplayedCellText(int field, unsigned first, unsigned last,
+                                           const std::function<bool(std::string_view)>& match) const = 0;
     virtual void RemoveDisplayedRow(int index) = 0;
     // Sets a field of the displayed row's own copy from text, unchecked.
     virtual void SetDisplayedCellText(int field, int index, const char* text) = 0;
@@ -102,6 +109,11 @@ public:
     // texts. A screen column outside the column order gives "". The row-number text stays valid
     // until the next call.
     const char* GetCellText(int screenColumn, unsigned row, unsigned* length);
+    // The first grid row, walking from row first to row last (upwards when last is below first),
+    // whose GetCellText of the screen column match accepts; -1 when none does. The displayed
+    // rows of a field column are walked through FindDisplayedCellText.
+    int FindCellText(int screenColumn, unsigned first, unsigned last,
+                     const std::function<bool(std::string_view)>& match);
     // Takes the screen column from out of the column order and puts it back at to, the columns
     // between shifting one place towards from.
     void MoveColumn(int from, int to);

@@ -129,6 +129,41 @@ public:
         }
     }
 
+    // The index of the first row, walking from index first to index last (both below size(); up
+    // when last is below first), for which f answers true; npos when none does. Logarithmic to
+    // reach first, then one step per row.
+    template <class F>
+    std::size_t FindFrom(std::size_t first, std::size_t last, F f) const {
+        std::size_t offset = first;
+        std::size_t block = FindBlock(offset);
+        std::size_t index = first;
+        if (first <= last) {
+            for (; block < blocks_.size(); ++block, offset = 0) {
+                const std::vector<Item*>& items = blocks_[block]->items;
+                for (; offset < items.size(); ++offset, ++index) {
+                    if (f(items[offset])) return index;
+                    if (index == last) return npos;
+                }
+            }
+            return npos;
+        }
+        for (;;) {
+            const std::vector<Item*>& items = blocks_[block]->items;
+            for (;; --offset, --index) {
+                if (f(items[offset])) return index;
+                if (index == last) return npos;
+                if (offset == 0) break;
+            }
+            do {
+                if (block == 0) return npos;
+                --block;
+            } while (blocks_[block]->items.empty());
+            offset = blocks_[block]->items.size() - 1;
+            --index;
+        }
+    }
+    static constexpr std::size_t npos = static_cast<std::size_t>(-1);
+
 private:
     struct Block {
         std::vector<Item*> items;

@@ -58,6 +58,19 @@ public:
     const char* GetAllCellText(int field, unsigned row, unsigned* length) override {
         return CellText(field, row, length, true);
     }
+    unsigned FindDisplayedCellText(int field, unsigned first, unsigned last,
+                                   const std::function<bool(std::string_view)>& match) const override {
+        const std::size_t rows = DisplayedKeys.size();
+        if (first == 0 || last == 0 || first > rows || last > rows) return 0;
+        if (!IsField(field)) return match(std::string_view()) ? first : 0;
+        const MInterface& column = RowFormat->GetColumn(field);
+        const std::size_t found = DisplayedKeys.FindFrom(first - 1, last - 1, [&](const ViewRow* row) {
+            int length = 0;
+            const char* text = column.GetText(row->row.GetData(), &length);
+            return match(std::string_view(text, static_cast<std::size_t>(length)));
+        });
+        return found == DisplayedKeys.npos ? 0 : static_cast<unsigned>(found + 1);
+    }
     void RemoveDisplayedRow(int index) override {
         if (ViewRow* row = RowAt(index, false)) Erase(row);
     }

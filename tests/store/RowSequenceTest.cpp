@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <memory>
 #include <random>
+#include <utility>
 #include <vector>
 
 #include "store/RowSequence.h"
@@ -85,6 +86,41 @@ TEST(RowSequence, UpperBoundFindsTheInsertionPlaceOfAnOrderedSequence) {
     Sequence empty;
     Row probe{1, {}};
     EXPECT_EQ(empty.UpperBound(&probe, less), 0u);
+}
+
+// Walks down and up, over blocks left at many sizes by erases, agree with a plain loop.
+TEST(RowSequence, FindFromStopsAtTheFirstAcceptedRowInEitherDirection) {
+    std::vector<std::unique_ptr<Row>> rows;
+    std::vector<Row*> model;
+    Sequence sequence;
+    for (int i = 0; i < 3000; ++i) {
+        rows.push_back(std::make_unique<Row>(Row{i, {}}));
+        sequence.PushBack(rows.back().get());
+        model.push_back(rows.back().get());
+    }
+    // Shrink the second block and take out the third and fourth.
+    for (int i = 512; i < 2048; ++i) {
+        if (i < 1020 || i >= 1536) {
+            sequence.Erase(rows[static_cast<std::size_t>(i)].get());
+            model.erase(std::find(model.begin(), model.end(), rows[static_cast<std::size_t>(i)].get()));
+        }
+    }
+    const auto expected = [&](std::size_t first, std::size_t last, auto accept) {
+        for (std::size_t i = first;; first <= last ? ++i : --i) {
+            if (accept(model[i])) return i;
+            if (i == last) return Sequence::npos;
+        }
+    };
+    const std::size_t end = model.size() - 1;
+    const std::vector<std::pair<std::size_t, std::size_t>> ranges = {
+        {0, end}, {end, 0}, {0, 0}, {end, end}, {500, 520}, {520, 500}, {7, 1200}, {1200, 7}, {511, 512}};
+    for (int divisor : {1, 7, 700, 5000}) {
+        const auto accept = [divisor](const Row* row) { return row->value % divisor == divisor - 1; };
+        for (const auto& [first, last] : ranges) {
+            EXPECT_EQ(sequence.FindFrom(first, last, accept), expected(first, last, accept))
+                << first << " to " << last << ", every " << divisor;
+        }
+    }
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -103,6 +104,36 @@ TEST_F(ViewColumns, CellTextsShowTitlesRowNumbersAndDisplayedCellsInScreenOrder)
         EXPECT_EQ(Cell(column, 1), "");
     }
     EXPECT_STREQ(view.GetCellText(0, 7, nullptr), "7");
+}
+
+// Finding down or up a column answers the first row whose cell text is accepted, as testing each
+// row's GetCellText would: the title row, the displayed rows, rows beyond them, the row-number
+// column and columns outside the order.
+TEST_F(ViewColumns, FindingACellTextAgreesWithTestingEveryCell) {
+    Update({Order(1, "ab", 10), Order(2, "b", 20), Order(3, "abc", 30), Order(4, "", 40), Order(5, "b", 50)});
+    view.GetFilter().push_back(InList("Id", {"1", "3", "4", "5"}));
+    ASSERT_TRUE(view.ApplyFilter());
+    ASSERT_EQ(view.GetDisplayedRowCount(), 5);
+    const auto expected = [&](int column, unsigned first, unsigned last, const std::string& wanted) {
+        for (unsigned row = first;; first <= last ? ++row : --row) {
+            if (Cell(column, row).find(wanted) != std::string::npos) return static_cast<int>(row);
+            if (row == last) return -1;
+        }
+    };
+    const std::vector<std::pair<unsigned, unsigned>> ranges = {{0, 6}, {6, 0}, {1, 4}, {4, 1}, {2, 2},
+                                                               {3, 6}, {6, 3}, {5, 7}, {0, 0}};
+    for (int column : {-1, 0, 1, 2, 5, 9}) {
+        for (const std::string wanted : {"b", "c", "x", "", "3", "Name", "Amount", "0"}) {
+            const auto match = [&](std::string_view text) {
+                return text.find(wanted) != std::string_view::npos;
+            };
+            for (const auto& [first, last] : ranges) {
+                EXPECT_EQ(view.FindCellText(column, first, last, match),
+                          expected(column, first, last, wanted))
+                    << "column " << column << " rows " << first << " to " << last << " '" << wanted << "'";
+            }
+        }
+    }
 }
 
 TEST_F(ViewColumns, MovingAColumnShiftsTheColumnsBetweenTowardsItsOldPlace) {
