@@ -68,7 +68,7 @@ Positions& Store() {
 
 std::unique_ptr<TInterfaceView<KB_Position>> FilledView() {
     auto view = std::make_unique<TInterfaceView<KB_Position>>();
-    for (const auto& [key, record] : Store().store.Records) view->UpdateRow(record.get());
+    for (const auto& [key, record] : Store().store.Records) view->UpdateRow(&record);
     return view;
 }
 
@@ -144,7 +144,7 @@ BENCHMARK(BM_ApplyFilterOneCondition)->Unit(benchmark::kMillisecond)->Iterations
 void BM_MemoryPerRow(benchmark::State& state) {
     const std::size_t start = mallinfo2().uordblks;
     auto copy = std::make_unique<DataHandler<KB_Position>>();
-    for (const auto& [key, record] : Store().store.Records) copy->Store(*record, true);
+    for (const auto& [key, record] : Store().store.Records) copy->Store(record, true);
     const std::size_t stored = mallinfo2().uordblks;
     std::unique_ptr<TInterfaceView<KB_Position>> view;
     for (auto _ : state) view = FilledView();

@@ -18,8 +18,27 @@ bool ReadReceivedField(T& field, const char* message, int length, int offset) {
     return true;
 }
 
+// While one lives (on this thread), LogShortMessage logs nothing: a caller that has already logged
+// a message's shortfall (the session's dispatch, which names the message's type) keeps the record
+// readers from logging it a second time.
+class ShortMessageLogMute {
+public:
+    ShortMessageLogMute() { ++Depth(); }
+    ~ShortMessageLogMute() { --Depth(); }
+    ShortMessageLogMute(const ShortMessageLogMute&) = delete;
+    ShortMessageLogMute& operator=(const ShortMessageLogMute&) = delete;
+    static bool Active() { return Depth() > 0; }
+
+private:
+    static int& Depth() {
+        thread_local int depth = 0;
+        return depth;
+    }
+};
+
 // Logs at level 3 that a received message of length bytes lacks fields of its expected size.
 inline void LogShortMessage(int length, int expected) {
+    if (ShortMessageLogMute::Active()) return;
     MLOG(LOG_ERROR, "Received message of %d bytes, %d expected: fields beyond its end keep their defaults",
          length, expected);
 }

@@ -2,6 +2,8 @@
 
 #include <QPointer>
 #include <algorithm>
+#include <cstring>
+#include <type_traits>
 
 #include "brae/Brae_AD_AccountDelete.h"
 #include "brae/Brae_AL_BulkLinkAccount.h"
@@ -20,6 +22,7 @@
 #include "brae/Brae_TD_UserDisconnection.h"
 #include "brae/Brae_TF_ComponentNotice.h"
 #include "brae/Brae_TR_PasswordReset.h"
+#include "brae/ReadBulkElements.h"
 #include "brae/ReceivedMessage.h"
 #include "core/CalendarConversion.h"
 #include "core/DateTimeText.h"
@@ -35,6 +38,7 @@
 #include "net/MSocketBufferOut.h"
 #include "session/TStartupScreen.h"
 #include "store/InterfaceView.h"
+#include "store/TInterfaceViewBase.h"
 #include "toolkit/MessageRouter.h"
 #include "toolkit/Timer.h"
 #include "toolkit/UiHost.h"
@@ -248,6 +252,8 @@ void KVNEventManager::Dispatch(const char* message, int32_t length) {
              entry->Code, length, entry->Length);
     std::string clamped;
     if (ClampCount(*entry, message, length, clamped)) message = clamped.data();
+    // Logged above, by type: the handler's readers do not log the shortfall again.
+    const ShortMessageLogMute mute;
     (this->*entry->Handle)(message, length);
 }
 
@@ -647,26 +653,469 @@ void KVNEventManager::OnPasswordResetAcknowledgment(const char*, int32_t) {
                     BoxIcon::Information, BoxButtons::Ok);
 }
 
-// The store and its change lists are emptied with the store's own operations.
-void KVNEventManager::ClearAll() {}
+// The data store.
 
-// Grid clients, the refresh and the record and command handlers come with their own operations;
-// until then these do nothing.
-void KVNEventManager::RegisterGridClient(uint32_t) {}
-void KVNEventManager::UnregisterGridClient(uint32_t) {}
-void KVNEventManager::RefreshGrids() {}
-void KVNEventManager::OnAccountDeleteAcknowledgment(const char*, int32_t) {}
-void KVNEventManager::OnPositionDeleteAcknowledgment(const char*, int32_t) {}
-void KVNEventManager::OnAccountAcknowledgment(const char*, int32_t) {}
-void KVNEventManager::OnPositionAcknowledgment(const char*, int32_t) {}
-void KVNEventManager::OnAccountSummary(const char*, int32_t) {}
-void KVNEventManager::OnBulkLinkAccountAcknowledgment(const char*, int32_t) {}
-void KVNEventManager::OnBulkInstrument(const char*, int32_t) {}
-void KVNEventManager::OnBulkParticipant(const char*, int32_t) {}
-void KVNEventManager::OnHistoricalAccountAcknowledgment(const char*, int32_t) {}
-void KVNEventManager::OnNonReportableAccountAcknowledgment(const char*, int32_t) {}
-void KVNEventManager::OnMonitoringAccountAcknowledgment(const char*, int32_t) {}
-void KVNEventManager::OnBulkDate(const char*, int32_t) {}
-void KVNEventManager::OnHistoricalPositionAcknowledgment(const char*, int32_t) {}
-void KVNEventManager::OnHistoricalSubmissionOutcomeAcknowledgment(const char*, int32_t) {}
-void KVNEventManager::OnHistoricalCommandAcknowledgment(const char*, int32_t) {}
+namespace {
+
+// The AccountId read as a decimal number, clamped to the key's range (the account part of a key).
+int32_t AccountIdNumber(const K::AccountText& id) {
+    return BaseKey::FromWide(0, static_cast<int64_t>(ParseDecimalDigits64(id.GetData(), id.Length())))
+        .Second.GetValue();
+}
+
+template <std::size_t N, class F>
+FixedTextKey<N> KeyOf(const F& field) {
+    static_assert(sizeof(F) == N);
+    FixedTextKey<N> key;
+    std::memcpy(key.data(), &field, N);
+    return key;
+}
+
+// The 8 digits of a report date as the number YYYYMMDD (a character that is no digit counts 0).
+int32_t DateNumber(const MDateYYYYMMDD& date) {
+    return static_cast<int32_t>(ParseEightDigits(date.GetChars()));
+}
+
+// The count of digits at offset, 0 when the message does not hold them, cut to the elements of
+// size bytes from elements that it holds whole.
+int32_t HeldCount(const char* message, int32_t length, int32_t offset, int32_t digits, int32_t elements,
+                  int32_t size) {
+    if (length < offset + digits) return 0;
+    const auto count = static_cast<int32_t>(ParseDecimalDigits(message + offset, digits));
+    return std::min(count, std::max(length - elements, 0) / size);
+}
+
+}  // namespace
+
+int32_t KVNEventManager::FindAccountNumber(const AccountText& accountNumber) const {
+    if (accountNumber.IsBlank())
+        return EmptyAccountNumberPlaces.empty() ? 0 : *EmptyAccountNumberPlaces.begin();
+    const auto at = AccountNumberPlaces.find(KeyOf<16>(accountNumber));
+    return at == AccountNumberPlaces.end() ? 0 : at->second;
+}
+
+void KVNEventManager::ForgetAccountNumber(int32_t place) {
+    if (place <= 0 || static_cast<std::size_t>(place) > AccountNumbers.size()) return;
+    std::string& number = AccountNumbers[static_cast<std::size_t>(place - 1)];
+    if (!number.empty()) AccountNumberPlaces.erase(KeyOf<16>(AccountText(number)));
+    number.clear();
+    EmptyAccountNumberPlaces.insert(place);
+}
+
+int32_t KVNEventManager::GetPositionId(const MRPString<2, 32, MValAccept>& group,
+                                       const MRPString<4, 32, MValAccept>& instrument,
+                                       const AccountText& accountNumber, const AccountText& accountId) {
+    int32_t account = 1;
+    if (!accountId.IsBlank()) {
+        account = AccountIdNumber(accountId);
+    } else if (const int32_t place = FindAccountNumber(accountNumber)) {
+        account = place;
+    }
+    // Every instrument, known or not, is told apart by its group and instrument as received.
+    FixedTextKey<10> pair;
+    std::memcpy(pair.data(), &account, 4);
+    std::memcpy(pair.data() + 4, group.GetData(), 2);
+    std::memcpy(pair.data() + 6, instrument.GetData(), 4);
+    const auto [id, added] = PositionIds.Insert(pair, PositionIdCounter + 1);
+    if (!added) return id;
+    ++PositionIdCounter;
+    FixedTextKey<4> part;
+    std::memcpy(part.data(), &account, 4);
+    EarlierPositionIds.resize(static_cast<std::size_t>(PositionIdCounter) + 1);
+    EarlierPositionIds[static_cast<std::size_t>(PositionIdCounter)] = LastPositionIds.Find(part);
+    LastPositionIds.Set(part, PositionIdCounter);
+    return PositionIdCounter;
+}
+
+void KVNEventManager::SetFirmUnitMember(const ParticipantIdText& participantId,
+                                        FirmUnitMemberText& firmUnitMember) const {
+    firmUnitMember.Clear();
+    const auto at = ParticipantIdIndex.find(KeyOf<4>(participantId));
+    if (at != ParticipantIdIndex.end())
+        firmUnitMember = Participants[static_cast<std::size_t>(at->second)].FirmUnitMember;
+}
+
+bool KVNEventManager::HasMasterAccount() const {
+    return std::any_of(Accounts.Records.begin(), Accounts.Records.end(), [](const auto& entry) {
+        return entry.second.InternalAccountType.Is(EnumBraeKTSInternalAccountType::MasterAccount);
+    });
+}
+
+bool KVNEventManager::HasPositionForAccount(AccountText accountNumber,
+                                            FirmUnitMemberText firmUnitMember) const {
+    return std::any_of(Positions.Records.begin(), Positions.Records.end(), [&](const auto& entry) {
+        const KB_Position& position = entry.second;
+        return std::memcmp(position.AccountNumber.GetData(), accountNumber.GetData(), 16) == 0 &&
+               std::memcmp(position.FirmUnitMember.GetData(), firmUnitMember.GetData(), 8) == 0;
+    });
+}
+
+bool KVNEventManager::CheckReportableDates() const {
+    if (!ReportableDates.empty()) return true;
+    Ui().MessageBox(nullptr, "  No reportable dates were configured\nContact QZK to get this issue resolved.",
+                    "Configuration Error", BoxIcon::Error, BoxButtons::Ok);
+    return false;
+}
+
+void KVNEventManager::ClearAll() {
+    ForEachStore([](auto& store) {
+        store.Records.clear();
+        store.ChangedKeys.clear();
+        store.RemovedKeys.clear();
+    });
+    Instruments.clear();
+    Participants.clear();
+    InstrumentKeys.clear();
+    AccountNumbers.clear();
+    InstrumentIndex.clear();
+    PositionIds.Clear();
+    PositionIdCounter = 0;
+    PendingCommands.clear();
+    ErrorLines.clear();
+    AccountNumberPlaces.clear();
+    EmptyAccountNumberPlaces.clear();
+    ParticipantIdIndex.clear();
+    ParticipantNameIndex.clear();
+    LastPositionIds.Clear();
+    EarlierPositionIds.clear();
+}
+
+void KVNEventManager::CompleteAcknowledgment(const char* message, int32_t length) {
+    // The answered sequence number lies in the header; a header cut short reads as blanks.
+    if (length >= 16) {
+        CompleteCommand(message, EnumActionStatusType::Done, nullptr, 0);
+        return;
+    }
+    char header[16];
+    std::memset(header, ' ', sizeof header);
+    if (length > 0) std::memcpy(header, message, static_cast<std::size_t>(length));
+    CompleteCommand(header, EnumActionStatusType::Done, nullptr, 0);
+}
+
+void KVNEventManager::StoreAccount(EnumBraeMsgType type, const char* message, int32_t length) {
+    KR_Account account(type, message, length);
+    SetFirmUnitMember(account.ApprovedParticipantId, account.FirmUnitMember);
+    if (FindAccountNumber(account.AccountNumber) == 0) {
+        AccountNumbers.push_back(account.AccountNumber.ToString());
+        const auto place = static_cast<int32_t>(AccountNumbers.size());
+        if (account.AccountNumber.IsBlank()) {
+            EmptyAccountNumberPlaces.insert(place);
+        } else {
+            AccountNumberPlaces.emplace(KeyOf<16>(account.AccountNumber), place);
+        }
+    }
+    account.SetAccountNumberList(&AccountNumbers);
+    Accounts.Store(account, Loading);
+    CompleteAcknowledgment(message, length);
+}
+
+void KVNEventManager::OnAccountAcknowledgment(const char* message, int32_t length) {
+    StoreAccount(EnumBraeMsgType::KR, message, length);
+}
+
+void KVNEventManager::OnAccountSummary(const char* message, int32_t length) {
+    StoreAccount(EnumBraeMsgType::JY, message, length);
+}
+
+void KVNEventManager::OnNonReportableAccountAcknowledgment(const char* message, int32_t length) {
+    StoreAccount(EnumBraeMsgType::QR, message, length);
+}
+
+void KVNEventManager::OnPositionAcknowledgment(const char* message, int32_t length) {
+    KB_Position position(message, length);
+    position.Key = BaseKey(
+        GetPositionId(position.Group, position.Instrument, position.AccountNumber, position.AccountId),
+        DateNumber(position.ReportDate));
+    FixedTextKey<6> instrument;
+    std::memcpy(instrument.data(), position.Group.GetData(), 2);
+    std::memcpy(instrument.data() + 2, position.Instrument.GetData(), 4);
+    const auto at = InstrumentIndex.find(instrument);
+    if (at != InstrumentIndex.end()) {
+        const BraeGroupInstrumentDefinition& definition = Instruments[static_cast<std::size_t>(at->second)];
+        if (!definition.StrikePrice.IsNull()) position.CallPutCode = definition.CallPutCode;
+        position.StrikePrice = definition.StrikePrice;
+        position.ExpirationDate = definition.ExpirationDate;
+        position.ClassSymbol = definition.ClassSymbol;
+        position.ExternalSymbol = definition.ExternalSymbol;
+    }
+    SetFirmUnitMember(position.ApprovedParticipantId, position.FirmUnitMember);
+    Positions.Store(position, Loading);
+    CompleteAcknowledgment(message, length);
+}
+
+void KVNEventManager::OnAccountDeleteAcknowledgment(const char* message, int32_t length) {
+    AccountText number, id;
+    ReadReceivedField(number, message, length, 24);
+    ReadReceivedField(id, message, length, 40);
+    const int32_t place = FindAccountNumber(number);
+    ForgetAccountNumber(place);
+    Accounts.Remove(BaseKey(1, id.IsBlank() ? place : AccountIdNumber(id)), Loading);
+    CompleteAcknowledgment(message, length);
+}
+
+void KVNEventManager::OnPositionDeleteAcknowledgment(const char* message, int32_t length) {
+    AccountText number, id;
+    MRPString<2, 32, MValAccept> group;
+    MRPString<4, 32, MValAccept> instrument;
+    MDateYYYYMMDD date;
+    date.Clear();
+    ReadReceivedField(number, message, length, 24);
+    ReadReceivedField(group, message, length, 40);
+    ReadReceivedField(instrument, message, length, 42);
+    ReadReceivedField(id, message, length, 62);
+    ReadReceivedField(date, message, length, 82);
+    Positions.Remove(BaseKey(GetPositionId(group, instrument, number, id), DateNumber(date)), Loading);
+    CompleteAcknowledgment(message, length);
+}
+
+void KVNEventManager::OnBulkLinkAccountAcknowledgment(const char* message, int32_t length) {
+    AccountText master;
+    ReadReceivedField(master, message, length, 24);
+    if (length > 40 && message[40] == 'D') master.Clear();
+    const int32_t count = HeldCount(message, length, 41, 4, 45, 16);
+    for (int32_t i = 0; i < count; ++i) {
+        AccountText id;
+        id.SetChars(message + 45 + 16 * i, 16);
+        const BaseKey key(1, AccountIdNumber(id));
+        if (KR_Account* account = Accounts.Find(key)) {
+            account->MasterAccountId = master;
+            Accounts.ChangedKeys.push_back(key);
+        }
+        SetPositionsMaster(id, master);
+    }
+    CompleteAcknowledgment(message, length);
+}
+
+void KVNEventManager::SetPositionsMaster(const AccountText& accountId, const AccountText& master) {
+    const auto carries = [&](const KB_Position& position) {
+        return std::memcmp(position.AccountId.GetData(), accountId.GetData(), 16) == 0;
+    };
+    const auto set = [&](const BaseKey& key, KB_Position& position) {
+        position.MasterAccountId = master;
+        Positions.ChangedKeys.push_back(key);
+    };
+    if (accountId.IsBlank()) {
+        for (auto& [key, position] : Positions.Records) {
+            if (carries(position)) set(key, position);
+        }
+        return;
+    }
+    // A position that carries the id has a position id of the id's account part: walk those ids,
+    // in ascending order, and each one's report dates.
+    const int32_t account = AccountIdNumber(accountId);
+    FixedTextKey<4> part;
+    std::memcpy(part.data(), &account, 4);
+    std::vector<int32_t> ids;
+    for (int32_t id = LastPositionIds.Find(part); id != 0;
+         id = EarlierPositionIds[static_cast<std::size_t>(id)])
+        ids.push_back(id);
+    std::reverse(ids.begin(), ids.end());
+    for (const int32_t id : ids) {
+        for (auto at = Positions.Records.lower_bound(BaseKey(id, 0));
+             at != Positions.Records.end() && at->first.First.GetValue() == id; ++at) {
+            if (carries(at->second)) set(at->first, at->second);
+        }
+    }
+}
+
+void KVNEventManager::OnMonitoringAccountAcknowledgment(const char* message, int32_t length) {
+    AccountText number, id;
+    ReadReceivedField(number, message, length, 24);
+    ReadReceivedField(id, message, length, 40);
+    const BaseKey key(1, id.IsBlank() ? FindAccountNumber(number) : AccountIdNumber(id));
+    if (KR_Account* account = Accounts.Find(key)) {
+        // A flag text that the message does not hold reads as no flag.
+        std::array<char, 2> letters{'N', 'N'};
+        ReadReceivedField(letters, message, length, 61);
+        account->Flags.Clear();
+        for (unsigned i = 0; i < letters.size(); ++i) {
+            if (letters[i] == 'Y') account->Flags.Add(BraeKTSAccountFlagsSet::GetEnumAt(i));
+        }
+        Accounts.ChangedKeys.push_back(key);
+    }
+    CompleteAcknowledgment(message, length);
+}
+
+void KVNEventManager::OnBulkInstrument(const char* message, int32_t length) {
+    for (const BraeGroupInstrumentDefinition& definition :
+         ReadBulkElements<BraeGroupInstrumentDefinition>(message, length)) {
+        FixedTextKey<6> key;
+        std::memcpy(key.data(), &definition, 6);
+        const auto [at, added] = InstrumentIndex.try_emplace(key, static_cast<int32_t>(Instruments.size()));
+        if (added) {
+            InstrumentKeys.emplace_back(key.data(), key.size());
+            Instruments.push_back(definition);
+        } else {
+            Instruments[static_cast<std::size_t>(at->second)] = definition;
+        }
+    }
+}
+
+void KVNEventManager::RebuildParticipantIdIndex() {
+    ParticipantIdIndex.clear();
+    for (std::size_t i = 0; i < Participants.size(); ++i)
+        ParticipantIdIndex.try_emplace(KeyOf<4>(Participants[i].ApprovedParticipantId),
+                                       static_cast<int32_t>(i));
+}
+
+void KVNEventManager::OnBulkParticipant(const char* message, int32_t length) {
+    for (const BraeParticipantDefinition& definition :
+         ReadBulkElements<BraeParticipantDefinition>(message, length)) {
+        const auto [at, added] = ParticipantNameIndex.try_emplace(KeyOf<25>(definition.ParticipantName),
+                                                                  static_cast<int32_t>(Participants.size()));
+        if (added) {
+            Participants.push_back(definition);
+            ParticipantIdIndex.try_emplace(KeyOf<4>(definition.ApprovedParticipantId), at->second);
+        } else {
+            BraeParticipantDefinition& stored = Participants[static_cast<std::size_t>(at->second)];
+            const bool idChanged =
+                KeyOf<4>(stored.ApprovedParticipantId) != KeyOf<4>(definition.ApprovedParticipantId);
+            stored = definition;
+            if (idChanged) RebuildParticipantIdIndex();
+        }
+        FirmNames.insert(definition.FirmName.ToString());
+    }
+}
+
+void KVNEventManager::OnBulkDate(const char* message, int32_t length) {
+    ReportableDates.clear();
+    const int32_t count = HeldCount(message, length, 25, 3, 28, 8);
+    ReportableDates.resize(static_cast<std::size_t>(count));
+    for (int32_t i = 0; i < count; ++i)
+        std::memcpy(static_cast<void*>(&ReportableDates[static_cast<std::size_t>(i)]), message + 28 + 8 * i,
+                    8);
+}
+
+template <class T>
+void KVNEventManager::StoreHistoricalRow(DataHandler<T>& store, QuerySlot& slot, const char* message,
+                                         int32_t length) {
+    T row(message, length);
+    row.RecordId.SetValue(++slot.RowCounter);
+    store.Store(row, Loading);
+}
+
+void KVNEventManager::OnHistoricalAccountAcknowledgment(const char* message, int32_t length) {
+    StoreHistoricalRow(HistoricalAccounts, QuerySlots[0], message, length);
+}
+
+void KVNEventManager::OnHistoricalPositionAcknowledgment(const char* message, int32_t length) {
+    StoreHistoricalRow(HistoricalPositions, QuerySlots[1], message, length);
+}
+
+void KVNEventManager::OnHistoricalSubmissionOutcomeAcknowledgment(const char* message, int32_t length) {
+    StoreHistoricalRow(HistoricalSubmissions, QuerySlots[2], message, length);
+}
+
+void KVNEventManager::OnHistoricalCommandAcknowledgment(const char* message, int32_t length) {
+    StoreHistoricalRow(HistoricalCommands, QuerySlots[3], message, length);
+}
+
+// Grid clients and their refresh.
+
+void KVNEventManager::RegisterGridClient(uint32_t window) {
+    GridClients.try_emplace(window, GridClientData{ChildType::Accounts, nullptr, false});
+}
+
+void KVNEventManager::SetGridClient(uint32_t window, InterfaceView* view, ChildType kind) {
+    GridClientData& client = GridClients[window];
+    client.IsNew = true;
+    client.View = view;
+    client.Kind = kind;
+}
+
+void KVNEventManager::UnregisterGridClient(uint32_t window) {
+    GridClients.erase(window);
+}
+
+template <class Self, class F>
+bool KVNEventManager::VisitKindStore(Self& self, ChildType kind, F&& visit) {
+    switch (kind) {
+        case ChildType::Accounts:
+        case ChildType::MasterAccounts:
+            visit(self.Accounts);
+            return true;
+        case ChildType::Positions:
+            visit(self.Positions);
+            return true;
+        case ChildType::CommandHistory:
+            visit(self.CommandHistories);
+            return true;
+        case ChildType::HistoricalAccounts:
+            visit(self.HistoricalAccounts);
+            return true;
+        case ChildType::HistoricalPositions:
+            visit(self.HistoricalPositions);
+            return true;
+        case ChildType::HistoricalSubmissions:
+            visit(self.HistoricalSubmissions);
+            return true;
+        case ChildType::HistoricalCommands:
+            visit(self.HistoricalCommands);
+            return true;
+    }
+    return false;
+}
+
+template <class F>
+void KVNEventManager::ForEachStore(F&& visit) {
+    visit(Accounts);
+    visit(Positions);
+    visit(CommandHistories);
+    visit(HistoricalAccounts);
+    visit(HistoricalPositions);
+    visit(HistoricalSubmissions);
+    visit(HistoricalCommands);
+}
+
+template <class T>
+void KVNEventManager::RefillView(InterfaceView* view, const DataHandler<T>& store, bool masterAccountsOnly) {
+    auto* rows = dynamic_cast<TInterfaceViewBase<T>*>(view);
+    if (!rows) return;
+    for (const auto& [key, record] : store.Records) {
+        if constexpr (std::is_same_v<T, KR_Account>) {
+            if (masterAccountsOnly &&
+                !record.InternalAccountType.Is(EnumBraeKTSInternalAccountType::MasterAccount))
+                continue;
+        }
+        rows->UpdateRow(&record);
+    }
+}
+
+bool KVNEventManager::HasKindChanges(ChildType kind) const {
+    bool changed = false;
+    VisitKindStore(*this, kind, [&](const auto& store) {
+        changed = !store.ChangedKeys.empty() || !store.RemovedKeys.empty();
+    });
+    return changed;
+}
+
+void KVNEventManager::ClearChangeLists() {
+    ForEachStore([](auto& store) {
+        store.ChangedKeys.clear();
+        store.RemovedKeys.clear();
+    });
+}
+
+void KVNEventManager::RefreshGrids() {
+    if (Loading || IsClosing()) return;
+    // A window may leave, or another register, while it handles the message: walk a copy.
+    std::vector<uint32_t> windows;
+    windows.reserve(GridClients.size());
+    for (const auto& entry : GridClients) windows.push_back(entry.first);
+    for (const uint32_t window : windows) {
+        const auto at = GridClients.find(window);
+        if (at == GridClients.end()) continue;
+        GridClientData& client = at->second;
+        bool notify = client.IsNew;
+        if (client.IsNew) {
+            const bool mastersOnly = client.Kind == ChildType::MasterAccounts;
+            VisitKindStore(*this, client.Kind,
+                           [&](const auto& store) { RefillView(client.View, store, mastersOnly); });
+            client.IsNew = false;
+        } else {
+            notify = HasKindChanges(client.Kind);
+        }
+        if (notify) MessageRouter::SendMessage(window, kDataChanged, 0, 0);
+    }
+    ClearChangeLists();
+}

@@ -8,18 +8,23 @@
 #include <memory>
 #include <set>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "brae/BraeGroupInstrumentDefinition.h"
 #include "brae/BraeParticipantDefinition.h"
 #include "brae/Brae_TI_HeartbeatResponse.h"
 #include "brae/EnumBraeMsgType.h"
+#include "fields/CommandEnumerations.h"
 #include "fields/MDateText.h"
+#include "fields/MRPString.h"
 #include "net/MComVectorMessageMaster.h"
 #include "net/MEventProcessWinMsg.h"
 #include "session/ClientEvent.h"
 #include "session/CommandDescription.h"
 #include "session/EventManager.h"
+#include "session/FixedKeyTable.h"
+#include "session/FixedTextHash.h"
 #include "session/GridClientData.h"
 #include "store/BaseKey.h"
 #include "store/CommandHistory.h"
@@ -31,6 +36,7 @@
 #include "store/KB_Position.h"
 #include "store/KR_Account.h"
 
+class InterfaceView;
 class Timer;
 class TStartupScreen;
 
@@ -76,6 +82,12 @@ public:
     // Event ids on the event loop.
     static constexpr int32_t kClientEventId = 2;
     static constexpr int32_t kWindowMessageEventId = 3;
+    // The window message that tells a grid window its kind of data changed.
+    static constexpr uint32_t kDataChanged = 0x8001;
+
+    using AccountText = MRPString<16, 32, MValAccept>;
+    using FirmUnitMemberText = MRPString<8, 32, MValAccept>;
+    using ParticipantIdText = MRPString<4, 32, MValAccept>;
 
     KVNEventManager();
     ~KVNEventManager() override;
@@ -118,7 +130,7 @@ public:
     // The value of a heartbeat question's 6-character load counter: the base-62 number of the
     // characters after the first, as many as follow its leading blanks, less one.
     static int32_t DecodeLoadCounter(const char* counter);
-    // Empties every record and change list of the store, the pending set and the error lines.
+    // Empties the data store, its lists and indexes, the pending commands and the error lines.
     void ClearAll();
 
     // Commands and their outcomes. SendCommand numbers the command with the next sequence number,
@@ -148,6 +160,27 @@ public:
     void StartHistoricalQuery(std::size_t slot);
     // The box at the end of a query, by its slot's row counter and error text.
     void ReportHistoricalQueryEnd(std::size_t slot, const std::string& caption);
+
+    // Data store lookups and upkeep.
+    // The 1-based place of the number, cut at its last non-blank, in AccountNumbers; 0: absent.
+    int32_t FindAccountNumber(const AccountText& accountNumber) const;
+    // Empties the entry at that 1-based place; 0 or a place beyond the list does nothing.
+    void ForgetAccountNumber(int32_t place);
+    // The session's position id of an account and instrument, handed out from 1 on first use.
+    int32_t GetPositionId(const MRPString<2, 32, MValAccept>& group,
+                          const MRPString<4, 32, MValAccept>& instrument, const AccountText& accountNumber,
+                          const AccountText& accountId);
+    // Blanks firmUnitMember, then copies that of the first participant with this id.
+    void SetFirmUnitMember(const ParticipantIdText& participantId, FirmUnitMemberText& firmUnitMember) const;
+    bool HasMasterAccount() const;
+    bool HasPositionForAccount(AccountText accountNumber, FirmUnitMemberText firmUnitMember) const;
+    // True with reportable dates; otherwise shows the configuration error box and answers false.
+    bool CheckReportableDates() const;
+    // Grid clients and their refresh.
+    void SetGridClient(uint32_t window, InterfaceView* view, ChildType kind);
+    // Whether the changed or removed list of the kind's store holds a key; false for no kind.
+    bool HasKindChanges(ChildType kind) const;
+    void ClearChangeLists();
 
     // Handlers of the dispatch.
     void OnHeartbeatQuestion(const char* message, int32_t length);
@@ -213,10 +246,11 @@ public:
     std::map<uint32_t, GridClientData> GridClients;
     std::vector<BraeGroupInstrumentDefinition> Instruments;
     std::vector<BraeParticipantDefinition> Participants;
-    std::vector<std::string> InstrumentKeys;
+    std::vector<std::string> InstrumentKeys;  // Group and Instrument, 6 characters as received
     std::vector<std::string> AccountNumbers;
-    std::map<std::string, int32_t> InstrumentIndex;
-    std::map<BaseKey, int32_t> PositionIds;
+    std::unordered_map<FixedTextKey<6>, int32_t, FixedTextHash> InstrumentIndex;
+    // (account part as 4 bytes, Group and Instrument as received) -> position id.
+    FixedKeyTable<10> PositionIds;
     int32_t PositionIdCounter = 0;
     std::vector<MDateYYYYMMDD> ReportableDates;
     Timer* ProcessTimer = nullptr;
@@ -224,8 +258,23 @@ public:
     std::set<uint32_t> PendingCommands;
     std::vector<std::string> ErrorLines;
 
-private:
+    // Indexes over the lists above; each gives the first match that a scan of its list would.
+    // Account number (16 characters as received) -> its 1-based place in AccountNumbers, and the
+    // places that hold the empty text (an account number of blanks, or a forgotten one).
+    std::unordered_map<FixedTextKey<16>, int32_t, FixedTextHash> AccountNumberPlaces;
+    std::set<int32_t> EmptyAccountNumberPlaces;
+    // Participant id -> the first participant with it; the first 25 characters -> the participant.
+    std::unordered_map<FixedTextKey<4>, int32_t, FixedTextHash> ParticipantIdIndex;
+    std::unordered_map<FixedTextKey<25>, int32_t, FixedTextHash> ParticipantNameIndex;
+    // The position ids of each account part, latest first: the account part (4 bytes) -> the last
+    // id handed out for it, and by id the one handed out before it for the same part (0: none).
+    FixedKeyTable<4> LastPositionIds;
+    std::vector<int32_t> EarlierPositionIds;
+
+    // Hands one received message to its handler, as the pump does.
     void Dispatch(const char* message, int32_t length);
+
+private:
     // Re-enables the process timer before a box shown from inside the pump, so that heartbeats
     // keep being answered inside the box's modal loop.
     void EnableProcessTimer();
@@ -245,4 +294,22 @@ private:
     void RestoreCursor();
 
     bool hourglassShown_ = false;
+
+    void StoreAccount(EnumBraeMsgType type, const char* message, int32_t length);
+    // Sets the master account id of every stored position that carries the account id, in key
+    // order, and pushes its key.
+    void SetPositionsMaster(const AccountText& accountId, const AccountText& master);
+    void RebuildParticipantIdIndex();
+    // CompleteCommand with Done for the command a record acknowledgment answers.
+    void CompleteAcknowledgment(const char* message, int32_t length);
+    template <class T>
+    void StoreHistoricalRow(DataHandler<T>& store, QuerySlot& slot, const char* message, int32_t length);
+    template <class T>
+    void RefillView(InterfaceView* view, const DataHandler<T>& store, bool masterAccountsOnly);
+    // Calls visit with the store of the kind (the accounts for master accounts); false for no kind.
+    template <class Self, class F>
+    static bool VisitKindStore(Self& self, ChildType kind, F&& visit);
+    // Calls visit with each of the seven stores.
+    template <class F>
+    void ForEachStore(F&& visit);
 };

@@ -1,10 +1,10 @@
 #pragma once
-// The session's store of one record kind: the records by key (owned, one per key) and the keys
-// stored and removed since the grid windows last refreshed, in arrival order. Storing and
+// The session's store of one record kind: the records by key (held in the map's nodes, one per
+// key; a record stays in place until it is removed) and the keys stored and removed since the
+// grid windows last refreshed, in arrival order. Storing and
 // removing push nothing while the initial load runs (the loading flag), since every window is
 // refilled completely after it. GUI thread only.
 #include <map>
-#include <memory>
 
 #include "store/BaseKey.h"
 #include "store/InterfaceKeyVector.h"
@@ -13,23 +13,30 @@ template <class T>
 class DataHandler {
 public:
     // The record under key, or null; never inserts.
-    T* Find(BaseKey key) const {
+    T* Find(BaseKey key) {
         const auto at = Records.find(key);
-        return at == Records.end() ? nullptr : at->second.get();
+        return at == Records.end() ? nullptr : &at->second;
+    }
+    const T* Find(BaseKey key) const {
+        const auto at = Records.find(key);
+        return at == Records.end() ? nullptr : &at->second;
     }
     // Assigns the record into the one under its key, or adds a copy; pushes the key on
-    // ChangedKeys unless loading. Returns the stored record.
+    // ChangedKeys unless loading. Returns the stored record. A key above every stored one (records
+    // arriving in key order) is added at the end without a search.
     T* Store(const T& record, bool loading) {
         const BaseKey key = record.GetKey();
-        std::unique_ptr<T>& stored = Records[key];
-        if (stored) {
-            *stored = record;
+        auto at = Records.empty() || Records.rbegin()->first < key ? Records.end() : Records.lower_bound(key);
+        if (at != Records.end() && at->first == key) {
+            at->second = record;
         } else {
-            stored = std::make_unique<T>(record);
+            at = Records.emplace_hint(at, key, record);
         }
         if (!loading) ChangedKeys.push_back(key);
-        return stored.get();
+        return &at->second;
     }
+    // Whether a record with that key would be added above every stored one.
+    bool IsAboveAll(const BaseKey& key) const { return Records.empty() || Records.rbegin()->first < key; }
     // Deletes the record under key and pushes the key on RemovedKeys unless loading; an absent
     // key changes nothing.
     void Remove(const BaseKey& key, bool loading) {
@@ -41,7 +48,7 @@ public:
     // Deletes every record; the key lists stay as they are.
     void DeleteAll() { Records.clear(); }
 
-    std::map<BaseKey, std::unique_ptr<T>> Records;
+    std::map<BaseKey, T> Records;
     InterfaceKeyVector ChangedKeys;
     InterfaceKeyVector RemovedKeys;
 };

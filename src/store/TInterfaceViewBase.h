@@ -241,7 +241,8 @@ public:
     // it against the filters (RefreshRow). A new row goes to the end of the arrival order.
     void UpdateRow(const T* record) {
         const BaseKey key = record->GetKey();
-        auto at = AllRows.lower_bound(key);
+        // Rows arriving in key order (a refill from the data store) go to the end without a search.
+        auto at = AllRows.empty() || AllRows.rbegin()->first < key ? AllRows.end() : AllRows.lower_bound(key);
         const bool isNew = at == AllRows.end() || key < at->first;
         if (isNew) {
             at = AllRows.emplace_hint(at, std::piecewise_construct, std::forward_as_tuple(key),

@@ -1,0 +1,34 @@
+#pragma once
+// Hash of a fixed-width key of N bytes (a padded text taken as it stands, or several such texts
+// side by side), for the session's lookup tables: a key is an array of its bytes, compared and
+// hashed over all of them, pads included. The bytes are read eight at a time and mixed by
+// multiplication, inline. A plain function object; nothing allocates.
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+
+template <std::size_t N>
+using FixedTextKey = std::array<char, N>;
+
+struct FixedTextHash {
+    template <std::size_t N>
+    std::size_t operator()(const FixedTextKey<N>& key) const noexcept {
+        uint64_t hash = 0x9E3779B97F4A7C15ull ^ N;
+        std::size_t at = 0;
+        for (; at + 8 <= N; at += 8) hash = Mix(hash, Load(key.data() + at, 8));
+        if (at < N) hash = Mix(hash, Load(key.data() + at, N - at));
+        return static_cast<std::size_t>(hash ^ (hash >> 29));
+    }
+
+private:
+    static uint64_t Load(const char* bytes, std::size_t count) {
+        uint64_t word = 0;
+        std::memcpy(&word, bytes, count);
+        return word;
+    }
+    static uint64_t Mix(uint64_t hash, uint64_t word) {
+        hash = (hash ^ word) * 0xBF58476D1CE4E5B9ull;
+        return hash ^ (hash >> 31);
+    }
+};
