@@ -99,10 +99,7 @@ void TKVNGrid::RegisterGridClient() {
     RefreshGrid();
     session_->AddGridWindow(Handle());
     // Flagged new: the next refresh gives the window every record of its kind.
-    GridClientData& client = session_->GridClients[Handle()];
-    client.Kind = kind_;
-    client.View = View();
-    client.IsNew = true;
+    session_->SetGridClient(Handle(), View(), kind_);
     registered_ = true;
 }
 
