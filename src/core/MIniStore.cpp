@@ -9,32 +9,16 @@
 #include <cerrno>
 #include <cstring>
 
+#include "core/Win1252Case.h"
+
 namespace {
-
-// Upper case of each Windows-1252 byte: ASCII letters, the accented letters 0xE0-0xFE (but the
-// division sign 0xF7), and the pairs š/Š, œ/Œ, ž/Ž, ÿ/Ÿ.
-constexpr std::array<unsigned char, 256> MakeFoldTable() {
-    std::array<unsigned char, 256> table{};
-    for (int c = 0; c < 256; ++c) table[c] = static_cast<unsigned char>(c);
-    for (int c = 'a'; c <= 'z'; ++c) table[c] = static_cast<unsigned char>(c - 32);
-    for (int c = 0xE0; c <= 0xFE; ++c)
-        if (c != 0xF7) table[c] = static_cast<unsigned char>(c - 32);
-    table[0x9A] = 0x8A;
-    table[0x9C] = 0x8C;
-    table[0x9E] = 0x8E;
-    table[0xFF] = 0x9F;
-    return table;
-}
-
-constexpr std::array<unsigned char, 256> kFold = MakeFoldTable();
 
 constexpr int kMaxLinks = 40;
 constexpr size_t kTemporarySuffix = 6;  // the characters mkstemp puts in place of XXXXXX
 
 std::string Fold(std::string_view name) {
     std::string folded(name.size(), '\0');
-    for (size_t i = 0; i < name.size(); ++i)
-        folded[i] = static_cast<char>(kFold[static_cast<unsigned char>(name[i])]);
+    for (size_t i = 0; i < name.size(); ++i) folded[i] = win1252::ToUpper(name[i]);
     return folded;
 }
 
@@ -105,7 +89,7 @@ void RemoveTemporaries(const std::string& target) {
 bool MIniStore::SameName(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) return false;
     for (size_t i = 0; i < a.size(); ++i)
-        if (kFold[static_cast<unsigned char>(a[i])] != kFold[static_cast<unsigned char>(b[i])]) return false;
+        if (win1252::ToUpper(a[i]) != win1252::ToUpper(b[i])) return false;
     return true;
 }
 

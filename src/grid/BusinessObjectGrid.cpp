@@ -2,10 +2,16 @@
 
 #include <QAbstractItemDelegate>
 #include <QAbstractTableModel>
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QHeaderView>
+#include <QMouseEvent>
 #include <QPainter>
+#include <QScrollBar>
 #include <QSignalBlocker>
+#include <QStatusTipEvent>
+#include <QToolTip>
+#include <QWheelEvent>
 #include <algorithm>
 
 #include "toolkit/QtCanvas.h"
@@ -151,6 +157,7 @@ BusinessObjectGrid::BusinessObjectGrid(QWidget* parent) : QTableView(parent), wi
     SetGridFont(font_);
     ApplyWidth(1);
     setCurrentIndex(model_->index(0, 0));
+    WatchMouse();
 }
 
 BusinessObjectGrid::~BusinessObjectGrid() = default;
@@ -308,4 +315,192 @@ void BusinessObjectGrid::PaintCell(QPainter& painter, int col, int row, const QR
     canvas.FillRect(rect);
     if (onDrawCell) onDrawCell(col, row, rect, canvas);
     painter.restore();
+}
+
+// ---- The mouse.
+
+void BusinessObjectGrid::WatchMouse() {
+    setVerticalScrollMode(ScrollPerItem);  // a line is a row
+    setMouseTracking(true);
+    for (QWidget* area : {viewport(), top_->viewport(), left_->viewport()}) {
+        area->setMouseTracking(true);
+        area->installEventFilter(this);
+    }
+    for (QScrollBar* bar : {horizontalScrollBar(), verticalScrollBar()}) {
+        const uint32_t message = bar == verticalScrollBar() ? kVScroll : kHScroll;
+        connect(bar, &QAbstractSlider::actionTriggered, this, [this, message] {
+            if (onScrollMessage) onScrollMessage(message);
+        });
+    }
+}
+
+int BusinessObjectGrid::ShiftState(Qt::KeyboardModifiers modifiers) {
+    int shift = 0;
+    if (modifiers & Qt::ShiftModifier) shift |= kShift;
+    if (modifiers & Qt::AltModifier) shift |= kAlt;
+    if (modifiers & Qt::ControlModifier) shift |= kCtrl;
+    return shift;
+}
+
+namespace {
+
+int ButtonOf(Qt::MouseButton button) {
+    switch (button) {
+        case Qt::LeftButton:
+            return BusinessObjectGrid::kLeftButton;
+        case Qt::RightButton:
+            return BusinessObjectGrid::kRightButton;
+        default:
+            return BusinessObjectGrid::kMiddleButton;
+    }
+}
+
+}  // namespace
+
+void BusinessObjectGrid::MouseToCell(int x, int y, int& col, int& row) const {
+    col = -1;
+    row = -1;
+    const QPoint at(x, y);
+    const QRect cells = viewport()->geometry();
+    const QRect titles = top_->geometry();
+    const QRect numbers = left_->geometry();
+    int c = -1;
+    int r = -1;
+    if (x >= numbers.left() && x <= numbers.right()) {
+        c = 0;
+    } else if (x >= cells.left() && x <= cells.right()) {
+        const int logical = top_->logicalIndexAt(x - cells.left());
+        if (logical >= 0) c = logical + 1;
+    }
+    if (y >= titles.top() && y <= titles.bottom()) {
+        r = 0;
+    } else if (y >= cells.top() && y <= cells.bottom()) {
+        const int logical = left_->logicalIndexAt(y - cells.top());
+        if (logical >= 0) r = logical + 1;
+    }
+    if (c < 0 || r < 0 || c >= colCount_ || r >= rowCount_ || !rect().contains(at)) return;
+    col = c;
+    row = r;
+}
+
+QPoint BusinessObjectGrid::CellCentre(int col, int row) const {
+    const QRect cells = viewport()->geometry();
+    const int x =
+        col == 0 ? left_->geometry().center().x()
+                 : cells.left() + top_->sectionViewportPosition(col - 1) + top_->sectionSize(col - 1) / 2;
+    const int y =
+        row == 0 ? top_->geometry().center().y()
+                 : cells.top() + left_->sectionViewportPosition(row - 1) + left_->sectionSize(row - 1) / 2;
+    return QPoint(x, y);
+}
+
+void BusinessObjectGrid::ScrollLine(bool down) {
+    verticalScrollBar()->triggerAction(down ? QAbstractSlider::SliderSingleStepAdd
+                                            : QAbstractSlider::SliderSingleStepSub);
+}
+
+int BusinessObjectGrid::TopRow() const {
+    const int logical = left_->logicalIndexAt(0);
+    return logical < 0 ? 1 : logical + 1;
+}
+
+void BusinessObjectGrid::SetHint(const std::string& hint) {
+    if (hint == hint_) return;
+    hint_ = hint;
+    const size_t bar = hint.find('|');
+    const QString shortHint = ToQt(hint.substr(0, bar));
+    const QString longHint = ToQt(bar == std::string::npos ? hint : hint.substr(bar + 1));
+    setToolTip(shortHint);
+    if (shortHint.isEmpty()) QToolTip::hideText();
+    if (longHint == statusTip()) return;
+    setStatusTip(longHint);
+    // The main window's status bar follows the hint while the mouse stays over the grid.
+    QStatusTipEvent tip(longHint);
+    QCoreApplication::sendEvent(this, &tip);
+}
+
+void BusinessObjectGrid::mousePressEvent(QMouseEvent* event) {
+    // Only the left button moves the current cell; the window decides for the others.
+    if (event->button() == Qt::LeftButton)
+        QTableView::mousePressEvent(event);
+    else
+        event->accept();
+    if (!onMouseDown) return;
+    const QPoint at = viewport()->mapTo(this, event->position().toPoint());
+    onMouseDown(ButtonOf(event->button()), ShiftState(event->modifiers()), at.x(), at.y());
+}
+
+void BusinessObjectGrid::mouseDoubleClickEvent(QMouseEvent* event) {
+    event->accept();
+    if (!onDblClick) return;
+    const QPoint at = viewport()->mapTo(this, event->position().toPoint());
+    onDblClick(at.x(), at.y());
+}
+
+void BusinessObjectGrid::wheelEvent(QWheelEvent* event) {
+    const int angle = event->angleDelta().y();
+    if (angle == 0) {
+        QTableView::wheelEvent(event);
+        return;
+    }
+    event->accept();
+    // One step per notch of 120; smaller deltas add up to notches.
+    wheelAngle_ += angle;
+    while (wheelAngle_ <= -120 || wheelAngle_ >= 120) {
+        const bool down = wheelAngle_ < 0;
+        wheelAngle_ += down ? 120 : -120;
+        if (onMouseWheel)
+            onMouseWheel(down);
+        else
+            ScrollLine(down);
+    }
+}
+
+bool BusinessObjectGrid::eventFilter(QObject* watched, QEvent* event) {
+    auto* area = qobject_cast<QWidget*>(watched);
+    if (!area) return QTableView::eventFilter(watched, event);
+    const bool header = area != viewport();
+    switch (event->type()) {
+        case QEvent::MouseMove: {
+            auto* mouse = static_cast<QMouseEvent*>(event);
+            const QPoint at = area->mapTo(this, mouse->position().toPoint());
+            if (onMouseMove) onMouseMove(ShiftState(mouse->modifiers()), at.x(), at.y());
+            break;
+        }
+        case QEvent::MouseButtonPress:
+            if (header) {
+                // The headers select nothing; the press is reported as on the cells.
+                auto* mouse = static_cast<QMouseEvent*>(event);
+                const QPoint at = area->mapTo(this, mouse->position().toPoint());
+                if (onMouseDown)
+                    onMouseDown(ButtonOf(mouse->button()), ShiftState(mouse->modifiers()), at.x(), at.y());
+            }
+            break;
+        case QEvent::MouseButtonDblClick:
+            if (header) {
+                auto* mouse = static_cast<QMouseEvent*>(event);
+                const QPoint at = area->mapTo(this, mouse->position().toPoint());
+                if (onDblClick) onDblClick(at.x(), at.y());
+                return true;
+            }
+            break;
+        case QEvent::Wheel:
+            if (header) {
+                wheelEvent(static_cast<QWheelEvent*>(event));
+                return true;
+            }
+            break;
+        case QEvent::ToolTip: {
+            const QString shortHint = toolTip();
+            auto* help = static_cast<QHelpEvent*>(event);
+            if (shortHint.isEmpty())
+                QToolTip::hideText();
+            else
+                QToolTip::showText(help->globalPos(), shortHint, area);
+            return true;
+        }
+        default:
+            break;
+    }
+    return QTableView::eventFilter(watched, event);
 }

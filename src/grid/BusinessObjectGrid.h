@@ -16,7 +16,14 @@
 // reported through onColumnMoved (from, to), with the column's width moved along, so that display
 // column c is always model column c - 1. Rows have one fixed height; nothing is ever sized to its
 // contents. The cost of a paint is that of the visible cells.
+//
+// The mouse: presses, moves and double-clicks over the cells and both headers are reported in the
+// grid widget's coordinates, which MouseToCell turns into a cell. Only the left button moves the
+// current cell by itself; the other buttons leave it to the window. The wheel reports one step
+// per notch (the window scrolls one row), and any use of a scroll bar reports a scroll message.
+// The hint is "short|long": the tooltip shows the short part, the status tip the long one.
 #include <QTableView>
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -72,6 +79,31 @@ public:
     // Before each paint of the cells or of a header.
     std::function<void()> onBeginPaint;
 
+    // Mouse buttons and shift states as the window's handlers take them.
+    enum : int { kLeftButton = 0, kRightButton = 1, kMiddleButton = 2 };
+    enum : int { kShift = 1, kAlt = 2, kCtrl = 4 };
+    // Scroll messages of the scroll bars.
+    static constexpr uint32_t kHScroll = 0x0114;
+    static constexpr uint32_t kVScroll = 0x0115;
+
+    // The cell under a point of the grid widget: (-1, -1) outside every cell.
+    void MouseToCell(int x, int y, int& col, int& row) const;
+    // The point of the grid widget at the centre of a cell that shows on screen.
+    QPoint CellCentre(int col, int row) const;
+    // Scrolls the rows by one line, down or up, leaving the current cell where it is.
+    void ScrollLine(bool down);
+    // The first data row that shows.
+    int TopRow() const;
+    void SetHint(const std::string& hint);
+    const std::string& Hint() const { return hint_; }
+
+    std::function<void(int button, int shift, int x, int y)> onMouseDown;
+    std::function<void(int shift, int x, int y)> onMouseMove;
+    std::function<void(int x, int y)> onDblClick;
+    // A wheel notch, down or up; without a handler the grid scrolls one line.
+    std::function<void(bool down)> onMouseWheel;
+    std::function<void(uint32_t message)> onScrollMessage;
+
     std::string CellText(int col, int row) const { return onCellText ? onCellText(col, row) : std::string(); }
     void BeginPaint() const {
         if (onBeginPaint) onBeginPaint();
@@ -80,6 +112,10 @@ public:
 protected:
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
     void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     class Model;
@@ -89,6 +125,8 @@ private:
     void ApplyWidth(int col);
     void SectionMoved(int logical, int oldVisual, int newVisual);
     void SectionResized(int logical, int oldSize, int newSize);
+    void WatchMouse();
+    static int ShiftState(Qt::KeyboardModifiers modifiers);
 
     Model* model_;
     Header* top_;
@@ -99,4 +137,6 @@ private:
     FontSpec font_;
     std::vector<int> widths_;  // per display column, column 0 included
     bool quiet_ = false;       // no cell selection is reported while set
+    std::string hint_;
+    int wheelAngle_ = 0;  // the part of a notch not yet reported
 };

@@ -9,21 +9,25 @@
 #include <algorithm>
 #include <map>
 #include <set>
+#include <string_view>
 #include <utility>
 
 #include "core/BaseIniFile.h"
+#include "core/Win1252Case.h"
 #include "grid/BusinessObjectGrid.h"
 #include "grid/ChunkedKeyList.h"
 #include "grid/ColumnAccessManager.h"
 #include "grid/DecimalText.h"
 #include "grid/DrawSortDirection.h"
 #include "grid/TitleManager.h"
+#include "grid/WidestText.h"
 #include "store/FilterData.h"
 #include "store/InterfaceView.h"
 #include "store/ParseRangeBound.h"
 #include "toolkit/Action.h"
 #include "toolkit/BusyCursor.h"
 #include "toolkit/Canvas.h"
+#include "toolkit/FindDialog.h"
 #include "toolkit/MessageRouter.h"
 #include "toolkit/QtPaint.h"
 #include "toolkit/QtText.h"
@@ -33,6 +37,21 @@ namespace {
 
 constexpr int kNumberKind = 6;
 const char* const kRowHeaderSample = "999999999999";
+
+// Equal texts (whole word) or the cell holding the wanted text, in upper case unless the case
+// must match. No copies: the upper case is taken a byte at a time through the table.
+bool TextMatches(std::string_view cell, std::string_view wanted, bool matchCase, bool wholeWord) {
+    if (wholeWord && cell.size() != wanted.size()) return false;
+    if (matchCase) return wholeWord ? cell == wanted : cell.find(wanted) != std::string_view::npos;
+    const auto same = [](char a, char b) { return win1252::ToUpper(a) == win1252::ToUpper(b); };
+    if (wholeWord) return std::equal(cell.begin(), cell.end(), wanted.begin(), same);
+    return std::search(cell.begin(), cell.end(), wanted.begin(), wanted.end(), same) != cell.end();
+}
+
+std::string LowerCase(std::string text) {
+    for (char& c : text) c = win1252::ToLower(c);
+    return text;
+}
 
 }  // namespace
 
@@ -54,6 +73,7 @@ TBaseGridForm::TBaseGridForm(QMdiArea* owner, ColumnAccessManager* columnAccess,
     layout->addWidget(grid_);
     CreateActions();
     CreatePopupMenu();
+    ConnectMouseAndSearch();
     grid_->onCellText = [this](int col, int row) { return GetCellText(col, row); };
     grid_->onBeginPaint = [this] { columnPaint_.clear(); };
     grid_->onDrawCell = [this](int col, int row, const CanvasRect& rect, Canvas& canvas) {
@@ -84,6 +104,7 @@ TBaseGridForm::TBaseGridForm(QMdiArea* owner, ColumnAccessManager* columnAccess,
 
 TBaseGridForm::~TBaseGridForm() {
     // The grid goes first: nothing it does on its way may reach the view.
+    DisconnectMouseAndSearch();
     grid_->onCellText = nullptr;
     grid_->onDrawCell = nullptr;
     grid_->onSelectCell = nullptr;
@@ -304,7 +325,12 @@ void TBaseGridForm::CreatePopupMenu() {
 }
 
 bool TBaseGridForm::FormCloseQuery() {
-    closingAgreed_ = !findDialogOpen_ && !columnFindDialogOpen_ && CanCloseWindow();
+    // An open find dialog comes forward instead.
+    if (findDialogOpen_ || columnFindDialogOpen_) {
+        (findDialogOpen_ ? findDialog_ : columnFindDialog_)->Execute();
+        return false;
+    }
+    closingAgreed_ = CanCloseWindow();
     return closingAgreed_;
 }
 
@@ -314,13 +340,7 @@ bool TBaseGridForm::MatchCellText(int row, int col) {
     if (!view_ || row < 0 || row >= grid_->RowCount() || col < 0 || col >= grid_->ColCount()) return false;
     unsigned length = 0;
     const char* text = view_->GetCellText(col, static_cast<unsigned>(row), &length);
-    std::string cell(text, length);
-    std::string wanted = findText_;
-    if (!matchCase_) {
-        cell = FromQt(ToQt(cell).toUpper());
-        wanted = FromQt(ToQt(wanted).toUpper());
-    }
-    return wholeWord_ ? cell == wanted : cell.find(wanted) != std::string::npos;
+    return TextMatches(std::string_view(text, length), findText_, matchCase_, wholeWord_);
 }
 
 bool TBaseGridForm::EditRow(int) {
@@ -358,8 +378,16 @@ void TBaseGridForm::WriteApplicationName(BaseIniFile& file) {
 }
 void TBaseGridForm::WindowResized() {}
 void TBaseGridForm::DataReloaded() {}
-void TBaseGridForm::ShowImportSucceeded() {}
-void TBaseGridForm::ShowImportFailed() {}
+void TBaseGridForm::ShowImportSucceeded() {
+    Ui().MessageBox(this, "The import has been successfully completed", "Import status", BoxIcon::Information,
+                    BoxButtons::Ok);
+}
+void TBaseGridForm::ShowImportFailed() {
+    Ui().MessageBox(this,
+                    "The import has been completed with some problems.\nFor more details please consult "
+                    "Communication Status Window",
+                    "Import Status", BoxIcon::Warning, BoxButtons::Ok);
+}
 void TBaseGridForm::ColumnOrderRestored() {}
 void TBaseGridForm::ColumnMoved() {}
 void TBaseGridForm::BeforeSort() {}
@@ -1230,4 +1258,241 @@ void TBaseGridForm::BusinessObjectGridSelectCell(int, int row) {
     PublishRowLinkValues(row);
     RowSelected(row);
     RepaintGrid();
+}
+
+// ---- Selection, mouse and search.
+
+void TBaseGridForm::ConnectMouseAndSearch() {
+    grid_->onMouseDown = [this](int button, int shift, int x, int y) {
+        BusinessObjectGridMouseDown(button, shift, x, y);
+    };
+    grid_->onMouseMove = [this](int shift, int x, int y) { BusinessObjectGridMouseMove(shift, x, y); };
+    grid_->onDblClick = [this](int x, int y) { BusinessObjectGridDblClick(x, y); };
+    grid_->onMouseWheel = [this](bool down) {
+        if (down)
+            BusinessObjectGridMouseWheelDown();
+        else
+            BusinessObjectGridMouseWheelUp();
+    };
+    grid_->onScrollMessage = [this](uint32_t message) { GridWindowProc(message); };
+
+    findDialog_ = new ::FindDialog(this);
+    findDialog_->setObjectName("FindDialog");
+    findDialog_->onShow = [this] { FindDialogShow(); };
+    findDialog_->onClose = [this] { FindDialogClose(); };
+    findDialog_->onFind = [this] { FindDialogFind(); };
+    columnFindDialog_ = new ::FindDialog(this);
+    columnFindDialog_->setObjectName("ColumnFindDialog");
+    columnFindDialog_->onShow = [this] { ColumnFindDialogShow(); };
+    columnFindDialog_->onClose = [this] { ColumnFindDialogClose(); };
+    columnFindDialog_->onFind = [this] { ColumnFindDialogFind(); };
+
+    EditRowAction->onExecute = [this](Action&) { EditRowActionExecute(); };
+    SearchAction->onExecute = [this](Action&) { SearchActionExecute(); };
+    SearchColumnAction->onExecute = [this](Action&) { SearchColumnActionExecute(); };
+    ImportAction->onExecute = [this](Action&) { ImportActionExecute(); };
+    DumpDataAction->onExecute = [this](Action&) { DumpDataActionExecute(); };
+}
+
+void TBaseGridForm::DisconnectMouseAndSearch() {
+    grid_->onMouseDown = nullptr;
+    grid_->onMouseMove = nullptr;
+    grid_->onDblClick = nullptr;
+    grid_->onMouseWheel = nullptr;
+    grid_->onScrollMessage = nullptr;
+    // The dialogs go before the window's members: hiding them on their way reports a close.
+    for (::FindDialog** dialog : {&findDialog_, &columnFindDialog_}) {
+        (*dialog)->onShow = nullptr;
+        (*dialog)->onClose = nullptr;
+        (*dialog)->onFind = nullptr;
+        delete *dialog;
+        *dialog = nullptr;
+    }
+}
+
+void TBaseGridForm::BusinessObjectGridMouseDown(int button, int shift, int x, int y) {
+    QMdiArea* area = SubWindow()->mdiArea();
+    if (area && area->activeSubWindow() != SubWindow()) BringToFront();
+    if (HasData() && button == BusinessObjectGrid::kRightButton) {
+        int col = 0;
+        int row = 0;
+        grid_->MouseToCell(x, y, col, row);
+        // Only a data cell: the popup menu then acts on the clicked cell.
+        if (col > 0 && row > 0) grid_->SelectCell(col, row);
+    }
+    GridMouseDown(button, shift, x, y);
+}
+
+void TBaseGridForm::GridWindowProc(uint32_t message) {
+    if (message != BusinessObjectGrid::kHScroll && message != BusinessObjectGrid::kVScroll) return;
+    QMdiArea* area = SubWindow()->mdiArea();
+    if (area && area->activeSubWindow() != SubWindow()) BringToFront();
+}
+
+void TBaseGridForm::BusinessObjectGridMouseWheelDown() {
+    grid_->ScrollLine(true);
+}
+
+void TBaseGridForm::BusinessObjectGridMouseWheelUp() {
+    grid_->ScrollLine(false);
+}
+
+void TBaseGridForm::BusinessObjectGridMouseMove(int, int x, int y) {
+    int col = 0;
+    int row = 0;
+    grid_->MouseToCell(x, y, col, row);
+    if (col < 1 || row == -1)
+        grid_->SetHint({});
+    else if (row == 0)
+        grid_->SetHint(GetCellText(col, 0));
+    else
+        grid_->SetHint("|" + GetCellText(col, 0) + " [" + GetCellText(col, row) + "]");
+}
+
+void TBaseGridForm::BusinessObjectGridDblClick(int x, int y) {
+    int col = 0;
+    int row = 0;
+    grid_->MouseToCell(x, y, col, row);
+    if (row == -1) return;
+    if (row > 0) {
+        EditRowAction->Execute();
+        return;
+    }
+    FitColumnWidth(col);
+}
+
+void TBaseGridForm::FitColumnWidth(int col) {
+    if (col < 0) return;
+    WidestText widest(grid_->GridFont(), "   ");
+    const int rows = grid_->RowCount();
+    for (int row = 0; row < rows; ++row) widest.Add(GetCellText(col, row));
+    grid_->SetColWidth(col, widest.Width());
+}
+
+void TBaseGridForm::EditRowActionExecute() {
+    EditRow(grid_->Row() - 1);
+    grid_->Invalidate();
+}
+
+void TBaseGridForm::SearchActionExecute() {
+    newSearch_ = true;
+    found_ = false;
+    startRow_ = grid_->Row();
+    searchRow_ = startRow_;
+    findText_ = findDialog_->FindText();
+    matchCase_ = findDialog_->MatchCase();
+    wholeWord_ = findDialog_->WholeWord();
+    findDialog_->Execute();
+}
+
+void TBaseGridForm::FindDialogFind() {
+    if (!view_) return;
+    const bool down = findDialog_->Down();
+    int start = 0;
+    if (newSearch_) {
+        start = startRow_;
+        newSearch_ = false;
+    } else {
+        if (grid_->Row() != searchRow_) searchRow_ = grid_->Row();
+        start = down ? searchRow_ + 1 : searchRow_ - 1;
+    }
+    const std::string text = findDialog_->FindText();
+    const bool matchCase = findDialog_->MatchCase();
+    const bool wholeWord = findDialog_->WholeWord();
+    if (text != findText_ || matchCase != matchCase_ || wholeWord != wholeWord_) {
+        found_ = false;
+        findText_ = text;
+        matchCase_ = matchCase;
+        wholeWord_ = wholeWord;
+    }
+    const int col = grid_->Col();
+    const int rows = grid_->RowCount();
+    int row = start;
+    if (down) {
+        for (; row < rows; ++row)
+            if (MatchCellText(row, col)) break;
+    } else {
+        // The start row and those above it; the title row never.
+        for (int left = start; left > 0; --left, --row)
+            if (MatchCellText(row, col)) break;
+    }
+    if (row > 0 && row < rows) {
+        grid_->SetRow(row);
+        found_ = true;
+        searchRow_ = row;
+        return;
+    }
+    unsigned length = 0;
+    const char* name = view_->GetCellText(col, 0, &length);
+    Ui().MessageBox(findDialog_, findText_ + " - not found.", "Search " + std::string(name, length),
+                    BoxIcon::Information, BoxButtons::Ok);
+}
+
+void TBaseGridForm::SearchColumnActionExecute() {
+    columnSearchStart_ = true;
+    columnFindDialog_->Execute();
+}
+
+void TBaseGridForm::ColumnFindDialogFind() {
+    const bool matchCase = columnFindDialog_->MatchCase();
+    const bool wholeWord = columnFindDialog_->WholeWord();
+    std::string text = columnFindDialog_->FindText();
+    if (!matchCase) text = LowerCase(std::move(text));
+    const int step = columnFindDialog_->Down() ? 1 : -1;
+    int col = columnSearchStart_ ? grid_->Col() : grid_->Col() + step;
+    columnSearchStart_ = false;
+    for (; col > 0 && col < grid_->ColCount(); col += step) {
+        std::string title = GetCellText(col, 0);
+        if (!matchCase) title = LowerCase(std::move(title));
+        if (wholeWord ? title == text : title.find(text) != std::string::npos) {
+            grid_->SetCol(col);
+            return;
+        }
+    }
+    Ui().MessageBox(columnFindDialog_, "Column " + text + " not found", "Search Column", BoxIcon::Information,
+                    BoxButtons::Ok);
+}
+
+void TBaseGridForm::GotoRow(const std::string& fieldName, const std::string& value) {
+    if (!view_) return;
+    const int col = view_->FindColumn(fieldName);
+    if (col < 1 || col >= grid_->ColCount()) return;
+    // Data rows only: the title row holds the field's name, not a value.
+    for (int row = 1; row < grid_->RowCount(); ++row) {
+        unsigned length = 0;
+        const char* text = view_->GetCellText(col, static_cast<unsigned>(row), &length);
+        if (std::string_view(text, length) == value) {
+            grid_->SetRow(row);
+            return;
+        }
+    }
+    Ui().MessageBox(this, "Selected item is not visible in grid. Remove filters and try again.", "Goto error",
+                    BoxIcon::Information, BoxButtons::Ok);
+}
+
+// ---- Import and dump.
+
+void TBaseGridForm::ImportFromDialog() {
+    FileDialogSpec spec;
+    spec.title = "Import Data";
+    spec.filter = "Import files (*.csv)|*.CSV";
+    spec.defaultExt = "csv";
+    spec.mustExist = true;
+    std::string fileName;
+    if (!Ui().OpenFile(this, spec, fileName)) return;
+    {
+        // The box shows while the hourglass is still set.
+        BusyCursor busy;
+        if (ImportData(fileName))
+            ShowImportSucceeded();
+        else
+            ShowImportFailed();
+    }
+    RefreshGrid();
+}
+
+void TBaseGridForm::DumpDataActionExecute() {
+    if (!view_) return;
+    BusyCursor busy;
+    view_->DumpData();
 }

@@ -37,6 +37,7 @@ class BusinessObjectGrid;
 class Canvas;
 class ColumnAccessManager;
 class DynamicLinkRegistry;
+class FindDialog;
 class FilterData;
 class InterfaceView;
 class QMdiArea;
@@ -163,6 +164,33 @@ public:
     void BusinessObjectGridColumnMoved(int from, int to);
     void BusinessObjectGridSelectCell(int col, int row);
     void ApplyGridOptions();
+
+    // Selection, mouse and search. Points are in the grid widget's coordinates.
+    void BusinessObjectGridMouseDown(int button, int shift, int x, int y);
+    void GridWindowProc(uint32_t message);
+    void BusinessObjectGridMouseWheelDown();
+    void BusinessObjectGridMouseWheelUp();
+    void BusinessObjectGridMouseMove(int shift, int x, int y);
+    void BusinessObjectGridDblClick(int x, int y);
+    // Fits a column's width to its widest text (title row included) plus three blanks.
+    void FitColumnWidth(int col);
+    void EditRowActionExecute();
+    void SearchActionExecute();
+    void FindDialogFind();
+    void FindDialogShow() { findDialogOpen_ = true; }
+    void FindDialogClose() { findDialogOpen_ = false; }
+    void SearchColumnActionExecute();
+    void ColumnFindDialogFind();
+    void ColumnFindDialogShow() { columnFindDialogOpen_ = true; }
+    void ColumnFindDialogClose() { columnFindDialogOpen_ = false; }
+    void GotoRow(const std::string& fieldName, const std::string& value);
+    ::FindDialog* GetFindDialog() const { return findDialog_; }
+    ::FindDialog* GetColumnFindDialog() const { return columnFindDialog_; }
+
+    // Import and dump.
+    void ImportActionExecute() { ImportFromDialog(); }
+    void ImportFromDialog();
+    void DumpDataActionExecute();
 
     // Configuration, kept in one section of the settings file, a workspace file or a template
     // section. Loading reads the window's own settings file, once, at construction; every save
@@ -294,6 +322,8 @@ private:
 
     void CreateActions();
     void CreatePopupMenu();
+    void ConnectMouseAndSearch();
+    void DisconnectMouseAndSearch();
     bool FormCloseQuery();
     // The display column's field name ("" without a view) and whether a set filters it.
     std::string ColumnName(int col) const;
@@ -320,6 +350,8 @@ private:
     BusinessObjectGrid* grid_ = nullptr;
     QMenu* popupMenu_ = nullptr;
     ActionList actionList_;
+    ::FindDialog* findDialog_ = nullptr;
+    ::FindDialog* columnFindDialog_ = nullptr;
 
     ColorValue cellBrush_ = clWindow;
     ColorValue cellFont_ = clWindowText;
