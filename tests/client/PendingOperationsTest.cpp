@@ -1,5 +1,7 @@
 // The pending-operations dialog against the test server: it waits until every command is answered,
 // reports the result and appends the execution report to an import's log.
+#include <QCoreApplication>
+#include <QEventLoop>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -100,6 +102,24 @@ TEST_F(PendingOperationsTest, AnsweredCommandsShowSuccessInGreen) {
     EXPECT_TRUE(shown.bold);
     EXPECT_FALSE(shown.logShown);  // no import, no log
     EXPECT_TRUE(session->PendingCommands.empty());
+}
+
+TEST_F(PendingOperationsTest, TheDialogsOwnTimerReportsWhileTheSessionPumpsInItsModalLoop) {
+    TKVNGrid& window = Open(ChildType::Positions);
+    SendPositionEntry("ACC-1");
+    ui.ExpectModal<TWaitProgressForm>([&](TWaitProgressForm& form) {
+        EXPECT_EQ(form.ProcessTimer->Interval(), 1000);
+        processTimer.SetEnabled(true);
+        // The real event loop: the session's process timer and the dialog's own timer.
+        const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(3000);
+        while (!form.IsFinished() && std::chrono::steady_clock::now() < end)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        EXPECT_TRUE(form.IsFinished());
+        processTimer.SetEnabled(false);
+        EXPECT_EQ(FromQt(form.ItemLabel->text()), "Success.");
+        form.mpOkButton->click();
+    });
+    window.ShowPendingOperations(false);
 }
 
 TEST_F(PendingOperationsTest, AnErrorNoticeShowsFailureAndReportsTheCommandInTheImportLog) {
