@@ -1,5 +1,9 @@
 // The command-history window against the test server: a command appears as Sent and turns Done or
 // Failed in place; a later window gets every entry; a reset empties it; no record action.
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QTest>
+
 #include "ClientGridFixture.h"
 #include "grid/BusinessObjectGrid.h"
 #include "toolkit/Action.h"
@@ -76,4 +80,18 @@ TEST_F(CommandHistoryGridTest, RecordActionsAreNeverEnabled) {
     }
     EXPECT_FALSE(window.CanEditRecord(0));
     EXPECT_FALSE(window.CanDeleteAllDisplayed());
+}
+
+TEST_F(CommandHistoryGridTest, CtrlCOfTheDisabledCopyDoesNotReachTheGridsOwnCopy) {
+    SendPositionEntry("ACC-1");
+    TCommandHistoryGridForm& window = OpenHistory();
+    Refresh();
+    window.Grid()->SetRow(1);
+    window.CopyAction->Update();
+    ASSERT_FALSE(window.CopyAction->Enabled());
+    QApplication::setActiveWindow(area.window());
+    window.Grid()->setFocus();
+    QGuiApplication::clipboard()->setText(QStringLiteral("kept"));
+    QTest::keyClick(window.Grid(), Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("kept"));
 }
