@@ -85,8 +85,6 @@ const std::array<const K::DispatchEntry*, kBraeMsgTypeCount> kDispatchByType = [
     return byType;
 }();
 
-// The window message that tells a grid window its data changed.
-constexpr uint32_t kDataChanged = 0x8001;
 // The longest user name and password the password dialog takes.
 constexpr int32_t kPasswordDialogLength = 8;
 // The heartbeat time-out goes out as two digits.
@@ -272,385 +270,6 @@ void KVNEventManager::OnDisconnectionAcknowledgment(const char*, int32_t) {
     UserTypeA = false;
     // A load or a password change that the server ended must not hold the pump or Login.
     LeaveLoading();
-}
-
-void KVNEventManager::Login(const std::string& userName, const std::string& password) {
-    UserName = userName;
-    Password = password;
-    SendUserConnection();
-}
-
-void KVNEventManager::SendUserConnection() {
-    if (!ClientSocketEvent) return;
-    ClientSocketEvent->SetActive(true);
-    Brae_TC_UserConnection message;
-    message.Prepare(UserName, Password, int(std::min(HeartbeatTimeout, kMaxSentHeartbeatTimeout)));
-    Queue(MessageQueue, message);
-}
-
-void KVNEventManager::Logout() {
-    Brae_TD_UserDisconnection message;
-    message.Prepare(UserName, DisconnectToken);
-    Queue(MessageQueue, message);
-    LastLoadCounter = 0;
-    LastHeartbeatTime = 0;
-    ResetSession();
-}
-
-void KVNEventManager::ResetSession() {
-    LeaveLoading();
-    // The socket may stay connected through a reset: the commands still unanswered are reported
-    // failed rather than left to look successful. Their lines are taken before the store is
-    // cleared and kept after it.
-    std::vector<std::string> unanswered;
-    FailPendingCommands(unanswered);
-    // The store first: a window that pulls its changes on the message finds nothing left over.
-    ClearAll();
-    KeepFailureLines(std::move(unanswered));
-    // A query cut short never ends: no stale number may take a later error notice, and the
-    // hourglass goes.
-    ResetQuerySlots();
-    std::vector<uint32_t> windows;
-    windows.reserve(GridClients.size());
-    for (const auto& [window, client] : GridClients) windows.push_back(window);
-    // A window may leave while it handles the message: each is looked up again.
-    for (uint32_t window : windows) {
-        const auto client = GridClients.find(window);
-        if (client == GridClients.end()) continue;
-        if (client->second.View) client->second.View->ClearRows();
-        client->second.IsNew = true;
-        MessageRouter::SendMessage(window, kDataChanged, 0, 0);
-    }
-    FirmNames.clear();
-    Loading = false;
-    LoggedIn = false;
-    UserTypeM = false;
-    UserTypeS = false;
-    UserTypeP = false;
-    UserTypeA = false;
-}
-
-void KVNEventManager::LeaveLoading() {
-    Loading = false;
-    PasswordChangeRequired = false;
-    CloseStartupScreen();
-}
-
-bool KVNEventManager::ChangePassword() {
-    const std::string proof = ComputePasswordProof(Password);
-    std::string newPassword;
-    std::string newProof;
-    // The dialog's modal loop pumps: the main window may go, and the dialog with it.
-    const QPointer<TModifyPasswordForm> form =
-        new TModifyPasswordForm(MainWindow(), kPasswordDialogLength, newPassword, newProof, proof, UserName);
-    const bool accepted = form->ShowModal() == mrOk;
-    delete form.data();
-    if (!accepted) return false;
-    SetNewPassword(newPassword);
-    SendPasswordReset();
-    return true;
-}
-
-void KVNEventManager::SetNewPassword(const std::string& password) {
-    NewPassword = password;
-}
-
-std::string KVNEventManager::ComputePasswordProof(const std::string& password) {
-    return Brae_TC_UserConnection::ComputePasswordDigest("", password);
-}
-
-bool KVNEventManager::SendPasswordReset() {
-    const uint32_t sequence = SequenceCounter + 1;
-    Brae_TR_PasswordReset message;
-    if (!message.Prepare(int32_t(sequence), UserName, Password, NewPassword, EncryptionKey)) {
-        MLOG(LOG_ERROR, "Password reset not sent: the passwords cannot be encrypted with the encryption key");
-        return false;
-    }
-    SequenceCounter = sequence;
-    PasswordResetSequence = sequence;
-    Queue(MessageQueue, message);
-    return true;
-}
-
-int32_t KVNEventManager::DecodeLoadCounter(const char* counter) {
-    constexpr int kWidth = 6;
-    int blanks = 0;
-    while (blanks < kWidth && counter[blanks] == ' ') ++blanks;
-    const int digits = kWidth - blanks - 1;
-    return digits < 1 ? 0 : int32_t(ParseBase62Digits(counter + 1, digits));
-}
-
-template <class M>
-void KVNEventManager::SendCommand(M& message, CommandDescription description) {
-    const uint32_t sequence = ++SequenceCounter;
-    BraeHeaderIncoming::SetUserSequenceID(message.UserSequenceID, static_cast<int32_t>(sequence));
-    if (!description.TextComplete) message.AppendDescription(description.Text);
-    RecordCommand(sequence, M::GetMsgType(), std::move(description));
-    MessageQueue.AddMessage(reinterpret_cast<const char*>(&message), message.GetMsgLength());
-}
-
-template void KVNEventManager::SendCommand(Brae_AN_AccountEntry&, CommandDescription);
-template void KVNEventManager::SendCommand(Brae_AM_NonReportableAccountEntry&, CommandDescription);
-template void KVNEventManager::SendCommand(Brae_AL_BulkLinkAccount&, CommandDescription);
-template void KVNEventManager::SendCommand(Brae_AD_AccountDelete&, CommandDescription);
-template void KVNEventManager::SendCommand(Brae_MC_MonitoringAccount&, CommandDescription);
-template void KVNEventManager::SendCommand(Brae_IU_BroadcastDelimiterL2&, CommandDescription);
-template void KVNEventManager::SendCommand(Brae_PN_PositionEntry&, CommandDescription);
-template void KVNEventManager::SendCommand(Brae_PD_PositionDelete&, CommandDescription);
-template void KVNEventManager::SendCommand(Brae_PU_PositionDelimiter&, CommandDescription);
-template void KVNEventManager::SendCommand(Brae_HV_HistoricalAccountRequest&, CommandDescription);
-template void KVNEventManager::SendCommand(Brae_PQ_HistoricalPositionRequest&, CommandDescription);
-template void KVNEventManager::SendCommand(Brae_OR_HistoricalPositionSubmissionOutcomeRequest&,
-                                           CommandDescription);
-template void KVNEventManager::SendCommand(Brae_AR_HistoricalCommandHistoryAuditRequest&, CommandDescription);
-
-void KVNEventManager::RecordCommand(uint32_t sequence, EnumBraeMsgType type, CommandDescription description) {
-    // The broadcast delimiter expects no answer.
-    if (type != EnumBraeMsgType::IU) PendingCommands.insert(PendingCommands.end(), sequence);
-    for (std::size_t slot = 0; slot < kQueryKinds.size(); ++slot)
-        if (kQueryKinds[slot].Request == type) QuerySlots[slot].PendingSequence = sequence;
-    if (description.Action == EnumActionType::Query) ShowHourglass();
-    CommandHistory entry;
-    entry.Init(static_cast<int32_t>(sequence), description.Action, description.BusinessItem);
-    entry.CommandStatus.Set(EnumActionStatusType::Sent);
-    entry.Description.Assign(description.Text);
-    CommandHistories.Store(entry, Loading);
-}
-
-uint32_t KVNEventManager::GetAnsweredSequence(const char* message, int32_t length) {
-    BraeNb8 answered;
-    ReadReceivedField(answered, message, length, 8);
-    return static_cast<uint32_t>(std::max(BraeHeaderIncoming::ReadUserSequenceID(answered), 0));
-}
-
-void KVNEventManager::CompleteCommand(const char* message, EnumActionStatusType status, const char* text,
-                                      int32_t length) {
-    CompleteCommand(GetAnsweredSequence(message, 16), status, text, length);
-}
-
-void KVNEventManager::CompleteCommand(uint32_t sequence, EnumActionStatusType status, const char* text,
-                                      int32_t length) {
-    if (Loading) return;
-    const BaseKey key = BaseKey::FromWide(0, sequence);
-    if (CommandHistory* entry = CommandHistories.Find(key)) {
-        entry->CommandStatus.Set(status);
-        if (text) entry->ErrorMessage.Assign(text, std::max(length, 0));
-        CommandHistories.ChangedKeys.push_back(key);
-        if (status == EnumActionStatusType::Failed) {
-            ErrorLines.push_back(std::to_string(entry->SequenceNumber.GetValue()) + ";" +
-                                 entry->ErrorMessage.ToString() + ";" + entry->Description.ToString() + ";");
-            CommandFailed = true;
-        }
-    }
-    PendingCommands.erase(sequence);
-}
-
-void KVNEventManager::FailPendingCommands(std::vector<std::string>& lines) {
-    for (const uint32_t sequence : PendingCommands) {
-        if (const CommandHistory* entry = CommandHistories.Find(BaseKey::FromWide(0, sequence)))
-            lines.push_back(std::to_string(entry->SequenceNumber.GetValue()) +
-                            ";Failure with the connection to the server;" + entry->Description.ToString() +
-                            ";");
-    }
-    PendingCommands.clear();
-}
-
-void KVNEventManager::OnStandardAcknowledgment(const char* message, int32_t length) {
-    CompleteCommand(GetAnsweredSequence(message, length), EnumActionStatusType::Done);
-}
-
-void KVNEventManager::OnErrorNotice(const char* message, int32_t length) {
-    if (Loading) return;
-    const uint32_t sequence = GetAnsweredSequence(message, length);
-    MRPString<100, 32, MValAccept> notice;
-    ReadReceivedField(notice, message, length, 28);
-    const std::string text = notice.ToString();
-    CompleteCommand(sequence, EnumActionStatusType::Failed, text.data(), static_cast<int32_t>(text.size()));
-    // No password reset is pending while its number is 0, whatever a notice names.
-    if (PasswordResetSequence != 0 && sequence == PasswordResetSequence) return OnPasswordResetRefused(text);
-    // An idle slot holds 0, which no query answered.
-    for (std::size_t slot = 0; slot < QuerySlots.size(); ++slot) {
-        QuerySlot& query = QuerySlots[slot];
-        if (query.PendingSequence == 0 || query.PendingSequence != sequence) continue;
-        query.ErrorText = text;
-        // Rejected before its data started: its end comes now. Otherwise the text waits for it.
-        if (query.RowCounter == -1) {
-            ++HourglassCount;
-            EndHistoricalQuery(static_cast<int32_t>(kQueryKinds[slot].End));
-        }
-        return;
-    }
-}
-
-void KVNEventManager::OnBroadcastDelimiter(const char* message, int32_t length) {
-    BraeDelimiterType delimiter;
-    ReadReceivedField(delimiter, message, length, 27);
-    EndHistoricalQuery(delimiter.IndexOfCode());
-}
-
-void KVNEventManager::EndHistoricalQuery(int32_t delimiter) {
-    for (std::size_t slot = 0; slot < kQueryKinds.size(); ++slot) {
-        const QueryKind& kind = kQueryKinds[slot];
-        if (delimiter == static_cast<int32_t>(kind.Start)) return StartHistoricalQuery(slot);
-        if (delimiter != static_cast<int32_t>(kind.End)) continue;
-        ReportHistoricalQueryEnd(slot, kind.Caption);
-        QuerySlot& query = QuerySlots[slot];
-        const uint32_t sequence = query.PendingSequence;
-        const std::string text = std::move(query.ErrorText);
-        query.RowCounter = -1;
-        query.PendingSequence = 0;
-        query.ErrorText.clear();
-        if (text.empty()) {
-            CompleteCommand(sequence, EnumActionStatusType::Done);
-        } else {
-            CompleteCommand(sequence, EnumActionStatusType::Failed, text.data(),
-                            static_cast<int32_t>(text.size()));
-        }
-        return;
-    }
-}
-
-void KVNEventManager::StartHistoricalQuery(std::size_t slot) {
-    ++HourglassCount;
-    QuerySlots[slot].RowCounter = 0;
-}
-
-void KVNEventManager::ReportHistoricalQueryEnd(std::size_t slot, const std::string& caption) {
-    // An end without its start does not take the count below 0, where the cursor would stay the
-    // hourglass for good.
-    if (HourglassCount > 0) --HourglassCount;
-    if (HourglassCount == 0) RestoreCursor();
-    const QuerySlot& query = QuerySlots[slot];
-    const std::string text = query.ErrorText;
-    if (query.RowCounter == 0) {
-        EnableProcessTimer();
-        if (text.empty()) {
-            Ui().MessageBox(nullptr, "No records found", caption, BoxIcon::Warning, BoxButtons::Ok);
-        } else {
-            Ui().MessageBox(nullptr, text, caption, BoxIcon::Error, BoxButtons::Ok);
-        }
-    } else if (!text.empty()) {
-        EnableProcessTimer();
-        Ui().MessageBox(nullptr, text, caption, BoxIcon::Error, BoxButtons::Ok);
-    }
-}
-
-void KVNEventManager::KeepFailureLines(std::vector<std::string> lines) {
-    if (lines.empty()) return;
-    ErrorLines.insert(ErrorLines.end(), std::make_move_iterator(lines.begin()),
-                      std::make_move_iterator(lines.end()));
-    CommandFailed = true;
-}
-
-void KVNEventManager::ResetQuerySlots() {
-    for (QuerySlot& slot : QuerySlots) {
-        slot.RowCounter = -1;
-        slot.PendingSequence = 0;
-        slot.ErrorText.clear();
-    }
-    HourglassCount = 0;
-    RestoreCursor();
-}
-
-void KVNEventManager::ShowHourglass() {
-    if (hourglassShown_) return;
-    Ui().BeginBusy();
-    hourglassShown_ = true;
-}
-
-void KVNEventManager::RestoreCursor() {
-    if (!hourglassShown_) return;
-    Ui().EndBusy();
-    hourglassShown_ = false;
-}
-
-void KVNEventManager::EnableProcessTimer() {
-    if (ProcessTimer) ProcessTimer->SetEnabled(true);
-}
-
-void KVNEventManager::ShowStartupScreen() {
-    CloseStartupScreen();
-    StartupScreen = new TStartupScreen();
-    StartupScreen->ShowCentredOn(MainWindow());
-    // Painted now: the pump keeps the GUI waiting until the load ends.
-    Ui().ProcessMessages();
-}
-
-void KVNEventManager::CloseStartupScreen() {
-    if (!StartupScreen) return;
-    TStartupScreen* screen = StartupScreen;
-    StartupScreen = nullptr;
-    screen->hide();
-    delete screen;
-}
-
-void KVNEventManager::OnConnectionAcknowledgment(const char* message, int32_t length) {
-    DisconnectToken = ReceivedText(message, length, 2, 4, "    ");
-    SequenceCounter = length >= 14 ? ParseDigitText(message + 6, 8) : 0;
-    const char userType = length >= 20 ? message[19] : ' ';
-    UserTypeM = userType == 'M';
-    UserTypeS = userType == 'S';
-    UserTypeA = userType == 'A';
-    UserTypeP = userType == 'P';
-
-    Brae_TF_ComponentNotice notice;
-    VersionInfo version(GetExecutableDirectory() + "korvane");
-    notice.Prepare(int32_t(++SequenceCounter), version);
-    Queue(MessageQueue, notice);
-
-    PasswordChangeRequired = length >= 19 && message[18] == 'Y';
-    DaysToPasswordExpiry = ReceivedText(message, length, 14, 4, "0000");
-    LoggedIn = !PasswordChangeRequired;
-    Loading = true;
-    ShowStartupScreen();
-}
-
-void KVNEventManager::OnHeartbeatQuestion(const char* message, int32_t length) {
-    // The one response record, refilled: only what the question holds is echoed.
-    HeartbeatResponse = Brae_TI_HeartbeatResponse();
-    ReadReceivedField(HeartbeatResponse.HeartbeatId, message, length, 2);
-    ReadReceivedField(HeartbeatResponse.LoadCounter, message, length, 10);
-    ReadReceivedField(HeartbeatResponse.HeartbeatTime, message, length, 16);
-    Queue(MessageQueue, HeartbeatResponse);
-    LastHeartbeatTime = MGlobalDateTimeClock::Now(true);
-    if (!Loading) return;
-
-    const int32_t counter = DecodeLoadCounter(reinterpret_cast<const char*>(&HeartbeatResponse.LoadCounter));
-    if (counter != LastLoadCounter) {
-        LastLoadCounter = counter;
-        return;
-    }
-    Loading = false;
-    CloseStartupScreen();
-    if (!PasswordChangeRequired) return;
-    EnableProcessTimer();
-    if (!ChangePassword()) {
-        LoggedIn = false;
-        UserTypeS = false;
-        UserTypeA = false;
-    }
-}
-
-void KVNEventManager::OnTechnicalErrorNotice(const char* message, int32_t length) {
-    // Copied before the box: its modal loop pumps, and the pump reuses the message's buffer.
-    const std::string text = NoticeText(message, length, 20, 100);
-    EnableProcessTimer();
-    Ui().MessageBox(MainWindow(), text, "Connection Status", BoxIcon::Error, BoxButtons::Ok);
-}
-
-void KVNEventManager::OnPasswordResetRefused(const std::string& text) {
-    EnableProcessTimer();
-    Ui().MessageBox(MainWindow(), text, "Password Reset", BoxIcon::Error, BoxButtons::Ok);
-    ChangePassword();
-}
-
-void KVNEventManager::OnPasswordResetAcknowledgment(const char*, int32_t) {
-    PasswordChangeRequired = false;
-    Password = NewPassword;
-    LoggedIn = true;
-    EnableProcessTimer();
-    Ui().MessageBox(MainWindow(), "Password was successfully changed.", "Password Change",
-                    BoxIcon::Information, BoxButtons::Ok);
 }
 
 // The data store.
@@ -1118,4 +737,383 @@ void KVNEventManager::RefreshGrids() {
         if (notify) MessageRouter::SendMessage(window, kDataChanged, 0, 0);
     }
     ClearChangeLists();
+}
+
+void KVNEventManager::Login(const std::string& userName, const std::string& password) {
+    UserName = userName;
+    Password = password;
+    SendUserConnection();
+}
+
+void KVNEventManager::SendUserConnection() {
+    if (!ClientSocketEvent) return;
+    ClientSocketEvent->SetActive(true);
+    Brae_TC_UserConnection message;
+    message.Prepare(UserName, Password, int(std::min(HeartbeatTimeout, kMaxSentHeartbeatTimeout)));
+    Queue(MessageQueue, message);
+}
+
+void KVNEventManager::Logout() {
+    Brae_TD_UserDisconnection message;
+    message.Prepare(UserName, DisconnectToken);
+    Queue(MessageQueue, message);
+    LastLoadCounter = 0;
+    LastHeartbeatTime = 0;
+    ResetSession();
+}
+
+void KVNEventManager::ResetSession() {
+    LeaveLoading();
+    // The socket may stay connected through a reset: the commands still unanswered are reported
+    // failed rather than left to look successful. Their lines are taken before the store is
+    // cleared and kept after it.
+    std::vector<std::string> unanswered;
+    FailPendingCommands(unanswered);
+    // The store first: a window that pulls its changes on the message finds nothing left over.
+    ClearAll();
+    KeepFailureLines(std::move(unanswered));
+    // A query cut short never ends: no stale number may take a later error notice, and the
+    // hourglass goes.
+    ResetQuerySlots();
+    std::vector<uint32_t> windows;
+    windows.reserve(GridClients.size());
+    for (const auto& [window, client] : GridClients) windows.push_back(window);
+    // A window may leave while it handles the message: each is looked up again.
+    for (uint32_t window : windows) {
+        const auto client = GridClients.find(window);
+        if (client == GridClients.end()) continue;
+        if (client->second.View) client->second.View->ClearRows();
+        client->second.IsNew = true;
+        MessageRouter::SendMessage(window, kDataChanged, 0, 0);
+    }
+    FirmNames.clear();
+    Loading = false;
+    LoggedIn = false;
+    UserTypeM = false;
+    UserTypeS = false;
+    UserTypeP = false;
+    UserTypeA = false;
+}
+
+void KVNEventManager::LeaveLoading() {
+    Loading = false;
+    PasswordChangeRequired = false;
+    CloseStartupScreen();
+}
+
+bool KVNEventManager::ChangePassword() {
+    const std::string proof = ComputePasswordProof(Password);
+    std::string newPassword;
+    std::string newProof;
+    // The dialog's modal loop pumps: the main window may go, and the dialog with it.
+    const QPointer<TModifyPasswordForm> form =
+        new TModifyPasswordForm(MainWindow(), kPasswordDialogLength, newPassword, newProof, proof, UserName);
+    const bool accepted = form->ShowModal() == mrOk;
+    delete form.data();
+    if (!accepted) return false;
+    SetNewPassword(newPassword);
+    SendPasswordReset();
+    return true;
+}
+
+void KVNEventManager::SetNewPassword(const std::string& password) {
+    NewPassword = password;
+}
+
+std::string KVNEventManager::ComputePasswordProof(const std::string& password) {
+    return Brae_TC_UserConnection::ComputePasswordDigest("", password);
+}
+
+bool KVNEventManager::SendPasswordReset() {
+    const uint32_t sequence = SequenceCounter + 1;
+    Brae_TR_PasswordReset message;
+    if (!message.Prepare(int32_t(sequence), UserName, Password, NewPassword, EncryptionKey)) {
+        MLOG(LOG_ERROR, "Password reset not sent: the passwords cannot be encrypted with the encryption key");
+        return false;
+    }
+    SequenceCounter = sequence;
+    PasswordResetSequence = sequence;
+    Queue(MessageQueue, message);
+    return true;
+}
+
+int32_t KVNEventManager::DecodeLoadCounter(const char* counter) {
+    constexpr int kWidth = 6;
+    int blanks = 0;
+    while (blanks < kWidth && counter[blanks] == ' ') ++blanks;
+    const int digits = kWidth - blanks - 1;
+    return digits < 1 ? 0 : int32_t(ParseBase62Digits(counter + 1, digits));
+}
+
+template <class M>
+void KVNEventManager::SendCommand(M& message, CommandDescription description) {
+    const uint32_t sequence = ++SequenceCounter;
+    BraeHeaderIncoming::SetUserSequenceID(message.UserSequenceID, static_cast<int32_t>(sequence));
+    if (!description.TextComplete) message.AppendDescription(description.Text);
+    RecordCommand(sequence, M::GetMsgType(), std::move(description));
+    MessageQueue.AddMessage(reinterpret_cast<const char*>(&message), message.GetMsgLength());
+}
+
+template void KVNEventManager::SendCommand(Brae_AN_AccountEntry&, CommandDescription);
+template void KVNEventManager::SendCommand(Brae_AM_NonReportableAccountEntry&, CommandDescription);
+template void KVNEventManager::SendCommand(Brae_AL_BulkLinkAccount&, CommandDescription);
+template void KVNEventManager::SendCommand(Brae_AD_AccountDelete&, CommandDescription);
+template void KVNEventManager::SendCommand(Brae_MC_MonitoringAccount&, CommandDescription);
+template void KVNEventManager::SendCommand(Brae_IU_BroadcastDelimiterL2&, CommandDescription);
+template void KVNEventManager::SendCommand(Brae_PN_PositionEntry&, CommandDescription);
+template void KVNEventManager::SendCommand(Brae_PD_PositionDelete&, CommandDescription);
+template void KVNEventManager::SendCommand(Brae_PU_PositionDelimiter&, CommandDescription);
+template void KVNEventManager::SendCommand(Brae_HV_HistoricalAccountRequest&, CommandDescription);
+template void KVNEventManager::SendCommand(Brae_PQ_HistoricalPositionRequest&, CommandDescription);
+template void KVNEventManager::SendCommand(Brae_OR_HistoricalPositionSubmissionOutcomeRequest&,
+                                           CommandDescription);
+template void KVNEventManager::SendCommand(Brae_AR_HistoricalCommandHistoryAuditRequest&, CommandDescription);
+
+void KVNEventManager::RecordCommand(uint32_t sequence, EnumBraeMsgType type, CommandDescription description) {
+    // The broadcast delimiter expects no answer.
+    if (type != EnumBraeMsgType::IU) PendingCommands.insert(PendingCommands.end(), sequence);
+    for (std::size_t slot = 0; slot < kQueryKinds.size(); ++slot)
+        if (kQueryKinds[slot].Request == type) QuerySlots[slot].PendingSequence = sequence;
+    if (description.Action == EnumActionType::Query) ShowHourglass();
+    CommandHistory entry;
+    entry.Init(static_cast<int32_t>(sequence), description.Action, description.BusinessItem);
+    entry.CommandStatus.Set(EnumActionStatusType::Sent);
+    entry.Description.Assign(description.Text);
+    CommandHistories.Store(entry, Loading);
+}
+
+uint32_t KVNEventManager::GetAnsweredSequence(const char* message, int32_t length) {
+    BraeNb8 answered;
+    ReadReceivedField(answered, message, length, 8);
+    return static_cast<uint32_t>(std::max(BraeHeaderIncoming::ReadUserSequenceID(answered), 0));
+}
+
+void KVNEventManager::CompleteCommand(const char* message, EnumActionStatusType status, const char* text,
+                                      int32_t length) {
+    CompleteCommand(GetAnsweredSequence(message, 16), status, text, length);
+}
+
+void KVNEventManager::CompleteCommand(uint32_t sequence, EnumActionStatusType status, const char* text,
+                                      int32_t length) {
+    if (Loading) return;
+    const BaseKey key = BaseKey::FromWide(0, sequence);
+    if (CommandHistory* entry = CommandHistories.Find(key)) {
+        entry->CommandStatus.Set(status);
+        if (text) entry->ErrorMessage.Assign(text, std::max(length, 0));
+        CommandHistories.ChangedKeys.push_back(key);
+        if (status == EnumActionStatusType::Failed) {
+            ErrorLines.push_back(std::to_string(entry->SequenceNumber.GetValue()) + ";" +
+                                 entry->ErrorMessage.ToString() + ";" + entry->Description.ToString() + ";");
+            CommandFailed = true;
+        }
+    }
+    PendingCommands.erase(sequence);
+}
+
+void KVNEventManager::FailPendingCommands(std::vector<std::string>& lines) {
+    for (const uint32_t sequence : PendingCommands) {
+        if (const CommandHistory* entry = CommandHistories.Find(BaseKey::FromWide(0, sequence)))
+            lines.push_back(std::to_string(entry->SequenceNumber.GetValue()) +
+                            ";Failure with the connection to the server;" + entry->Description.ToString() +
+                            ";");
+    }
+    PendingCommands.clear();
+}
+
+void KVNEventManager::OnStandardAcknowledgment(const char* message, int32_t length) {
+    CompleteCommand(GetAnsweredSequence(message, length), EnumActionStatusType::Done);
+}
+
+void KVNEventManager::OnErrorNotice(const char* message, int32_t length) {
+    if (Loading) return;
+    const uint32_t sequence = GetAnsweredSequence(message, length);
+    MRPString<100, 32, MValAccept> notice;
+    ReadReceivedField(notice, message, length, 28);
+    const std::string text = notice.ToString();
+    CompleteCommand(sequence, EnumActionStatusType::Failed, text.data(), static_cast<int32_t>(text.size()));
+    // No password reset is pending while its number is 0, whatever a notice names.
+    if (PasswordResetSequence != 0 && sequence == PasswordResetSequence) return OnPasswordResetRefused(text);
+    // An idle slot holds 0, which no query answered.
+    for (std::size_t slot = 0; slot < QuerySlots.size(); ++slot) {
+        QuerySlot& query = QuerySlots[slot];
+        if (query.PendingSequence == 0 || query.PendingSequence != sequence) continue;
+        query.ErrorText = text;
+        // Rejected before its data started: its end comes now. Otherwise the text waits for it.
+        if (query.RowCounter == -1) {
+            ++HourglassCount;
+            EndHistoricalQuery(static_cast<int32_t>(kQueryKinds[slot].End));
+        }
+        return;
+    }
+}
+
+void KVNEventManager::OnBroadcastDelimiter(const char* message, int32_t length) {
+    BraeDelimiterType delimiter;
+    ReadReceivedField(delimiter, message, length, 27);
+    EndHistoricalQuery(delimiter.IndexOfCode());
+}
+
+void KVNEventManager::EndHistoricalQuery(int32_t delimiter) {
+    for (std::size_t slot = 0; slot < kQueryKinds.size(); ++slot) {
+        const QueryKind& kind = kQueryKinds[slot];
+        if (delimiter == static_cast<int32_t>(kind.Start)) return StartHistoricalQuery(slot);
+        if (delimiter != static_cast<int32_t>(kind.End)) continue;
+        ReportHistoricalQueryEnd(slot, kind.Caption);
+        QuerySlot& query = QuerySlots[slot];
+        const uint32_t sequence = query.PendingSequence;
+        const std::string text = std::move(query.ErrorText);
+        query.RowCounter = -1;
+        query.PendingSequence = 0;
+        query.ErrorText.clear();
+        if (text.empty()) {
+            CompleteCommand(sequence, EnumActionStatusType::Done);
+        } else {
+            CompleteCommand(sequence, EnumActionStatusType::Failed, text.data(),
+                            static_cast<int32_t>(text.size()));
+        }
+        return;
+    }
+}
+
+void KVNEventManager::StartHistoricalQuery(std::size_t slot) {
+    ++HourglassCount;
+    QuerySlots[slot].RowCounter = 0;
+}
+
+void KVNEventManager::ReportHistoricalQueryEnd(std::size_t slot, const std::string& caption) {
+    // An end without its start does not take the count below 0, where the cursor would stay the
+    // hourglass for good.
+    if (HourglassCount > 0) --HourglassCount;
+    if (HourglassCount == 0) RestoreCursor();
+    const QuerySlot& query = QuerySlots[slot];
+    const std::string text = query.ErrorText;
+    if (query.RowCounter == 0) {
+        EnableProcessTimer();
+        if (text.empty()) {
+            Ui().MessageBox(nullptr, "No records found", caption, BoxIcon::Warning, BoxButtons::Ok);
+        } else {
+            Ui().MessageBox(nullptr, text, caption, BoxIcon::Error, BoxButtons::Ok);
+        }
+    } else if (!text.empty()) {
+        EnableProcessTimer();
+        Ui().MessageBox(nullptr, text, caption, BoxIcon::Error, BoxButtons::Ok);
+    }
+}
+
+void KVNEventManager::KeepFailureLines(std::vector<std::string> lines) {
+    if (lines.empty()) return;
+    ErrorLines.insert(ErrorLines.end(), std::make_move_iterator(lines.begin()),
+                      std::make_move_iterator(lines.end()));
+    CommandFailed = true;
+}
+
+void KVNEventManager::ResetQuerySlots() {
+    for (QuerySlot& slot : QuerySlots) {
+        slot.RowCounter = -1;
+        slot.PendingSequence = 0;
+        slot.ErrorText.clear();
+    }
+    HourglassCount = 0;
+    RestoreCursor();
+}
+
+void KVNEventManager::ShowHourglass() {
+    if (hourglassShown_) return;
+    Ui().BeginBusy();
+    hourglassShown_ = true;
+}
+
+void KVNEventManager::RestoreCursor() {
+    if (!hourglassShown_) return;
+    Ui().EndBusy();
+    hourglassShown_ = false;
+}
+
+void KVNEventManager::EnableProcessTimer() {
+    if (ProcessTimer) ProcessTimer->SetEnabled(true);
+}
+
+void KVNEventManager::ShowStartupScreen() {
+    CloseStartupScreen();
+    StartupScreen = new TStartupScreen();
+    StartupScreen->ShowCentredOn(MainWindow());
+    // Painted now: the pump keeps the GUI waiting until the load ends.
+    Ui().ProcessMessages();
+}
+
+void KVNEventManager::CloseStartupScreen() {
+    if (!StartupScreen) return;
+    TStartupScreen* screen = StartupScreen;
+    StartupScreen = nullptr;
+    screen->hide();
+    delete screen;
+}
+
+void KVNEventManager::OnConnectionAcknowledgment(const char* message, int32_t length) {
+    DisconnectToken = ReceivedText(message, length, 2, 4, "    ");
+    SequenceCounter = length >= 14 ? ParseDigitText(message + 6, 8) : 0;
+    const char userType = length >= 20 ? message[19] : ' ';
+    UserTypeM = userType == 'M';
+    UserTypeS = userType == 'S';
+    UserTypeA = userType == 'A';
+    UserTypeP = userType == 'P';
+
+    Brae_TF_ComponentNotice notice;
+    VersionInfo version(GetExecutableDirectory() + "korvane");
+    notice.Prepare(int32_t(++SequenceCounter), version);
+    Queue(MessageQueue, notice);
+
+    PasswordChangeRequired = length >= 19 && message[18] == 'Y';
+    DaysToPasswordExpiry = ReceivedText(message, length, 14, 4, "0000");
+    LoggedIn = !PasswordChangeRequired;
+    Loading = true;
+    ShowStartupScreen();
+}
+
+void KVNEventManager::OnHeartbeatQuestion(const char* message, int32_t length) {
+    // The one response record, refilled: only what the question holds is echoed.
+    HeartbeatResponse = Brae_TI_HeartbeatResponse();
+    ReadReceivedField(HeartbeatResponse.HeartbeatId, message, length, 2);
+    ReadReceivedField(HeartbeatResponse.LoadCounter, message, length, 10);
+    ReadReceivedField(HeartbeatResponse.HeartbeatTime, message, length, 16);
+    Queue(MessageQueue, HeartbeatResponse);
+    LastHeartbeatTime = MGlobalDateTimeClock::Now(true);
+    if (!Loading) return;
+
+    const int32_t counter = DecodeLoadCounter(reinterpret_cast<const char*>(&HeartbeatResponse.LoadCounter));
+    if (counter != LastLoadCounter) {
+        LastLoadCounter = counter;
+        return;
+    }
+    Loading = false;
+    CloseStartupScreen();
+    if (!PasswordChangeRequired) return;
+    EnableProcessTimer();
+    if (!ChangePassword()) {
+        LoggedIn = false;
+        UserTypeS = false;
+        UserTypeA = false;
+    }
+}
+
+void KVNEventManager::OnTechnicalErrorNotice(const char* message, int32_t length) {
+    // Copied before the box: its modal loop pumps, and the pump reuses the message's buffer.
+    const std::string text = NoticeText(message, length, 20, 100);
+    EnableProcessTimer();
+    Ui().MessageBox(MainWindow(), text, "Connection Status", BoxIcon::Error, BoxButtons::Ok);
+}
+
+void KVNEventManager::OnPasswordResetRefused(const std::string& text) {
+    EnableProcessTimer();
+    Ui().MessageBox(MainWindow(), text, "Password Reset", BoxIcon::Error, BoxButtons::Ok);
+    ChangePassword();
+}
+
+void KVNEventManager::OnPasswordResetAcknowledgment(const char*, int32_t) {
+    PasswordChangeRequired = false;
+    Password = NewPassword;
+    LoggedIn = true;
+    EnableProcessTimer();
+    Ui().MessageBox(MainWindow(), "Password was successfully changed.", "Password Change",
+                    BoxIcon::Information, BoxButtons::Ok);
 }

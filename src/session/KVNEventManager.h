@@ -130,8 +130,6 @@ public:
     // The value of a heartbeat question's 6-character load counter: the base-62 number of the
     // characters after the first, as many as follow its leading blanks, less one.
     static int32_t DecodeLoadCounter(const char* counter);
-    // Empties the data store, its lists and indexes, the pending commands and the error lines.
-    void ClearAll();
 
     // Commands and their outcomes. SendCommand numbers the command with the next sequence number,
     // records it as pending (all but the broadcast delimiter; a historical request also in its
@@ -176,6 +174,9 @@ public:
     bool HasPositionForAccount(AccountText accountNumber, FirmUnitMemberText firmUnitMember) const;
     // True with reportable dates; otherwise shows the configuration error box and answers false.
     bool CheckReportableDates() const;
+    // Empties the data store, its lists and indexes, the pending commands and the error lines.
+    void ClearAll();
+
     // Grid clients and their refresh.
     void SetGridClient(uint32_t window, InterfaceView* view, ChildType kind);
     // Whether the changed or removed list of the kind's store holds a key; false for no kind.
@@ -275,6 +276,23 @@ public:
     void Dispatch(const char* message, int32_t length);
 
 private:
+    void StoreAccount(EnumBraeMsgType type, const char* message, int32_t length);
+    // Sets the master account id of every stored position that carries the account id, in key
+    // order, and pushes its key.
+    void SetPositionsMaster(const AccountText& accountId, const AccountText& master);
+    void RebuildParticipantIdIndex();
+    // CompleteCommand with Done for the command a record acknowledgment answers.
+    void CompleteAcknowledgment(const char* message, int32_t length);
+    template <class T>
+    void StoreHistoricalRow(DataHandler<T>& store, QuerySlot& slot, const char* message, int32_t length);
+    template <class T>
+    void RefillView(InterfaceView* view, const DataHandler<T>& store, bool masterAccountsOnly);
+    // Calls visit with the store of the kind (the accounts for master accounts); false for no kind.
+    template <class Self, class F>
+    static bool VisitKindStore(Self& self, ChildType kind, F&& visit);
+    // Calls visit with each of the seven stores.
+    template <class F>
+    void ForEachStore(F&& visit);
     // Re-enables the process timer before a box shown from inside the pump, so that heartbeats
     // keep being answered inside the box's modal loop.
     void EnableProcessTimer();
@@ -294,22 +312,4 @@ private:
     void RestoreCursor();
 
     bool hourglassShown_ = false;
-
-    void StoreAccount(EnumBraeMsgType type, const char* message, int32_t length);
-    // Sets the master account id of every stored position that carries the account id, in key
-    // order, and pushes its key.
-    void SetPositionsMaster(const AccountText& accountId, const AccountText& master);
-    void RebuildParticipantIdIndex();
-    // CompleteCommand with Done for the command a record acknowledgment answers.
-    void CompleteAcknowledgment(const char* message, int32_t length);
-    template <class T>
-    void StoreHistoricalRow(DataHandler<T>& store, QuerySlot& slot, const char* message, int32_t length);
-    template <class T>
-    void RefillView(InterfaceView* view, const DataHandler<T>& store, bool masterAccountsOnly);
-    // Calls visit with the store of the kind (the accounts for master accounts); false for no kind.
-    template <class Self, class F>
-    static bool VisitKindStore(Self& self, ChildType kind, F&& visit);
-    // Calls visit with each of the seven stores.
-    template <class F>
-    void ForEachStore(F&& visit);
 };
