@@ -49,17 +49,6 @@ const char* const kFailed =
 
 class GridImportDumpTest : public GridWindowTest {
 protected:
-    template <class W>
-    W& OpenAs(int rows) {
-        auto* lots = new LotView;
-        for (int id = 1; id <= rows; ++id) Put(*lots, id, id * 10);
-        view = lots;
-        auto* typed = new W(&area, nullptr, Config(), &titles, lots);
-        window = typed;
-        typed->Show();
-        QApplication::processEvents();
-        return *typed;
-    }
     // Presses Ctrl+I in the window.
     void PressImportKey() {
         window->Actions().UpdateActions();

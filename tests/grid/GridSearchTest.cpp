@@ -32,16 +32,6 @@ public:
 
 class GridSearchTest : public GridWindowTest {
 protected:
-    EditingWindow& OpenEditing(int rows) {
-        auto* lots = new LotView;
-        for (int id = 1; id <= rows; ++id) Put(*lots, id, id * 10);
-        view = lots;
-        auto* editing = new EditingWindow(&area, nullptr, Config(), &titles, lots);
-        window = editing;
-        editing->Show();
-        QApplication::processEvents();
-        return *editing;
-    }
     static void Rename(LotView& lots, int id, const char* name) {
         const Lot lot(id, name, id * 10);
         lots.UpdateRow(&lot);
@@ -203,7 +193,7 @@ TEST_F(GridSearchTest, HoverHintsGiveTheTitleOrTheTitleAndTheCellTextToTheStatus
 }
 
 TEST_F(GridSearchTest, ADoubleClickOnADataRowEditsItThroughTheUpdateRule) {
-    EditingWindow& editing = OpenEditing(4);
+    EditingWindow& editing = OpenAs<EditingWindow>(4);
     Grid().SelectCell(2, 3);
     QTest::mouseDClick(Grid().viewport(), Qt::LeftButton, {},
                        Grid().visualRect(Grid().model()->index(2, 1)).center());

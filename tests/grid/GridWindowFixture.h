@@ -105,6 +105,18 @@ protected:
         return *window;
     }
     TestGridWindow& Open(int rows) { return Open(rows, Config()); }
+    // The same with a window class of the test's own.
+    template <class W>
+    W& OpenAs(int rows) {
+        auto* lots = new LotView;
+        for (int id = 1; id <= rows; ++id) Put(*lots, id, id * 10);
+        view = lots;
+        auto* typed = new W(&area, nullptr, Config(), &titles, lots);
+        window = typed;
+        typed->Show();
+        QApplication::processEvents();
+        return *typed;
+    }
     static void Put(LotView& lots, int id, int amount) {
         const Lot lot(id, ("N" + std::to_string(id)).c_str(), amount);
         lots.UpdateRow(&lot);
