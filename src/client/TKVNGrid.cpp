@@ -42,14 +42,7 @@ TKVNGrid::~TKVNGrid() {
 }
 
 void TKVNGrid::CreateRecordActions() {
-    struct Entry {
-        Action** action;
-        const char* name;
-        const char* caption;
-        const char* shortcut;
-        const char* hint;
-    };
-    const Entry entries[] = {
+    const ActionEntry entries[] = {
         {&NewRowAction, "NewRowAction", "&New...", "Ins", "Open the form to provide data for a new record"},
         {&CopyAction, "CopyAction", "&Copy...", "Ctrl+C",
          "Create new business item as a copy of currently selected"},
@@ -57,12 +50,7 @@ void TKVNGrid::CreateRecordActions() {
         {&DeleteAllDisplayedAction, "DeleteAllDisplayedAction", "Delete All Displa&yed...", "",
          "Delete All|Delete all displayed records in currently open data window"},
     };
-    for (const Entry& entry : entries) {
-        Action* action = Actions().Make(this, entry.caption, entry.shortcut, entry.hint);
-        action->setObjectName(entry.name);
-        action->SetScope(this);
-        *entry.action = action;
-    }
+    MakeActions(entries);
     NewRowAction->onExecute = [this](Action&) { NewRecord(-1); };
     NewRowAction->onUpdate = [this](Action& a) {
         a.SetEnabled(View() && IsRecordEditable() && CanCreateRecord(CurrentRow()));

@@ -114,15 +114,17 @@ TBaseGridForm::~TBaseGridForm() {
     grid_ = nullptr;
 }
 
+void TBaseGridForm::MakeActions(std::span<const ActionEntry> entries) {
+    for (const ActionEntry& entry : entries) {
+        Action* action = actionList_.Make(this, entry.caption, entry.shortcut, entry.hint);
+        action->setObjectName(entry.name);
+        action->SetScope(this);
+        *entry.action = action;
+    }
+}
+
 void TBaseGridForm::CreateActions() {
-    struct Entry {
-        Action** action;
-        const char* name;
-        const char* caption;
-        const char* shortcut;
-        const char* hint;
-    };
-    const Entry entries[] = {
+    const ActionEntry entries[] = {
         {&SortAction, "SortAction", "Sor&t Criteria...", "Ctrl+Alt+S",
          "Define sorting criteria: by columns and sorting types (ascending or descending)"},
         {&FilterAction, "FilterAction", "&Filter Selection...", "Ctrl+Alt+F",
@@ -177,12 +179,7 @@ void TBaseGridForm::CreateActions() {
          "Set Quick Filter|Modify filter definition with a value of currently selected cell"},
         {&NegateColumnFilterAction, "NegateColumnFilterAction", "Negate Column Filter", "", ""},
     };
-    for (const Entry& entry : entries) {
-        Action* action = actionList_.Make(this, entry.caption, entry.shortcut, entry.hint);
-        action->setObjectName(entry.name);
-        action->SetScope(this);
-        *entry.action = action;
-    }
+    MakeActions(entries);
 
     const auto rule = [](Action* action, std::function<bool()> enabled) {
         action->onUpdate = [enabled = std::move(enabled)](Action& a) { a.SetEnabled(enabled()); };

@@ -17,6 +17,7 @@
 #include <cstdint>
 #include <memory>
 #include <set>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -299,6 +300,17 @@ public:
     Action* NegateColumnFilterAction = nullptr;
 
 protected:
+    // One action of the window: where it is kept, its object name, caption, shortcut and hint.
+    struct ActionEntry {
+        Action** action;
+        const char* name;
+        const char* caption;
+        const char* shortcut;
+        const char* hint;
+    };
+    // Makes the actions in the window's action list, scoped to the window.
+    void MakeActions(std::span<const ActionEntry> entries);
+
     // Search state.
     std::string findText_;
     int searchRow_ = 0;
