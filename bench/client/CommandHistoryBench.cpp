@@ -2,41 +2,27 @@
 // into a large window, and position entries sent to the loopback server, answered and shown as
 // Done, with the pump and the refresh called directly.
 #include <benchmark/benchmark.h>
-#include <unistd.h>
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <filesystem>
-#include <fstream>
 #include <memory>
 
+#include "ClientBenchSetup.h"
 #include "brae/Brae_PN_PositionEntry.h"
 #include "client/TCommandHistoryGridForm.h"
-#include "core/IniFileLocation.h"
 #include "grid/TitleManager.h"
 #include "session/KVNEventManager.h"
 #include "store/CommandHistory.h"
 #include "store/TInterfaceView.h"
-#include "testserver/TestServer.h"
 
 namespace {
 
 struct HistoryWindowSetup {
-    HistoryWindowSetup() {
-        char pattern[] = "/tmp/korvane-history-bench-XXXXXX";
-        directory = ::mkdtemp(pattern);
-        SetExecutableDirectory(directory + "/");
-        testserver::TestServer::Options options;
-        options.heartbeatInterval = std::chrono::milliseconds(3600000);
-        server = std::make_unique<testserver::TestServer>(options);
-        server->AddDemoUsers();
-        server->Start();
-        std::ofstream(directory + "/Korvane.ini")
-            << "[Config]\nHostNameList=127.0.0.1\nPortList=" << server->GetPort() << "\n";
+    HistoryWindowSetup() : settings(benchsetup::QuietServer()) {
         session = std::make_unique<KVNEventManager>();
         BaseGridConfig config;
-        config.SettingsFileName = directory + "/Windows.ini";
-        config.WorkingDirectory = directory;
+        config.SettingsFileName = settings.directory + "/Windows.ini";
+        config.WorkingDirectory = settings.directory;
         config.WindowSection = "CommandHistory1";
         config.TitlesSection = "Titles";
         config.WindowTitle = "CommandHistory1";
@@ -46,20 +32,11 @@ struct HistoryWindowSetup {
     ~HistoryWindowSetup() {
         delete window->SubWindow();
         session.reset();
-        server.reset();
-        SetExecutableDirectory("");
-        std::filesystem::remove_all(directory);
     }
-    void LogIn() {
-        session->ClientSocketEvent->SetActive(true);
-        while (!session->IsConnected() || server->GetOpenSessionCount() != 1) session->ProcessEvents();
-        session->Login("part", "secret");
-        while (!session->LoggedIn || session->Loading) session->ProcessEvents();
-    }
+    void LogIn() { benchsetup::LogIn(*session, *settings.server); }
     int Rows() const { return window->View()->GetDisplayedRowCount() - 1; }
 
-    std::string directory;
-    std::unique_ptr<testserver::TestServer> server;
+    benchsetup::ServerSettings settings;
     std::unique_ptr<KVNEventManager> session;
     QMdiArea area;
     TitleManager titles{{"SequenceNumber", "ExecutionTime", "CommandAction", "BusinessItem", "CommandStatus",

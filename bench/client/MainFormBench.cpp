@@ -2,45 +2,26 @@
 // tick of its process timer, the time from construction to the window shown, and from login to
 // the loaded session.
 #include <benchmark/benchmark.h>
-#include <unistd.h>
 
 #include <QApplication>
 #include <QEventLoop>
 #include <chrono>
-#include <filesystem>
-#include <fstream>
 #include <memory>
 
+#include "ClientBenchSetup.h"
 #include "client/TMainForm.h"
-#include "core/IniFileLocation.h"
-#include "testserver/TestServer.h"
 
 namespace {
 
-// A test server and a settings file naming it, in a directory taken as the executable's.
-struct ServerSettings {
-    explicit ServerSettings(std::size_t accounts = 0, std::size_t loadRecords = 0) {
-        char pattern[] = "/tmp/korvane-client-bench-XXXXXX";
-        directory = ::mkdtemp(pattern);
-        SetExecutableDirectory(directory + "/");
-        testserver::TestServer::Options options;
-        options.generatedAccounts = accounts;
-        options.loadRecords = loadRecords;
-        server = std::make_unique<testserver::TestServer>(options);
-        server->AddDemoUsers();
-        server->Start();
-        std::ofstream(directory + "/Korvane.ini")
-            << "[Config]\nHostNameList=127.0.0.1\nPortList=" << server->GetPort()
-            << "\nEncryptionKey=0123456789abcdef\n";
-    }
-    ~ServerSettings() {
-        server.reset();
-        SetExecutableDirectory("");
-        std::filesystem::remove_all(directory);
-    }
-    std::string directory;
-    std::unique_ptr<testserver::TestServer> server;
-};
+using benchsetup::ServerSettings;
+
+// A server with a generated load of `accounts` accounts or of `loadRecords` position records.
+testserver::TestServer::Options GeneratedLoad(std::size_t accounts, std::size_t loadRecords) {
+    testserver::TestServer::Options options;
+    options.generatedAccounts = accounts;
+    options.loadRecords = loadRecords;
+    return options;
+}
 
 // One pump turn of the process timer while connected and idle (the refresh turn between two pump
 // turns is spent: the session is not ready, so it is left out of the timing).
@@ -84,7 +65,7 @@ BENCHMARK(BM_StartToShown)->Unit(benchmark::kMillisecond)->UseRealTime();
 // a load of N position records with a heartbeat question every 10,000.
 void BM_LoginToLoaded(benchmark::State& state) {
     const auto count = static_cast<std::size_t>(state.range(0));
-    ServerSettings settings(state.range(1) ? 0 : count, state.range(1) ? count : 0);
+    ServerSettings settings(GeneratedLoad(state.range(1) ? 0 : count, state.range(1) ? count : 0));
     for (auto _ : state) {
         state.PauseTiming();
         auto form = std::make_unique<TMainForm>();

@@ -134,7 +134,7 @@ void TKVNGrid::ShowPendingOperations(bool problems) {
     waitForm_ = nullptr;
 }
 
-bool TKVNGrid::ValidateImportRecord(std::vector<StringVector>&, std::FILE*, const std::string&) {
+bool TKVNGrid::ValidateImportRecord(CommandCSVData&, std::FILE*, const std::string&) {
     return true;
 }
 

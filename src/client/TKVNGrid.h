@@ -14,8 +14,8 @@
 
 #include "grid/TBaseGridForm.h"
 #include "session/GridClientData.h"
-#include "store/StringVector.h"
 
+class CommandCSVData;
 class KVNEventManager;
 class TWaitProgressForm;
 
@@ -37,8 +37,8 @@ public:
     virtual void DeleteAllDisplayed();
     virtual void ShowPendingOperations(bool problems);
     // Checks the rows an import read, writes their complaints into the log and sends the commands.
-    virtual bool ValidateImportRecord(std::vector<StringVector>& data, std::FILE* log,
-                                      const std::string& fileName);
+    // Each window casts `data` to the import data of its own record.
+    virtual bool ValidateImportRecord(CommandCSVData& data, std::FILE* log, const std::string& fileName);
 
     // Overrides of the grid window.
     bool CanCloseWindow() override;

@@ -84,6 +84,7 @@ TBaseGridForm::TBaseGridForm(QMdiArea* owner, ColumnAccessManager* columnAccess,
     grid_->onSelectCell = [this](int col, int row) { BusinessObjectGridSelectCell(col, row); };
     grid_->onColumnMoved = [this](int from, int to) { BusinessObjectGridColumnMoved(from, to); };
     onCloseQuery = [this] { return FormCloseQuery(); };
+    onClose = [this] { FormClose(); };
     onMessage = [this](uint32_t message, int32_t wParam, int32_t lParam) {
         return Dispatch(message, wParam, lParam);
     };
@@ -241,40 +242,6 @@ void TBaseGridForm::CreatePopupMenu() {
         ActionList::AttachMenu(menu);
         return menu;
     };
-    // An item of its own for an action whose menu item shows its own shortcut or hint: it follows
-    // the action's caption and state and runs it; the shortcut works within the window.
-    const auto item = [this](QMenu* menu, Action* action, const char* shortcut, const char* hint) {
-        auto* entry = new QAction(menu);
-        entry->setObjectName(action->objectName() + "Item");
-        const QString keys = ToQt(shortcut);
-        const auto follow = [entry, action, keys] {
-            entry->setText(ToQt(action->Caption()) + (keys.isEmpty() ? QString() : '\t' + keys));
-            entry->setEnabled(action->isEnabled());
-            entry->setVisible(action->isVisible());
-        };
-        follow();
-        connect(action, &QAction::changed, entry, follow);
-        connect(entry, &QAction::triggered, action, [action] { action->Execute(); });
-        if (*hint) {
-            const std::string text = hint;
-            const size_t bar = text.find('|');
-            entry->setToolTip(ToQt(text.substr(0, bar)));
-            entry->setStatusTip(ToQt(bar == std::string::npos ? text : text.substr(bar + 1)));
-        } else {
-            entry->setToolTip(action->toolTip());
-            entry->setStatusTip(action->statusTip());
-        }
-        if (!keys.isEmpty()) {
-            auto* key = new QAction(this);
-            key->setShortcut(QKeySequence(keys, QKeySequence::PortableText));
-            key->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-            addAction(key);
-            connect(key, &QAction::triggered, action, [action] { action->Execute(); });
-        }
-        menu->addAction(entry);
-        return entry;
-    };
-
     QMenu* sort = submenu("Sor&t", "Sort criteria related commands");
     sort->addAction(SortAction);
     sort->addSeparator();
@@ -286,12 +253,12 @@ void TBaseGridForm::CreatePopupMenu() {
     filter->addAction(FilterAction);
     filter->addSeparator();
     filter->addAction(SetQuickFilterAction);
-    item(filter, SetLowerQuickFilterAction, "Ctrl+Down", "");
-    item(filter, SetGreaterQuickFilterAction, "Ctrl+Up", "");
-    item(filter, NegateColumnFilterAction, "Ctrl+Left", "");
+    AddPopupItem(filter, SetLowerQuickFilterAction, "Ctrl+Down", "");
+    AddPopupItem(filter, SetGreaterQuickFilterAction, "Ctrl+Up", "");
+    AddPopupItem(filter, NegateColumnFilterAction, "Ctrl+Left", "");
     filter->addAction(RemoveColumnFilterAction);
     filter->addSeparator();
-    item(filter, DynamicFilterAction, "Ctrl+F12", "");
+    AddPopupItem(filter, DynamicFilterAction, "Ctrl+F12", "");
 
     QMenu* hide = submenu("&Hide", "Hiding column related commands");
     hide->addAction(HideColumnsAction);
@@ -305,8 +272,8 @@ void TBaseGridForm::CreatePopupMenu() {
     popupMenu_->addAction(EditRowAction);
     popupMenu_->setDefaultAction(EditRowAction);
     popupMenu_->addSeparator();
-    item(popupMenu_, ExportAction, "",
-         "Copy all data (all columns and rows) to clipboard - fields are separated by tab character");
+    AddPopupItem(popupMenu_, ExportAction, "",
+                 "Copy all data (all columns and rows) to clipboard - fields are separated by tab character");
     popupMenu_->addAction(ExportToCSVAction);
     popupMenu_->addAction(CopyRowAction);
     popupMenu_->addAction(CopyCellAction);
@@ -319,6 +286,38 @@ void TBaseGridForm::CreatePopupMenu() {
     grid_->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(grid_, &QWidget::customContextMenuRequested, popupMenu_,
             [this](const QPoint& at) { popupMenu_->popup(grid_->viewport()->mapToGlobal(at)); });
+}
+
+QAction* TBaseGridForm::AddPopupItem(QMenu* menu, Action* action, const char* shortcut, const char* hint) {
+    auto* entry = new QAction(menu);
+    entry->setObjectName(action->objectName() + "Item");
+    const QString keys = ToQt(shortcut);
+    const auto follow = [entry, action, keys] {
+        entry->setText(ToQt(action->Caption()) + (keys.isEmpty() ? QString() : '\t' + keys));
+        entry->setEnabled(action->isEnabled());
+        entry->setVisible(action->isVisible());
+    };
+    follow();
+    connect(action, &QAction::changed, entry, follow);
+    connect(entry, &QAction::triggered, action, [action] { action->Execute(); });
+    if (*hint) {
+        const std::string text = hint;
+        const size_t bar = text.find('|');
+        entry->setToolTip(ToQt(text.substr(0, bar)));
+        entry->setStatusTip(ToQt(bar == std::string::npos ? text : text.substr(bar + 1)));
+    } else {
+        entry->setToolTip(action->toolTip());
+        entry->setStatusTip(action->statusTip());
+    }
+    if (!keys.isEmpty()) {
+        auto* key = new QAction(this);
+        key->setShortcut(QKeySequence(keys, QKeySequence::PortableText));
+        key->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        addAction(key);
+        connect(key, &QAction::triggered, action, [action] { action->Execute(); });
+    }
+    menu->addAction(entry);
+    return entry;
 }
 
 bool TBaseGridForm::FormCloseQuery() {
@@ -1218,6 +1217,13 @@ void TBaseGridForm::UpdateCaption() {
     if (!view_ || view_->GetDisplayedRowCount() < 2) caption += " - No data found";
     setWindowTitle(ToQt(caption));
 }
+
+void TBaseGridForm::SetWindowTitle(const std::string& title) {
+    windowTitle_ = title;
+    UpdateCaption();
+}
+
+void TBaseGridForm::FormClose() {}
 
 std::string TBaseGridForm::Caption() const {
     return FromQt(windowTitle());

@@ -41,6 +41,7 @@ class DynamicLinkRegistry;
 class FindDialog;
 class FilterData;
 class InterfaceView;
+class QAction;
 class QMdiArea;
 class QMenu;
 class TitleManager;
@@ -241,6 +242,8 @@ public:
     BaseGridOption& GridOptions() { return options_; }
     BaseIniFile& SettingsFile() { return *settingsFile_; }
     const std::string& WindowTitle() const { return windowTitle_; }
+    // Sets the title the user sees (without the caption's suffixes) and updates the caption.
+    void SetWindowTitle(const std::string& title);
     const std::string& TemplateSection() const { return templateSection_; }
     bool UseTemplate() const { return useTemplate_; }
     const std::string& ExportDirectory() const { return exportDirectory_; }
@@ -322,6 +325,15 @@ protected:
     bool findDialogOpen_ = false;
     bool columnFindDialogOpen_ = false;
     bool columnSearchStart_ = true;
+
+protected:
+    // Runs when the window closes, after its close query agreed; a derived window extends it after
+    // the base.
+    virtual void FormClose();
+    // Adds to `menu` an item of its own for an action whose menu item shows its own shortcut or
+    // hint: it follows the action's caption and state and runs it; a non-empty shortcut works
+    // within the window. An empty hint takes the action's.
+    QAction* AddPopupItem(QMenu* menu, Action* action, const char* shortcut, const char* hint);
 
 private:
     // What a paint needs of one display column, looked up once per paint.
