@@ -1,6 +1,9 @@
 #include "toolkit/ComboBox.h"
 
 #include <QLineEdit>
+#include <QStringList>
+#include <algorithm>
+#include <numeric>
 
 #include "toolkit/QtText.h"
 #include "toolkit/SortCollation.h"
@@ -42,6 +45,34 @@ int ComboBox::AddItem(const std::string& item) {
         if (isEditable()) setEditText(typed);
     }
     return at;
+}
+
+void ComboBox::AddItems(const std::vector<std::string>& items) {
+    if (items.empty()) return;
+    const int current = currentIndex();
+    const QString typed = currentText();
+    std::vector<std::string> all;
+    all.reserve(std::size_t(count()) + items.size());
+    for (int i = 0; i < count(); ++i) all.push_back(Item(i));
+    all.insert(all.end(), items.begin(), items.end());
+    // The items already held stay before equal new ones, and the new ones keep their order among
+    // equals, as one-by-one insertion after the last equal item does.
+    std::vector<std::size_t> order(all.size());
+    std::iota(order.begin(), order.end(), std::size_t{0});
+    if (sorted_)
+        std::stable_sort(order.begin(), order.end(),
+                         [&all](std::size_t a, std::size_t b) { return CompareSortText(all[a], all[b]) < 0; });
+    QStringList texts;
+    texts.reserve(qsizetype(order.size()));
+    int chosen = -1;
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        texts.push_back(ToQt(all[order[i]]));
+        if (current >= 0 && order[i] == std::size_t(current)) chosen = int(i);
+    }
+    clear();
+    addItems(texts);
+    setCurrentIndex(chosen);
+    if (chosen < 0 && isEditable()) setEditText(typed);
 }
 
 std::string ComboBox::Item(int index) const {

@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <functional>
 #include <string>
+#include <vector>
 
 class ComboBox : public QComboBox {
 public:
@@ -15,6 +16,9 @@ public:
 
     // Returns the index the item took.
     int AddItem(const std::string& item);
+    // Adds the items in one batch, in the order that adding them one by one would give (a sorted
+    // combo box sorts once); the chosen item, or the typed text when none is chosen, stays.
+    void AddItems(const std::vector<std::string>& items);
     std::string Item(int index) const;
     int Count() const { return count(); }
     void Clear() { clear(); }

@@ -123,6 +123,41 @@ TEST(SortedLists, ListAndComboKeepTheSharedOrder) {
     }
 }
 
+int SelectFirst(ComboBox& box, const std::string& text) {
+    box.SetText(text);
+    return box.ItemIndex();
+}
+
+TEST(ComboBox, BatchFillGivesTheOrderOfOneByOneAndKeepsTheChoice) {
+    const std::vector<std::string> first = {"beta", "Alpha", "_under"};
+    const std::vector<std::string> batch = {"alpha", "ALPHA", "Gamma", "beta", "", "\xE9t\xE9"};
+    for (bool sorted : {true, false}) {
+        SCOPED_TRACE(sorted ? "sorted" : "unsorted");
+        ComboBox oneByOne(nullptr, "OneByOne", ComboBox::Style::DropDownList, sorted);
+        ComboBox batched(nullptr, "Batched", ComboBox::Style::DropDownList, sorted);
+        for (const std::string& item : first) {
+            oneByOne.AddItem(item);
+            batched.AddItem(item);
+        }
+        batched.SetText("beta");
+        for (const std::string& item : batch) oneByOne.AddItem(item);
+        batched.AddItems(batch);
+        ASSERT_EQ(batched.Count(), oneByOne.Count());
+        for (int i = 0; i < oneByOne.Count(); ++i) EXPECT_EQ(batched.Item(i), oneByOne.Item(i)) << i;
+        // The earlier "beta" stays chosen, before the equal one added later.
+        EXPECT_EQ(batched.Text(), "beta");
+        EXPECT_EQ(batched.ItemIndex(), SelectFirst(oneByOne, "beta"));
+    }
+    ComboBox none(nullptr, "NoChoice", ComboBox::Style::DropDownList, true);
+    none.AddItems(batch);
+    EXPECT_EQ(none.ItemIndex(), -1);  // a batch chooses nothing either
+    ComboBox typed(nullptr, "Typed", ComboBox::Style::DropDown, true);
+    typed.SetText("my text");
+    typed.AddItems(batch);
+    EXPECT_EQ(typed.ItemIndex(), -1);
+    EXPECT_EQ(typed.Text(), "my text");
+}
+
 TEST(ComboBox, DropDownTakesTypedTextDropDownListOnlyItemsIndexMinusOneForNone) {
     ComboBox list(nullptr, "KindCombo");
     list.AddItem("One");
