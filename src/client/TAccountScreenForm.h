@@ -15,6 +15,7 @@
 
 #include "brae/BraeLetterEnumerations.h"
 #include "brae/Brae_AN_AccountEntry.h"
+#include "fields/CommandEnumerations.h"
 #include "store/AccountDisplayData.h"
 #include "toolkit/ActionList.h"
 #include "toolkit/Form.h"
@@ -46,14 +47,18 @@ public:
     // The text of the last failed validation, as the red label shows it.
     const std::string& GetErrorText() const { return errorText_; }
 
-private:
+    // The form's own table of its controls.
     struct Controls;
+
+private:
 
     void BuildControls();
     void FormShow();
     void OKActionExecute();
     void UnlinkActionExecute();
     bool ReadFields();
+    // 'P', 'A', 'M', 'S' or ' ', as the session's user type says.
+    char UserTypeLetter() const;
 
     KVNEventManager& session_;
     AccountDisplayData account_;
@@ -62,6 +67,7 @@ private:
     std::string errorText_;
     bool master_ = false;
     int modify_ = 0;
+    EnumActionType action_ = EnumActionType::Unknown;
     bool mayClose_ = true;
     std::unique_ptr<Controls> c_;
     Action* okAction_ = nullptr;
