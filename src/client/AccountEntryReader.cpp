@@ -8,8 +8,8 @@ bool AccountEntryReader::MasterOwnerIdExists(const MRPString<24, 32, MValAccept>
     return false;
 }
 
-bool AccountEntryReader::AccountNumberExists(const BraeKTSAccountNumber& number,
-                                             const MRPString<4, 32, MValAccept>& approvedParticipantId) const {
+bool AccountEntryReader::AccountNumberExists(
+    const BraeKTSAccountNumber& number, const MRPString<4, 32, MValAccept>& approvedParticipantId) const {
     for (const auto& [key, account] : accounts_.Records) {
         if (!account.InternalAccountType.Is(EnumBraeKTSInternalAccountType::ClientAccount) ||
             account.AccountNumber.Compare(number) != 0)

@@ -54,7 +54,8 @@ private:
         return AccountReadResult{false, std::move(message), item, focusDone};
     }
     template <class Reader, class T>
-    static bool Text(Reader& reader, T& value, Item item, bool mandatory, bool charCheck, AccountReadResult& result) {
+    static bool Text(Reader& reader, T& value, Item item, bool mandatory, bool charCheck,
+                     AccountReadResult& result) {
         if (reader.Text(value, item, mandatory, charCheck)) return true;
         result = Fail(reader.Error(), item, true);
         return false;
@@ -121,7 +122,8 @@ AccountReadResult AccountEntryReader::ReadFields(Reader& reader, Brae_AN_Account
         !Enum(reader, entry.AccountType, Item::AccountType, false, r) ||
         !Enum(reader, entry.HedgeSpec, Item::Risk, false, r) ||
         !Text(reader, entry.Phone, Item::Phone, false, true, r) ||
-        !Text(reader, entry.Fax, Item::Fax, false, true, r) || !Text(reader, entry.Email, Item::Email, false, true, r))
+        !Text(reader, entry.Fax, Item::Fax, false, true, r) ||
+        !Text(reader, entry.Email, Item::Email, false, true, r))
         return r;
     return r;
 }

@@ -7,7 +7,8 @@ AccountParticipants AccountParticipants::Make(const std::vector<BraeParticipantD
     AccountParticipants list;
     list.Names.reserve(participants.size());
     for (const BraeParticipantDefinition& participant : participants) {
-        if (participant.ParticipantType.ToString()[0] == 'P' && participant.ParticipantName.Compare(user) != 0)
+        if (participant.ParticipantType.ToString()[0] == 'P' &&
+            participant.ParticipantName.Compare(user) != 0)
             list.Names.push_back(participant.ParticipantName.ToString());
         if (participant.ApprovedParticipantId.Compare(approvedParticipantId) == 0)
             list.Remembered = participant.ParticipantName.ToString();

@@ -9,7 +9,8 @@ std::string AccountScreenCommands::ConfirmationText(int modify) {
 
 CommandDescription AccountScreenCommands::Describe(Mode mode, EnumActionType action,
                                                    const Brae_AN_AccountEntry& entry) {
-    CommandDescription description{action, EnumBusinessItemType::Account, AccountScreenPlan::ModeName(mode), false};
+    CommandDescription description{action, EnumBusinessItemType::Account, AccountScreenPlan::ModeName(mode),
+                                   false};
     if (mode == Mode::CreateNewMasterAccount || mode == Mode::UpdateExistingMasterAccount) {
         description.Text += " - " + entry.OwnerId.ToString();
         description.BusinessItem = EnumBusinessItemType::MasterAccount;
@@ -30,8 +31,8 @@ Brae_AM_NonReportableAccountEntry AccountScreenCommands::BuildNonReportable(cons
     return message;
 }
 
-Brae_AL_BulkLinkAccount AccountScreenCommands::BuildUnlink(const MRPString<16, 32, MValAccept>& masterAccountId,
-                                                           const MRPString<16, 32, MValAccept>& accountId) {
+Brae_AL_BulkLinkAccount AccountScreenCommands::BuildUnlink(
+    const MRPString<16, 32, MValAccept>& masterAccountId, const MRPString<16, 32, MValAccept>& accountId) {
     Brae_AL_BulkLinkAccount message;
     message.MasterAccountId = masterAccountId;
     message.LinkAction.Set(EnumBraeKTSLinkAction::DeleteLink);

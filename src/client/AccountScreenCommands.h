@@ -5,10 +5,10 @@
 #include <string>
 
 #include "brae/BraeKTSAccountFlags.h"
+#include "brae/BraeLetterEnumerations.h"
 #include "brae/Brae_AL_BulkLinkAccount.h"
 #include "brae/Brae_AM_NonReportableAccountEntry.h"
 #include "brae/Brae_AN_AccountEntry.h"
-#include "brae/BraeLetterEnumerations.h"
 #include "fields/MRPString.h"
 #include "session/CommandDescription.h"
 

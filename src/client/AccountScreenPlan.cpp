@@ -32,8 +32,8 @@ AccountScreenPlan AccountScreenPlan::Make(Mode mode, char userType) {
     plan.states_.fill(State::AsForm);
     plan.Master = mode == Mode::CreateNewMasterAccount || mode == Mode::UpdateExistingMasterAccount;
     plan.NonReportable = mode == Mode::NewNonReportableAccount || mode == Mode::UpdateNonReportableAccount;
-    plan.Creating =
-        mode == Mode::CreateNewAccount || mode == Mode::CreateNewMasterAccount || mode == Mode::NewNonReportableAccount;
+    plan.Creating = mode == Mode::CreateNewAccount || mode == Mode::CreateNewMasterAccount ||
+                    mode == Mode::NewNonReportableAccount;
     plan.Modify = plan.Creating ? 0 : 1;
     plan.Action = plan.Creating ? EnumActionType::Add : EnumActionType::Update;
     switch (mode) {
@@ -63,8 +63,8 @@ AccountScreenPlan AccountScreenPlan::Make(Mode mode, char userType) {
         plan.AccountType = EnumBraeKTSAccountType::InternalMaster;
         plan.Set(Item::AccountType, State::ShownDisabled);
         plan.Set({Item::RequiredNumber, Item::RequiredName, Item::RequiredAddress, Item::RequiredProvince,
-                  Item::RequiredCity, Item::RequiredCountry, Item::RequiredOwnerType, Item::RequiredPostalCode,
-                  Item::RequiredRisk, Item::RequiredAccountType},
+                  Item::RequiredCity, Item::RequiredCountry, Item::RequiredOwnerType,
+                  Item::RequiredPostalCode, Item::RequiredRisk, Item::RequiredAccountType},
                  State::Hidden);
         // The number of a master account is neither shown nor sent.
         plan.EmptyNumber = true;
@@ -72,8 +72,8 @@ AccountScreenPlan AccountScreenPlan::Make(Mode mode, char userType) {
         // Its ids and participant can be seen, not changed.
         plan.Set(Item::JekPanel, State::Disabled);
         plan.Set({Item::MasterAccountId, Item::AccountId, Item::ParticipantId}, State::ShownDisabled);
-        plan.Set({Item::RequiredParticipantId, Item::Reportable, Item::Monitoring, Item::NonReportableParticipantId,
-                  Item::RequiredNonReportableParticipantId},
+        plan.Set({Item::RequiredParticipantId, Item::Reportable, Item::Monitoring,
+                  Item::NonReportableParticipantId, Item::RequiredNonReportableParticipantId},
                  State::Hidden);
         if (mode == Mode::UpdateExistingMasterAccount) plan.Set(Item::OwnerId, State::ShownDisabled);
         return plan;
@@ -107,7 +107,8 @@ AccountScreenPlan AccountScreenPlan::Make(Mode mode, char userType) {
     }
 
     // The number (and, for client accounts, the participant) of an account cannot be changed.
-    if (mode == Mode::UpdateExistingAccount) plan.Set({Item::Number, Item::ParticipantId}, State::ShownDisabled);
+    if (mode == Mode::UpdateExistingAccount)
+        plan.Set({Item::Number, Item::ParticipantId}, State::ShownDisabled);
     if (mode == Mode::UpdateNonReportableAccount) plan.Set(Item::Number, State::ShownDisabled);
     return plan;
 }

@@ -80,11 +80,11 @@ public:
     std::string Caption;
     int Modify = 0;
     EnumActionType Action = EnumActionType::Unknown;
-    bool Master = false;          // modes 'M' and 'P'
-    bool NonReportable = false;   // modes 'R' and 'D': the entry's type is NonReportable, an AM is sent
-    bool Creating = false;        // modes 'N', 'M' and 'R'
-    bool StartActive = false;     // mode 'R': the ActiveForReporting flag is set before showing
-    bool EmptyNumber = false;     // master modes: the number edit and the entry's number emptied
+    bool Master = false;         // modes 'M' and 'P'
+    bool NonReportable = false;  // modes 'R' and 'D': the entry's type is NonReportable, an AM is sent
+    bool Creating = false;       // modes 'N', 'M' and 'R'
+    bool StartActive = false;    // mode 'R': the ActiveForReporting flag is set before showing
+    bool EmptyNumber = false;    // master modes: the number edit and the entry's number emptied
     // The account-type list leaves out these table indexes; with a forced type, that type is the
     // selection, else the account's own.
     std::vector<int> ExcludedAccountTypes;
@@ -92,7 +92,9 @@ public:
     EnumBraeKTSAccountType AccountType = EnumBraeKTSAccountType::Client;
 
 private:
-    void Set(AccountScreenItem item, AccountItemState state) { states_[static_cast<std::size_t>(item)] = state; }
+    void Set(AccountScreenItem item, AccountItemState state) {
+        states_[static_cast<std::size_t>(item)] = state;
+    }
     void Set(std::initializer_list<AccountScreenItem> items, AccountItemState state) {
         for (AccountScreenItem item : items) Set(item, state);
     }

@@ -51,8 +51,8 @@ public:
     template <class T>
     bool Text(T& value, Item item, bool mandatory, bool charCheck) {
         return charCheck ? ReadValueFromEdit(value, c_.EditOf(item), c_.Label(item), error_, mandatory, false)
-                         : ReadValueFromEditNoCharCheck(value, c_.EditOf(item), c_.Label(item), error_, mandatory,
-                                                        false);
+                         : ReadValueFromEditNoCharCheck(value, c_.EditOf(item), c_.Label(item), error_,
+                                                        mandatory, false);
     }
     template <class T>
     bool Enum(T& value, Item item, bool mandatory) {
@@ -78,8 +78,8 @@ QLabel* MakeMark(QWidget* parent, const char* name) {
 
 }  // namespace
 
-TAccountScreenForm::TAccountScreenForm(QWidget* owner, KVNEventManager& session, const AccountDisplayData& account,
-                                       Mode mode)
+TAccountScreenForm::TAccountScreenForm(QWidget* owner, KVNEventManager& session,
+                                       const AccountDisplayData& account, Mode mode)
     : Form(owner), session_(session), account_(account), mode_(mode), c_(std::make_unique<Controls>()) {
     setObjectName("AccountScreenForm");
     setWindowTitle(QStringLiteral("Create Account Profile"));
@@ -133,8 +133,9 @@ void TAccountScreenForm::BuildControls() {
     row(managementGrid, 0, 0, Item::MasterAccountId, "Master Account ID",
         edit(management, "mpMasterAccountIdEdit", 16));
     row(managementGrid, 0, 1, Item::AccountId, "Account ID", edit(management, "mpAccountIdEdit", 16));
-    row(managementGrid, 0, 2, Item::ParticipantId, "&Participant ID", combo(management, "mParticipantIdComboBox"),
-        Item::RequiredParticipantId, "mpRequiredParticipantIdLabel");
+    row(managementGrid, 0, 2, Item::ParticipantId, "&Participant ID",
+        combo(management, "mParticipantIdComboBox"), Item::RequiredParticipantId,
+        "mpRequiredParticipantIdLabel");
 
     auto* namePanel = new QWidget(this);
     namePanel->setObjectName("mpNamePanel");
@@ -144,7 +145,8 @@ void TAccountScreenForm::BuildControls() {
     row(nameGrid, 0, 1, Item::NonReportableParticipantId, "&Participant ID",
         combo(namePanel, "mNonReportableParticipantIdComboBox"), Item::RequiredNonReportableParticipantId,
         "mpNonReportableRequiredParticipantIdLabel");
-    row(nameGrid, 1, 0, Item::AffiliatedCie, "&Affiliated Company Name", edit(namePanel, "mpAffiliatedCieEdit", 24));
+    row(nameGrid, 1, 0, Item::AffiliatedCie, "&Affiliated Company Name",
+        edit(namePanel, "mpAffiliatedCieEdit", 24));
     c.reportable = new CheckBox(namePanel, "ReportableCheckBox", "Once Reportable");
     c.reportable->setEnabled(false);
     c.monitoring = new CheckBox(namePanel, "MonitoringCheckBox", "Active For Reportin&g");
@@ -160,8 +162,8 @@ void TAccountScreenForm::BuildControls() {
     accountBox->setObjectName("mpAccountGroupBox");
     accountLayout->addWidget(accountBox);
     auto* accountGrid = new QGridLayout(accountBox);
-    row(accountGrid, 0, 0, Item::Number, "N&umber", edit(accountBox, "mpNumberEdit", 16), Item::RequiredNumber,
-        "mpRequiredNumberLabel");
+    row(accountGrid, 0, 0, Item::Number, "N&umber", edit(accountBox, "mpNumberEdit", 16),
+        Item::RequiredNumber, "mpRequiredNumberLabel");
     row(accountGrid, 0, 1, Item::OwnerId, "&Owner ID", edit(accountBox, "mpAccountOwnerIDEdit", 24),
         Item::RequiredOwnerId, "mpRequiredOwnerIDLabel");
     row(accountGrid, 1, 0, Item::OwnerType, "O&wner Type", combo(accountBox, "mpOwnerTypeComboBox"),
@@ -227,18 +229,23 @@ void TAccountScreenForm::BuildControls() {
     connect(c.unlinkButton, &QPushButton::clicked, this, [this] { UnlinkActionExecute(); });
 
     auto* layout = new QVBoxLayout(this);
-    for (QWidget* panel : {jekPanel, namePanel, accountPanel, errorPanel, buttonsPanel}) layout->addWidget(panel);
+    for (QWidget* panel : {jekPanel, namePanel, accountPanel, errorPanel, buttonsPanel})
+        layout->addWidget(panel);
     // The dialog takes the height of what it shows: a hidden panel leaves no gap.
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 void TAccountScreenForm::FormShow() {
+    // The account and the mode are applied once, on the first show.
+    if (shown_) return;
+    shown_ = true;
     Controls& c = *c_;
     ShowValueInEdit(account_.AffiliatedCie, c.EditOf(Item::AffiliatedCie));
     ShowValueInEdit(account_.AccountNumber, c.EditOf(Item::Number));
     ShowEnumInComboBox(account_.AccountOwnerType, c.ComboOf(Item::OwnerType), c.Label(Item::OwnerType), true);
     ShowValueInEdit(account_.OwnerId, c.EditOf(Item::OwnerId));
-    if (account_.HedgeSpec.Is(EnumBraeHedgeSpec::Default)) account_.HedgeSpec.Set(EnumBraeHedgeSpec::Speculator);
+    if (account_.HedgeSpec.Is(EnumBraeHedgeSpec::Default))
+        account_.HedgeSpec.Set(EnumBraeHedgeSpec::Speculator);
     ShowEnumSubsetInComboBox(account_.HedgeSpec, c.ComboOf(Item::Risk),
                              {BraeHedgeSpec::IndexOf(EnumBraeHedgeSpec::Default)});
     ShowValueInEdit(account_.Name, c.EditOf(Item::Name));
@@ -342,10 +349,12 @@ void TAccountScreenForm::OKActionExecute() {
 
 void TAccountScreenForm::UnlinkActionExecute() {
     const QPointer<TAccountScreenForm> self(this);
-    const int answer = Ui().MessageBox(this, "You are about to unlink the record.\n\nAre you sure you want to continue ?",
-                                       "Account(s) Unlink", BoxIcon::Question, BoxButtons::YesNo);
+    const int answer =
+        Ui().MessageBox(this, "You are about to unlink the record.\n\nAre you sure you want to continue ?",
+                        "Account(s) Unlink", BoxIcon::Question, BoxButtons::YesNo);
     if (!self || answer != mrYes) return;
-    Brae_AL_BulkLinkAccount message = AccountScreenCommands::BuildUnlink(account_.MasterAccountId, account_.AccountId);
+    Brae_AL_BulkLinkAccount message =
+        AccountScreenCommands::BuildUnlink(account_.MasterAccountId, account_.AccountId);
     session_.SendCommand(message, AccountScreenCommands::DescribeUnlink());
     ShowControlWithLabel(c_->unlinkButton, nullptr, false);
 }

@@ -51,7 +51,6 @@ public:
     struct Controls;
 
 private:
-
     void BuildControls();
     void FormShow();
     void OKActionExecute();
@@ -69,6 +68,7 @@ private:
     int modify_ = 0;
     EnumActionType action_ = EnumActionType::Unknown;
     bool mayClose_ = true;
+    bool shown_ = false;
     std::unique_ptr<Controls> c_;
     Action* okAction_ = nullptr;
     ActionList actions_;

@@ -60,8 +60,9 @@ void ComboBox::AddItems(const std::vector<std::string>& items) {
     std::vector<std::size_t> order(all.size());
     std::iota(order.begin(), order.end(), std::size_t{0});
     if (sorted_)
-        std::stable_sort(order.begin(), order.end(),
-                         [&all](std::size_t a, std::size_t b) { return CompareSortText(all[a], all[b]) < 0; });
+        std::stable_sort(order.begin(), order.end(), [&all](std::size_t a, std::size_t b) {
+            return CompareSortText(all[a], all[b]) < 0;
+        });
     QStringList texts;
     texts.reserve(qsizetype(order.size()));
     int chosen = -1;

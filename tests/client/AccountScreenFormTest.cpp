@@ -27,20 +27,40 @@ const Mode kModes[] = {Mode::CreateNewAccount,        Mode::UpdateExistingAccoun
                        Mode::NewNonReportableAccount, Mode::UpdateNonReportableAccount};
 
 // The 21 bound controls, in the order of the state strings below.
-const char* const kControls[] = {
-    "mpMasterAccountIdEdit", "mpAccountIdEdit",     "mParticipantIdComboBox", "mpNameEdit",
-    "mNonReportableParticipantIdComboBox",          "mpAffiliatedCieEdit",    "ReportableCheckBox",
-    "MonitoringCheckBox",    "mpNumberEdit",        "mpAccountOwnerIDEdit",   "mpOwnerTypeComboBox",
-    "mpRiskComboBox",        "mpTypeComboBox",      "mpAddressEdit",          "mpCityEdit",
-    "mpProvinceEdit",        "mpCountryComboBox",   "mpPostalCodeEdit",       "mpPhoneEdit",
-    "mpFaxEdit",             "mpEmailEdit"};
+const char* const kControls[] = {"mpMasterAccountIdEdit",
+                                 "mpAccountIdEdit",
+                                 "mParticipantIdComboBox",
+                                 "mpNameEdit",
+                                 "mNonReportableParticipantIdComboBox",
+                                 "mpAffiliatedCieEdit",
+                                 "ReportableCheckBox",
+                                 "MonitoringCheckBox",
+                                 "mpNumberEdit",
+                                 "mpAccountOwnerIDEdit",
+                                 "mpOwnerTypeComboBox",
+                                 "mpRiskComboBox",
+                                 "mpTypeComboBox",
+                                 "mpAddressEdit",
+                                 "mpCityEdit",
+                                 "mpProvinceEdit",
+                                 "mpCountryComboBox",
+                                 "mpPostalCodeEdit",
+                                 "mpPhoneEdit",
+                                 "mpFaxEdit",
+                                 "mpEmailEdit"};
 // The required marks, in the order of the mark strings below.
-const char* const kMarks[] = {"mpRequiredNumberLabel",        "mpRequiredOwnerIDLabel",
-                              "mpRequiredOwnerTypeLabel",     "mpRequiredRiskLabel",
-                              "mpRequiredAccountTypeLabel",   "mpRequiredNameLabel",
-                              "mpRequiredAddressLabel",       "mpRequiredCityLabel",
-                              "mpRequiredProvinceLabel",      "mpRequiredCountryLabel",
-                              "mpRequiredPostalCodeLabel",    "mpRequiredParticipantIdLabel",
+const char* const kMarks[] = {"mpRequiredNumberLabel",
+                              "mpRequiredOwnerIDLabel",
+                              "mpRequiredOwnerTypeLabel",
+                              "mpRequiredRiskLabel",
+                              "mpRequiredAccountTypeLabel",
+                              "mpRequiredNameLabel",
+                              "mpRequiredAddressLabel",
+                              "mpRequiredCityLabel",
+                              "mpRequiredProvinceLabel",
+                              "mpRequiredCountryLabel",
+                              "mpRequiredPostalCodeLabel",
+                              "mpRequiredParticipantIdLabel",
                               "mpNonReportableRequiredParticipantIdLabel"};
 
 BraeParticipantDefinition Participant(const std::string& name, const std::string& id, char type) {
@@ -138,10 +158,11 @@ protected:
         return form.Control<QLabel>("mErrorMessageLabel")->text().toStdString();
     }
     void ExpectConfirmation(const std::string& caption, bool modify, int answer) {
-        ui.ExpectBox(caption,
-                     modify ? "You are about to change the record\n\nPress OK button to proceed with the modification."
-                            : "You are about to create a new record\n\nPress OK button to proceed with the creation.",
-                     BoxIcon::Information, BoxButtons::OkCancel, answer);
+        ui.ExpectBox(
+            caption,
+            modify ? "You are about to change the record\n\nPress OK button to proceed with the modification."
+                   : "You are about to create a new record\n\nPress OK button to proceed with the creation.",
+            BoxIcon::Information, BoxButtons::OkCancel, answer);
     }
     // The last command of the history.
     const CommandHistory& LastCommand() const { return session->CommandHistories.Records.rbegin()->second; }
@@ -167,23 +188,79 @@ TEST_F(AccountScreenFormTest, EachModeShowsEachUserTypeItsControlsListsAndMarks)
     const std::vector<std::string> clientTypes = {"Client", "Firm", "MarketMaker", "Omnibus", "Professional"};
     const std::map<Mode, Expected> expected = {
         {Mode::CreateNewAccount,
-         {"Create Account Profile", "hhhehehh" "eeeee" "eeeeeeee", "ddeeeede" "eeeee" "eeeeeeee", "1111111111100",
-          "1111111111111", clientTypes, "Firm", false, true}},
+         {"Create Account Profile",
+          "hhhehehh"
+          "eeeee"
+          "eeeeeeee",
+          "ddeeeede"
+          "eeeee"
+          "eeeeeeee",
+          "1111111111100", "1111111111111", clientTypes, "Firm", false, true}},
         {Mode::UpdateExistingAccount,
-         {"Modify Account Profile", "hhhehehh" "deeee" "eeeeeeee", "dddeeede" "deeee" "eeeeeeee", "1111111111100",
-          "1111111111111", clientTypes, "Firm", false, true}},
+         {"Modify Account Profile",
+          "hhhehehh"
+          "deeee"
+          "eeeeeeee",
+          "dddeeede"
+          "deeee"
+          "eeeeeeee",
+          "1111111111100", "1111111111111", clientTypes, "Firm", false, true}},
         {Mode::CreateNewMasterAccount,
-         {"Create Master Account Profile", "dddehehh" "deeed" "eeeeeeee", "dddehehh" "deeed" "eeeeeeee", "0100000000000",
-          "0100000000000", {"InternalMaster"}, "InternalMaster", true, true}},
+         {"Create Master Account Profile",
+          "dddehehh"
+          "deeed"
+          "eeeeeeee",
+          "dddehehh"
+          "deeed"
+          "eeeeeeee",
+          "0100000000000",
+          "0100000000000",
+          {"InternalMaster"},
+          "InternalMaster",
+          true,
+          true}},
         {Mode::UpdateExistingMasterAccount,
-         {"Modify Master Account Profile", "dddehehh" "ddeed" "eeeeeeee", "dddehehh" "ddeed" "eeeeeeee", "0100000000000",
-          "0100000000000", {"InternalMaster"}, "InternalMaster", true, true}},
+         {"Modify Master Account Profile",
+          "dddehehh"
+          "ddeed"
+          "eeeeeeee",
+          "dddehehh"
+          "ddeed"
+          "eeeeeeee",
+          "0100000000000",
+          "0100000000000",
+          {"InternalMaster"},
+          "InternalMaster",
+          true,
+          true}},
         {Mode::NewNonReportableAccount,
-         {"Create Non-Reportable Account Profile", "hhheeede" "eeeed" "eeeeeeee", "hhheeede" "eeeed" "eeeeeeee",
-          "1111111111101", "1111111111101", {"NonReportable"}, "NonReportable", false, false}},
+         {"Create Non-Reportable Account Profile",
+          "hhheeede"
+          "eeeed"
+          "eeeeeeee",
+          "hhheeede"
+          "eeeed"
+          "eeeeeeee",
+          "1111111111101",
+          "1111111111101",
+          {"NonReportable"},
+          "NonReportable",
+          false,
+          false}},
         {Mode::UpdateNonReportableAccount,
-         {"Modify Non-Reportable Account Profile", "hhhedede" "deeed" "eeeeeeee", "hhhedede" "deeed" "eeeeeeee",
-          "1111111111101", "1111111111101", {"NonReportable"}, "NonReportable", false, false}},
+         {"Modify Non-Reportable Account Profile",
+          "hhhedede"
+          "deeed"
+          "eeeeeeee",
+          "hhhedede"
+          "deeed"
+          "eeeeeeee",
+          "1111111111101",
+          "1111111111101",
+          {"NonReportable"},
+          "NonReportable",
+          false,
+          false}},
     };
     for (Mode mode : kModes) {
         for (char user : {'P', 'A', 'M', 'S'}) {
@@ -215,10 +292,13 @@ TEST_F(AccountScreenFormTest, EachModeShowsEachUserTypeItsControlsListsAndMarks)
             auto* type = Find<ComboBox>(form, "mpTypeComboBox");
             EXPECT_EQ(Items(type), e.types);
             EXPECT_EQ(type->Text(), e.type);
-            const bool master = mode == Mode::CreateNewMasterAccount || mode == Mode::UpdateExistingMasterAccount;
+            const bool master =
+                mode == Mode::CreateNewMasterAccount || mode == Mode::UpdateExistingMasterAccount;
             EXPECT_EQ(Find<Edit>(form, "mpNumberEdit")->Text(), master ? "" : "NEW-1");
-            EXPECT_EQ(Find<CheckBox>(form, "MonitoringCheckBox")->Checked(), mode == Mode::NewNonReportableAccount);
-            EXPECT_EQ(Find<QPushButton>(form, "mpUnlinkButton")->isVisible(), jek ? e.jekUnlink : e.clientUnlink);
+            EXPECT_EQ(Find<CheckBox>(form, "MonitoringCheckBox")->Checked(),
+                      mode == Mode::NewNonReportableAccount);
+            EXPECT_EQ(Find<QPushButton>(form, "mpUnlinkButton")->isVisible(),
+                      jek ? e.jekUnlink : e.clientUnlink);
             // No control overlaps another.
             std::vector<QRect> shown;
             for (QWidget* w : form.findChildren<QWidget*>()) {
@@ -226,7 +306,8 @@ TEST_F(AccountScreenFormTest, EachModeShowsEachUserTypeItsControlsListsAndMarks)
                                          qobject_cast<QComboBox*>(w) || qobject_cast<QAbstractButton*>(w)))
                     continue;
                 const QRect r(w->mapTo(&form, QPoint(0, 0)), w->size());
-                for (const QRect& other : shown) EXPECT_FALSE(r.intersects(other)) << w->objectName().toStdString();
+                for (const QRect& other : shown)
+                    EXPECT_FALSE(r.intersects(other)) << w->objectName().toStdString();
                 shown.push_back(r);
             }
         }
@@ -255,7 +336,8 @@ TEST_F(AccountScreenFormTest, ABlankRecordOpensWithItsDefaultsAndTheListsLeaveOu
     EXPECT_EQ(Find<ComboBox>(form, "mpTypeComboBox")->Text(), "Client");
     EXPECT_EQ(Find<ComboBox>(form, "mpOwnerTypeComboBox")->Text(), "CanadianBank");
     EXPECT_EQ(Find<ComboBox>(form, "mpOwnerTypeComboBox")->Count(), 16);
-    EXPECT_EQ(Items(Find<ComboBox>(form, "mpRiskComboBox")), (std::vector<std::string>{"Hedger", "Speculator"}));
+    EXPECT_EQ(Items(Find<ComboBox>(form, "mpRiskComboBox")),
+              (std::vector<std::string>{"Hedger", "Speculator"}));
     EXPECT_EQ(Find<ComboBox>(form, "mpRiskComboBox")->Text(), "Speculator");
     auto* country = Find<ComboBox>(form, "mpCountryComboBox");
     EXPECT_EQ(country->Text(), "Canada");
@@ -285,7 +367,8 @@ TEST_F(AccountScreenFormTest, ParticipantsOfTypePOtherThanTheUserAreListedAndThe
     SetUserType('M');
     session->UserName = "Self";
     session->Participants = {Participant("Zulu Markets", "ZUL1", 'P'), Participant("Self", "SLF1", 'P'),
-                             Participant("Broker Only", "BRK1", 'B'), Participant("alpha Trading", "ALP1", 'P'),
+                             Participant("Broker Only", "BRK1", 'B'),
+                             Participant("alpha Trading", "ALP1", 'P'),
                              Participant("Zulu Again", "ZUL1", 'X')};
     const struct {
         const char* participantId;
@@ -367,7 +450,8 @@ TEST_F(AccountScreenFormTest, ReadFieldsStopsAtTheFirstFailureInOrderAndFocusesI
 
 TEST_F(AccountScreenFormTest, DuplicateChecksLookAtTheStoredAccountsAsTheModeAndUserSay) {
     SetParticipants();
-    session->Accounts.Store(StoredAccount("NEW-1", "11", "HBS1", EnumBraeKTSInternalAccountType::ClientAccount), false);
+    session->Accounts.Store(
+        StoredAccount("NEW-1", "11", "HBS1", EnumBraeKTSInternalAccountType::ClientAccount), false);
     session->Accounts.Store(
         StoredAccount("", "12", "NWT1", EnumBraeKTSInternalAccountType::MasterAccount, "OWNER-1"), false);
     const struct {
@@ -390,12 +474,14 @@ TEST_F(AccountScreenFormTest, DuplicateChecksLookAtTheStoredAccountsAsTheModeAnd
         SetUserType(c.user);
         TAccountScreenForm form(nullptr, *session, Account(), c.mode);
         Run(form, [&](TAccountScreenForm& f) {
-            if (*c.participant) Find<ComboBox>(f, "mNonReportableParticipantIdComboBox")->SetText(c.participant);
+            if (*c.participant)
+                Find<ComboBox>(f, "mNonReportableParticipantIdComboBox")->SetText(c.participant);
             if (!*c.message) ExpectConfirmation(f.windowTitle().toStdString(), IsModify(c.mode), mrCancel);
             Ok(f);
             EXPECT_EQ(ErrorLabel(f), c.message);
             if (*c.message) {
-                const char* failed = c.mode == Mode::CreateNewMasterAccount ? "mpAccountOwnerIDEdit" : "mpNumberEdit";
+                const char* failed =
+                    c.mode == Mode::CreateNewMasterAccount ? "mpAccountOwnerIDEdit" : "mpNumberEdit";
                 EXPECT_EQ(f.focusWidget(), Find<QWidget>(f, failed));
             }
         });
@@ -410,8 +496,9 @@ TEST_F(AccountScreenFormTest, TheNumberEditRefusesCharactersOutsideTheCodePage) 
     auto* number = Find<Edit>(form, "mpNumberEdit");
     number->setFocus();
     TypeText(number, QString::fromUtf8("A\u4E2D;\u00E9\u20AC1"));
-    EXPECT_EQ(number->Text(), "A;\xE9\x80"
-                              "1");
+    EXPECT_EQ(number->Text(),
+              "A;\xE9\x80"
+              "1");
 }
 
 namespace {
@@ -452,8 +539,9 @@ TEST_F(AccountScreenFormTest, OkSendsTheModesMessageWithItsDescriptionAndCloses)
         // unless one is chosen.
         {Mode::CreateNewMasterAccount, 'M', false, "AN", " " + AccountFields("", 'I', "OWNER-1") + "    ",
          EnumActionType::Add, EnumBusinessItemType::MasterAccount, "CreateNewMasterAccount - OWNER-1"},
-        {Mode::UpdateExistingMasterAccount, 'S', false, "AN", " " + AccountFields("", 'I', "OWNER-1") + "    ",
-         EnumActionType::Update, EnumBusinessItemType::MasterAccount, "UpdateExistingMasterAccount - OWNER-1"},
+        {Mode::UpdateExistingMasterAccount, 'S', false, "AN",
+         " " + AccountFields("", 'I', "OWNER-1") + "    ", EnumActionType::Update,
+         EnumBusinessItemType::MasterAccount, "UpdateExistingMasterAccount - OWNER-1"},
         {Mode::NewNonReportableAccount, 'P', false, "AM",
          AccountFields("NEW-1", 'N', "OWNER-1") + "    " + "YN" + std::string(30, 'N'), EnumActionType::Add,
          EnumBusinessItemType::Account, "NewNonReportableAccount - NEW-1"},
@@ -461,14 +549,15 @@ TEST_F(AccountScreenFormTest, OkSendsTheModesMessageWithItsDescriptionAndCloses)
          AccountFields("NEW-1", 'N', "OWNER-1") + "NWT1" + std::string(32, 'N'), EnumActionType::Add,
          EnumBusinessItemType::Account, "NewNonReportableAccount - NEW-1"},
         {Mode::UpdateNonReportableAccount, 'A', false, "AM",
-         AccountFields("NEW-1", 'N', "OWNER-1") + "    " + "NY" + std::string(30, 'N'), EnumActionType::Update,
-         EnumBusinessItemType::Account, "UpdateNonReportableAccount - NEW-1"},
+         AccountFields("NEW-1", 'N', "OWNER-1") + "    " + "NY" + std::string(30, 'N'),
+         EnumActionType::Update, EnumBusinessItemType::Account, "UpdateNonReportableAccount - NEW-1"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(1, char(c.mode)) + c.user);
         SetUserType(c.user);
         AccountDisplayData account = Account();
-        if (c.mode == Mode::UpdateNonReportableAccount) account.Flags.Add(EnumBraeKTSAccountFlags::OnceReportable);
+        if (c.mode == Mode::UpdateNonReportableAccount)
+            account.Flags.Add(EnumBraeKTSAccountFlags::OnceReportable);
         TAccountScreenForm form(nullptr, *session, account, c.mode);
         const std::size_t queued = Queued().size();
         const int result = Run(form, [&](TAccountScreenForm& f) {
@@ -500,7 +589,8 @@ TEST_F(AccountScreenFormTest, UnlinkAsksThenSendsOneDeleteLinkAndStaysOpen) {
         auto* unlink = Find<QPushButton>(f, "mpUnlinkButton");
         ASSERT_TRUE(unlink->isVisible());
         for (int answer : {mrNo, mrYes}) {
-            ui.ExpectBox("Account(s) Unlink", "You are about to unlink the record.\n\nAre you sure you want to continue ?",
+            ui.ExpectBox("Account(s) Unlink",
+                         "You are about to unlink the record.\n\nAre you sure you want to continue ?",
                          BoxIcon::Question, BoxButtons::YesNo, answer);
             unlink->click();
             EXPECT_EQ(Queued().size(), answer == mrYes ? 1u : 0u);
@@ -551,7 +641,8 @@ TEST_F(AccountScreenServerTest, AParticipantCreatesAndModifiesAnAccountThroughTh
     ConnectNow();
     ASSERT_TRUE(LogInNow("part"));
     std::string an = Send(Account(), Mode::CreateNewAccount, "AN");
-    EXPECT_EQ(an, Header("AN", session->SequenceCounter) + " " + AccountFields("NEW-1", '2', "OWNER-1") + "    ");
+    EXPECT_EQ(an,
+              Header("AN", session->SequenceCounter) + " " + AccountFields("NEW-1", '2', "OWNER-1") + "    ");
     ASSERT_TRUE(PumpUntil([&] { return ByNumber("NEW-1") != nullptr; }));  // the KR
     EXPECT_EQ(ByNumber("NEW-1")->Name.ToString(), "New Client");
 
@@ -572,18 +663,21 @@ TEST_F(AccountScreenServerTest, AJekUserCreatesMasterAndNonReportableAccountsAnd
     AccountDisplayData master = Account();
     master.OwnerId.SetString("MASTER-OWNER");
     std::string an = Send(master, Mode::CreateNewMasterAccount, "AN");
-    EXPECT_EQ(an, Header("AN", session->SequenceCounter) + " " + AccountFields("", 'I', "MASTER-OWNER") + "    ");
+    EXPECT_EQ(an,
+              Header("AN", session->SequenceCounter) + " " + AccountFields("", 'I', "MASTER-OWNER") + "    ");
     ASSERT_TRUE(PumpUntil([&] {
-        return FindAccount([](const KR_Account& a) { return a.OwnerId.ToString() == "MASTER-OWNER"; }) != nullptr;
+        return FindAccount([](const KR_Account& a) { return a.OwnerId.ToString() == "MASTER-OWNER"; }) !=
+               nullptr;
     }));
 
     AccountDisplayData nonReportable = Account();
     nonReportable.AccountNumber.SetString("NR-1");
-    const std::string am = Send(nonReportable, Mode::NewNonReportableAccount, "AM", [](TAccountScreenForm& f) {
-        f.Control<ComboBox>("mNonReportableParticipantIdComboBox")->SetText("Harbour Securities");
-    });
-    EXPECT_EQ(am, Header("AM", session->SequenceCounter) + AccountFields("NR-1", 'N', "OWNER-1") + "HBS1" + "YN" +
-                      std::string(30, 'N'));
+    const std::string am =
+        Send(nonReportable, Mode::NewNonReportableAccount, "AM", [](TAccountScreenForm& f) {
+            f.Control<ComboBox>("mNonReportableParticipantIdComboBox")->SetText("Harbour Securities");
+        });
+    EXPECT_EQ(am, Header("AM", session->SequenceCounter) + AccountFields("NR-1", 'N', "OWNER-1") + "HBS1" +
+                      "YN" + std::string(30, 'N'));
     ASSERT_TRUE(PumpUntil([&] { return ByNumber("NR-1") != nullptr; }));  // the QR
     EXPECT_TRUE(ByNumber("NR-1")->Flags.Contains(EnumBraeKTSAccountFlags::ActiveForReporting));
     EXPECT_EQ(ByNumber("NR-1")->ApprovedParticipantId.ToString(), "HBS1");
@@ -600,7 +694,8 @@ TEST_F(AccountScreenServerTest, AJekUserCreatesMasterAndNonReportableAccountsAnd
     const std::size_t links = Received("AL").size();
     TAccountScreenForm form(nullptr, *session, linked, Mode::UpdateExistingAccount);
     Run(form, [&](TAccountScreenForm& f) {
-        ui.ExpectBox("Account(s) Unlink", "You are about to unlink the record.\n\nAre you sure you want to continue ?",
+        ui.ExpectBox("Account(s) Unlink",
+                     "You are about to unlink the record.\n\nAre you sure you want to continue ?",
                      BoxIcon::Question, BoxButtons::YesNo, mrYes);
         f.Control<QPushButton>("mpUnlinkButton")->click();
     });
