@@ -96,6 +96,7 @@ TMainForm::TMainForm(QWidget* owner) : QMainWindow(owner) {
 }
 
 TMainForm::~TMainForm() {
+    qApp->removeEventFilter(this);
     if (!closing_) {
         closing_ = true;
         session_.ShutDown();
@@ -360,17 +361,18 @@ constexpr MainAction kMainActions[] = {
      "Set Quick Filter|Modify filter definition with a value of currently selected cell"},
     {&TMainForm::RemoveColumnFilterAction, "RemoveColumnFilterAction", "&Remove Column Filter", "Ctrl+Alt+Q",
      true, "Remove Column Filter|Remove all filter definition for currently selected column"},
-    {&TMainForm::SetQuickSortAscAction, "SetQuickSortAscAction", "Set Quick Sort &Ascending", "Shift+F7", true,
-     "Ascending Quick Sort|Modify sort criteria with currently selected column in ascending mode"},
+    {&TMainForm::SetQuickSortAscAction, "SetQuickSortAscAction", "Set Quick Sort &Ascending", "Shift+F7",
+     true, "Ascending Quick Sort|Modify sort criteria with currently selected column in ascending mode"},
     {&TMainForm::SetQuickSortDescAction, "SetQuickSortDescAction", "Set Quick Sort &Descending", "Shift+F8",
      true, "Descending Quick Sort|Modify sort criteria with currently selected column in descending mode"},
-    {&TMainForm::RemoveColumnSortAction, "RemoveColumnSortAction", "&Remove Column Sort", "Ctrl+Shift+F7", true,
-     "Remove Column Sort|Remove sort criteria definition for currently selected column"},
+    {&TMainForm::RemoveColumnSortAction, "RemoveColumnSortAction", "&Remove Column Sort", "Ctrl+Shift+F7",
+     true, "Remove Column Sort|Remove sort criteria definition for currently selected column"},
     {&TMainForm::HideOneColumnAction, "HideOneColumnAction", "Hide &One Column", "Ctrl+H", true,
      "Hide Column|Hide currently selected column"},
     {&TMainForm::ExportAction, "ExportAction", "Exp&ort to Clipboard", "Ctrl+Ins", true,
      "Copy to clipboard all data (all columns and rows) - fields are separated by tab character"},
-    {&TMainForm::PrintAction, "PrintAction", "&Print", "", false, "Print|Print all data of currently selected window"},
+    {&TMainForm::PrintAction, "PrintAction", "&Print", "", false,
+     "Print|Print all data of currently selected window"},
     {&TMainForm::GridOptionsAction, "GridOptionsAction", "Grid Optio&ns...", "Ctrl+Alt+N", true,
      "Grid Options|Modify options of currently open data window's grid"},
     // Shift+0 is matched on the key event (IsShiftZero), whatever character the layout gives it.
@@ -383,7 +385,8 @@ constexpr MainAction kMainActions[] = {
      "Tile Horizontally"},
     {&TMainForm::WindowTileVerticalAction, "WindowTileVerticalAction", "Tile &Vertically", "", false,
      "Tile Vertically"},
-    {&TMainForm::WindowMinimizeAllAction, "WindowMinimizeAllAction", "&Minimize All", "", false, "Minimize All"},
+    {&TMainForm::WindowMinimizeAllAction, "WindowMinimizeAllAction", "&Minimize All", "", false,
+     "Minimize All"},
     {&TMainForm::WindowArrangeAllAction, "WindowArrangeAllAction", "&Arrange All", "", false, "Arrange All"},
 };
 
@@ -422,7 +425,8 @@ std::string FieldNames() {
 
 void TMainForm::CreateActions() {
     for (const MainAction& entry : kMainActions) {
-        Action* action = actions_.Make(this, entry.caption, entry.keyTextOnly ? "" : entry.shortcut, entry.hint);
+        Action* action =
+            actions_.Make(this, entry.caption, entry.keyTextOnly ? "" : entry.shortcut, entry.hint);
         action->setObjectName(entry.name);
         if (entry.keyTextOnly) action->SetShortcutText(entry.shortcut);
         this->*entry.action = action;
@@ -435,13 +439,19 @@ void TMainForm::CreateActions() {
     const auto always = [] { return true; };
     const auto ready = [this] { return session_.IsReady(); };
     const auto windows = [this] { return !mdiArea_->subWindowList().isEmpty(); };
-    on(LoginAction, [this] { LoginActionExecute(); }, [this] { return session_.CanLogin(); });
-    on(LogoutAction, [this] { LogoutActionExecute(); }, ready);
-    on(ResetPasswordAction, [this] { ResetPasswordActionExecute(); },
-       [this] { return session_.IsReady() || session_.PasswordChangeRequired; });
-    on(StoreEncryptionKeyAction, [this] { StoreEncryptionKeyActionExecute(); }, always);
-    on(ExitAction, [this] { ExitActionExecute(); }, always);
-    on(LogClientActivityAction, [this] { LogClientActivityActionExecute(); }, always);
+    on(
+        LoginAction, [this] { LoginActionExecute(); }, [this] { return session_.CanLogin(); });
+    on(
+        LogoutAction, [this] { LogoutActionExecute(); }, ready);
+    on(
+        ResetPasswordAction, [this] { ResetPasswordActionExecute(); },
+        [this] { return session_.IsReady() || session_.PasswordChangeRequired; });
+    on(
+        StoreEncryptionKeyAction, [this] { StoreEncryptionKeyActionExecute(); }, always);
+    on(
+        ExitAction, [this] { ExitActionExecute(); }, always);
+    on(
+        LogClientActivityAction, [this] { LogClientActivityActionExecute(); }, always);
     LogClientActivityAction->SetChecked(false);
     mpNoPositionsAction->onExecute = [this](Action&) { NoPositionsActionExecute(); };
     mpNoPositionsAction->onUpdate = [this](Action& a) {
@@ -449,16 +459,24 @@ void TMainForm::CreateActions() {
         a.SetEnabled(shown);
         a.SetVisible(shown);
     };
-    on(CommStatusAction, [this] { CommStatusActionExecute(); },
-       [this] { return !session_.GetErrorDetails().empty(); });
-    on(DSTSupportAction, [this] { DSTSupportActionExecute(); }, always);
+    on(
+        CommStatusAction, [this] { CommStatusActionExecute(); },
+        [this] { return !session_.GetErrorDetails().empty(); });
+    on(
+        DSTSupportAction, [this] { DSTSupportActionExecute(); }, always);
     DSTSupportAction->SetShortcutText("Shift+0");
-    on(HelpAboutAction, [this] { HelpAboutActionExecute(); }, always);
-    on(WindowCascadeAction, [this] { mdiArea_->cascadeSubWindows(); }, windows);
-    on(WindowTileHorizontalAction, [this] { TileHorizontally(); }, windows);
-    on(WindowTileVerticalAction, [this] { TileVertically(); }, windows);
-    on(WindowMinimizeAllAction, [this] { MinimizeAll(); }, windows);
-    on(WindowArrangeAllAction, [this] { ArrangeAll(); }, windows);
+    on(
+        HelpAboutAction, [this] { HelpAboutActionExecute(); }, always);
+    on(
+        WindowCascadeAction, [this] { mdiArea_->cascadeSubWindows(); }, windows);
+    on(
+        WindowTileHorizontalAction, [this] { TileHorizontally(); }, windows);
+    on(
+        WindowTileVerticalAction, [this] { TileVertically(); }, windows);
+    on(
+        WindowMinimizeAllAction, [this] { MinimizeAll(); }, windows);
+    on(
+        WindowArrangeAllAction, [this] { ArrangeAll(); }, windows);
 
     // The grid tools run the active data window's action, under that window's own rule.
     for (const GridTool& tool : kGridTools) {
@@ -521,7 +539,8 @@ void TMainForm::CreateMenus() {
     };
     follow();
     connect(mpNoPositionsAction, &QAction::changed, NoPositionsItem, follow);
-    connect(NoPositionsItem, &QAction::triggered, mpNoPositionsAction, [this] { mpNoPositionsAction->Execute(); });
+    connect(NoPositionsItem, &QAction::triggered, mpNoPositionsAction,
+            [this] { mpNoPositionsAction->Execute(); });
     BusinessItemMenu->addAction(NoPositionsItem);
 
     ToolsMenu = menu("&Tools", "");
@@ -648,8 +667,10 @@ void TMainForm::LoginActionExecute() {
     session_.ProcessTimer = &processTimer_;
     const QPointer<TMainForm> self(this);
     if (encryptionKey_.empty()) {
-        Ui().MessageBox(this, "Contact QZK to get your\xA0" "encryption key.", "Missing Encryption Key",
-                        BoxIcon::Error, BoxButtons::Ok);
+        Ui().MessageBox(this,
+                        "Contact QZK to get your\xA0"
+                        "encryption key.",
+                        "Missing Encryption Key", BoxIcon::Error, BoxButtons::Ok);
         if (!self || closing_) return;
         StoreEncryptionKey();
         if (!self || closing_) return;
@@ -666,9 +687,9 @@ void TMainForm::LoginActionExecute() {
 }
 
 void TMainForm::LogoutActionExecute() {
-    // With a workspace file open and its changes settled, the workspace closes its own windows;
-    // without one (or after Cancel) the data windows are closed here and the workspace keeps its
-    // name.
+    // A named workspace whose changes were settled closes its windows itself; the stand-in
+    // workspace is never named, so the data windows are closed here and the workspace keeps its
+    // name (as after a Cancel).
     workspace_.ConfirmSaveChanges();
     session_.Logout();
     CloseDataWindows();
@@ -730,7 +751,9 @@ void TMainForm::NoPositionsActionExecute() {
     if (!session_.CheckReportableDates()) return;
     const std::vector<MDateYYYYMMDD>& dates = session_.ReportableDates;
     TBoldDateInputForm form(this, "End of positions", "No position to report");
-    const auto date = [](const MDateYYYYMMDD& d) { return FormDateTime::Date(d.GetYear(), d.GetMonth(), d.GetDay()); };
+    const auto date = [](const MDateYYYYMMDD& d) {
+        return FormDateTime::Date(d.GetYear(), d.GetMonth(), d.GetDay());
+    };
     const std::chrono::year_month_day_last monthEnd(
         std::chrono::year(dates.back().GetYear()),
         std::chrono::month_day_last(std::chrono::month(unsigned(dates.back().GetMonth()))));

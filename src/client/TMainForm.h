@@ -8,6 +8,10 @@
 // Both stop their work for good when the window starts closing. Status panel 0 shows the long
 // hint of the control under the mouse, panel 1 the expiry text.
 //
+// The menus, the tool bar and the keys run the window's actions: the session actions, the help
+// and window actions, and the grid tools, which run the active data window's own actions under
+// that window's rule (their keys belong to the grid windows; the menus only show them).
+//
 // Timers and messages keep running inside modal loops (boxes shown from inside the pump), so
 // after every call that may run one, the handlers go on only while the window still exists and
 // is not closing. GUI thread only.
@@ -121,11 +125,11 @@ public:
     QToolBar* ToolBar = nullptr;
     // Where the data-window and workspace actions go: each is the separator that ends its group
     // (QMenu::insertAction before it); empty groups collapse with their separators.
-    QAction* OpenWindowPlace = nullptr;        // File: Open Window, Open Workspace
-    QAction* SaveWindowPlace = nullptr;        // File: Save Window As, Save Window As Template
-    QAction* SaveWorkspacePlace = nullptr;     // File: the three workspace saves
-    QAction* BusinessItemPlace = nullptr;      // Business Item: Accounts, Positions, Historical
-    QAction* NoPositionsItem = nullptr;        // "No Position to report..."
+    QAction* OpenWindowPlace = nullptr;     // File: Open Window, Open Workspace
+    QAction* SaveWindowPlace = nullptr;     // File: Save Window As, Save Window As Template
+    QAction* SaveWorkspacePlace = nullptr;  // File: the three workspace saves
+    QAction* BusinessItemPlace = nullptr;   // Business Item: Accounts, Positions, Historical
+    QAction* NoPositionsItem = nullptr;     // "No Position to report..."
 
     Action* LoginAction = nullptr;
     Action* LogoutAction = nullptr;

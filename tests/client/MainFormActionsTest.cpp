@@ -44,7 +44,9 @@ namespace {
 
 using Texts = std::vector<std::string>;
 
-const char kMissingKey[] = "Contact QZK to get your\xA0" "encryption key.";
+const char kMissingKey[] =
+    "Contact QZK to get your\xA0"
+    "encryption key.";
 
 // The main window on a settings file of the test's own, its timers stopped.
 struct MainFormActions : ::testing::Test {
@@ -71,8 +73,8 @@ struct MainFormActions : ::testing::Test {
         config.TitlesSection = "Titles";
         config.TemplateSection = "Template";
         config.WindowTitle = config.WindowSection;
-        auto* window = new TKVNGrid(form->MdiArea(), ChildType::CommandHistory, config, &titles,
-                                    &form->Session(), view);
+        auto* window =
+            new TKVNGrid(form->MdiArea(), ChildType::CommandHistory, config, &titles, &form->Session(), view);
         window->Show();
         QApplication::processEvents();
         return *window;
@@ -118,10 +120,11 @@ TEST_F(MainFormActions, TheActionsAreThoseOfTheTable) {
     Texts actions;
     for (const Action* a : form->Actions().Actions()) {
         const QString text = a->text();
-        const std::string key = a->shortcut().isEmpty() ? FromQt(text.section('\t', 1))
-                                                        : FromQt(a->shortcut().toString(QKeySequence::PortableText));
-        actions.push_back(FromQt(a->objectName()) + "|" + a->Caption() + "|" + key + "|" + FromQt(a->toolTip()) +
-                          "|" + FromQt(a->statusTip()));
+        const std::string key = a->shortcut().isEmpty()
+                                    ? FromQt(text.section('\t', 1))
+                                    : FromQt(a->shortcut().toString(QKeySequence::PortableText));
+        actions.push_back(FromQt(a->objectName()) + "|" + a->Caption() + "|" + key + "|" +
+                          FromQt(a->toolTip()) + "|" + FromQt(a->statusTip()));
     }
     EXPECT_EQ(
         actions,
@@ -129,7 +132,8 @@ TEST_F(MainFormActions, TheActionsAreThoseOfTheTable) {
             "LoginAction|&Login...|F9|Login|Provide login information",
             "LogoutAction|Logo&ut|Ctrl+F9|Logout|Logout and disconnect from the server",
             "ResetPasswordAction|Reset &Password||Reset Password|Form to reset password with the server",
-            "StoreEncryptionKeyAction|&Save Encryption Key||Save Encryption Key|Read/Write encryption key in ini file",
+            "StoreEncryptionKeyAction|&Save Encryption Key||Save Encryption Key|Read/Write encryption key in "
+            "ini file",
             "ExitAction|E&xit||Exit|Exit application",
             "LogClientActivityAction|&Log Client Activity|Ctrl+Num+*|Log|Allow to log all client activities",
             // Without a hint the tool tip is the caption.
@@ -138,33 +142,43 @@ TEST_F(MainFormActions, TheActionsAreThoseOfTheTable) {
             "SortAction|Sor&t Criteria...|Ctrl+Alt+S|Define sorting criteria: by columns and sorting types "
             "(ascending or descending)|Define sorting criteria: by columns and sorting types (ascending or "
             "descending)",
-            "FilterAction|&Filter Selection...|Ctrl+Alt+F|Define data filter: by columns and values|Define data "
+            "FilterAction|&Filter Selection...|Ctrl+Alt+F|Define data filter: by columns and values|Define "
+            "data "
             "filter: by columns and values",
             "HideColumnsAction|&Hide Columns...|Ctrl+Alt+H|Hide Columns|Select specific columns to hide",
             "EditColumnPropertiesAction|Ed&it Column Properties...|Ctrl+Alt+C|Display the form to modify "
             "columns' properties|Display the form to modify columns' properties",
-            "EditWindowTitleAction|Edit &Window Title...|Ctrl+Alt+W|Window Title|Edit currently open window's "
+            "EditWindowTitleAction|Edit &Window Title...|Ctrl+Alt+W|Window Title|Edit currently open "
+            "window's "
             "title",
-            "SearchAction|&Search...|Ctrl+F|Search for a data in currently selected column|Search for a data in "
+            "SearchAction|&Search...|Ctrl+F|Search for a data in currently selected column|Search for a data "
+            "in "
             "currently selected column",
-            "SetQuickFilterAction|Set &Quick Filter|Ctrl+Q|Set Quick Filter|Modify filter definition with a value "
+            "SetQuickFilterAction|Set &Quick Filter|Ctrl+Q|Set Quick Filter|Modify filter definition with a "
+            "value "
             "of currently selected cell",
-            "RemoveColumnFilterAction|&Remove Column Filter|Ctrl+Alt+Q|Remove Column Filter|Remove all filter "
+            "RemoveColumnFilterAction|&Remove Column Filter|Ctrl+Alt+Q|Remove Column Filter|Remove all "
+            "filter "
             "definition for currently selected column",
-            "SetQuickSortAscAction|Set Quick Sort &Ascending|Shift+F7|Ascending Quick Sort|Modify sort criteria "
+            "SetQuickSortAscAction|Set Quick Sort &Ascending|Shift+F7|Ascending Quick Sort|Modify sort "
+            "criteria "
             "with currently selected column in ascending mode",
             "SetQuickSortDescAction|Set Quick Sort &Descending|Shift+F8|Descending Quick Sort|Modify sort "
             "criteria with currently selected column in descending mode",
-            "RemoveColumnSortAction|&Remove Column Sort|Ctrl+Shift+F7|Remove Column Sort|Remove sort criteria "
+            "RemoveColumnSortAction|&Remove Column Sort|Ctrl+Shift+F7|Remove Column Sort|Remove sort "
+            "criteria "
             "definition for currently selected column",
             "HideOneColumnAction|Hide &One Column|Ctrl+H|Hide Column|Hide currently selected column",
-            "ExportAction|Exp&ort to Clipboard|Ctrl+Ins|Copy to clipboard all data (all columns and rows) - fields "
+            "ExportAction|Exp&ort to Clipboard|Ctrl+Ins|Copy to clipboard all data (all columns and rows) - "
+            "fields "
             "are separated by tab character|Copy to clipboard all data (all columns and rows) - fields are "
             "separated by tab character",
             "PrintAction|&Print||Print|Print all data of currently selected window",
-            "GridOptionsAction|Grid Optio&ns...|Ctrl+Alt+N|Grid Options|Modify options of currently open data "
+            "GridOptionsAction|Grid Optio&ns...|Ctrl+Alt+N|Grid Options|Modify options of currently open "
+            "data "
             "window's grid",
-            "DSTSupportAction|DST &Support...|Shift+0|Displays the results of DST tests|Displays the results of "
+            "DSTSupportAction|DST &Support...|Shift+0|Displays the results of DST tests|Displays the results "
+            "of "
             "DST tests",
             "HelpAboutAction|&About...||About|Displays program information, version number, and copyright",
             "WindowCascadeAction|&Cascade||Cascade|Cascade",
@@ -187,8 +201,9 @@ TEST_F(MainFormActions, TheMenusAndTheToolBarAreInTheirOrder) {
     Texts titles;
     for (const QAction* a : form->menuBar()->actions())
         titles.push_back(FromQt(a->text()) + "|" + FromQt(a->statusTip()));
-    EXPECT_EQ(titles, (Texts{"&File|Application related commands", "&Business Item|Business item related commands",
-                             "&Tools|", "&Window|Window related commands", "&Help|Help topics"}));
+    EXPECT_EQ(titles,
+              (Texts{"&File|Application related commands", "&Business Item|Business item related commands",
+                     "&Tools|", "&Window|Window related commands", "&Help|Help topics"}));
     EXPECT_EQ(MenuTexts(form->FileMenu), (Texts{"&Login...", "Logo&ut", "Reset &Password", "-",
                                                 "&Save Encryption Key", "-", "-", "-", "-", "E&xit"}));
     EXPECT_EQ(form->FileMenu->actions()[6], form->OpenWindowPlace);
@@ -196,15 +211,16 @@ TEST_F(MainFormActions, TheMenusAndTheToolBarAreInTheirOrder) {
     EXPECT_EQ(form->FileMenu->actions()[8], form->SaveWorkspacePlace);
     EXPECT_EQ(MenuTexts(form->BusinessItemMenu), (Texts{"-", "No Position to report..."}));
     EXPECT_EQ(form->BusinessItemMenu->actions()[0], form->BusinessItemPlace);
-    EXPECT_EQ(MenuTexts(form->ToolsMenu),
-              (Texts{"Sor&t { Sor&t Criteria...\tCtrl+Alt+S; -; Set Quick Sort &Ascending\tShift+F7; Set Quick "
-                     "Sort &Descending\tShift+F8; &Remove Column Sort\tCtrl+Shift+F7; }",
-                     "&Filter { &Filter Selection...\tCtrl+Alt+F; -; Set &Quick Filter\tCtrl+Q; &Remove Column "
-                     "Filter\tCtrl+Alt+Q; }",
-                     "&Hide { &Hide Columns...\tCtrl+Alt+H; -; Hide &One Column\tCtrl+H; }",
-                     "Ed&it Column Properties...\tCtrl+Alt+C", "Edit &Window Title...\tCtrl+Alt+W", "-",
-                     "Exp&ort to Clipboard\tCtrl+Ins", "-", "&Print", "&Search...\tCtrl+F", "-",
-                     "Grid Optio&ns...\tCtrl+Alt+N"}));
+    EXPECT_EQ(
+        MenuTexts(form->ToolsMenu),
+        (Texts{"Sor&t { Sor&t Criteria...\tCtrl+Alt+S; -; Set Quick Sort &Ascending\tShift+F7; Set Quick "
+               "Sort &Descending\tShift+F8; &Remove Column Sort\tCtrl+Shift+F7; }",
+               "&Filter { &Filter Selection...\tCtrl+Alt+F; -; Set &Quick Filter\tCtrl+Q; &Remove Column "
+               "Filter\tCtrl+Alt+Q; }",
+               "&Hide { &Hide Columns...\tCtrl+Alt+H; -; Hide &One Column\tCtrl+H; }",
+               "Ed&it Column Properties...\tCtrl+Alt+C", "Edit &Window Title...\tCtrl+Alt+W", "-",
+               "Exp&ort to Clipboard\tCtrl+Ins", "-", "&Print", "&Search...\tCtrl+F", "-",
+               "Grid Optio&ns...\tCtrl+Alt+N"}));
     EXPECT_EQ(FromQt(form->ToolsMenu->actions()[0]->statusTip()), "Sort criteria related commands");
     EXPECT_EQ(FromQt(form->ToolsMenu->actions()[1]->statusTip()), "Filter related commands");
     EXPECT_EQ(FromQt(form->ToolsMenu->actions()[2]->statusTip()), "Hiding column related commands");
@@ -218,14 +234,31 @@ TEST_F(MainFormActions, TheMenusAndTheToolBarAreInTheirOrder) {
               "Displays the information needed for an account import");
 
     Texts buttons;
-    for (const QAction* a : form->ToolBar->actions()) buttons.push_back(a->isSeparator() ? "-" : FromQt(a->objectName()));
-    EXPECT_EQ(buttons, (Texts{"LoginAction", "-", "SetQuickSortAscAction", "SetQuickSortDescAction",
-                              "RemoveColumnSortAction", "-", "SetQuickFilterAction", "RemoveColumnFilterAction", "-",
-                              "HideColumnsAction", "HideOneColumnAction", "-", "PrintAction", "SearchAction", "-",
-                              "WindowCascadeAction", "WindowTileHorizontalAction", "WindowTileVerticalAction", "-",
+    for (const QAction* a : form->ToolBar->actions())
+        buttons.push_back(a->isSeparator() ? "-" : FromQt(a->objectName()));
+    EXPECT_EQ(buttons, (Texts{"LoginAction",
+                              "-",
+                              "SetQuickSortAscAction",
+                              "SetQuickSortDescAction",
+                              "RemoveColumnSortAction",
+                              "-",
+                              "SetQuickFilterAction",
+                              "RemoveColumnFilterAction",
+                              "-",
+                              "HideColumnsAction",
+                              "HideOneColumnAction",
+                              "-",
+                              "PrintAction",
+                              "SearchAction",
+                              "-",
+                              "WindowCascadeAction",
+                              "WindowTileHorizontalAction",
+                              "WindowTileVerticalAction",
+                              "-",
                               "CommStatusAction"}));
     // A hint's long part reaches status panel 0 through the status tip.
-    for (const QAction* a : form->ToolBar->actions()) EXPECT_FALSE(a->isSeparator() ? false : a->icon().isNull());
+    for (const QAction* a : form->ToolBar->actions())
+        EXPECT_FALSE(a->isSeparator() ? false : a->icon().isNull());
 }
 
 // Without a connection: Login follows CanLogin, Reset Password also a pending change; the
@@ -258,12 +291,14 @@ TEST_F(MainFormActions, EnablingRulesWithoutASession) {
     EXPECT_TRUE(enabled(form->CommStatusAction));
 
     EXPECT_FALSE(enabled(form->WindowCascadeAction));
-    for (Action* tool : {form->SortAction, form->EditWindowTitleAction, form->GridOptionsAction, form->PrintAction})
+    for (Action* tool :
+         {form->SortAction, form->EditWindowTitleAction, form->GridOptionsAction, form->PrintAction})
         EXPECT_FALSE(enabled(tool));
     OpenWindow();
     EXPECT_TRUE(enabled(form->WindowCascadeAction));
     // A data window open, the session not ready: still disabled.
-    for (Action* tool : {form->SortAction, form->EditWindowTitleAction, form->GridOptionsAction, form->PrintAction})
+    for (Action* tool :
+         {form->SortAction, form->EditWindowTitleAction, form->GridOptionsAction, form->PrintAction})
         EXPECT_FALSE(enabled(tool));
 }
 
@@ -330,7 +365,8 @@ TEST_F(MainFormActions, LogClientActivityChecksTheLoggingDirectory) {
 TEST_F(MainFormActions, SaveEncryptionKeyWritesTheSettingsAndTheSession) {
     Start("");
     ScriptedUi ui;
-    ui.ExpectModal<TEncryptionKeyForm>([](TEncryptionKeyForm& f) { f.Control<QPushButton>("CancelButton")->click(); });
+    ui.ExpectModal<TEncryptionKeyForm>(
+        [](TEncryptionKeyForm& f) { f.Control<QPushButton>("CancelButton")->click(); });
     form->StoreEncryptionKeyAction->trigger();
     EXPECT_EQ(form->EncryptionKey(), "");
     ui.ExpectModal<TEncryptionKeyForm>([](TEncryptionKeyForm& f) {
@@ -345,7 +381,8 @@ TEST_F(MainFormActions, SaveEncryptionKeyWritesTheSettingsAndTheSession) {
     form->show();
     EXPECT_TRUE(form->close());
     form.reset();
-    EXPECT_EQ(BaseIniFile(environment.SettingsPath()).ReadString("Config", "EncryptionKey", ""), "ABCDEFGHIJKLMNOP");
+    EXPECT_EQ(BaseIniFile(environment.SettingsPath()).ReadString("Config", "EncryptionKey", ""),
+              "ABCDEFGHIJKLMNOP");
 }
 
 // Login without a key: the box, then the key dialog; cancelling it ends the login.
@@ -353,7 +390,8 @@ TEST_F(MainFormActions, LoginWithoutAKeyStopsWhenTheKeyDialogIsCancelled) {
     Start("");
     ScriptedUi ui;
     ui.ExpectBox("Missing Encryption Key", kMissingKey, BoxIcon::Error, BoxButtons::Ok, mrOk)
-        .ExpectModal<TEncryptionKeyForm>([](TEncryptionKeyForm& f) { f.Control<QPushButton>("CancelButton")->click(); });
+        .ExpectModal<TEncryptionKeyForm>(
+            [](TEncryptionKeyForm& f) { f.Control<QPushButton>("CancelButton")->click(); });
     form->LoginAction->trigger();
     EXPECT_EQ(ui.Pending(), 0u);
     EXPECT_EQ(form->Session().ProcessTimer, &form->ProcessTimer());
@@ -371,10 +409,12 @@ TEST_F(MainFormActions, ImportFormatsListTheFieldNames) {
         Texts lines;
     };
     const Case cases[] = {
-        {"PositionImportFormat", "Position Import File Fields",
+        {"PositionImportFormat",
+         "Position Import File Fields",
          {"ReportDate", "AccountNumber", "ExternalSymbol", "ClassSymbol", "ExpirationDate", "CallPutCode",
           "StrikePrice", "LongQuantity", "ShortQuantity"}},
-        {"AccountImportFormat", "Account Import File Fields",
+        {"AccountImportFormat",
+         "Account Import File Fields",
          {"AffiliatedCie", "AccountNumber", "AccountType", "AccountOwnerType", "OwnerId", "HedgeSpec", "Name",
           "Address", "City", "State", "ZipPostalCode", "Phone", "Fax", "Email", "CountryCode"}},
     };
@@ -401,10 +441,14 @@ TEST_F(MainFormActions, AboutShowsTheVersionBlockAndTheChosenClientLine) {
         const char* line;
     };
     const Case cases[] = {
-        {"ApplicationTarget=2\n", TAboutBox::kSecondClientLine},  {"ApplicationTarget=0\n", TAboutBox::kFirstClientLine},
-        {"ApplicationTarget=3\n", TAboutBox::kFirstClientLine},   {"ApplicationTarget=4\n", TAboutBox::kFirstClientLine},
-        {"ApplicationTarget=-1\n", TAboutBox::kFirstClientLine},  {"ApplicationTarget=two\n", TAboutBox::kFirstClientLine},
-        {"ApplicationTarget=\n", TAboutBox::kFirstClientLine},    {"", TAboutBox::kFirstClientLine},
+        {"ApplicationTarget=2\n", TAboutBox::kSecondClientLine},
+        {"ApplicationTarget=0\n", TAboutBox::kFirstClientLine},
+        {"ApplicationTarget=3\n", TAboutBox::kFirstClientLine},
+        {"ApplicationTarget=4\n", TAboutBox::kFirstClientLine},
+        {"ApplicationTarget=-1\n", TAboutBox::kFirstClientLine},
+        {"ApplicationTarget=two\n", TAboutBox::kFirstClientLine},
+        {"ApplicationTarget=\n", TAboutBox::kFirstClientLine},
+        {"", TAboutBox::kFirstClientLine},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.setting);
@@ -414,7 +458,8 @@ TEST_F(MainFormActions, AboutShowsTheVersionBlockAndTheChosenClientLine) {
             EXPECT_EQ(FromQt(box.Control<QLabel>("ClientNameStaticText")->text()), c.line);
             VersionInfo version("korvane");
             EXPECT_EQ(FromQt(box.Control<QLabel>("ProductNameLabel")->text()), version.GetProductName());
-            EXPECT_EQ(FromQt(box.Control<QLabel>("VersionLabel")->text()), "Version " + version.GetFileVersion());
+            EXPECT_EQ(FromQt(box.Control<QLabel>("VersionLabel")->text()),
+                      "Version " + version.GetFileVersion());
             box.Control<QPushButton>("OKButton")->click();
         });
         form->HelpAboutAction->trigger();
@@ -438,7 +483,8 @@ TEST_F(MainFormActions, CommStatusClearsTheLogAndTheButtonWaitsForANewLine) {
     });
     form->CommStatusAction->trigger();
     EXPECT_EQ(log.size(), 2u);
-    ui.ExpectModal<TCommStatusForm>([](TCommStatusForm& f) { f.Control<QPushButton>("ClearExitButton")->click(); });
+    ui.ExpectModal<TCommStatusForm>(
+        [](TCommStatusForm& f) { f.Control<QPushButton>("ClearExitButton")->click(); });
     form->CommStatusAction->trigger();
     EXPECT_TRUE(log.empty());
     form->Actions().UpdateActions();

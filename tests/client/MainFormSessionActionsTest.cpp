@@ -64,7 +64,8 @@ struct SessionActions : LoggedInForm {
         config.TitlesSection = "Titles";
         config.TemplateSection = "Template";
         config.WindowTitle = config.WindowSection;
-        auto* window = new W(form->MdiArea(), ChildType::CommandHistory, config, &titles, &form->Session(), view);
+        auto* window =
+            new W(form->MdiArea(), ChildType::CommandHistory, config, &titles, &form->Session(), view);
         window->Show();
         QApplication::processEvents();
         return *window;
@@ -104,8 +105,10 @@ struct SessionActions : LoggedInForm {
 TEST_F(SessionActions, LoginAsksForTheMissingKeyThenLogsIn) {
     Start("", 200ms, "");
     ScriptedUi ui;
-    ui.ExpectBox("Missing Encryption Key", "Contact QZK to get your\xA0" "encryption key.", BoxIcon::Error,
-                 BoxButtons::Ok, mrOk)
+    ui.ExpectBox("Missing Encryption Key",
+                 "Contact QZK to get your\xA0"
+                 "encryption key.",
+                 BoxIcon::Error, BoxButtons::Ok, mrOk)
         .ExpectModal<TEncryptionKeyForm>([](TEncryptionKeyForm& f) {
             f.Control<Edit>("EncryptionKeyEdit")->SetText("0123456789abcdef");
             f.Control<QPushButton>("OkButton")->click();
@@ -201,11 +204,12 @@ TEST_F(SessionActions, ResetPasswordSendsTheReset) {
           f.Control<Edit>("ConfirmPasswordEdit")->SetText("n3w!Pass");
           f.Control<QPushButton>("OKButton")->click();
       })
-        .ExpectBox(TModifyPasswordForm::kCaption,
-                   "You are about to modify your password.\n\nPress OK button to proceed with the modification.",
-                   BoxIcon::Information, BoxButtons::OkCancel, mrOk)
-        .ExpectBox("Password Change", "Password was successfully changed.", BoxIcon::Information, BoxButtons::Ok,
-                   mrOk);
+        .ExpectBox(
+            TModifyPasswordForm::kCaption,
+            "You are about to modify your password.\n\nPress OK button to proceed with the modification.",
+            BoxIcon::Information, BoxButtons::OkCancel, mrOk)
+        .ExpectBox("Password Change", "Password was successfully changed.", BoxIcon::Information,
+                   BoxButtons::Ok, mrOk);
     Run(form->ResetPasswordAction);
     ASSERT_TRUE(RunUntil([&] { return ui.Pending() == 0; }));
     const std::string reset = Received("TR");
@@ -320,8 +324,8 @@ TEST(DemoPath, F9LogsInWithTheSettingsTheServerWrote) {
     ClientEnvironment environment;
     QProcess process;
     process.setProgram(QStringLiteral(KORVANE_TEST_SERVER));
-    process.setArguments({"--client-settings", QString::fromStdString(environment.File("demo")), "--config-home",
-                          QString::fromStdString(environment.ConfigHome())});
+    process.setArguments({"--client-settings", QString::fromStdString(environment.File("demo")),
+                          "--config-home", QString::fromStdString(environment.ConfigHome())});
     process.start();
     ASSERT_TRUE(process.waitForStarted(5000));
     while (!process.canReadLine() && process.waitForReadyRead(5000)) {

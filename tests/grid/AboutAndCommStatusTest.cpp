@@ -45,8 +45,9 @@ TEST(AboutBox, TheClientLineFollowsApplicationTarget) {
         int defaultTarget;
         const char* line;
     };
-    for (const Case& c : {Case{"Config", 2, TAboutBox::kSecondClientLine}, Case{"Config", 0, TAboutBox::kFirstClientLine},
-                          Case{"Other", 0, TAboutBox::kSecondClientLine}, Case{"None", 2, TAboutBox::kSecondClientLine}}) {
+    for (const Case& c :
+         {Case{"Config", 2, TAboutBox::kSecondClientLine}, Case{"Config", 0, TAboutBox::kFirstClientLine},
+          Case{"Other", 0, TAboutBox::kSecondClientLine}, Case{"None", 2, TAboutBox::kSecondClientLine}}) {
         TAboutBox box(nullptr);
         box.SetClientLine(file, c.section, c.defaultTarget);
         EXPECT_EQ(Text(box, "ClientNameStaticText"), c.line) << c.section << c.defaultTarget;
@@ -115,7 +116,8 @@ TEST(CommStatusForm, ShowsCopiesClearsOrKeepsTheLog) {
     EXPECT_EQ(log.size(), 4u);
     {
         TCommStatusForm form(nullptr, log);
-        ui.ExpectModal<TCommStatusForm>([](TCommStatusForm& f) { f.Control<QPushButton>("ClearExitButton")->click(); });
+        ui.ExpectModal<TCommStatusForm>(
+            [](TCommStatusForm& f) { f.Control<QPushButton>("ClearExitButton")->click(); });
         EXPECT_EQ(form.ShowModal(), mrOk);
     }
     EXPECT_TRUE(log.empty());
