@@ -8,6 +8,10 @@
 // Both stop their work for good when the window starts closing. Status panel 0 shows the long
 // hint of the control under the mouse, panel 1 the expiry text.
 //
+// The menus, the tool bar and the keys run the window's actions: the session actions, the help
+// and window actions, and the grid tools, which run the active data window's own actions under
+// that window's rule (their keys belong to the grid windows; the menus only show them).
+//
 // Timers and messages keep running inside modal loops (boxes shown from inside the pump), so
 // after every call that may run one, the handlers go on only while the window still exists and
 // is not closing. GUI thread only.
@@ -15,14 +19,21 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "client/UnnamedWorkspace.h"
 #include "session/KVNEventManager.h"
+#include "toolkit/ActionList.h"
 #include "toolkit/Timer.h"
 
+class Action;
 class BaseIniFile;
+class QKeyEvent;
 class QMdiArea;
+class QMenu;
+class QToolBar;
 class StatusPanels;
+class TBaseGridForm;
 
 class TMainForm : public QMainWindow {
 public:
@@ -77,6 +88,80 @@ public:
     bool PumpNext() const { return pumpNext_; }
     bool IsClosing() const { return closing_; }
 
+    // ---- Actions, menus and tool bar.
+    // Session actions.
+    void LoginActionExecute();
+    void LogoutActionExecute();
+    void ResetPasswordActionExecute();
+    void StoreEncryptionKeyActionExecute() { StoreEncryptionKey(); }
+    // The key dialog over the current key; on OK the key becomes the window's and the session's
+    // and is written to [Config] EncryptionKey. Whether the user chose OK.
+    bool StoreEncryptionKey();
+    void LogClientActivityActionExecute();
+    void NoPositionsActionExecute();
+    void CommStatusActionExecute();
+    // Help.
+    void ShowPositionImportFormat();
+    void ShowAccountImportFormat();
+    void HelpAboutActionExecute();
+    void DSTSupportActionExecute();
+    void ExitActionExecute();
+    // Window arrangement over the MDI area.
+    void TileHorizontally();
+    void TileVertically();
+    void MinimizeAll();
+    void ArrangeAll();
+    // The data window the grid tools act on (null when none is open).
+    TBaseGridForm* ActiveDataWindow() const;
+    // Whether a key event is the zero key pressed with Shift alone, whatever the layout makes of it.
+    static bool IsShiftZero(const QKeyEvent& event);
+
+    ActionList& Actions() { return actions_; }
+    QMenu* FileMenu = nullptr;
+    QMenu* BusinessItemMenu = nullptr;
+    QMenu* ToolsMenu = nullptr;
+    QMenu* WindowMenu = nullptr;
+    QMenu* HelpMenu = nullptr;
+    QToolBar* ToolBar = nullptr;
+    // Where the data-window and workspace actions go: each is the separator that ends its group
+    // (QMenu::insertAction before it); empty groups collapse with their separators.
+    QAction* OpenWindowPlace = nullptr;     // File: Open Window, Open Workspace
+    QAction* SaveWindowPlace = nullptr;     // File: Save Window As, Save Window As Template
+    QAction* SaveWorkspacePlace = nullptr;  // File: the three workspace saves
+    QAction* BusinessItemPlace = nullptr;   // Business Item: Accounts, Positions, Historical
+    QAction* NoPositionsItem = nullptr;     // "No Position to report..."
+
+    Action* LoginAction = nullptr;
+    Action* LogoutAction = nullptr;
+    Action* ResetPasswordAction = nullptr;
+    Action* StoreEncryptionKeyAction = nullptr;
+    Action* ExitAction = nullptr;
+    Action* LogClientActivityAction = nullptr;
+    Action* mpNoPositionsAction = nullptr;
+    Action* CommStatusAction = nullptr;
+    Action* SortAction = nullptr;
+    Action* FilterAction = nullptr;
+    Action* HideColumnsAction = nullptr;
+    Action* EditColumnPropertiesAction = nullptr;
+    Action* EditWindowTitleAction = nullptr;
+    Action* SearchAction = nullptr;
+    Action* SetQuickFilterAction = nullptr;
+    Action* RemoveColumnFilterAction = nullptr;
+    Action* SetQuickSortAscAction = nullptr;
+    Action* SetQuickSortDescAction = nullptr;
+    Action* RemoveColumnSortAction = nullptr;
+    Action* HideOneColumnAction = nullptr;
+    Action* ExportAction = nullptr;
+    Action* PrintAction = nullptr;
+    Action* GridOptionsAction = nullptr;
+    Action* DSTSupportAction = nullptr;
+    Action* HelpAboutAction = nullptr;
+    Action* WindowCascadeAction = nullptr;
+    Action* WindowTileHorizontalAction = nullptr;
+    Action* WindowTileVerticalAction = nullptr;
+    Action* WindowMinimizeAllAction = nullptr;
+    Action* WindowArrangeAllAction = nullptr;
+
     Timer& ProcessTimer() { return processTimer_; }
     Timer& ProcessMessagesTimer() { return processMessagesTimer_; }
     QMdiArea* MdiArea() const { return mdiArea_; }
@@ -97,6 +182,14 @@ private:
     void FlushOutgoing();
     // Frees the grid windows one after another, without asking them.
     void FreeChildren();
+    // Closes every data window through its own close (an open find dialog closed first); a window
+    // that still refuses is freed after its close handling.
+    void CloseDataWindows();
+    void CreateActions();
+    void CreateMenus();
+    void CreateToolBar();
+    // The Window menu's list of the open data windows, rebuilt before it shows.
+    void ListDataWindows();
 
     // Components, built first: the timers exist from the start.
     Timer processTimer_;
@@ -115,4 +208,6 @@ private:
     bool reloadWorkspace_ = true;
     bool pumpNext_ = true;
     bool closing_ = false;
+    ActionList actions_;
+    std::vector<QAction*> windowItems_;
 };

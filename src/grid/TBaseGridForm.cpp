@@ -258,7 +258,8 @@ void TBaseGridForm::CreatePopupMenu() {
     AddPopupItem(filter, NegateColumnFilterAction, "Ctrl+Left", "");
     filter->addAction(RemoveColumnFilterAction);
     filter->addSeparator();
-    AddPopupItem(filter, DynamicFilterAction, "Ctrl+F12", "");
+    // Ctrl+F12 is the main window's (Save Window As): shown here, never taken.
+    AddPopupItem(filter, DynamicFilterAction, "Ctrl+F12", "", true);
 
     QMenu* hide = submenu("&Hide", "Hiding column related commands");
     hide->addAction(HideColumnsAction);
@@ -288,7 +289,8 @@ void TBaseGridForm::CreatePopupMenu() {
             [this](const QPoint& at) { popupMenu_->popup(grid_->viewport()->mapToGlobal(at)); });
 }
 
-QAction* TBaseGridForm::AddPopupItem(QMenu* menu, Action* action, const char* shortcut, const char* hint) {
+QAction* TBaseGridForm::AddPopupItem(QMenu* menu, Action* action, const char* shortcut, const char* hint,
+                                     bool keyTextOnly) {
     auto* entry = new QAction(menu);
     entry->setObjectName(action->objectName() + "Item");
     const QString keys = ToQt(shortcut);
@@ -309,7 +311,7 @@ QAction* TBaseGridForm::AddPopupItem(QMenu* menu, Action* action, const char* sh
         entry->setToolTip(action->toolTip());
         entry->setStatusTip(action->statusTip());
     }
-    if (!keys.isEmpty()) {
+    if (!keys.isEmpty() && !keyTextOnly) {
         auto* key = new QAction(this);
         key->setShortcut(QKeySequence(keys, QKeySequence::PortableText));
         key->setShortcutContext(Qt::WidgetWithChildrenShortcut);

@@ -332,8 +332,10 @@ protected:
     virtual void FormClose();
     // Adds to `menu` an item of its own for an action whose menu item shows its own shortcut or
     // hint: it follows the action's caption and state and runs it; a non-empty shortcut works
-    // within the window. An empty hint takes the action's.
-    QAction* AddPopupItem(QMenu* menu, Action* action, const char* shortcut, const char* hint);
+    // within the window unless keyTextOnly, which shows it as text only (another action owns the
+    // key). An empty hint takes the action's.
+    QAction* AddPopupItem(QMenu* menu, Action* action, const char* shortcut, const char* hint,
+                          bool keyTextOnly = false);
 
 private:
     // What a paint needs of one display column, looked up once per paint.

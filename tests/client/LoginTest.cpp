@@ -5,52 +5,12 @@
 #include <memory>
 
 #include "ClientTestSupport.h"
+#include "MainFormFixture.h"
 #include "client/TMainForm.h"
 #include "guisupport/ScriptedUi.h"
-#include "testserver/TestServer.h"
 #include "toolkit/StatusPanels.h"
 
 using namespace std::chrono_literals;
-
-namespace {
-
-std::size_t CountArrived(const testserver::TestServer& server, const std::string& type) {
-    std::size_t count = 0;
-    for (const testserver::Arrival& arrival : server.GetReceived())
-        count += arrival.bytes.rfind(type, 0) == 0;
-    return count;
-}
-
-// A running main window on settings that name a test server.
-struct LoggedInForm : ::testing::Test {
-    void Start(const std::string& settings, std::chrono::milliseconds heartbeat = 200ms) {
-        testserver::TestServer::Options options;
-        options.heartbeatInterval = heartbeat;
-        server = std::make_unique<testserver::TestServer>(options);
-        server->AddDemoUsers();
-        ASSERT_TRUE(server->Start());
-        environment.WriteSettings(
-            "[Config]\nHostNameList=127.0.0.1\nPortList=" + std::to_string(server->GetPort()) +
-            "\nEncryptionKey=0123456789abcdef\n" + settings);
-        form = std::make_unique<TMainForm>();
-    }
-    void TearDown() override {
-        form.reset();
-        if (server) server->Stop();
-    }
-    // As the Login action: the session gets the process timer, then logs in; true once ready.
-    bool LogInAndWait(const std::string& user = "part") {
-        form->Session().ProcessTimer = &form->ProcessTimer();
-        form->Session().Login(user, "secret");
-        return RunUntil([&] { return form->Session().IsReady() && !form->ReloadWorkspace(); });
-    }
-
-    ClientEnvironment environment;
-    std::unique_ptr<testserver::TestServer> server;
-    std::unique_ptr<TMainForm> form;
-};
-
-}  // namespace
 
 TEST_F(LoggedInForm, ReachesAReadySessionAndStartsTheWorkspace) {
     Start("");

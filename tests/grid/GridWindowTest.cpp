@@ -166,6 +166,9 @@ TEST_F(GridWindowTest, ThePopupMenuHasItsSubmenusToolsAndDefaultItem) {
             "Set &Greater or Equal Quick Filter\tCtrl+Up", "Negate Column Filter\tCtrl+Left",
             "&Remove Column Filter", "-", "Dynamic Filter...\tCtrl+F12"}));
     EXPECT_EQ(texts(hide), (std::vector<std::string>{"&Hide Columns...", "-", "Hide &One Column"}));
+    // Ctrl+F12 is shown only: the main window's Save Window As owns the key.
+    for (const QAction* a : window->findChildren<QAction*>())
+        EXPECT_NE(a->shortcut(), QKeySequence(QStringLiteral("Ctrl+F12"))) << FromQt(a->objectName());
     // Hints: short part as tooltip, long part in the status bar; the export item has its own.
     EXPECT_EQ(FromQt(window->HideColumnsAction->toolTip()), "Hide Columns");
     EXPECT_EQ(FromQt(window->HideColumnsAction->statusTip()), "Select specific columns to hide");
