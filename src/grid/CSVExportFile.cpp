@@ -1,0 +1,36 @@
+#include "grid/CSVExportFile.h"
+
+#include <filesystem>
+#include <system_error>
+
+std::string CSVExportFile::Directory(const std::string& directory, const std::string& fallback) {
+    std::error_code error;
+    std::string chosen = !directory.empty() && std::filesystem::is_directory(directory, error) ? directory : fallback;
+    if (chosen.empty() || (chosen.back() != '/' && chosen.back() != '\\')) chosen += '/';
+    return chosen;
+}
+
+std::string CSVExportFile::FileName(const std::string& directory, const std::string& title,
+                                    const std::set<char>& invalid, const std::string& stamp) {
+    std::string name = title;
+    for (char& c : name)
+        if (invalid.count(c) != 0) c = '_';
+    return directory + name + "_" + stamp + ".csv";
+}
+
+void CSVExportFile::AppendLine(std::string& buffer, int colCount, int row, const CellText& text) {
+    for (int col = 1; col < colCount; ++col) {
+        buffer += text(col, row);
+        buffer += ';';
+    }
+    buffer += '\n';
+}
+
+std::string CSVExportFile::Lines(int colCount, int rowCount, const CellText& text) {
+    std::string buffer;
+    for (int row = 0; row < rowCount; ++row) {
+        AppendLine(buffer, colCount, row, text);
+        if (row == 0 && rowCount > 1) buffer.reserve(buffer.size() * static_cast<std::size_t>(rowCount) * 5 / 4);
+    }
+    return buffer;
+}
