@@ -1555,7 +1555,8 @@ void TBaseGridForm::ExportActionExecute() {
     BusyCursor busy;
     std::string text;
     try {
-        text = GridTextCopy::AllCells(grid_->ColCount(), grid_->RowCount(),
+        // Without data the grid's one empty row is not copied.
+        text = GridTextCopy::AllCells(grid_->ColCount(), HasData() ? grid_->RowCount() : 1,
                                       [this](int col, int row) { return GetCellText(col, row); });
     } catch (const std::exception& e) {
         Ui().MessageBox(this, e.what(), ClassName(e), BoxIcon::None, BoxButtons::Ok);
@@ -1582,7 +1583,7 @@ void TBaseGridForm::CopyColumnValuesActionExecute() {
 void TBaseGridForm::FillPrintTable() {
     PrintTable.clear();
     const int cols = grid_->ColCount();
-    const int rows = grid_->RowCount();
+    const int rows = HasData() ? grid_->RowCount() : 1;
     PrintTable.reserve(static_cast<std::size_t>(rows));
     for (int row = 0; row < rows; ++row) {
         std::vector<std::string>& cells = PrintTable.emplace_back();
@@ -1659,7 +1660,7 @@ void TBaseGridForm::GridOptionsActionExecute() {
 
 void TBaseGridForm::ExportToCSV() {
     const int cols = grid_->ColCount();
-    const int rows = grid_->RowCount();
+    const int rows = HasData() ? grid_->RowCount() : 1;
     // The title as last saved for this window, read afresh.
     const BaseIniFile file(settingsFileName_);
     const std::string title = file.ReadString(windowSection_, "WindowTitle", windowTitle_);

@@ -105,6 +105,7 @@ TScheduleCSVExportForm::TScheduleCSVExportForm(QWidget* owner, const std::string
                                                                 startIncluded_->Checked(), endIncluded_->Checked()))
             Add(time);
     };
+    list_->onClick = [this] { actions_.UpdateActions(); };
     remove_->onUpdate = [this](Action& a) { a.SetEnabled(list_->ItemIndex() >= 0); };
     remove_->onExecute = [this](Action&) {
         const int index = list_->ItemIndex();

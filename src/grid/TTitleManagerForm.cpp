@@ -90,9 +90,11 @@ TTitleManagerForm::TTitleManagerForm(QWidget* owner, TitleManager& titles)
     connect(grid_, &QTableWidget::currentCellChanged, this, [this](int, int col, int, int) {
         titleEdited_ = false;
         ShowColumn(col);
+        setTitle_->Update();
     });
     titleEdit_->onChange = [this] {
         if (ready_) titleEdited_ = true;
+        setTitle_->Update();
     };
     setTitle_->onUpdate = [this](Action& a) { a.SetEnabled(titleEdited_); };
     setTitle_->onExecute = [this](Action&) {
@@ -141,6 +143,7 @@ TTitleManagerForm::TTitleManagerForm(QWidget* owner, TitleManager& titles)
         SetModified();
     };
     AdjustColumnWidths();
+    if (!titles_.empty()) grid_->setCurrentCell(1, 1);
     onShow = [this] {
         ShowColumn(grid_->Col());
         ready_ = true;
