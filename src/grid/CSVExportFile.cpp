@@ -26,11 +26,18 @@ void CSVExportFile::AppendLine(std::string& buffer, int colCount, int row, const
     buffer += '\n';
 }
 
-std::string CSVExportFile::Lines(int colCount, int rowCount, const CellText& text) {
-    std::string buffer;
+void CSVExportFile::AppendLines(std::string& buffer, int colCount, int rowCount, const CellText& text) {
+    const std::size_t start = buffer.size();
     for (int row = 0; row < rowCount; ++row) {
         AppendLine(buffer, colCount, row, text);
-        if (row == 0 && rowCount > 1) buffer.reserve(buffer.size() * static_cast<std::size_t>(rowCount) * 5 / 4);
+        // The title line's length tells the size of the whole: reserved once, grown geometrically.
+        if (row == 0 && rowCount > 1)
+            buffer.reserve(start + (buffer.size() - start) * static_cast<std::size_t>(rowCount) * 5 / 4);
     }
+}
+
+std::string CSVExportFile::Lines(int colCount, int rowCount, const CellText& text) {
+    std::string buffer;
+    AppendLines(buffer, colCount, rowCount, text);
     return buffer;
 }

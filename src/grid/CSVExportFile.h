@@ -20,6 +20,7 @@ public:
                                 const std::set<char>& invalid, const std::string& stamp);
     // Appends the line of grid row `row` to `buffer`.
     static void AppendLine(std::string& buffer, int colCount, int row, const CellText& text);
-    // The lines of grid rows 0 (the titles) to rowCount - 1.
+    // Appends the lines of grid rows 0 (the titles) to rowCount - 1 to `buffer`.
+    static void AppendLines(std::string& buffer, int colCount, int rowCount, const CellText& text);
     static std::string Lines(int colCount, int rowCount, const CellText& text);
 };

@@ -1,6 +1,8 @@
 #include "grid/GridTextCopy.h"
 
 #include <algorithm>
+#include <string_view>
+#include <unordered_set>
 #include <vector>
 
 std::string GridTextCopy::AllCells(int colCount, int rowCount, const CellText& text) {
@@ -27,14 +29,14 @@ std::string GridTextCopy::Row(int colCount, int row, const CellText& text) {
 }
 
 std::string GridTextCopy::DistinctValues(int col, int rowCount, const CellText& text) {
-    std::vector<std::string> values;
-    values.reserve(static_cast<std::size_t>(std::max(rowCount - 1, 0)));
-    for (int row = 1; row < rowCount; ++row) values.push_back(text(col, row));
+    // Distinct texts first (a column usually holds far fewer than its rows), then their order.
+    std::unordered_set<std::string> distinct;
+    for (int row = 1; row < rowCount; ++row) distinct.insert(text(col, row));
+    std::vector<std::string_view> values(distinct.begin(), distinct.end());
     std::sort(values.begin(), values.end());
-    values.erase(std::unique(values.begin(), values.end()), values.end());
     std::string joined;
-    for (const std::string& value : values) {
-        if (&value != &values.front()) joined += ';';
+    for (std::string_view value : values) {
+        if (value.data() != values.front().data()) joined += ';';
         joined += value;
     }
     return joined;

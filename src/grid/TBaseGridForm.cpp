@@ -1670,7 +1670,9 @@ void TBaseGridForm::ExportToCSV() {
         CSVExportFile::FileName(exportDirectory_, title, invalidFileNameChars_, CSVExportManager::Now());
     BusyCursor busy;
     auto writer = std::make_unique<TExportDataToCSV>(name);
-    writer->AddLines(CSVExportFile::Lines(cols, rows, [this](int col, int row) { return GetCellText(col, row); }));
+    std::string lines = TExportDataToCSV::TakeSpareBuffer();
+    CSVExportFile::AppendLines(lines, cols, rows, [this](int col, int row) { return GetCellText(col, row); });
+    writer->AddLines(std::move(lines));
     TExportDataToCSV::Start(std::move(writer));
 }
 

@@ -11,6 +11,7 @@
 #include <cstring>
 #include <mutex>
 #include <thread>
+#include <utility>
 #include <vector>
 
 #include "core/MError.h"
@@ -59,6 +60,15 @@ private:
     std::vector<Entry> threads_;
 };
 
+std::mutex spareMutex;
+std::string spare;
+
+void KeepSpare(std::string&& buffer) {
+    buffer.clear();
+    std::lock_guard lock(spareMutex);
+    if (buffer.capacity() > spare.capacity()) spare.swap(buffer);
+}
+
 WriterThreads& Threads() {
     static WriterThreads threads;
     return threads;
@@ -93,14 +103,15 @@ bool TExportDataToCSV::Execute() {
     const int fd = ::mkstemp(temporary.data());
     if (fd < 0) {
         MLOG(LOG_ERROR, "CSV export: cannot create %s: %s", fileName_.c_str(), std::strerror(errno));
-        lines_.clear();
+        KeepSpare(std::move(lines_));
+        lines_ = std::string();
         return false;
     }
     (void)::fchmod(fd, 0644);
     const bool written = WriteAll(fd, lines_);
     const int writeError = errno;
-    lines_.clear();
-    lines_.shrink_to_fit();
+    KeepSpare(std::move(lines_));
+    lines_ = std::string();
     const bool closed = ::close(fd) == 0;
     if (!written || !closed) {
         MLOG(LOG_ERROR, "CSV export: cannot write %s: %s", fileName_.c_str(),
@@ -122,4 +133,9 @@ void TExportDataToCSV::Start(std::unique_ptr<TExportDataToCSV> writer) {
 
 void TExportDataToCSV::JoinAll() {
     Threads().JoinAll();
+}
+
+std::string TExportDataToCSV::TakeSpareBuffer() {
+    std::lock_guard lock(spareMutex);
+    return std::exchange(spare, std::string());
 }

@@ -28,6 +28,10 @@ public:
     static void Start(std::unique_ptr<TExportDataToCSV> writer);
     // Waits for every writer started so far.
     static void JoinAll();
+    // An empty buffer for the next export's lines: a finished writer leaves the memory of its
+    // lines for it (the largest one is kept), so that repeated exports do not fault in fresh
+    // memory each time.
+    static std::string TakeSpareBuffer();
 
 private:
     std::string fileName_;
