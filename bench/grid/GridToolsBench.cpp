@@ -130,7 +130,9 @@ BENCHMARK(BM_ExportToClipboard)->Unit(benchmark::kMillisecond)->UseRealTime();
 // conversion of 70 MB into UTF-16.
 class KeepingHost : public UiHost {
 public:
-    int MessageBox(QWidget*, const std::string&, const std::string&, BoxIcon, BoxButtons) override { return mrOk; }
+    int MessageBox(QWidget*, const std::string&, const std::string&, BoxIcon, BoxButtons) override {
+        return mrOk;
+    }
     int RunModal(Form&) override { return mrCancel; }
     bool OpenFile(QWidget*, const FileDialogSpec&, std::string&) override { return false; }
     bool SaveFile(QWidget*, const FileDialogSpec&, std::string&) override { return false; }

@@ -5,7 +5,8 @@
 
 std::string CSVExportFile::Directory(const std::string& directory, const std::string& fallback) {
     std::error_code error;
-    std::string chosen = !directory.empty() && std::filesystem::is_directory(directory, error) ? directory : fallback;
+    std::string chosen =
+        !directory.empty() && std::filesystem::is_directory(directory, error) ? directory : fallback;
     if (chosen.empty() || (chosen.back() != '/' && chosen.back() != '\\')) chosen += '/';
     return chosen;
 }

@@ -1,6 +1,5 @@
 #include "grid/CSVExportManager.h"
 
-
 #include "core/CalendarConversion.h"
 #include "core/DateTimeText.h"
 #include "core/ProcessClock.h"
@@ -42,7 +41,8 @@ void CSVExportManager::Advance() {
 namespace {
 
 int Seconds(const std::string& time) {
-    return std::stoi(time.substr(0, 2)) * 3600 + std::stoi(time.substr(2, 2)) * 60 + std::stoi(time.substr(4, 2));
+    return std::stoi(time.substr(0, 2)) * 3600 + std::stoi(time.substr(2, 2)) * 60 +
+           std::stoi(time.substr(4, 2));
 }
 
 std::string TimeText(int seconds) {

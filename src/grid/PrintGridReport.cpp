@@ -30,7 +30,8 @@ int PrintGridReport(TBaseGridForm& window, QPrinter& printer) {
     QPainter painter;
     if (!painter.begin(&printer)) return 0;
     QtCanvas canvas(painter);
-    const PrintReportPlan plan(window.PrintTable, canvas, printer.width(), printer.height(), printer.resolution());
+    const PrintReportPlan plan(window.PrintTable, canvas, printer.width(), printer.height(),
+                               printer.resolution());
     const std::string heading = application + " - " + window.Caption();
     const std::string generated = window.ReportAuthor() + " on " + ReportTime();
     for (int sheet = 0; sheet < plan.Sheets(); ++sheet) {

@@ -15,8 +15,8 @@ PrintReportPlan::PrintReportPlan(const Table& table, Canvas& canvas, int pageWid
     std::unordered_map<std::string, int> titleWidths;
     widths_.assign(static_cast<std::size_t>(columns_), 0);
     for (int c = 0; c < columns_; ++c)
-        widths_[static_cast<std::size_t>(c)] = Width(canvas, table.front()[static_cast<std::size_t>(c)], titleWidths) +
-                                                kColumnExtra;
+        widths_[static_cast<std::size_t>(c)] =
+            Width(canvas, table.front()[static_cast<std::size_t>(c)], titleWidths) + kColumnExtra;
     recordWidth_ = Width(canvas, "Record #", titleWidths) + kColumnExtra;
     canvas.SetFont(Font(8, false));
     row_ = canvas.TextHeight(first) + 2 * kInset + kPenWidth;
@@ -27,11 +27,12 @@ PrintReportPlan::PrintReportPlan(const Table& table, Canvas& canvas, int pageWid
         const int count = std::min(columns_, static_cast<int>(cells.size()));
         for (int c = 0; c < count; ++c) {
             int& width = widths_[static_cast<std::size_t>(c)];
-            width = std::max(width, Width(canvas, cells[static_cast<std::size_t>(c)], cellWidths) + kColumnExtra);
+            width =
+                std::max(width, Width(canvas, cells[static_cast<std::size_t>(c)], cellWidths) + kColumnExtra);
         }
     }
-    recordWidth_ = std::max(recordWidth_, Width(canvas, std::to_string(std::max(rows - 1, 0)), cellWidths) +
-                                              kColumnExtra);
+    recordWidth_ = std::max(recordWidth_,
+                            Width(canvas, std::to_string(std::max(rows - 1, 0)), cellWidths) + kColumnExtra);
 
     const int printableWidth = pageWidth - 2 * kMargin;
     const int printableHeight = pageHeight - 2 * kMargin;
@@ -65,7 +66,8 @@ FontSpec PrintReportPlan::Font(int points, bool bold) const {
     return font;
 }
 
-int PrintReportPlan::Width(Canvas& canvas, const std::string& text, std::unordered_map<std::string, int>& cache) {
+int PrintReportPlan::Width(Canvas& canvas, const std::string& text,
+                           std::unordered_map<std::string, int>& cache) {
     const auto [entry, added] = cache.try_emplace(text, 0);
     if (added) entry->second = canvas.TextWidth(text);
     return entry->second;
@@ -77,7 +79,8 @@ void PrintReportPlan::DrawSheet(Canvas& canvas, int sheet, const std::string& he
     const int rowPage = sheet / across;
     const int columnPage = sheet % across;
     const int firstColumn = columnStarts_[static_cast<std::size_t>(columnPage)];
-    const int endColumn = columnPage + 1 < across ? columnStarts_[static_cast<std::size_t>(columnPage) + 1] : columns_;
+    const int endColumn =
+        columnPage + 1 < across ? columnStarts_[static_cast<std::size_t>(columnPage) + 1] : columns_;
     const int firstRow = rowStarts_[static_cast<std::size_t>(rowPage)];
     const int endRow = rowPage + 1 < RowPages() ? rowStarts_[static_cast<std::size_t>(rowPage) + 1]
                                                 : static_cast<int>(table_.size());

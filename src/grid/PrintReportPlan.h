@@ -49,9 +49,9 @@ private:
     int pageWidth_;
     int pageHeight_;
     int columns_ = 0;
-    int header_ = 0;     // H
-    int titleRow_ = 0;   // T
-    int row_ = 0;        // L
+    int header_ = 0;       // H
+    int titleRow_ = 0;     // T
+    int row_ = 0;          // L
     int recordWidth_ = 0;  // N
     std::vector<int> widths_;
     std::vector<int> columnStarts_;

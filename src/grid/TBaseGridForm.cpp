@@ -1,5 +1,7 @@
 #include "grid/TBaseGridForm.h"
 
+#include <cxxabi.h>
+
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QMdiArea>
@@ -7,8 +9,6 @@
 #include <QMenu>
 #include <QPrinter>
 #include <QVBoxLayout>
-#include <cxxabi.h>
-
 #include <algorithm>
 #include <cstdlib>
 #include <exception>
@@ -1576,8 +1576,8 @@ void TBaseGridForm::CopyRowActionExecute() {
 
 void TBaseGridForm::CopyColumnValuesActionExecute() {
     BusyCursor busy;
-    Ui().SetClipboardText(GridTextCopy::DistinctValues(grid_->Col(), grid_->RowCount(),
-                                                       [this](int col, int row) { return GetCellText(col, row); }));
+    Ui().SetClipboardText(GridTextCopy::DistinctValues(
+        grid_->Col(), grid_->RowCount(), [this](int col, int row) { return GetCellText(col, row); }));
 }
 
 void TBaseGridForm::FillPrintTable() {

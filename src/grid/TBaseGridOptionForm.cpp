@@ -47,7 +47,11 @@ UpDownEdit* MakeValueEdit(QWidget* parent, const char* name, QFormLayout* layout
 
 TBaseGridOptionForm::TBaseGridOptionForm(QWidget* owner, const std::string& sectionName, BaseIniFile& file,
                                          BaseGridOption& gridOptions)
-    : Form(owner), sectionName_(sectionName), file_(file), gridOptions_(gridOptions), options_(gridOptions),
+    : Form(owner),
+      sectionName_(sectionName),
+      file_(file),
+      gridOptions_(gridOptions),
+      options_(gridOptions),
       buttons_(*this, [this] {
           gridOptions_.Assign(options_);
           return true;

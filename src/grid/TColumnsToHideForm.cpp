@@ -48,7 +48,8 @@ TColumnsToHideForm::TColumnsToHideForm(QWidget* owner, std::map<std::string, boo
         setFixedWidth(width());
         columns_->Clear();
         for (const auto& [title, visible] : visibility_) columns_->AddItem(title);
-        for (int i = 0; i < columns_->Count(); ++i) columns_->SetChecked(i, !visibility_.at(columns_->Item(i)));
+        for (int i = 0; i < columns_->Count(); ++i)
+            columns_->SetChecked(i, !visibility_.at(columns_->Item(i)));
         modified_ = false;
         buttons_.SetChanged(false);
         actions_.UpdateActions();

@@ -32,10 +32,16 @@ QLabel* Bold(QLabel* label) {
 
 TScheduleCSVExportForm::TScheduleCSVExportForm(QWidget* owner, const std::string& windowTitle,
                                                std::set<std::string>& schedule)
-    : Form(owner), schedule_(schedule), working_(schedule), windowTitle_(windowTitle), buttons_(*this, [this] {
-          const int answer = Ui().MessageBox(
-              this, "You are about to change the schedule definition\n\nPress OK button to proceed with the modification.",
-              "CSV Schedule Modification", BoxIcon::Information, BoxButtons::OkCancel);
+    : Form(owner),
+      schedule_(schedule),
+      working_(schedule),
+      windowTitle_(windowTitle),
+      buttons_(*this, [this] {
+          const int answer =
+              Ui().MessageBox(this,
+                              "You are about to change the schedule definition\n\nPress OK button to proceed "
+                              "with the modification.",
+                              "CSV Schedule Modification", BoxIcon::Information, BoxButtons::OkCancel);
           if (answer != mrOk) return false;
           schedule_ = working_;
           return true;
@@ -50,7 +56,8 @@ TScheduleCSVExportForm::TScheduleCSVExportForm(QWidget* owner, const std::string
         if (buddy) l->setBuddy(buddy);
         return l;
     };
-    const auto button = [this](Action*& action, const char* name, const char* caption, const char* buttonName) {
+    const auto button = [this](Action*& action, const char* name, const char* caption,
+                               const char* buttonName) {
         action = actions_.Make(this, caption);
         action->setObjectName(name);
         auto* b = new QPushButton(this);
@@ -80,11 +87,13 @@ TScheduleCSVExportForm::TScheduleCSVExportForm(QWidget* owner, const std::string
     layout->addWidget(label("Repeat e&very", "FrequencyLabel", frequency_), 5, 0);
     layout->addWidget(frequency_, 5, 1);
     layout->addWidget(unit_, 5, 2);
-    layout->addWidget(button(addMultiple_, "AddMultipleSchedulesAction", "A&dd", "AddMultipleSchedulesButton"), 6, 2);
+    layout->addWidget(
+        button(addMultiple_, "AddMultipleSchedulesAction", "A&dd", "AddMultipleSchedulesButton"), 6, 2);
     layout->addWidget(label("&Schedules", "ScheduleLabel", list_), 0, 3);
     layout->addWidget(list_, 1, 3, 6, 2);
     layout->addWidget(button(remove_, "RemoveScheduleAction", "&Remove", "RemoveScheduleButton"), 7, 3);
-    layout->addWidget(button(removeAll_, "RemoveAllSchedulesAction", "Re&move All", "RemoveAllSchedulesButton"), 7, 4);
+    layout->addWidget(
+        button(removeAll_, "RemoveAllSchedulesAction", "Re&move All", "RemoveAllSchedulesButton"), 7, 4);
     layout->addWidget(buttons_.OkButton(), 8, 3);
     layout->addWidget(buttons_.CancelButton(), 8, 4);
     frequency_->SetText("0");
@@ -101,8 +110,9 @@ TScheduleCSVExportForm::TScheduleCSVExportForm(QWidget* owner, const std::string
         }
         const std::string unit = unit_->Text();
         const int scale = unit == "hour" ? 3600 : unit == "minute" ? 60 : 1;
-        for (const std::string& time : CSVExportManager::Series(start, end, frequency_->Position() * scale,
-                                                                startIncluded_->Checked(), endIncluded_->Checked()))
+        for (const std::string& time :
+             CSVExportManager::Series(start, end, frequency_->Position() * scale, startIncluded_->Checked(),
+                                      endIncluded_->Checked()))
             Add(time);
     };
     list_->onClick = [this] { actions_.UpdateActions(); };

@@ -40,7 +40,8 @@ TTitleManagerForm::TTitleManagerForm(QWidget* owner, TitleManager& titles)
     userTitleLabel->setObjectName("UserTitleLabel");
     titleEdit_ = new Edit(this, "UserTitleEdit");
     userTitleLabel->setBuddy(titleEdit_);
-    const auto button = [this](Action*& action, const char* name, const char* caption, const char* buttonName) {
+    const auto button = [this](Action*& action, const char* name, const char* caption,
+                               const char* buttonName) {
         action = actions_.Make(this, caption);
         action->setObjectName(name);
         auto* b = new QPushButton(this);
@@ -53,8 +54,10 @@ TTitleManagerForm::TTitleManagerForm(QWidget* owner, TitleManager& titles)
     QPushButton* fgButton = button(foreground_, "ForegroundColorAction", "...", "ForegroundColorButton");
     QPushButton* columnColors =
         button(resetColumnColors_, "ResetColumnColorsAction", "Default Colors", "ResetColumnColorsButton");
-    QPushButton* allTitles = button(resetTitles_, "ResetUserTitlesAction", "&Default Titles", "ResetUserTitlesButton");
-    QPushButton* allColors = button(resetColors_, "ResetUserColorsAction", "Default Colors", "ResetUserColorsButton");
+    QPushButton* allTitles =
+        button(resetTitles_, "ResetUserTitlesAction", "&Default Titles", "ResetUserTitlesButton");
+    QPushButton* allColors =
+        button(resetColors_, "ResetUserColorsAction", "Default Colors", "ResetUserColorsButton");
     auto* global = new QLabel(QStringLiteral("Global Settings"), this);
     global->setObjectName("AllColumnsLabel");
     global->setFont(bold);
@@ -161,8 +164,9 @@ void TTitleManagerForm::Widen(int c) {
     const TitleMap::value_type* entry = Entry(c);
     if (!entry) return;
     const QFontMetrics metrics = grid_->fontMetrics();
-    const int width = std::max({grid_->columnWidth(c), metrics.horizontalAdvance(ToQt(entry->first)) + kTextMargin,
-                                metrics.horizontalAdvance(ToQt(entry->second.Title)) + kTextMargin});
+    const int width =
+        std::max({grid_->columnWidth(c), metrics.horizontalAdvance(ToQt(entry->first)) + kTextMargin,
+                  metrics.horizontalAdvance(ToQt(entry->second.Title)) + kTextMargin});
     grid_->setColumnWidth(c, width);
 }
 

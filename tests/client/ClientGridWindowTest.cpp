@@ -286,7 +286,8 @@ TEST_F(ClientGridWindowTest, TheGridToolsWorkUnchangedOnAClientWindow) {
         if (entry.path().extension() == ".csv") files.push_back(entry.path().string());
     ASSERT_EQ(files.size(), 1u);
     const std::string csv = ReadFile(files[0]);
-    EXPECT_EQ(csv.substr(0, csv.find('\n')), "SequenceNumber;ExecutionTime;CommandAction;BusinessItem;CommandStatus;"
-                                               "ErrorMessage;Description;");
+    EXPECT_EQ(csv.substr(0, csv.find('\n')),
+              "SequenceNumber;ExecutionTime;CommandAction;BusinessItem;CommandStatus;"
+              "ErrorMessage;Description;");
     EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 3);
 }

@@ -25,7 +25,9 @@ struct Cells {
     int Cols() const { return rows.empty() ? 0 : static_cast<int>(rows.front().size()); }
     int Rows() const { return static_cast<int>(rows.size()); }
     GridTextCopy::CellText Text() const {
-        return [this](int col, int row) { return rows[static_cast<std::size_t>(row)][static_cast<std::size_t>(col)]; };
+        return [this](int col, int row) {
+            return rows[static_cast<std::size_t>(row)][static_cast<std::size_t>(col)];
+        };
     }
 };
 
@@ -51,9 +53,10 @@ TEST(CSVExportFile, NamesTheFileFromDirectoryTitleAndStamp) {
     struct Case {
         std::string title, expected;
     };
-    for (const Case& c : {Case{"Accounts 1", "/x/Accounts 1_20210203140509.csv"}, Case{"a/b", "/x/a_b_20210203140509.csv"},
-                          Case{"What?", "/x/What__20210203140509.csv"},
-                          Case{"\\:*?\"<>|", "/x/_________20210203140509.csv"}}) {
+    for (const Case& c :
+         {Case{"Accounts 1", "/x/Accounts 1_20210203140509.csv"}, Case{"a/b", "/x/a_b_20210203140509.csv"},
+          Case{"What?", "/x/What__20210203140509.csv"},
+          Case{"\\:*?\"<>|", "/x/_________20210203140509.csv"}}) {
         SCOPED_TRACE(c.title);
         EXPECT_EQ(CSVExportFile::FileName("/x/", c.title, invalid, "20210203140509"), c.expected);
     }
@@ -164,7 +167,8 @@ TEST(CSVExportManager, BuildsSeriesWithinTheDay) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.start + " " + c.end);
-        EXPECT_EQ(CSVExportManager::Series(c.start, c.end, c.step, c.startIncluded, c.endIncluded), c.expected);
+        EXPECT_EQ(CSVExportManager::Series(c.start, c.end, c.step, c.startIncluded, c.endIncluded),
+                  c.expected);
     }
 }
 
@@ -213,7 +217,12 @@ TEST(PrintReportPlan, SplitsColumnsAcrossAndRowsDownAndNeverLeavesABlankSheet) {
         {"all on one sheet", PrintTable(3), 2000, 2000, {0}, {1}},
         {"seven rows a sheet", PrintTable(10), 2000, 100 + 216 + 7 * 44, {0}, {1, 8}},
         {"two columns a sheet", PrintTable(2), 100 + 86 + 65 + 58, 2000, {0, 2}, {1}},
-        {"a column wider than the page stands alone", PrintTable(1, {"A", wide, "B"}), 100 + 200, 2000, {0, 1, 2}, {1}},
+        {"a column wider than the page stands alone",
+         PrintTable(1, {"A", wide, "B"}),
+         100 + 200,
+         2000,
+         {0, 1, 2},
+         {1}},
         {"a first column wider than the page", PrintTable(1, {wide, "B"}), 100 + 200, 2000, {0, 1}, {1}},
         {"rows taller than the page", PrintTable(3), 2000, 100 + 100, {0}, {1, 2, 3}},
     };

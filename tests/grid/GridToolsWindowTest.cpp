@@ -15,9 +15,9 @@
 #include <stdexcept>
 
 #include "core/BaseIniFile.h"
+#include "grid/CSVExportFile.h"
 #include "grid/CSVExportManager.h"
 #include "grid/GridWindowFixture.h"
-#include "grid/CSVExportFile.h"
 #include "grid/TBaseGridOptionForm.h"
 #include "grid/TColumnsToHideForm.h"
 #include "grid/TExportDataToCSV.h"
@@ -60,7 +60,9 @@ protected:
         std::sort(names.begin(), names.end());
         return names;
     }
-    size_t WorkspaceNotices() const { return static_cast<size_t>(std::count(received.begin(), received.end(), 0x8003u)); }
+    size_t WorkspaceNotices() const {
+        return static_cast<size_t>(std::count(received.begin(), received.end(), 0x8003u));
+    }
 
     Form main;
     std::vector<uint32_t> received;
@@ -337,8 +339,8 @@ TEST_F(GridTools, AnEmptyTitleFromAWorkspaceIsRefusedOnItsColumn) {
         f.SelectColumn(3);
         ui.ExpectColor(ColorValue(0x0000FF));
         f.Control<QPushButton>("BackgroundColorButton")->click();
-        ui.ExpectBox("Id - User Title Validation", "The title you have provided cannot be empty.", BoxIcon::Error,
-                     BoxButtons::Ok, mrOk);
+        ui.ExpectBox("Id - User Title Validation", "The title you have provided cannot be empty.",
+                     BoxIcon::Error, BoxButtons::Ok, mrOk);
         f.Control<QPushButton>("OKButton")->click();
         EXPECT_TRUE(f.isVisible());
         EXPECT_EQ(f.Grid()->Col(), 2);
@@ -396,7 +398,8 @@ TEST_F(GridTools, PrintingWritesAsManyPdfPagesAsThePlanHasSheets) {
     EXPECT_EQ(window->PrintTable[0], (std::vector<std::string>{"Id", "Name", "Amount"}));
     const std::string pdf = TestTempDir::Read(dir.File("report.pdf"));
     const std::regex page("/Type\\s*/Page[^s]");
-    EXPECT_EQ(std::distance(std::sregex_iterator(pdf.begin(), pdf.end(), page), std::sregex_iterator()), sheets);
+    EXPECT_EQ(std::distance(std::sregex_iterator(pdf.begin(), pdf.end(), page), std::sregex_iterator()),
+              sheets);
 
     // A cancelled print dialog prints nothing.
     ui.ExpectPrintSetup(false);
@@ -496,8 +499,9 @@ TEST_F(GridTools, TheScheduleDialogAddsTimesAndSeriesAndConfirmsTheChange) {
 
         // Equal ends: the box, nothing added.
         f.EndTime()->SetTime(QTime(8, 0, 0));
-        ui.ExpectBox("Time Range Validation Error", "Ending time cannot be the same or prior to starting time",
-                     BoxIcon::Error, BoxButtons::Ok, mrOk);
+        ui.ExpectBox("Time Range Validation Error",
+                     "Ending time cannot be the same or prior to starting time", BoxIcon::Error,
+                     BoxButtons::Ok, mrOk);
         f.Control<QPushButton>("AddMultipleSchedulesButton")->click();
         EXPECT_EQ(f.WorkingSet().size(), 6u);
 
@@ -518,7 +522,8 @@ TEST_F(GridTools, TheScheduleDialogAddsTimesAndSeriesAndConfirmsTheChange) {
         EXPECT_TRUE(Enabled(f, "OKButton"));
 
         const std::string text =
-            "You are about to change the schedule definition\n\nPress OK button to proceed with the modification.";
+            "You are about to change the schedule definition\n\nPress OK button to proceed with the "
+            "modification.";
         ui.ExpectBox("CSV Schedule Modification", text, BoxIcon::Information, BoxButtons::OkCancel, mrCancel);
         f.Control<QPushButton>("OKButton")->click();
         EXPECT_TRUE(f.isVisible());
