@@ -24,6 +24,7 @@
 #include "fields/MTitleFormat.h"
 #include "grid/BaseGridConfig.h"
 #include "grid/BaseGridOption.h"
+#include "grid/CSVExportManager.h"
 #include "grid/ColumnOption.h"
 #include "store/BaseKey.h"
 #include "store/SortSelectionData.h"
@@ -44,6 +45,7 @@ class InterfaceView;
 class QAction;
 class QMdiArea;
 class QMenu;
+class QPrinter;
 class TitleManager;
 struct CanvasRect;
 
@@ -154,7 +156,8 @@ public:
     void RestoreSelectedRow();
     void CheckNewRowAlert();
     void PlayAlert();
-    void RunScheduledExport() {}
+    // The scheduled-export tick: exports when the schedule says it is due.
+    void RunScheduledExport();
     void SendColumnNames(int32_t, int32_t) {}
     void SendCellText(int32_t, int32_t) {}
     void NotifyWorkspaceChanged();
@@ -189,6 +192,27 @@ public:
     void GotoRow(const std::string& fieldName, const std::string& value);
     ::FindDialog* GetFindDialog() const { return findDialog_; }
     ::FindDialog* GetColumnFindDialog() const { return columnFindDialog_; }
+
+    // Copy, print and column tools; CSV export and its schedule.
+    void ExportActionExecute();
+    void CopyCellActionExecute();
+    void CopyRowActionExecute();
+    void CopyColumnValuesActionExecute();
+    void PrintActionExecute();
+    // Fills PrintTable with every grid row's texts; with a printer, prints it (PrintGridReport)
+    // and returns the number of sheets.
+    void FillPrintTable();
+    int PrintGrid(QPrinter& printer);
+    void HideColumnsActionExecute();
+    void HideOneColumnActionExecute();
+    void EditWindowTitleActionExecute();
+    void EditColumnPropertiesActionExecute();
+    void GridOptionsActionExecute();
+    void ExportToCSVActionExecute() { ExportToCSV(); }
+    // Builds the file name and the lines, hands them to a writer thread and returns.
+    void ExportToCSV();
+    void ScheduleCSVExportActionExecute();
+    CSVExportManager& ExportManager() { return exportManager_; }
 
     // Import and dump.
     void ImportActionExecute() { ImportFromDialog(); }
@@ -330,6 +354,8 @@ protected:
     // Runs when the window closes, after its close query agreed; a derived window extends it after
     // the base.
     virtual void FormClose();
+    // A resize of the shown window: repaint, mark the workspace modified, WindowResized.
+    void FormResize();
     // Adds to `menu` an item of its own for an action whose menu item shows its own shortcut or
     // hint: it follows the action's caption and state and runs it; a non-empty shortcut works
     // within the window unless keyTextOnly, which shows it as text only (another action owns the
@@ -351,6 +377,7 @@ private:
     void CreatePopupMenu();
     void ConnectMouseAndSearch();
     void DisconnectMouseAndSearch();
+    void ConnectTools();
     bool FormCloseQuery();
     // The display column's field name ("" without a view) and whether a set filters it.
     std::string ColumnName(int col) const;
@@ -373,6 +400,7 @@ private:
     std::string reportAuthor_ = "Unknown";
     std::set<char> invalidFileNameChars_;
     bool closingAgreed_ = false;
+    CSVExportManager exportManager_;
 
     BusinessObjectGrid* grid_ = nullptr;
     QMenu* popupMenu_ = nullptr;

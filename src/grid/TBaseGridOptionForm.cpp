@@ -47,7 +47,15 @@ UpDownEdit* MakeValueEdit(QWidget* parent, const char* name, QFormLayout* layout
 
 TBaseGridOptionForm::TBaseGridOptionForm(QWidget* owner, const std::string& sectionName, BaseIniFile& file,
                                          BaseGridOption& gridOptions)
-    : Form(owner), sectionName_(sectionName), file_(file), gridOptions_(gridOptions), options_(gridOptions) {
+    : Form(owner),
+      sectionName_(sectionName),
+      file_(file),
+      gridOptions_(gridOptions),
+      options_(gridOptions),
+      buttons_(*this, [this] {
+          gridOptions_.Assign(options_);
+          return true;
+      }) {
     setObjectName("BaseGridOptionForm");
     setWindowTitle(QStringLiteral("Application Grid Options"));
     SetCentreOnOwner(true);
@@ -112,22 +120,12 @@ TBaseGridOptionForm::TBaseGridOptionForm(QWidget* owner, const std::string& sect
     displayLayout->addWidget(sampleDrawGrid_, 1);
     pages_->addTab(displayPage, QStringLiteral("Displa&y"));
 
-    auto* ok = new QPushButton(QStringLiteral("O&K"), this);
-    ok->setObjectName("OKButton");
-    auto* cancel = new QPushButton(QStringLiteral("&Cancel"), this);
-    cancel->setObjectName("CancelButton");
-    okAction_ = new Action(this, "O&K");
-    okAction_->setObjectName("OKAction");
-    actions_.Add(okAction_);
-    okAction_->onUpdate = [this](Action& a) { a.SetEnabled(modified_); };
-    okAction_->onExecute = [this](Action&) { gridOptions_.Assign(options_); };
-    BindButton(ok, mrOk, okAction_);
-    BindButton(cancel, mrCancel);
-    SetCancelButton(cancel);
+    // OK is no default button here: Enter in an edit does not close the dialog.
+    SetDefaultButton(nullptr);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
+    buttons->addWidget(buttons_.OkButton());
+    buttons->addWidget(buttons_.CancelButton());
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(pages_);
     layout->addLayout(buttons);
@@ -161,7 +159,7 @@ TBaseGridOptionForm::TBaseGridOptionForm(QWidget* owner, const std::string& sect
     onShow = [this] {
         pages_->setCurrentIndex(0);
         ShowPage(0);
-        okAction_->Update();
+        buttons_.SetChanged(modified_);
     };
 }
 
@@ -277,5 +275,5 @@ void TBaseGridOptionForm::ValueEditExit(UpDownEdit* edit) {
 
 void TBaseGridOptionForm::SetModified() {
     modified_ = true;
-    okAction_->Update();
+    buttons_.SetChanged(true);
 }

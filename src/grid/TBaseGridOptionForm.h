@@ -8,7 +8,7 @@
 #include <string>
 
 #include "grid/BaseGridOption.h"
-#include "toolkit/ActionList.h"
+#include "grid/CheckedDialogButtons.h"
 #include "toolkit/Canvas.h"
 #include "toolkit/Form.h"
 
@@ -71,6 +71,5 @@ private:
     UpDownEdit* rowHeightEdit_;
     UpDownEdit* cellLeftOffsetEdit_;
     UpDownEdit* cellTopOffsetEdit_;
-    ActionList actions_;
-    Action* okAction_;
+    CheckedDialogButtons buttons_;
 };

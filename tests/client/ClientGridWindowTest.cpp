@@ -10,6 +10,7 @@
 #include "ClientGridFixture.h"
 #include "core/BaseIniFile.h"
 #include "grid/BusinessObjectGrid.h"
+#include "grid/TExportDataToCSV.h"
 #include "toolkit/Action.h"
 #include "toolkit/QtText.h"
 
@@ -270,4 +271,23 @@ TEST_F(ClientGridWindowTest, ImportLogLinesAreWrittenOnlyToAFile) {
     // Without a file nothing is written, and nothing fails.
     TKVNGrid::WriteImportLogLine(nullptr, "Position", 1, "x");
     EXPECT_EQ(TKVNGrid::WriteGeneralErrorLine(nullptr, "x", 1), 0);
+}
+
+TEST_F(ClientGridWindowTest, TheGridToolsWorkUnchangedOnAClientWindow) {
+    ASSERT_TRUE(LogInNow());
+    TKVNGrid& window = Open(ChildType::Accounts, 2);
+    window.Grid()->SelectCell(1, 2);
+    window.CopyRowAction->Execute();
+    EXPECT_EQ(ui.clipboard.substr(0, 2), "2\t");
+    window.ExportToCSVAction->Execute();
+    TExportDataToCSV::JoinAll();
+    std::vector<std::string> files;
+    for (const auto& entry : std::filesystem::directory_iterator(dir.Path()))
+        if (entry.path().extension() == ".csv") files.push_back(entry.path().string());
+    ASSERT_EQ(files.size(), 1u);
+    const std::string csv = ReadFile(files[0]);
+    EXPECT_EQ(csv.substr(0, csv.find('\n')),
+              "SequenceNumber;ExecutionTime;CommandAction;BusinessItem;CommandStatus;"
+              "ErrorMessage;Description;");
+    EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 3);
 }
