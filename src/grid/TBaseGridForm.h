@@ -190,6 +190,18 @@ public:
     ::FindDialog* GetFindDialog() const { return findDialog_; }
     ::FindDialog* GetColumnFindDialog() const { return columnFindDialog_; }
 
+    // Sort and filter tools; the quick ones work on the selected cell.
+    void SortActionExecute();
+    void FilterActionExecute();
+    void SetQuickFilterActionExecute() { SetQuickFilter(2); }
+    void SetLowerQuickFilterActionExecute() { SetQuickFilter(1); }
+    void SetGreaterQuickFilterActionExecute() { SetQuickFilter(3); }
+    void SetFilterNegationActionExecute();
+    void RemoveColumnFilterActionExecute();
+    void SetQuickSortAscActionExecute() { SetQuickSort(true); }
+    void SetQuickSortDescActionExecute() { SetQuickSort(false); }
+    void RemoveColumnSortActionExecute();
+
     // Import and dump.
     void ImportActionExecute() { ImportFromDialog(); }
     void ImportFromDialog();
@@ -347,6 +359,9 @@ private:
 
     void CreateActions();
     void CreatePopupMenu();
+    void ConnectSortAndFilterTools();
+    // After a change of the column filters: applied, the row re-selected, the workspace modified.
+    void FiltersChanged();
     void ConnectMouseAndSearch();
     void DisconnectMouseAndSearch();
     bool FormCloseQuery();

@@ -1,5 +1,7 @@
 #include "toolkit/CheckListBox.h"
 
+#include "toolkit/QtText.h"
+
 namespace {
 constexpr int kKnownState = Qt::UserRole + 1;  // the state last seen, to tell a toggle from a rename
 }
@@ -49,5 +51,24 @@ void CheckListBox::SetItemState(int index, State state) {
     if (!i) return;
     programmatic_ = true;
     i->setCheckState(Qt::CheckState(state));
+    programmatic_ = false;
+}
+
+void CheckListBox::AddItems(const std::vector<std::string>& items) {
+    if (count() > 0 && Sorted()) {
+        for (const std::string& item : items) AddItem(item);
+        return;
+    }
+    programmatic_ = true;
+    setUpdatesEnabled(false);
+    for (const std::string& text : OrderForAppend(items)) {
+        // Prepared before it joins the list, so that no change of it is signalled.
+        auto* item = new QListWidgetItem(ToQt(text));
+        Prepare(item);
+        item->setCheckState(Qt::Unchecked);
+        item->setData(kKnownState, int(Qt::Unchecked));
+        addItem(item);
+    }
+    setUpdatesEnabled(true);
     programmatic_ = false;
 }

@@ -1,5 +1,7 @@
 #include "toolkit/ListBox.h"
 
+#include <algorithm>
+
 #include "toolkit/QtText.h"
 #include "toolkit/SortCollation.h"
 
@@ -26,6 +28,28 @@ int ListBox::AddItem(const std::string& item) {
     insertItem(at, ToQt(item));
     programmatic_ = false;
     return at;
+}
+
+std::vector<std::string> ListBox::OrderForAppend(const std::vector<std::string>& items) const {
+    std::vector<std::string> ordered = items;
+    if (sorted_) {
+        std::stable_sort(ordered.begin(), ordered.end(),
+                         [](const std::string& a, const std::string& b) { return CompareSortText(a, b) < 0; });
+    }
+    return ordered;
+}
+
+void ListBox::AddItems(const std::vector<std::string>& items) {
+    if (count() > 0 && sorted_) {
+        for (const std::string& item : items) AddItem(item);
+        return;
+    }
+    QStringList texts;
+    texts.reserve(static_cast<qsizetype>(items.size()));
+    for (const std::string& item : OrderForAppend(items)) texts.append(ToQt(item));
+    programmatic_ = true;
+    addItems(texts);
+    programmatic_ = false;
 }
 
 std::string ListBox::Item(int index) const {
