@@ -33,6 +33,7 @@ public:
 
     // Gives the dialog its editors; before it is shown.
     void SetToolsForm(TFilterToolsForm* tools) { tools_ = tools; }
+    TFilterToolsForm* ToolsForm() const { return tools_; }
 
     void ShowColumnFilter(const std::string& name);
     void ResetConditionControls();

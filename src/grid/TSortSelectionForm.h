@@ -29,6 +29,7 @@ public:
 
     ListBox* SrcList() const { return srcList_; }
     CheckListBox* DstCheckList() const { return dstList_; }
+    const CheckedDialogButtons& buttons() const { return buttons_; }
 
 private:
     void FormShow();
