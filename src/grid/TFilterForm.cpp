@@ -4,6 +4,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -490,11 +491,13 @@ void TFilterForm::ChooseSoundAlertFilenameButtonClick() {
 
 void TFilterForm::HideAlertControls() {
     const int shrink = DeltaNowMinusTimeValueCheckBox->sizeHint().height() + AlertsGroupBox->sizeHint().height();
+    const int before = std::max(height(), minimumSizeHint().height());
     DeltaNowMinusTimeValueCheckBox->setEnabled(false);
     DeltaNowMinusTimeValueCheckBox->hide();
     AlertsGroupBox->setEnabled(false);
     AlertsGroupBox->hide();
-    resize(width(), height() - shrink);
+    layout()->activate();
+    resize(width(), std::max(before - shrink, minimumSizeHint().height()));
 }
 
 void TFilterForm::ClearAlertControls() {

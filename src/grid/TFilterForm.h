@@ -46,6 +46,7 @@ public:
 
     const FilterData& WorkingCopy() const { return editor_.Copy(); }
     bool Modified() const { return buttons_.Changed(); }
+    const CheckedDialogButtons& buttons() const { return buttons_; }
 
     CheckListBox* ColumnCheckListBox;
     RadioGroup* BoolOperatorsRadioGroup;
