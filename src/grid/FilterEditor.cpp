@@ -111,7 +111,8 @@ FilterEditor::Fault FilterEditor::CheckCondition(ColumnFilter& filter, bool& dro
                         Focus::Condition);
         return {};
     }
-    if (filter.Condition < 0 || filter.Condition > kIsLike) return Fault{true, {}, filter.ColumnName, Focus::None};
+    if (filter.Condition < 0 || filter.Condition > kIsLike)
+        return Fault{true, {}, filter.ColumnName, Focus::None};
     if (filter.Condition == kEqual) {
         if (filter.UseDeltaTime) return {};
         if (filter.Values.empty()) {
@@ -138,7 +139,8 @@ FilterEditor::Fault FilterEditor::CheckCondition(ColumnFilter& filter, bool& dro
         return {};
     }
     const Focus focus = filter.Condition == kIsLike ? Focus::Pattern : Focus::Value;
-    if (filter.Value.empty() && !filter.MatchEmpty) return fail("You have to provide valid filer value.", focus);
+    if (filter.Value.empty() && !filter.MatchEmpty)
+        return fail("You have to provide valid filer value.", focus);
     if (filter.Condition == kHaving) {
         filter.Value = NormaliseHaving(std::move(filter.Value));
     } else if (filter.Condition == kIsLike) {
@@ -180,7 +182,8 @@ FilterEditor::Fault FilterEditor::ValidateFilters(const AlertInput& alerts) {
         return Fault{true, "You have to provide alert's sound file", {}, Focus::SoundFile};
     copy_.SoundAlertFilename = alerts.soundFile;
     if ((alerts.popupEnabled || alerts.soundEnabled) && copy_.empty())
-        return Fault{true, "You have to provide valid filter definition to set an alert", {}, Focus::ColumnList};
+        return Fault{
+            true, "You have to provide valid filter definition to set an alert", {}, Focus::ColumnList};
     return {};
 }
 

@@ -37,7 +37,17 @@ public:
     };
 
     // The control a failed check sends the user to.
-    enum class Focus { None, ColumnList, CompareList, Condition, MinValue, Pattern, Value, PopupMessage, SoundFile };
+    enum class Focus {
+        None,
+        ColumnList,
+        CompareList,
+        Condition,
+        MinValue,
+        Pattern,
+        Value,
+        PopupMessage,
+        SoundFile
+    };
 
     // The outcome of the check: passed, or the message (empty for a silent failure), the field name
     // of the failing condition ("" for the alert faults) and the control to focus.

@@ -6,7 +6,8 @@
 
 namespace {
 FilterData::iterator FindColumnFilter(FilterData& filters, const std::string& name) {
-    return std::find_if(filters.begin(), filters.end(), [&](const ColumnFilter& f) { return f.ColumnName == name; });
+    return std::find_if(filters.begin(), filters.end(),
+                        [&](const ColumnFilter& f) { return f.ColumnName == name; });
 }
 }  // namespace
 
@@ -55,8 +56,8 @@ bool GridQuickTools::NegateColumnFilter(FilterData& filters, const std::string& 
 
 void GridQuickTools::SetQuickSort(std::vector<SortSelectionData>& criteria, const std::string& name,
                                   bool ascending) {
-    const auto existing =
-        std::find_if(criteria.begin(), criteria.end(), [&](const SortSelectionData& c) { return c.Column == name; });
+    const auto existing = std::find_if(criteria.begin(), criteria.end(),
+                                       [&](const SortSelectionData& c) { return c.Column == name; });
     if (existing != criteria.end())
         existing->Ascending = ascending;
     else
@@ -64,8 +65,8 @@ void GridQuickTools::SetQuickSort(std::vector<SortSelectionData>& criteria, cons
 }
 
 bool GridQuickTools::RemoveColumnSort(std::vector<SortSelectionData>& criteria, const std::string& name) {
-    const auto existing =
-        std::find_if(criteria.begin(), criteria.end(), [&](const SortSelectionData& c) { return c.Column == name; });
+    const auto existing = std::find_if(criteria.begin(), criteria.end(),
+                                       [&](const SortSelectionData& c) { return c.Column == name; });
     if (existing == criteria.end()) return false;
     criteria.erase(existing);
     return true;

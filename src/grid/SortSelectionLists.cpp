@@ -5,7 +5,8 @@
 
 #include "toolkit/SortCollation.h"
 
-void SortSelectionLists::Fill(const std::vector<SortSelectionData>& criteria, const std::vector<std::string>& titles) {
+void SortSelectionLists::Fill(const std::vector<SortSelectionData>& criteria,
+                              const std::vector<std::string>& titles) {
     fields_.clear();
     sortBy_ = criteria;
     for (const std::string& title : titles) {
@@ -16,9 +17,9 @@ void SortSelectionLists::Fill(const std::vector<SortSelectionData>& criteria, co
 }
 
 void SortSelectionLists::AddField(const std::string& title) {
-    const auto at = std::upper_bound(fields_.begin(), fields_.end(), title, [](const std::string& a, const std::string& b) {
-        return CompareSortText(a, b) < 0;
-    });
+    const auto at = std::upper_bound(
+        fields_.begin(), fields_.end(), title,
+        [](const std::string& a, const std::string& b) { return CompareSortText(a, b) < 0; });
     fields_.insert(at, title);
 }
 

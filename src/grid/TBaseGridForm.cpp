@@ -399,8 +399,8 @@ void TBaseGridForm::SetQuickFilter(int condition) {
     if (name.empty()) return;
     unsigned length = 0;
     const char* text = view_->GetCellText(col, static_cast<unsigned>(grid_->Row()), &length);
-    GridQuickTools::SetQuickFilter(view_->GetFilter(), name, view_->FindField(name), std::string(text, length),
-                                   condition);
+    GridQuickTools::SetQuickFilter(view_->GetFilter(), name, view_->FindField(name),
+                                   std::string(text, length), condition);
     FiltersChanged();
 }
 void TBaseGridForm::FiltersApplied() {}
@@ -1577,7 +1577,8 @@ void TBaseGridForm::RemoveColumnSortActionExecute() {
 void TBaseGridForm::SortActionExecute() {
     if (!view_ || !titles_) return;
     std::vector<SortSelectionData> criteria;
-    for (const SortSelectionData& c : SortCriteria) criteria.emplace_back(titles_->GetUserTitle(c.Column), c.Ascending);
+    for (const SortSelectionData& c : SortCriteria)
+        criteria.emplace_back(titles_->GetUserTitle(c.Column), c.Ascending);
     std::vector<std::string> available;
     for (const std::string& name : view_->GetTitleList()) {
         const std::string title = titles_->GetUserTitle(name);

@@ -4,8 +4,8 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QLayout>
 #include <QLabel>
+#include <QLayout>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -45,7 +45,8 @@ void SetQuietly(CheckBox* box, bool checked) {
 }
 }  // namespace
 
-TFilterForm::TFilterForm(QWidget* owner, bool alertsSupported, const TitleManager& titles, InterfaceView& view)
+TFilterForm::TFilterForm(QWidget* owner, bool alertsSupported, const TitleManager& titles,
+                         InterfaceView& view)
     : Form(owner),
       view_(view),
       titles_(titles),
@@ -142,8 +143,10 @@ TFilterForm::TFilterForm(QWidget* owner, bool alertsSupported, const TitleManage
             [this] { CompareWithColumnValueCheckBoxClick(); });
     connect(DeltaNowMinusTimeValueCheckBox, &QAbstractButton::clicked, this,
             [this] { DeltaNowMinusTimeValueCheckBoxClick(); });
-    connect(EnableSoundAlertCheckBox, &QAbstractButton::clicked, this, [this] { EnableSoundAlertCheckBoxClick(); });
-    connect(EnablePopupAlertCheckbox, &QAbstractButton::clicked, this, [this] { EnablePopupAlertCheckboxClick(); });
+    connect(EnableSoundAlertCheckBox, &QAbstractButton::clicked, this,
+            [this] { EnableSoundAlertCheckBoxClick(); });
+    connect(EnablePopupAlertCheckbox, &QAbstractButton::clicked, this,
+            [this] { EnablePopupAlertCheckboxClick(); });
     connect(ChooseSoundAlertFilenameButton, &QAbstractButton::clicked, this,
             [this] { ChooseSoundAlertFilenameButtonClick(); });
     SoundAlertFilenameEdit->onChange = [this] { SetModified(); };
@@ -190,9 +193,9 @@ void TFilterForm::FormShow() {
     editor_.TakeDeltaValues();
     for (int i = 0; i < ColumnCheckListBox->Count(); ++i) {
         const std::string entry = ColumnCheckListBox->Item(i);
-        const bool filtered = std::any_of(editor_.Copy().begin(), editor_.Copy().end(), [&](const ColumnFilter& f) {
-            return titles_.GetUserTitle(f.ColumnName) == entry;
-        });
+        const bool filtered =
+            std::any_of(editor_.Copy().begin(), editor_.Copy().end(),
+                        [&](const ColumnFilter& f) { return titles_.GetUserTitle(f.ColumnName) == entry; });
         if (filtered) ColumnCheckListBox->SetChecked(i, true);
     }
     SetQuietly(FilterNegationCheckBox, view_.GetFilterNegation());
@@ -220,7 +223,8 @@ void TFilterForm::FormShow() {
 }
 
 int32_t TFilterForm::HandleMessage(uint32_t message, int32_t wParam) {
-    if (message < FilterEditor::kValueChecked || message > FilterEditor::kSearchOperatorChanged || !tools_) return 0;
+    if (message < FilterEditor::kValueChecked || message > FilterEditor::kSearchOperatorChanged || !tools_)
+        return 0;
     FilterEditor::EditValue value;
     switch (message) {
         case FilterEditor::kValueChecked:
@@ -293,8 +297,9 @@ void TFilterForm::ShowColumnFilter(const std::string& name) {
     SetQuietly(CompareWithColumnValueCheckBox, filter.CompareColumn);
     eventsEnabled_ = true;
     if (!tools_) return;
-    tools_->ShowConditionPanel(filter.Condition, FilterValuesPanel, filter.UseDeltaTime, filter.CompareColumn);
     tools_->SuspendNotifications();
+    tools_->ShowConditionPanel(filter.Condition, FilterValuesPanel, filter.UseDeltaTime,
+                               filter.CompareColumn);
     const int kind = view_.GetColumnKind(filter.Column);
     if (filter.CompareColumn) {
         SetQuietly(DeltaNowMinusTimeValueCheckBox, false);
@@ -431,8 +436,9 @@ void TFilterForm::CompareWithColumnValueCheckBoxClick() {
     if (!filter) return;
     filter->ResetValues();
     filter->CompareColumn = CompareWithColumnValueCheckBox->Checked();
-    if (!tools_ || !tools_->ShowConditionPanel(filter->Condition, FilterValuesPanel,
-                                               DeltaNowMinusTimeValueCheckBox->Checked(), filter->CompareColumn))
+    if (!tools_ ||
+        !tools_->ShowConditionPanel(filter->Condition, FilterValuesPanel,
+                                    DeltaNowMinusTimeValueCheckBox->Checked(), filter->CompareColumn))
         ResetConditionControls();
     SetQuietly(DeltaNowMinusTimeValueCheckBox, false);
     DeltaNowMinusTimeValueCheckBox->setEnabled(!filter->CompareColumn);
@@ -462,8 +468,8 @@ void TFilterForm::EnableSoundAlertCheckBoxClick() {
     SetModified();
     const bool on = EnableSoundAlertCheckBox->Checked();
     if (!on) SoundAlertFilenameEdit->SetText({});
-    for (QWidget* w :
-         std::initializer_list<QWidget*>{SoundFilenameLabel, SoundAlertFilenameEdit, ChooseSoundAlertFilenameButton})
+    for (QWidget* w : std::initializer_list<QWidget*>{SoundFilenameLabel, SoundAlertFilenameEdit,
+                                                      ChooseSoundAlertFilenameButton})
         w->setEnabled(on);
 }
 
@@ -490,7 +496,8 @@ void TFilterForm::ChooseSoundAlertFilenameButtonClick() {
 }
 
 void TFilterForm::HideAlertControls() {
-    const int shrink = DeltaNowMinusTimeValueCheckBox->sizeHint().height() + AlertsGroupBox->sizeHint().height();
+    const int shrink =
+        DeltaNowMinusTimeValueCheckBox->sizeHint().height() + AlertsGroupBox->sizeHint().height();
     const int before = std::max(height(), minimumSizeHint().height());
     DeltaNowMinusTimeValueCheckBox->setEnabled(false);
     DeltaNowMinusTimeValueCheckBox->hide();
@@ -503,8 +510,9 @@ void TFilterForm::HideAlertControls() {
 void TFilterForm::ClearAlertControls() {
     SetQuietly(EnableSoundAlertCheckBox, false);
     SetQuietly(EnablePopupAlertCheckbox, false);
-    for (QWidget* w : std::initializer_list<QWidget*>{SoundFilenameLabel, WarningMessageLabel, SoundAlertFilenameEdit,
-                                                      PopupAlertMessageEdit, ChooseSoundAlertFilenameButton})
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{SoundFilenameLabel, WarningMessageLabel, SoundAlertFilenameEdit,
+                                         PopupAlertMessageEdit, ChooseSoundAlertFilenameButton})
         w->setEnabled(false);
     SoundAlertFilenameEdit->SetText({});
     PopupAlertMessageEdit->SetText({});
@@ -552,10 +560,9 @@ void TFilterForm::Focus(FilterEditor::Focus focus) {
 }
 
 bool TFilterForm::ValidateFilters() {
-    const FilterEditor::Fault fault = editor_.ValidateFilters({EnablePopupAlertCheckbox->Checked(),
-                                                               PopupAlertMessageEdit->Text(),
-                                                               EnableSoundAlertCheckBox->Checked(),
-                                                               SoundAlertFilenameEdit->Text()});
+    const FilterEditor::Fault fault =
+        editor_.ValidateFilters({EnablePopupAlertCheckbox->Checked(), PopupAlertMessageEdit->Text(),
+                                 EnableSoundAlertCheckBox->Checked(), SoundAlertFilenameEdit->Text()});
     if (!fault.failed) return true;
     if (fault.message.empty()) {
         ResetConditionControls();

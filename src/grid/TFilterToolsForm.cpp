@@ -28,7 +28,8 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const char* text, bool bold
 }
 }  // namespace
 
-TFilterToolsForm::TFilterToolsForm(QWidget* owner, uint32_t notifyWindow) : Form(owner), notifyWindow_(notifyWindow) {
+TFilterToolsForm::TFilterToolsForm(QWidget* owner, uint32_t notifyWindow)
+    : Form(owner), notifyWindow_(notifyWindow) {
     setObjectName("FilterToolsForm");
 
     ValuePanel = new QWidget(this);
@@ -40,13 +41,14 @@ TFilterToolsForm::TFilterToolsForm(QWidget* owner, uint32_t notifyWindow) : Form
     mpSearchOperatorRadioGroup = new RadioGroup(ValuePanel, "mpSearchOperatorRadioGroup", "Search Operator");
     mpSearchOperatorRadioGroup->SetItems({"OR", "AND"});
     NoteStaticText1 = MakeLabel(ValuePanel, "NoteStaticText1", "Note:", true);
-    NoteStaticText2 = MakeLabel(ValuePanel, "NoteStaticText2", "In order to specify multiple values to search", true);
+    NoteStaticText2 =
+        MakeLabel(ValuePanel, "NoteStaticText2", "In order to specify multiple values to search", true);
     NoteStaticText3 = MakeLabel(ValuePanel, "NoteStaticText3", "separate each value by semicolon.", true);
     for (QLabel* note : {NoteStaticText1, NoteStaticText2, NoteStaticText3}) note->hide();
     auto* valueLayout = new QVBoxLayout(ValuePanel);
     for (QWidget* w : std::initializer_list<QWidget*>{ValueLabel, ValueEdit, AcceptNullValueCheckBox,
-                                                      mpSearchOperatorRadioGroup, NoteStaticText1, NoteStaticText2,
-                                                      NoteStaticText3})
+                                                      mpSearchOperatorRadioGroup, NoteStaticText1,
+                                                      NoteStaticText2, NoteStaticText3})
         valueLayout->addWidget(w);
     valueLayout->addStretch();
 
@@ -81,7 +83,8 @@ TFilterToolsForm::TFilterToolsForm(QWidget* owner, uint32_t notifyWindow) : Form
     likeLayout->addWidget(IsLikeValueEdit, 1, 0, 1, 2);
     likeLayout->addWidget(MakeLabel(IsLikeValuePanel, "IsLikeNote1", "Note:", true), 2, 0, 1, 2);
     likeLayout->addWidget(
-        MakeLabel(IsLikeValuePanel, "IsLikeNote2", "The following mask specifiers are supported:", true), 3, 0, 1, 2);
+        MakeLabel(IsLikeValuePanel, "IsLikeNote2", "The following mask specifiers are supported:", true), 3,
+        0, 1, 2);
     static constexpr const char* kLegend[][2] = {{"Specifier", "Masks"},
                                                  {"\\0", "decimal digit character"},
                                                  {"\\9", "non decimal digit character"},
@@ -110,7 +113,9 @@ TFilterToolsForm::TFilterToolsForm(QWidget* owner, uint32_t notifyWindow) : Form
     MaxValueIncludedCheckBox->onClick = [this] { Notify(FilterEditor::kMaxIncludedChanged, 0); };
     IsLikeValueEdit->onChange = [this] { Notify(FilterEditor::kPatternChanged, 0); };
     AcceptNullValueCheckBox->onClick = [this] { Notify(FilterEditor::kAcceptNullChanged, 0); };
-    ColumnListBox->onClick = [this] { Notify(FilterEditor::kCompareColumnChosen, ColumnListBox->ItemIndex()); };
+    ColumnListBox->onClick = [this] {
+        Notify(FilterEditor::kCompareColumnChosen, ColumnListBox->ItemIndex());
+    };
     mpSearchOperatorRadioGroup->onClick = [this] {
         Notify(FilterEditor::kSearchOperatorChanged, mpSearchOperatorRadioGroup->ItemIndex());
     };
@@ -163,8 +168,9 @@ bool TFilterToolsForm::ShowConditionPanel(int condition, QWidget* host, bool del
         case 4:
         case 6:
             panel = ValuePanel;
-            for (QWidget* w : std::initializer_list<QWidget*>{AcceptNullValueCheckBox, NoteStaticText1, NoteStaticText2,
-                                                              NoteStaticText3, mpSearchOperatorRadioGroup})
+            for (QWidget* w :
+                 std::initializer_list<QWidget*>{AcceptNullValueCheckBox, NoteStaticText1, NoteStaticText2,
+                                                 NoteStaticText3, mpSearchOperatorRadioGroup})
                 w->setVisible(condition == 6);
             break;
         default:

@@ -50,14 +50,18 @@ TSortSelectionForm::TSortSelectionForm(QWidget* owner, std::vector<SortSelection
         action->BindButton(b);
         buttonColumn->addWidget(b);
     };
-    button("IncludeBtn", "IncludeBtnAction", ">", [this] { IncludeBtnClick(); },
-           [this] { return srcList_->Count() > 0 && GetFirstSelection(srcList_) >= 0; });
-    button("IncAllBtn", "IncAllBtnAction", ">>", [this] { IncAllBtnClick(); },
-           [this] { return srcList_->Count() > 0; });
-    button("ExcludeBtn", "ExcludeBtnAction", "<", [this] { ExcludeBtnClick(); },
-           [this] { return dstList_->Count() > 0 && GetFirstSelection(dstList_) >= 0; });
-    button("ExAllBtn", "ExAllBtnAction", "<<", [this] { ExcAllBtnClick(); },
-           [this] { return dstList_->Count() > 0; });
+    button(
+        "IncludeBtn", "IncludeBtnAction", ">", [this] { IncludeBtnClick(); },
+        [this] { return srcList_->Count() > 0 && GetFirstSelection(srcList_) >= 0; });
+    button(
+        "IncAllBtn", "IncAllBtnAction", ">>", [this] { IncAllBtnClick(); },
+        [this] { return srcList_->Count() > 0; });
+    button(
+        "ExcludeBtn", "ExcludeBtnAction", "<", [this] { ExcludeBtnClick(); },
+        [this] { return dstList_->Count() > 0 && GetFirstSelection(dstList_) >= 0; });
+    button(
+        "ExAllBtn", "ExAllBtnAction", "<<", [this] { ExcAllBtnClick(); },
+        [this] { return dstList_->Count() > 0; });
     buttonColumn->addStretch();
 
     auto* moveColumn = new QVBoxLayout;
@@ -130,7 +134,8 @@ int TSortSelectionForm::GetFirstSelection(const ListBox* list) {
 
 std::vector<bool> TSortSelectionForm::Selection(const ListBox* list) {
     std::vector<bool> selected(static_cast<std::size_t>(list->Count()));
-    for (int i = 0; i < list->Count(); ++i) selected[static_cast<std::size_t>(i)] = list->item(i)->isSelected();
+    for (int i = 0; i < list->Count(); ++i)
+        selected[static_cast<std::size_t>(i)] = list->item(i)->isSelected();
     return selected;
 }
 

@@ -60,15 +60,13 @@ void CheckListBox::AddItems(const std::vector<std::string>& items) {
         return;
     }
     programmatic_ = true;
-    setUpdatesEnabled(false);
     for (const std::string& text : OrderForAppend(items)) {
-        // Prepared before it joins the list, so that no change of it is signalled.
-        auto* item = new QListWidgetItem(ToQt(text));
-        Prepare(item);
-        item->setCheckState(Qt::Unchecked);
-        item->setData(kKnownState, int(Qt::Unchecked));
-        addItem(item);
+        // Given its check box before it joins the list, so that nothing about it is signalled.
+        auto* added = new QListWidgetItem(ToQt(text));
+        Prepare(added);
+        added->setCheckState(Qt::Unchecked);
+        added->setData(kKnownState, int(Qt::Unchecked));
+        addItem(added);
     }
-    setUpdatesEnabled(true);
     programmatic_ = false;
 }

@@ -7,6 +7,8 @@
 
 ListBox::ListBox(QWidget* parent, const char* name, bool sorted) : QListWidget(parent), sorted_(sorted) {
     if (name) setObjectName(QString::fromLatin1(name));
+    // One line of text per item: the view need not measure every item of a long list.
+    setUniformItemSizes(true);
     connect(this, &QListWidget::currentRowChanged, this, [this] {
         if (!programmatic_ && onClick) onClick();
     });
@@ -32,10 +34,10 @@ int ListBox::AddItem(const std::string& item) {
 
 std::vector<std::string> ListBox::OrderForAppend(const std::vector<std::string>& items) const {
     std::vector<std::string> ordered = items;
-    if (sorted_) {
-        std::stable_sort(ordered.begin(), ordered.end(),
-                         [](const std::string& a, const std::string& b) { return CompareSortText(a, b) < 0; });
-    }
+    const auto before = [](const std::string& a, const std::string& b) { return CompareSortText(a, b) < 0; };
+    // Texts in byte order are often in this order already (digits, one letter case).
+    if (sorted_ && !std::is_sorted(ordered.begin(), ordered.end(), before))
+        std::stable_sort(ordered.begin(), ordered.end(), before);
     return ordered;
 }
 

@@ -38,14 +38,16 @@ TEST(FilterEditorTest, MaskSpecifiers) {
         {"\\\\\\x", "'\\x' is not a valid mask specifier."},
         {"\\\\q\\b", "'\\b' is not a valid mask specifier."},
     };
-    for (const auto& [pattern, message] : cases) EXPECT_EQ(TFilterToolsForm::CheckMaskText(pattern), message) << pattern;
+    for (const auto& [pattern, message] : cases)
+        EXPECT_EQ(TFilterToolsForm::CheckMaskText(pattern), message) << pattern;
 }
 
 TEST(FilterEditorTest, HavingValuesAreNormalised) {
     const std::pair<const char*, const char*> cases[] = {
         {"a;b", "a;b;"}, {"word;", "word"}, {";", ""}, {"plain", "plain"}, {"a;b;", "a;b;"}, {";a", ";a;"},
     };
-    for (const auto& [value, normal] : cases) EXPECT_EQ(FilterEditor::NormaliseHaving(value), normal) << value;
+    for (const auto& [value, normal] : cases)
+        EXPECT_EQ(FilterEditor::NormaliseHaving(value), normal) << value;
 }
 
 class FilterEditorViewTest : public ::testing::Test {
@@ -94,7 +96,8 @@ TEST_F(FilterEditorViewTest, EachFaultHasItsMessageAndItsControl) {
         {compareUnknown, "You have to select the column title to compare.", Focus::CompareList},
         {compareRange, "You cannot select 'between' operator to define filter using columns comparison.",
          Focus::Condition},
-        {noMin, "You have to provide valid filer data for a minimum and maximum value in the range.", Focus::MinValue},
+        {noMin, "You have to provide valid filer data for a minimum and maximum value in the range.",
+         Focus::MinValue},
         {badMin, numberFault, Focus::MinValue},
         {Condition("Amount", 4), "You have to provide valid filer value.", Focus::Value},
         {Condition("Name", 7), "You have to provide valid filer value.", Focus::Pattern},
@@ -203,7 +206,8 @@ protected:
         dialog.ColumnCheckListBox->setCurrentRow(Entry(dialog, text));  // the user's click
     }
     static void Check(TFilterForm& dialog, const std::string& text, bool checked = true) {
-        dialog.ColumnCheckListBox->item(Entry(dialog, text))->setCheckState(checked ? Qt::Checked : Qt::Unchecked);
+        dialog.ColumnCheckListBox->item(Entry(dialog, text))
+            ->setCheckState(checked ? Qt::Checked : Qt::Unchecked);
     }
     static std::vector<std::string> Items(const ListBox* list) {
         std::vector<std::string> items;
@@ -406,8 +410,8 @@ TEST_F(FilterDialogTest, AlertsOnAWindowThatSupportsThem) {
         EXPECT_FALSE(dialog.SoundAlertFilenameEdit->isEnabled());
         dialog.EnablePopupAlertCheckbox->click();
         EXPECT_TRUE(dialog.PopupAlertMessageEdit->isEnabled());
-        ui.ExpectBox("Invalid Filter Data", "You have to provide valid alert's warning message", BoxIcon::Error,
-                     BoxButtons::Ok, mrOk);
+        ui.ExpectBox("Invalid Filter Data", "You have to provide valid alert's warning message",
+                     BoxIcon::Error, BoxButtons::Ok, mrOk);
         dialog.buttons().OkButton()->click();
         dialog.PopupAlertMessageEdit->SetText("Look");
         dialog.EnableSoundAlertCheckBox->click();
