@@ -25,12 +25,16 @@
 #include "grid/ColumnAccessManager.h"
 #include "grid/DecimalText.h"
 #include "grid/DrawSortDirection.h"
+#include "grid/GridQuickTools.h"
 #include "grid/GridTextCopy.h"
 #include "grid/PrintGridReport.h"
 #include "grid/TBaseGridOptionForm.h"
 #include "grid/TColumnsToHideForm.h"
 #include "grid/TExportDataToCSV.h"
+#include "grid/TFilterForm.h"
+#include "grid/TFilterToolsForm.h"
 #include "grid/TScheduleCSVExportForm.h"
+#include "grid/TSortSelectionForm.h"
 #include "grid/TTitleManagerForm.h"
 #include "grid/TitleManager.h"
 #include "grid/WidestText.h"
@@ -86,6 +90,7 @@ TBaseGridForm::TBaseGridForm(QMdiArea* owner, ColumnAccessManager* columnAccess,
     layout->addWidget(grid_);
     CreateActions();
     CreatePopupMenu();
+    ConnectSortAndFilterTools();
     ConnectMouseAndSearch();
     ConnectTools();
     grid_->onCellText = [this](int col, int row) { return GetCellText(col, row); };
@@ -404,9 +409,30 @@ void TBaseGridForm::ShowImportFailed() {
 void TBaseGridForm::ColumnOrderRestored() {}
 void TBaseGridForm::ColumnMoved() {}
 void TBaseGridForm::BeforeSort() {}
-void TBaseGridForm::SetQuickFilter(int) {}
+void TBaseGridForm::SetQuickFilter(int condition) {
+    if (!view_) return;
+    const int col = grid_->Col();
+    const std::string name = ColumnName(col);
+    if (name.empty()) return;
+    unsigned length = 0;
+    const char* text = view_->GetCellText(col, static_cast<unsigned>(grid_->Row()), &length);
+    GridQuickTools::SetQuickFilter(view_->GetFilter(), name, view_->FindField(name),
+                                   std::string(text, length), condition);
+    FiltersChanged();
+}
 void TBaseGridForm::FiltersApplied() {}
-void TBaseGridForm::SetQuickSort(bool) {}
+void TBaseGridForm::SetQuickSort(bool ascending) {
+    if (!view_) return;
+    const std::string name = ColumnName(grid_->Col());
+    if (name.empty()) return;
+    GridQuickTools::SetQuickSort(SortCriteria, name, ascending);
+    SortActive = true;
+    NotifyWorkspaceChanged();
+    view_->SetSortCriteria(SortCriteria);
+    BusyCursor busy;
+    SortRows();
+    RowSelected(grid_->Row());
+}
 void TBaseGridForm::ReloadData() {}
 void TBaseGridForm::GridMouseDown(int, int, int, int) {}
 std::string TBaseGridForm::GetRowHeaderSuffix(int) {
@@ -1695,4 +1721,92 @@ void TBaseGridForm::FormResize() {
     RepaintGrid();
     NotifyWorkspaceChanged();
     WindowResized();
+}
+
+// ---- Sort and filter tools.
+
+void TBaseGridForm::ConnectSortAndFilterTools() {
+    SortAction->onExecute = [this](Action&) { SortActionExecute(); };
+    FilterAction->onExecute = [this](Action&) { FilterActionExecute(); };
+    SetQuickFilterAction->onExecute = [this](Action&) { SetQuickFilterActionExecute(); };
+    SetLowerQuickFilterAction->onExecute = [this](Action&) { SetLowerQuickFilterActionExecute(); };
+    SetGreaterQuickFilterAction->onExecute = [this](Action&) { SetGreaterQuickFilterActionExecute(); };
+    NegateColumnFilterAction->onExecute = [this](Action&) { SetFilterNegationActionExecute(); };
+    RemoveColumnFilterAction->onExecute = [this](Action&) { RemoveColumnFilterActionExecute(); };
+    SetQuickSortAscAction->onExecute = [this](Action&) { SetQuickSortAscActionExecute(); };
+    SetQuickSortDescAction->onExecute = [this](Action&) { SetQuickSortDescActionExecute(); };
+    RemoveColumnSortAction->onExecute = [this](Action&) { RemoveColumnSortActionExecute(); };
+}
+
+void TBaseGridForm::FiltersChanged() {
+    ApplyFilters();
+    RowSelected(grid_->Row());
+    NotifyWorkspaceChanged();
+}
+
+void TBaseGridForm::SetFilterNegationActionExecute() {
+    if (!view_ || !GridQuickTools::NegateColumnFilter(view_->GetFilter(), ColumnName(grid_->Col()))) return;
+    ApplyFilters();
+    NotifyWorkspaceChanged();
+}
+
+void TBaseGridForm::RemoveColumnFilterActionExecute() {
+    if (!view_ || !GridQuickTools::RemoveColumnFilter(view_->GetFilter(), ColumnName(grid_->Col()))) return;
+    FiltersChanged();
+}
+
+void TBaseGridForm::RemoveColumnSortActionExecute() {
+    if (!view_) return;
+    if (GridQuickTools::RemoveColumnSort(SortCriteria, ColumnName(grid_->Col()))) {
+        SortActive = !SortCriteria.empty();
+        NotifyWorkspaceChanged();
+        view_->SetSortCriteria(SortCriteria);
+        BusyCursor busy;
+        SortRows();
+    }
+    RowSelected(grid_->Row());
+    grid_->Invalidate();
+}
+
+void TBaseGridForm::SortActionExecute() {
+    if (!view_ || !titles_) return;
+    std::vector<SortSelectionData> criteria;
+    for (const SortSelectionData& c : SortCriteria)
+        criteria.emplace_back(titles_->GetUserTitle(c.Column), c.Ascending);
+    std::vector<std::string> available;
+    for (const std::string& name : view_->GetTitleList()) {
+        const std::string title = titles_->GetUserTitle(name);
+        const bool sorted = std::any_of(SortCriteria.begin(), SortCriteria.end(),
+                                        [&](const SortSelectionData& c) { return c.Column == name; });
+        if (!title.empty() && !sorted) available.push_back(title);
+    }
+    TSortSelectionForm dialog(this, criteria, available);
+    if (dialog.ShowModal() == mrOk) {
+        SortCriteria.clear();
+        for (const SortSelectionData& c : criteria)
+            SortCriteria.emplace_back(titles_->FindColumnByTitle(c.Column), c.Ascending);
+        SortActive = !SortCriteria.empty();
+        NotifyWorkspaceChanged();
+        view_->SetSortCriteria(SortCriteria);
+        BusyCursor busy;
+        SortRows();
+        RowSelected(grid_->Row());
+    }
+    grid_->Invalidate();
+}
+
+void TBaseGridForm::FilterActionExecute() {
+    if (!view_ || !titles_) return;
+    AlertState = kAlertBusy;
+    auto dialog = std::make_unique<TFilterForm>(this, SupportsFilterAlerts(), *titles_, *view_);
+    const auto tools = std::make_unique<TFilterToolsForm>(nullptr, dialog->Handle());
+    dialog->SetToolsForm(tools.get());
+    if (dialog->ShowModal() == mrOk) {
+        NotifyWorkspaceChanged();
+        ApplyFilters();
+        RowSelected(grid_->Row());
+        RepaintGrid();
+    }
+    AlertState = kAlertIdle;
+    dialog.reset();
 }

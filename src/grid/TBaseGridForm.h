@@ -213,6 +213,17 @@ public:
     void ExportToCSV();
     void ScheduleCSVExportActionExecute();
     CSVExportManager& ExportManager() { return exportManager_; }
+    // Sort and filter tools; the quick ones work on the selected cell.
+    void SortActionExecute();
+    void FilterActionExecute();
+    void SetQuickFilterActionExecute() { SetQuickFilter(2); }
+    void SetLowerQuickFilterActionExecute() { SetQuickFilter(1); }
+    void SetGreaterQuickFilterActionExecute() { SetQuickFilter(3); }
+    void SetFilterNegationActionExecute();
+    void RemoveColumnFilterActionExecute();
+    void SetQuickSortAscActionExecute() { SetQuickSort(true); }
+    void SetQuickSortDescActionExecute() { SetQuickSort(false); }
+    void RemoveColumnSortActionExecute();
 
     // Import and dump.
     void ImportActionExecute() { ImportFromDialog(); }
@@ -375,6 +386,9 @@ private:
 
     void CreateActions();
     void CreatePopupMenu();
+    void ConnectSortAndFilterTools();
+    // After a change of the column filters: applied, the row re-selected, the workspace modified.
+    void FiltersChanged();
     void ConnectMouseAndSearch();
     void DisconnectMouseAndSearch();
     void ConnectTools();

@@ -22,4 +22,11 @@ public:
     const std::string& GetPopupAlertMessage() const { return PopupAlertMessage; }
     std::string& GetPopupAlertMessage() { return PopupAlertMessage; }
     bool IsAlertEnabled() const { return SoundAlertEnabled || PopupAlertEnabled; }
+    // Switches both alerts off and empties their file name and message.
+    void ClearAlerts() {
+        SoundAlertEnabled = false;
+        PopupAlertEnabled = false;
+        SoundAlertFilename.clear();
+        PopupAlertMessage.clear();
+    }
 };

@@ -1,5 +1,7 @@
 #include "toolkit/CheckListBox.h"
 
+#include "toolkit/QtText.h"
+
 namespace {
 constexpr int kKnownState = Qt::UserRole + 1;  // the state last seen, to tell a toggle from a rename
 }
@@ -49,5 +51,22 @@ void CheckListBox::SetItemState(int index, State state) {
     if (!i) return;
     programmatic_ = true;
     i->setCheckState(Qt::CheckState(state));
+    programmatic_ = false;
+}
+
+void CheckListBox::AddItems(const std::vector<std::string>& items) {
+    if (count() > 0 && Sorted()) {
+        for (const std::string& item : items) AddItem(item);
+        return;
+    }
+    programmatic_ = true;
+    for (const std::string& text : OrderForAppend(items)) {
+        // Given its check box before it joins the list, so that nothing about it is signalled.
+        auto* added = new QListWidgetItem(ToQt(text));
+        Prepare(added);
+        added->setCheckState(Qt::Unchecked);
+        added->setData(kKnownState, int(Qt::Unchecked));
+        addItem(added);
+    }
     programmatic_ = false;
 }

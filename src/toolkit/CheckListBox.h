@@ -13,6 +13,8 @@ public:
 
     void SetAllowGrayed(bool allow);
     int AddItem(const std::string& item);
+    // Adds many unchecked items at once, as ListBox::AddItems does.
+    void AddItems(const std::vector<std::string>& items);
     State ItemState(int index) const;
     void SetItemState(int index, State state);
     bool IsChecked(int index) const { return ItemState(index) == Checked; }

@@ -1,10 +1,14 @@
 #include "toolkit/ListBox.h"
 
+#include <algorithm>
+
 #include "toolkit/QtText.h"
 #include "toolkit/SortCollation.h"
 
 ListBox::ListBox(QWidget* parent, const char* name, bool sorted) : QListWidget(parent), sorted_(sorted) {
     if (name) setObjectName(QString::fromLatin1(name));
+    // One line of text per item: the view need not measure every item of a long list.
+    setUniformItemSizes(true);
     connect(this, &QListWidget::currentRowChanged, this, [this] {
         if (!programmatic_ && onClick) onClick();
     });
@@ -26,6 +30,28 @@ int ListBox::AddItem(const std::string& item) {
     insertItem(at, ToQt(item));
     programmatic_ = false;
     return at;
+}
+
+std::vector<std::string> ListBox::OrderForAppend(const std::vector<std::string>& items) const {
+    std::vector<std::string> ordered = items;
+    const auto before = [](const std::string& a, const std::string& b) { return CompareSortText(a, b) < 0; };
+    // Texts in byte order are often in this order already (digits, one letter case).
+    if (sorted_ && !std::is_sorted(ordered.begin(), ordered.end(), before))
+        std::stable_sort(ordered.begin(), ordered.end(), before);
+    return ordered;
+}
+
+void ListBox::AddItems(const std::vector<std::string>& items) {
+    if (count() > 0 && sorted_) {
+        for (const std::string& item : items) AddItem(item);
+        return;
+    }
+    QStringList texts;
+    texts.reserve(static_cast<qsizetype>(items.size()));
+    for (const std::string& item : OrderForAppend(items)) texts.append(ToQt(item));
+    programmatic_ = true;
+    addItems(texts);
+    programmatic_ = false;
 }
 
 std::string ListBox::Item(int index) const {

@@ -4,12 +4,16 @@
 #include <QListWidget>
 #include <functional>
 #include <string>
+#include <vector>
 
 class ListBox : public QListWidget {
 public:
     explicit ListBox(QWidget* parent = nullptr, const char* name = nullptr, bool sorted = false);
 
     int AddItem(const std::string& item);
+    // Adds many items at once: into an empty sorted list they are sorted once and inserted in one
+    // go (one by one into their places otherwise).
+    void AddItems(const std::vector<std::string>& items);
     std::string Item(int index) const;
     int Count() const { return count(); }
     void Clear();
@@ -19,6 +23,9 @@ public:
     std::function<void()> onClick;
 
 protected:
+    // The items in the order they are to be appended to an empty list.
+    std::vector<std::string> OrderForAppend(const std::vector<std::string>& items) const;
+    bool Sorted() const { return sorted_; }
     bool programmatic_ = false;
 
 private:
