@@ -38,8 +38,7 @@ void THistoricalGridForm::SelectDateActionExecute() {
     THistoricalQueryForm form(this, Session());
     form.SetCriteria(Slot().StartDate, Slot().EndDate, Slot().Firm);
     if (form.ShowModal() != mrOk || !self) return;
-    DeleteRecords();
-    ReloadGrid();
+    DeleteAnswer();
     KVNEventManager::QuerySlot& slot = Slot();
     slot.Firm = form.GetFirm();
     slot.StartDate = form.GetStartDate();
@@ -48,6 +47,11 @@ void THistoricalGridForm::SelectDateActionExecute() {
     SetWindowTitle(HistoricalGridKind::WindowTitle(baseCaption_, slot));
     SendRequest(row_.Description(slot, supervisor));
     UpdateCaption();
+}
+
+void THistoricalGridForm::DeleteAnswer() {
+    DeleteRecords();
+    ReloadGrid();
 }
 
 bool THistoricalGridForm::CanDeleteRecord(int) {

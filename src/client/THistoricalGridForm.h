@@ -22,6 +22,8 @@ public:
 
     void SelectDateActionExecute();
     void SelectDateActionUpdate(Action& action);
+    // Deletes the kind's records and empties the window (the old answer disappears).
+    void DeleteAnswer();
 
     bool CanDeleteRecord(int row) override;
     bool CanCopyRecord(int row) override;

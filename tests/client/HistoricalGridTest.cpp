@@ -68,7 +68,9 @@ protected:
         ui.ExpectModal<THistoricalQueryForm>(std::move(drive));
         window.SelectDateAction->Execute();
     }
-    static void Click(THistoricalQueryForm& f, const char* button) { f.Control<QPushButton>(button)->click(); }
+    static void Click(THistoricalQueryForm& f, const char* button) {
+        f.Control<QPushButton>(button)->click();
+    }
     static void Pick(THistoricalQueryForm& f, const std::string& firm) {
         ComboBox* box = f.Control<ComboBox>("FirmIdComboBox");
         const int index = box->findText(QString::fromStdString(firm));
@@ -171,7 +173,8 @@ TEST_F(HistoricalGridTest, EachKindSendsItsRequestAndShowsTheAnswerNumberedFromO
                                                   Padded("part", 25) + day + day + "    ");
 
         if (c.rows == 0)
-            ui.ExpectBox("Historical Command Data", "No records found", BoxIcon::Warning, BoxButtons::Ok, mrOk);
+            ui.ExpectBox("Historical Command Data", "No records found", BoxIcon::Warning, BoxButtons::Ok,
+                         mrOk);
         ASSERT_TRUE(Answered());
         Refresh();
         EXPECT_EQ(ui.Pending(), 0u);
@@ -197,10 +200,12 @@ TEST_F(HistoricalGridTest, ASecondQueryShowsOnlyItsOwnRowsAndTheDialogSelectsThe
     const KVNEventManager::QuerySlot& slot = window.Slot();
     uint32_t sequence = slot.PendingSequence;
     EXPECT_NE(slot.StartDate, slot.EndDate);
-    EXPECT_EQ(Command(sequence).Description.ToString(),
-              "Select Historical Accounts between " + slot.StartDate + " and " + slot.EndDate + " for ALL firms");
+    EXPECT_EQ(
+        Command(sequence).Description.ToString(),
+        "Select Historical Accounts between " + slot.StartDate + " and " + slot.EndDate + " for ALL firms");
     EXPECT_EQ(window.WindowTitle(), "Historical Accounts " + slot.StartDate + "-" + slot.EndDate);
-    EXPECT_EQ(Received("HV", sequence).substr(24), Padded("jsup", 25) + slot.StartDate + slot.EndDate + "    ");
+    EXPECT_EQ(Received("HV", sequence).substr(24),
+              Padded("jsup", 25) + slot.StartDate + slot.EndDate + "    ");
     ASSERT_TRUE(Answered());
     Refresh();
     ASSERT_EQ(Rows(window), 5);
@@ -215,8 +220,9 @@ TEST_F(HistoricalGridTest, ASecondQueryShowsOnlyItsOwnRowsAndTheDialogSelectsThe
     window.Grid()->repaint();
     EXPECT_EQ(slot.Firm, "NORT");
     sequence = slot.PendingSequence;
-    EXPECT_EQ(Command(sequence).Description.ToString(), "Select Historical Accounts between " + slot.StartDate +
-                                                        " and " + slot.EndDate + " for firm NORT");
+    EXPECT_EQ(
+        Command(sequence).Description.ToString(),
+        "Select Historical Accounts between " + slot.StartDate + " and " + slot.EndDate + " for firm NORT");
     EXPECT_EQ(Received("HV", sequence).substr(65), "NORT");
     ASSERT_TRUE(Answered());
     window.Grid()->repaint();

@@ -72,9 +72,13 @@ protected:
     static DateTimePicker* Start(THistoricalQueryForm& f) {
         return f.Control<DateTimePicker>("StartDateTimePicker");
     }
-    static DateTimePicker* End(THistoricalQueryForm& f) { return f.Control<DateTimePicker>("EndDateTimePicker"); }
+    static DateTimePicker* End(THistoricalQueryForm& f) {
+        return f.Control<DateTimePicker>("EndDateTimePicker");
+    }
     static ComboBox* Firms(THistoricalQueryForm& f) { return f.Control<ComboBox>("FirmIdComboBox"); }
-    static void Click(THistoricalQueryForm& f, const char* button) { f.Control<QPushButton>(button)->click(); }
+    static void Click(THistoricalQueryForm& f, const char* button) {
+        f.Control<QPushButton>(button)->click();
+    }
     // The user picks a firm.
     static void Pick(THistoricalQueryForm& f, const std::string& firm) {
         ComboBox* box = Firms(f);

@@ -102,7 +102,8 @@ TEST(HistoricalGridKind, TitleAndDescriptionFollowTheDayOrTheRangeAndTheFirmForA
          "Select Historical Accounts between 20210104 and 20210108"},
         {accounts, Slot("20210104", "20210104", "    "), true, "Historical Accounts 20210104",
          "Select Historical Accounts for 20210104 for ALL firms"},
-        {commands, Slot("20210104", "20210108", "NORT"), true, "Historical Commands History 20210104-20210108",
+        {commands, Slot("20210104", "20210108", "NORT"), true,
+         "Historical Commands History 20210104-20210108",
          "Select Historical Command between 20210104 and 20210108 for firm NORT"},
         {commands, Slot("20210104", "20210104", "NORT"), false, "Historical Commands History 20210104",
          "Select Historical Command for 20210104"},
@@ -123,7 +124,8 @@ TEST(HistoricalGridKind, TheRequestCarriesTheUserTheDatesAndTheFirmOnlyForASuper
     HistoricalGridKind::FillRequest(supervisor, "jsup", slot, true);
     Brae_AR_HistoricalCommandHistoryAuditRequest participant;
     HistoricalGridKind::FillRequest(participant, "part", slot, false);
-    const char* bytes[] = {reinterpret_cast<const char*>(&supervisor), reinterpret_cast<const char*>(&participant)};
+    const char* bytes[] = {reinterpret_cast<const char*>(&supervisor),
+                           reinterpret_cast<const char*>(&participant)};
     EXPECT_EQ(std::string(bytes[0], 2), "HV");
     EXPECT_EQ(std::string(bytes[0] + 24, 45), "jsup                     2021010420210108NORT");
     EXPECT_EQ(std::string(bytes[1], 2), "AR");
