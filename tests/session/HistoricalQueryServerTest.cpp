@@ -145,6 +145,34 @@ TEST_F(HistoricalQueryServer, EachQueryStoresItsRowsNumberedFromOneAndEndsDone) 
     EXPECT_TRUE(session->ErrorLines.empty());
 }
 
+// A firm is named by the first four characters of its firm name, as the query dialog sends it:
+// only that firm's rows come back; its participant id names no firm.
+TEST_F(HistoricalQueryServer, AFirmIsChosenByTheFirstFourCharactersOfItsName) {
+    const struct {
+        std::string firm;
+        std::set<std::string> accounts;
+    } cases[] = {
+        {"NORT", {"NW-100", "NW-101", "NW-M1"}},
+        {"HARB", {"HB-200", "HB-M1"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.firm);
+        session->HistoricalAccounts.DeleteAll();
+        kQueries[0].send(*session, c.firm);
+        EXPECT_EQ(Settled().CommandStatus.ToEnum(), Status::Done);
+        std::set<std::string> numbers;
+        for (const auto& [key, row] : session->HistoricalAccounts.Records)
+            numbers.insert(row.AccountNumber.ToString());
+        EXPECT_EQ(numbers, c.accounts);
+    }
+    ui.ExpectBox(kQueries[0].caption, "No records found", BoxIcon::Warning, BoxButtons::Ok, mrOk);
+    session->HistoricalAccounts.DeleteAll();
+    kQueries[0].send(*session, "NWT1");
+    EXPECT_EQ(Settled().CommandStatus.ToEnum(), Status::Done);
+    EXPECT_TRUE(session->HistoricalAccounts.Records.empty());
+    EXPECT_EQ(ui.Pending(), 0u);
+}
+
 // A firm the server does not know gets no rows, as does the audit before any command: the end
 // shows the kind's warning.
 TEST_F(HistoricalQueryServer, AQueryWithoutRowsEndsDoneAfterTheWarning) {

@@ -347,8 +347,9 @@ TEST_F(TestServerTest, HistoricalQueriesGetTheirRowsBetweenDelimitersOrAnError) 
         return Bytes("\x1d\x00\x00\x00", 4) + "IU      " + sequence + "        " + "   " + code + "\x03  ";
     };
 
-    // Accounts of one firm: JZ of 433 bytes (frame 440), the KR layout then date and firm unit member.
-    client.Send(query("HV", "00000050", "HBS1"));
+    // Accounts of one firm, named by the first four characters of its firm name: JZ of 433 bytes
+    // (frame 440), the KR layout then date and firm unit member.
+    client.Send(query("HV", "00000050", "HARB"));
     EXPECT_EQ(client.Read(36), delimiter("00000050", "SH"));
     for (const char* number : {"HB-200          ", "HB-M1           "}) {
         const std::string jz = client.Read(440);
@@ -362,7 +363,7 @@ TEST_F(TestServerTest, HistoricalQueriesGetTheirRowsBetweenDelimitersOrAnError) 
 
     // Positions reported in the range: PH of 199 bytes (frame 204), the KB layout, the firm unit
     // member and the instrument's call/put, strike, expiry, class and external symbols.
-    client.Send(query("PQ", "00000051", "HBS1"));
+    client.Send(query("PQ", "00000051", "HARB"));
     EXPECT_EQ(client.Read(36), delimiter("00000051", "SO"));
     const std::string ph = client.Read(204);
     ASSERT_EQ(ph.size(), 204u);
@@ -375,7 +376,7 @@ TEST_F(TestServerTest, HistoricalQueriesGetTheirRowsBetweenDelimitersOrAnError) 
     EXPECT_EQ(client.Read(36), delimiter("00000051", "EO"));
 
     // Submission outcomes: OH of 81 bytes (frame 88), written out whole.
-    client.Send(query("OR", "00000052", "HBS1"));
+    client.Send(query("OR", "00000052", "HARB"));
     const std::string oh = Bytes("\x51\x00\x00\x00", 4) + "OH      00000052        " + today +
                            "Harbour Securities      " + "HBS00001" + "HARBOUR " + "S" + "00000001" + "\x03  ";
     const std::string outcomes = delimiter("00000052", "SU") + oh + delimiter("00000052", "EU");

@@ -571,7 +571,13 @@ std::vector<std::string> TestServer::HistoricalRows(const std::string& type, con
     const std::string end = Part(message, 57, 8);
     const std::string firm = Part(message, 65, 4);
     const std::string day = end == std::string(8, ' ') ? ReportableDates()[0] : end;
-    const auto wanted = [&](const std::string& participant) { return firm == "    " || participant == firm; };
+    // The client names a firm by the first four characters of its firm name.
+    const auto wanted = [&](const std::string& participant) {
+        if (firm == "    ") return true;
+        for (const std::string& p : kDemoParticipants)
+            if (p.compare(25, 4, participant) == 0) return p.compare(38, 4, firm) == 0;
+        return false;
+    };
     // The firm unit member of a participant id, from the demo participants.
     const auto member = [](const std::string& participant) {
         for (const std::string& p : kDemoParticipants)
