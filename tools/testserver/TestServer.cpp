@@ -336,6 +336,34 @@ void TestServer::HoldEndOfLoad(bool hold) {
     });
 }
 
+void TestServer::DropDuringLoad(std::size_t messages) {
+    Post([this, messages] { dropLoadAfter_ = messages; });
+}
+
+void TestServer::KeepLoading(bool keep) {
+    Post([this, keep] { keepLoading_ = keep; });
+}
+
+void TestServer::SendUnaskedPasswordAcknowledgment() {
+    Post([this] {
+        for (Session* session : sessions_) Send(*session, Header("TY", Digits(0, 8)));
+    });
+}
+
+void TestServer::DropLoad(Session& session, std::size_t loadStart) {
+    std::size_t end = loadStart;
+    std::string message;
+    for (std::size_t i = 0; i < dropLoadAfter_; ++i) {
+        std::size_t consumed = 0;
+        if (CutFrame(session.out.substr(end), message, consumed) != FrameCut::Message) break;
+        end += consumed;
+    }
+    session.out.resize(end);
+    session.loading = false;
+    session.closeAfterFlush = true;
+    dropLoadAfter_ = 0;
+}
+
 void TestServer::StopHeartbeats(bool stop) {
     Post([this, stop] { stopHeartbeats_ = stop; });
 }
@@ -410,6 +438,12 @@ void TestServer::Run() {
             it = delayed_.erase(it);
         }
         for (Session* session : sessions_) {
+            if (keepLoading_ && session->endHeld && now >= session->nextHeartbeat) {
+                ++loadCounter_;
+                Send(*session, HeartbeatQuestion());
+                session->nextHeartbeat = now + options_.heartbeatInterval;
+                continue;
+            }
             if (!session->loaded || stopHeartbeats_ || now < session->nextHeartbeat) continue;
             Send(*session, HeartbeatQuestion());
             session->nextHeartbeat = now + options_.heartbeatInterval;
@@ -656,6 +690,7 @@ void TestServer::SendLoad(Session& session) {
     if (!session.loggedIn) return;
     session.loading = true;
     if (options_.loadRecords > 0) return SendRecordLoad(session);
+    const std::size_t loadStart = session.out.size();
     ++loadCounter_;
     Send(session, HeartbeatQuestion());
     Send(session, MakeBulk("BI", kDemoInstruments));
@@ -666,7 +701,8 @@ void TestServer::SendLoad(Session& session) {
     for (const auto& [number, body] : accounts_) Send(session, Header("KR", Digits(0, 8)) + body);
     for (const auto& [key, body] : positions_) Send(session, Header("KB", Digits(0, 8)) + body);
     session.nextHeartbeat = Clock::now() + options_.heartbeatInterval;
-    if (holdEndOfLoad_) {
+    if (dropLoadAfter_ > 0) return DropLoad(session, loadStart);
+    if (holdEndOfLoad_ || keepLoading_) {
         session.endHeld = true;
         return;
     }
