@@ -268,6 +268,24 @@ TEST_F(WindowConfigTest, SavedColumnPositionsAreRepairedIntoOnePlacePerColumn) {
     }
 }
 
+// Hand-edited row heights and column widths out of their sane ranges load as the defaults, and
+// what the grid shows is what is saved.
+TEST_F(WindowConfigTest, RowHeightAndColumnWidthsOutOfRangeLoadAsTheDefaults) {
+    WriteSettings("[Lots1]\nRowHeight=100000000\nColumnOptions=Name(1,-50);Id(2,2000000000);Amount(3,80);\n");
+    Open(3);
+    EXPECT_EQ(Grid().DefaultRowHeight(), 24);
+    EXPECT_EQ(Grid().ColWidth(view->FindColumn("Name")), 64);
+    EXPECT_EQ(Grid().ColWidth(view->FindColumn("Id")), 64);
+    EXPECT_EQ(Grid().ColWidth(view->FindColumn("Amount")), 80);
+    {
+        BaseIniFile file(SettingsPath());
+        window->SaveWindowConfig(file);
+    }
+    BaseIniFile file(SettingsPath());
+    EXPECT_EQ(file.ReadString("Lots1", "ColumnOptions", ""), "Id(2,64);Name(1,64);Amount(3,80);");
+    EXPECT_EQ(file.ReadString("Lots1", "RowHeight", ""), "24");
+}
+
 TEST_F(WindowConfigTest, FilterValuesLoadByConditionAndBadRangesKeepTheirBounds) {
     WriteSettings(
         "[Lots1]\nFilterNegation=2\nFilterCondition=Amount(5);Name(7);Id(4);\n"
