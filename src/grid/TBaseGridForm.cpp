@@ -537,7 +537,8 @@ void TBaseGridForm::LoadColumnOptions() {
             continue;
         // An edited width out of the sane range loads as the grid's default, which is saved back.
         constexpr int32_t kMaxColumnWidth = 4096;
-        if (option.Width < 0 || option.Width > kMaxColumnWidth) option.Width = BusinessObjectGrid::kDefaultColWidth;
+        if (option.Width < 0 || option.Width > kMaxColumnWidth)
+            option.Width = BusinessObjectGrid::kDefaultColWidth;
         saved[entry.Key] = option;
         names.push_back(entry.Key);
     }

@@ -66,7 +66,8 @@ void TitleManager::LoadFromFile(const BaseIniFile& file) {
     ResetTitles();
     // The key lists only read from the file.
     auto& source = const_cast<BaseIniFile&>(file);
-    for (const Key1ValueData& pair : ChunkedKeyList(source, sectionName_, "Titles").ReadKey1ValueList(";", "(", ")")) {
+    for (const Key1ValueData& pair :
+         ChunkedKeyList(source, sectionName_, "Titles").ReadKey1ValueList(";", "(", ")")) {
         const auto it = titles_.find(pair.Key);
         if (it != titles_.end()) it->second.Title = pair.Value;
     }

@@ -258,8 +258,8 @@ void KVNEventManager::EndUnfinishedLoad() {
     MLOG(LOG_ERROR, "The initial load did not end within %u seconds: the session is reset", LoadTimeout);
     // Out of the load first: the box's modal loop may pump.
     LeaveLoading();
-    Ui().MessageBox(MainWindow(), "The initial load did not end. You will be logged out.", "Server Connection",
-                    BoxIcon::Error, BoxButtons::Ok);
+    Ui().MessageBox(MainWindow(), "The initial load did not end. You will be logged out.",
+                    "Server Connection", BoxIcon::Error, BoxButtons::Ok);
     if (IsClosing()) return;
     ResetSession();
 }

@@ -37,7 +37,8 @@ bool CommandCSVData::LoadFile(const std::string& fileName, std::string& errorTex
             // A read error does not end in end of file (a directory, a failing device): the load
             // ends here.
             errorText = "Unable to read the Data File: " + fileName + ": " + std::strerror(errno);
-            LogMessage(fileName.c_str(), static_cast<unsigned>(LineCounter), LOG_ERROR, "%s", errorText.c_str());
+            LogMessage(fileName.c_str(), static_cast<unsigned>(LineCounter), LOG_ERROR, "%s",
+                       errorText.c_str());
             std::free(buffer);
             std::fclose(File);
             File = nullptr;

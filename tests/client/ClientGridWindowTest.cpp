@@ -280,7 +280,8 @@ TEST_F(ClientGridWindowTest, ImportLogOnAFullDiskReportsFailure) {
     std::FILE* file = std::fopen("/dev/full", "w");
     ASSERT_NE(file, nullptr);
     std::setvbuf(file, nullptr, _IONBF, 0);  // each line reaches the device at once
-    for (int line = 1; line <= 300; ++line) TKVNGrid::WriteImportLogLine(file, "Position", line, "Bad quantity");
+    for (int line = 1; line <= 300; ++line)
+        TKVNGrid::WriteImportLogLine(file, "Position", line, "Bad quantity");
     EXPECT_FALSE(TKVNGrid::CloseImportLog(file, "/dev/full"));
     session->CollectErrors();
     std::size_t lost = 0;
@@ -288,8 +289,9 @@ TEST_F(ClientGridWindowTest, ImportLogOnAFullDiskReportsFailure) {
     for (const auto& entry : session->GetErrorDetails()) {
         const std::string text = entry.GetText();
         lost += text.find("Import log line not written") != std::string::npos;
-        failed += entry.GetLevel() == LOG_ERROR &&
-                  text.find("Import log '/dev/full' not written completely: the import fails") != std::string::npos;
+        failed +=
+            entry.GetLevel() == LOG_ERROR &&
+            text.find("Import log '/dev/full' not written completely: the import fails") != std::string::npos;
     }
     EXPECT_EQ(lost, 1u);
     EXPECT_EQ(failed, 1u);

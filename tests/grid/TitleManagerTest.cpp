@@ -156,8 +156,9 @@ TEST(TitleManager, EditedCountsFollowOnlyTheKeysPresent) {
         EXPECT_EQ(titles.GetBackgroundColor("Fax", clRed), ColorValue(1));
         titles.SaveToFile(file);
     }
-    EXPECT_EQ(TestTempDir::Read(path),
-              "[S]\nTitlesCount=1\nTitles=Name(Label);Zip(Post);\nTitlesColorsCount=1\nTitlesColors=Fax(1,2);\n\n");
+    EXPECT_EQ(
+        TestTempDir::Read(path),
+        "[S]\nTitlesCount=1\nTitles=Name(Label);Zip(Post);\nTitlesColorsCount=1\nTitlesColors=Fax(1,2);\n\n");
 }
 
 TEST(TitleManager, LoadingResetsFirstAndAMissingCountReadsTwentyKeys) {

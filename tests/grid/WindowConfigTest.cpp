@@ -303,8 +303,8 @@ std::string ConfigurationOf(TestGridWindow& window, InterfaceView& view, Busines
     out << "\nfilters " << view.GetFilterNegation() << " " << filters.SoundAlertEnabled << " "
         << filters.SoundAlertFilename << " " << filters.PopupAlertEnabled << " " << filters.PopupAlertMessage;
     const auto describe = [&](const ColumnFilter& f) {
-        out << "\n  " << f.ColumnName << " c" << f.Condition << " n" << f.Negation << " v[" << f.Value << "] e"
-            << f.MatchEmpty << " [" << f.MinValue << "," << f.MinIncluded << "," << f.MaxValue << ","
+        out << "\n  " << f.ColumnName << " c" << f.Condition << " n" << f.Negation << " v[" << f.Value
+            << "] e" << f.MatchEmpty << " [" << f.MinValue << "," << f.MinIncluded << "," << f.MaxValue << ","
             << f.MaxIncluded << "] cmp" << f.CompareColumn << "[" << f.CompareColumnName << "] d"
             << f.UseDeltaTime << " link[" << f.LinkWindowTitle << "," << f.LinkColumnName << "] values";
         for (const std::string& value : f.Values) out << " " << value;
@@ -339,7 +339,8 @@ TEST_F(WindowConfigTest, ASavedConfigurationLoadsBackAsItWas) {
          "Filter=Name(@);Name(+);Name(Id);Amount(@);Amount(Id);Id(7);\n"},
         {"every single-value condition",
          "[Lots1]\nFilterCondition=Id(1);Name(3);Amount(4);\nFilter=Id(5);Name(N*);Amount(@);Amount(Id);\n"},
-        {"values and a negated set", "[Lots1]\nFilterNegation=1\nFilterCondition=Name(2);\nFilter=Name(N2);Name(N1);\n"},
+        {"values and a negated set",
+         "[Lots1]\nFilterNegation=1\nFilterCondition=Name(2);\nFilter=Name(N2);Name(N1);\n"},
         {"sort on missing columns only", "[Lots1]\nSort=Ghost(1);Omega(0);\n"},
         {"sort partly on missing columns", "[Lots1]\nSort=Ghost(1);Amount(0);\n"},
     };

@@ -2,12 +2,10 @@
 // the load, a load that never ends or falls silent, and answers nobody asked for.
 #include <gtest/gtest.h>
 
+#include <QPushButton>
 #include <chrono>
 #include <string>
 #include <thread>
-#include <thread>
-
-#include <QPushButton>
 
 #include "SessionFixture.h"
 #include "grid/TModifyPasswordForm.h"
@@ -108,7 +106,8 @@ TEST_F(SessionFixture, AnUnaskedPasswordAcknowledgmentIsIgnored) {
     session->NewPassword.clear();
     server->SendUnaskedPasswordAcknowledgment();
     ASSERT_TRUE(PumpUntil([&] {
-        return CountHolding(Log(), "Password reset acknowledgment received with no password reset pending") == 1;
+        return CountHolding(Log(), "Password reset acknowledgment received with no password reset pending") ==
+               1;
     }));
     EXPECT_EQ(session->Password, "secret");
     EXPECT_TRUE(session->IsReady());
@@ -125,9 +124,10 @@ TEST_F(SessionFixture, APasswordChangeThatSendsNothingFails) {
           form.Control<Edit>("ConfirmPasswordEdit")->SetText("n3w!Pass");
           form.Control<QPushButton>("OKButton")->click();
       })
-        .ExpectBox(TModifyPasswordForm::kCaption,
-                   "You are about to modify your password.\n\nPress OK button to proceed with the modification.",
-                   BoxIcon::Information, BoxButtons::OkCancel, mrOk);
+        .ExpectBox(
+            TModifyPasswordForm::kCaption,
+            "You are about to modify your password.\n\nPress OK button to proceed with the modification.",
+            BoxIcon::Information, BoxButtons::OkCancel, mrOk);
     EXPECT_FALSE(session->ChangePassword());
     session->CollectErrors();
     EXPECT_EQ(Queued().size(), queued);
