@@ -35,6 +35,8 @@ protected:
         EXPECT_TRUE(session->Accounts.Records.empty());
         EXPECT_EQ(CountHolding(Log(), "The initial load did not end within 1 seconds"), 1u);
 
+        // No heartbeat between the acknowledgment and the load: one would end the load at once.
+        server->StopHeartbeats(true);
         server->KeepLoading(false);
         server->HoldEndOfLoad(false);
         ASSERT_TRUE(LogInNow());
