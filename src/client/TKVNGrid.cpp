@@ -189,6 +189,10 @@ std::string TKVNGrid::GetWorkingDir() {
 }
 
 bool TKVNGrid::MakeImportLogFileName(const std::string& fileName) {
+    // A new import: failure lines of earlier commands (left unanswered at a logout or a reset)
+    // are not this import's and stay out of its log.
+    session_->ErrorLines.clear();
+    session_->CommandFailed = false;
     std::string directory = GetWorkingDir();
     if (directory.empty()) return false;
     LocateIniFile("Korvane", "Korvane.ini", settingsFilePath_, "IniFile");
@@ -211,8 +215,19 @@ void TKVNGrid::WriteImportLogLine(std::FILE* log, const std::string& kind, int32
     std::string text = line == 0 ? std::string() : std::to_string(line);
     text += ";" + kind + ";" + message + ";\n";
     if (!log) return;
-    if (std::fwrite(text.data(), 1, text.size(), log) != text.size())
+    // Only the first failure is logged: on a full disk every later line fails as well.
+    const bool failedBefore = std::ferror(log) != 0;
+    if (std::fwrite(text.data(), 1, text.size(), log) != text.size() && !failedBefore)
         MLOG(LOG_ERROR, "Import log line not written: %s", text.c_str());
+}
+
+bool TKVNGrid::CloseImportLog(std::FILE* log, const std::string& fileName) {
+    if (!log) return false;
+    const bool written = std::ferror(log) == 0;
+    const bool closed = std::fclose(log) == 0;
+    if (written && closed) return true;
+    MLOG(LOG_ERROR, "Import log '%s' not written completely: the import fails", fileName.c_str());
+    return false;
 }
 
 int TKVNGrid::WriteGeneralErrorLine(std::FILE* log, const std::string& message, int32_t line) {

@@ -57,8 +57,9 @@ public:
     // The import directory from [Config] WorkingDir of the settings file, as read; empty (after
     // the "Setup Error" box and an error line) when that directory does not exist.
     std::string GetWorkingDir();
-    // Names the log file of an import of fileName in the working directory; false, leaving the
-    // name as it was, without a working directory.
+    // Starts an import: forgets the session's failure lines of earlier commands and names the log
+    // file of an import of fileName in the working directory; false, leaving the name as it was,
+    // without a working directory.
     bool MakeImportLogFileName(const std::string& fileName);
     const std::string& ImportLogFileName() const { return importLogFileName_; }
     const std::string& SettingsFilePath() const { return settingsFilePath_; }
@@ -69,6 +70,9 @@ public:
     static void WriteImportLogLine(std::FILE* log, const std::string& kind, int32_t line,
                                    const std::string& message);
     static int WriteGeneralErrorLine(std::FILE* log, const std::string& message, int32_t line);
+    // Closes an import's log; false, with an error line, when a write or the close failed (a full
+    // disk): the import then reports failure.
+    static bool CloseImportLog(std::FILE* log, const std::string& fileName);
 
     int32_t ImportCounter = 0;
 

@@ -89,6 +89,9 @@ TMainForm::TMainForm(QWidget* owner) : QMainWindow(owner) {
     timeout.SetString(settingsFile_->ReadString("Config", "InactivityInterval", "60"));
     session_.HeartbeatTimeout =
         uint32_t(std::min<uint64_t>(uint64_t(timeout.GetValue()) * 5, std::numeric_limits<uint32_t>::max()));
+    HeartbeatTimeout loadTimeout;
+    loadTimeout.SetString(settingsFile_->ReadString("Config", "LoadTimeout", "300"));
+    session_.LoadTimeout = loadTimeout.GetValue();
     UpdateCaption();
     CreateActions();
     CreateMenus();

@@ -85,7 +85,9 @@ void TWaitProgressForm::ProcessWaitTimer() {
     if (!session_->IsConnected()) {
         connectionLost = true;
         Finish();
-        std::vector<std::string> lines;
+        // A reset that came first (the lost-connection box answered before this tick) already
+        // failed the commands into the session's lines: they are reported with the rest.
+        std::vector<std::string> lines = session_->ErrorLines;
         session_->FailPendingCommands(lines);
         AppendToResultLog(lines);
         SetResult("Connection Failure.", "red");
@@ -111,18 +113,19 @@ void TWaitProgressForm::ProcessWaitTimer() {
     }
 }
 
-void TWaitProgressForm::AppendToResultLog(const std::vector<std::string>& lines) {
+bool TWaitProgressForm::AppendToResultLog(const std::vector<std::string>& lines) {
     // A window that did not import has no log to write to.
-    if (lines.empty() || resultLogFileName_.empty()) return;
+    if (lines.empty() || resultLogFileName_.empty()) return true;
     std::FILE* file = std::fopen(resultLogFileName_.c_str(), "a");
     if (!file) {
         MLOG(LOG_ERROR, "log file does not exist: '%s'", resultLogFileName_.c_str());
-        return;
+        return false;
     }
     std::string report = "\n" + std::string(79, '=') + "\nExecution Report data ...\n\n";
     for (const std::string& line : lines) report += line + "\n";
     const bool written = std::fwrite(report.data(), 1, report.size(), file) == report.size();
     const bool closed = std::fclose(file) == 0;
-    if (!written || !closed)
-        MLOG(LOG_ERROR, "Execution report not written to the log file '%s'", resultLogFileName_.c_str());
+    if (written && closed) return true;
+    MLOG(LOG_ERROR, "Execution report not written to the log file '%s'", resultLogFileName_.c_str());
+    return false;
 }

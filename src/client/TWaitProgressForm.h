@@ -29,8 +29,9 @@ public:
 
     // One tick of the wait.
     void ProcessWaitTimer();
-    // Appends the execution report of lines to the result log file; nothing for no lines.
-    void AppendToResultLog(const std::vector<std::string>& lines);
+    // Appends the execution report of lines to the result log file; nothing for no lines. False,
+    // with an error line, when the file cannot be opened or a write or its close failed.
+    bool AppendToResultLog(const std::vector<std::string>& lines);
 
     QLabel* ItemLabel = nullptr;
     QLabel* LogFileLabel = nullptr;

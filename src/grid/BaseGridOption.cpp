@@ -8,8 +8,9 @@ void BaseGridOption::LoadFromFile(const BaseIniFile& file, const std::string& se
     gridSelection_ = kSelectByRowNumber;
     ParseDecimalText(file.ReadString(section, "GridSelection", ""), gridSelection_);
     rowHeight_ = file.ReadInteger(section, "RowHeight", kDefaultRowHeight);
-    // A height below one pixel would hide every row, and the options dialog never sets one.
-    if (rowHeight_ < 1) rowHeight_ = kDefaultRowHeight;
+    // A height below one pixel would hide every row, and an edited huge one makes a title row
+    // taller than any screen: outside the sane range the default applies.
+    if (rowHeight_ < 1 || rowHeight_ > kMaxRowHeight) rowHeight_ = kDefaultRowHeight;
     cellLeftOffset_ = file.ReadInteger(section, "CellLeftOffset", kDefaultCellOffset);
     cellTopOffset_ = file.ReadInteger(section, "CellTopOffset", kDefaultCellOffset);
 }

@@ -18,12 +18,13 @@ public:
     // the row number.
     enum : int32_t { kSelectByData = 0, kSelectByRowNumber = 1 };
     static constexpr int32_t kDefaultRowHeight = 24;
+    static constexpr int32_t kMaxRowHeight = 1000;  // the highest row height loaded as it stands
     static constexpr int32_t kDefaultCellOffset = 3;
 
     void Assign(const BaseGridOption& other) { *this = other; }
 
     // The font first, then the other keys. An absent or non-decimal GridSelection gives 1, any
-    // number is kept as it stands; a RowHeight below 1 gives 24.
+    // number is kept as it stands; a RowHeight below 1 or above kMaxRowHeight gives 24.
     void LoadFromFile(const BaseIniFile& file, const std::string& section);
     void SaveToFile(BaseIniFile& file, const std::string& section) const;
 

@@ -18,36 +18,39 @@ std::string ChunkedKeyList::GetChunkKey(int32_t number) const {
     return number == 0 ? baseName_ : baseName_ + std::to_string(number);
 }
 
-int32_t ChunkedKeyList::HighestChunkKey() const {
+std::vector<int32_t> ChunkedKeyList::PresentChunkNumbers() const {
     std::vector<std::string> keys;
     file_.ReadSection(section_, keys);
-    int32_t highest = 0;
+    std::vector<int32_t> numbers;
     for (const std::string& key : keys) {
-        if (key.size() <= baseName_.size() || key[baseName_.size()] == '0') continue;
+        if (key.size() < baseName_.size()) continue;
         if (!MIniStore::SameName(std::string_view(key).substr(0, baseName_.size()), baseName_)) continue;
+        if (key.size() == baseName_.size()) {
+            numbers.push_back(0);
+            continue;
+        }
+        if (key[baseName_.size()] == '0') continue;
         int64_t number = 0;
         bool digits = true;
         for (std::size_t i = baseName_.size(); i < key.size() && digits; ++i) {
             digits = key[i] >= '0' && key[i] <= '9';
             number = std::min<int64_t>(number * 10 + (key[i] - '0'), INT32_MAX);
         }
-        if (digits) highest = std::max(highest, static_cast<int32_t>(number));
+        if (digits) numbers.push_back(static_cast<int32_t>(number));
     }
-    return highest;
-}
-
-int32_t ChunkedKeyList::BoundedCount(int32_t count) const {
-    // An edited count of thousands of millions must not have every key probed or deleted: keys
-    // beyond the highest one present hold nothing.
-    if (count <= kDefaultChunkCount) return count;
-    return std::min<int64_t>(count, static_cast<int64_t>(HighestChunkKey()) + 1);
+    std::sort(numbers.begin(), numbers.end());
+    numbers.erase(std::unique(numbers.begin(), numbers.end()), numbers.end());
+    return numbers;
 }
 
 template <class List, class ReadChunk>
 List ChunkedKeyList::ReadChunks(ReadChunk readChunk) const {
     List entries, chunk;
-    const int32_t count = BoundedCount(file_.ReadCount(section_, GetCountKey()));
-    for (int32_t number = 0; number < count; ++number) {
+    // The keys the section holds below the count, in number order: an absent key holds nothing,
+    // and a count far above the keys present costs nothing.
+    const int32_t count = file_.ReadCount(section_, GetCountKey());
+    for (const int32_t number : PresentChunkNumbers()) {
+        if (number >= count) break;
         readChunk(GetChunkKey(number), chunk);
         std::move(chunk.begin(), chunk.end(), std::back_inserter(entries));
     }
@@ -95,9 +98,9 @@ void ChunkedKeyList::WriteCount() {
 }
 
 void ChunkedKeyList::DeleteStaleChunks() {
-    const int32_t end = std::max(BoundedCount(storedCount_), kDefaultChunkCount);
-    for (int32_t number = chunkNumber_ + 1; number < end; ++number)
-        file_.DeleteKey(section_, GetChunkKey(number));
+    const int32_t end = std::max(storedCount_, kDefaultChunkCount);
+    for (const int32_t number : PresentChunkNumbers())
+        if (number > chunkNumber_ && number < end) file_.DeleteKey(section_, GetChunkKey(number));
 }
 
 void ChunkedKeyList::Save() {

@@ -11,12 +11,13 @@
 // Save, or, where several lists are written together, WriteChunk, WriteCount and
 // DeleteStaleChunks of each list in the order the caller's format needs. Chunks that fill up are
 // written as they fill. Reading: one of the Read... calls. An absent, empty or non-numeric count
-// reads as 20 chunks, so the base key and the keys 1 to 19 are probed; a larger count is never
-// followed beyond the highest numbered key that the section holds. Refers to the file it is given,
-// which must outlive it.
+// reads as 20 chunks, so the base key and the keys 1 to 19 are read; reading and deleting walk
+// the chunk keys that the section holds below the count, never the numbers up to it. Refers to the
+// file it is given, which must outlive it.
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "core/BaseIniFile.h"
 
@@ -57,10 +58,8 @@ public:
     void Save();
 
 private:
-    // The highest chunk number that the section holds a key for; 0 when none.
-    int32_t HighestChunkKey() const;
-    // How many chunk keys a count names, bounded by the keys present when it exceeds the default.
-    int32_t BoundedCount(int32_t count) const;
+    // The numbers of the chunk keys that the section holds (0 for the base key), ascending.
+    std::vector<int32_t> PresentChunkNumbers() const;
     template <class List, class ReadChunk>
     List ReadChunks(ReadChunk readChunk) const;
 

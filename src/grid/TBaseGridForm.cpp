@@ -563,7 +563,9 @@ void TBaseGridForm::LoadSortConfig() {
         SortCriteria.emplace_back(entry.Key, entry.Value == "1");
     if (SortCriteria.empty()) return;
     view_->SetSortCriteria(SortCriteria);
-    SortActive = true;
+    // Only the criteria on columns the view has remain: with none, no sort is active (and none is
+    // saved).
+    SortActive = !SortCriteria.empty();
 }
 
 void TBaseGridForm::LoadColumnOptions() {
@@ -577,6 +579,10 @@ void TBaseGridForm::LoadColumnOptions() {
         if (!ParseDecimalText(entry.Value, option.Position) ||
             !ParseDecimalText(entry.SecondValue, option.Width))
             continue;
+        // An edited width out of the sane range loads as the grid's default, which is saved back.
+        constexpr int32_t kMaxColumnWidth = 4096;
+        if (option.Width < 0 || option.Width > kMaxColumnWidth)
+            option.Width = BusinessObjectGrid::kDefaultColWidth;
         saved[entry.Key] = option;
         names.push_back(entry.Key);
     }
@@ -873,16 +879,16 @@ void TBaseGridForm::SaveFilterConfig(BaseIniFile& file) {
                 }
                 break;
             case 5:
-                rest = Entry(
+                // The compare flag goes first, as loading reads it.
+                if (filter.CompareColumn) rest = Entry(name, "@");
+                rest += Entry(
                     name,
                     (filter.MinIncluded ? "<" + filter.MinValue + ">" : "{" + filter.MinValue + "}") +
                         (filter.MaxIncluded ? "<" + filter.MaxValue + ">" : "{" + filter.MaxValue + "}"));
                 break;
             default:
-                if (filter.CompareColumn)
-                    rest = Entry(name, "@");
-                else if (filter.MatchEmpty)
-                    rest = Entry(name, "+");
+                if (filter.CompareColumn) rest = Entry(name, "@");
+                if (filter.MatchEmpty) rest += Entry(name, "+");
                 rest += Entry(name, filter.CompareColumn ? filter.CompareColumnName : filter.Value);
                 break;
         }

@@ -70,7 +70,7 @@ MSocketAddress& MSocketAddressList::GetCurrent() {
         if (step[0] == 'R') {
             trace << "Retry address [" << attempts_ << "/" << counts_[current_].GetValue() << "]: ";
         } else {
-            trace << step << " address: ";
+            trace << (step[0] == 'S' ? "Switch to" : step) << " address: ";
         }
         trace << address.ToText() << " at: " << CurrentTimeText() << '\n';
     }

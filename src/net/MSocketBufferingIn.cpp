@@ -30,7 +30,7 @@ MSocketBufferingIn::MSocketBufferingIn(MSocket* socket, uint32_t capacity, uint8
       trailerLength_(trailerLength),
       buffer_(new (std::nothrow) char[static_cast<std::size_t>(capacity) + 1]),
       capacity_(static_cast<int32_t>(capacity)) {
-    if (!buffer_) MLOG(2, "Cannot allocate memory");
+    if (!buffer_) LogMessage("MSocketBufferingIn", 32, 2, "Cannot allocate memory");
     BuildDescription();
 }
 
@@ -150,7 +150,7 @@ const char* MSocketBufferingIn::ReadMessage(int32_t* length, MSocketSet* set) {
     pending_ = 1;
     const char* message = ExtractMessage(length);
     if (message || *length == -1 || length_ < static_cast<uint32_t>(capacity_)) return message;
-    MLOG(2, "Buffer read too small (size %d), check params", capacity_);
+    LogMessage("MSocketBufferingIn", 166, 2, "Buffer read too small (size %d), check params", capacity_);
     lastFormatError_ = kBufferTooSmall;
     *length = -1;
     return nullptr;

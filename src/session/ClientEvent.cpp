@@ -9,6 +9,9 @@ ClientEvent::ClientEvent(int32_t id, MEventMediatorLegacy& mediator, MSocketBuff
 
 bool ClientEvent::Connect(bool block) {
     const bool result = MEventActiveTcpSocketWithTime::Connect(block);
-    if (IsConnected()) hasConnected_ = true;
+    if (IsConnected()) {
+        hasConnected_ = true;
+        ++connectionCount_;
+    }
     return result;
 }

@@ -14,7 +14,10 @@ public:
     bool Connect(bool block) override;
     bool HasConnected() const { return hasConnected_; }
     void ClearHasConnected() { hasConnected_ = false; }
+    // How many connections the event has made: a new number is a new connection.
+    uint32_t GetConnectionCount() const { return connectionCount_; }
 
 private:
     bool hasConnected_ = false;
+    uint32_t connectionCount_ = 0;
 };

@@ -29,6 +29,7 @@
 #include "core/IniFileLocation.h"
 #include "core/MError.h"
 #include "core/ProcessClock.h"
+#include "core/TimeUnits.h"
 #include "core/VersionInfo.h"
 #include "fields/MRPString.h"
 #include "fields/NumericTextParsing.h"
@@ -222,10 +223,12 @@ void KVNEventManager::CollectErrors() {
 
 void KVNEventManager::ProcessEvents() {
     if (IsClosing() || !IsSetUp() || !WindowMessageEvent) return;
-    if (ClientSocketEvent && ClientSocketEvent->HasConnected() && LoggedIn) {
+    // A load cut short by a reconnection is logged in again as a running session is.
+    if (ClientSocketEvent && ClientSocketEvent->HasConnected() && (LoggedIn || Loading)) {
         ResetSession();
         SendUserConnection();
     }
+    bool loadTimedOut = false;
     for (;;) {
         int32_t length = 0, eventId = 0, type = 0;
         const char* data = GetMediator().GetNextMessage(length, eventId, type);
@@ -234,11 +237,31 @@ void KVNEventManager::ProcessEvents() {
             // Connection records of the event are not server messages.
             if (type == 'I') Dispatch(data, length);
         } else if (eventId == kWindowMessageEventId) {
-            // While loading, window messages wait, unless the connection is gone.
-            if (!Loading || !IsConnected()) break;
+            // While loading, window messages wait, unless the load's connection is gone (even
+            // when the socket has connected again) or the load ran out of time.
+            if (!Loading || !IsLoadConnectionUp()) break;
+            if (LoadDeadline != 0 && GetEventClockTime() >= LoadDeadline) {
+                loadTimedOut = true;
+                break;
+            }
         }
     }
+    if (loadTimedOut) EndUnfinishedLoad();
     CollectErrors();
+}
+
+bool KVNEventManager::IsLoadConnectionUp() const {
+    return IsConnected() && ClientSocketEvent->GetConnectionCount() == LoadConnection;
+}
+
+void KVNEventManager::EndUnfinishedLoad() {
+    MLOG(LOG_ERROR, "The initial load did not end within %u seconds: the session is reset", LoadTimeout);
+    // Out of the load first: the box's modal loop may pump.
+    LeaveLoading();
+    Ui().MessageBox(MainWindow(), "The initial load did not end. You will be logged out.",
+                    "Server Connection", BoxIcon::Error, BoxButtons::Ok);
+    if (IsClosing()) return;
+    ResetSession();
 }
 
 void KVNEventManager::Dispatch(const char* message, int32_t length) {
@@ -789,6 +812,7 @@ void KVNEventManager::ResetSession() {
     FirmNames.clear();
     Loading = false;
     LoggedIn = false;
+    PasswordResetSequence = 0;
     UserTypeM = false;
     UserTypeS = false;
     UserTypeP = false;
@@ -812,8 +836,8 @@ bool KVNEventManager::ChangePassword() {
     delete form.data();
     if (!accepted) return false;
     SetNewPassword(newPassword);
-    SendPasswordReset();
-    return true;
+    // Nothing queued (logged): no reset is under way.
+    return SendPasswordReset();
 }
 
 void KVNEventManager::SetNewPassword(const std::string& password) {
@@ -1067,6 +1091,8 @@ void KVNEventManager::OnConnectionAcknowledgment(const char* message, int32_t le
     DaysToPasswordExpiry = ReceivedText(message, length, 14, 4, "0000");
     LoggedIn = !PasswordChangeRequired;
     Loading = true;
+    LoadConnection = ClientSocketEvent ? ClientSocketEvent->GetConnectionCount() : 0;
+    LoadDeadline = LoadTimeout == 0 ? 0 : GetEventClockTime() + int64_t(LoadTimeout) * kNanosecondsPerSecond;
     ShowStartupScreen();
 }
 
@@ -1104,12 +1130,18 @@ void KVNEventManager::OnTechnicalErrorNotice(const char* message, int32_t length
 }
 
 void KVNEventManager::OnPasswordResetRefused(const std::string& text) {
+    PasswordResetSequence = 0;
     EnableProcessTimer();
     Ui().MessageBox(MainWindow(), text, "Password Reset", BoxIcon::Error, BoxButtons::Ok);
     ChangePassword();
 }
 
 void KVNEventManager::OnPasswordResetAcknowledgment(const char*, int32_t) {
+    if (PasswordResetSequence == 0) {
+        MLOG(LOG_ERROR, "Password reset acknowledgment received with no password reset pending: ignored");
+        return;
+    }
+    PasswordResetSequence = 0;
     PasswordChangeRequired = false;
     Password = NewPassword;
     LoggedIn = true;

@@ -101,6 +101,12 @@ public:
     virtual void RefreshGrids();
 
     bool IsConnected() const;
+    // Whether the connection the initial load came on is still up (not lost, nor replaced by a
+    // reconnection).
+    bool IsLoadConnectionUp() const;
+    // The initial load ran out of time: the load is left, the "Server Connection" box shown and
+    // the session reset, so that the user can log in again.
+    void EndUnfinishedLoad();
     bool IsReady() const { return IsConnected() && LoggedIn && !Loading; }
     bool CanLogin() const { return !LoggedIn && !PasswordChangeRequired; }
     bool IsSupervisor() const { return UserTypeM || UserTypeS; }
@@ -220,6 +226,11 @@ public:
     uint32_t PasswordResetSequence = 0;
     std::string EncryptionKey = std::string(16, ' ');
     uint32_t HeartbeatTimeout = 0;  // seconds
+    // The initial load ends, as a lost connection does, when it has not ended this many seconds
+    // after the connection acknowledgment; 0: no limit. Filled by the main window.
+    uint32_t LoadTimeout = 300;
+    int64_t LoadDeadline = 0;     // event clock count; 0: none
+    uint32_t LoadConnection = 0;  // the client socket's connection the load comes on
     std::array<int32_t, 4> OpenHistoricalWindows{};
     std::array<QuerySlot, 4> QuerySlots;  // HV, PQ, OR, AR
     int16_t HourglassCount = 0;           // the toolkit's busy cursor keeps the cursor to restore

@@ -1,6 +1,8 @@
 #include "store/CommandCSVData.h"
 
+#include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <exception>
 
 #include "core/MError.h"
@@ -31,6 +33,17 @@ bool CommandCSVData::LoadFile(const std::string& fileName, std::string& errorTex
     while (!std::feof(File)) {
         const ssize_t length = ::getline(&buffer, &capacity, File);
         ++LineCounter;
+        if (length < 0 && std::ferror(File)) {
+            // A read error does not end in end of file (a directory, a failing device): the load
+            // ends here.
+            errorText = "Unable to read the Data File: " + fileName + ": " + std::strerror(errno);
+            LogMessage(fileName.c_str(), static_cast<unsigned>(LineCounter), LOG_ERROR, "%s",
+                       errorText.c_str());
+            std::free(buffer);
+            std::fclose(File);
+            File = nullptr;
+            return false;
+        }
         if (length <= 0 || buffer[0] == '#') continue;
         ReadText.assign(buffer, static_cast<std::size_t>(length));
         if (ReadText.back() == '\n') ReadText.pop_back();

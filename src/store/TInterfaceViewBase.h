@@ -23,6 +23,7 @@
 #include <type_traits>
 #include <vector>
 
+#include "core/MError.h"
 #include "fields/MCSVWriter.h"
 #include "fields/MInterfaceFormat.h"
 #include "store/BaseKey.h"
@@ -216,22 +217,34 @@ public:
         if (at != AllRows.end()) Erase(&at->second);
     }
 
+    // Written to a temporary file beside the dump and renamed over it once every write and the
+    // close succeeded: a failure (a full disk) keeps the previous dump and is logged.
     void DumpData() override {
-        std::FILE* file = std::fopen(DumpFileName.c_str(), "w");
-        if (!file) return;
+        const std::string temporary = DumpFileName + ".tmp";
+        std::FILE* file = std::fopen(temporary.c_str(), "w");
+        if (!file) {
+            MLOG(LOG_ERROR, "Dump file '%s' not written: cannot create '%s'", DumpFileName.c_str(),
+                 temporary.c_str());
+            return;
+        }
+        bool written = true;
         std::string line;
         for (const std::string& title : TitleFormat.GetTitles()) line += title + ";";
         line += "\n";
-        std::fwrite(line.data(), 1, line.size(), file);
+        written &= std::fwrite(line.data(), 1, line.size(), file) == line.size();
         MCSVWriter writer(&line, ";");
         AllKeys.ForEach([&](ViewRow* row) {
+            if (!written) return;
             T copy(*row->row.GetData());
             writer.ClearOutput();
             copy.FormatObject(writer);
             line += "\n";
-            std::fwrite(line.data(), 1, line.size(), file);
+            written &= std::fwrite(line.data(), 1, line.size(), file) == line.size();
         });
-        std::fclose(file);
+        written &= std::fclose(file) == 0;
+        if (written && std::rename(temporary.c_str(), DumpFileName.c_str()) == 0) return;
+        std::remove(temporary.c_str());
+        MLOG(LOG_ERROR, "Dump file '%s' not written: the previous dump is kept", DumpFileName.c_str());
     }
 
     const BaseKey& GetDisplayedKey(int index) const override {

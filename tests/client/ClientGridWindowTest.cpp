@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "ClientGridFixture.h"
+#include "client/TWaitProgressForm.h"
 #include "core/BaseIniFile.h"
 #include "grid/BusinessObjectGrid.h"
 #include "grid/TExportDataToCSV.h"
@@ -290,4 +291,41 @@ TEST_F(ClientGridWindowTest, TheGridToolsWorkUnchangedOnAClientWindow) {
               "SequenceNumber;ExecutionTime;CommandAction;BusinessItem;CommandStatus;"
               "ErrorMessage;Description;");
     EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 3);
+}
+
+// A full disk (the device that answers every write with "no space"): the first lost line is
+// logged once, and closing the log reports the failure so that the import fails.
+TEST_F(ClientGridWindowTest, ImportLogOnAFullDiskReportsFailure) {
+    if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no /dev/full on this system";
+    std::FILE* file = std::fopen("/dev/full", "w");
+    ASSERT_NE(file, nullptr);
+    std::setvbuf(file, nullptr, _IONBF, 0);  // each line reaches the device at once
+    for (int line = 1; line <= 300; ++line)
+        TKVNGrid::WriteImportLogLine(file, "Position", line, "Bad quantity");
+    EXPECT_FALSE(TKVNGrid::CloseImportLog(file, "/dev/full"));
+    session->CollectErrors();
+    std::size_t lost = 0;
+    std::size_t failed = 0;
+    for (const auto& entry : session->GetErrorDetails()) {
+        const std::string text = entry.GetText();
+        lost += text.find("Import log line not written") != std::string::npos;
+        failed +=
+            entry.GetLevel() == LOG_ERROR &&
+            text.find("Import log '/dev/full' not written completely: the import fails") != std::string::npos;
+    }
+    EXPECT_EQ(lost, 1u);
+    EXPECT_EQ(failed, 1u);
+
+    // A log written whole closes as such.
+    const std::string path = dir.File("import.log");
+    std::FILE* good = std::fopen(path.c_str(), "w");
+    TKVNGrid::WriteImportLogLine(good, "Position", 1, "Bad quantity");
+    EXPECT_TRUE(TKVNGrid::CloseImportLog(good, path));
+
+    // The execution report on a full disk is reported as not written.
+    TWaitProgressForm form(nullptr, session.get());
+    form.SetResultLogFileName("/dev/full");
+    EXPECT_FALSE(form.AppendToResultLog({"1003;Unknown account;New position;"}));
+    form.SetResultLogFileName(path);
+    EXPECT_TRUE(form.AppendToResultLog({"1003;Unknown account;New position;"}));
 }

@@ -121,6 +121,24 @@ TEST_F(ConnectedForm, DroppedConnectionShowsTheBoxWithTheTimerStoppedAndSetsTheR
     EXPECT_TRUE(form->ProcessTimer().Enabled());
 }
 
+// A connection that drops part-way through the initial load, before the socket may reconnect:
+// the load ends, the lost-connection box shows and the session resets; once the socket is back
+// the user logs in again.
+TEST_F(ConnectedForm, AConnectionLostDuringTheLoadShowsTheBoxAndTheUserLogsInAgain) {
+    HookedUi ui;
+    bool boxShown = false;
+    ui.inBox = [&] { boxShown = true; };
+    ui.ExpectBox("Server Connection", kLostText, BoxIcon::Error, BoxButtons::Ok, mrOk);
+    server->DropDuringLoad(3);
+    form->Session().Login("part", "secret");
+    ASSERT_TRUE(TickUntil([&] { return boxShown; }));
+    EXPECT_FALSE(form->Session().LoggedIn);
+    EXPECT_FALSE(form->Session().Loading);
+    ASSERT_TRUE(TickUntil([&] { return form->Session().IsConnected(); }, 5000ms));
+    form->Session().Login("part", "secret");
+    ASSERT_TRUE(TickUntil([&] { return form->Session().IsReady(); }));
+}
+
 TEST_F(ConnectedForm, NothingIsCheckedBeforeLogin) {
     ScriptedUi ui;  // expects no box
     server->DropConnections(false);

@@ -205,6 +205,47 @@ TEST_F(PendingOperationsTest, AResetWhileCommandsArePendingEndsInFailureWithThei
     EXPECT_EQ(lines, 2u) << text;
 }
 
+// The lost-connection box answered before the dialog's tick: the reset already failed the
+// commands, and their lines still reach the log.
+TEST_F(PendingOperationsTest, AResetBeforeTheTickOfALostConnectionKeepsTheLines) {
+    TKVNGrid& window = Open(ChildType::Positions);
+    const std::string log = StartImportLog(window);
+    server->LeaveUnanswered("PN");
+    SendPositionEntry("ACC-1");
+    SendPositionEntry("ACC-2");
+    const Shown shown = ShowDialog(window, false, [&] {
+        ASSERT_TRUE(server->WaitForReceived(3));
+        server->DropConnections(false);
+        PumpUntil([&] { return !session->IsConnected(); });
+        session->ResetSession();
+    });
+    EXPECT_EQ(shown.result, "Connection Failure.");
+    const std::string text = ReadFile(log);
+    std::size_t lines = 0;
+    for (std::size_t at = 0;
+         (at = text.find("Failure with the connection to the server;", at)) != std::string::npos; ++at)
+        ++lines;
+    EXPECT_EQ(lines, 2u) << text;
+}
+
+// Commands left unanswered at a logout are not those of a later import: its log stays free of
+// their lines.
+TEST_F(PendingOperationsTest, FailureLinesOfALogoutStayOutOfALaterImportsLog) {
+    TKVNGrid& window = Open(ChildType::Positions);
+    server->LeaveUnanswered("PN");
+    SendPositionEntry("ACC-1");
+    ASSERT_TRUE(server->WaitForReceived(3));
+    session->Logout();
+    ASSERT_FALSE(session->ErrorLines.empty());
+    ASSERT_TRUE(PumpUntil([&] { return !session->IsConnected(); }));
+    session->ClientSocketEvent->SetActive(true);
+    ASSERT_TRUE(LogInNow());
+    const std::string log = StartImportLog(window);
+    const Shown shown = ShowDialog(window, true);
+    EXPECT_EQ(shown.result, "Failure.");
+    EXPECT_EQ(ReadFile(log), "Start of loading data ...\n\n");
+}
+
 TEST_F(PendingOperationsTest, ALogThatCannotBeOpenedIsLoggedAndTheResultStillShows) {
     TWaitProgressForm form(nullptr, session.get());
     form.SetResultLogFileName(dir.File("no/such/dir/import.log"));

@@ -50,9 +50,11 @@ TEST(BaseGridOption, ReadsGridSelectionAsADecimalIntegerElseOne) {
     }
 }
 
-TEST(BaseGridOption, ARowHeightBelowOneLoadsAsTheDefault) {
-    const std::pair<const char*, int32_t> cases[] = {{"0", 24}, {"-3", 24},   {"1", 1},
-                                                     {"2", 2},  {"150", 150}, {"x", 24}};
+TEST(BaseGridOption, ARowHeightOutsideOneTo1000LoadsAsTheDefault) {
+    const std::pair<const char*, int32_t> cases[] = {
+        {"0", 24}, {"-3", 24},     {"1", 1},     {"2", 2},          {"150", 150},
+        {"x", 24}, {"1000", 1000}, {"1001", 24}, {"100000000", 24}, {"2147483647", 24},
+    };
     for (const auto& [text, expected] : cases) {
         SCOPED_TRACE(text);
         BaseIniFile file("");

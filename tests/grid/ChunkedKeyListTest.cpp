@@ -96,6 +96,8 @@ TEST_F(ChunkedKeys, SavingDeletesTheStaleChunksBelowTheOldCountOrTwenty) {
              Case{"count not a number", "[W]\nSortCount=x\nSort19=19;\nSort20=20;\n",
                   "[W]\nSortCount=1\nSort20=20;\nSort=a(1);\n\n"},
              // An edited count of two thousand million: only the keys that exist are visited.
+             Case{"one high key", "[W]\nSortCount=20000000\nSort19999999=x;\n",
+                  "[W]\nSortCount=1\nSort=a(1);\n\n"},
              Case{"huge count", "[W]\nSortCount=2000000000\nSort3=3;\nSort40=40;\nSortKept=1\nsort41x=1\n",
                   "[W]\nSortCount=1\nSortKept=1\nsort41x=1\nSort=a(1);\n\n"},
          }) {
@@ -121,6 +123,9 @@ TEST_F(ChunkedKeys, ReadingFollowsTheCountOrProbesTheFirstTwentyKeys) {
                   "[W]\nSortCount=2000000000\n" + keys + "sort900=900;\n",
                   {"a", "b", "1", "5", "19", "20", "21", "900"}},
              Case{"no section", "[X]\n" + keys, {}},
+             // Only the keys present are read: one key just below a count of twenty million.
+             Case{"one high key", "[W]\nSortCount=20000000\nSort19999999=high;\nSort=a;\n", {"a", "high"}},
+             Case{"high key beyond the count", "[W]\nSortCount=20000000\nSort20000000=out;\n", {}},
          }) {
         EXPECT_EQ(ReadKeys(c.text, "Sort"), c.expected) << c.name;
     }

@@ -139,6 +139,28 @@ TEST(TitleManager, TitlesHoldingTheEntryMarksReadBackCutWithoutHarm) {
     }
 }
 
+// Counts edited far beyond the keys present cost nothing: only the keys there are read, and a
+// save deletes only those.
+TEST(TitleManager, EditedCountsFollowOnlyTheKeysPresent) {
+    TestTempDir directory;
+    const std::string path = directory.File("workspace.ini");
+    TestTempDir::Write(path,
+                       "[S]\nTitlesCount=2000000000\nTitles=Name(Label);\nTitles1999999999=Zip(Post);\n"
+                       "TitlesColorsCount=2000000\nTitlesColors1999999=Fax(1,2);\n");
+    {
+        BaseIniFile file(path);
+        TitleManager titles(kColumns, "S");
+        titles.LoadFromFile(file);
+        EXPECT_EQ(titles.GetUserTitle("Name"), "Label");
+        EXPECT_EQ(titles.GetUserTitle("Zip"), "Post");
+        EXPECT_EQ(titles.GetBackgroundColor("Fax", clRed), ColorValue(1));
+        titles.SaveToFile(file);
+    }
+    EXPECT_EQ(
+        TestTempDir::Read(path),
+        "[S]\nTitlesCount=1\nTitles=Name(Label);Zip(Post);\nTitlesColorsCount=1\nTitlesColors=Fax(1,2);\n\n");
+}
+
 TEST(TitleManager, LoadingResetsFirstAndAMissingCountReadsTwentyKeys) {
     BaseIniFile file("");
     file.WriteString("S", "Titles19", "Name(Nineteen);");

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "ScriptedBuffers.h"
+#include "core/MError.h"
 #include "net/MEvent.h"
 #include "support/LogRecorder.h"
 
@@ -116,6 +117,10 @@ TEST(MSocketBufferIn, BadFramesEndInMinusOneWithTheirLines) {
         EXPECT_TRUE(log.Has(c.level, c.line));
         EXPECT_EQ(in.reads, static_cast<int>(c.chunks.size()));
     }
+    // The full buffer is reported by the input buffer class itself, with its own line number.
+    EXPECT_NE(std::string(GetLastLogLine(2)).find("MSocketBufferingIn[0166] Buffer read too small"),
+              std::string::npos)
+        << GetLastLogLine(2);
 }
 
 TEST(MSocketBufferIn, TheLargestFrameThatFitsIsAccepted) {

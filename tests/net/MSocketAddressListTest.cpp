@@ -5,6 +5,7 @@
 
 #include "net/MSocketAddressList.h"
 #include "support/LogRecorder.h"
+#include "support/TraceCapture.h"
 
 namespace {
 
@@ -42,6 +43,18 @@ TEST(MSocketAddressList, ASuccessStartsTheNextRoundAtHome) {
     EXPECT_EQ(list.OnConnected(), 3u);
     EXPECT_TRUE(list[2].GetReport());
     EXPECT_EQ(Attempts(list, 3), (std::vector<int>{7000, 7001, 7001}));
+}
+
+TEST(MSocketAddressList, EachStepIsTracedWithItsText) {
+    TraceCapture trace;
+    SetTraceLevel(5);
+    SetTraceMask(0x1800);
+    MSocketAddressList list = MakeList({"7000", "7001"});
+    Attempts(list, 3);
+    const std::string text = trace.Text();
+    EXPECT_NE(text.find("Activate address: 127.0.0.1/7000/tcp at: "), std::string::npos) << text;
+    EXPECT_NE(text.find("Switch to address: 127.0.0.1/7001/tcp at: "), std::string::npos) << text;
+    EXPECT_EQ(text.find("Switch address"), std::string::npos) << text;
 }
 
 struct CountCase {

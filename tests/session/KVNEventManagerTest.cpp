@@ -187,6 +187,9 @@ TEST_F(SessionFixture, EachPumpCallHandsServerMessagesOnAndPublishesItsLines) {
 
 TEST_F(SessionFixture, WhileLoadingSkippedTypesAreDroppedUnread) {
     ConnectNow();
+    // As the connection acknowledgment leaves it: loading from this connection.
+    session->ClientSocketEvent->ClearHasConnected();
+    session->LoadConnection = session->ClientSocketEvent->GetConnectionCount();
     session->Loading = true;
     for (const char* type : {"JZ", "PH", "OH", "RA", "TY", "IU", "KO"}) server->SendRaw(type);
     server->DropConnections(false);
@@ -252,8 +255,9 @@ TEST_F(SessionFixture, OnlyMessagesShorterThanTheirHandlersReadAreLogged) {
     const std::string endOfLoad = "TH" + std::string(20, ' ');
     server->SendRaw("TK" + std::string(18, ' '));
     server->SendRaw(endOfLoad);
-    // The two technical error notices show their (empty) texts; the password reset acknowledgment
-    // its box.
+    // The two technical error notices show their (empty) texts; the first password reset
+    // acknowledgment answers a pending reset and shows its box.
+    session->PasswordResetSequence = 1;
     ui.ExpectBox("Connection Status", "", BoxIcon::Error, BoxButtons::Ok, mrOk)
         .ExpectBox("Connection Status", "", BoxIcon::Error, BoxButtons::Ok, mrOk)
         .ExpectBox("Password Change", "Password was successfully changed.", BoxIcon::Information,

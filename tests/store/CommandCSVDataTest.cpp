@@ -130,6 +130,20 @@ TEST_F(ImportFile, AFileThatCannotBeOpened) {
     EXPECT_EQ(batch.GetRecordCount(), 1);
 }
 
+// A directory opens for reading but every read fails: the load ends with the reader's error.
+TEST_F(ImportFile, AFileThatCannotBeReadEndsTheLoad) {
+    LogRecorder log;
+    const std::string name = dir_.Path();
+    EXPECT_FALSE(batch.LoadFile(name, error));
+    EXPECT_EQ(error, "Unable to read the Data File: " + name + ": Is a directory");
+    EXPECT_TRUE(log.Has(3, error));
+    EXPECT_TRUE(batch.GetErrorLines().empty());
+    EXPECT_EQ(batch.GetRecordCount(), 0);
+    // The reader is free for the next file.
+    ASSERT_TRUE(batch.LoadFile(Write("1;a;10;100\n"), error));
+    EXPECT_EQ(Ids(batch), (std::vector<int>{1}));
+}
+
 TEST(ImportBatch, KeyOperationsActOnTheFirstRecord) {
     TCommandCSVData<PositionImport> batch;
     PositionImport record;

@@ -1,5 +1,10 @@
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <csignal>
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 
@@ -15,6 +20,7 @@
 #include "store/KR_Account.h"
 #include "store/PositionImport.h"
 #include "store/TInterfaceView.h"
+#include "support/LogRecorder.h"
 #include "support/TestTempDir.h"
 
 namespace {
@@ -52,6 +58,36 @@ TEST_F(DumpData, WritesNothingWhenTheFileCannotBeOpened) {
     TInterfaceView<Trade> view;
     view.DumpData();
     EXPECT_TRUE(std::filesystem::is_directory(dir_.File("Trades.dump")));
+}
+
+// A dump that cannot be written whole (a file-size limit stands in for a full disk, in a child
+// process) leaves the previous dump as it was, and no temporary file behind.
+TEST_F(DumpData, AFailedDumpKeepsThePreviousOne) {
+    TInterfaceView<Trade> view;
+    const Trade first(1, "a", -10);
+    view.UpdateRow(&first);
+    view.DumpData();
+    const std::string previous = TestTempDir::Read(dir_.File("Trades.dump"));
+    for (int i = 2; i < 2000; ++i) {
+        const Trade more(i, "a longer name to fill the file", i);
+        view.UpdateRow(&more);
+    }
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{4096, 4096};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        LogRecorder log;
+        view.DumpData();
+        std::_Exit(log.Has(3, "Dump file 'Trades.dump' not written: the previous dump is kept") ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_EQ(TestTempDir::Read(dir_.File("Trades.dump")), previous);
+    EXPECT_FALSE(std::filesystem::exists(dir_.File("Trades.dump.tmp")));
 }
 
 template <class T>

@@ -115,7 +115,7 @@ std::string Header(const std::string& type, const std::string& sequence) {
 }
 
 // Bytes of a message from offset, blank-filled when the message is shorter.
-std::string Part(const std::string& message, std::size_t offset, std::size_t width) {
+std::string BytesAt(const std::string& message, std::size_t offset, std::size_t width) {
     return Left(offset < message.size() ? message.substr(offset, width) : std::string(), width);
 }
 
@@ -172,57 +172,57 @@ std::string TestServer::ApplyCommand(const std::string& type, const std::string&
     if (type == "AN" || type == "AM") {
         // AM lacks the entry action letter and ends with its flags.
         const bool am = type == "AM";
-        const std::string fields = am ? " " + Part(message, 24, 326) : Part(message, 24, 327);
+        const std::string fields = am ? " " + BytesAt(message, 24, 326) : BytesAt(message, 24, 327);
         const std::string key = AccountKey(fields.substr(25, 16));
         std::string& body = accounts_[key];
         const std::string accountId =
             body.empty() ? Left(std::to_string(nextAccountId_++), 16) : body.substr(328, 16);
         const std::string kind = body.empty() ? "C" : body.substr(344, 1);
         const std::string master = body.empty() ? std::string(16, ' ') : body.substr(345, 16);
-        const std::string flags = am             ? Part(message, 350, 32)
+        const std::string flags = am             ? BytesAt(message, 350, 32)
                                   : body.empty() ? std::string(32, 'N')
                                                  : body.substr(361, 32);
         body = fields + " " + accountId + kind + master + flags;
         return am ? Header("QR", sequence) + body.substr(1) : Header("KR", sequence) + body;
     }
     if (type == "AD") {
-        accounts_.erase(AccountKey(Part(message, 24, 16)));
-        return Header("KA", sequence) + Part(message, 24, 32);
+        accounts_.erase(AccountKey(BytesAt(message, 24, 16)));
+        return Header("KA", sequence) + BytesAt(message, 24, 32);
     }
     if (type == "MC") {
-        const auto account = accounts_.find(AccountKey(Part(message, 24, 16)));
-        if (account != accounts_.end()) account->second.replace(361, 32, Part(message, 61, 32));
-        return Header("KX", sequence) + Part(message, 24, 69);
+        const auto account = accounts_.find(AccountKey(BytesAt(message, 24, 16)));
+        if (account != accounts_.end()) account->second.replace(361, 32, BytesAt(message, 61, 32));
+        return Header("KX", sequence) + BytesAt(message, 24, 69);
     }
     if (type == "AL") {
-        const std::string master = Part(message, 24, 16);
-        const bool remove = Part(message, 40, 1) == "D";
+        const std::string master = BytesAt(message, 24, 16);
+        const bool remove = BytesAt(message, 40, 1) == "D";
         const std::size_t count =
-            std::min<std::size_t>(std::strtoul(Part(message, 41, 4).c_str(), nullptr, 10), 100);
+            std::min<std::size_t>(std::strtoul(BytesAt(message, 41, 4).c_str(), nullptr, 10), 100);
         for (std::size_t i = 0; i < count; ++i) {
-            const std::string id = Part(message, 45 + 16 * i, 16);
+            const std::string id = BytesAt(message, 45 + 16 * i, 16);
             for (auto& [number, body] : accounts_)
                 if (body.substr(328, 16) == id) body.replace(345, 16, remove ? std::string(16, ' ') : master);
         }
-        return Header("KL", sequence) + Part(message, 24, 21 + 16 * count);
+        return Header("KL", sequence) + BytesAt(message, 24, 21 + 16 * count);
     }
     if (type == "PN") {
-        const std::string account = Part(message, 33, 16);
+        const std::string account = BytesAt(message, 33, 16);
         const auto found = accounts_.find(AccountKey(account));
         const std::string& a = found == accounts_.end() ? std::string() : found->second;
         std::string body =
-            Part(message, 24, 47) + " " + (a.empty() ? std::string(16, ' ') : a.substr(345, 16)) +
+            BytesAt(message, 24, 47) + " " + (a.empty() ? std::string(16, ' ') : a.substr(345, 16)) +
             (a.empty() ? std::string(16, ' ') : a.substr(328, 16)) +
             (a.empty() ? std::string(4, ' ') : a.substr(323, 4)) + ReportableDates()[0] + TimeOfDay();
         positions_[AccountKey(account) + "|" + body.substr(25, 6) + "|" + body.substr(0, 8)] = body;
         return Header("KB", sequence) + body;
     }
     if (type == "PD") {
-        const std::string account = Part(message, 24, 16);
-        const std::string date = Part(message, 46, 8);
+        const std::string account = BytesAt(message, 24, 16);
+        const std::string date = BytesAt(message, 46, 8);
         const auto found = accounts_.find(AccountKey(account));
-        positions_.erase(AccountKey(account) + "|" + Part(message, 40, 6) + "|" + date);
-        return Header("KF", sequence) + Part(message, 24, 22) + std::string(16, ' ') +
+        positions_.erase(AccountKey(account) + "|" + BytesAt(message, 40, 6) + "|" + date);
+        return Header("KF", sequence) + BytesAt(message, 24, 22) + std::string(16, ' ') +
                (found == accounts_.end() ? std::string(16, ' ') : found->second.substr(328, 16)) + "    " +
                date;
     }
@@ -336,6 +336,34 @@ void TestServer::HoldEndOfLoad(bool hold) {
     });
 }
 
+void TestServer::DropDuringLoad(std::size_t messages) {
+    Post([this, messages] { dropLoadAfter_ = messages; });
+}
+
+void TestServer::KeepLoading(bool keep) {
+    Post([this, keep] { keepLoading_ = keep; });
+}
+
+void TestServer::SendUnaskedPasswordAcknowledgment() {
+    Post([this] {
+        for (Session* session : sessions_) Send(*session, Header("TY", Digits(0, 8)));
+    });
+}
+
+void TestServer::DropLoad(Session& session, std::size_t loadStart) {
+    std::size_t end = loadStart;
+    std::string message;
+    for (std::size_t i = 0; i < dropLoadAfter_; ++i) {
+        std::size_t consumed = 0;
+        if (CutFrame(session.out.substr(end), message, consumed) != FrameCut::Message) break;
+        end += consumed;
+    }
+    session.out.resize(end);
+    session.loading = false;
+    session.closeAfterFlush = true;
+    dropLoadAfter_ = 0;
+}
+
 void TestServer::StopHeartbeats(bool stop) {
     Post([this, stop] { stopHeartbeats_ = stop; });
 }
@@ -410,6 +438,12 @@ void TestServer::Run() {
             it = delayed_.erase(it);
         }
         for (Session* session : sessions_) {
+            if (keepLoading_ && session->endHeld && now >= session->nextHeartbeat) {
+                ++loadCounter_;
+                Send(*session, HeartbeatQuestion());
+                session->nextHeartbeat = now + options_.heartbeatInterval;
+                continue;
+            }
             if (!session->loaded || stopHeartbeats_ || now < session->nextHeartbeat) continue;
             Send(*session, HeartbeatQuestion());
             session->nextHeartbeat = now + options_.heartbeatInterval;
@@ -567,9 +601,9 @@ void TestServer::Audit(const Session& session, const std::string& type, const st
 
 std::vector<std::string> TestServer::HistoricalRows(const std::string& type, const std::string& message,
                                                     const std::string& sequence) const {
-    const std::string start = Part(message, 49, 8);
-    const std::string end = Part(message, 57, 8);
-    const std::string firm = Part(message, 65, 4);
+    const std::string start = BytesAt(message, 49, 8);
+    const std::string end = BytesAt(message, 57, 8);
+    const std::string firm = BytesAt(message, 65, 4);
     const std::string day = end == std::string(8, ' ') ? ReportableDates()[0] : end;
     // The client names a firm by the first four characters of its firm name.
     const auto wanted = [&](const std::string& participant) {
@@ -642,13 +676,13 @@ void TestServer::OnUserConnection(Session& session, const std::string& message) 
 }
 
 void TestServer::OnPasswordReset(Session& session, const std::string& message) {
-    const std::string sequence = Part(message, 16, 8);
-    const auto user = users_.find(Trim(Part(message, 24, 8)));
+    const std::string sequence = BytesAt(message, 16, 8);
+    const auto user = users_.find(Trim(BytesAt(message, 24, 8)));
     std::string oldPassword;
     std::string newPassword;
     if (user == users_.end() ||
-        !DecryptPassword(user->second.encryptionKey, Part(message, 32, 24), oldPassword) ||
-        !DecryptPassword(user->second.encryptionKey, Part(message, 56, 24), newPassword) ||
+        !DecryptPassword(user->second.encryptionKey, BytesAt(message, 32, 24), oldPassword) ||
+        !DecryptPassword(user->second.encryptionKey, BytesAt(message, 56, 24), newPassword) ||
         oldPassword != user->second.password.substr(0, 8)) {
         Send(session, MakeErrorNotice(sequence, "Password reset refused: the current password is wrong"));
         return;
@@ -662,6 +696,7 @@ void TestServer::SendLoad(Session& session) {
     if (!session.loggedIn) return;
     session.loading = true;
     if (options_.loadRecords > 0) return SendRecordLoad(session);
+    const std::size_t loadStart = session.out.size();
     ++loadCounter_;
     Send(session, HeartbeatQuestion());
     Send(session, MakeBulk("BI", kDemoInstruments));
@@ -672,7 +707,8 @@ void TestServer::SendLoad(Session& session) {
     for (const auto& [number, body] : accounts_) Send(session, Header("KR", Digits(0, 8)) + body);
     for (const auto& [key, body] : positions_) Send(session, Header("KB", Digits(0, 8)) + body);
     session.nextHeartbeat = Clock::now() + options_.heartbeatInterval;
-    if (holdEndOfLoad_) {
+    if (dropLoadAfter_ > 0) return DropLoad(session, loadStart);
+    if (holdEndOfLoad_ || keepLoading_) {
         session.endHeld = true;
         return;
     }

@@ -72,6 +72,13 @@ public:
     void DropConnections(bool withDisconnection);
     void HoldEndOfLoad(bool hold);  // releasing sends the held end-of-load heartbeat
     void StopHeartbeats(bool stop);
+    // The next initial load stops after that many of its messages and its connection closes (once;
+    // 0: off). Held (HoldEndOfLoad), a load falls silent with the connection open; kept going, it
+    // never ends: a heartbeat question of a new load counter every heartbeat interval.
+    void DropDuringLoad(std::size_t messages);
+    void KeepLoading(bool keep);
+    // A password reset acknowledgment that answers no reset.
+    void SendUnaskedPasswordAcknowledgment();
     // Answers every command of that two-letter type, or the one with that 8-digit sequence
     // number, with an error notice of that text.
     void AnswerWithError(const std::string& type, const std::string& text);
@@ -100,6 +107,8 @@ private:
     void OnPasswordReset(Session& session, const std::string& message);
     void SendLoad(Session& session);
     void SendRecordLoad(Session& session);
+    // Keeps the first dropLoadAfter_ frames of the load queued from loadStart and closes once they went.
+    void DropLoad(Session& session, std::size_t loadStart);
     void Send(Session& session, const std::string& message);
     std::string HeartbeatQuestion();
 
@@ -156,6 +165,8 @@ private:
     std::vector<Delayed> delayed_;
     bool holdEndOfLoad_ = false;
     bool stopHeartbeats_ = false;
+    std::size_t dropLoadAfter_ = 0;
+    bool keepLoading_ = false;
     uint64_t loadCounter_ = 0;
     uint32_t heartbeatNumber_ = 0;
     std::string loadBlock_;  // the framed records between two heartbeats of a record load
