@@ -216,3 +216,101 @@ TEST_F(PositionsGridTest, APositionCreatedOnTheScreenArrivesAndShowsAfterTheAnsw
     Refresh();
     EXPECT_EQ(Rows(window), 3);
 }
+
+TEST_F(PositionsGridTest, TheScreenStopsAtTheFirstFailedCheck) {
+    ASSERT_TRUE(LogInNow("part"));
+    TPositionsGridForm& window = OpenPositions();
+    const KB_Position& stored = session->Positions.Records.begin()->second;
+    const std::string today = session->ReportableDates.front().ToString();
+    struct Case {
+        std::string account;
+        std::string symbol;
+        std::string reportDate;
+        std::string longQuantity;
+        std::string shortQuantity;
+        std::string message;  // a trailing '*' matches the start only
+    };
+    const std::string call = "ABC 20301220 C 125.00";
+    const std::vector<Case> cases = {
+        {"", call, today, "1", "", "No value specified for field Account Number"},
+        {"NW=1", call, today, "1", "", "NW=1 Contains a special character that can't be processed"},
+        {"ZZ-1", call, today, "1", "", "The account does not exist"},
+        {"NW-101", "NOPE", today, "1", "", "The instrument does not exist"},
+        {"NW-101", call, "20310101", "1", "", "Invalid Instrument For Specified Report Date"},
+        {stored.AccountNumber.ToString(), stored.ExternalSymbol.ToString(), stored.ReportDate.ToString(), "1", "",
+         "The position already exists"},
+        {"NW-101", call, today, "1x", "", "Long - *"},
+        {"NW-101", call, today, "", "-", "Short - *"},
+        {"NW-101", call, today, "0", "", "A position must be defined"},
+        {"NW-101", call, "", "1", "", "Report date is not valid."},
+    };
+    const int32_t idsBefore = session->PositionIdCounter;
+    ui.ExpectModal<TPositionScreenForm>([&](TPositionScreenForm& form) {
+        for (const Case& c : cases) {
+            SCOPED_TRACE(c.message);
+            form.mpAccountNumberEdit->SetText(c.account);
+            form.mpExternalSymbolEdit->SetText(c.symbol);
+            form.mEntry.ReportDate.SetText(c.reportDate.c_str());
+            form.mpLongQuantityEdit->SetText(c.longQuantity);
+            form.mpShortQuantityEdit->SetText(c.shortQuantity);
+            form.mpOkButton->click();  // refused: no box, the dialog stays
+            const std::string shown = FromQt(form.mpErrorMessageLabel->text());
+            if (c.message.back() == '*')
+                EXPECT_EQ(shown.substr(0, c.message.size() - 1), c.message.substr(0, c.message.size() - 1));
+            else
+                EXPECT_EQ(shown, c.message);
+            EXPECT_TRUE(form.isVisible());
+            EXPECT_EQ(form.mpAccountNumberEdit->Text(), c.account);  // the input stays
+        }
+        form.reject();
+    });
+    window.NewRecord(-1);
+    EXPECT_EQ(ui.Pending(), 0u);
+    EXPECT_TRUE(Received("PN").empty());
+    EXPECT_EQ(session->PositionIdCounter, idsBefore);  // the existence check handed out no id
+}
+
+TEST_F(PositionsGridTest, ModifyChangesOnlyTheQuantitiesOfTheRowsOwnInstrument) {
+    ASSERT_TRUE(LogInNow("part"));
+    TPositionsGridForm& window = OpenPositions();
+    const KB_Position row = *ViewOf(window).GetRowData(0, false);
+    ui.ExpectModal<TPositionScreenForm>([&](TPositionScreenForm& form) {
+        EXPECT_EQ(FromQt(form.windowTitle()), "Modify a position");
+        EXPECT_FALSE(form.mpAccountNumberEdit->isEnabled());
+        EXPECT_FALSE(form.mpExternalSymbolEdit->isEnabled());
+        EXPECT_FALSE(form.SelectReportDateButton->isEnabled());
+        EXPECT_FALSE(form.SymbolsButton->isVisible());
+        EXPECT_FALSE(form.mpClassSymbolEdit->isEnabled());
+        EXPECT_TRUE(form.mpClassSymbolEdit->isVisible());
+        form.mpShortQuantityEdit->SetText("9");
+        form.mpOkButton->click();
+    });
+    ui.ExpectBox("Modify a position",
+                 "You are about to : Modify a position\n\nPress OK button to proceed with this action ",
+                 BoxIcon::Information, BoxButtons::OkCancel, mrOk);
+    ClientGridFixture::Shown shown;
+    ExpectPendingOperations(shown, window);
+    EXPECT_TRUE(window.EditRow(0));
+    EXPECT_EQ(ui.Pending(), 0u);
+    const std::vector<std::string> entries = Received("PN");
+    ASSERT_EQ(entries.size(), 1u);
+    EXPECT_EQ(entries[0].substr(33, 16), row.AccountNumber.ToPaddedString());
+    EXPECT_EQ(entries[0].substr(49, 2), row.Group.ToPaddedString());
+    EXPECT_EQ(entries[0].substr(51, 4), row.Instrument.ToPaddedString());
+    EXPECT_EQ(entries[0].substr(63, 8), "00000009");
+    const CommandHistory* last = &session->CommandHistories.Records.rbegin()->second;
+    EXPECT_EQ(last->CommandAction.ToEnum(), EnumActionType::Update);
+}
+
+TEST_F(PositionsGridTest, WithoutReportableDatesTheScreenDoesNotOpen) {
+    ASSERT_TRUE(LogInNow("part"));
+    TPositionsGridForm& window = OpenPositions();
+    session->ReportableDates.clear();
+    for (int i = 0; i < 3; ++i)
+        ui.ExpectBox("Configuration Error",
+                     "  No reportable dates were configured\nContact QZK to get this issue resolved.", BoxIcon::Error, BoxButtons::Ok, mrOk);
+    window.NewRecord(-1);
+    window.NewRecord(0);
+    EXPECT_FALSE(window.EditRow(0));
+    EXPECT_TRUE(Received("PN").empty());
+}
