@@ -32,7 +32,8 @@ void FillReferenceData(KVNEventManager& session, int instruments, int accounts) 
         BraeGroupInstrumentDefinition& definition = session.Instruments[static_cast<std::size_t>(i)];
         definition.Group.SetText("OP");
         definition.Instrument.SetText(Numbered("I", i).c_str());
-        definition.CallPutCode.Set(i % 2 ? EnumBraeInstrumentCallPutCode::Put : EnumBraeInstrumentCallPutCode::Call);
+        definition.CallPutCode.Set(i % 2 ? EnumBraeInstrumentCallPutCode::Put
+                                         : EnumBraeInstrumentCallPutCode::Call);
         definition.StrikePrice.SetText(std::to_string(100 + i % 4).c_str());
         definition.ExpirationDate.SetText("20301220", 8);
         definition.ClassSymbol.SetText(Numbered("CLS", i / 4).c_str());
@@ -65,8 +66,8 @@ void BM_PositionImport(benchmark::State& state) {
             if (row % 2)
                 out << Numbered("SYM", i) << ";;;;;";
             else
-                out << ';' << Numbered("CLS", i / 4) << ";20301220;" << (i % 2 ? "P" : "Call") << ';' << 100 + i % 4
-                    << ".00;";
+                out << ';' << Numbered("CLS", i / 4) << ";20301220;" << (i % 2 ? "P" : "Call") << ';'
+                    << 100 + i % 4 << ".00;";
             out << row % 100 + 1 << ";0\n";
         }
     }
@@ -144,7 +145,8 @@ void BM_PositionsRefresh(benchmark::State& state) {
         state.PauseTiming();
         ++round;
         for (int i = 0; i < kChanges; ++i) {
-            KB_Position position = *session.Positions.Find(BaseKey(i * (kPositions / kChanges) + 1, 20261201));
+            KB_Position position =
+                *session.Positions.Find(BaseKey(i * (kPositions / kChanges) + 1, 20261201));
             position.LongQuantity.SetValue((round + i) % 1000);
             session.Positions.Store(position, false);
         }

@@ -13,8 +13,8 @@ Brae_PD_PositionDelete PositionCommands::MakeDelete(const KB_PositionLong& posit
 
 void PositionCommands::SendDelete(KVNEventManager& session, const KB_PositionLong& position) {
     Brae_PD_PositionDelete message = MakeDelete(position);
-    session.SendCommand(message,
-                        CommandDescription{EnumActionType::Delete, EnumBusinessItemType::Position, "Delete", false});
+    session.SendCommand(
+        message, CommandDescription{EnumActionType::Delete, EnumBusinessItemType::Position, "Delete", false});
 }
 
 Brae_PN_PositionEntry PositionCommands::MakeEntry(const KB_PositionLong& position) {

@@ -66,18 +66,22 @@ PositionEntryRules::Failure PositionEntryRules::ValidateNewPosition(const Brae_P
         }
     }
     if (!account) return {"The account does not exist", Focus::None};
-    if (entry.Group.IsBlank() && entry.Instrument.IsBlank()) return {"The instrument does not exist", Focus::None};
+    if (entry.Group.IsBlank() && entry.Instrument.IsBlank())
+        return {"The instrument does not exist", Focus::None};
     if (entry.ReportDate.ToString() > expirationDate)
         return {"Invalid Instrument For Specified Report Date", Focus::None};
-    const int32_t id = session_.FindPositionId(entry.Group, entry.Instrument, entry.AccountNumber, account->AccountId);
+    const int32_t id =
+        session_.FindPositionId(entry.Group, entry.Instrument, entry.AccountNumber, account->AccountId);
     if (id != 0 && session_.Positions.Find(BaseKey(id, DateNumber(entry.ReportDate.ToString()))))
         return {"The position already exists", Focus::None};
     return {};
 }
 
-PositionEntryRules::Failure PositionEntryRules::ValidateQuantitiesAndDate(const Brae_PN_PositionEntry& entry) {
+PositionEntryRules::Failure PositionEntryRules::ValidateQuantitiesAndDate(
+    const Brae_PN_PositionEntry& entry) {
     if (entry.LongQuantity.GetValue() == 0 && entry.ShortQuantity.GetValue() == 0)
         return {"A position must be defined", Focus::ShortQuantity};
-    if (entry.ReportDate.ToString().find_first_not_of(' ') == std::string::npos) return {"Report date is not valid.", Focus::ReportDateButton};
+    if (entry.ReportDate.ToString().find_first_not_of(' ') == std::string::npos)
+        return {"Report date is not valid.", Focus::ReportDateButton};
     return {};
 }

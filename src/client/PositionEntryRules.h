@@ -34,7 +34,8 @@ public:
 
     // The days offered for a report date, as "yyyymmdd": from the first reportable date to the
     // last day of the month of the last one. False without reportable dates.
-    static bool ReportDateRange(const std::vector<MDateYYYYMMDD>& dates, std::string& first, std::string& last);
+    static bool ReportDateRange(const std::vector<MDateYYYYMMDD>& dates, std::string& first,
+                                std::string& last);
 
     // The checks of a new position after its account number was read: the account exists, the
     // instrument was found, the report date is not after its expiry and the position is not stored

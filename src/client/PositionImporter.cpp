@@ -48,7 +48,9 @@ std::string CheckField(const char* name, const std::string& text) {
     return {};
 }
 
-bool IsDate(const std::string& text) { return DateValidator("YYYYMMDD").Validate(text); }
+bool IsDate(const std::string& text) {
+    return DateValidator("YYYYMMDD").Validate(text);
+}
 
 // The call/put letter of a letter or a name; empty text gives None. False for anything else.
 bool ParseCallPut(const std::string& text, char& letter) {
@@ -81,10 +83,10 @@ PositionImporter::PositionImporter(KVNEventManager& session) : session_(session)
     for (std::size_t i = 0; i < instruments.size(); ++i) {
         const BraeGroupInstrumentDefinition& definition = instruments[i];
         bySymbol_.try_emplace(definition.ExternalSymbol.ToPaddedString(), i);
-        byClass_.try_emplace(ClassKey(definition.ClassSymbol.ToPaddedString(),
-                                      static_cast<char>(definition.CallPutCode.Get()),
-                                      definition.StrikePrice.ToString(), definition.ExpirationDate.ToString()),
-                             i);
+        byClass_.try_emplace(
+            ClassKey(definition.ClassSymbol.ToPaddedString(), static_cast<char>(definition.CallPutCode.Get()),
+                     definition.StrikePrice.ToString(), definition.ExpirationDate.ToString()),
+            i);
     }
     accounts_.reserve(session_.Accounts.Records.size());
     for (const auto& [key, account] : session_.Accounts.Records)
@@ -113,11 +115,13 @@ std::string PositionImporter::CheckRow(const PositionImport& row, Brae_PN_Positi
     std::string expiry;
     const auto& instruments = session_.Instruments;
     if (row.ExternalSymbol.IsBlank()) {
-        if (auto failed = CheckField<MRPString<20, 32, MValAccept>>("Class Symbol", row.ClassSymbol.ToString());
+        if (auto failed =
+                CheckField<MRPString<20, 32, MValAccept>>("Class Symbol", row.ClassSymbol.ToString());
             !failed.empty())
             return failed;
         const std::string callPutText = row.CallPutCode.ToString();
-        if (auto failed = CheckField<MString<64, 10, MValAccept>>("Call Put Code", callPutText); !failed.empty())
+        if (auto failed = CheckField<MString<64, 10, MValAccept>>("Call Put Code", callPutText);
+            !failed.empty())
             return failed;
         char callPut = ' ';
         if (!ParseCallPut(callPutText, callPut)) return "Call Put Code is filled with an invalid value";
@@ -151,7 +155,8 @@ std::string PositionImporter::CheckRow(const PositionImport& row, Brae_PN_Positi
     }
     entry.LongQuantity = row.LongQuantity;
     if (row.ShortQuantity.GetValue() != 0) {
-        if (auto failed = CheckField<BraeNb8>("Short Quantity", row.ShortQuantity.ToString()); !failed.empty())
+        if (auto failed = CheckField<BraeNb8>("Short Quantity", row.ShortQuantity.ToString());
+            !failed.empty())
             return failed;
     }
     entry.ShortQuantity = row.ShortQuantity;
@@ -161,7 +166,8 @@ std::string PositionImporter::CheckRow(const PositionImport& row, Brae_PN_Positi
         return failed;
     if (!accounts_.contains(row.AccountNumber.ToPaddedString())) return "The account number does not exist";
     entry.AccountNumber = row.AccountNumber;
-    if (row.LongQuantity.GetValue() == 0 && row.ShortQuantity.GetValue() == 0) return "A position must be defined";
+    if (row.LongQuantity.GetValue() == 0 && row.ShortQuantity.GetValue() == 0)
+        return "A position must be defined";
     return {};
 }
 
@@ -173,7 +179,8 @@ bool PositionImporter::SendRecords(TCommandCSVData<PositionImport>& data, std::F
         const std::string reason = CheckRow(data.Records[static_cast<std::size_t>(index - 1)], entry);
         if (!reason.empty()) {
             const int32_t line = data.GetLineOfRecord(static_cast<uint32_t>(index));
-            WriteText(log, (line == 0 ? std::string() : std::to_string(line)) + ";GeneralError;" + reason + ";\n");
+            WriteText(log,
+                      (line == 0 ? std::string() : std::to_string(line)) + ";GeneralError;" + reason + ";\n");
             continue;
         }
         if (sent_ == 0) SendDelimiter(true);
@@ -192,7 +199,7 @@ void PositionImporter::SendDelimiter(bool start) {
     Brae_IU_BroadcastDelimiterL2 delimiter;
     delimiter.BroadcastTiming.Set(EnumBraeBroadcastTiming::Unscheduled);
     delimiter.SetDelimiterType(type);
-    session_.SendCommand(delimiter, CommandDescription{EnumActionType::Add, EnumBusinessItemType::Position,
-                                                       start ? "StartOfPositionImport" : "EndOfPositionImport",
-                                                       false});
+    session_.SendCommand(delimiter,
+                         CommandDescription{EnumActionType::Add, EnumBusinessItemType::Position,
+                                            start ? "StartOfPositionImport" : "EndOfPositionImport", false});
 }

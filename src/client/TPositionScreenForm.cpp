@@ -27,7 +27,8 @@ constexpr const char* kCreateCaption = "Create a position";
 
 FormDateTime ToFormDate(const std::string& yyyymmdd) {
     if (yyyymmdd.size() < 8) return {};
-    return FormDateTime::Date(std::atoi(yyyymmdd.substr(0, 4).c_str()), std::atoi(yyyymmdd.substr(4, 2).c_str()),
+    return FormDateTime::Date(std::atoi(yyyymmdd.substr(0, 4).c_str()),
+                              std::atoi(yyyymmdd.substr(4, 2).c_str()),
                               std::atoi(yyyymmdd.substr(6, 2).c_str()));
 }
 
@@ -62,7 +63,8 @@ TPositionScreenForm::TPositionScreenForm(QWidget* owner, KVNEventManager* sessio
     auto* mandatory = new QLabel(QStringLiteral(" * "), this);
     mandatory->setStyleSheet(QStringLiteral("color: red"));
     mpExternalSymbolEdit = new Edit(this, "mpExternalSymbolEdit");
-    mpExternalSymbolLabel = MakeLabel(this, "&External Symbol", "mpExternalSymbolLabel", mpExternalSymbolEdit);
+    mpExternalSymbolLabel =
+        MakeLabel(this, "&External Symbol", "mpExternalSymbolLabel", mpExternalSymbolEdit);
     SymbolsButton = new QPushButton(QStringLiteral("..."), this);
     SymbolsButton->setObjectName("SymbolsButton");
     ReportDateEdit = new Edit(this, "ReportDateEdit");
@@ -182,8 +184,8 @@ void TPositionScreenForm::FormShow() {
         return;
     }
     ShowReportDate(mPosition.ReportDate);
-    for (QWidget* control : std::initializer_list<QWidget*>{mpAccountNumberEdit, mpExternalSymbolEdit, ReportDateEdit,
-                                                            SelectReportDateButton})
+    for (QWidget* control : std::initializer_list<QWidget*>{mpAccountNumberEdit, mpExternalSymbolEdit,
+                                                            ReportDateEdit, SelectReportDateButton})
         control->setEnabled(false);
     SymbolsButton->setEnabled(false);
     SymbolsButton->setVisible(false);
@@ -234,7 +236,8 @@ void TPositionScreenForm::SelectReportDateOnClick() {
     if (!PositionEntryRules::ReportDateRange(mEventManager->ReportableDates, first, last)) return;
     TBoldDateInputForm chooser(this, "Report Date", "Select a valid report date");
     chooser.SetDateRange(ToFormDate(first), ToFormDate(last));
-    for (const MDateYYYYMMDD& date : mEventManager->ReportableDates) chooser.AddBoldDate(ToFormDate(date.ToString()));
+    for (const MDateYYYYMMDD& date : mEventManager->ReportableDates)
+        chooser.AddBoldDate(ToFormDate(date.ToString()));
     if (chooser.ShowModal() != mrOk) return;
     mEntry.ReportDate.SetText(ToDateText(chooser.GetDate()).c_str());
     ShowReportDate(mEntry.ReportDate);
@@ -272,7 +275,8 @@ bool TPositionScreenForm::ValidateNewPosition() {
     if (!ReadValueFromEdit(mEntry.AccountNumber, mpAccountNumberEdit, mpAccountNumberLabel, mErrorText, true,
                            false))
         return false;
-    const PositionEntryRules::Failure failure = rules_->ValidateNewPosition(mEntry, mExpirationDate.ToString());
+    const PositionEntryRules::Failure failure =
+        rules_->ValidateNewPosition(mEntry, mExpirationDate.ToString());
     mErrorText = failure.message;
     FocusFailure(failure.focus);
     return !failure;
@@ -281,7 +285,8 @@ bool TPositionScreenForm::ValidateNewPosition() {
 bool TPositionScreenForm::ValidateForm() {
     mErrorText.clear();
     if (mCreateMode && !ValidateNewPosition()) return false;
-    if (!ReadValueFromEdit(mEntry.LongQuantity, mpLongQuantityEdit, mpLongQuantityLabel, mErrorText, false, false))
+    if (!ReadValueFromEdit(mEntry.LongQuantity, mpLongQuantityEdit, mpLongQuantityLabel, mErrorText, false,
+                           false))
         return false;
     if (!ReadValueFromEdit(mEntry.ShortQuantity, mpShortQuantityEdit, mpShortQuantityLabel, mErrorText, false,
                            false))

@@ -64,8 +64,8 @@ bool TPositionsGridForm::ValidateImportRecord(CommandCSVData& data, std::FILE* l
     ImportCounter = importer.Sent();
     // The only box of an import comes when nothing was sent, so no answer meanwhile is missed.
     if (ImportCounter == 0)
-        Ui().MessageBox(this, PositionImporter::kNoRowMessage, PositionImporter::kNoRowCaption, BoxIcon::Warning,
-                        BoxButtons::Ok);
+        Ui().MessageBox(this, PositionImporter::kNoRowMessage, PositionImporter::kNoRowCaption,
+                        BoxIcon::Warning, BoxButtons::Ok);
     return result;
 }
 
@@ -100,7 +100,8 @@ void TPositionsGridForm::NewRecord(int row) {
 
 void TPositionsGridForm::OpenScreen(int row, bool create) {
     TPositionScreenForm screen(this, Session());
-    if (const KB_Position* position = row >= 0 ? static_cast<PositionView*>(View())->GetRowData(row, false) : nullptr) {
+    if (const KB_Position* position =
+            row >= 0 ? static_cast<PositionView*>(View())->GetRowData(row, false) : nullptr) {
         screen.mPosition = *position;
         screen.mPositionKey = position->Key;
     }
@@ -114,7 +115,8 @@ void TPositionsGridForm::DeleteRecord(int row) {
     const KB_Position* shown = static_cast<PositionView*>(View())->GetRowData(row, false);
     if (!shown) return;
     const KB_Position position = *shown;
-    if (Ui().MessageBox(this, "You are about to delete the selected record\n\nAre you sure you want to continue ?",
+    if (Ui().MessageBox(this,
+                        "You are about to delete the selected record\n\nAre you sure you want to continue ?",
                         "Position Deletion", BoxIcon::Question, BoxButtons::YesNo) != mrYes)
         return;
     if (!Session()->Positions.Find(position.Key)) return;
@@ -128,7 +130,8 @@ void TPositionsGridForm::DeleteAllDisplayed() {
     for (int row = view->GetDisplayedRowCount() - 2; row >= 0; --row)
         if (const KB_Position* position = view->GetRowData(row, false)) rows.push_back(*position);
     const int32_t count = static_cast<int32_t>(rows.size());
-    const std::string message = "Positions: All Displayed\n\nYou are about to delete " + std::to_string(count) +
+    const std::string message = "Positions: All Displayed\n\nYou are about to delete " +
+                                std::to_string(count) +
                                 " currently displayed positions.\nEnter total number of records and press OK "
                                 "button to proceed with the deletion.\n\nTotal number of records : " +
                                 std::to_string(count);

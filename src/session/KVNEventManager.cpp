@@ -340,7 +340,8 @@ int32_t KVNEventManager::GetPositionId(const MRPString<2, 32, MValAccept>& group
 
 int32_t KVNEventManager::FindPositionId(const MRPString<2, 32, MValAccept>& group,
                                         const MRPString<4, 32, MValAccept>& instrument,
-                                        const AccountText& accountNumber, const AccountText& accountId) const {
+                                        const AccountText& accountNumber,
+                                        const AccountText& accountId) const {
     return PositionIds.Find(PositionIdKey(group, instrument, accountNumber, accountId));
 }
 

@@ -3,9 +3,9 @@
 // a real QMdiArea, the settings file names the server and, when a test asks, a temporary working
 // directory; a scripted user interface answers every box and dialog.
 #include <QApplication>
+#include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QLabel>
 #include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>

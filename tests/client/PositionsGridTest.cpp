@@ -39,12 +39,15 @@ std::string Sequence(uint32_t number) {
 class PositionsGridTest : public ClientGridFixture {
 protected:
     TPositionsGridForm& OpenPositions() {
-        auto& window = Track(new TPositionsGridForm(&area, Config("Positions" + std::to_string(windows.size() + 1)),
-                                                    &titles, session.get(), new PositionView));
+        auto& window =
+            Track(new TPositionsGridForm(&area, Config("Positions" + std::to_string(windows.size() + 1)),
+                                         &titles, session.get(), new PositionView));
         Refresh();
         return window;
     }
-    static PositionView& ViewOf(TPositionsGridForm& window) { return *static_cast<PositionView*>(window.View()); }
+    static PositionView& ViewOf(TPositionsGridForm& window) {
+        return *static_cast<PositionView*>(window.View());
+    }
     static int Rows(TPositionsGridForm& window) { return ViewOf(window).GetDisplayedRowCount() - 1; }
     static bool Enabled(Action* action) {
         action->Update();
@@ -74,8 +77,8 @@ TEST_F(PositionsGridTest, TheActionsFollowTheUserType) {
         EXPECT_EQ(FromQt(window.ImportAction->text()), "Import Positions ...");
         // Not ready: nothing.
         session->Loading = true;
-        for (Action* action : {window.NewRowAction, window.CopyAction, window.EditRowAction, window.DeleteAction,
-                               window.DeleteAllDisplayedAction, window.ImportAction})
+        for (Action* action : {window.NewRowAction, window.CopyAction, window.EditRowAction,
+                               window.DeleteAction, window.DeleteAllDisplayedAction, window.ImportAction})
             EXPECT_FALSE(Enabled(action));
         session->Loading = false;
         delete window.SubWindow();
@@ -237,8 +240,8 @@ TEST_F(PositionsGridTest, TheScreenStopsAtTheFirstFailedCheck) {
         {"ZZ-1", call, today, "1", "", "The account does not exist"},
         {"NW-101", "NOPE", today, "1", "", "The instrument does not exist"},
         {"NW-101", call, "20310101", "1", "", "Invalid Instrument For Specified Report Date"},
-        {stored.AccountNumber.ToString(), stored.ExternalSymbol.ToString(), stored.ReportDate.ToString(), "1", "",
-         "The position already exists"},
+        {stored.AccountNumber.ToString(), stored.ExternalSymbol.ToString(), stored.ReportDate.ToString(), "1",
+         "", "The position already exists"},
         {"NW-101", call, today, "1x", "", "Long - *"},
         {"NW-101", call, today, "", "-", "Short - *"},
         {"NW-101", call, today, "0", "", "A position must be defined"},
@@ -308,7 +311,8 @@ TEST_F(PositionsGridTest, WithoutReportableDatesTheScreenDoesNotOpen) {
     session->ReportableDates.clear();
     for (int i = 0; i < 3; ++i)
         ui.ExpectBox("Configuration Error",
-                     "  No reportable dates were configured\nContact QZK to get this issue resolved.", BoxIcon::Error, BoxButtons::Ok, mrOk);
+                     "  No reportable dates were configured\nContact QZK to get this issue resolved.",
+                     BoxIcon::Error, BoxButtons::Ok, mrOk);
     window.NewRecord(-1);
     window.NewRecord(0);
     EXPECT_FALSE(window.EditRow(0));
