@@ -347,6 +347,31 @@ void KVNEventManager::ForgetAccountNumber(int32_t place) {
 int32_t KVNEventManager::GetPositionId(const MRPString<2, 32, MValAccept>& group,
                                        const MRPString<4, 32, MValAccept>& instrument,
                                        const AccountText& accountNumber, const AccountText& accountId) {
+    const FixedTextKey<10> pair = PositionIdKey(group, instrument, accountNumber, accountId);
+    int32_t account = 0;
+    std::memcpy(&account, pair.data(), 4);
+    const auto [id, added] = PositionIds.Insert(pair, PositionIdCounter + 1);
+    if (!added) return id;
+    ++PositionIdCounter;
+    FixedTextKey<4> part;
+    std::memcpy(part.data(), &account, 4);
+    EarlierPositionIds.resize(static_cast<std::size_t>(PositionIdCounter) + 1);
+    EarlierPositionIds[static_cast<std::size_t>(PositionIdCounter)] = LastPositionIds.Find(part);
+    LastPositionIds.Set(part, PositionIdCounter);
+    return PositionIdCounter;
+}
+
+int32_t KVNEventManager::FindPositionId(const MRPString<2, 32, MValAccept>& group,
+                                        const MRPString<4, 32, MValAccept>& instrument,
+                                        const AccountText& accountNumber,
+                                        const AccountText& accountId) const {
+    return PositionIds.Find(PositionIdKey(group, instrument, accountNumber, accountId));
+}
+
+FixedTextKey<10> KVNEventManager::PositionIdKey(const MRPString<2, 32, MValAccept>& group,
+                                                const MRPString<4, 32, MValAccept>& instrument,
+                                                const AccountText& accountNumber,
+                                                const AccountText& accountId) const {
     int32_t account = 1;
     if (!accountId.IsBlank()) {
         account = AccountIdNumber(accountId);
@@ -358,15 +383,7 @@ int32_t KVNEventManager::GetPositionId(const MRPString<2, 32, MValAccept>& group
     std::memcpy(pair.data(), &account, 4);
     std::memcpy(pair.data() + 4, group.GetData(), 2);
     std::memcpy(pair.data() + 6, instrument.GetData(), 4);
-    const auto [id, added] = PositionIds.Insert(pair, PositionIdCounter + 1);
-    if (!added) return id;
-    ++PositionIdCounter;
-    FixedTextKey<4> part;
-    std::memcpy(part.data(), &account, 4);
-    EarlierPositionIds.resize(static_cast<std::size_t>(PositionIdCounter) + 1);
-    EarlierPositionIds[static_cast<std::size_t>(PositionIdCounter)] = LastPositionIds.Find(part);
-    LastPositionIds.Set(part, PositionIdCounter);
-    return PositionIdCounter;
+    return pair;
 }
 
 void KVNEventManager::SetFirmUnitMember(const ParticipantIdText& participantId,

@@ -174,6 +174,11 @@ public:
     int32_t GetPositionId(const MRPString<2, 32, MValAccept>& group,
                           const MRPString<4, 32, MValAccept>& instrument, const AccountText& accountNumber,
                           const AccountText& accountId);
+    // The id GetPositionId would give the same arguments, without handing out a new one: 0 when
+    // the pair has none yet.
+    int32_t FindPositionId(const MRPString<2, 32, MValAccept>& group,
+                           const MRPString<4, 32, MValAccept>& instrument, const AccountText& accountNumber,
+                           const AccountText& accountId) const;
     // Blanks firmUnitMember, then copies that of the first participant with this id.
     void SetFirmUnitMember(const ParticipantIdText& participantId, FirmUnitMemberText& firmUnitMember) const;
     bool HasMasterAccount() const;
@@ -314,6 +319,11 @@ private:
     void LeaveLoading();
     // The box of a refused password reset, then the dialog again.
     void OnPasswordResetRefused(const std::string& text);
+    // The key of a position id: the account's id number (else its place among the account numbers,
+    // else 1), then the group and the instrument as received.
+    FixedTextKey<10> PositionIdKey(const MRPString<2, 32, MValAccept>& group,
+                                   const MRPString<4, 32, MValAccept>& instrument,
+                                   const AccountText& accountNumber, const AccountText& accountId) const;
     // SendCommand's bookkeeping once the message is numbered and its description made.
     void RecordCommand(uint32_t sequence, EnumBraeMsgType type, CommandDescription description);
     // Commands left unanswered by a reset fail; the query slots and the hourglass start afresh.

@@ -3,20 +3,27 @@
 // a real QMdiArea, the settings file names the server and, when a test asks, a temporary working
 // directory; a scripted user interface answers every box and dialog.
 #include <QApplication>
+#include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPointer>
+#include <QProgressBar>
+#include <QPushButton>
+#include <functional>
 #include <vector>
 
 #include "../session/SessionFixture.h"
 #include "brae/Brae_PN_PositionEntry.h"
 #include "client/TCommandHistoryGridForm.h"
 #include "client/TKVNGrid.h"
+#include "client/TWaitProgressForm.h"
 #include "grid/TitleManager.h"
 #include "store/CommandHistory.h"
 #include "store/TInterfaceView.h"
 #include "support/TestTempDir.h"
+#include "toolkit/Edit.h"
 #include "toolkit/MessageRouter.h"
+#include "toolkit/QtText.h"
 
 using HistoryView = TInterfaceView<CommandHistory>;
 
@@ -86,6 +93,56 @@ protected:
         session->SendCommand(entry,
                              {EnumActionType::Add, EnumBusinessItemType::Position, "New position", false});
     }
+    // What the pending-operations dialog showed once it had a result.
+    struct Shown {
+        std::string caption;
+        std::string result;
+        std::string style;
+        bool bold = false;
+        bool okBefore = true;
+        bool closedBefore = true;
+        bool titleBarClose = true;
+        bool logShown = false;
+        std::string logEdit;
+    };
+    // Expects the window's pending-operations dialog: while it waits, runs between, then pumps the
+    // session and ticks until the dialog has a result, and closes it with OK.
+    void ExpectPendingOperations(Shown& shown, TKVNGrid& window, const std::function<void()>& between = {}) {
+        ui.ExpectModal<TWaitProgressForm>([&shown, &window, between, this](TWaitProgressForm& form) {
+            shown.caption = FromQt(form.windowTitle());
+            shown.titleBarClose = form.windowFlags().testFlag(Qt::WindowCloseButtonHint);
+            shown.okBefore = form.mpOkButton->isVisible();
+            EXPECT_TRUE(form.ProgressBar->isVisible());
+            EXPECT_EQ(form.ProgressBar->maximum(), 0);  // a marquee
+            EXPECT_EQ(window.PendingOperationsForm(), &form);
+            // No way out before a result.
+            form.close();
+            shown.closedBefore = !form.isVisible();
+            if (between) between();
+            EXPECT_TRUE(PumpUntil([&] {
+                form.ProcessWaitTimer();
+                return form.IsFinished();
+            }));
+            shown.result = FromQt(form.ItemLabel->text());
+            shown.style = FromQt(form.ItemLabel->styleSheet());
+            shown.bold = form.ItemLabel->font().bold();
+            EXPECT_TRUE(form.mpOkButton->isVisible());
+            EXPECT_FALSE(form.ProgressBar->isVisible());
+            shown.logShown = form.LogFileLabel->isVisible() && form.ResultLogFileEdit->isVisible();
+            shown.logEdit = FromQt(form.ResultLogFileEdit->text());
+            form.mpOkButton->click();
+        });
+    }
+    // Shows the dialog from the window as ExpectPendingOperations drives it.
+    Shown ShowDialog(TKVNGrid& window, bool problems, const std::function<void()>& between = {}) {
+        Shown shown;
+        ExpectPendingOperations(shown, window, between);
+        session->CommandFailed = true;  // cleared before the dialog shows
+        window.ShowPendingOperations(problems);
+        EXPECT_EQ(window.PendingOperationsForm(), nullptr);
+        return shown;
+    }
+
     bool AllAnswered() {
         return PumpUntil([&] { return session->PendingCommands.empty(); });
     }

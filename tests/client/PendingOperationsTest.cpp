@@ -34,51 +34,6 @@ protected:
         ASSERT_TRUE(LogInNow());
     }
 
-    // What the dialog showed once it had a result.
-    struct Shown {
-        std::string caption;
-        std::string result;
-        std::string style;
-        bool bold = false;
-        bool okBefore = true;
-        bool closedBefore = true;
-        bool titleBarClose = true;
-        bool logShown = false;
-        std::string logEdit;
-    };
-    // Shows the dialog from the window; while it waits, runs between, then pumps the session and
-    // ticks until the dialog has a result, and closes it with OK.
-    Shown ShowDialog(TKVNGrid& window, bool problems, const std::function<void()>& between = {}) {
-        Shown shown;
-        ui.ExpectModal<TWaitProgressForm>([&](TWaitProgressForm& form) {
-            shown.caption = FromQt(form.windowTitle());
-            shown.titleBarClose = form.windowFlags().testFlag(Qt::WindowCloseButtonHint);
-            shown.okBefore = form.mpOkButton->isVisible();
-            EXPECT_TRUE(form.ProgressBar->isVisible());
-            EXPECT_EQ(form.ProgressBar->maximum(), 0);  // a marquee
-            EXPECT_EQ(window.PendingOperationsForm(), &form);
-            // No way out before a result.
-            form.close();
-            shown.closedBefore = !form.isVisible();
-            if (between) between();
-            EXPECT_TRUE(PumpUntil([&] {
-                form.ProcessWaitTimer();
-                return form.IsFinished();
-            }));
-            shown.result = FromQt(form.ItemLabel->text());
-            shown.style = FromQt(form.ItemLabel->styleSheet());
-            shown.bold = form.ItemLabel->font().bold();
-            EXPECT_TRUE(form.mpOkButton->isVisible());
-            EXPECT_FALSE(form.ProgressBar->isVisible());
-            shown.logShown = form.LogFileLabel->isVisible() && form.ResultLogFileEdit->isVisible();
-            shown.logEdit = FromQt(form.ResultLogFileEdit->text());
-            form.mpOkButton->click();
-        });
-        session->CommandFailed = true;  // cleared before the dialog shows
-        window.ShowPendingOperations(problems);
-        EXPECT_EQ(window.PendingOperationsForm(), nullptr);
-        return shown;
-    }
     // An import's log in a temporary working directory, holding its start block.
     std::string StartImportLog(TKVNGrid& window) {
         WriteSettings(dir.Path());

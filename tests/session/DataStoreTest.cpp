@@ -170,6 +170,16 @@ TEST_F(DataStore, PositionIdsAreHandedOutPerAccountAndInstrumentInOrderOfFirstUs
     EXPECT_EQ(session.GetPositionId(MRPString<2, 32, MValAccept>("F1"), MRPString<4, 32, MValAccept>("XY"),
                                     K::AccountText("ACC-1"), K::AccountText("123")),
               2);
+    // The lookup-only form finds the same ids and hands out none.
+    const MRPString<2, 32, MValAccept> group("O1");
+    const MRPString<4, 32, MValAccept> instrument("AB");
+    EXPECT_EQ(session.FindPositionId(group, instrument, K::AccountText("ACC-1"), K::AccountText("123")), 1);
+    EXPECT_EQ(session.FindPositionId(MRPString<2, 32, MValAccept>("F9"), instrument, K::AccountText("ACC-1"),
+                                     K::AccountText("123")),
+              0);
+    EXPECT_EQ(session.GetPositionId(MRPString<2, 32, MValAccept>("F9"), instrument, K::AccountText("ACC-1"),
+                                    K::AccountText("123")),
+              4);  // the lookup left the counter alone
 
     // Instrument fields from the definition; the call/put code only with a strike price.
     const KB_Position* option = session.Positions.Find(BaseKey(1, 20261209));

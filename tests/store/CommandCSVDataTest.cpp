@@ -104,6 +104,16 @@ TEST_F(ImportFile, SummaryWithAHeaderLine) {
     batch.WriteImportSummary(nullptr, 5, true);  // no log: nothing
 }
 
+TEST_F(ImportFile, AnEmptyFileCountsNothingEvenWithAHeaderTakenOff) {
+    ASSERT_TRUE(batch.LoadFile(Write(""), error));
+    EXPECT_EQ(Summary(batch, 0, true),
+              "\n\nImport summary ...\n\n"
+              "Numbers of lines processed: 0\n"
+              "Number of lines imported: 0\n"
+              "Number of syntax errors: 0\n"
+              "Number of business errors: 0\n");
+}
+
 TEST_F(ImportFile, CommentsEmptyAndLongLines) {
     ASSERT_TRUE(batch.LoadFile(Write("#a\n#b\n"), error));
     EXPECT_EQ(batch.GetRecordCount(), 0);

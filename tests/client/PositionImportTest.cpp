@@ -1,0 +1,112 @@
+// The position import against the session of a real login: the row checks and their log lines on
+// real files, the commands in order, and the log file the positions window writes.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+
+#include "ClientGridFixture.h"
+#include "client/PositionImporter.h"
+#include "client/TPositionsGridForm.h"
+#include "store/KB_Position.h"
+
+namespace {
+
+std::string ReadFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+std::string Data(const std::string& name) {
+    return std::string(KORVANE_TEST_DATA) + "/" + name;
+}
+
+using PositionView = TInterfaceView<KB_Position>;
+
+}  // namespace
+
+class PositionImportTest : public ClientGridFixture {
+protected:
+    void SetUp() override {
+        ClientGridFixture::SetUp();
+        ASSERT_TRUE(LogInNow("part"));
+    }
+    // Loads and sends a fixture file as the window does, into a log in the temporary directory.
+    bool Import(const std::string& name, std::string& log, int32_t& sent) {
+        const std::string path = dir.File("import.log");
+        std::FILE* file = std::fopen(path.c_str(), "w");
+        TCommandCSVData<PositionImport> data;
+        bool result = false;
+        sent = 0;
+        if (PositionImporter::Load(data, Data(name), file)) {
+            PositionImporter importer(*session);
+            result = importer.SendRecords(data, file);
+            sent = importer.Sent();
+            data.WriteImportSummary(file, sent, true);
+        }
+        std::fclose(file);
+        log = ReadFile(path);
+        return result;
+    }
+    std::vector<std::string> QueuedTypes(std::size_t from) {
+        std::vector<std::string> types;
+        const std::vector<std::string> queued = Queued();
+        for (std::size_t i = from; i < queued.size(); ++i) types.push_back(queued[i].substr(0, 2));
+        return types;
+    }
+    TPositionsGridForm& OpenPositions() {
+        return Track(new TPositionsGridForm(&area, Config("Positions" + std::to_string(windows.size() + 1)),
+                                            &titles, session.get(), new PositionView));
+    }
+};
+
+TEST_F(PositionImportTest, EveryRefusedRowIsLoggedWithItsLineAndReasonAndTheGoodOnesAreSent) {
+    const std::size_t before = Queued().size();
+    std::string log;
+    int32_t sent = 0;
+    EXPECT_FALSE(Import("positions.csv", log, sent));
+    EXPECT_EQ(sent, 4);
+    EXPECT_EQ(log, ReadFile(Data("positions.log")));
+
+    // The rows sent, between the start and end delimiters.
+    const std::vector<std::string> queued = Queued();
+    ASSERT_EQ(QueuedTypes(before), (std::vector<std::string>{"IU", "PN", "PN", "PN", "PN", "IU"}));
+    const std::string& start = queued[before];
+    const std::string& end = queued.back();
+    EXPECT_EQ(start.size(), 29u);
+    EXPECT_EQ(start.substr(24, 5), "  USP");
+    EXPECT_EQ(end.substr(24, 5), "  UZP");
+    const std::string& first = queued[before + 1];
+    ASSERT_EQ(first.size(), 71u);
+    EXPECT_EQ(first.substr(24, 8), "20261201");
+    EXPECT_EQ(first.substr(33, 16), "NW-100          ");
+    EXPECT_EQ(first.substr(49, 6), "OPABC1");
+    EXPECT_EQ(first.substr(55, 16), "0000001000000000");
+    // The class-symbol rows find the put and, with its strike written otherwise, the call.
+    EXPECT_EQ(queued[before + 2].substr(49, 6), "OPABP1");
+    EXPECT_EQ(queued[before + 4].substr(49, 6), "OPABC1");
+    EXPECT_EQ(queued[before + 4].substr(55, 16), "0000000000000003");
+    // Delimiters are not pending; the entries are.
+    EXPECT_EQ(session->PendingCommands.size(), 4u);
+}
+
+TEST_F(PositionImportTest, FilesWithoutAGoodRowSendNothing) {
+    for (const char* name : {"header_only.csv", "empty.csv"}) {
+        SCOPED_TRACE(name);
+        const std::size_t before = Queued().size();
+        std::string log;
+        int32_t sent = 0;
+        EXPECT_FALSE(Import(name, log, sent));
+        EXPECT_EQ(Queued().size(), before);  // no delimiter either
+        EXPECT_EQ(log,
+                  "Start of loading data ...\n\n\n\nStart of processing loaded data ...\n\n"
+                  "\n\nImport summary ...\n\n"
+                  "Numbers of lines processed: 0\n"
+                  "Number of lines imported: 0\n"
+                  "Number of syntax errors: 0\n"
+                  "Number of business errors: 0\n");
+    }
+}

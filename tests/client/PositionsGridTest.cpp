@@ -1,0 +1,320 @@
+// The positions window over a real session logged in to the loopback test server: the enabling of
+// its actions by user type, deletes, imports and the position screen end to end.
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QPushButton>
+#include <fstream>
+#include <sstream>
+
+#include "ClientGridFixture.h"
+#include "client/TPositionScreenForm.h"
+#include "client/TPositionsGridForm.h"
+#include "grid/BusinessObjectGrid.h"
+#include "grid/TConfirmationForm.h"
+#include "store/KB_Position.h"
+#include "toolkit/Action.h"
+#include "toolkit/ComboBox.h"
+#include "toolkit/Edit.h"
+
+namespace {
+
+using PositionView = TInterfaceView<KB_Position>;
+
+std::string ReadFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+std::string Sequence(uint32_t number) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%08u", number);
+    return text;
+}
+
+}  // namespace
+
+class PositionsGridTest : public ClientGridFixture {
+protected:
+    TPositionsGridForm& OpenPositions() {
+        auto& window =
+            Track(new TPositionsGridForm(&area, Config("Positions" + std::to_string(windows.size() + 1)),
+                                         &titles, session.get(), new PositionView));
+        Refresh();
+        return window;
+    }
+    static PositionView& ViewOf(TPositionsGridForm& window) {
+        return *static_cast<PositionView*>(window.View());
+    }
+    static int Rows(TPositionsGridForm& window) { return ViewOf(window).GetDisplayedRowCount() - 1; }
+    static bool Enabled(Action* action) {
+        action->Update();
+        return action->Enabled();
+    }
+};
+
+TEST_F(PositionsGridTest, TheActionsFollowTheUserType) {
+    struct Case {
+        const char* user;
+        bool single;  // New, Copy, Modify, Delete
+        bool all;     // Delete All Displayed and Import
+    };
+    for (const Case& c : {Case{"part", true, true}, Case{"psup", true, false}, Case{"jek", false, false},
+                          Case{"jsup", false, false}}) {
+        SCOPED_TRACE(c.user);
+        ASSERT_TRUE(LogInNow(c.user));
+        TPositionsGridForm& window = OpenPositions();
+        ASSERT_GT(Rows(window), 0);  // every user sees the positions
+        window.Grid()->SetRow(1);
+        EXPECT_EQ(Enabled(window.NewRowAction), c.single);
+        EXPECT_EQ(Enabled(window.CopyAction), c.single);
+        EXPECT_EQ(Enabled(window.EditRowAction), c.single);
+        EXPECT_EQ(Enabled(window.DeleteAction), c.single);
+        EXPECT_EQ(Enabled(window.DeleteAllDisplayedAction), c.all);
+        EXPECT_EQ(Enabled(window.ImportAction), c.all);
+        EXPECT_EQ(FromQt(window.ImportAction->text()), "Import Positions ...");
+        // Not ready: nothing.
+        session->Loading = true;
+        for (Action* action : {window.NewRowAction, window.CopyAction, window.EditRowAction,
+                               window.DeleteAction, window.DeleteAllDisplayedAction, window.ImportAction})
+            EXPECT_FALSE(Enabled(action));
+        session->Loading = false;
+        delete window.SubWindow();
+        session->Logout();
+        session = std::make_unique<KVNEventManager>();
+        session->ProcessTimer = &processTimer;
+    }
+}
+
+TEST_F(PositionsGridTest, ADeleteSendsOnePositionDeleteAndTheAnswerRemovesTheRow) {
+    ASSERT_TRUE(LogInNow("part"));
+    TPositionsGridForm& window = OpenPositions();
+    ASSERT_EQ(Rows(window), 2);
+    const KB_Position shown = *ViewOf(window).GetRowData(0, false);
+    ui.ExpectBox("Position Deletion",
+                 "You are about to delete the selected record\n\nAre you sure you want to continue ?",
+                 BoxIcon::Question, BoxButtons::YesNo, mrYes);
+    window.DeleteRecord(0);
+    EXPECT_EQ(ui.Pending(), 0u);  // and no pending-operations dialog
+    ASSERT_TRUE(AllAnswered());
+    const std::vector<std::string> deletes = Received("PD");
+    ASSERT_EQ(deletes.size(), 1u);
+    EXPECT_EQ(deletes[0].size(), 54u);
+    EXPECT_EQ(deletes[0].substr(24, 16), shown.AccountNumber.ToPaddedString());
+    EXPECT_TRUE(PumpUntil([&] { return !session->Positions.Find(shown.Key); }));
+    Refresh();
+    EXPECT_EQ(Rows(window), 1);
+
+    // No: nothing is sent.
+    ui.ExpectBox("Position Deletion",
+                 "You are about to delete the selected record\n\nAre you sure you want to continue ?",
+                 BoxIcon::Question, BoxButtons::YesNo, mrNo);
+    window.DeleteRecord(0);
+    EXPECT_EQ(Received("PD").size(), 1u);
+}
+
+TEST_F(PositionsGridTest, DeleteAllDisplayedSendsForTheRowsTheUserConfirmed) {
+    ASSERT_TRUE(LogInNow("part"));
+    TPositionsGridForm& window = OpenPositions();
+    ASSERT_EQ(Rows(window), 2);
+    const KB_Position bottom = *ViewOf(window).GetRowData(1, false);
+    const KB_Position top = *ViewOf(window).GetRowData(0, false);
+    const std::size_t before = Queued().size();
+
+    // A wrong count sends nothing.
+    ui.ExpectModal<TConfirmationForm>([](TConfirmationForm& form) { form.reject(); });
+    window.DeleteAllDisplayed();
+    EXPECT_EQ(Queued().size(), before);
+
+    // While the confirmation is up, the top row leaves the store and a refresh runs: the bottom
+    // row is still deleted, the departed one is skipped.
+    ui.ExpectModal<TConfirmationForm>([&](TConfirmationForm& form) {
+        EXPECT_EQ(FromQt(form.windowTitle()), "All Displayed Record Deletion");
+        session->Positions.Remove(top.Key, false);
+        Refresh();
+        form.SetModalResult(mrOk);
+    });
+    window.DeleteAllDisplayed();
+    const std::vector<std::string> queued = Queued();
+    ASSERT_EQ(queued.size(), before + 1);
+    EXPECT_EQ(queued.back().substr(0, 2), "PD");
+    EXPECT_EQ(queued.back().substr(24, 16), bottom.AccountNumber.ToPaddedString());
+}
+
+TEST_F(PositionsGridTest, APositionRemovedAndStoredAgainBeforeARefreshStaysInTheWindow) {
+    ASSERT_TRUE(LogInNow("part"));
+    TPositionsGridForm& window = OpenPositions();
+    ASSERT_EQ(Rows(window), 2);
+    const KB_Position position = *session->Positions.Find(ViewOf(window).GetDisplayedKey(0));
+    session->Positions.Remove(position.Key, false);
+    session->Positions.Store(position, false);
+    Refresh();
+    EXPECT_EQ(Rows(window), 2);
+    // Removed alone, it goes, even when selected.
+    window.Grid()->SetRow(1);
+    session->Positions.Remove(position.Key, false);
+    Refresh();
+    EXPECT_EQ(Rows(window), 1);
+}
+
+TEST_F(PositionsGridTest, AnImportWithAnAnswerInErrorEndsInFailureAndLogsTheCommand) {
+    ASSERT_TRUE(LogInNow("part"));
+    WriteSettings(dir.Path());
+    TPositionsGridForm& window = OpenPositions();
+    const std::string file = dir.File("day.csv");
+    std::ofstream(file) << "header\n20261201;NW-100;ABC 20301220 C 125.00;;;;;10;0\n"
+                           "20261201;NW-101;ABC 20301220 P 110.00;;;;;0;4\n";
+    const uint32_t next = session->SequenceCounter + 1;
+    server->AnswerSequenceWithError(Sequence(next + 1), "Refused for the test");
+    ui.ExpectOpenFile(file);
+    ClientGridFixture::Shown shown;
+    ExpectPendingOperations(shown, window);
+    window.ImportAction->trigger();
+    EXPECT_EQ(ui.Pending(), 0u);
+    EXPECT_EQ(shown.result, "Failure.");
+    std::vector<std::string> order;
+    for (const testserver::Arrival& arrival : server->GetReceived())
+        if (arrival.bytes.compare(0, 2, "IU") == 0 || arrival.bytes.compare(0, 2, "PN") == 0)
+            order.push_back(arrival.bytes.substr(0, 2));
+    EXPECT_EQ(order, (std::vector<std::string>{"IU", "PN", "PN", "IU"}));
+    const std::string log = ReadFile(window.ImportLogFileName());
+    const std::size_t heading = log.find("Execution Report data ...");
+    ASSERT_NE(heading, std::string::npos);
+    EXPECT_NE(log.find("Refused for the test", heading), std::string::npos);
+    EXPECT_LT(log.find("Number of lines imported: 2"), heading);
+}
+
+TEST_F(PositionsGridTest, APositionCreatedOnTheScreenArrivesAndShowsAfterTheAnswer) {
+    ASSERT_TRUE(LogInNow("part"));
+    TPositionsGridForm& window = OpenPositions();
+    ASSERT_EQ(Rows(window), 2);
+    const uint32_t next = session->SequenceCounter + 1;
+    ui.ExpectModal<TPositionScreenForm>([&](TPositionScreenForm& form) {
+        EXPECT_EQ(FromQt(form.windowTitle()), "Create a position");
+        form.mpAccountNumberEdit->SetText("NW-101");
+        form.mpExternalSymbolEdit->SetText("ABC 20301220 P 110.00");
+        EXPECT_EQ(form.mpClassSymbolEdit->Text(), "ABC");
+        EXPECT_EQ(form.mpCallPutCodeComboBox->Text(), "Put");
+        form.mEntry.ReportDate = session->ReportableDates.front();
+        form.mpLongQuantityEdit->SetText("7");
+        form.mpOkButton->click();
+        EXPECT_EQ(FromQt(form.mpErrorMessageLabel->text()), "");
+    });
+    ui.ExpectBox("Create a position",
+                 "You are about to : Create a position\n\nPress OK button to proceed with this action ",
+                 BoxIcon::Information, BoxButtons::OkCancel, mrOk);
+    ClientGridFixture::Shown shown;
+    ExpectPendingOperations(shown, window);
+    window.NewRecord(-1);
+    EXPECT_EQ(ui.Pending(), 0u);
+    EXPECT_EQ(shown.result, "Success.");
+    const std::vector<std::string> entries = Received("PN");
+    ASSERT_EQ(entries.size(), 1u);
+    EXPECT_EQ(entries[0].size(), 71u);
+    EXPECT_EQ(entries[0].substr(16, 8), Sequence(next));
+    EXPECT_EQ(entries[0].substr(49, 6), "OPABP1");
+    EXPECT_EQ(entries[0].substr(55, 16), "0000000700000000");
+    Refresh();
+    EXPECT_EQ(Rows(window), 3);
+}
+
+TEST_F(PositionsGridTest, TheScreenStopsAtTheFirstFailedCheck) {
+    ASSERT_TRUE(LogInNow("part"));
+    TPositionsGridForm& window = OpenPositions();
+    const KB_Position& stored = session->Positions.Records.begin()->second;
+    const std::string today = session->ReportableDates.front().ToString();
+    struct Case {
+        std::string account;
+        std::string symbol;
+        std::string reportDate;
+        std::string longQuantity;
+        std::string shortQuantity;
+        std::string message;  // a trailing '*' matches the start only
+    };
+    const std::string call = "ABC 20301220 C 125.00";
+    const std::vector<Case> cases = {
+        {"", call, today, "1", "", "No value specified for field Account Number"},
+        {"NW=1", call, today, "1", "", "NW=1 Contains a special character that can't be processed"},
+        {"ZZ-1", call, today, "1", "", "The account does not exist"},
+        {"NW-101", "NOPE", today, "1", "", "The instrument does not exist"},
+        {"NW-101", call, "20310101", "1", "", "Invalid Instrument For Specified Report Date"},
+        {stored.AccountNumber.ToString(), stored.ExternalSymbol.ToString(), stored.ReportDate.ToString(), "1",
+         "", "The position already exists"},
+        {"NW-101", call, today, "1x", "", "Long - *"},
+        {"NW-101", call, today, "", "-", "Short - *"},
+        {"NW-101", call, today, "0", "", "A position must be defined"},
+        {"NW-101", call, "", "1", "", "Report date is not valid."},
+    };
+    const int32_t idsBefore = session->PositionIdCounter;
+    ui.ExpectModal<TPositionScreenForm>([&](TPositionScreenForm& form) {
+        for (const Case& c : cases) {
+            SCOPED_TRACE(c.message);
+            form.mpAccountNumberEdit->SetText(c.account);
+            form.mpExternalSymbolEdit->SetText(c.symbol);
+            form.mEntry.ReportDate.SetText(c.reportDate.c_str());
+            form.mpLongQuantityEdit->SetText(c.longQuantity);
+            form.mpShortQuantityEdit->SetText(c.shortQuantity);
+            form.mpOkButton->click();  // refused: no box, the dialog stays
+            const std::string shown = FromQt(form.mpErrorMessageLabel->text());
+            if (c.message.back() == '*')
+                EXPECT_EQ(shown.substr(0, c.message.size() - 1), c.message.substr(0, c.message.size() - 1));
+            else
+                EXPECT_EQ(shown, c.message);
+            EXPECT_TRUE(form.isVisible());
+            EXPECT_EQ(form.mpAccountNumberEdit->Text(), c.account);  // the input stays
+        }
+        form.reject();
+    });
+    window.NewRecord(-1);
+    EXPECT_EQ(ui.Pending(), 0u);
+    EXPECT_TRUE(Received("PN").empty());
+    EXPECT_EQ(session->PositionIdCounter, idsBefore);  // the existence check handed out no id
+}
+
+TEST_F(PositionsGridTest, ModifyChangesOnlyTheQuantitiesOfTheRowsOwnInstrument) {
+    ASSERT_TRUE(LogInNow("part"));
+    TPositionsGridForm& window = OpenPositions();
+    const KB_Position row = *ViewOf(window).GetRowData(0, false);
+    ui.ExpectModal<TPositionScreenForm>([&](TPositionScreenForm& form) {
+        EXPECT_EQ(FromQt(form.windowTitle()), "Modify a position");
+        EXPECT_FALSE(form.mpAccountNumberEdit->isEnabled());
+        EXPECT_FALSE(form.mpExternalSymbolEdit->isEnabled());
+        EXPECT_FALSE(form.SelectReportDateButton->isEnabled());
+        EXPECT_FALSE(form.SymbolsButton->isVisible());
+        EXPECT_FALSE(form.mpClassSymbolEdit->isEnabled());
+        EXPECT_TRUE(form.mpClassSymbolEdit->isVisible());
+        form.mpShortQuantityEdit->SetText("9");
+        form.mpOkButton->click();
+    });
+    ui.ExpectBox("Modify a position",
+                 "You are about to : Modify a position\n\nPress OK button to proceed with this action ",
+                 BoxIcon::Information, BoxButtons::OkCancel, mrOk);
+    ClientGridFixture::Shown shown;
+    ExpectPendingOperations(shown, window);
+    EXPECT_TRUE(window.EditRow(0));
+    EXPECT_EQ(ui.Pending(), 0u);
+    const std::vector<std::string> entries = Received("PN");
+    ASSERT_EQ(entries.size(), 1u);
+    EXPECT_EQ(entries[0].substr(33, 16), row.AccountNumber.ToPaddedString());
+    EXPECT_EQ(entries[0].substr(49, 2), row.Group.ToPaddedString());
+    EXPECT_EQ(entries[0].substr(51, 4), row.Instrument.ToPaddedString());
+    EXPECT_EQ(entries[0].substr(63, 8), "00000009");
+    const CommandHistory* last = &session->CommandHistories.Records.rbegin()->second;
+    EXPECT_EQ(last->CommandAction.ToEnum(), EnumActionType::Update);
+}
+
+TEST_F(PositionsGridTest, WithoutReportableDatesTheScreenDoesNotOpen) {
+    ASSERT_TRUE(LogInNow("part"));
+    TPositionsGridForm& window = OpenPositions();
+    session->ReportableDates.clear();
+    for (int i = 0; i < 3; ++i)
+        ui.ExpectBox("Configuration Error",
+                     "  No reportable dates were configured\nContact QZK to get this issue resolved.",
+                     BoxIcon::Error, BoxButtons::Ok, mrOk);
+    window.NewRecord(-1);
+    window.NewRecord(0);
+    EXPECT_FALSE(window.EditRow(0));
+    EXPECT_TRUE(Received("PN").empty());
+}
