@@ -210,15 +210,24 @@ BaseIniFile::BaseIniFile(const std::string& fileName) : fileName_(fileName) {
 }
 
 BaseIniFile::~BaseIniFile() {
-    if (!modified_ || fileName_.empty()) return;
+    Flush();
+}
+
+bool BaseIniFile::Flush() {
+    if (!modified_ || fileName_.empty()) return true;
+    bool written = false;
     try {
-        WriteBack();
+        written = WriteBack();
     } catch (const std::exception& e) {
         MLOG(LOG_ERROR, "Unable to write the file %s: %s", fileName_.c_str(), e.what());
     }
+    written_ = MIniStore();
+    deleted_ = MIniStore();
+    modified_ = false;
+    return written;
 }
 
-void BaseIniFile::WriteBack() {
+bool BaseIniFile::WriteBack() {
     const std::string target = MIniStore::FollowLinks(fileName_);
     std::string error;
     FileLock lock;
@@ -229,17 +238,17 @@ void BaseIniFile::WriteBack() {
             AddChanges(Pending()[target], written_, deleted_);
             MLOG(LOG_ERROR, "Unable to lock the file %s within %lld ms, changes kept for the next write",
                  fileName_.c_str(), static_cast<long long>(LockTimeout().count()));
-            return;
+            return false;
         case FileLock::FAILED:
             MLOG(LOG_ERROR, "Unable to write the file %s: %s", fileName_.c_str(), error.c_str());
-            return;
+            return false;
     }
     MIniStore current;
     if (!current.LoadFromFile(target, error)) {
         lock.RemoveCreated();
         MLOG(LOG_ERROR, "Unable to read the file %s, changes not written: %s", fileName_.c_str(),
              error.c_str());
-        return;
+        return false;
     }
     const auto pending = Pending().find(target);
     if (pending != Pending().end()) ApplyChanges(current, pending->second.written, pending->second.deleted);
@@ -247,9 +256,10 @@ void BaseIniFile::WriteBack() {
     if (!current.SaveToFile(target, error)) {
         lock.RemoveCreated();
         MLOG(LOG_ERROR, "Unable to write the file %s: %s", fileName_.c_str(), error.c_str());
-        return;
+        return false;
     }
     if (pending != Pending().end()) Pending().erase(pending);
+    return true;
 }
 
 std::chrono::milliseconds BaseIniFile::SetLockTimeout(std::chrono::milliseconds timeout) {

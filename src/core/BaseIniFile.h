@@ -75,8 +75,15 @@ public:
     // timeout. For tests.
     static std::chrono::milliseconds SetLockTimeout(std::chrono::milliseconds timeout);
 
+    // Writes back now what the destructor would (nothing when nothing was written or deleted, or
+    // without a file name) and says whether the file now holds it: false when the file could not
+    // be locked, read or replaced (logged as in the destructor). Either way this object has
+    // nothing left to write afterwards; its copy in memory stays as it is. Changes whose lock
+    // timed out still go with the next write-back of the file.
+    bool Flush();
+
 private:
-    void WriteBack();
+    bool WriteBack();
 
     std::string fileName_;
     MIniStore store_;

@@ -296,6 +296,46 @@ TEST_F(BaseIniFileTest, AFailedWriteBackIsLoggedAndLosesNothing) {
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 1);  // no temporary left
 }
 
+TEST_F(BaseIniFileTest, FlushWritesBackNowAndReportsWhetherTheFileHoldsTheChanges) {
+    TestTempDir::Write(path, "[S]\nA=1\n");
+    {
+        BaseIniFile ini(path);
+        EXPECT_TRUE(ini.Flush());  // nothing written: nothing to do
+        ini.WriteString("S", "B", "2");
+        EXPECT_TRUE(ini.Flush());
+        EXPECT_EQ(TestTempDir::Read(path), "[S]\nA=1\nB=2\n\n");
+        TestTempDir::Write(path, "[S]\nA=other\n");  // changed behind the object's back
+    }  // flushed: nothing left for the destructor, the file stays as it was changed
+    EXPECT_EQ(TestTempDir::Read(path), "[S]\nA=other\n");
+    {
+        BaseIniFile inMemory("");
+        inMemory.WriteString("S", "K", "v");
+        EXPECT_TRUE(inMemory.Flush());
+    }
+
+    // Failures that hold for root too: the file is a directory, or its parent a regular file.
+    LogRecorder receiver;
+    ASSERT_TRUE(receiver.installed);
+    const std::string directory = dir.File("sub");
+    std::filesystem::create_directory(directory);
+    for (const std::string& target : {directory, path + "/Korvane.ini"}) {
+        SCOPED_TRACE(target);
+        receiver.messages.clear();
+        {
+            BaseIniFile ini(target);
+            ini.WriteString("S", "K", "v");
+            EXPECT_FALSE(ini.Flush());
+            EXPECT_EQ(ini.ReadString("S", "K", ""), "v");  // the copy in memory stays
+        }
+        ASSERT_FALSE(receiver.messages.empty());
+        EXPECT_EQ(receiver.messages.back().level, LOG_ERROR);
+        EXPECT_EQ(receiver.messages.back().text.find("Unable to write the file " + target), 0u)
+            << receiver.messages.back().text;
+    }
+    EXPECT_TRUE(std::filesystem::is_empty(directory));
+    EXPECT_EQ(TestTempDir::Read(path), "[S]\nA=other\n");
+}
+
 TEST_F(BaseIniFileTest, TheWriteBackKeepsTheFilePermissions) {
     TestTempDir::Write(path, "[S]\nK=1\n");
     std::filesystem::permissions(path, std::filesystem::perms::owner_read |
