@@ -238,6 +238,7 @@ void KVNEventManager::ProcessEvents() {
             if (!Loading || !IsConnected()) break;
         }
     }
+    GetMediator().EndPass();
     CollectErrors();
 }
 
