@@ -155,6 +155,7 @@ void BM_NameToEnumerationFloor(benchmark::State& state) {
 BENCHMARK(BM_NameToEnumeration<EnumBraeKTSAccountOwnerType, 16>)->Name("BM_NameToEnumeration/16");
 BENCHMARK(BM_NameToEnumerationFloor<EnumBraeKTSAccountOwnerType, 16>)->Name("BM_NameToEnumerationFloor/16");
 BENCHMARK(BM_NameToEnumeration<EnumBraeMsgType, kBraeMsgTypeCount>)->Name("BM_NameToEnumeration/310");
-BENCHMARK(BM_NameToEnumerationFloor<EnumBraeMsgType, kBraeMsgTypeCount>)->Name("BM_NameToEnumerationFloor/310");
+BENCHMARK(BM_NameToEnumerationFloor<EnumBraeMsgType, kBraeMsgTypeCount>)
+    ->Name("BM_NameToEnumerationFloor/310");
 
 }  // namespace

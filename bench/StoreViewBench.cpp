@@ -162,7 +162,12 @@ void BM_FullSortOnTextColumn(benchmark::State& state) {
     }
     state.SetItemsProcessed(state.iterations() * rows);
 }
-BENCHMARK(BM_FullSortOnTextColumn)->Arg(100000)->Arg(1000000)->Arg(5000000)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_FullSortOnTextColumn)
+    ->Arg(100000)
+    ->Arg(1000000)
+    ->Arg(5000000)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3);
 
 void BM_FullSortOnTextColumnFloor(benchmark::State& state) {
     const int rows = static_cast<int>(state.range(0));
@@ -177,7 +182,12 @@ void BM_FullSortOnTextColumnFloor(benchmark::State& state) {
     }
     state.SetItemsProcessed(state.iterations() * rows);
 }
-BENCHMARK(BM_FullSortOnTextColumnFloor)->Arg(100000)->Arg(1000000)->Arg(5000000)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_FullSortOnTextColumnFloor)
+    ->Arg(100000)
+    ->Arg(1000000)
+    ->Arg(5000000)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3);
 void BM_SortAllOnEnumeration(benchmark::State& state) {
     SortAll(state, "ResponseStatus");
 }

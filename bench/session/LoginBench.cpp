@@ -1,9 +1,8 @@
 // The session's login against the loopback reporting server: from Login to the end of an
 // initial load of a million record messages with a heartbeat question every 10,000, and the
 // answer to one heartbeat question. Offscreen, for the startup screen.
-#include <benchmark/benchmark.h>
-
 #include <arpa/inet.h>
+#include <benchmark/benchmark.h>
 #include <netinet/in.h>
 #include <sys/socket.h>
 #include <unistd.h>

@@ -1,10 +1,10 @@
 #pragma once
 // The name tables of an enumeration of N enumerators, derived at compile time from its
-// MEnumTable<E>: the names in table order, their lengths, the indexes sorted by name and the rank of each name in the order of the texts (byte
-// order, as std::string compares), so that columns sort by name without building texts; a name
-// is found by a scan of a small table and through a hash table in a larger one. A table
-// that supplies fewer than N names is completed with empty names, more than N are cut;
-// kSuppliedCount tells how many the table gave. No storage beyond constant data.
+// MEnumTable<E>: the names in table order, their lengths, the indexes sorted by name and the rank of each
+// name in the order of the texts (byte order, as std::string compares), so that columns sort by name without
+// building texts; a name is found by a scan of a small table and through a hash table in a larger one. A
+// table that supplies fewer than N names is completed with empty names, more than N are cut; kSuppliedCount
+// tells how many the table gave. No storage beyond constant data.
 #include <algorithm>
 #include <array>
 #include <bit>
@@ -113,7 +113,8 @@ public:
         if (!text || length < 0) return -1;
         if constexpr (N <= kScanLimit) {
             for (int i = 0; i < N; ++i) {
-                if (kLengths[i] == length && std::memcmp(kNames[i], text, static_cast<std::size_t>(length)) == 0)
+                if (kLengths[i] == length &&
+                    std::memcmp(kNames[i], text, static_cast<std::size_t>(length)) == 0)
                     return i;
             }
             return -1;

@@ -16,8 +16,8 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
-#include <cstring>
 #include <cstdio>
+#include <cstring>
 #include <map>
 #include <memory>
 #include <set>
@@ -428,10 +428,10 @@ private:
             } else if (width > 0 && width <= 32) {
                 SortByKeys<32>();
             } else {
-                std::stable_sort(SortBuffer.begin(), SortBuffer.end(),
-                                 [this](const ViewRow* a, const ViewRow* b) {
-                                     return RowFormat->IsLess(a->row.GetData(), b->row.GetData(), SortColumns);
-                                 });
+                std::stable_sort(
+                    SortBuffer.begin(), SortBuffer.end(), [this](const ViewRow* a, const ViewRow* b) {
+                        return RowFormat->IsLess(a->row.GetData(), b->row.GetData(), SortColumns);
+                    });
             }
         }
         DisplayedKeys.Assign(SortBuffer);
@@ -442,7 +442,8 @@ private:
     int SortKeyWidth() const {
         int width = 0;
         for (const MInterfaceSortingData& sortKey : SortColumns) {
-            const int columnWidth = IsField(sortKey.column) ? RowFormat->GetColumn(sortKey.column).GetSortKeyWidth() : 0;
+            const int columnWidth =
+                IsField(sortKey.column) ? RowFormat->GetColumn(sortKey.column).GetSortKeyWidth() : 0;
             if (columnWidth <= 0) return 0;
             width += columnWidth;
         }

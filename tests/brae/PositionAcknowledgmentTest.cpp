@@ -67,7 +67,8 @@ TEST(Brae_KB_PositionAcknowledgment, AWholeMessageReadsAsFieldByField) {
         LogRecorder log;
         fieldByField.Read(received.data(), 121);
         ASSERT_EQ(Bytes(whole), received.substr(0, 122)) << "seed " << seed;
-        ASSERT_EQ(Bytes(fieldByField), received.substr(0, 116) + Bytes(defaults).substr(116)) << "seed " << seed;
+        ASSERT_EQ(Bytes(fieldByField), received.substr(0, 116) + Bytes(defaults).substr(116))
+            << "seed " << seed;
     }
 }
 
