@@ -11,6 +11,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "brae/BraeLetterEnumerations.h"
 #include "brae/EnumBraeCountryCode.h"
 #include "brae/EnumBraeMsgType.h"
 #include "fields/DescribeFields.h"
@@ -117,5 +118,44 @@ void BM_NameLookupMessageType(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations());
 }
 BENCHMARK(BM_NameLookupMessageType);
+
+// Name to enumeration for a 16-name and the 310-name enumeration, each beside its floor, an
+// std::unordered_map lookup of the same names.
+template <class E, int N>
+std::vector<std::string> RandomNames() {
+    std::vector<std::string> names;
+    std::mt19937 random(9);
+    for (int i = 0; i < 4096; ++i) names.emplace_back(MEnumNames<E, N>::kNames[random() % N]);
+    return names;
+}
+
+template <class E, int N>
+void BM_NameToEnumeration(benchmark::State& state) {
+    const std::vector<std::string> names = RandomNames<E, N>();
+    std::size_t i = 0;
+    for (auto _ : state) {
+        const std::string& name = names[i++ & 4095];
+        benchmark::DoNotOptimize(MEnumNames<E, N>::Find(name.data(), static_cast<int>(name.size())));
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+
+template <class E, int N>
+void BM_NameToEnumerationFloor(benchmark::State& state) {
+    const std::vector<std::string> names = RandomNames<E, N>();
+    std::unordered_map<std::string_view, int> map;
+    for (int k = N; k-- > 0;) map[MEnumNames<E, N>::kNames[static_cast<std::size_t>(k)]] = k;
+    std::size_t i = 0;
+    for (auto _ : state) {
+        const std::string& name = names[i++ & 4095];
+        benchmark::DoNotOptimize(map.find(std::string_view(name))->second);
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_NameToEnumeration<EnumBraeKTSAccountOwnerType, 16>)->Name("BM_NameToEnumeration/16");
+BENCHMARK(BM_NameToEnumerationFloor<EnumBraeKTSAccountOwnerType, 16>)->Name("BM_NameToEnumerationFloor/16");
+BENCHMARK(BM_NameToEnumeration<EnumBraeMsgType, kBraeMsgTypeCount>)->Name("BM_NameToEnumeration/310");
+BENCHMARK(BM_NameToEnumerationFloor<EnumBraeMsgType, kBraeMsgTypeCount>)
+    ->Name("BM_NameToEnumerationFloor/310");
 
 }  // namespace

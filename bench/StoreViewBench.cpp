@@ -5,10 +5,12 @@
 #include <benchmark/benchmark.h>
 #include <malloc.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 #include <random>
 #include <string>
+#include <vector>
 
 #include "fields/MInterfaceFormat.h"
 #include "fields/MTitleFormat.h"
@@ -126,6 +128,66 @@ void SortAll(benchmark::State& state, const char* column) {
 void BM_SortAllOnText(benchmark::State& state) {
     SortAll(state, "AccountNumber");
 }
+
+// A view of rows positions whose account numbers are those of AccountTexts(rows).
+std::vector<std::string> AccountTexts(int rows) {
+    std::mt19937 random(7);
+    std::vector<std::string> texts(static_cast<std::size_t>(rows));
+    char account[17];
+    for (std::string& text : texts) {
+        std::snprintf(account, sizeof account, "ACC%05u", static_cast<unsigned>(random() % 5000));
+        text = account;
+    }
+    return texts;
+}
+
+// The full sort on the account number (8 characters in a 16-character field, 5,000 distinct
+// values) of a view of N rows; beside it its floor, std::sort of the same texts as std::string.
+void BM_FullSortOnTextColumn(benchmark::State& state) {
+    const int rows = static_cast<int>(state.range(0));
+    const std::vector<std::string> texts = AccountTexts(rows);
+    TInterfaceView<KB_Position> view;
+    KB_Position position;
+    for (int id = 1; id <= rows; ++id) {
+        position.Key = BaseKey(id, 20240315);
+        position.AccountNumber.SetText(texts[static_cast<std::size_t>(id - 1)].c_str());
+        view.UpdateRow(&position);
+    }
+    const int field = Field("AccountNumber");
+    bool ascending = true;
+    for (auto _ : state) {
+        view.SortColumns = {{field, ascending}};
+        view.SortRows();
+        ascending = !ascending;
+    }
+    state.SetItemsProcessed(state.iterations() * rows);
+}
+BENCHMARK(BM_FullSortOnTextColumn)
+    ->Arg(100000)
+    ->Arg(1000000)
+    ->Arg(5000000)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3);
+
+void BM_FullSortOnTextColumnFloor(benchmark::State& state) {
+    const int rows = static_cast<int>(state.range(0));
+    const std::vector<std::string> texts = AccountTexts(rows);
+    std::vector<std::string> sorted;
+    for (auto _ : state) {
+        state.PauseTiming();
+        sorted = texts;
+        state.ResumeTiming();
+        std::sort(sorted.begin(), sorted.end());
+        benchmark::DoNotOptimize(sorted.data());
+    }
+    state.SetItemsProcessed(state.iterations() * rows);
+}
+BENCHMARK(BM_FullSortOnTextColumnFloor)
+    ->Arg(100000)
+    ->Arg(1000000)
+    ->Arg(5000000)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3);
 void BM_SortAllOnEnumeration(benchmark::State& state) {
     SortAll(state, "ResponseStatus");
 }

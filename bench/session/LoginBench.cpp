@@ -1,15 +1,23 @@
 // The session's login against the loopback reporting server: from Login to the end of an
 // initial load of a million record messages with a heartbeat question every 10,000, and the
 // answer to one heartbeat question. Offscreen, for the startup screen.
+#include <arpa/inet.h>
 #include <benchmark/benchmark.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 #include <QApplication>
 #include <atomic>
 #include <cstdlib>
+#include <cstring>
 #include <new>
+#include <string>
 #include <thread>
+#include <vector>
 
 #include "SessionBenchSetup.h"
+#include "net/BraeFrame.h"
 
 namespace {
 
@@ -42,6 +50,97 @@ void BM_LoginToLoaded(benchmark::State& state) {
     state.SetItemsProcessed(static_cast<int64_t>(records * state.iterations()));
 }
 BENCHMARK(BM_LoginToLoaded)->Arg(1000000)->Iterations(3)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// Login to loaded against the test server's generated data set of N messages, half accounts and
+// half positions, every one distinct and stored.
+void BM_LoginToLoadedDistinct(benchmark::State& state) {
+    const auto messages = static_cast<std::size_t>(state.range(0));
+    testserver::TestServer::Options options = SessionBenchSetup::HourlyHeartbeats();
+    options.generatedAccounts = messages / 2;
+    SessionBenchSetup setup(options);
+    KVNEventManager& session = *setup.session;
+    for (auto _ : state) {
+        session.Login("part", "secret");
+        while (!session.LoggedIn || session.Loading) session.ProcessEvents();
+        state.PauseTiming();
+        if (session.Positions.Records.size() != messages / 2) state.SkipWithError("positions missing");
+        session.Logout();
+        while (session.ClientSocketEvent->GetActivity() != 0) session.ProcessEvents();
+        std::this_thread::sleep_for(std::chrono::milliseconds(2100));
+        state.ResumeTiming();
+    }
+    state.SetItemsProcessed(static_cast<int64_t>(messages * state.iterations()));
+}
+BENCHMARK(BM_LoginToLoadedDistinct)
+    ->Arg(100000)
+    ->Arg(1000000)
+    ->Iterations(3)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+
+// The floor of the login to loaded: the same load's bytes, as the server sends them, replayed over
+// a loopback connection into a reader that only counts their frames.
+void BM_LoginToLoadedDistinctFloor(benchmark::State& state) {
+    const auto messages = static_cast<std::size_t>(state.range(0));
+    testserver::TestServer::Options options = SessionBenchSetup::HourlyHeartbeats();
+    options.generatedAccounts = messages / 2;
+    const std::string bytes = testserver::TestServer(options).CaptureLoad();
+    const int listener = ::socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t size = sizeof address;
+    if (::bind(listener, reinterpret_cast<sockaddr*>(&address), size) != 0 || ::listen(listener, 1) != 0 ||
+        ::getsockname(listener, reinterpret_cast<sockaddr*>(&address), &size) != 0) {
+        state.SkipWithError("no loopback listener");
+        ::close(listener);
+        return;
+    }
+    std::size_t frames = 0;
+    for (auto _ : state) {
+        std::thread sender([&] {
+            const int fd = ::accept(listener, nullptr, nullptr);
+            for (std::size_t sent = 0; sent < bytes.size();) {
+                const ssize_t count = ::send(fd, bytes.data() + sent, bytes.size() - sent, MSG_NOSIGNAL);
+                if (count <= 0) break;
+                sent += static_cast<std::size_t>(count);
+            }
+            ::close(fd);
+        });
+        const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
+        (void)!::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address);
+        std::vector<char> buffer(std::size_t(1) << 20);
+        std::size_t held = 0;
+        frames = 0;
+        for (;;) {
+            const ssize_t count = ::recv(fd, buffer.data() + held, buffer.size() - held, 0);
+            if (count <= 0) break;
+            held += static_cast<std::size_t>(count);
+            const char* at = buffer.data();
+            auto available = static_cast<uint32_t>(held);
+            int32_t length = 0;
+            uint32_t frameSize = 0;
+            while (CutBraeFrame(at, available, length, frameSize) == BraeCut::Message) {
+                ++frames;
+                at += frameSize;
+                available -= frameSize;
+            }
+            std::memmove(buffer.data(), at, available);
+            held = available;
+        }
+        ::close(fd);
+        sender.join();
+    }
+    ::close(listener);
+    state.counters["frames"] = static_cast<double>(frames);
+    state.SetItemsProcessed(static_cast<int64_t>(messages * state.iterations()));
+}
+BENCHMARK(BM_LoginToLoadedDistinctFloor)
+    ->Arg(100000)
+    ->Arg(1000000)
+    ->Iterations(3)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 // One heartbeat question answered outside the load: the kept response refilled and queued, the
 // time stamped. Reports the allocations per answer.

@@ -4,9 +4,11 @@
 // keys with the windows' own handling left out: their handles reach no window).
 #include <benchmark/benchmark.h>
 #include <malloc.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -189,6 +191,52 @@ void BM_InitialLoadIngest(benchmark::State& state) {
 }
 BENCHMARK(BM_InitialLoadIngest)->Iterations(3)->Unit(benchmark::kMillisecond)->UseRealTime();
 
+// The floor of the ingest: the same frames walked and each message copied into large chunks,
+// into fresh memory (chunks allocated as they fill) or into chunks allocated once and reused.
+std::size_t CopyFrames(const std::string& frames, std::vector<std::unique_ptr<char[]>>& chunks, bool fresh) {
+    constexpr std::size_t kChunk = std::size_t(1) << 24;
+    std::size_t count = 0, chunk = 0, used = 0;
+    const char* bytes = frames.data();
+    auto available = static_cast<uint32_t>(frames.size());
+    int32_t length = 0;
+    uint32_t frameSize = 0;
+    if (fresh) chunks.clear();
+    while (CutBraeFrame(bytes, available, length, frameSize) == BraeCut::Message) {
+        const auto size = static_cast<std::size_t>(length);
+        if (chunks.empty() || used + size > kChunk) {
+            if (!chunks.empty()) ++chunk;
+            if (chunk == chunks.size()) chunks.push_back(std::make_unique_for_overwrite<char[]>(kChunk));
+            used = 0;
+        }
+        std::memcpy(chunks[chunk].get() + used, bytes + 4, size);
+        used += size;
+        bytes += frameSize;
+        available -= frameSize;
+        ++count;
+    }
+    benchmark::DoNotOptimize(chunks.data());
+    return count;
+}
+
+void BM_InitialLoadIngestFloorFreshMemory(benchmark::State& state) {
+    const std::string frames = Frames(LoadMessages(kAccounts));
+    std::vector<std::unique_ptr<char[]>> chunks;
+    std::size_t messages = 0;
+    for (auto _ : state) messages += CopyFrames(frames, chunks, true);
+    state.SetItemsProcessed(static_cast<int64_t>(messages));
+}
+BENCHMARK(BM_InitialLoadIngestFloorFreshMemory)->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_InitialLoadIngestFloor(benchmark::State& state) {
+    const std::string frames = Frames(LoadMessages(kAccounts));
+    std::vector<std::unique_ptr<char[]>> chunks;
+    CopyFrames(frames, chunks, true);
+    std::size_t messages = 0;
+    for (auto _ : state) messages += CopyFrames(frames, chunks, false);
+    state.SetItemsProcessed(static_cast<int64_t>(messages));
+}
+BENCHMARK(BM_InitialLoadIngestFloor)->Iterations(3)->Unit(benchmark::kMillisecond)->UseRealTime();
+
 // The heap a stored position takes, with its share of the session's lookup tables.
 void BM_MemoryPerStoredPosition(benchmark::State& state) {
     Setup setup;
@@ -212,6 +260,10 @@ void BM_MemoryPerStoredPosition(benchmark::State& state) {
         perPosition = double(after - before) / double(setup.session->Positions.Records.size());
     }
     state.counters["bytes_per_position"] = perPosition;
+    rusage usage{};
+    ::getrusage(RUSAGE_SELF, &usage);
+    state.counters["peak_rss_bytes_per_position"] =
+        double(usage.ru_maxrss) * 1024.0 / double(setup.session->Positions.Records.size());
     state.counters["record_bytes"] = sizeof(KB_Position);
 }
 BENCHMARK(BM_MemoryPerStoredPosition)->Iterations(1)->Unit(benchmark::kMillisecond);

@@ -1,6 +1,8 @@
 #include "brae/Brae_KB_PositionAcknowledgment.h"
 
 #include <cstddef>
+#include <cstring>
+#include <type_traits>
 
 #include "brae/ReceivedMessage.h"
 #include "fields/DescribeFields.h"
@@ -13,7 +15,15 @@ bool ReadAt(Brae_KB_PositionAcknowledgment& kb, T& field, const char* message, i
 }
 }  // namespace
 
+// Every field is held as its wire bytes at its wire offset, and together they fill the record's
+// 122 bytes, so that a whole message is the record's bytes as they stand.
+static_assert(std::is_trivially_copyable_v<Brae_KB_PositionAcknowledgment>);
+
 void Brae_KB_PositionAcknowledgment::Read(const char* message, int length) {
+    if (message && length >= static_cast<int>(sizeof(Brae_KB_PositionAcknowledgment))) {
+        std::memcpy(static_cast<void*>(this), message, sizeof(Brae_KB_PositionAcknowledgment));
+        return;
+    }
     *this = Brae_KB_PositionAcknowledgment();
     const bool whole =
         ReadAt(*this, MsgType, message, length) & ReadAt(*this, UserTime, message, length) &

@@ -1,12 +1,13 @@
 #pragma once
 // The name tables of an enumeration of N enumerators, derived at compile time from its
-// MEnumTable<E>: the names in table order, their lengths, the indexes sorted by name (so that a
-// name is found by binary search) and the rank of each name in the order of the texts (byte
-// order, as std::string compares), so that columns sort by name without building texts. A table
-// that supplies fewer than N names is completed with empty names, more than N are cut;
-// kSuppliedCount tells how many the table gave. No storage beyond constant data.
+// MEnumTable<E>: the names in table order, their lengths, the indexes sorted by name and the rank of each
+// name in the order of the texts (byte order, as std::string compares), so that columns sort by name without
+// building texts; a name is found by a scan of a small table and through a hash table in a larger one. A
+// table that supplies fewer than N names is completed with empty names, more than N are cut; kSuppliedCount
+// tells how many the table gave. No storage beyond constant data.
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -69,6 +70,34 @@ private:
         return ranks;
     }
 
+    // Up to this many names a scan beats hashing the text.
+    static constexpr int kScanLimit = 32;
+    // Open addressing, at most a quarter full: each slot holds a name's index plus one (0: empty);
+    // only the first of equal names is entered.
+    static constexpr std::size_t kSlots = std::bit_ceil(static_cast<std::size_t>(N) * 4);
+    // FNV-1a of the text's bytes, its high bits spread over the slots by a multiplication.
+    static constexpr std::size_t Hash(std::string_view text) {
+        uint64_t hash = 14695981039346656037ull;
+        for (const char c : text) hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ull;
+        return static_cast<std::size_t>((hash * 0x9E3779B97F4A7C15ull) >> (64 - std::countr_zero(kSlots)));
+    }
+    static constexpr std::array<int, (N > kScanLimit ? kSlots : 1)> BuildHashTable() {
+        std::array<int, (N > kScanLimit ? kSlots : 1)> table{};
+        if constexpr (N > kScanLimit) {
+            for (int i = 0; i < N; ++i) {
+                const std::string_view name(kNames[i]);
+                std::size_t slot = Hash(name) & (kSlots - 1);
+                bool entered = false;
+                while (table[slot] != 0 && !entered) {
+                    entered = std::string_view(kNames[table[slot] - 1]) == name;
+                    slot = (slot + 1) & (kSlots - 1);
+                }
+                if (!entered) table[slot] = i + 1;
+            }
+        }
+        return table;
+    }
+
 public:
     static constexpr int kSuppliedCount = static_cast<int>(Supplied());
     static constexpr std::array<const char*, N> kNames = BuildNames();
@@ -76,19 +105,29 @@ public:
     // The sorted index of the names: indexes in name order (equal names by index).
     static constexpr std::array<int, N> kOrder = BuildOrder();
     static constexpr std::array<int, N> kRanks = BuildRanks();
+    static constexpr auto kHashTable = BuildHashTable();
 
     // The index of the first name of exactly these length characters (case-sensitive, nothing
-    // trimmed), or -1: a binary search of the sorted index.
+    // trimmed), or -1: a scan of the names for a small table, else a look-up in a hash table.
     static int Find(const char* text, int length) {
         if (!text || length < 0) return -1;
-        const std::string_view wanted(text, static_cast<std::size_t>(length));
-        const int* first =
-            std::lower_bound(kOrder.begin(), kOrder.end(), wanted, [](int index, std::string_view key) {
-                return std::string_view(kNames[index], static_cast<std::size_t>(kLengths[index])) < key;
-            });
-        if (first == kOrder.end()) return -1;
-        return std::string_view(kNames[*first], static_cast<std::size_t>(kLengths[*first])) == wanted ? *first
-                                                                                                      : -1;
+        if constexpr (N <= kScanLimit) {
+            for (int i = 0; i < N; ++i) {
+                if (kLengths[i] == length &&
+                    std::memcmp(kNames[i], text, static_cast<std::size_t>(length)) == 0)
+                    return i;
+            }
+            return -1;
+        } else {
+            const std::string_view wanted(text, static_cast<std::size_t>(length));
+            for (std::size_t slot = Hash(wanted) & (kSlots - 1);; slot = (slot + 1) & (kSlots - 1)) {
+                const int index = kHashTable[slot] - 1;
+                if (index < 0) return -1;
+                if (kLengths[index] == length &&
+                    std::string_view(kNames[index], static_cast<std::size_t>(length)) == wanted)
+                    return index;
+            }
+        }
     }
     // The index of the name equal to the zero-terminated text (a null text is empty), or -1.
     static int FindTerminated(const char* text) {

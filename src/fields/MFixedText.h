@@ -32,6 +32,9 @@ public:
     // All W characters, pads kept.
     std::string ToString() const { return std::string(data_, W); }
     static constexpr int GetWidth() { return W; }
+    // The bytes whose memcmp order is Compare's: the W characters as they stand.
+    static constexpr int kSortKeyWidth = W;
+    void WriteSortKey(unsigned char* key) const { std::memcpy(key, data_, W); }
     // The W characters (not zero-terminated).
     const char* GetChars() const { return data_; }
 

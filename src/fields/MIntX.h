@@ -47,6 +47,17 @@ class MIntX : public MComparable<MIntX<T, Max, Min, D, Spelling>> {
     // Three-way order of the values, for MComparable.
     int Compare(const MIntX& other) const { return (value_ > other.value_) - (value_ < other.value_); }
 
+public:
+    // The bytes whose memcmp order is the values' order: big-endian, the sign bit inverted.
+    static constexpr int kSortKeyWidth = sizeof(T);
+    void WriteSortKey(unsigned char* key) const {
+        U bits = static_cast<U>(value_);
+        if constexpr (std::is_signed_v<T>) bits ^= U(1) << (sizeof(T) * 8 - 1);
+        for (int i = kSortKeyWidth - 1; i >= 0; --i, bits >>= 8)
+            key[i] = static_cast<unsigned char>(bits & 0xFF);
+    }
+
+private:
     static_assert(std::is_same_v<T, int32_t> || std::is_same_v<T, uint32_t> || std::is_same_v<T, int64_t>);
     static_assert(Min <= Max);
     using U = std::make_unsigned_t<T>;

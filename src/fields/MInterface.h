@@ -36,6 +36,11 @@ public:
     virtual const char* CheckText(const char* text) const = 0;
     virtual bool IsLess(const void* a, const void* b) const = 0;
     virtual bool IsEqual(const void* a, const void* b) const = 0;
+    // The width of the column's sort key: that many bytes whose unsigned byte order (memcmp) is
+    // the order of IsLess; 0 when the column has none.
+    virtual int GetSortKeyWidth() const { return 0; }
+    // Copies the record's sort key (GetSortKeyWidth bytes) to key.
+    virtual void CopySortKey(const void* /*record*/, unsigned char* /*key*/) const {}
     // Turns the field address taken from prototype into the field's offset in any record of the type.
     virtual void MakeRelative(const void* prototype) = 0;
     virtual bool IsLessText(const void* record, const std::string& operand) const = 0;

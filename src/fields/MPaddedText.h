@@ -78,6 +78,9 @@ public:
     }
 
     int Compare(const MPaddedText& other) const { return std::memcmp(data_, other.data_, N); }
+    // The bytes whose memcmp order is Compare's: the N characters as they stand.
+    static constexpr int kSortKeyWidth = N;
+    void WriteSortKey(unsigned char* key) const { std::memcpy(key, data_, N); }
 
 protected:
     char data_[N];

@@ -42,6 +42,18 @@ public:
         if (IsTextKind()) return CompareTexts(FieldOf(a), FieldOf(b)) == 0;
         return FieldOf(a).IsEqual(FieldOf(b));
     }
+    int GetSortKeyWidth() const override {
+        if constexpr (requires { T::kSortKeyWidth; }) {
+            return IsTextKind() ? 0 : T::kSortKeyWidth;
+        } else {
+            return 0;
+        }
+    }
+    void CopySortKey(const void* record, unsigned char* key) const override {
+        if constexpr (requires { T::kSortKeyWidth; }) {
+            FieldOf(record).WriteSortKey(key);
+        }
+    }
     void MakeRelative(const void* prototype) override {
         position_ -= reinterpret_cast<std::uintptr_t>(prototype);
     }

@@ -66,10 +66,11 @@ void MEventMediator::RemoveOutputEvent(MEvent* event) {
 void MEventMediator::RefreshClock() {
     RefreshEventClock();
     if (refreshClock_) ResetCurrentTimeCache();
+    clockFresh_ = true;
 }
 
 bool MEventMediator::RunOutputRound() {
-    RefreshClock();
+    if (!clockFresh_) RefreshClock();
     bool written = false;
     for (std::size_t i = 0; i < outputEvents_.size(); ++i) {
         MEvent* event = outputEvents_[i];
@@ -175,6 +176,7 @@ bool MEventMediator::RunInputRound() {
 bool MEventMediator::WaitForInput() {
     if (stop_) return false;
     currentInput_ = 0;
+    clockFresh_ = false;
     return waiter_ ? waiter_->Wait() : false;
 }
 

@@ -61,6 +61,9 @@ public:
     bool RunInputRound();
     // The waiter's wait, from the first event on.
     bool WaitForInput();
+    // The clock is read once per pass: by the input round that starts it, or by the first output
+    // round after a wait or after the caller ends the pass here (it leaves the loop for a while).
+    void EndPass() { clockFresh_ = false; }
     // Asks one event until it has nothing more or a limit is reached: true moves on.
     bool DispatchInput(MEvent* event);
     bool ApplyStateToEvents(int32_t state);
@@ -83,6 +86,7 @@ private:
     std::vector<MEvent*> outputEvents_;
     MEventRecorder* recorder_ = nullptr;
     uint8_t refreshClock_ = 1;
+    bool clockFresh_ = false;  // the clock was read in this pass
     MEventSocketSelect* waiter_ = nullptr;
     MEventMediatorSettings settings_;
     std::vector<EventEntry> queue_;

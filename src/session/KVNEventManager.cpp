@@ -247,6 +247,7 @@ void KVNEventManager::ProcessEvents() {
         }
     }
     if (loadTimedOut) EndUnfinishedLoad();
+    GetMediator().EndPass();
     CollectErrors();
 }
 

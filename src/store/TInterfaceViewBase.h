@@ -14,7 +14,10 @@
 //
 // K and R are the key and row types: BaseKey and TInterfaceViewData<T>. GUI thread only.
 #include <algorithm>
+#include <array>
+#include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <map>
 #include <memory>
 #include <set>
@@ -432,13 +435,67 @@ private:
     void SortAll() {
         SortBuffer = DisplayedInKeyOrder();
         if (!SortColumns.empty()) {
-            std::stable_sort(SortBuffer.begin(), SortBuffer.end(),
-                             [this](const ViewRow* a, const ViewRow* b) {
-                                 return RowFormat->IsLess(a->row.GetData(), b->row.GetData(), SortColumns);
-                             });
+            const int width = SortKeyWidth();
+            if (width > 0 && width <= 16) {
+                SortByKeys<16>();
+            } else if (width > 0 && width <= 32) {
+                SortByKeys<32>();
+            } else {
+                std::stable_sort(
+                    SortBuffer.begin(), SortBuffer.end(), [this](const ViewRow* a, const ViewRow* b) {
+                        return RowFormat->IsLess(a->row.GetData(), b->row.GetData(), SortColumns);
+                    });
+            }
         }
         DisplayedKeys.Assign(SortBuffer);
         SortBuffer.clear();
+    }
+
+    // The width of the sort columns' keys laid end to end; 0 when a column has none.
+    int SortKeyWidth() const {
+        int width = 0;
+        for (const MInterfaceSortingData& sortKey : SortColumns) {
+            const int columnWidth =
+                IsField(sortKey.column) ? RowFormat->GetColumn(sortKey.column).GetSortKeyWidth() : 0;
+            if (columnWidth <= 0) return 0;
+            width += columnWidth;
+        }
+        return width;
+    }
+
+    // Sorts SortBuffer (rows in key order) by the sort columns' keys, copied once into one array
+    // with each row's place as the tie-break: the order of the stable sort by the columns. A
+    // descending column's key bytes are inverted; the unused tail of a key is zero in every key.
+    template <std::size_t W>
+    void SortByKeys() {
+        struct Keyed {
+            std::array<unsigned char, W> key;
+            uint32_t index;
+        };
+        std::vector<Keyed> keyed(SortBuffer.size());
+        for (std::size_t i = 0; i < SortBuffer.size(); ++i) {
+            Keyed& entry = keyed[i];
+            entry.key.fill(0);
+            entry.index = static_cast<uint32_t>(i);
+            const void* record = SortBuffer[i]->row.GetData();
+            unsigned char* at = entry.key.data();
+            for (const MInterfaceSortingData& sortKey : SortColumns) {
+                const MInterface& column = RowFormat->GetColumn(sortKey.column);
+                const int columnWidth = column.GetSortKeyWidth();
+                column.CopySortKey(record, at);
+                if (!sortKey.ascending) {
+                    for (int b = 0; b < columnWidth; ++b) at[b] = static_cast<unsigned char>(~at[b]);
+                }
+                at += columnWidth;
+            }
+        }
+        std::sort(keyed.begin(), keyed.end(), [](const Keyed& a, const Keyed& b) {
+            const int order = std::memcmp(a.key.data(), b.key.data(), W);
+            return order != 0 ? order < 0 : a.index < b.index;
+        });
+        std::vector<ViewRow*> sorted(SortBuffer.size());
+        for (std::size_t i = 0; i < keyed.size(); ++i) sorted[i] = SortBuffer[keyed[i].index];
+        SortBuffer.swap(sorted);
     }
 
     void PlaceOutOfPlaceRows() {

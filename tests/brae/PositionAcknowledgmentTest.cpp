@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <random>
 #include <string>
 #include <typeindex>
 #include <vector>
@@ -49,6 +50,26 @@ TEST(Brae_KB_PositionAcknowledgment, ReadsEveryFieldAtItsOffset) {
     EXPECT_EQ(kb.MasterAccountId.ToString(), "MASTER-9");
     EXPECT_EQ(kb.ApprovedParticipantId.ToString(), "P123");
     EXPECT_EQ(kb.SubmissionTime.ToString(), "101112");
+}
+
+// A whole message is read in one copy: over random bytes (high bytes and zeros included) it must
+// agree with the field-by-field reading that a message one byte short takes, which keeps every
+// field but the last.
+TEST(Brae_KB_PositionAcknowledgment, AWholeMessageReadsAsFieldByField) {
+    const Brae_KB_PositionAcknowledgment defaults;
+    for (unsigned seed = 1; seed <= 500; ++seed) {
+        std::mt19937 random(seed);
+        std::string received(122 + random() % 3, ' ');
+        for (char& c : received) c = static_cast<char>(random() % 4 == 0 ? ' ' : random() % 256);
+        Brae_KB_PositionAcknowledgment whole;
+        whole.Read(received.data(), static_cast<int>(received.size()));
+        Brae_KB_PositionAcknowledgment fieldByField;
+        LogRecorder log;
+        fieldByField.Read(received.data(), 121);
+        ASSERT_EQ(Bytes(whole), received.substr(0, 122)) << "seed " << seed;
+        ASSERT_EQ(Bytes(fieldByField), received.substr(0, 116) + Bytes(defaults).substr(116))
+            << "seed " << seed;
+    }
 }
 
 TEST(Brae_KB_PositionAcknowledgment, FillerThatIsNotBlankIsKept) {

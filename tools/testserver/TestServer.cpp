@@ -31,7 +31,7 @@ struct TestServer::Session {
     std::vector<std::pair<const char*, std::size_t>> pieces;
     std::size_t nextPiece = 0;
     std::size_t pieceSent = 0;
-    bool HasOutput() const { return !out.empty() || nextPiece < pieces.size(); }
+    bool HasOutput() const { return !out.empty() || nextPiece < pieces.size() || streaming; }
     void AddPiece(std::string text) {
         pieceTexts.push_back(std::move(text));
         pieces.emplace_back(pieceTexts.back().data(), pieceTexts.back().size());
@@ -43,6 +43,10 @@ struct TestServer::Session {
     bool endHeld = false;
     bool closeAfterFlush = false;
     Clock::time_point nextHeartbeat;
+    // A generated load streams its accounts, then its positions, as the socket takes them.
+    bool streaming = false;
+    std::map<std::string, std::string>::const_iterator nextAccount;
+    std::map<std::string, std::string>::const_iterator nextPosition;
 };
 
 namespace {
@@ -547,6 +551,7 @@ void TestServer::Serve(Session& session) {
         session.pieceTexts.clear();
         session.nextPiece = 0;
     }
+    if (session.streaming) StreamLoad(session);
     while (!session.out.empty()) {
         const ssize_t count = ::send(session.fd, session.out.data() + session.outSent,
                                      session.out.size() - session.outSent, MSG_NOSIGNAL);
@@ -696,6 +701,7 @@ void TestServer::SendLoad(Session& session) {
     if (!session.loggedIn) return;
     session.loading = true;
     if (options_.loadRecords > 0) return SendRecordLoad(session);
+    if (options_.generatedAccounts > 0) return StartGeneratedLoad(session);
     const std::size_t loadStart = session.out.size();
     ++loadCounter_;
     Send(session, HeartbeatQuestion());
@@ -715,6 +721,52 @@ void TestServer::SendLoad(Session& session) {
     session.loading = false;
     session.loaded = true;
     Send(session, HeartbeatQuestion());
+}
+
+void TestServer::StartGeneratedLoad(Session& session) {
+    ++loadCounter_;
+    Send(session, HeartbeatQuestion());
+    Send(session, MakeBulk("BI", kDemoInstruments));
+    Send(session, MakeBulk("BP", kDemoParticipants));
+    ++loadCounter_;
+    Send(session, HeartbeatQuestion());
+    Send(session, MakeBulk("NF", ReportableDates()));
+    session.nextAccount = accounts_.begin();
+    session.nextPosition = positions_.begin();
+    session.streaming = true;
+}
+
+void TestServer::StreamLoad(Session& session) {
+    // About a megabyte ahead of the socket: the load is never built whole.
+    constexpr std::size_t kAhead = std::size_t(1) << 20;
+    const std::string header = Header("KR", Digits(0, 8));
+    const std::string positionHeader = Header("KB", Digits(0, 8));
+    while (session.out.size() - session.outSent < kAhead) {
+        if (session.nextAccount != accounts_.end()) {
+            Send(session, header + (session.nextAccount++)->second);
+        } else if (session.nextPosition != positions_.end()) {
+            Send(session, positionHeader + (session.nextPosition++)->second);
+        } else {
+            session.streaming = false;
+            session.nextHeartbeat = Clock::now() + options_.heartbeatInterval;
+            if (holdEndOfLoad_) {
+                session.endHeld = true;
+                return;
+            }
+            session.loading = false;
+            session.loaded = true;
+            Send(session, HeartbeatQuestion());
+            return;
+        }
+    }
+}
+
+std::string TestServer::CaptureLoad() {
+    Session session;
+    session.loggedIn = true;
+    SendLoad(session);
+    while (session.streaming) StreamLoad(session);
+    return session.out;
 }
 
 void TestServer::SendRecordLoad(Session& session) {

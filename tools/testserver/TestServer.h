@@ -90,6 +90,10 @@ public:
     void AnswerLate(const std::string& type, std::chrono::milliseconds delay);
     void AnswerSequenceLate(const std::string& sequence, std::chrono::milliseconds delay);
 
+    // The bytes of the initial load that a login receives, framed, as the server sends them: for
+    // a benchmark's replay. Before Start only (the data belongs to the server's thread after).
+    std::string CaptureLoad();
+
     std::vector<Arrival> GetReceived() const;
     // Waits until at least count messages arrived, or the wait ended; whether they did.
     bool WaitForReceived(std::size_t count,
@@ -109,6 +113,10 @@ private:
     void SendRecordLoad(Session& session);
     // Keeps the first dropLoadAfter_ frames of the load queued from loadStart and closes once they went.
     void DropLoad(Session& session, std::size_t loadStart);
+    // A generated data set's load: the reference data at once, then the accounts and positions
+    // streamed by StreamLoad as the socket takes them, then the end of the load.
+    void StartGeneratedLoad(Session& session);
+    void StreamLoad(Session& session);
     void Send(Session& session, const std::string& message);
     std::string HeartbeatQuestion();
 
