@@ -214,8 +214,11 @@ TEST_F(SessionActions, ResetPasswordSendsTheReset) {
     ASSERT_TRUE(RunUntil([&] { return ui.Pending() == 0; }));
     const std::string reset = Received("TR");
     ASSERT_EQ(reset.size(), 80u);
+    // The reset is the last message the session numbered (its acknowledgment has cleared the
+    // pending reset's own record).
+    EXPECT_EQ(form->Session().PasswordResetSequence, 0u);
     char number[9];
-    std::snprintf(number, sizeof number, "%08u", form->Session().PasswordResetSequence);
+    std::snprintf(number, sizeof number, "%08u", form->Session().SequenceCounter);
     EXPECT_EQ(reset.substr(16, 8), number);
 }
 
