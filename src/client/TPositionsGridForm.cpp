@@ -49,13 +49,13 @@ bool TPositionsGridForm::ImportData(const std::string& fileName) {
     }
     TCommandCSVData<PositionImport> data;
     if (!PositionImporter::Load(data, fileName, log)) {
-        std::fclose(log);
+        CloseImportLog(log, ImportLogFileName());
         return false;
     }
     const bool result = ValidateImportRecord(data, log, fileName);
     data.WriteImportSummary(log, ImportCounter, true);
-    std::fclose(log);
-    return result;
+    // A log that could not be written whole fails the import, whatever was sent.
+    return CloseImportLog(log, ImportLogFileName()) && result;
 }
 
 bool TPositionsGridForm::ValidateImportRecord(CommandCSVData& data, std::FILE* log, const std::string&) {
