@@ -1,5 +1,6 @@
 #include "store/CommandCSVData.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <exception>
 
@@ -75,8 +76,9 @@ void CommandCSVData::WriteImportSummary(std::FILE* log, int32_t imported, bool h
     const int32_t h = header ? 1 : 0;
     const int32_t records = GetRecordCount();
     std::fprintf(log, "\n\nImport summary ...\n\n");
-    std::fprintf(log, "Numbers of lines processed: %u\n", static_cast<uint32_t>(DataLineCounter - h));
+    // An empty file (not even its header) counts no line, never a wrapped number.
+    std::fprintf(log, "Numbers of lines processed: %d\n", std::max(DataLineCounter - h, 0));
     std::fprintf(log, "Number of lines imported: %d\n", imported);
     std::fprintf(log, "Number of syntax errors: %d\n", DataLineCounter - records);
-    std::fprintf(log, "Number of business errors: %u\n", static_cast<uint32_t>(records - imported - h));
+    std::fprintf(log, "Number of business errors: %d\n", std::max(records - imported - h, 0));
 }
