@@ -1,6 +1,7 @@
 #include "client/TAccountsGridForm.h"
 
 #include <QMenu>
+#include <algorithm>
 
 #include "client/AccountDeletion.h"
 #include "client/AccountImporter.h"
@@ -163,7 +164,7 @@ const AccountDisplayData* TAccountsGridForm::SelectedAccount() {
     auto* view = static_cast<AccountView*>(View());
     if (!view || !HasData()) return nullptr;
     const int row = Grid()->Row() - 1;
-    if (row < 0 || row >= view->GetDisplayedRowCount()) return nullptr;
+    if (row < 0 || row >= DataRowCount()) return nullptr;
     return view->GetRowData(row, false);
 }
 
@@ -177,7 +178,7 @@ std::vector<TAccountsGridForm::Row> TAccountsGridForm::DisplayedRows() {
     std::vector<Row> rows;
     auto* view = static_cast<AccountView*>(View());
     if (!view || !HasData()) return rows;
-    const int count = view->GetDisplayedRowCount();
+    const int count = DataRowCount();
     rows.reserve(static_cast<std::size_t>(count));
     for (int i = count - 1; i >= 0; --i)
         if (const KR_Account* account = view->GetRowData(i, false))
@@ -187,7 +188,7 @@ std::vector<TAccountsGridForm::Row> TAccountsGridForm::DisplayedRows() {
 
 const AccountGridRules::Displayed& TAccountsGridForm::DisplayedSummary() {
     auto* view = static_cast<AccountView*>(View());
-    const int count = view && HasData() ? view->GetDisplayedRowCount() : 0;
+    const int count = DataRowCount();
     if (!displayed_ || displayedCount_ != count) {
         AccountGridRules::Displayed summary;
         for (int i = count - 1; i >= 0; --i)
@@ -196,6 +197,12 @@ const AccountGridRules::Displayed& TAccountsGridForm::DisplayedSummary() {
         displayedCount_ = count;
     }
     return *displayed_;
+}
+
+int TAccountsGridForm::DataRowCount() const {
+    // The view's count includes the title row.
+    InterfaceView* view = View();
+    return view ? std::max(view->GetDisplayedRowCount() - 1, 0) : 0;
 }
 
 bool TAccountsGridForm::IsStored(const BaseKey& key) const {

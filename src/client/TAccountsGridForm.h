@@ -95,6 +95,7 @@ private:
     void OpenAccountScreen(const AccountDisplayData& account, AccountGridRules::Mode mode);
     bool Confirm(int expected, const std::string& caption, const std::string& text);
     bool IsStored(const BaseKey& key) const;
+    int DataRowCount() const;
     // The key and copy of the selected row.
     std::optional<Row> SelectedRow();
     void SendLink(Brae_AL_BulkLinkAccount& message, const CommandDescription& description);
