@@ -2,6 +2,7 @@
 // the master chooser and links, the reporting dialog, and operations on all displayed rows that
 // act on what the user confirmed while refreshes change the rows.
 #include <QMenu>
+#include <filesystem>
 #include <QPushButton>
 #include <QTest>
 
@@ -179,6 +180,8 @@ TEST_F(AccountsGridTest, LinkThroughTheMasterChooser) {
     ASSERT_TRUE(Enabled(window.LinkToMasterAccountAction));
     EXPECT_FALSE(Enabled(window.UnlinkFromMasterAccountAction));
     const std::size_t before = windows.size();
+    const auto filesBefore =
+        std::distance(std::filesystem::directory_iterator(dir.Path()), std::filesystem::directory_iterator());
     window.LinkToMasterAccountAction->Execute();
     ASSERT_EQ(area.subWindowList().size(), static_cast<qsizetype>(before + 1));
     auto* chooser = dynamic_cast<TAccountsGridForm*>(area.subWindowList().back()->widget());
@@ -207,6 +210,11 @@ TEST_F(AccountsGridTest, LinkThroughTheMasterChooser) {
     ui.ExpectBox(chooser->Caption(), text, BoxIcon::Information, BoxButtons::OkCancel, mrOk);
     chooser->LinkWithThisAccountItem()->trigger();
     EXPECT_TRUE(chooser->LinkList().empty());
+    QApplication::processEvents();
+    EXPECT_FALSE(chooser && chooser->isVisible());
+    // The chooser has no settings file of its own: closing it wrote none.
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), std::filesystem::directory_iterator()),
+              filesBefore);
     ASSERT_TRUE(AllAnswered());
     ASSERT_EQ(Received("AL").size(), 1u);
     EXPECT_EQ(Received("AL")[0].substr(24), Field(master, 16) + "A0001" + Field(account, 16));
@@ -260,4 +268,58 @@ TEST_F(AccountsGridTest, ReportingDialogForOneAccount) {
     ui.ExpectModal<TMonitorAccountForm>([](TMonitorAccountForm& f) { f.Control<QPushButton>("CancelButton")->click(); });
     window.MonitorAccountAction->Execute();
     EXPECT_EQ(Received("MC").size(), 1u);
+}
+
+TEST_F(AccountsGridTest, LinkAllDisplayedCountsTheLinkableRowsAndNeedsAMasterAccount) {
+    TAccountsGridForm& window = OpenAccounts("jek");
+    ASSERT_TRUE(Enabled(window.LinkAllDisplayedToMasterAccountAction));
+    Confirm("Linking on All Displayed Accounts", "3");
+    window.LinkAllDisplayedToMasterAccountAction->Execute();
+    auto* chooser = dynamic_cast<TAccountsGridForm*>(area.subWindowList().back()->widget());
+    ASSERT_NE(chooser, nullptr);
+    windows.push_back(chooser);
+    EXPECT_EQ(chooser->LinkList().size(), 3u);
+    EXPECT_EQ(window.LinkList().size(), 3u);
+    delete chooser->SubWindow();
+
+    // Without a master account in the store no chooser opens.
+    std::vector<BaseKey> masters;
+    for (const auto& [key, account] : session->Accounts.Records)
+        if (AccountGridRules::IsMaster(account)) masters.push_back(key);
+    for (const BaseKey& key : masters) session->Accounts.Remove(key, false);
+    Refresh();
+    const auto open = area.subWindowList().size();
+    Confirm("Linking on All Displayed Accounts", "3");
+    ui.ExpectBox("Link to Master Account Validation", "There is no master account configured.", BoxIcon::Error,
+                 BoxButtons::Ok, mrOk);
+    window.LinkAllDisplayedToMasterAccountAction->Execute();
+    EXPECT_EQ(area.subWindowList().size(), open);
+    EXPECT_EQ(ui.Pending(), 0u);
+}
+
+TEST_F(AccountsGridTest, ReportingOnAllDisplayedSendsOneMcPerRowFromTheBottom) {
+    TAccountsGridForm& window = OpenAccounts("jek");
+    EXPECT_FALSE(Enabled(window.AllDisplayedMonitorAccount));  // masters are displayed
+    std::vector<BaseKey> masters;
+    for (const auto& [key, account] : session->Accounts.Records)
+        if (AccountGridRules::IsMaster(account)) masters.push_back(key);
+    for (const BaseKey& key : masters) session->Accounts.Remove(key, false);
+    Refresh();
+    ASSERT_TRUE(Enabled(window.AllDisplayedMonitorAccount));
+    const std::vector<std::string> numbers = Numbers(window);
+    ASSERT_EQ(numbers.size(), 3u);
+    ui.ExpectModal<TMonitorAccountForm>([](TMonitorAccountForm& f) {
+        EXPECT_FALSE(f.Control<CheckBox>("MonitoringCheckBox")->Checked());
+        EXPECT_TRUE(f.Control<QPushButton>("OKButton")->isEnabled());
+        f.Control<QPushButton>("OKButton")->click();
+    });
+    Confirm("Modify Reporting on All Displayed Accounts", "3");
+    window.AllDisplayedMonitorAccount->Execute();
+    ASSERT_TRUE(AllAnswered());
+    const std::vector<std::string> sent = Received("MC");
+    ASSERT_EQ(sent.size(), 3u);
+    for (std::size_t i = 0; i < sent.size(); ++i) {
+        EXPECT_EQ(sent[i].substr(24, 16), Field(numbers[i], 16));
+        EXPECT_EQ(sent[i][61], 'N');
+    }
 }
