@@ -56,14 +56,20 @@ void BM_IdleUpdateOfTheActions(benchmark::State& state) {
     TitleManager titles({"AccountNumber", "AccountId"}, "Titles");
     BaseGridConfig config;
     config.WindowSection = "Accounts";
-    auto* window = new TAccountsGridForm(&area, ChildType::Accounts, config, &titles, setup.session.get(), view);
+    auto* window =
+        new TAccountsGridForm(&area, ChildType::Accounts, config, &titles, setup.session.get(), view);
     window->Actions().UpdateActions();  // the answers over the displayed rows are taken once
     for (auto _ : state) window->Actions().UpdateActions();
-    if (!window->LinkAllDisplayedToMasterAccountAction->Enabled()) state.SkipWithError("link all not enabled");
+    if (!window->LinkAllDisplayedToMasterAccountAction->Enabled())
+        state.SkipWithError("link all not enabled");
     state.counters["displayed"] = double(window->DisplayedRows().size());
     delete window;
 }
-BENCHMARK(BM_IdleUpdateOfTheActions)->Arg(1000000)->Unit(benchmark::kMicrosecond)->UseRealTime()->Iterations(100);
+BENCHMARK(BM_IdleUpdateOfTheActions)
+    ->Arg(1000000)
+    ->Unit(benchmark::kMicrosecond)
+    ->UseRealTime()
+    ->Iterations(100);
 
 void BM_DeletionChecksAndCounts(benchmark::State& state) {
     constexpr int kAccounts = 100000;
@@ -72,8 +78,10 @@ void BM_DeletionChecksAndCounts(benchmark::State& state) {
     std::vector<KR_Account> displayed;
     for (int i = 0; i < kAccounts; ++i) {
         KR_Account account = ClientAccount(i);
-        if (i % 100 == 0) account.InternalAccountType.Set(EnumBraeKTSInternalAccountType::MasterAccount);
-        else account.MasterAccountId.SetString(std::to_string(100000 + i / 100 * 100));
+        if (i % 100 == 0)
+            account.InternalAccountType.Set(EnumBraeKTSInternalAccountType::MasterAccount);
+        else
+            account.MasterAccountId.SetString(std::to_string(100000 + i / 100 * 100));
         accounts[BaseKey(1, static_cast<uint32_t>(i + 1))] = account;
         displayed.push_back(account);
     }

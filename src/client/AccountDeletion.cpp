@@ -28,10 +28,12 @@ AccountDeletion::AccountDeletion(const std::map<BaseKey, KB_Position>& positions
 }
 
 bool AccountDeletion::HasPosition(const AccountDisplayData& account) const {
-    return positions_.contains(PositionKey(account.AccountNumber.GetData(), account.FirmUnitMember.GetData()));
+    return positions_.contains(
+        PositionKey(account.AccountNumber.GetData(), account.FirmUnitMember.GetData()));
 }
 
-void AccountDeletion::CountMasterAccounts(const AccountDisplayData& account, int& masters, int& linked) const {
+void AccountDeletion::CountMasterAccounts(const AccountDisplayData& account, int& masters,
+                                          int& linked) const {
     if (!AccountGridRules::IsMaster(account)) return;
     ++masters;
     if (account.AccountId.IsBlank()) return;
@@ -39,7 +41,8 @@ void AccountDeletion::CountMasterAccounts(const AccountDisplayData& account, int
     if (at != linked_.end()) linked += at->second;
 }
 
-AccountDeletion::Confirmation AccountDeletion::BuildDeletionText(int masters, int linked, bool single, int count) {
+AccountDeletion::Confirmation AccountDeletion::BuildDeletionText(int masters, int linked, bool single,
+                                                                 int count) {
     Confirmation confirmation;
     confirmation.Count = single ? 1 : count;
     confirmation.Caption = single ? "Single Record Deletion" : "All Displayed Record Deletion";

@@ -24,7 +24,8 @@ public:
         int Count = 0;
     };
 
-    AccountDeletion(const std::map<BaseKey, KB_Position>& positions, const std::map<BaseKey, KR_Account>& accounts);
+    AccountDeletion(const std::map<BaseKey, KB_Position>& positions,
+                    const std::map<BaseKey, KR_Account>& accounts);
 
     // Some stored position has this account's AccountNumber and FirmUnitMember.
     bool HasPosition(const AccountDisplayData& account) const;
@@ -37,7 +38,8 @@ public:
     // The box text of a row with open positions among all displayed.
     static std::string OpenPositionsText(const AccountDisplayData& account);
     // The AD of the account and its description.
-    static Brae_AD_AccountDelete BuildDelete(const AccountDisplayData& account, CommandDescription& description);
+    static Brae_AD_AccountDelete BuildDelete(const AccountDisplayData& account,
+                                             CommandDescription& description);
 
 private:
     std::unordered_set<std::string> positions_;

@@ -49,7 +49,8 @@ template <class F>
 bool AccountImporter::CheckImportEnum(const std::string& text, F& value) {
     using E = decltype(value.Get());
     for (const auto& row : MEnumTable<E>::kRows) {
-        if ((text.size() == 1 && text[0] == static_cast<char>(row.letter)) || (text.size() != 1 && text == row.name)) {
+        if ((text.size() == 1 && text[0] == static_cast<char>(row.letter)) ||
+            (text.size() != 1 && text == row.name)) {
             value.Set(row.letter);
             return true;
         }
@@ -84,8 +85,10 @@ std::string AccountImporter::CheckRow(const AccountImport& row, Brae_AN_AccountE
         return "Hedge/Speculator is filled with an invalid value";
     if (row.CountryCode.Is(0u)) return "Country Code is filled with an invalid value";
     entry.CountryCode = row.CountryCode;
-    if (!CopyField("Name", row.Name, entry.Name, error) || !CopyField("Address", row.Address, entry.Address, error) ||
-        !CopyField("City", row.City, entry.City, error) || !CopyField("State", row.State, entry.State, error) ||
+    if (!CopyField("Name", row.Name, entry.Name, error) ||
+        !CopyField("Address", row.Address, entry.Address, error) ||
+        !CopyField("City", row.City, entry.City, error) ||
+        !CopyField("State", row.State, entry.State, error) ||
         !CopyField("Zip/PostalCode", row.ZipPostalCode, entry.ZipPostalCode, error) ||
         !CopyField("Phone", row.Phone, entry.Phone, error) || !CopyField("Fax", row.Fax, entry.Fax, error) ||
         !CopyField("Email", row.Email, entry.Email, error))
@@ -101,9 +104,9 @@ void AccountImporter::SendDelimiter(bool start) {
     delimiter.BroadcastTiming.Set(EnumBraeBroadcastTiming::Unscheduled);
     delimiter.SetDelimiterType(start ? EnumBraeDelimiterType::StartOfAccountImport
                                      : EnumBraeDelimiterType::EndOfAccountImport);
-    session_.SendCommand(delimiter, CommandDescription{EnumActionType::Add, EnumBusinessItemType::Account,
-                                                       start ? "StartOfAccountImport" : "EndOfAccountImport",
-                                                       false});
+    session_.SendCommand(delimiter,
+                         CommandDescription{EnumActionType::Add, EnumBusinessItemType::Account,
+                                            start ? "StartOfAccountImport" : "EndOfAccountImport", false});
 }
 
 bool AccountImporter::ValidateRecords(TCommandCSVData<AccountImport>& data, std::FILE* log) {
@@ -116,9 +119,8 @@ bool AccountImporter::ValidateRecords(TCommandCSVData<AccountImport>& data, std:
             continue;
         }
         if (imported_ == 0) SendDelimiter(true);
-        session_.SendCommand(entry,
-                             CommandDescription{EnumActionType::Add, EnumBusinessItemType::Account, "Account Import ",
-                                                false});
+        session_.SendCommand(entry, CommandDescription{EnumActionType::Add, EnumBusinessItemType::Account,
+                                                       "Account Import ", false});
         ++imported_;
     }
     if (imported_ > 0) SendDelimiter(false);

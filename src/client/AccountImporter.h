@@ -19,7 +19,8 @@ public:
 
     // The whole import into the log file logFileName. False when the log cannot be created, the
     // file cannot be read, a row is refused or anything fails unexpectedly.
-    bool Run(const std::string& fileName, const std::string& logFileName, TCommandCSVData<AccountImport>& data);
+    bool Run(const std::string& fileName, const std::string& logFileName,
+             TCommandCSVData<AccountImport>& data);
     // Checks and sends every record after the header; true only when every data row was sent.
     bool ValidateRecords(TCommandCSVData<AccountImport>& data, std::FILE* log);
     int32_t Imported() const { return imported_; }

@@ -2,13 +2,15 @@
 
 std::string AccountLinking::LinkAllDisplayedText(int toLink, int mastersSkipped, int linkedSkipped) {
     std::string text = "Accounts: All Displayed";
-    text += "\n\nYou are about to link " + std::to_string(toLink) + " account(s) to a selected MasterAccount.";
+    text +=
+        "\n\nYou are about to link " + std::to_string(toLink) + " account(s) to a selected MasterAccount.";
     if (mastersSkipped > 0 || linkedSkipped > 0) {
         text += "\n\nFrom displayed list:";
         if (mastersSkipped == 1)
             text += "\n\t1 account will be skipped since it is a Master Account.";
         else if (mastersSkipped > 1)
-            text += "\n\t" + std::to_string(mastersSkipped) + " accounts will be skipped since they are Master Accounts.";
+            text += "\n\t" + std::to_string(mastersSkipped) +
+                    " accounts will be skipped since they are Master Accounts.";
         if (linkedSkipped == 1)
             text += "\n\t1 account will be skipped since it is already linked to a Master Account.";
         else if (linkedSkipped > 1)
@@ -36,7 +38,8 @@ std::string AccountLinking::LinkWithMasterText(const std::vector<Id>& ids, const
 }
 
 std::string AccountLinking::UnlinkSelectedText() {
-    return std::string("You are about to unlink the selected record ") + "\n\nAre you sure you want to continue ?";
+    return std::string("You are about to unlink the selected record ") +
+           "\n\nAre you sure you want to continue ?";
 }
 
 std::string AccountLinking::UnlinkAllDisplayedText(int count, int groups) {
@@ -72,7 +75,7 @@ void AccountLinking::SendUnlinks(const Groups& groups, const Send& send) {
 }
 
 CommandDescription AccountLinking::Describe(const Brae_AL_BulkLinkAccount& message) {
-    return CommandDescription{EnumActionType::Update, EnumBusinessItemType::Account,
-                              message.LinkAction.Is(EnumBraeKTSLinkAction::AddLink) ? "AddLink" : "DeleteLink",
-                              false};
+    return CommandDescription{
+        EnumActionType::Update, EnumBusinessItemType::Account,
+        message.LinkAction.Is(EnumBraeKTSLinkAction::AddLink) ? "AddLink" : "DeleteLink", false};
 }

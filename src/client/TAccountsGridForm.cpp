@@ -40,7 +40,8 @@ TAccountsGridForm::TAccountsGridForm(QMdiArea* owner, ChildType kind, const Base
     ImportAction->SetCaption("Import Accounts ...");
     DisableMenuItem(linkWithThisItem_, false);
     if (session->UserTypeP || session->UserTypeA) {
-        for (Action* action : {MonitorAccountAction, AllDisplayedMonitorAccount, CreateNonReportableAccount}) {
+        for (Action* action :
+             {MonitorAccountAction, AllDisplayedMonitorAccount, CreateNonReportableAccount}) {
             action->SetVisible(false);
             action->SetEnabled(false);
         }
@@ -57,12 +58,14 @@ void TAccountsGridForm::CreateAccountActions() {
         {&LinkToMasterAccountAction, "LinkToMasterAccountAction", "Link to a Master Account...", "", ""},
         {&LinkAllDisplayedToMasterAccountAction, "LinkAllDisplayedToMasterAccountAction",
          "Link All Displayed to a Master Account...", "", ""},
-        {&UnlinkFromMasterAccountAction, "UnlinkFromMasterAccountAction", "Unlink from Master Account...", "", ""},
+        {&UnlinkFromMasterAccountAction, "UnlinkFromMasterAccountAction", "Unlink from Master Account...", "",
+         ""},
         {&UnlinkAllDisplayedFromMasterAccountAction, "UnlinkAllDisplayedFromMasterAccountAction",
          "Unlink All Displayed from Master Account...", "", ""},
         {&MonitorAccountAction, "MonitorAccountAction", "Modify Account Reporting ", "",
          "Modify the reporting flag on this account"},
-        {&AllDisplayedMonitorAccount, "AllDisplayedMonitorAccount", "Modify Reporting on All Displayed Account", "",
+        {&AllDisplayedMonitorAccount, "AllDisplayedMonitorAccount",
+         "Modify Reporting on All Displayed Account", "",
          "Modify the reporting flag on all displayed account"},
         {&CreateNonReportableAccount, "CreateNonReportableAccount", "New Non-Reporta&ble Account...", "",
          "Create a non-reportable client account"},
@@ -77,10 +80,14 @@ void TAccountsGridForm::CreateAccountActions() {
     rule(MasterAccountFromAccountAction,
          [this] { return AccountGridRules::CanCreateMasterFromAccount(RuleState(), SelectedAccount()); });
     LinkToMasterAccountAction->onExecute = [this](Action&) { LinkToMasterAccountExecute(); };
-    rule(LinkToMasterAccountAction, [this] { return AccountGridRules::CanLink(RuleState(), SelectedAccount()); });
-    LinkAllDisplayedToMasterAccountAction->onExecute = [this](Action&) { LinkAllDisplayedToMasterAccountExecute(); };
+    rule(LinkToMasterAccountAction,
+         [this] { return AccountGridRules::CanLink(RuleState(), SelectedAccount()); });
+    LinkAllDisplayedToMasterAccountAction->onExecute = [this](Action&) {
+        LinkAllDisplayedToMasterAccountExecute();
+    };
     rule(LinkAllDisplayedToMasterAccountAction, [this] {
-        return CanUseMasterActions() && AccountGridRules::CanLinkAllDisplayed(RuleState(), DisplayedSummary());
+        return CanUseMasterActions() &&
+               AccountGridRules::CanLinkAllDisplayed(RuleState(), DisplayedSummary());
     });
     UnlinkFromMasterAccountAction->onExecute = [this](Action&) { UnLinkFromMasterAccountExecute(); };
     rule(UnlinkFromMasterAccountAction,
@@ -89,7 +96,8 @@ void TAccountsGridForm::CreateAccountActions() {
         UnLinkAllDisplayedToMasterAccountExecute();
     };
     rule(UnlinkAllDisplayedFromMasterAccountAction, [this] {
-        return CanUseMasterActions() && AccountGridRules::CanUnlinkAllDisplayed(RuleState(), DisplayedSummary());
+        return CanUseMasterActions() &&
+               AccountGridRules::CanUnlinkAllDisplayed(RuleState(), DisplayedSummary());
     });
     MonitorAccountAction->onExecute = [this](Action&) { MonitorActionExecute(); };
     rule(MonitorAccountAction,
@@ -100,7 +108,8 @@ void TAccountsGridForm::CreateAccountActions() {
                AccountGridRules::CanModifyReportingAllDisplayed(RuleState(), DisplayedSummary());
     });
     CreateNonReportableAccount->onExecute = [this](Action&) { CreateNonReportableAccountExecute(); };
-    rule(CreateNonReportableAccount, [this] { return AccountGridRules::CanCreateMasterAccount(RuleState()); });
+    rule(CreateNonReportableAccount,
+         [this] { return AccountGridRules::CanCreateMasterAccount(RuleState()); });
 
     QMenu* menu = PopupMenu();
     menu->addSeparator()->setObjectName("N8");
@@ -316,8 +325,8 @@ void TAccountsGridForm::DeleteAllDisplayed() {
     int linked = 0;
     for (const Row& row : rows) {
         if (deletion.HasPosition(row.Account)) {
-            Ui().MessageBox(this, AccountDeletion::OpenPositionsText(row.Account), "Multiple Account Deletion",
-                            BoxIcon::Error, BoxButtons::Ok);
+            Ui().MessageBox(this, AccountDeletion::OpenPositionsText(row.Account),
+                            "Multiple Account Deletion", BoxIcon::Error, BoxButtons::Ok);
             return;
         }
         deletion.CountMasterAccounts(row.Account, masters, linked);
@@ -398,8 +407,8 @@ TAccountsGridForm* TAccountsGridForm::OpenMasterChooser() {
                         BoxIcon::Error, BoxButtons::Ok);
         return nullptr;
     }
-    auto* chooser = new TAccountsGridForm(area_, ChildType::MasterAccounts, config, Titles(), Session(),
-                                          new AccountView);
+    auto* chooser =
+        new TAccountsGridForm(area_, ChildType::MasterAccounts, config, Titles(), Session(), new AccountView);
     chooser->linkList_ = linkList_;
     chooser->Show();
     return chooser;
@@ -412,8 +421,9 @@ void TAccountsGridForm::LinkWithThisAccount() {
     const std::string text = AccountLinking::LinkWithMasterText(linkList_, master);
     linkMessage_.MasterAccountId = master;
     if (Ui().MessageBox(this, text, Caption(), BoxIcon::Information, BoxButtons::OkCancel) != mrOk) return;
-    AccountLinking::SendBatches(linkMessage_, linkList_,
-                                [this](Brae_AL_BulkLinkAccount& m, const CommandDescription& d) { SendLink(m, d); });
+    AccountLinking::SendBatches(
+        linkMessage_, linkList_,
+        [this](Brae_AL_BulkLinkAccount& m, const CommandDescription& d) { SendLink(m, d); });
     linkList_.clear();
     close();
 }
@@ -427,8 +437,8 @@ void TAccountsGridForm::UnLinkFromMasterAccountExecute() {
     if (!IsStored(row->Key)) return;
     AccountLinking::Groups groups;
     groups[row->Account.MasterAccountId.ToPaddedString()].push_back(row->Account.AccountId);
-    AccountLinking::SendUnlinks(groups,
-                                [this](Brae_AL_BulkLinkAccount& m, const CommandDescription& d) { SendLink(m, d); });
+    AccountLinking::SendUnlinks(
+        groups, [this](Brae_AL_BulkLinkAccount& m, const CommandDescription& d) { SendLink(m, d); });
 }
 
 void TAccountsGridForm::UnLinkAllDisplayedToMasterAccountExecute() {
@@ -449,8 +459,8 @@ void TAccountsGridForm::UnLinkAllDisplayedToMasterAccountExecute() {
     for (const Row& row : rows)
         if (AccountGridRules::IsLinkedAccount(row.Account) && IsStored(row.Key))
             current[row.Account.MasterAccountId.ToPaddedString()].push_back(row.Account.AccountId);
-    AccountLinking::SendUnlinks(current,
-                                [this](Brae_AL_BulkLinkAccount& m, const CommandDescription& d) { SendLink(m, d); });
+    AccountLinking::SendUnlinks(
+        current, [this](Brae_AL_BulkLinkAccount& m, const CommandDescription& d) { SendLink(m, d); });
 }
 
 // Reporting.
@@ -478,7 +488,8 @@ void TAccountsGridForm::AllDisplayedMonitorActionExecute() {
         active = form.IsMonitoringActive();
     }
     const int count = static_cast<int>(rows.size());
-    if (!Confirm(count, "Modify Reporting on All Displayed Accounts", AccountReporting::AllDisplayedText(count)))
+    if (!Confirm(count, "Modify Reporting on All Displayed Accounts",
+                 AccountReporting::AllDisplayedText(count)))
         return;
     for (const Row& row : rows)
         if (IsStored(row.Key)) SendReportingFlag(row.Account, active);

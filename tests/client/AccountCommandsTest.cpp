@@ -22,7 +22,8 @@ const std::string kHeader = std::string(6, ' ') + std::string(8, ' ') + "0000000
 
 template <class M>
 std::string Bytes(const M& message) {
-    return std::string(reinterpret_cast<const char*>(&message), static_cast<std::size_t>(message.GetMsgLength()));
+    return std::string(reinterpret_cast<const char*>(&message),
+                       static_cast<std::size_t>(message.GetMsgLength()));
 }
 
 KR_Account Account(const std::string& number, const std::string& id, bool master = false,
@@ -104,7 +105,8 @@ TEST(AccountDeletionTest, DeleteMessageAndDescriptionByKind) {
     EXPECT_EQ(description.BusinessItem, EnumBusinessItemType::Account);
     EXPECT_EQ(description.Action, EnumActionType::Delete);
     EXPECT_FALSE(description.TextComplete);
-    const Brae_AD_AccountDelete master = AccountDeletion::BuildDelete(Account("M-1", "900", true), description);
+    const Brae_AD_AccountDelete master =
+        AccountDeletion::BuildDelete(Account("M-1", "900", true), description);
     EXPECT_EQ(Bytes(master), "AD" + kHeader + Field("M-1", 16) + Field("900", 16));
     EXPECT_EQ(description.Text, "Delete - OWNER 9");
     EXPECT_EQ(description.BusinessItem, EnumBusinessItemType::MasterAccount);
@@ -124,9 +126,10 @@ TEST(AccountLinkingTest, BatchesOfAtMostOneHundredIds) {
         Brae_AL_BulkLinkAccount message;
         message.MasterAccountId.SetString("M-9");
         std::vector<Sent> sent;
-        AccountLinking::SendBatches(message, ids, [&](Brae_AL_BulkLinkAccount& m, const CommandDescription& d) {
-            sent.push_back({Bytes(m), d});
-        });
+        AccountLinking::SendBatches(message, ids,
+                                    [&](Brae_AL_BulkLinkAccount& m, const CommandDescription& d) {
+                                        sent.push_back({Bytes(m), d});
+                                    });
         ASSERT_EQ(sent.size(), expected.size()) << count;
         int next = 1000;
         for (std::size_t b = 0; b < sent.size(); ++b) {
@@ -152,8 +155,9 @@ TEST(AccountLinkingTest, UnlinksGoByMasterIdInByteOrder) {
     for (int i = 0; i < 101; ++i) add("MB", "B" + std::to_string(i));
     for (int i = 0; i < 3; ++i) add("MA", "A" + std::to_string(i));
     std::vector<Sent> sent;
-    AccountLinking::SendUnlinks(
-        groups, [&](Brae_AL_BulkLinkAccount& m, const CommandDescription& d) { sent.push_back({Bytes(m), d}); });
+    AccountLinking::SendUnlinks(groups, [&](Brae_AL_BulkLinkAccount& m, const CommandDescription& d) {
+        sent.push_back({Bytes(m), d});
+    });
     ASSERT_EQ(sent.size(), 3u);
     EXPECT_EQ(sent[0].Bytes, "AL" + kHeader + Field("MA", 16) + "D0003" + Field("A0", 16) + Field("A1", 16) +
                                  Field("A2", 16));
@@ -182,17 +186,19 @@ TEST(AccountLinkingTest, ConfirmationTexts) {
               "\n\nTotal number of records : 4");
     std::vector<AccountLinking::Id> ids;
     for (int i = 1; i <= 12; ++i) ids.emplace_back("ID" + std::to_string(i));
-    EXPECT_EQ(AccountLinking::LinkWithMasterText(ids, AccountLinking::Id("900")),
-              "You are about to link the account id(s) : \nID1, ID2, ID3, ID4, ID5, ID6, ID7, ID8, ID9, ID10 and "
-              "more ...\n to the following master account id: \n900\n\nPress OK button to proceed with the link");
+    EXPECT_EQ(
+        AccountLinking::LinkWithMasterText(ids, AccountLinking::Id("900")),
+        "You are about to link the account id(s) : \nID1, ID2, ID3, ID4, ID5, ID6, ID7, ID8, ID9, ID10 and "
+        "more ...\n to the following master account id: \n900\n\nPress OK button to proceed with the link");
     ids.resize(10);
     EXPECT_EQ(AccountLinking::LinkWithMasterText(ids, AccountLinking::Id("900")),
               "You are about to link the account id(s) : \nID1, ID2, ID3, ID4, ID5, ID6, ID7, ID8, ID9, ID10"
               "\n to the following master account id: \n900\n\nPress OK button to proceed with the link");
-    EXPECT_EQ(AccountLinking::UnlinkAllDisplayedText(104, 2),
-              "Accounts: All Displayed\n\nYou are about to unlink 104 accounts on 2 different master accounts."
-              "\n\nEnter total number of records and press OK button to proceed with change."
-              "\n\nTotal number of records : 104");
+    EXPECT_EQ(
+        AccountLinking::UnlinkAllDisplayedText(104, 2),
+        "Accounts: All Displayed\n\nYou are about to unlink 104 accounts on 2 different master accounts."
+        "\n\nEnter total number of records and press OK button to proceed with change."
+        "\n\nTotal number of records : 104");
 }
 
 TEST(AccountReportingTest, MonitoringMessageKeepsOnceReportable) {
@@ -207,7 +213,8 @@ TEST(AccountReportingTest, MonitoringMessageKeepsOnceReportable) {
     account.Flags.Add(EnumBraeKTSAccountFlags::ActiveForReporting);
     EXPECT_EQ(Bytes(AccountReporting::BuildMonitoring(account, false)), fixed + std::string(32, 'N'));
     EXPECT_EQ(AccountReporting::Describe(account).BusinessItem, EnumBusinessItemType::Account);
-    EXPECT_EQ(AccountReporting::Describe(Account("M", "1", true)).BusinessItem, EnumBusinessItemType::MasterAccount);
+    EXPECT_EQ(AccountReporting::Describe(Account("M", "1", true)).BusinessItem,
+              EnumBusinessItemType::MasterAccount);
     EXPECT_EQ(AccountReporting::Describe(account).Text, "Modify Account Reporting");
     EXPECT_EQ(AccountReporting::AllDisplayedText(7),
               "Accounts: All Displayed\n\nYou are about to modify the reporting flag on 7 accounts."

@@ -80,14 +80,16 @@ TEST_F(AccountImportTest, NoGoodRowSendsNothingNotEvenADelimiter) {
     EXPECT_FALSE(Import("accounts_no_good_row.csv", log, imported));
     EXPECT_EQ(imported, 0);
     EXPECT_TRUE(QueuedSince(before).empty());
-    EXPECT_NE(log.find("\n2;GeneralError;All mandatory fields have not been filled;\n"), std::string::npos) << log;
+    EXPECT_NE(log.find("\n2;GeneralError;All mandatory fields have not been filled;\n"), std::string::npos)
+        << log;
 
     // An empty file counts no line at all.
     EXPECT_FALSE(Import("accounts_empty.csv", log, imported));
-    EXPECT_EQ(log,
-              "Start of loading data ...\n\n\n\nStart of processing loaded data ...\n\n\n\nImport summary ...\n\n"
-              "Numbers of lines processed: 0\nNumber of lines imported: 0\nNumber of syntax errors: 0\n"
-              "Number of business errors: 0\n");
+    EXPECT_EQ(
+        log,
+        "Start of loading data ...\n\n\n\nStart of processing loaded data ...\n\n\n\nImport summary ...\n\n"
+        "Numbers of lines processed: 0\nNumber of lines imported: 0\nNumber of syntax errors: 0\n"
+        "Number of business errors: 0\n");
     EXPECT_TRUE(QueuedSince(before).empty());
 }
 
@@ -106,8 +108,8 @@ TEST_F(AccountImportTest, UnreadableFileAndUncreatableLogSendNothing) {
 
 TEST_F(AccountImportTest, TheWindowWritesItsLogInTheWorkingDirectory) {
     WriteSettings(dir.Path());
-    auto* window = new TAccountsGridForm(&area, ChildType::Accounts, Config("Accounts"), &titles, session.get(),
-                                         new TInterfaceView<KR_Account>);
+    auto* window = new TAccountsGridForm(&area, ChildType::Accounts, Config("Accounts"), &titles,
+                                         session.get(), new TInterfaceView<KR_Account>);
     Track(window);
     EXPECT_TRUE(window->CanImport());
     TCommandCSVData<AccountImport> data;

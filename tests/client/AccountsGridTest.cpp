@@ -2,9 +2,9 @@
 // the master chooser and links, the reporting dialog, and operations on all displayed rows that
 // act on what the user confirmed while refreshes change the rows.
 #include <QMenu>
-#include <filesystem>
 #include <QPushButton>
 #include <QTest>
+#include <filesystem>
 
 #include "ClientGridFixture.h"
 #include "client/TAccountScreenForm.h"
@@ -34,8 +34,8 @@ class AccountsGridTest : public ClientGridFixture {
 protected:
     TAccountsGridForm& OpenAccounts(const std::string& user) {
         EXPECT_TRUE(LogInNow(user));
-        TAccountsGridForm& window = Track(new TAccountsGridForm(&area, ChildType::Accounts, Config("Accounts"),
-                                                                &titles, session.get(), new AccountView));
+        TAccountsGridForm& window = Track(new TAccountsGridForm(
+            &area, ChildType::Accounts, Config("Accounts"), &titles, session.get(), new AccountView));
         Refresh();
         return window;
     }
@@ -126,8 +126,8 @@ TEST_F(AccountsGridTest, JekUsersCreateMasterAndNonReportableAccounts) {
 TEST_F(AccountsGridTest, DeletionRefusesOpenPositionsAndSendsOneAdPerRowFromTheBottom) {
     TAccountsGridForm& window = OpenAccounts("part");
     ASSERT_TRUE(Select(window, "NW-100"));
-    ui.ExpectBox("Account Deletion", "Account cannot be deleted because it has open positions.", BoxIcon::Error,
-                 BoxButtons::Ok, mrOk);
+    ui.ExpectBox("Account Deletion", "Account cannot be deleted because it has open positions.",
+                 BoxIcon::Error, BoxButtons::Ok, mrOk);
     window.DeleteAction->Execute();
     const std::vector<std::string> numbers = Numbers(window);
     std::string first;
@@ -136,9 +136,10 @@ TEST_F(AccountsGridTest, DeletionRefusesOpenPositionsAndSendsOneAdPerRowFromTheB
             first = number;
             break;
         }
-    ui.ExpectBox("Multiple Account Deletion",
-                 "Operation cannot be performed because the account number (" + first + ") has open positions.",
-                 BoxIcon::Error, BoxButtons::Ok, mrOk);
+    ui.ExpectBox(
+        "Multiple Account Deletion",
+        "Operation cannot be performed because the account number (" + first + ") has open positions.",
+        BoxIcon::Error, BoxButtons::Ok, mrOk);
     window.DeleteAllDisplayedAction->Execute();
     EXPECT_TRUE(Received("AD").empty());
 
@@ -213,8 +214,9 @@ TEST_F(AccountsGridTest, LinkThroughTheMasterChooser) {
     QApplication::processEvents();
     EXPECT_FALSE(chooser && chooser->isVisible());
     // The chooser has no settings file of its own: closing it wrote none.
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), std::filesystem::directory_iterator()),
-              filesBefore);
+    EXPECT_EQ(
+        std::distance(std::filesystem::directory_iterator(dir.Path()), std::filesystem::directory_iterator()),
+        filesBefore);
     ASSERT_TRUE(AllAnswered());
     ASSERT_EQ(Received("AL").size(), 1u);
     EXPECT_EQ(Received("AL")[0].substr(24), Field(master, 16) + "A0001" + Field(account, 16));
@@ -224,7 +226,8 @@ TEST_F(AccountsGridTest, LinkThroughTheMasterChooser) {
     // The linked account unlinks.
     ASSERT_TRUE(Select(window, "NW-101"));
     ASSERT_TRUE(Enabled(window.UnlinkFromMasterAccountAction));
-    ui.ExpectBox("Account(s) Unlink", "You are about to unlink the selected record \n\nAre you sure you want to continue ?",
+    ui.ExpectBox("Account(s) Unlink",
+                 "You are about to unlink the selected record \n\nAre you sure you want to continue ?",
                  BoxIcon::Question, BoxButtons::YesNo, mrYes);
     window.UnlinkFromMasterAccountAction->Execute();
     ASSERT_TRUE(AllAnswered());
@@ -265,7 +268,8 @@ TEST_F(AccountsGridTest, ReportingDialogForOneAccount) {
     EXPECT_EQ(Stored("NW-101")->Flags.Contains(EnumBraeKTSAccountFlags::ActiveForReporting), !active);
 
     // Cancel sends nothing.
-    ui.ExpectModal<TMonitorAccountForm>([](TMonitorAccountForm& f) { f.Control<QPushButton>("CancelButton")->click(); });
+    ui.ExpectModal<TMonitorAccountForm>(
+        [](TMonitorAccountForm& f) { f.Control<QPushButton>("CancelButton")->click(); });
     window.MonitorAccountAction->Execute();
     EXPECT_EQ(Received("MC").size(), 1u);
 }
@@ -290,8 +294,8 @@ TEST_F(AccountsGridTest, LinkAllDisplayedCountsTheLinkableRowsAndNeedsAMasterAcc
     Refresh();
     const auto open = area.subWindowList().size();
     Confirm("Linking on All Displayed Accounts", "3");
-    ui.ExpectBox("Link to Master Account Validation", "There is no master account configured.", BoxIcon::Error,
-                 BoxButtons::Ok, mrOk);
+    ui.ExpectBox("Link to Master Account Validation", "There is no master account configured.",
+                 BoxIcon::Error, BoxButtons::Ok, mrOk);
     window.LinkAllDisplayedToMasterAccountAction->Execute();
     EXPECT_EQ(area.subWindowList().size(), open);
     EXPECT_EQ(ui.Pending(), 0u);
