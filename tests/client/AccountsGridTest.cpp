@@ -1,0 +1,329 @@
+// The accounts window against the test server: its items, the account screen's modes, deletion,
+// the master chooser and links, the reporting dialog, and operations on all displayed rows that
+// act on what the user confirmed while refreshes change the rows.
+#include <QMenu>
+#include <QPushButton>
+#include <QTest>
+#include <filesystem>
+
+#include "ClientGridFixture.h"
+#include "client/TAccountScreenForm.h"
+#include "client/TAccountsGridForm.h"
+#include "client/TMonitorAccountForm.h"
+#include "grid/BusinessObjectGrid.h"
+#include "grid/TConfirmationForm.h"
+#include "store/KR_Account.h"
+#include "toolkit/Action.h"
+#include "toolkit/CheckBox.h"
+#include "toolkit/Edit.h"
+
+namespace {
+
+using AccountView = TInterfaceView<KR_Account>;
+using Mode = EnumBraeKTSAccountEntryAction;
+
+std::string Field(const std::string& text, std::size_t width) {
+    std::string field = text;
+    field.resize(width, ' ');
+    return field;
+}
+
+}  // namespace
+
+class AccountsGridTest : public ClientGridFixture {
+protected:
+    TAccountsGridForm& OpenAccounts(const std::string& user) {
+        EXPECT_TRUE(LogInNow(user));
+        TAccountsGridForm& window = Track(new TAccountsGridForm(
+            &area, ChildType::Accounts, Config("Accounts"), &titles, session.get(), new AccountView));
+        Refresh();
+        return window;
+    }
+    static std::vector<std::string> Numbers(TAccountsGridForm& window) {
+        std::vector<std::string> numbers;
+        for (const TAccountsGridForm::Row& row : window.DisplayedRows())
+            numbers.push_back(row.Account.AccountNumber.ToString());
+        return numbers;
+    }
+    // Selects the row of the account number; false when none shows it.
+    static bool Select(TAccountsGridForm& window, const std::string& number) {
+        auto* view = static_cast<AccountView*>(window.View());
+        for (int i = 0; i + 1 < view->GetDisplayedRowCount(); ++i) {
+            if (view->GetRowData(i, false)->AccountNumber.ToString() != number) continue;
+            window.Grid()->SetRow(i + 1);
+            return true;
+        }
+        return false;
+    }
+    static bool Enabled(Action* action) {
+        action->Update();
+        return action->Enabled();
+    }
+    // Types the count into the confirmation and presses OK; before runs first.
+    void Confirm(const std::string& caption, const std::string& count, std::function<void()> before = {}) {
+        ui.ExpectModal<TConfirmationForm>([caption, count, before](TConfirmationForm& f) {
+            EXPECT_EQ(f.windowTitle().toStdString(), caption);
+            if (before) before();
+            QTest::keyClicks(f.Control<Edit>("ConfirmationEdit"), QString::fromStdString(count));
+            f.Control<QPushButton>("OKButton")->click();
+        });
+    }
+    void ExpectScreen(Mode expected) {
+        ui.ExpectModal<TAccountScreenForm>([expected](TAccountScreenForm& f) {
+            EXPECT_EQ(f.GetMode(), expected);
+            f.Control<QPushButton>("mpCancelButton")->click();
+        });
+    }
+    const KR_Account* Stored(const std::string& number) const {
+        for (const auto& [key, account] : session->Accounts.Records)
+            if (account.AccountNumber.ToString() == number) return &account;
+        return nullptr;
+    }
+};
+
+TEST_F(AccountsGridTest, ItemsAtConstructionByUserType) {
+    TAccountsGridForm& window = OpenAccounts("part");
+    EXPECT_EQ(window.ImportAction->Caption(), "Import Accounts ...");
+    EXPECT_FALSE(window.LinkWithThisAccountItem()->isVisible());
+    EXPECT_FALSE(window.MonitorAccountAction->isVisible());
+    EXPECT_FALSE(window.AllDisplayedMonitorAccount->isVisible());
+    EXPECT_FALSE(window.CreateNonReportableAccount->isVisible());
+    EXPECT_TRUE(Enabled(window.NewRowAction));
+    EXPECT_FALSE(Enabled(window.NewMasterAccountAction));
+    EXPECT_EQ(Numbers(window).size(), 5u);
+}
+
+TEST_F(AccountsGridTest, EditCopyAndNewOpenTheScreenInTheRowsMode) {
+    TAccountsGridForm& window = OpenAccounts("part");
+    ASSERT_TRUE(Select(window, "NW-M1"));
+    ExpectScreen(Mode::UpdateExistingMasterAccount);
+    window.EditRowAction->Execute();
+    ExpectScreen(Mode::CreateNewMasterAccount);
+    window.CopyAction->Execute();
+    ASSERT_TRUE(Select(window, "NW-101"));
+    ExpectScreen(Mode::UpdateExistingAccount);
+    window.EditRowAction->Execute();
+    ExpectScreen(Mode::CreateNewAccount);
+    window.CopyAction->Execute();
+    ExpectScreen(Mode::CreateNewAccount);
+    window.NewRowAction->Execute();
+    EXPECT_EQ(ui.Pending(), 0u);
+}
+
+TEST_F(AccountsGridTest, JekUsersCreateMasterAndNonReportableAccounts) {
+    TAccountsGridForm& window = OpenAccounts("jek");
+    EXPECT_TRUE(window.CreateNonReportableAccount->isVisible());
+    ASSERT_TRUE(Enabled(window.NewMasterAccountAction));
+    ExpectScreen(Mode::CreateNewMasterAccount);
+    window.NewMasterAccountAction->Execute();
+    ExpectScreen(Mode::NewNonReportableAccount);
+    window.CreateNonReportableAccount->Execute();
+    ASSERT_TRUE(Select(window, "NW-101"));
+    ExpectScreen(Mode::CreateNewMasterAccount);
+    window.MasterAccountFromAccountAction->Execute();
+}
+
+TEST_F(AccountsGridTest, DeletionRefusesOpenPositionsAndSendsOneAdPerRowFromTheBottom) {
+    TAccountsGridForm& window = OpenAccounts("part");
+    ASSERT_TRUE(Select(window, "NW-100"));
+    ui.ExpectBox("Account Deletion", "Account cannot be deleted because it has open positions.",
+                 BoxIcon::Error, BoxButtons::Ok, mrOk);
+    window.DeleteAction->Execute();
+    const std::vector<std::string> numbers = Numbers(window);
+    std::string first;
+    for (const std::string& number : numbers)
+        if (number == "NW-100" || number == "HB-200") {
+            first = number;
+            break;
+        }
+    ui.ExpectBox(
+        "Multiple Account Deletion",
+        "Operation cannot be performed because the account number (" + first + ") has open positions.",
+        BoxIcon::Error, BoxButtons::Ok, mrOk);
+    window.DeleteAllDisplayedAction->Execute();
+    EXPECT_TRUE(Received("AD").empty());
+
+    ASSERT_TRUE(Select(window, "NW-101"));
+    const std::string id = Stored("NW-101")->AccountId.ToPaddedString();
+    Confirm("Single Record Deletion", "1");
+    window.DeleteAction->Execute();
+    ASSERT_TRUE(AllAnswered());
+    ASSERT_EQ(Received("AD").size(), 1u);
+    EXPECT_EQ(Received("AD")[0].substr(24), Field("NW-101", 16) + id);
+    Refresh();
+    EXPECT_FALSE(Select(window, "NW-101"));
+}
+
+TEST_F(AccountsGridTest, DeleteAllDisplayedActsOnTheRowsConfirmedWhileARefreshRemovesOne) {
+    TAccountsGridForm& window = OpenAccounts("jsup");
+    session->Positions.Records.clear();
+    const std::vector<std::string> numbers = Numbers(window);
+    ASSERT_EQ(numbers.size(), 5u);
+    // While the confirmation is up an account leaves the store and the window.
+    Confirm("All Displayed Record Deletion", "5", [&] {
+        const KR_Account* gone = Stored(numbers[1]);
+        session->Accounts.Remove(gone->GetKey(), false);
+        Refresh();
+    });
+    window.DeleteAllDisplayedAction->Execute();
+    ASSERT_TRUE(AllAnswered());
+    const std::vector<std::string> sent = Received("AD");
+    ASSERT_EQ(sent.size(), 4u);
+    for (std::size_t i = 0, j = 0; i < numbers.size(); ++i) {
+        if (i == 1) continue;
+        EXPECT_EQ(sent[j++].substr(24, 16), Field(numbers[i], 16));
+    }
+}
+
+TEST_F(AccountsGridTest, LinkThroughTheMasterChooser) {
+    TAccountsGridForm& window = OpenAccounts("jek");
+    ASSERT_TRUE(Select(window, "NW-101"));
+    ASSERT_TRUE(Enabled(window.LinkToMasterAccountAction));
+    EXPECT_FALSE(Enabled(window.UnlinkFromMasterAccountAction));
+    const std::size_t before = windows.size();
+    const auto filesBefore =
+        std::distance(std::filesystem::directory_iterator(dir.Path()), std::filesystem::directory_iterator());
+    window.LinkToMasterAccountAction->Execute();
+    ASSERT_EQ(area.subWindowList().size(), static_cast<qsizetype>(before + 1));
+    auto* chooser = dynamic_cast<TAccountsGridForm*>(area.subWindowList().back()->widget());
+    ASSERT_NE(chooser, nullptr);
+    windows.push_back(chooser);
+    Refresh();
+    std::vector<std::string> masters = Numbers(*chooser);
+    std::sort(masters.begin(), masters.end());
+    EXPECT_EQ(masters, (std::vector<std::string>{"HB-M1", "NW-M1"}));
+    EXPECT_TRUE(chooser->LinkWithThisAccountItem()->isVisible());
+    for (Action* action : {chooser->NewRowAction, chooser->CopyAction, chooser->DeleteAction,
+                           chooser->ImportAction, chooser->EditRowAction, chooser->MonitorAccountAction}) {
+        EXPECT_FALSE(action->isVisible());
+        EXPECT_FALSE(Enabled(action));
+    }
+    EXPECT_EQ(chooser->SettingsFilePath(), "");
+    ASSERT_TRUE(Select(*chooser, "NW-M1"));
+    const std::string master = Stored("NW-M1")->AccountId.ToString();
+    const std::string account = Stored("NW-101")->AccountId.ToString();
+    const std::string text = "You are about to link the account id(s) : \n" + account +
+                             "\n to the following master account id: \n" + master +
+                             "\n\nPress OK button to proceed with the link";
+    ui.ExpectBox(chooser->Caption(), text, BoxIcon::Information, BoxButtons::OkCancel, mrCancel);
+    chooser->LinkWithThisAccountItem()->trigger();
+    EXPECT_EQ(chooser->LinkList().size(), 1u);
+    ui.ExpectBox(chooser->Caption(), text, BoxIcon::Information, BoxButtons::OkCancel, mrOk);
+    chooser->LinkWithThisAccountItem()->trigger();
+    EXPECT_TRUE(chooser->LinkList().empty());
+    QApplication::processEvents();
+    EXPECT_FALSE(chooser && chooser->isVisible());
+    // The chooser has no settings file of its own: closing it wrote none.
+    EXPECT_EQ(
+        std::distance(std::filesystem::directory_iterator(dir.Path()), std::filesystem::directory_iterator()),
+        filesBefore);
+    ASSERT_TRUE(AllAnswered());
+    ASSERT_EQ(Received("AL").size(), 1u);
+    EXPECT_EQ(Received("AL")[0].substr(24), Field(master, 16) + "A0001" + Field(account, 16));
+    Refresh();
+    EXPECT_EQ(Stored("NW-101")->MasterAccountId.ToString(), master);
+
+    // The linked account unlinks.
+    ASSERT_TRUE(Select(window, "NW-101"));
+    ASSERT_TRUE(Enabled(window.UnlinkFromMasterAccountAction));
+    ui.ExpectBox("Account(s) Unlink",
+                 "You are about to unlink the selected record \n\nAre you sure you want to continue ?",
+                 BoxIcon::Question, BoxButtons::YesNo, mrYes);
+    window.UnlinkFromMasterAccountAction->Execute();
+    ASSERT_TRUE(AllAnswered());
+    ASSERT_EQ(Received("AL").size(), 2u);
+    EXPECT_EQ(Received("AL")[1].substr(24), Field(master, 16) + "D0001" + Field(account, 16));
+    Refresh();
+    EXPECT_TRUE(Stored("NW-101")->MasterAccountId.IsBlank());
+}
+
+TEST_F(AccountsGridTest, ReportingDialogForOneAccount) {
+    TAccountsGridForm& window = OpenAccounts("jek");
+    ASSERT_TRUE(Select(window, "NW-M1"));
+    EXPECT_FALSE(Enabled(window.MonitorAccountAction));
+    EXPECT_FALSE(Enabled(window.AllDisplayedMonitorAccount));
+    ASSERT_TRUE(Select(window, "NW-101"));
+    ASSERT_TRUE(Enabled(window.MonitorAccountAction));
+    const bool active = Stored("NW-101")->Flags.Contains(EnumBraeKTSAccountFlags::ActiveForReporting);
+    ui.ExpectModal<TMonitorAccountForm>([active](TMonitorAccountForm& f) {
+        auto* box = f.Control<CheckBox>("MonitoringCheckBox");
+        auto* ok = f.Control<QPushButton>("OKButton");
+        EXPECT_EQ(box->Checked(), active);
+        EXPECT_FALSE(ok->isEnabled());
+        box->click();
+        EXPECT_TRUE(ok->isEnabled());
+        box->click();
+        EXPECT_FALSE(ok->isEnabled());
+        f.close();  // the close box does nothing
+        EXPECT_TRUE(f.isVisible());
+        box->click();
+        ok->click();
+    });
+    window.MonitorAccountAction->Execute();
+    ASSERT_TRUE(AllAnswered());
+    ASSERT_EQ(Received("MC").size(), 1u);
+    EXPECT_EQ(Received("MC")[0].size(), 93u);
+    EXPECT_EQ(Received("MC")[0][61], active ? 'N' : 'Y');
+    Refresh();
+    EXPECT_EQ(Stored("NW-101")->Flags.Contains(EnumBraeKTSAccountFlags::ActiveForReporting), !active);
+
+    // Cancel sends nothing.
+    ui.ExpectModal<TMonitorAccountForm>(
+        [](TMonitorAccountForm& f) { f.Control<QPushButton>("CancelButton")->click(); });
+    window.MonitorAccountAction->Execute();
+    EXPECT_EQ(Received("MC").size(), 1u);
+}
+
+TEST_F(AccountsGridTest, LinkAllDisplayedCountsTheLinkableRowsAndNeedsAMasterAccount) {
+    TAccountsGridForm& window = OpenAccounts("jek");
+    ASSERT_TRUE(Enabled(window.LinkAllDisplayedToMasterAccountAction));
+    Confirm("Linking on All Displayed Accounts", "3");
+    window.LinkAllDisplayedToMasterAccountAction->Execute();
+    auto* chooser = dynamic_cast<TAccountsGridForm*>(area.subWindowList().back()->widget());
+    ASSERT_NE(chooser, nullptr);
+    windows.push_back(chooser);
+    EXPECT_EQ(chooser->LinkList().size(), 3u);
+    EXPECT_EQ(window.LinkList().size(), 3u);
+    delete chooser->SubWindow();
+
+    // Without a master account in the store no chooser opens.
+    std::vector<BaseKey> masters;
+    for (const auto& [key, account] : session->Accounts.Records)
+        if (AccountGridRules::IsMaster(account)) masters.push_back(key);
+    for (const BaseKey& key : masters) session->Accounts.Remove(key, false);
+    Refresh();
+    const auto open = area.subWindowList().size();
+    Confirm("Linking on All Displayed Accounts", "3");
+    ui.ExpectBox("Link to Master Account Validation", "There is no master account configured.",
+                 BoxIcon::Error, BoxButtons::Ok, mrOk);
+    window.LinkAllDisplayedToMasterAccountAction->Execute();
+    EXPECT_EQ(area.subWindowList().size(), open);
+    EXPECT_EQ(ui.Pending(), 0u);
+}
+
+TEST_F(AccountsGridTest, ReportingOnAllDisplayedSendsOneMcPerRowFromTheBottom) {
+    TAccountsGridForm& window = OpenAccounts("jek");
+    EXPECT_FALSE(Enabled(window.AllDisplayedMonitorAccount));  // masters are displayed
+    std::vector<BaseKey> masters;
+    for (const auto& [key, account] : session->Accounts.Records)
+        if (AccountGridRules::IsMaster(account)) masters.push_back(key);
+    for (const BaseKey& key : masters) session->Accounts.Remove(key, false);
+    Refresh();
+    ASSERT_TRUE(Enabled(window.AllDisplayedMonitorAccount));
+    const std::vector<std::string> numbers = Numbers(window);
+    ASSERT_EQ(numbers.size(), 3u);
+    ui.ExpectModal<TMonitorAccountForm>([](TMonitorAccountForm& f) {
+        EXPECT_FALSE(f.Control<CheckBox>("MonitoringCheckBox")->Checked());
+        EXPECT_TRUE(f.Control<QPushButton>("OKButton")->isEnabled());
+        f.Control<QPushButton>("OKButton")->click();
+    });
+    Confirm("Modify Reporting on All Displayed Accounts", "3");
+    window.AllDisplayedMonitorAccount->Execute();
+    ASSERT_TRUE(AllAnswered());
+    const std::vector<std::string> sent = Received("MC");
+    ASSERT_EQ(sent.size(), 3u);
+    for (std::size_t i = 0; i < sent.size(); ++i) {
+        EXPECT_EQ(sent[i].substr(24, 16), Field(numbers[i], 16));
+        EXPECT_EQ(sent[i][61], 'N');
+    }
+}
