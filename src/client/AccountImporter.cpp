@@ -142,7 +142,7 @@ bool AccountImporter::Run(const std::string& fileName, const std::string& logFil
         if (!data.LoadFile(fileName, error)) {
             WriteText(log, error);
             WriteText(log, "Failure of loading data ...\n\n");
-            std::fclose(log);
+            CommandCSVData::CloseImportLog(log, logFileName);
             return false;
         }
         for (const std::string& line : data.GetErrorLines()) WriteText(log, line);
@@ -153,6 +153,6 @@ bool AccountImporter::Run(const std::string& fileName, const std::string& logFil
         result = false;
     }
     data.WriteImportSummary(log, imported_, true);
-    std::fclose(log);
-    return result;
+    // A log that could not be written whole fails the import, whatever was sent.
+    return CommandCSVData::CloseImportLog(log, logFileName) && result;
 }

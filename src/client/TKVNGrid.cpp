@@ -11,6 +11,7 @@
 #include "grid/BusinessObjectGrid.h"
 #include "grid/TitleManager.h"
 #include "session/KVNEventManager.h"
+#include "store/CommandCSVData.h"
 #include "store/InterfaceView.h"
 #include "toolkit/Action.h"
 #include "toolkit/UiHost.h"
@@ -222,12 +223,7 @@ void TKVNGrid::WriteImportLogLine(std::FILE* log, const std::string& kind, int32
 }
 
 bool TKVNGrid::CloseImportLog(std::FILE* log, const std::string& fileName) {
-    if (!log) return false;
-    const bool written = std::ferror(log) == 0;
-    const bool closed = std::fclose(log) == 0;
-    if (written && closed) return true;
-    MLOG(LOG_ERROR, "Import log '%s' not written completely: the import fails", fileName.c_str());
-    return false;
+    return CommandCSVData::CloseImportLog(log, fileName);
 }
 
 int TKVNGrid::WriteGeneralErrorLine(std::FILE* log, const std::string& message, int32_t line) {

@@ -95,3 +95,12 @@ void CommandCSVData::WriteImportSummary(std::FILE* log, int32_t imported, bool h
     std::fprintf(log, "Number of syntax errors: %d\n", DataLineCounter - records);
     std::fprintf(log, "Number of business errors: %d\n", std::max(records - imported - h, 0));
 }
+
+bool CommandCSVData::CloseImportLog(std::FILE* log, const std::string& fileName) {
+    if (!log) return false;
+    const bool written = std::ferror(log) == 0;
+    const bool closed = std::fclose(log) == 0;
+    if (written && closed) return true;
+    MLOG(LOG_ERROR, "Import log '%s' not written completely: the import fails", fileName.c_str());
+    return false;
+}

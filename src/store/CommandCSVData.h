@@ -41,6 +41,9 @@ public:
     // The summary block of an import log; nothing when log is null. With header set, the first
     // data line (the file's header) is not counted.
     void WriteImportSummary(std::FILE* log, int32_t imported, bool header) const;
+    // Closes an import log; false, with a level-3 line, when a write or the close failed (a
+    // full disk), so that the import fails.
+    static bool CloseImportLog(std::FILE* log, const std::string& fileName);
     bool IsModified() const { return Modified; }
 
 protected:
