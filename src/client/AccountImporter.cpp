@@ -10,13 +10,12 @@
 namespace {
 
 void WriteText(std::FILE* log, const std::string& text) {
-    if (log && std::fwrite(text.data(), 1, text.size(), log) != text.size())
-        MLOG(LOG_ERROR, "Import log line not written: %s", text.c_str());
+    CommandCSVData::WriteImportLogText(log, text);
 }
 
 // The log line of a refused row: "line;GeneralError;message;", without the number when it is 0.
 void WriteGeneralError(std::FILE* log, const std::string& message, int32_t line) {
-    WriteText(log, (line == 0 ? std::string() : std::to_string(line)) + ";GeneralError;" + message + ";\n");
+    CommandCSVData::WriteImportLogLine(log, "GeneralError", line, message);
 }
 
 constexpr const char* kMandatory = "All mandatory fields have not been filled";

@@ -70,8 +70,7 @@ bool ParseCallPut(const std::string& text, char& letter) {
 }
 
 void WriteText(std::FILE* log, const std::string& text) {
-    if (log && std::fwrite(text.data(), 1, text.size(), log) != text.size())
-        MLOG(LOG_ERROR, "Import log line not written: %s", text.c_str());
+    CommandCSVData::WriteImportLogText(log, text);
 }
 
 }  // namespace
@@ -179,8 +178,7 @@ bool PositionImporter::SendRecords(TCommandCSVData<PositionImport>& data, std::F
         const std::string reason = CheckRow(data.Records[static_cast<std::size_t>(index - 1)], entry);
         if (!reason.empty()) {
             const int32_t line = data.GetLineOfRecord(static_cast<uint32_t>(index));
-            WriteText(log,
-                      (line == 0 ? std::string() : std::to_string(line)) + ";GeneralError;" + reason + ";\n");
+            CommandCSVData::WriteImportLogLine(log, "GeneralError", line, reason);
             continue;
         }
         if (sent_ == 0) SendDelimiter(true);

@@ -213,13 +213,7 @@ bool TKVNGrid::MakeImportLogFileName(const std::string& fileName) {
 
 void TKVNGrid::WriteImportLogLine(std::FILE* log, const std::string& kind, int32_t line,
                                   const std::string& message) {
-    std::string text = line == 0 ? std::string() : std::to_string(line);
-    text += ";" + kind + ";" + message + ";\n";
-    if (!log) return;
-    // Only the first failure is logged: on a full disk every later line fails as well.
-    const bool failedBefore = std::ferror(log) != 0;
-    if (std::fwrite(text.data(), 1, text.size(), log) != text.size() && !failedBefore)
-        MLOG(LOG_ERROR, "Import log line not written: %s", text.c_str());
+    CommandCSVData::WriteImportLogLine(log, kind, line, message);
 }
 
 bool TKVNGrid::CloseImportLog(std::FILE* log, const std::string& fileName) {

@@ -104,3 +104,16 @@ bool CommandCSVData::CloseImportLog(std::FILE* log, const std::string& fileName)
     MLOG(LOG_ERROR, "Import log '%s' not written completely: the import fails", fileName.c_str());
     return false;
 }
+
+void CommandCSVData::WriteImportLogText(std::FILE* log, const std::string& text) {
+    if (!log) return;
+    const bool failedBefore = std::ferror(log) != 0;
+    if (std::fwrite(text.data(), 1, text.size(), log) != text.size() && !failedBefore)
+        MLOG(LOG_ERROR, "Import log line not written: %s", text.c_str());
+}
+
+void CommandCSVData::WriteImportLogLine(std::FILE* log, const std::string& kind, int32_t line,
+                                        const std::string& message) {
+    WriteImportLogText(
+        log, (line == 0 ? std::string() : std::to_string(line)) + ";" + kind + ";" + message + ";\n");
+}

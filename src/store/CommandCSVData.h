@@ -44,6 +44,12 @@ public:
     // Closes an import log; false, with a level-3 line, when a write or the close failed (a
     // full disk), so that the import fails.
     static bool CloseImportLog(std::FILE* log, const std::string& fileName);
+    // Writes text into an import log (nothing without a file). Only the first failed write is
+    // logged: on a full disk every later one fails as well, and the close reports it.
+    static void WriteImportLogText(std::FILE* log, const std::string& text);
+    // The log line "line;kind;message;" (without the number when it is 0), ended by a line feed.
+    static void WriteImportLogLine(std::FILE* log, const std::string& kind, int32_t line,
+                                   const std::string& message);
     bool IsModified() const { return Modified; }
 
 protected:
