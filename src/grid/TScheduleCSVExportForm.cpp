@@ -99,6 +99,7 @@ TScheduleCSVExportForm::TScheduleCSVExportForm(QWidget* owner, const std::string
     frequency_->SetText("0");
 
     unit_->onChange = [this] { UpdateFrequencyRange(); };
+    connect(frequency_, &QAbstractSpinBox::editingFinished, this, [this] { FrequencyEditExit(); });
     addSingle_->onExecute = [this](Action&) { Add(TimeText(singleTime_->Time())); };
     addMultiple_->onExecute = [this](Action&) {
         const std::string start = TimeText(startTime_->Time());
@@ -144,6 +145,11 @@ TScheduleCSVExportForm::TScheduleCSVExportForm(QWidget* owner, const std::string
         buttons_.SetChanged(false);
         actions_.UpdateActions();
     };
+}
+
+void TScheduleCSVExportForm::FrequencyEditExit() {
+    const std::string position = std::to_string(frequency_->Position());
+    if (frequency_->Text() != position) frequency_->SetText(position);
 }
 
 void TScheduleCSVExportForm::UpdateFrequencyRange() {

@@ -23,6 +23,8 @@ public:
     TScheduleCSVExportForm(QWidget* owner, const std::string& windowTitle, std::set<std::string>& schedule);
 
     void UpdateFrequencyRange();
+    // Leaving the frequency edit: a text other than the position's number shows the position.
+    void FrequencyEditExit();
     const std::set<std::string>& WorkingSet() const { return working_; }
     bool IsChanged() const { return changed_; }
 

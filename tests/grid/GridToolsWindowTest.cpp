@@ -489,6 +489,10 @@ TEST_F(GridTools, TheScheduleDialogAddsTimesAndSeriesAndConfirmsTheChange) {
         unit->SetText("minute");
         emit unit->activated(unit->currentIndex());
         f.Frequency()->SetPosition(15);
+        // A text that is not the position's number is put back when the edit is left.
+        f.Frequency()->SetText("1x5");
+        emit f.Frequency()->editingFinished();
+        EXPECT_EQ(f.Frequency()->Text(), "15");
         f.Control<QPushButton>("AddMultipleSchedulesButton")->click();
         EXPECT_EQ(f.WorkingSet(), (std::set<std::string>{"070000", "081500", "083000", "084500"}));
         f.StartIncluded()->SetChecked(true);
