@@ -6,7 +6,7 @@
 
 #include "ClientTestSupport.h"
 #include "client/TMainForm.h"
-#include "guisupport/ScriptedUi.h"
+#include "guisupport/HookedUi.h"
 #include "testserver/TestServer.h"
 
 using namespace std::chrono_literals;
@@ -14,18 +14,6 @@ using namespace std::chrono_literals;
 namespace {
 
 const char kLostText[] = "Lost connection. You will be logged out.";
-
-// A scripted user interface that also runs a hook while a box is up.
-class HookedUi : public ScriptedUi {
-public:
-    int MessageBox(QWidget* owner, const std::string& text, const std::string& caption, BoxIcon icon,
-                   BoxButtons buttons) override {
-        const int answer = ScriptedUi::MessageBox(owner, text, caption, icon, buttons);
-        if (inBox) inBox();
-        return answer;
-    }
-    std::function<void()> inBox;
-};
 
 // A main window whose session is connected to a test server, its timers stopped so that the test
 // runs the ticks.
@@ -109,7 +97,7 @@ TEST_F(ConnectedForm, DroppedConnectionShowsTheBoxWithTheTimerStoppedAndSetsTheR
     HookedUi ui;
     bool boxShown = false;
     bool timerEnabledInBox = true;
-    ui.inBox = [&] {
+    ui.inBox = [&](const std::string&) {
         boxShown = true;
         timerEnabledInBox = form->ProcessTimer().Enabled();
     };
@@ -127,7 +115,7 @@ TEST_F(ConnectedForm, DroppedConnectionShowsTheBoxWithTheTimerStoppedAndSetsTheR
 TEST_F(ConnectedForm, AConnectionLostDuringTheLoadShowsTheBoxAndTheUserLogsInAgain) {
     HookedUi ui;
     bool boxShown = false;
-    ui.inBox = [&] { boxShown = true; };
+    ui.inBox = [&](const std::string&) { boxShown = true; };
     ui.ExpectBox("Server Connection", kLostText, BoxIcon::Error, BoxButtons::Ok, mrOk);
     server->DropDuringLoad(3);
     form->Session().Login("part", "secret");
@@ -152,7 +140,7 @@ TEST_F(ConnectedForm, LostConnectionIsNoticedWhileAPasswordChangeIsPending) {
     form->Session().PasswordChangeRequired = true;
     HookedUi ui;
     bool boxShown = false;
-    ui.inBox = [&] { boxShown = true; };
+    ui.inBox = [&](const std::string&) { boxShown = true; };
     ui.ExpectBox("Server Connection", kLostText, BoxIcon::Error, BoxButtons::Ok, mrOk);
     server->DropConnections(false);
     ASSERT_TRUE(TickUntil([&] { return boxShown; }));
@@ -164,7 +152,7 @@ TEST_F(ConnectedForm, WindowFreedWhileTheBoxIsUpIsNotTouchedAfterwards) {
     MarkReady(true, false);
     HookedUi ui;
     QPointer<TMainForm> watched = form.get();
-    ui.inBox = [&] { form.reset(); };
+    ui.inBox = [&](const std::string&) { form.reset(); };
     ui.ExpectBox("Server Connection", kLostText, BoxIcon::Error, BoxButtons::Ok, mrOk);
     server->DropConnections(false);
     TMainForm* raw = form.get();

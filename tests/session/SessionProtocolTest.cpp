@@ -14,6 +14,7 @@
 #include "core/ProcessClock.h"
 #include "core/VersionInfo.h"
 #include "grid/TModifyPasswordForm.h"
+#include "guisupport/HookedUi.h"
 #include "session/TStartupScreen.h"
 #include "testserver/ServerMessages.h"
 #include "toolkit/Edit.h"
@@ -27,23 +28,6 @@ namespace {
 
 // The 20 subscribed message types as the user connection lists them.
 const std::string kSubscribed = "KBKRKFKABIKLERBPJYIUJZTYQRKXPHOHRAPUKONF";
-
-// A scripted user interface that also runs hooks while a box is up and when the GUI is let
-// process its pending messages.
-class HookedUi : public ScriptedUi {
-public:
-    int MessageBox(QWidget* owner, const std::string& text, const std::string& caption, BoxIcon icon,
-                   BoxButtons buttons) override {
-        if (inBox) inBox(text);
-        return ScriptedUi::MessageBox(owner, text, caption, icon, buttons);
-    }
-    void ProcessMessages() override {
-        if (onProcessMessages) onProcessMessages();
-        ScriptedUi::ProcessMessages();
-    }
-    std::function<void(const std::string&)> inBox;
-    std::function<void()> onProcessMessages;
-};
 
 std::string Acknowledgment(const std::string& token, const std::string& seed, const std::string& days,
                            char changeRequired, char userType) {
