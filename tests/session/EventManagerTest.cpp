@@ -3,6 +3,7 @@
 #include "SessionTestSupport.h"
 #include "session/EventManager.h"
 #include "support/LogRecorder.h"
+#include "support/ScopedEnvironment.h"
 
 namespace {
 
@@ -37,8 +38,10 @@ bool EndsWith(const std::string& text, const std::string& end) {
 }  // namespace
 
 TEST(EventManagerTest, PublishesLoggedLinesToTheCommunicationLogInOrder) {
-    ScopedEnvironment mode("VARN_EXEC_MODE", nullptr), date("VARN_TIME_OVERWRITE_DATE", nullptr),
-        delta("VARN_DELTA_TIME_SECONDS", nullptr);
+    ScopedEnvironment environment;
+    environment.Set("VARN_EXEC_MODE", nullptr);
+    environment.Set("VARN_TIME_OVERWRITE_DATE", nullptr);
+    environment.Set("VARN_DELTA_TIME_SECONDS", nullptr);
     TestEventManager manager;
     MLOG(LOG_WARNING, "first");
     MLOG(LOG_ERROR, "second");
@@ -62,8 +65,10 @@ TEST(EventManagerTest, LeavesAnInstalledReceiverInPlace) {
 }
 
 TEST(EventManagerTest, ReportsEachSetTestClockVariable) {
-    ScopedEnvironment mode("VARN_EXEC_MODE", "TEST"), date("VARN_TIME_OVERWRITE_DATE", nullptr),
-        delta("VARN_DELTA_TIME_SECONDS", "0");
+    ScopedEnvironment environment;
+    environment.Set("VARN_EXEC_MODE", "TEST");
+    environment.Set("VARN_TIME_OVERWRITE_DATE", nullptr);
+    environment.Set("VARN_DELTA_TIME_SECONDS", "0");
     LogRecorder log;
     TestEventManager manager;
     ASSERT_EQ(log.messages.size(), 3u);

@@ -1,12 +1,11 @@
 #pragma once
-// Session test helpers: windows on the message router that record what they receive, a settings
-// file in a temporary executable directory, and environment variables restored on destruction.
+// Session test helpers: windows on the message router that record what they receive, and a
+// settings file in a temporary executable directory.
 #include <QWidget>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <memory>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -53,17 +52,4 @@ public:
 
 private:
     std::string directory_;
-};
-
-class ScopedEnvironment {
-public:
-    ScopedEnvironment(const char* name, const char* value) : name_(name) {
-        if (const char* old = std::getenv(name)) old_ = old;
-        value ? ::setenv(name, value, 1) : ::unsetenv(name);
-    }
-    ~ScopedEnvironment() { old_ ? ::setenv(name_, old_->c_str(), 1) : ::unsetenv(name_); }
-
-private:
-    const char* name_;
-    std::optional<std::string> old_;
 };
