@@ -5,11 +5,13 @@
 #include <cstdio>
 #include <fstream>
 #include <sstream>
+#include <stdexcept>
 
 #include "ClientGridFixture.h"
 #include "client/AccountImporter.h"
 #include "client/TAccountsGridForm.h"
 #include "store/KR_Account.h"
+#include "toolkit/Action.h"
 
 namespace {
 
@@ -116,4 +118,81 @@ TEST_F(AccountImportTest, TheWindowWritesItsLogInTheWorkingDirectory) {
     EXPECT_FALSE(window->RunAccountImport(Data("accounts.csv"), data));
     EXPECT_EQ(window->ImportCounter, 3);
     EXPECT_EQ(ReadFile(window->ImportLogFileName()), ReadFile(Data("accounts.log")));
+}
+
+namespace {
+
+// Import data whose record count cannot be read the first time it is asked for: a failure
+// that nothing in the import expects.
+class FailingAccountData : public TCommandCSVData<AccountImport> {
+public:
+    int32_t GetRecordCount() const override {
+        if (!thrown_) {
+            thrown_ = true;
+            throw std::runtime_error("record count lost");
+        }
+        return TCommandCSVData<AccountImport>::GetRecordCount();
+    }
+
+private:
+    mutable bool thrown_ = false;
+};
+
+std::string Sequence(uint32_t number) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%08u", number);
+    return text;
+}
+
+}  // namespace
+
+TEST_F(AccountImportTest, AnExceptionInsideTheImportIsLoggedWithTheSummaryAndFailsIt) {
+    WriteSettings(dir.Path());
+    auto& window = Track(new TAccountsGridForm(&area, ChildType::Accounts, Config("Accounts"), &titles,
+                                               session.get(), new TInterfaceView<KR_Account>));
+    const std::size_t before = Queued().size();
+    FailingAccountData data;
+    EXPECT_FALSE(window.RunAccountImport(Data("accounts.csv"), data));
+    EXPECT_EQ(window.ImportCounter, 0);
+    EXPECT_TRUE(QueuedSince(before).empty());
+    EXPECT_EQ(ReadFile(window.ImportLogFileName()),
+              "Start of loading data ...\n\n\n\nStart of processing loaded data ...\n\n"
+              ";GeneralError;import failed;\n"
+              "\n\nImport summary ...\n\n"
+              "Numbers of lines processed: 10\n"
+              "Number of lines imported: 0\n"
+              "Number of syntax errors: 0\n"
+              "Number of business errors: 10\n");
+}
+
+// The answers are read only once the pending-operations dialog runs: an error answered at once
+// for one account is not forgotten when the dialog starts.
+TEST_F(AccountImportTest, AnErrorAnsweredAtOnceForOneAccountEndsTheImportInFailure) {
+    WriteSettings(dir.Path());
+    auto& window = Track(new TAccountsGridForm(&area, ChildType::Accounts, Config("Accounts"), &titles,
+                                               session.get(), new TInterfaceView<KR_Account>));
+    const std::string file = dir.File("two.csv");
+    std::ofstream(file)
+        << "header\n"
+           ";IMP-1;1;A;OWN1;H;Name One;1 Road;Town;ST;12345;;;;CA\n"
+           "Affiliate;IMP-2;Client;CanadianBank;OWN2;Hedger;Name Two;2 Road;Town;ST;12345;;;;US\n";
+    const uint32_t start = session->SequenceCounter + 1;
+    server->AnswerSequenceWithError(Sequence(start + 2), "Refused for the test");
+    ui.ExpectOpenFile(file);
+    ClientGridFixture::Shown shown;
+    ExpectPendingOperations(shown, window);
+    window.ImportAction->trigger();
+    EXPECT_EQ(ui.Pending(), 0u);
+    EXPECT_EQ(window.ImportCounter, 2);
+    EXPECT_EQ(shown.result, "Failure.");
+    std::vector<std::string> order;
+    for (const testserver::Arrival& arrival : server->GetReceived())
+        if (arrival.bytes.compare(0, 2, "IU") == 0 || arrival.bytes.compare(0, 2, "AN") == 0)
+            order.push_back(arrival.bytes.substr(0, 2) + arrival.bytes.substr(16, 8));
+    EXPECT_EQ(order, (std::vector<std::string>{"IU" + Sequence(start), "AN" + Sequence(start + 1),
+                                               "AN" + Sequence(start + 2), "IU" + Sequence(start + 3)}));
+    const std::string log = ReadFile(window.ImportLogFileName());
+    const std::size_t heading = log.find("Execution Report data ...");
+    ASSERT_NE(heading, std::string::npos) << log;
+    EXPECT_NE(log.find("Refused for the test", heading), std::string::npos);
 }

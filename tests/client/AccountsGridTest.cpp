@@ -1,12 +1,16 @@
 // The accounts window against the test server: its items, the account screen's modes, deletion,
 // the master chooser and links, the reporting dialog, and operations on all displayed rows that
 // act on what the user confirmed while refreshes change the rows.
+#include <QLabel>
 #include <QMenu>
 #include <QPushButton>
 #include <QTest>
+#include <algorithm>
 #include <filesystem>
+#include <map>
 
 #include "ClientGridFixture.h"
+#include "client/AccountLinking.h"
 #include "client/TAccountScreenForm.h"
 #include "client/TAccountsGridForm.h"
 #include "client/TMonitorAccountForm.h"
@@ -326,4 +330,72 @@ TEST_F(AccountsGridTest, ReportingOnAllDisplayedSendsOneMcPerRowFromTheBottom) {
         EXPECT_EQ(sent[i].substr(24, 16), Field(numbers[i], 16));
         EXPECT_EQ(sent[i][61], 'N');
     }
+}
+
+TEST_F(AccountsGridTest, UnlinkAllDisplayedGoesByMasterIdForTheAccountsStillStored) {
+    TAccountsGridForm& window = OpenAccounts("jek");
+    // Nothing linked: nothing happens and nothing is said.
+    window.UnLinkAllDisplayedToMasterAccountExecute();
+    EXPECT_TRUE(Received("AL").empty());
+
+    // NW-100 and NW-101 linked to NW-M1, HB-200 to HB-M1, through the server.
+    const std::string nwMaster = Stored("NW-M1")->AccountId.ToString();
+    const std::string hbMaster = Stored("HB-M1")->AccountId.ToString();
+    std::map<std::string, std::string> ids;
+    for (const char* number : {"NW-100", "NW-101", "HB-200"})
+        ids[number] = Stored(number)->AccountId.ToString();
+    auto link = [&](const std::string& master, const std::vector<std::string>& numbers) {
+        Brae_AL_BulkLinkAccount message;
+        message.MasterAccountId.SetText(master.c_str());
+        std::vector<AccountLinking::Id> linked;
+        for (const std::string& number : numbers) linked.emplace_back(ids[number].c_str());
+        AccountLinking::SendBatches(
+            message, linked,
+            [&](Brae_AL_BulkLinkAccount& m, const CommandDescription& d) { session->SendCommand(m, d); });
+    };
+    link(nwMaster, {"NW-100", "NW-101"});
+    link(hbMaster, {"HB-200"});
+    ASSERT_TRUE(AllAnswered());
+    Refresh();
+    ASSERT_EQ(Stored("NW-101")->MasterAccountId.ToString(), nwMaster);
+    ASSERT_EQ(Stored("HB-200")->MasterAccountId.ToString(), hbMaster);
+    const std::size_t links = Received("AL").size();
+
+    // Every client account is linked: linking all displayed has nothing to do and says nothing.
+    window.LinkAllDisplayedToMasterAccountExecute();
+    EXPECT_EQ(Received("AL").size(), links);
+
+    // While the confirmation is up NW-101 leaves the store and the window: it is not unlinked.
+    ASSERT_TRUE(Enabled(window.UnlinkAllDisplayedFromMasterAccountAction));
+    ui.ExpectModal<TConfirmationForm>([&](TConfirmationForm& f) {
+        EXPECT_EQ(f.windowTitle().toStdString(), "Unlinking on All Displayed Accounts");
+        EXPECT_EQ(f.Control<QLabel>("MessageLabel")->text().toStdString(),
+                  "Accounts: All Displayed\n\nYou are about to unlink 3 accounts on 2 different master "
+                  "accounts.\n\nEnter total number of records and press OK button to proceed with change."
+                  "\n\nTotal number of records : 3");
+        session->Accounts.Remove(Stored("NW-101")->GetKey(), false);
+        Refresh();
+        QTest::keyClicks(f.Control<Edit>("ConfirmationEdit"), "3");
+        f.Control<QPushButton>("OKButton")->click();
+    });
+    window.UnlinkAllDisplayedFromMasterAccountAction->Execute();
+    EXPECT_EQ(ui.Pending(), 0u);
+    ASSERT_TRUE(AllAnswered());
+    const std::vector<std::string> all = Received("AL");
+    ASSERT_EQ(all.size(), links + 2);
+    // One AL per master id, in the byte order of the 16-character ids.
+    std::vector<std::string> expected = {Field(nwMaster, 16) + "D0001" + Field(ids["NW-100"], 16),
+                                         Field(hbMaster, 16) + "D0001" + Field(ids["HB-200"], 16)};
+    std::sort(expected.begin(), expected.end(),
+              [](const std::string& a, const std::string& b) { return a.substr(0, 16) < b.substr(0, 16); });
+    EXPECT_EQ(all[links].substr(24), expected[0]);
+    EXPECT_EQ(all[links + 1].substr(24), expected[1]);
+    const CommandHistory& last = session->CommandHistories.Records.rbegin()->second;
+    EXPECT_EQ(last.CommandAction.ToEnum(), EnumActionType::Update);
+    EXPECT_EQ(last.BusinessItem.ToEnum(), EnumBusinessItemType::Account);
+    EXPECT_EQ(last.Description.ToString().rfind("DeleteLink", 0), 0u);
+    // The acknowledgments clear the links at the next refresh.
+    Refresh();
+    EXPECT_TRUE(Stored("NW-100")->MasterAccountId.IsBlank());
+    EXPECT_TRUE(Stored("HB-200")->MasterAccountId.IsBlank());
 }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -109,4 +110,64 @@ TEST_F(PositionImportTest, FilesWithoutAGoodRowSendNothing) {
                   "Number of syntax errors: 0\n"
                   "Number of business errors: 0\n");
     }
+}
+
+TEST_F(PositionImportTest, TheWindowReportsAMissingWorkingDirectoryAnUncreatableLogAndAnUnreadableFile) {
+    TPositionsGridForm& window = OpenPositions();
+    const std::size_t before = Queued().size();
+    auto logs = [&] {
+        std::vector<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(dir.Path()))
+            if (entry.path().extension() == ".log") names.push_back(entry.path().string());
+        return names;
+    };
+
+    // No working directory: the box, and no log.
+    const std::string missing = dir.File("missing");
+    WriteSettings(missing);
+    ui.ExpectBox("Setup Error", "The working directory: '" + missing + "' doesn't exists!", BoxIcon::Error,
+                 BoxButtons::Ok, mrOk);
+    EXPECT_FALSE(window.ImportData(Data("positions.csv")));
+    EXPECT_EQ(ui.Pending(), 0u);
+    EXPECT_TRUE(logs().empty());
+
+    // A log that cannot be created (its name is too long for the file system): an error entry.
+    WriteSettings(dir.Path());
+    const std::size_t entries = session->GetErrorDetails().size();
+    EXPECT_FALSE(window.ImportData(dir.File(std::string(250, 'p') + ".csv")));
+    session->CollectErrors();
+    const auto& errors = session->GetErrorDetails();
+    ASSERT_GT(errors.size(), entries);
+    EXPECT_EQ(errors.back().GetLevel(), LOG_ERROR);
+    EXPECT_NE(std::string(errors.back().GetText())
+                  .find("Unable to create log file: '" + window.ImportLogFileName() + "'"),
+              std::string::npos);
+    EXPECT_TRUE(logs().empty());
+
+    // An unreadable file: the reader's text and the failure line, no summary.
+    EXPECT_FALSE(window.ImportData(dir.File("absent.csv")));
+    const std::string log = ReadFile(window.ImportLogFileName());
+    EXPECT_EQ(log.rfind("Start of loading data ...\n\n", 0), 0u) << log;
+    const std::string failure = "Failure of loading data ...\n\n";
+    ASSERT_GE(log.size(), failure.size());
+    EXPECT_EQ(log.substr(log.size() - failure.size()), failure);
+    EXPECT_GT(log.size(), std::string("Start of loading data ...\n\n").size() + failure.size());
+    EXPECT_EQ(log.find("Import summary"), std::string::npos);
+    EXPECT_EQ(Queued().size(), before);
+}
+
+TEST_F(PositionImportTest, AFileWithoutAGoodRowGivesTheWarningThroughTheWindow) {
+    WriteSettings(dir.Path());
+    TPositionsGridForm& window = OpenPositions();
+    const std::size_t before = Queued().size();
+    ui.ExpectBox("No Position imported",
+                 "WARNING: The submission of an import positions data file with 0 record will be considered "
+                 "a failure to submit.",
+                 BoxIcon::Warning, BoxButtons::Ok, mrOk);
+    EXPECT_FALSE(window.ImportData(Data("header_only.csv")));
+    EXPECT_EQ(ui.Pending(), 0u);
+    EXPECT_EQ(window.ImportCounter, 0);
+    EXPECT_EQ(Queued().size(), before);
+    EXPECT_NE(ReadFile(window.ImportLogFileName()).find("Numbers of lines processed: 0\n"),
+              std::string::npos);
 }

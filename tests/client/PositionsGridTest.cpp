@@ -3,19 +3,29 @@
 #include <gtest/gtest.h>
 
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
+#include <QTableView>
+#include <QTest>
+#include <algorithm>
 #include <fstream>
+#include <iterator>
 #include <sstream>
 
 #include "ClientGridFixture.h"
 #include "client/TPositionScreenForm.h"
 #include "client/TPositionsGridForm.h"
 #include "grid/BusinessObjectGrid.h"
+#include "grid/TBoldDateInputForm.h"
 #include "grid/TConfirmationForm.h"
+#include "grid/TFilteredListForm.h"
+#include "guisupport/HookedUi.h"
 #include "store/KB_Position.h"
 #include "toolkit/Action.h"
 #include "toolkit/ComboBox.h"
+#include "toolkit/DateTimePicker.h"
 #include "toolkit/Edit.h"
+#include "toolkit/MonthCalendar.h"
 
 namespace {
 
@@ -33,6 +43,15 @@ std::string Sequence(uint32_t number) {
     std::snprintf(text, sizeof text, "%08u", number);
     return text;
 }
+
+MDateYYYYMMDD Date(const char* yyyymmdd) {
+    MDateYYYYMMDD date;
+    date.SetText(yyyymmdd);
+    return date;
+}
+
+const char kDeleteQuestion[] =
+    "You are about to delete the selected record\n\nAre you sure you want to continue ?";
 
 }  // namespace
 
@@ -232,20 +251,21 @@ TEST_F(PositionsGridTest, TheScreenStopsAtTheFirstFailedCheck) {
         std::string longQuantity;
         std::string shortQuantity;
         std::string message;  // a trailing '*' matches the start only
+        std::string focus;    // the control given the focus, when the check names one
     };
     const std::string call = "ABC 20301220 C 125.00";
     const std::vector<Case> cases = {
-        {"", call, today, "1", "", "No value specified for field Account Number"},
-        {"NW=1", call, today, "1", "", "NW=1 Contains a special character that can't be processed"},
-        {"ZZ-1", call, today, "1", "", "The account does not exist"},
-        {"NW-101", "NOPE", today, "1", "", "The instrument does not exist"},
-        {"NW-101", call, "20310101", "1", "", "Invalid Instrument For Specified Report Date"},
+        {"", call, today, "1", "", "No value specified for field Account Number", "mpAccountNumberEdit"},
+        {"NW=1", call, today, "1", "", "NW=1 Contains a special character that can't be processed", ""},
+        {"ZZ-1", call, today, "1", "", "The account does not exist", ""},
+        {"NW-101", "NOPE", today, "1", "", "The instrument does not exist", ""},
+        {"NW-101", call, "20310101", "1", "", "Invalid Instrument For Specified Report Date", ""},
         {stored.AccountNumber.ToString(), stored.ExternalSymbol.ToString(), stored.ReportDate.ToString(), "1",
-         "", "The position already exists"},
-        {"NW-101", call, today, "1x", "", "Long - *"},
-        {"NW-101", call, today, "", "-", "Short - *"},
-        {"NW-101", call, today, "0", "", "A position must be defined"},
-        {"NW-101", call, "", "1", "", "Report date is not valid."},
+         "", "The position already exists", ""},
+        {"NW-101", call, today, "1x", "", "Long - *", ""},
+        {"NW-101", call, today, "", "-", "Short - *", ""},
+        {"NW-101", call, today, "0", "", "A position must be defined", "mpShortQuantityEdit"},
+        {"NW-101", call, "", "1", "", "Report date is not valid.", "SelectReportDateButton"},
     };
     const int32_t idsBefore = session->PositionIdCounter;
     ui.ExpectModal<TPositionScreenForm>([&](TPositionScreenForm& form) {
@@ -264,6 +284,10 @@ TEST_F(PositionsGridTest, TheScreenStopsAtTheFirstFailedCheck) {
                 EXPECT_EQ(shown, c.message);
             EXPECT_TRUE(form.isVisible());
             EXPECT_EQ(form.mpAccountNumberEdit->Text(), c.account);  // the input stays
+            if (!c.focus.empty()) {
+                ASSERT_NE(form.focusWidget(), nullptr);
+                EXPECT_EQ(FromQt(form.focusWidget()->objectName()), c.focus);
+            }
         }
         form.reject();
     });
@@ -277,6 +301,10 @@ TEST_F(PositionsGridTest, ModifyChangesOnlyTheQuantitiesOfTheRowsOwnInstrument) 
     ASSERT_TRUE(LogInNow("part"));
     TPositionsGridForm& window = OpenPositions();
     const KB_Position row = *ViewOf(window).GetRowData(0, false);
+    // The expiry check is made for new positions only: an instrument that expired before the
+    // row's report date does not stop a change of its quantities.
+    for (BraeGroupInstrumentDefinition& definition : session->Instruments)
+        definition.ExpirationDate.SetText("20000101");
     ui.ExpectModal<TPositionScreenForm>([&](TPositionScreenForm& form) {
         EXPECT_EQ(FromQt(form.windowTitle()), "Modify a position");
         EXPECT_FALSE(form.mpAccountNumberEdit->isEnabled());
@@ -317,4 +345,285 @@ TEST_F(PositionsGridTest, WithoutReportableDatesTheScreenDoesNotOpen) {
     window.NewRecord(0);
     EXPECT_FALSE(window.EditRow(0));
     EXPECT_TRUE(Received("PN").empty());
+}
+
+TEST_F(PositionsGridTest, CopyOpensTheRowsValuesInCreateModeAndCancelInTheBoxKeepsTheInput) {
+    ASSERT_TRUE(LogInNow("part"));
+    TPositionsGridForm& window = OpenPositions();
+    const KB_Position row = *ViewOf(window).GetRowData(0, false);
+    ASSERT_EQ(row.LongQuantity.GetValue(), 10);
+    ASSERT_EQ(row.ShortQuantity.GetValue(), 0);
+    window.Grid()->SetRow(1);
+    const uint32_t next = session->SequenceCounter + 1;
+    ui.ExpectModal<TPositionScreenForm>([&](TPositionScreenForm& form) {
+        EXPECT_EQ(FromQt(form.windowTitle()), "Create a position");
+        EXPECT_TRUE(form.mCreateMode);
+        EXPECT_EQ(form.mpAccountNumberEdit->Text(), row.AccountNumber.ToString());
+        EXPECT_EQ(form.mpExternalSymbolEdit->Text(), row.ExternalSymbol.ToString());
+        EXPECT_EQ(form.mEntry.ReportDate.ToString(), row.ReportDate.ToString());
+        EXPECT_NE(form.ReportDateEdit->Text(), "__/__/__");
+        // Quantities as their significant digits, zero as an empty field; the strike with its point.
+        EXPECT_EQ(form.mpLongQuantityEdit->Text(), "10");
+        EXPECT_EQ(form.mpShortQuantityEdit->Text(), "");
+        const std::string strike = form.mpStrikePriceEdit->Text();
+        EXPECT_NE(strike.find('.'), std::string::npos) << strike;
+        EXPECT_EQ(std::stod(strike), 125.0);
+        std::vector<std::string> names;
+        for (int i = 0; i < form.mpCallPutCodeComboBox->Count(); ++i)
+            names.push_back(form.mpCallPutCodeComboBox->Item(i));
+        std::sort(names.begin(), names.end());
+        EXPECT_EQ(names, (std::vector<std::string>{"Call", "None", "Over", "Put", "Under"}));
+        EXPECT_EQ(form.mpCallPutCodeComboBox->Text(), "Call");
+        // The instrument's fields are shown, not typed; what a copy may change is open.
+        for (QWidget* control : std::initializer_list<QWidget*>{
+                 form.mpClassSymbolEdit, form.mpClassSymbolLabel, form.mpCallPutCodeComboBox,
+                 form.mpCallPutCodeLabel, form.mpStrikePriceEdit, form.mpStrikePriceLabel,
+                 form.mpExpirationDateDateTimePicker, form.mpExpirationDateLabel}) {
+            SCOPED_TRACE(FromQt(control->objectName()));
+            EXPECT_FALSE(control->isEnabled());
+            EXPECT_TRUE(control->isVisible());
+        }
+        for (QWidget* control : std::initializer_list<QWidget*>{
+                 form.mpAccountNumberEdit, form.mpExternalSymbolEdit, form.SelectReportDateButton})
+            EXPECT_TRUE(control->isEnabled());
+        EXPECT_TRUE(form.SymbolsButton->isVisible());
+
+        form.mpAccountNumberEdit->SetText("NW-101");
+        const std::size_t before = ui.Pending();
+        form.mpOkButton->click();  // Cancel in the box: the dialog stays with its input
+        EXPECT_EQ(ui.Pending(), before - 1);
+        EXPECT_TRUE(form.isVisible());
+        EXPECT_FALSE(form.mSent);
+        EXPECT_EQ(form.mpAccountNumberEdit->Text(), "NW-101");
+        EXPECT_EQ(form.mpLongQuantityEdit->Text(), "10");
+        EXPECT_EQ(form.mpExternalSymbolEdit->Text(), row.ExternalSymbol.ToString());
+        EXPECT_TRUE(Queued().empty() || Queued().back().substr(0, 2) != "PN");
+        form.mpOkButton->click();  // OK in the box
+    });
+    const std::string question =
+        "You are about to : Create a position\n\nPress OK button to proceed with this action ";
+    ui.ExpectBox("Create a position", question, BoxIcon::Information, BoxButtons::OkCancel, mrCancel);
+    ui.ExpectBox("Create a position", question, BoxIcon::Information, BoxButtons::OkCancel, mrOk);
+    ClientGridFixture::Shown shown;
+    ExpectPendingOperations(shown, window);
+    window.CopyAction->Execute();
+    EXPECT_EQ(ui.Pending(), 0u);
+    EXPECT_EQ(shown.result, "Success.");
+    const std::vector<std::string> entries = Received("PN");
+    ASSERT_EQ(entries.size(), 1u);
+    EXPECT_EQ(entries[0].substr(16, 8), Sequence(next));
+    EXPECT_EQ(entries[0].substr(24, 8), row.ReportDate.ToString());
+    EXPECT_EQ(entries[0].substr(33, 16), "NW-101          ");
+    EXPECT_EQ(entries[0].substr(49, 6), row.Group.ToPaddedString() + row.Instrument.ToPaddedString());
+    EXPECT_EQ(entries[0].substr(55, 16), "0000001000000000");
+    const CommandHistory& sent = session->CommandHistories.Records.rbegin()->second;
+    EXPECT_EQ(sent.CommandAction.ToEnum(), EnumActionType::Add);
+    EXPECT_EQ(sent.BusinessItem.ToEnum(), EnumBusinessItemType::Position);
+    EXPECT_EQ(sent.Description.ToString(), "Create a position - " + row.ReportDate.ToString() + " - " +
+                                               row.Instrument.ToString() + " - NW-101");
+}
+
+TEST_F(PositionsGridTest, TheSymbolLookupTakesTheFirstDefinitionAndClearsTheInstrumentUntilAMatch) {
+    ASSERT_TRUE(LogInNow("part"));
+    TPositionsGridForm& window = OpenPositions();
+    const std::string call = "ABC 20301220 C 125.00";
+    const std::string put = "ABC 20301220 P 110.00";
+    // A second definition with the put's symbol, stored after it: the first one is taken.
+    const auto first = std::find_if(session->Instruments.begin(), session->Instruments.end(),
+                                    [&](const auto& d) { return d.ExternalSymbol.ToString() == put; });
+    ASSERT_NE(first, session->Instruments.end());
+    BraeGroupInstrumentDefinition shadow = *first;
+    shadow.Instrument.SetText("ZZP9");
+    shadow.ClassSymbol.SetText("SHADOW");
+    session->Instruments.push_back(shadow);
+    ui.ExpectModal<TPositionScreenForm>([&](TPositionScreenForm& form) {
+        form.mpExternalSymbolEdit->SetText(" " + call + " ");  // trimmed
+        EXPECT_EQ(form.mEntry.Group.ToString() + form.mEntry.Instrument.ToString(), "OPABC1");
+        ASSERT_EQ(form.mpCallPutCodeComboBox->Text(), "Call");
+        const std::string strike = form.mpStrikePriceEdit->Text();
+        form.mpExternalSymbolEdit->SetText("");
+        for (std::size_t n = 1; n < put.size(); ++n) {
+            SCOPED_TRACE(put.substr(0, n));
+            QTest::keyClick(form.mpExternalSymbolEdit, put[n - 1]);
+            EXPECT_EQ(form.mpExternalSymbolEdit->Text(), put.substr(0, n));
+            EXPECT_TRUE(form.mEntry.Group.IsBlank());
+            EXPECT_TRUE(form.mEntry.Instrument.IsBlank());
+            EXPECT_EQ(form.mExpirationDate.ToString().find_first_not_of(' '), std::string::npos);
+            // Without a match the shown instrument stays as it was.
+            EXPECT_EQ(form.mpClassSymbolEdit->Text(), "ABC");
+            EXPECT_EQ(form.mpCallPutCodeComboBox->Text(), "Call");
+            EXPECT_EQ(form.mpStrikePriceEdit->Text(), strike);
+        }
+        QTest::keyClick(form.mpExternalSymbolEdit, put.back());
+        EXPECT_EQ(form.mEntry.Group.ToString() + form.mEntry.Instrument.ToString(), "OPABP1");
+        EXPECT_EQ(form.mExpirationDate.ToString(), "20301220");
+        EXPECT_EQ(form.mpClassSymbolEdit->Text(), "ABC");
+        EXPECT_EQ(form.mpCallPutCodeComboBox->Text(), "Put");
+        form.reject();
+    });
+    window.NewRecord(-1);
+    EXPECT_EQ(ui.Pending(), 0u);
+}
+
+TEST_F(PositionsGridTest, TheSymbolsButtonOffersTheExternalSymbolsFromTheEditsText) {
+    ASSERT_TRUE(LogInNow("part"));
+    TPositionsGridForm& window = OpenPositions();
+    const std::vector<std::string> symbols = {"ABC 20301220 C 125.00", "ABC 20301220 P 110.00"};
+    ui.ExpectModal<TPositionScreenForm>([&](TPositionScreenForm& form) {
+        form.mpExternalSymbolEdit->SetText("ABC 2030");
+        form.SymbolsButton->click();  // Esc: nothing changes
+        EXPECT_EQ(form.mpExternalSymbolEdit->Text(), "ABC 2030");
+        EXPECT_TRUE(form.mEntry.Instrument.IsBlank());
+        form.SymbolsButton->click();  // the put is picked and looked up
+        EXPECT_EQ(form.mpExternalSymbolEdit->Text(), symbols[1]);
+        EXPECT_EQ(form.mEntry.Group.ToString() + form.mEntry.Instrument.ToString(), "OPABP1");
+        EXPECT_EQ(form.mpCallPutCodeComboBox->Text(), "Put");
+        form.reject();
+    });
+    auto shown = [](const TFilteredListForm& list) {
+        std::vector<std::string> lines;
+        for (std::size_t i = 0; i < list.ShownCount(); ++i) lines.push_back(list.Shown(i));
+        return lines;
+    };
+    ui.ExpectModal<TFilteredListForm>([&](TFilteredListForm& list) {
+        EXPECT_EQ(FromQt(list.windowTitle()), "External Symbol");
+        EXPECT_EQ(list.Control<Edit>("ItemFilterEdit")->Text(), "ABC 2030");
+        EXPECT_EQ(shown(list), symbols);
+        QTest::keyClick(list.Control<Edit>("ItemFilterEdit"), Qt::Key_Escape);
+    });
+    ui.ExpectModal<TFilteredListForm>([&](TFilteredListForm& list) {
+        list.Control<Edit>("ItemFilterEdit")->SetText("");
+        EXPECT_EQ(shown(list), symbols);  // every known symbol
+        auto* grid = list.Control<QTableView>("ItemStringGrid");
+        const QModelIndex index = grid->model()->index(1, 0);
+        grid->setCurrentIndex(index);
+        emit grid->doubleClicked(index);
+    });
+    window.NewRecord(-1);
+    EXPECT_EQ(ui.Pending(), 0u);
+}
+
+TEST_F(PositionsGridTest, TheReportDateChooserOffersTheReportableDaysUpToTheEndOfTheLastMonth) {
+    ASSERT_TRUE(LogInNow("part"));
+    TPositionsGridForm& window = OpenPositions();
+    const QLocale locale;
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    session->ReportableDates = {Date("20260302"), Date("20260305"), Date("20260410")};
+    auto bold = [](const MonthCalendar* calendar, const QDate& day) {
+        return calendar->dateTextFormat(day).fontWeight() == QFont::Bold;
+    };
+    ui.ExpectModal<TPositionScreenForm>([&](TPositionScreenForm& form) {
+        const std::string blank = form.mEntry.ReportDate.ToString();
+        form.SelectReportDateButton->click();  // cancelled
+        EXPECT_EQ(form.mEntry.ReportDate.ToString(), blank);
+        EXPECT_EQ(form.ReportDateEdit->Text(), "__/__/__");
+        form.SelectReportDateButton->click();  // confirmed
+        EXPECT_EQ(form.mEntry.ReportDate.ToString(), "20260305");
+        EXPECT_NE(form.ReportDateEdit->Text(), "__/__/__");
+        EXPECT_NE(form.ReportDateEdit->Text().find("2026"), std::string::npos);
+        form.reject();
+    });
+    ui.ExpectModal<TBoldDateInputForm>([&](TBoldDateInputForm& chooser) {
+        EXPECT_EQ(FromQt(chooser.windowTitle()), "Report Date");
+        EXPECT_EQ(FromQt(chooser.Control<QLabel>("TitleLabel")->text()), "Select a valid report date");
+        auto* calendar = chooser.Control<MonthCalendar>("BoldMonthCalendar");
+        EXPECT_EQ(calendar->minimumDate(), QDate(2026, 3, 2));
+        EXPECT_EQ(calendar->maximumDate(), QDate(2026, 4, 30));
+        calendar->SetDate(QDate(2026, 3, 2));
+        for (int day : {2, 5}) EXPECT_TRUE(bold(calendar, QDate(2026, 3, day))) << day;
+        for (int day : {3, 4, 31}) EXPECT_FALSE(bold(calendar, QDate(2026, 3, day))) << day;
+        calendar->SetDate(QDate(2026, 4, 10));
+        EXPECT_TRUE(bold(calendar, QDate(2026, 4, 10)));
+        EXPECT_FALSE(bold(calendar, QDate(2026, 4, 9)));
+        emit calendar->clicked(QDate(2026, 4, 10));
+        QTest::keyClick(&chooser, Qt::Key_Escape);
+    });
+    ui.ExpectModal<TBoldDateInputForm>([&](TBoldDateInputForm& chooser) {
+        auto* calendar = chooser.Control<MonthCalendar>("BoldMonthCalendar");
+        calendar->SetDate(QDate(2026, 3, 5));
+        emit calendar->clicked(QDate(2026, 3, 5));
+        chooser.Control<QPushButton>("OKButton")->click();
+    });
+    window.NewRecord(-1);
+    QLocale::setDefault(locale);
+    EXPECT_EQ(ui.Pending(), 0u);
+    EXPECT_TRUE(Received("PN").empty());
+}
+
+// Timers keep running inside the box: a refresh may move the rows before the user answers.
+TEST_F(PositionsGridTest, DeleteSendsForThePositionShownWhenAskedWhateverARefreshDidMeanwhile) {
+    ASSERT_TRUE(LogInNow("part"));
+    TPositionsGridForm& window = OpenPositions();
+    ASSERT_EQ(Rows(window), 2);
+    const KB_Position top = *ViewOf(window).GetRowData(0, false);
+    HookedUi hooked;
+
+    // The position itself leaves the store: nothing is sent.
+    hooked.inBox = [&](const std::string&) {
+        session->Positions.Remove(top.Key, false);
+        Refresh();
+    };
+    hooked.ExpectBox("Position Deletion", kDeleteQuestion, BoxIcon::Question, BoxButtons::YesNo, mrYes);
+    window.DeleteRecord(0);
+    EXPECT_EQ(Rows(window), 1);
+    EXPECT_TRUE(Received("PD").empty());
+    session->Positions.Store(top, false);
+    Refresh();
+    ASSERT_EQ(Rows(window), 2);
+
+    // Another row leaves: the delete names the bottom row asked about, now the only one.
+    const KB_Position upper = *ViewOf(window).GetRowData(0, false);
+    const KB_Position lower = *ViewOf(window).GetRowData(1, false);
+    hooked.inBox = [&](const std::string&) {
+        session->Positions.Remove(upper.Key, false);
+        Refresh();
+    };
+    hooked.ExpectBox("Position Deletion", kDeleteQuestion, BoxIcon::Question, BoxButtons::YesNo, mrYes);
+    window.DeleteRecord(1);
+    EXPECT_EQ(hooked.Pending(), 0u);
+    ASSERT_TRUE(AllAnswered());
+    const std::vector<std::string> deletes = Received("PD");
+    ASSERT_EQ(deletes.size(), 1u);
+    EXPECT_EQ(deletes[0].substr(24, 30), lower.AccountNumber.ToPaddedString() + lower.Group.ToPaddedString() +
+                                             lower.Instrument.ToPaddedString() + lower.ReportDate.ToString());
+}
+
+TEST_F(PositionsGridTest, DeleteAllDisplayedAsksForTheCountAndSendsFromTheBottomRowUp) {
+    ASSERT_TRUE(LogInNow("part"));
+    TPositionsGridForm& window = OpenPositions();
+    ASSERT_EQ(Rows(window), 2);
+    const KB_Position top = *ViewOf(window).GetRowData(0, false);
+    const KB_Position bottom = *ViewOf(window).GetRowData(1, false);
+    ui.ExpectModal<TConfirmationForm>([&](TConfirmationForm& form) {
+        EXPECT_EQ(FromQt(form.windowTitle()), "All Displayed Record Deletion");
+        EXPECT_EQ(FromQt(form.Control<QLabel>("MessageLabel")->text()),
+                  "Positions: All Displayed\n\nYou are about to delete 2 currently displayed positions.\n"
+                  "Enter total number of records and press OK button to proceed with the deletion.\n\n"
+                  "Total number of records : 2");
+        QTest::keyClicks(form.Control<Edit>("ConfirmationEdit"), "1");  // a wrong count
+        form.Control<QPushButton>("OKButton")->click();
+        EXPECT_TRUE(form.isVisible());
+        EXPECT_TRUE(Received("PD").empty());
+        form.Control<Edit>("ConfirmationEdit")->SetText("");
+        QTest::keyClicks(form.Control<Edit>("ConfirmationEdit"), "2");
+        form.Control<QPushButton>("OKButton")->click();
+    });
+    ui.ExpectBox("Confirmation Validation", "You have to enter exact value to confirm the operation",
+                 BoxIcon::Error, BoxButtons::Ok, mrOk);
+    window.DeleteAllDisplayed();
+    EXPECT_EQ(ui.Pending(), 0u);
+    ASSERT_TRUE(AllAnswered());
+    const std::vector<std::string> deletes = Received("PD");
+    ASSERT_EQ(deletes.size(), 2u);
+    EXPECT_EQ(deletes[0].substr(24, 16), bottom.AccountNumber.ToPaddedString());
+    EXPECT_EQ(deletes[1].substr(24, 16), top.AccountNumber.ToPaddedString());
+    for (const CommandHistory* command : {&std::prev(session->CommandHistories.Records.end(), 2)->second,
+                                          &session->CommandHistories.Records.rbegin()->second}) {
+        EXPECT_EQ(command->CommandAction.ToEnum(), EnumActionType::Delete);
+        EXPECT_EQ(command->BusinessItem.ToEnum(), EnumBusinessItemType::Position);
+    }
+    EXPECT_EQ(session->CommandHistories.Records.rbegin()->second.Description.ToString(),
+              "Delete - " + top.AccountNumber.ToString());
+    Refresh();
+    EXPECT_EQ(Rows(window), 0);
 }
