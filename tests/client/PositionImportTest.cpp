@@ -171,3 +171,15 @@ TEST_F(PositionImportTest, AFileWithoutAGoodRowGivesTheWarningThroughTheWindow) 
     EXPECT_NE(ReadFile(window.ImportLogFileName()).find("Numbers of lines processed: 0\n"),
               std::string::npos);
 }
+
+TEST_F(PositionImportTest, AFieldTextWithAForbiddenCharacterOrRefusedByItsTypeIsNamed) {
+    const std::size_t before = Queued().size();
+    std::string log;
+    int32_t sent = 0;
+    EXPECT_FALSE(Import("positions_field_texts.csv", log, sent));
+    EXPECT_EQ(sent, 1);
+    EXPECT_EQ(log, ReadFile(Data("positions_field_texts.log")));
+    ASSERT_EQ(QueuedTypes(before), (std::vector<std::string>{"IU", "PN", "IU"}));
+    // The strike written "110.0" finds the put of strike 110.00.
+    EXPECT_EQ(Queued()[before + 1].substr(49, 6), "OPABP1");
+}

@@ -305,6 +305,13 @@ TEST_F(PositionsGridTest, ModifyChangesOnlyTheQuantitiesOfTheRowsOwnInstrument) 
     // row's report date does not stop a change of its quantities.
     for (BraeGroupInstrumentDefinition& definition : session->Instruments)
         definition.ExpirationDate.SetText("20000101");
+    // Another definition with the row's external symbol, stored first: the lookup shows it, the
+    // entry keeps the row's own instrument.
+    BraeGroupInstrumentDefinition shared = session->Instruments.front();
+    shared.ExternalSymbol = row.ExternalSymbol;
+    shared.Group.SetText("ZZ");
+    shared.Instrument.SetText("ZZZ9");
+    session->Instruments.insert(session->Instruments.begin(), shared);
     ui.ExpectModal<TPositionScreenForm>([&](TPositionScreenForm& form) {
         EXPECT_EQ(FromQt(form.windowTitle()), "Modify a position");
         EXPECT_FALSE(form.mpAccountNumberEdit->isEnabled());
