@@ -2,6 +2,7 @@
 // real files, the delimiters around the rows actually sent, and the window's log file.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <sstream>
@@ -191,6 +192,11 @@ TEST_F(AccountImportTest, AnErrorAnsweredAtOnceForOneAccountEndsTheImportInFailu
             order.push_back(arrival.bytes.substr(0, 2) + arrival.bytes.substr(16, 8));
     EXPECT_EQ(order, (std::vector<std::string>{"IU" + Sequence(start), "AN" + Sequence(start + 1),
                                                "AN" + Sequence(start + 2), "IU" + Sequence(start + 3)}));
+    // The entry's text keeps its trailing blank before the appended account number.
+    std::vector<std::string> texts;
+    for (const auto& [key, command] : session->CommandHistories.Records)
+        texts.push_back(command.Description.ToString());
+    EXPECT_NE(std::find(texts.begin(), texts.end(), "Account Import  - IMP-2"), texts.end());
     const std::string log = ReadFile(window.ImportLogFileName());
     const std::size_t heading = log.find("Execution Report data ...");
     ASSERT_NE(heading, std::string::npos) << log;

@@ -16,6 +16,7 @@
 #include "client/TMonitorAccountForm.h"
 #include "grid/BusinessObjectGrid.h"
 #include "grid/TConfirmationForm.h"
+#include "guisupport/HookedUi.h"
 #include "store/KR_Account.h"
 #include "toolkit/Action.h"
 #include "toolkit/CheckBox.h"
@@ -82,6 +83,18 @@ protected:
         for (const auto& [key, account] : session->Accounts.Records)
             if (account.AccountNumber.ToString() == number) return &account;
         return nullptr;
+    }
+    // Links the accounts to the master account through the server and waits for the answers.
+    void Link(const std::string& master, const std::vector<std::string>& numbers) {
+        Brae_AL_BulkLinkAccount message;
+        message.MasterAccountId = Stored(master)->AccountId;
+        std::vector<AccountLinking::Id> ids;
+        for (const std::string& number : numbers) ids.push_back(Stored(number)->AccountId);
+        AccountLinking::SendBatches(
+            message, ids,
+            [&](Brae_AL_BulkLinkAccount& m, const CommandDescription& d) { session->SendCommand(m, d); });
+        ASSERT_TRUE(AllAnswered());
+        Refresh();
     }
 };
 
@@ -344,19 +357,8 @@ TEST_F(AccountsGridTest, UnlinkAllDisplayedGoesByMasterIdForTheAccountsStillStor
     std::map<std::string, std::string> ids;
     for (const char* number : {"NW-100", "NW-101", "HB-200"})
         ids[number] = Stored(number)->AccountId.ToString();
-    auto link = [&](const std::string& master, const std::vector<std::string>& numbers) {
-        Brae_AL_BulkLinkAccount message;
-        message.MasterAccountId.SetText(master.c_str());
-        std::vector<AccountLinking::Id> linked;
-        for (const std::string& number : numbers) linked.emplace_back(ids[number].c_str());
-        AccountLinking::SendBatches(
-            message, linked,
-            [&](Brae_AL_BulkLinkAccount& m, const CommandDescription& d) { session->SendCommand(m, d); });
-    };
-    link(nwMaster, {"NW-100", "NW-101"});
-    link(hbMaster, {"HB-200"});
-    ASSERT_TRUE(AllAnswered());
-    Refresh();
+    Link("NW-M1", {"NW-100", "NW-101"});
+    Link("HB-M1", {"HB-200"});
     ASSERT_EQ(Stored("NW-101")->MasterAccountId.ToString(), nwMaster);
     ASSERT_EQ(Stored("HB-200")->MasterAccountId.ToString(), hbMaster);
     const std::size_t links = Received("AL").size();
@@ -398,4 +400,66 @@ TEST_F(AccountsGridTest, UnlinkAllDisplayedGoesByMasterIdForTheAccountsStillStor
     Refresh();
     EXPECT_TRUE(Stored("NW-100")->MasterAccountId.IsBlank());
     EXPECT_TRUE(Stored("HB-200")->MasterAccountId.IsBlank());
+}
+
+// Timers keep running inside the box: a refresh may move the rows before the user answers.
+TEST_F(AccountsGridTest, UnlinkingOneAccountActsOnTheAccountSelectedWhenAsked) {
+    TAccountsGridForm& window = OpenAccounts("jek");
+    Link("NW-M1", {"NW-100", "NW-101"});
+    const std::string master = Stored("NW-M1")->AccountId.ToString();
+    const std::string id = Stored("NW-101")->AccountId.ToString();
+    const std::vector<std::string> numbers = Numbers(window);  // bottom row first
+    ASSERT_NE(numbers.back(), "NW-101");
+    const std::size_t links = Received("AL").size();
+    HookedUi hooked;
+    const std::string question =
+        "You are about to unlink the selected record \n\nAre you sure you want to continue ?";
+
+    // The account itself leaves the store: nothing is sent.
+    ASSERT_TRUE(Select(window, "NW-101"));
+    const KR_Account kept = *Stored("NW-101");
+    hooked.inBox = [&](const std::string&) {
+        session->Accounts.Remove(kept.GetKey(), false);
+        Refresh();
+    };
+    hooked.ExpectBox("Account(s) Unlink", question, BoxIcon::Question, BoxButtons::YesNo, mrYes);
+    window.UnlinkFromMasterAccountAction->Execute();
+    EXPECT_EQ(Received("AL").size(), links);
+    session->Accounts.Store(kept, false);
+    Refresh();
+
+    // The rows above it leave: the unlink still names the account asked about.
+    ASSERT_TRUE(Select(window, "NW-101"));
+    hooked.inBox = [&](const std::string&) {
+        for (auto at = std::find(numbers.begin(), numbers.end(), "NW-101") + 1; at != numbers.end(); ++at)
+            session->Accounts.Remove(Stored(*at)->GetKey(), false);
+        Refresh();
+    };
+    hooked.ExpectBox("Account(s) Unlink", question, BoxIcon::Question, BoxButtons::YesNo, mrYes);
+    window.UnlinkFromMasterAccountAction->Execute();
+    EXPECT_EQ(hooked.Pending(), 0u);
+    ASSERT_TRUE(AllAnswered());
+    ASSERT_EQ(Received("AL").size(), links + 1);
+    EXPECT_EQ(Received("AL").back().substr(24), Field(master, 16) + "D0001" + Field(id, 16));
+}
+
+TEST_F(AccountsGridTest, TheMasterChooserListsMasterAccountsOnlyAsChangesArrive) {
+    TAccountsGridForm& window = OpenAccounts("jek");
+    ASSERT_TRUE(Select(window, "NW-101"));
+    window.LinkToMasterAccountAction->Execute();
+    auto* chooser = dynamic_cast<TAccountsGridForm*>(area.subWindowList().back()->widget());
+    ASSERT_NE(chooser, nullptr);
+    windows.push_back(chooser);
+    Refresh();
+    // A client account and a master account change in the store.
+    for (const char* number : {"NW-101", "NW-M1"}) {
+        KR_Account changed = *Stored(number);
+        changed.Name.SetText("Changed");
+        session->Accounts.Store(changed, false);
+    }
+    Refresh();
+    std::vector<std::string> masters = Numbers(*chooser);
+    std::sort(masters.begin(), masters.end());
+    EXPECT_EQ(masters, (std::vector<std::string>{"HB-M1", "NW-M1"}));
+    EXPECT_EQ(Numbers(window).size(), 5u);
 }
