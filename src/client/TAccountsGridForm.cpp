@@ -369,23 +369,25 @@ void TAccountsGridForm::SendLink(Brae_AL_BulkLinkAccount& message, const Command
 }
 
 void TAccountsGridForm::LinkToMasterAccountExecute() {
-    const AccountDisplayData* account = SelectedAccount();
-    if (!account) return;
-    linkList_.clear();
-    linkList_.push_back(account->AccountId);
+    const std::optional<Row> row = SelectedRow();
+    if (!row) return;
+    linkList_.assign(1, row->Account.AccountId);
+    linkKeys_.assign(1, row->Key);
     OpenMasterChooser();
 }
 
 void TAccountsGridForm::LinkAllDisplayedToMasterAccountExecute() {
     linkList_.clear();
+    linkKeys_.clear();
     int masters = 0;
     int linked = 0;
     for (const Row& row : DisplayedRows()) {
         if (AccountGridRules::IsMaster(row.Account))
             ++masters;
-        else if (AccountGridRules::IsLinkableAccount(row.Account) && IsStored(row.Key))
+        else if (AccountGridRules::IsLinkableAccount(row.Account) && IsStored(row.Key)) {
             linkList_.push_back(row.Account.AccountId);
-        else
+            linkKeys_.push_back(row.Key);
+        } else
             ++linked;
     }
     const int count = static_cast<int>(linkList_.size());
@@ -410,6 +412,7 @@ TAccountsGridForm* TAccountsGridForm::OpenMasterChooser() {
     auto* chooser =
         new TAccountsGridForm(area_, ChildType::MasterAccounts, config, Titles(), Session(), new AccountView);
     chooser->linkList_ = linkList_;
+    chooser->linkKeys_ = linkKeys_;
     chooser->Show();
     return chooser;
 }
@@ -421,10 +424,16 @@ void TAccountsGridForm::LinkWithThisAccount() {
     const std::string text = AccountLinking::LinkWithMasterText(linkList_, master);
     linkMessage_.MasterAccountId = master;
     if (Ui().MessageBox(this, text, Caption(), BoxIcon::Information, BoxButtons::OkCancel) != mrOk) return;
+    // The chooser stays open as long as the user likes: accounts that left the store since they
+    // were confirmed are not linked.
+    std::vector<AccountLinking::Id> stored;
+    for (std::size_t i = 0; i < linkList_.size(); ++i)
+        if (i >= linkKeys_.size() || IsStored(linkKeys_[i])) stored.push_back(linkList_[i]);
     AccountLinking::SendBatches(
-        linkMessage_, linkList_,
+        linkMessage_, stored,
         [this](Brae_AL_BulkLinkAccount& m, const CommandDescription& d) { SendLink(m, d); });
     linkList_.clear();
+    linkKeys_.clear();
     close();
 }
 

@@ -103,6 +103,7 @@ private:
     QMdiArea* area_;
     BaseGridConfig config_;
     std::vector<AccountLinking::Id> linkList_;
+    std::vector<BaseKey> linkKeys_;  // the store key of each account in linkList_
     Brae_AL_BulkLinkAccount linkMessage_;
     std::optional<AccountGridRules::Displayed> displayed_;
     int displayedCount_ = -1;

@@ -463,3 +463,37 @@ TEST_F(AccountsGridTest, TheMasterChooserListsMasterAccountsOnlyAsChangesArrive)
     EXPECT_EQ(masters, (std::vector<std::string>{"HB-M1", "NW-M1"}));
     EXPECT_EQ(Numbers(window).size(), 5u);
 }
+
+TEST_F(AccountsGridTest, LinkAllDisplayedLinksTheAccountsConfirmedThatAreStillStored) {
+    TAccountsGridForm& window = OpenAccounts("jek");
+    std::vector<std::string> linkable;  // bottom row first, as the list is taken
+    for (const std::string& number : Numbers(window))
+        if (number.find("-M") == std::string::npos) linkable.push_back(Stored(number)->AccountId.ToString());
+    ASSERT_EQ(linkable.size(), 3u);
+    const KR_Account gone = *Stored("NW-100");
+    // While the confirmation is up NW-100 leaves the store and the window.
+    Confirm("Linking on All Displayed Accounts", "3", [&] {
+        session->Accounts.Remove(gone.GetKey(), false);
+        Refresh();
+    });
+    window.LinkAllDisplayedToMasterAccountAction->Execute();
+    auto* chooser = dynamic_cast<TAccountsGridForm*>(area.subWindowList().back()->widget());
+    ASSERT_NE(chooser, nullptr);
+    windows.push_back(chooser);
+    Refresh();
+    ASSERT_TRUE(Select(*chooser, "NW-M1"));
+    const std::string master = Stored("NW-M1")->AccountId.ToString();
+    // The box names what the user confirmed; the link leaves out the account gone meanwhile.
+    ui.ExpectBox(chooser->Caption(),
+                 "You are about to link the account id(s) : \n" + linkable[0] + ", " + linkable[1] + ", " +
+                     linkable[2] + "\n to the following master account id: \n" + master +
+                     "\n\nPress OK button to proceed with the link",
+                 BoxIcon::Information, BoxButtons::OkCancel, mrOk);
+    chooser->LinkWithThisAccountItem()->trigger();
+    ASSERT_TRUE(AllAnswered());
+    std::string expected = Field(master, 16) + "A0002";
+    for (const std::string& id : linkable)
+        if (id != gone.AccountId.ToString()) expected += Field(id, 16);
+    ASSERT_EQ(Received("AL").size(), 1u);
+    EXPECT_EQ(Received("AL")[0].substr(24), expected);
+}
