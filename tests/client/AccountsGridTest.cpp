@@ -497,3 +497,26 @@ TEST_F(AccountsGridTest, LinkAllDisplayedLinksTheAccountsConfirmedThatAreStillSt
     ASSERT_EQ(Received("AL").size(), 1u);
     EXPECT_EQ(Received("AL")[0].substr(24), expected);
 }
+
+TEST_F(AccountsGridTest, ReportingOnAllDisplayedSkipsAnAccountThatLeftWhileTheConfirmationWasUp) {
+    TAccountsGridForm& window = OpenAccounts("jek");
+    std::vector<BaseKey> masters;
+    for (const auto& [key, account] : session->Accounts.Records)
+        if (AccountGridRules::IsMaster(account)) masters.push_back(key);
+    for (const BaseKey& key : masters) session->Accounts.Remove(key, false);
+    Refresh();
+    const std::vector<std::string> numbers = Numbers(window);
+    ASSERT_EQ(numbers.size(), 3u);
+    ui.ExpectModal<TMonitorAccountForm>(
+        [](TMonitorAccountForm& f) { f.Control<QPushButton>("OKButton")->click(); });
+    Confirm("Modify Reporting on All Displayed Accounts", "3", [&] {
+        session->Accounts.Remove(Stored(numbers[1])->GetKey(), false);
+        Refresh();
+    });
+    window.AllDisplayedMonitorAccount->Execute();
+    ASSERT_TRUE(AllAnswered());
+    const std::vector<std::string> sent = Received("MC");
+    ASSERT_EQ(sent.size(), 2u);
+    EXPECT_EQ(sent[0].substr(24, 16), Field(numbers[0], 16));
+    EXPECT_EQ(sent[1].substr(24, 16), Field(numbers[2], 16));
+}
