@@ -139,12 +139,6 @@ private:
     mutable bool thrown_ = false;
 };
 
-std::string Sequence(uint32_t number) {
-    char text[16];
-    std::snprintf(text, sizeof text, "%08u", number);
-    return text;
-}
-
 }  // namespace
 
 TEST_F(AccountImportTest, AnExceptionInsideTheImportIsLoggedWithTheSummaryAndFailsIt) {

@@ -9,6 +9,7 @@
 #include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
+#include <cstdio>
 #include <functional>
 #include <vector>
 
@@ -141,6 +142,13 @@ protected:
         window.ShowPendingOperations(problems);
         EXPECT_EQ(window.PendingOperationsForm(), nullptr);
         return shown;
+    }
+
+    // A command's sequence number as the 8 digits of its header.
+    static std::string Sequence(uint32_t number) {
+        char text[16];
+        std::snprintf(text, sizeof text, "%08u", number);
+        return text;
     }
 
     bool AllAnswered() {

@@ -38,12 +38,6 @@ std::string ReadFile(const std::string& path) {
     return text.str();
 }
 
-std::string Sequence(uint32_t number) {
-    char text[16];
-    std::snprintf(text, sizeof text, "%08u", number);
-    return text;
-}
-
 MDateYYYYMMDD Date(const char* yyyymmdd) {
     MDateYYYYMMDD date;
     date.SetText(yyyymmdd);
