@@ -94,6 +94,13 @@ bool DynamicFilterLinks::IsSupplier() const {
     return registry_ && registry_->IsDynamicFilterSupplier(window_);
 }
 
+bool DynamicFilterLinks::Supplies(const std::string& column) const {
+    if (!registry_) return false;
+    std::vector<std::string> columns;
+    registry_->GetLinkedColumns(window_, columns);
+    return std::find(columns.begin(), columns.end(), column) != columns.end();
+}
+
 std::vector<FilterEntry> DynamicFilterLinks::Entries(
     const std::function<std::string(const std::string& field)>& ownerTitle,
     const std::function<std::string(const std::string& supplier, const std::string& field)>& sourceTitle)

@@ -39,6 +39,8 @@ public:
     // a filter was removed.
     bool Clear();
     bool IsSupplier() const;
+    // Whether this window supplies that field of its own to a link.
+    bool Supplies(const std::string& column) const;
     // The window's links as the dynamic filter dialog lists them: ownerTitle gives the user title
     // of an own field, sourceTitle the title of a supplier's field (supplier title, field name).
     std::vector<FilterEntry> Entries(

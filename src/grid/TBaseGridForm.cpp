@@ -1383,6 +1383,7 @@ void TBaseGridForm::BusinessObjectGridDrawCell(int col, int row, const CanvasRec
         };
         if (HasFilterFor(view_->GetFilter(), name)) fill(kFilteredTitleBrush);
         if (HasFilterFor(view_->GetDynamicFilter(), name)) fill(kDynamicFilteredTitleBrush);
+        if (GetDynamicLinkRegistry() && Links().Supplies(name)) fill(kLinkedTitleBrush);
         if (SortActive) {
             const auto criterion = std::find_if(SortCriteria.begin(), SortCriteria.end(),
                                                 [&](const SortSelectionData& c) { return c.Column == name; });

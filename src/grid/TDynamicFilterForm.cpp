@@ -208,6 +208,9 @@ void TDynamicFilterForm::RefreshEntryGrid() {
             widest = std::max(widest, metrics.horizontalAdvance(ToQt(EntryText(entry, col))));
         entryGrid_->setColumnWidth(col, widest + kColumnPadding);
     }
+    // Some data row stays selected, as Delete takes the selected row's entry.
+    if (entryGrid_->Row() < 1 || entryGrid_->Row() >= entryGrid_->RowCount())
+        entryGrid_->setCurrentCell(std::min(std::max(entryGrid_->Row(), 1), entryGrid_->RowCount() - 1), 0);
     entryGrid_->viewport()->update();
     actions_.UpdateActions();
 }
