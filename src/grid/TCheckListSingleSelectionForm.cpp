@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <algorithm>
 
+#include "grid/ControlTools.h"
 #include "toolkit/Action.h"
 #include "toolkit/CheckListBox.h"
 #include "toolkit/QtText.h"
@@ -28,16 +29,10 @@ TCheckListSingleSelectionForm::TCheckListSingleSelectionForm(QWidget* owner, boo
     sourceLabel_ = new QLabel(this);
     sourceLabel_->setObjectName("SourceListLabel");
     list_ = new CheckListBox(this, "SourceCheckListBox", true);
-    checkAll_ = actions_.Make(this, "&All");
-    checkAll_->setObjectName("CheckAllAction");
-    reset_ = actions_.Make(this, "&Reset");
-    reset_->setObjectName("ResetAction");
-    auto* checkAllButton = new QPushButton(this);
-    checkAllButton->setObjectName("CheckAllButton");
-    checkAll_->BindButton(checkAllButton);
-    auto* resetButton = new QPushButton(this);
-    resetButton->setObjectName("ResetButton");
-    reset_->BindButton(resetButton);
+    QPushButton* checkAllButton =
+        MakeActionButton(actions_, this, "&All", "CheckAllAction", "CheckAllButton", &checkAll_);
+    QPushButton* resetButton =
+        MakeActionButton(actions_, this, "&Reset", "ResetAction", "ResetButton", &reset_);
     auto* layout = new QGridLayout(this);
     layout->addWidget(sourceLabel_, 0, 0, 1, 4);
     layout->addWidget(list_, 1, 0, 1, 4);

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <algorithm>
 
+#include "grid/ControlTools.h"
 #include "grid/TitleManager.h"
 #include "store/InterfaceView.h"
 #include "toolkit/Action.h"
@@ -61,16 +62,10 @@ TDynamicFilterForm::TDynamicFilterForm(QWidget* owner, TitleManager* titles, Int
     entryGrid_->onDrawCell = [this](int col, int row, const CanvasRect& rect, Canvas& canvas) {
         OnDrawFilterEntryCell(col, row, rect, canvas);
     };
-    addEntry_ = actions_.Make(this, "&Add");
-    addEntry_->setObjectName("AddEntryAction");
-    deleteEntry_ = actions_.Make(this, "&Delete");
-    deleteEntry_->setObjectName("DeleteEntryAction");
-    auto* addButton = new QPushButton(this);
-    addButton->setObjectName("AddFilterButton");
-    addEntry_->BindButton(addButton);
-    auto* deleteButton = new QPushButton(this);
-    deleteButton->setObjectName("DeleteFilterButton");
-    deleteEntry_->BindButton(deleteButton);
+    QPushButton* addButton =
+        MakeActionButton(actions_, this, "&Add", "AddEntryAction", "AddFilterButton", &addEntry_);
+    QPushButton* deleteButton =
+        MakeActionButton(actions_, this, "&Delete", "DeleteEntryAction", "DeleteFilterButton", &deleteEntry_);
 
     auto* layout = new QGridLayout(this);
     layout->addWidget(MakeLabel(this, "Filter Column ", "FilteredColumnLabel"), 0, 0);

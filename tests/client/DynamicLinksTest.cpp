@@ -218,11 +218,10 @@ TEST_F(DynamicLinks, TheDialogsOkReplacesTheLinksAndEveryChildHearsOfIt) {
         EXPECT_EQ(sources->Item(1), "Third");
         const std::vector<FilterEntry> entries = f.GetEntries();
         ASSERT_EQ(entries.size(), 1u);
-        EXPECT_EQ(entries[0].FilterColumnTitle, "Amount");
-        EXPECT_EQ(entries[0].SourceGridTitle, "Third");
-        EXPECT_EQ(entries[0].SourceColumnTitle, "Amount");
-        EXPECT_EQ(entries[0].FilterColumnName, "Amount");
-        EXPECT_EQ(entries[0].SourceColumnName, "Amount");
+        const FilterEntry& e = entries[0];
+        EXPECT_EQ((std::vector<std::string>{e.FilterColumnTitle, e.SourceGridTitle, e.SourceColumnTitle,
+                                            e.FilterColumnName, e.SourceColumnName}),
+                  (std::vector<std::string>{"Amount", "Third", "Amount", "Amount", "Amount"}));
         // Replace it by Name from Accounts.
         f.DeleteEntryAction()->Execute();
         auto* columns = f.Control<ComboBox>("ColumnNameComboBox");

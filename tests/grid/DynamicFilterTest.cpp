@@ -46,6 +46,12 @@ void Click(ListBox* list, const std::string& text) {
     ADD_FAILURE() << "no entry " << text;
 }
 
+// The five texts of an entry, in their order.
+std::vector<std::string> Texts(const FilterEntry& e) {
+    return {e.FilterColumnTitle, e.SourceGridTitle, e.SourceColumnTitle, e.FilterColumnName,
+            e.SourceColumnName};
+}
+
 bool Enabled(Form& f, const char* button) {
     return f.Control<QPushButton>(button)->isEnabled();
 }
@@ -160,11 +166,7 @@ TEST_F(DynamicFilterDialog, AddsAndDeletesEntriesAndRefusesASecondFilterOnOneCol
     EXPECT_EQ(form.ShowModal(), mrOk);
     const std::vector<FilterEntry> entries = form.GetEntries();
     ASSERT_EQ(entries.size(), 1u);
-    EXPECT_EQ(entries[0].FilterColumnTitle, "Id");
-    EXPECT_EQ(entries[0].SourceGridTitle, "Other");
-    EXPECT_EQ(entries[0].SourceColumnTitle, "Total");
-    EXPECT_EQ(entries[0].FilterColumnName, "Id");
-    EXPECT_EQ(entries[0].SourceColumnName, "Total");
+    EXPECT_EQ(Texts(entries[0]), (std::vector<std::string>{"Id", "Other", "Total", "Id", "Total"}));
 }
 
 // ---- A window without a registry.
