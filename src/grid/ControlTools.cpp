@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QStackedWidget>
 #include <QTabWidget>
 #include <QTime>
@@ -14,6 +15,7 @@
 
 #include "fields/WindowTools.h"
 #include "toolkit/Action.h"
+#include "toolkit/ActionList.h"
 #include "toolkit/CheckListBox.h"
 #include "toolkit/ComboBox.h"
 #include "toolkit/DateTimePicker.h"
@@ -64,6 +66,16 @@ void ApplyRange(DateTimePicker* picker, const FormDateTime& minimum, const FormD
 }
 
 }  // namespace
+
+QPushButton* MakeActionButton(ActionList& actions, QWidget* parent, const std::string& caption,
+                              const char* actionName, const char* buttonName, Action** action) {
+    *action = actions.Make(parent, caption);
+    (*action)->setObjectName(actionName);
+    auto* button = new QPushButton(parent);
+    button->setObjectName(buttonName);
+    (*action)->BindButton(button);
+    return button;
+}
 
 std::string StripLabelMarks(const std::string& text) {
     std::string stripped = text;

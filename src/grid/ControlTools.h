@@ -7,14 +7,22 @@
 #include "fields/FormDateTime.h"
 #include "fields/MTTimePoint.h"
 
+class Action;
+class ActionList;
 class QAction;
 class QDate;
+class QPushButton;
 class QLabel;
 class QWidget;
 class ComboBox;
 class DateTimePicker;
 class Edit;
 class ListBox;
+
+// An action of the list named actionName, and a button of parent named buttonName that follows it
+// and runs it; the button is returned, the action set in *action.
+QPushButton* MakeActionButton(ActionList& actions, QWidget* parent, const std::string& caption,
+                              const char* actionName, const char* buttonName, Action** action);
 
 // The label's caption without its first '&' or ':' ("N&umber" names the field Number).
 std::string StripLabelMarks(const std::string& text);

@@ -18,23 +18,35 @@
 #include <utility>
 
 #include "core/BaseIniFile.h"
+#include "core/DateTimeText.h"
 #include "core/Win1252Case.h"
+#include "fields/MInterface.h"
+#include "fields/MTTimePoint.h"
 #include "grid/BusinessObjectGrid.h"
 #include "grid/CSVExportFile.h"
 #include "grid/ChunkedKeyList.h"
 #include "grid/ColumnAccessManager.h"
+#include "grid/ColumnSetText.h"
 #include "grid/DecimalText.h"
 #include "grid/DrawSortDirection.h"
+#include "grid/DynamicFilterLinks.h"
+#include "grid/DynamicLinkRegistry.h"
 #include "grid/GridQuickTools.h"
 #include "grid/GridTextCopy.h"
 #include "grid/PrintGridReport.h"
 #include "grid/TBaseGridOptionForm.h"
+#include "grid/TCheckListSingleSelectionForm.h"
+#include "grid/TCheckListTriStateForm.h"
 #include "grid/TColumnsToHideForm.h"
+#include "grid/TDateTimeInputForm.h"
+#include "grid/TDynamicFilterForm.h"
+#include "grid/TEnumInputForm.h"
 #include "grid/TExportDataToCSV.h"
 #include "grid/TFilterForm.h"
 #include "grid/TFilterToolsForm.h"
 #include "grid/TScheduleCSVExportForm.h"
 #include "grid/TSortSelectionForm.h"
+#include "grid/TStringInputForm.h"
 #include "grid/TTitleManagerForm.h"
 #include "grid/TitleManager.h"
 #include "grid/WidestText.h"
@@ -44,6 +56,8 @@
 #include "toolkit/Action.h"
 #include "toolkit/BusyCursor.h"
 #include "toolkit/Canvas.h"
+#include "toolkit/CheckListBox.h"
+#include "toolkit/Edit.h"
 #include "toolkit/FindDialog.h"
 #include "toolkit/MessageRouter.h"
 #include "toolkit/QtPaint.h"
@@ -464,20 +478,167 @@ int TBaseGridForm::GetColumnMaxLength(const std::string&) {
 }
 void TBaseGridForm::ModifyColumnValue(int, const std::string&) {}
 void TBaseGridForm::ModifyColumnSetValues(int, const StringVector&, const StringVector&) {}
-void TBaseGridForm::ModifyColumnValues() {}
-void TBaseGridForm::EditDateTimeColumnValue(std::string&, int, int) {}
+void TBaseGridForm::ModifyColumnValues() {
+    if (!view_) return;
+    const int col = grid_->Col();
+    unsigned length = 0;
+    const char* cell = view_->GetCellText(col, static_cast<unsigned>(grid_->Row()), &length);
+    std::string text(cell, length);
+    const int field = view_->GetColumnIndex(col) - 1;
+    const std::string name = ColumnName(col);
+    switch (const int kind = view_->GetColumnKind(field)) {
+        case MInterface::kOther:
+        case MInterface::kString:
+        case MInterface::kNumber: {
+            TStringInputForm form(this, name, &text);
+            if (const int limit = GetColumnMaxLength(name); limit > 0)
+                form.Control<Edit>("StringInputEdit")->SetMaxLength(limit);
+            if (form.ShowModal() == mrOk) ModifyColumnValue(field, text);
+            break;
+        }
+        case MInterface::kEnumeration: {
+            TEnumInputForm form(this, &text, name, view_->GetColumnValues(field));
+            if (form.ShowModal() == mrOk) ModifyColumnValue(field, text);
+            break;
+        }
+        case MInterface::kSet:
+            ModifySetColumnValues(field, name, text);
+            break;
+        default:
+            if (kind >= 1 && kind <= 3) EditDateTimeColumnValue(text, kind, field);
+            break;
+    }
+    ApplyFilters();
+}
+
+void TBaseGridForm::ModifySetColumnValues(int field, const std::string& name, const std::string& text) {
+    const std::vector<std::string> offered =
+        SetValueList.empty() ? view_->GetColumnValues(field) : SetValueList;
+    const char separator = view_->GetColumnSeparator(field);
+    if (SetEditTriState) {
+        TCheckListTriStateForm form(this, offered, name);
+        if (form.ShowModal() != mrOk) return;
+        StringVector set;
+        StringVector clear;
+        for (int i = 0; i < static_cast<int>(offered.size()); ++i) {
+            const CheckListBox::State state = form.FlagState(i);
+            if (state == CheckListBox::Checked) set.push_back(offered[i]);
+            if (state == CheckListBox::Unchecked) clear.push_back(offered[i]);
+        }
+        ModifyColumnSetValues(field, set, clear);
+        return;
+    }
+    std::vector<std::string> chosen = ColumnSetText::CurrentFlags(
+        text, offered, view_->GetColumnNoneText(field), view_->GetColumnAllText(field), separator);
+    TCheckListSingleSelectionForm form(this, false, name, chosen, offered);
+    if (form.ShowModal() == mrOk) ModifyColumnValue(field, ColumnSetText::Join(chosen, separator));
+}
+
+void TBaseGridForm::EditDateTimeColumnValue(std::string& value, int kind, int field) {
+    const MDateTimeTimePoint reference;
+    // A time of day alone is read against the reference date, as the dialog reads full date-times.
+    std::string text = value;
+    if (kind == MInterface::kTime && !text.empty()) text = FormatTmDate(reference.GetTm(), '/') + " " + text;
+    std::string name;
+    if (view_ && field >= 0 && field < static_cast<int>(view_->GetTitleList().size()))
+        name = view_->GetTitleList()[field];
+    TDateTimeInputForm form(this, reference, name, kind, text);
+    if (form.ShowModal() != mrOk) return;
+    value = text;
+    ModifyColumnValue(field, value);
+}
 bool TBaseGridForm::SupportsFilterAlerts() {
     return false;
 }
 void TBaseGridForm::RowSelected(int) {}
-void TBaseGridForm::AddDynamicFilter(const std::string&, const std::string&, const std::string&) {}
+void TBaseGridForm::AddDynamicFilter(const std::string& column, const std::string& supplierTitle,
+                                     const std::string& supplierColumn) {
+    if (!view_) return;
+    uint32_t supplier = 0;
+    if (Links().Add(column, supplierTitle, supplierColumn, supplier) != DynamicFilterLinks::Added::Linked)
+        return;
+    if (supplier != 0) MessageRouter::SendMessage(supplier, kPublishLinkValues, 0, 0);
+    ApplyDynamicFilterValues();
+}
 DynamicLinkRegistry* TBaseGridForm::GetDynamicLinkRegistry() {
     return LinkRegistry;
 }
-void TBaseGridForm::ApplyDynamicFilterValues() {}
-void TBaseGridForm::PublishLinkValues() {}
-void TBaseGridForm::ClearDynamicFilters() {}
-void TBaseGridForm::PublishRowLinkValues(int) {}
+void TBaseGridForm::ApplyDynamicFilterValues() {
+    if (!view_ || !GetDynamicLinkRegistry()) return;
+    Links().TakeValues();
+    ApplyFilters();
+    RepaintGrid();
+    NotifyWorkspaceChanged();
+    if (Links().IsSupplier()) PublishLinkValues();
+}
+void TBaseGridForm::PublishLinkValues() {
+    if (!view_ || !GetDynamicLinkRegistry()) return;
+    RepaintGrid();
+    Links().Publish(static_cast<unsigned>(std::max(grid_->Row(), 0)));
+}
+void TBaseGridForm::ClearDynamicFilters() {
+    if (!view_ || !GetDynamicLinkRegistry()) return;
+    if (!Links().Clear()) return;
+    ApplyFilters();
+    NotifyWorkspaceChanged();
+}
+void TBaseGridForm::PublishRowLinkValues(int row) {
+    // Runs for every cell painted in the selected row: no repaint from here.
+    if (!view_ || !GetDynamicLinkRegistry() || row < 1) return;
+    Links().Publish(static_cast<unsigned>(row));
+}
+void TBaseGridForm::ForceGridRefreshActionExecute() {
+    if (DynamicLinkRegistry* registry = GetDynamicLinkRegistry()) registry->ForceRefreshAllGrids();
+}
+void TBaseGridForm::DynamicFilterActionExecute() {
+    QMdiArea* area = SubWindow() ? SubWindow()->mdiArea() : nullptr;
+    if (!area) return;
+    if (view_) {
+        // The other windows that hold records, by the caption the registry finds them by.
+        TDynamicFilterForm::SourceGrids grids;
+        for (QMdiSubWindow* sub : area->subWindowList()) {
+            auto* other = dynamic_cast<TBaseGridForm*>(sub->widget());
+            if (!other || other == this || !other->View() || other->View()->GetAllRowCount() <= 1) continue;
+            std::vector<GridColumns>& columns = grids[other->Caption()];
+            const std::vector<std::string>& names = other->View()->GetTitleList();
+            for (int field = 0; field < static_cast<int>(names.size()); ++field) {
+                const std::string title =
+                    other->Titles() ? other->Titles()->GetUserTitle(names[field]) : names[field];
+                if (!title.empty())
+                    columns.push_back(GridColumns{title, names[field], other->View()->GetColumnKind(field)});
+            }
+        }
+        const auto ownTitle = [this](const std::string& field) {
+            const std::string title = titles_ ? titles_->GetUserTitle(field) : std::string();
+            return title.empty() ? field : title;
+        };
+        const auto sourceTitle = [&grids](const std::string& supplier, const std::string& field) {
+            const auto grid = grids.find(supplier);
+            if (grid == grids.end()) return field;
+            for (const GridColumns& column : grid->second)
+                if (column.Name == field) return column.Title;
+            return field;
+        };
+        TDynamicFilterForm form(this, titles_, view_.get(), ColumnName(grid_->Col()));
+        form.SetSourceGrids(grids);
+        form.SetEntries(Links().Entries(ownTitle, sourceTitle));
+        if (form.ShowModal() == mrOk) {
+            ClearDynamicFilters();
+            for (const FilterEntry& entry : form.GetEntries())
+                AddDynamicFilter(entry.FilterColumnName, entry.SourceGridTitle, entry.SourceColumnName);
+            NotifyWorkspaceChanged();
+            ApplyFilters();
+            RepaintGrid();
+        }
+    }
+    for (QMdiSubWindow* sub : area->subWindowList()) {
+        if (auto* form = dynamic_cast<MdiForm*>(sub->widget()))
+            MessageRouter::SendMessage(form->Handle(), kDataChanged, 0, 0);
+    }
+}
+DynamicFilterLinks TBaseGridForm::Links() {
+    return DynamicFilterLinks(*view_, GetDynamicLinkRegistry(), Handle());
+}
 void TBaseGridForm::RefreshDynamicFilters() {
     ApplyDynamicFilterValues();
 }
@@ -771,6 +932,11 @@ void TBaseGridForm::LoadDynamicFilterConfig() {
         filter.Condition = 2;
         filter.Column = view_->FindField(filter.ColumnName);
         filter.Values.emplace_back();
+        if (DynamicLinkRegistry* registry = GetDynamicLinkRegistry()) {
+            uint32_t supplier = 0;
+            registry->AddDynamicFilterLink(Handle(), filter.ColumnName, supplier, filter.LinkColumnName,
+                                           filter.LinkWindowTitle);
+        }
         dynamic.push_back(std::move(filter));
     }
 }
@@ -1044,10 +1210,8 @@ void TBaseGridForm::ReloadGrid() {
 void TBaseGridForm::RefreshGrid() {
     if (HasData()) {
         grid_->SetRowCount(view_->GetDisplayedRowCount());
-        const int32_t handle = static_cast<int32_t>(Handle());
-        for (ColumnFilter& filter : view_->GetDynamicFilter()) {
-            if (filter.OwnerWindow == 0) filter.OwnerWindow = handle;
-        }
+        for (uint32_t supplier : Links().RegisterAgain())
+            MessageRouter::SendMessage(supplier, kPublishLinkValues, 0, 0);
         PublishLinkValues();
         if (SortActive) SortRows();
     } else {
@@ -1081,6 +1245,8 @@ void TBaseGridForm::ApplyFilters() {
             BusyCursor busy;
             SortRows();
         } else {
+            // No row shown: the values this window supplies are gone.
+            if (!view_->IsFilterAlertEnabled() && GetDynamicLinkRegistry()) Links().EmptyPublished();
             grid_->SetRowCount(2);
         }
     }
@@ -1217,6 +1383,7 @@ void TBaseGridForm::BusinessObjectGridDrawCell(int col, int row, const CanvasRec
         };
         if (HasFilterFor(view_->GetFilter(), name)) fill(kFilteredTitleBrush);
         if (HasFilterFor(view_->GetDynamicFilter(), name)) fill(kDynamicFilteredTitleBrush);
+        if (GetDynamicLinkRegistry() && Links().Supplies(name)) fill(kLinkedTitleBrush);
         if (SortActive) {
             const auto criterion = std::find_if(SortCriteria.begin(), SortCriteria.end(),
                                                 [&](const SortSelectionData& c) { return c.Column == name; });
@@ -1274,7 +1441,11 @@ void TBaseGridForm::SetWindowTitle(const std::string& title) {
 }
 
 void TBaseGridForm::FormClose() {
-    // The link registry's clean-up comes with the registry; without one there is nothing to undo.
+    // The links go with the window, and every window shows what is left of them.
+    if (GetDynamicLinkRegistry()) {
+        ClearDynamicFilters();
+        ForceGridRefreshActionExecute();
+    }
     NotifyWorkspaceChanged();
 }
 
@@ -1571,6 +1742,8 @@ void TBaseGridForm::ConnectTools() {
     GridOptionsAction->onExecute = [this](Action&) { GridOptionsActionExecute(); };
     ExportToCSVAction->onExecute = [this](Action&) { ExportToCSVActionExecute(); };
     ScheduleCSVExportAction->onExecute = [this](Action&) { ScheduleCSVExportActionExecute(); };
+    ModifyColumnsAction->onExecute = [this](Action&) { ModifyColumnsActionExecute(); };
+    DynamicFilterAction->onExecute = [this](Action&) { DynamicFilterActionExecute(); };
 }
 
 namespace {

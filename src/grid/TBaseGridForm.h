@@ -26,6 +26,7 @@
 #include "grid/BaseGridOption.h"
 #include "grid/CSVExportManager.h"
 #include "grid/ColumnOption.h"
+#include "grid/DynamicFilterLinks.h"
 #include "store/BaseKey.h"
 #include "store/SortSelectionData.h"
 #include "store/StringVector.h"
@@ -131,6 +132,7 @@ public:
     virtual void ModifyColumnValue(int field, const std::string& value);
     virtual void ModifyColumnSetValues(int field, const StringVector& set, const StringVector& clear);
     virtual void ModifyColumnValues();
+    void ModifyColumnsActionExecute() { ModifyColumnValues(); }
     virtual void EditDateTimeColumnValue(std::string& value, int kind, int field);
     virtual bool SupportsFilterAlerts();
     virtual void RowSelected(int row);
@@ -143,6 +145,9 @@ public:
     virtual void PublishRowLinkValues(int row);
     virtual void RefreshDynamicFilters();
     virtual void RepublishLinkValues();
+    // Dynamic filter links: the dialog, and the registry's refresh of every window.
+    void DynamicFilterActionExecute();
+    void ForceGridRefreshActionExecute();
 
     // The window's message dispatch; answers 0.
     int32_t Dispatch(uint32_t message, int32_t wParam, int32_t lParam);
@@ -397,6 +402,10 @@ private:
     std::string ColumnName(int col) const;
     static bool HasFilterFor(const FilterData& filters, const std::string& name);
     bool CurrentColumnHasFilter() const;
+    // The set column's dialog: the tri-state one with SetEditTriState, else the selection of flags.
+    void ModifySetColumnValues(int field, const std::string& name, const std::string& text);
+    // The window's side of its dynamic-filter links, over the view (which must be present).
+    DynamicFilterLinks Links();
     const ColumnPaint& PaintInfo(int col);
 
     std::unique_ptr<InterfaceView> view_;

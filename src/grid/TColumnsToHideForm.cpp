@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "grid/ControlTools.h"
 #include "toolkit/Action.h"
 #include "toolkit/CheckListBox.h"
 
@@ -20,16 +21,10 @@ TColumnsToHideForm::TColumnsToHideForm(QWidget* owner, std::map<std::string, boo
     auto* text = new QLabel(QStringLiteral("Check columns in order to hide them"), this);
     text->setObjectName("StaticText");
     columns_ = new CheckListBox(this, "ColumnsCheckListBox", true);
-    hideAll_ = actions_.Make(this, "&Hide All");
-    hideAll_->setObjectName("HideAllAction");
-    resetAll_ = actions_.Make(this, "&Reset All");
-    resetAll_->setObjectName("ResetAllAction");
-    auto* hideAllButton = new QPushButton(this);
-    hideAllButton->setObjectName("HideAllButton");
-    hideAll_->BindButton(hideAllButton);
-    auto* resetAllButton = new QPushButton(this);
-    resetAllButton->setObjectName("ResetAllButton");
-    resetAll_->BindButton(resetAllButton);
+    QPushButton* hideAllButton =
+        MakeActionButton(actions_, this, "&Hide All", "HideAllAction", "HideAllButton", &hideAll_);
+    QPushButton* resetAllButton =
+        MakeActionButton(actions_, this, "&Reset All", "ResetAllAction", "ResetAllButton", &resetAll_);
     layout->addWidget(text, 0, 0, 1, 4);
     layout->addWidget(columns_, 1, 0, 1, 4);
     layout->addWidget(hideAllButton, 2, 0);

@@ -9,7 +9,6 @@
 #include "fields/WindowTools.h"
 #include "grid/ControlTools.h"
 #include "grid/ReadPickerValue.h"
-#include "toolkit/Action.h"
 #include "toolkit/DateTimePicker.h"
 #include "toolkit/QtText.h"
 #include "toolkit/UiHost.h"
@@ -23,7 +22,13 @@ constexpr int32_t kTimeOnly = 2;
 
 TDateTimeInputForm::TDateTimeInputForm(QWidget* owner, MDateTimeTimePoint latest, const std::string& title,
                                        int32_t mode, std::string& result)
-    : Form(owner), date_(CurrentDate()), latest_(latest), result_(result), title_(title), mode_(mode) {
+    : Form(owner),
+      date_(CurrentDate()),
+      latest_(latest),
+      result_(result),
+      title_(title),
+      mode_(mode),
+      buttons_(*this, [this] { return OKActionExecute(); }) {
     time_.SetNow(true);
     setObjectName("DateTimeInputForm");
     setWindowTitle(QStringLiteral("Date and/or Time Selection"));
@@ -39,20 +44,6 @@ TDateTimeInputForm::TDateTimeInputForm(QWidget* owner, MDateTimeTimePoint latest
     timeLabel_->setObjectName("TimeLabel");
     timePicker_ = new DateTimePicker(this, "TimePicker", DateTimePicker::Kind::Time);
     timeLabel_->setBuddy(timePicker_);
-    auto* ok = new QPushButton(QStringLiteral("O&K"), this);
-    ok->setObjectName("OKButton");
-    auto* cancel = new QPushButton(QStringLiteral("&Cancel"), this);
-    cancel->setObjectName("CancelButton");
-    okAction_ = new Action(this, "O&K");
-    okAction_->setObjectName("OKAction");
-    actions_.Add(okAction_);
-    okAction_->onUpdate = [this](Action& a) { a.SetEnabled(modified_); };
-    okAction_->onExecute = [this](Action&) { OKActionExecute(); };
-    QObject::connect(cancel, &QPushButton::clicked, this, [this] { mayClose_ = true; });
-    BindButton(ok, mrOk, okAction_);
-    BindButton(cancel, mrCancel);
-    SetDefaultButton(ok);
-    SetCancelButton(cancel);
 
     auto* layout = new QGridLayout(this);
     layout->addWidget(columnTitleLabel_, 0, 0, 1, 2);
@@ -62,19 +53,17 @@ TDateTimeInputForm::TDateTimeInputForm(QWidget* owner, MDateTimeTimePoint latest
     layout->addWidget(timePicker_, 2, 1);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
+    buttons->addWidget(buttons_.OkButton());
+    buttons->addWidget(buttons_.CancelButton());
+    // The buttons come first into the world but last in the focus order.
+    setTabOrder(timePicker_, buttons_.OkButton());
+    setTabOrder(buttons_.OkButton(), buttons_.CancelButton());
     layout->addLayout(buttons, 3, 0, 1, 2);
     resize(363, 140);
 
     datePicker_->onChange = [this] { SetModified(true); };
     timePicker_->onChange = [this] { SetModified(true); };
     onShow = [this] { FormShow(); };
-    onCloseQuery = [this] {
-        const bool answer = mayClose_;
-        mayClose_ = true;
-        return answer;
-    };
 }
 
 void TDateTimeInputForm::FormShow() {
@@ -113,20 +102,18 @@ bool TDateTimeInputForm::ValidateTime() {
     return error_.empty();
 }
 
-void TDateTimeInputForm::OKActionExecute() {
+bool TDateTimeInputForm::OKActionExecute() {
     if (ValidateDate() && ValidateTime()) {
         const std::string date = FormatTmDate(date_.GetTm(), '/');
         const std::string time = FormatTmTime(time_.GetTm(), ':');
         result_ = mode_ == kDateOnly ? date : mode_ == kTimeOnly ? time : date + " " + time;
-        mayClose_ = true;
-        return;
+        return true;
     }
     Ui().MessageBox(this, error_, "Date and Time Input  - Data Validation", BoxIcon::Error, BoxButtons::Ok);
     error_.clear();
-    mayClose_ = false;
+    return false;
 }
 
 void TDateTimeInputForm::SetModified(bool modified) {
-    modified_ = modified;
-    okAction_->Update();
+    buttons_.SetChanged(modified);
 }

@@ -7,10 +7,9 @@
 #include <string>
 
 #include "fields/MTTimePoint.h"
-#include "toolkit/ActionList.h"
+#include "grid/CheckedDialogButtons.h"
 #include "toolkit/Form.h"
 
-class Action;
 class DateTimePicker;
 class QLabel;
 
@@ -26,7 +25,8 @@ public:
 
 private:
     void FormShow();
-    void OKActionExecute();
+    // Validates the pickers and takes their value; false after showing the error box.
+    bool OKActionExecute();
     void SetModified(bool modified);
 
     MDate date_;
@@ -36,13 +36,10 @@ private:
     std::string title_;
     std::string error_;
     int32_t mode_;
-    bool modified_ = false;
-    bool mayClose_ = true;
     QLabel* columnTitleLabel_;
     QLabel* dateLabel_;
     DateTimePicker* datePicker_;
     QLabel* timeLabel_;
     DateTimePicker* timePicker_;
-    ActionList actions_;
-    Action* okAction_;
+    CheckedDialogButtons buttons_;
 };

@@ -2,7 +2,8 @@
 // The GUI side of one server session, whatever its protocol: the event loop the session's events
 // run in, the publisher that turns logged lines into the communication log, the registered grid
 // windows, the dynamic-filter links between them, the server's address lists from the settings
-// file, and a start-up report of the test clock. The protocol lives in the derived session
+// file, and a start-up report of the test clock. It is the link registry that grid windows may
+// be given. The protocol lives in the derived session
 // manager. GUI thread only; window messages go out synchronously through the message router.
 #include <cstdint>
 #include <map>
@@ -13,11 +14,12 @@
 #include "core/Key2ValueData.h"
 #include "fields/GUIErrorDetailsVector.h"
 #include "fields/MGUIPublishError.h"
+#include "grid/DynamicLinkRegistry.h"
 #include "net/MEventMediatorLegacy.h"
 #include "net/MSocketAddress.h"
 #include "session/DynamicFilterData.h"
 
-class EventManager {
+class EventManager : public DynamicLinkRegistry {
 public:
     // Window messages to grid windows.
     static constexpr uint32_t kDynamicFilterChanged = 0x8037;
@@ -26,7 +28,7 @@ public:
     static constexpr uint32_t kForceRefreshBegin = 0x803B;
 
     EventManager();
-    virtual ~EventManager();
+    ~EventManager() override;
     EventManager(const EventManager&) = delete;
     EventManager& operator=(const EventManager&) = delete;
 
@@ -44,7 +46,7 @@ public:
     void AddGridWindow(uint32_t window);
     bool RemoveGridWindow(uint32_t window);
     const std::vector<uint32_t>& GetGridWindows() const { return gridWindows_; }
-    void ForceRefreshAllGrids();
+    void ForceRefreshAllGrids() override;
     // The first registered window whose title is exactly title, else 0.
     bool FindWindowByTitle(const std::string& title, uint32_t& window) const;
 
@@ -56,18 +58,19 @@ public:
                              const std::string& applicationName);
     void LogTestClockSettings();
 
+    // The link registry (DynamicLinkRegistry).
     bool AddDynamicFilterLink(uint32_t owner, const std::string& ownerColumn, uint32_t& supplier,
-                              const std::string& supplierColumn, const std::string& supplierTitle);
-    void NotifyDynamicFilterOwners();
+                              const std::string& supplierColumn, const std::string& supplierTitle) override;
+    void NotifyDynamicFilterOwners() override;
     bool UpdateDynamicFilterValue(uint32_t supplier, const std::string& supplierColumn,
-                                  const std::string& value);
-    bool ClearDynamicFilterValues(uint32_t supplier);
-    bool GetDynamicFilterValue(uint32_t owner, const std::string& supplierColumn, std::string& value) const;
-    // Appends (owner column, supplier title, supplier column) per link of the owner.
-    void ListDynamicFilterLinks(uint32_t owner, Key2ValueDataVector& list) const;
-    void GetLinkedColumns(uint32_t supplier, std::vector<std::string>& columns) const;
-    bool IsDynamicFilterSupplier(uint32_t window) const;
-    void RemoveDynamicFilterLinks(uint32_t window, bool removeOwned);
+                                  const std::string& value) override;
+    bool ClearDynamicFilterValues(uint32_t supplier) override;
+    bool GetDynamicFilterValue(uint32_t owner, const std::string& supplierColumn,
+                               std::string& value) const override;
+    void ListDynamicFilterLinks(uint32_t owner, Key2ValueDataVector& list) const override;
+    void GetLinkedColumns(uint32_t supplier, std::vector<std::string>& columns) const override;
+    bool IsDynamicFilterSupplier(uint32_t window) const override;
+    void RemoveDynamicFilterLinks(uint32_t window, bool removeOwned) override;
 
     bool IsClosing() const { return closing_; }
     bool IsSetUp() const { return setUp_; }

@@ -291,6 +291,15 @@ TEST_F(ClientGridWindowTest, TheGridToolsWorkUnchangedOnAClientWindow) {
               "SequenceNumber;ExecutionTime;CommandAction;BusinessItem;CommandStatus;"
               "ErrorMessage;Description;");
     EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 3);
+
+    // No link registry and no column access manager: with two windows and data, the dynamic
+    // filter and the column-value tools stay disabled.
+    Open(ChildType::Accounts, 2);
+    for (Action* action : {window.DynamicFilterAction, window.ModifyColumnsAction}) {
+        action->Update();
+        EXPECT_FALSE(action->Enabled()) << action->Caption();
+    }
+    EXPECT_EQ(window.GetDynamicLinkRegistry(), nullptr);
 }
 
 // A full disk (the device that answers every write with "no space"): the first lost line is
