@@ -25,6 +25,7 @@
 #include "grid/ColumnAccessManager.h"
 #include "grid/DecimalText.h"
 #include "grid/DrawSortDirection.h"
+#include "grid/GridAutomationReply.h"
 #include "grid/GridQuickTools.h"
 #include "grid/GridTextCopy.h"
 #include "grid/PrintGridReport.h"
@@ -1714,6 +1715,14 @@ void TBaseGridForm::RunScheduledExport() {
     if (!exportManager_.IsExportDue()) return;
     ExportToCSV();
     exportManager_.Advance();
+}
+
+void TBaseGridForm::SendColumnNames(int32_t, int32_t) {
+    GridAutomationReply::SendColumnNames(*this);
+}
+
+void TBaseGridForm::SendCellText(int32_t, int32_t lParam) {
+    GridAutomationReply::SendCellText(*this, lParam);
 }
 
 void TBaseGridForm::ScheduleCSVExportActionExecute() {
