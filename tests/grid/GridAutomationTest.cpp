@@ -1,8 +1,5 @@
 // A grid window's answers to an automation client: through a recording reply sink inside the
 // process, and end to end through the automation channel on a socket in a temporary directory.
-#include <QCoreApplication>
-#include <QElapsedTimer>
-#include <QLocalSocket>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -11,6 +8,7 @@
 #include "grid/GridAutomation.h"
 #include "grid/GridWindowLookup.h"
 #include "grid/TExportDataToCSV.h"
+#include "guisupport/AutomationTestClient.h"
 #include "guisupport/ScriptedUi.h"
 #include "support/LogRecorder.h"
 #include "toolkit/AutomationChannel.h"
@@ -34,7 +32,7 @@ private:
 };
 
 int32_t CellLParam(int column, int row) {
-    return static_cast<int32_t>(static_cast<uint32_t>(column) << 22 | static_cast<uint32_t>(row));
+    return static_cast<int32_t>(AutomationTestClient::Cell(column, row));
 }
 
 TEST(GridAutomation, ACellRequestHoldsTheRowInItsLow22BitsAndASignedColumnAbove) {
@@ -127,31 +125,12 @@ TEST_F(GridAutomationTest, ACellRequestAnswersTheCellAndACellOutsideTheGridTheEm
 // The channel over the fixture's MDI area, with a test client.
 class GridChannelTest : public GridWindowTest {
 protected:
-    GridChannelTest() {
-        channel.Open(dir.Path());
-        client.connectToServer(QString::fromStdString(channel.Path()));
-        client.waitForConnected(2000);
-    }
+    GridChannelTest() : opened(channel.Open(dir.Path())), client(channel.Path()) {}
     static std::string Request(uint32_t message, int32_t lParam, const std::string& title) {
-        std::string frame;
-        for (uint32_t v : {message, 0u, static_cast<uint32_t>(lParam)})
-            for (int i = 0; i < 4; ++i) frame.push_back(static_cast<char>(v >> (8 * i)));
-        frame.push_back(static_cast<char>(title.size()));
-        frame.push_back(static_cast<char>(title.size() >> 8));
-        return frame + title;
+        return AutomationTestClient::Request(message, 0, static_cast<uint32_t>(lParam), title);
     }
-    void Send(const std::string& bytes) {
-        client.write(bytes.data(), static_cast<qint64>(bytes.size()));
-        client.flush();
-    }
-    // What arrives, up to count bytes, within the wait.
-    std::string Receive(std::size_t count, int waitMs = 2000) {
-        QElapsedTimer timer;
-        timer.start();
-        while (static_cast<std::size_t>(client.bytesAvailable()) < count && timer.elapsed() < waitMs)
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-        return client.read(static_cast<qint64>(count)).toStdString();
-    }
+    void Send(const std::string& bytes) { client.Send(bytes); }
+    std::string Receive(std::size_t count, int waitMs = 2000) { return client.Receive(count, waitMs); }
     TestGridWindow* OpenAnother(const char* section, const char* title) {
         BaseGridConfig config = Config();
         config.WindowSection = section;
@@ -163,12 +142,13 @@ protected:
 
     AutomationChannel channel{
         [this](const std::string& title) { return GridWindowLookup::FindByTitle(area, title); }};
-    QLocalSocket client;
+    bool opened;
+    AutomationTestClient client;
 };
 
 TEST_F(GridChannelTest, TheChannelAnswersColumnNamesAndCellTextsOnTheAskingConnection) {
     Open(3);
-    ASSERT_EQ(client.state(), QLocalSocket::ConnectedState);
+    ASSERT_TRUE(opened && client.connected);
     Send(Request(0x804B, 0, "Lots"));
     EXPECT_EQ(Receive(40),
               "\x01\x00\x00\x00\x20\x00\x00\x00"

@@ -6,14 +6,12 @@
 #include <sys/un.h>
 #include <unistd.h>
 
-#include <QCoreApplication>
-#include <QElapsedTimer>
-#include <QLocalSocket>
 #include <filesystem>
 #include <map>
 #include <string>
 #include <vector>
 
+#include "guisupport/AutomationTestClient.h"
 #include "support/LogRecorder.h"
 #include "support/ScopedEnvironment.h"
 #include "support/TestTempDir.h"
@@ -25,49 +23,11 @@ namespace {
 
 using namespace std::string_literals;
 
-// A request frame: u32 message, u32 wParam, u32 lParam, u16 title length, title.
 std::string Request(uint32_t message, uint32_t wParam, uint32_t lParam, const std::string& title) {
-    std::string frame;
-    for (uint32_t v : {message, wParam, lParam})
-        for (int i = 0; i < 4; ++i) frame.push_back(static_cast<char>(v >> (8 * i)));
-    frame.push_back(static_cast<char>(title.size() & 0xFF));
-    frame.push_back(static_cast<char>(title.size() >> 8));
-    return frame + title;
+    return AutomationTestClient::Request(message, wParam, lParam, title);
 }
 
-class TestClient {
-public:
-    explicit TestClient(const std::string& path) {
-        socket_.connectToServer(QString::fromStdString(path));
-        connected = socket_.waitForConnected(2000);
-    }
-    void Send(const std::string& bytes) {
-        socket_.write(bytes.data(), static_cast<qint64>(bytes.size()));
-        socket_.flush();
-    }
-    // Runs the event loop until count bytes arrived or two seconds passed; what arrived.
-    std::string Receive(std::size_t count) {
-        QElapsedTimer timer;
-        timer.start();
-        while (static_cast<std::size_t>(socket_.bytesAvailable()) < count && timer.elapsed() < 2000)
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-        return socket_.read(static_cast<qint64>(count)).toStdString();
-    }
-    // Runs the event loop until the channel dropped the connection or two seconds passed.
-    bool WaitDropped() {
-        QElapsedTimer timer;
-        timer.start();
-        while (socket_.state() == QLocalSocket::ConnectedState && timer.elapsed() < 2000)
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-        return socket_.state() != QLocalSocket::ConnectedState;
-    }
-    void Close() { socket_.disconnectFromServer(); }
-
-    bool connected = false;
-
-private:
-    QLocalSocket socket_;
-};
+using TestClient = AutomationTestClient;
 
 // Two target windows, "Lots" and "Fees"; each records what it is sent and answers 0x804B with
 // "<its title>;" through the installed sink.
