@@ -8,7 +8,7 @@
 #include <QApplication>
 #include <QLocalServer>
 #include <QLocalSocket>
-#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <algorithm>
 #include <chrono>
 #include <cstdlib>
@@ -18,64 +18,15 @@
 #include <string>
 #include <vector>
 
-#include "fields/DescribeFields.h"
-#include "fields/MIntX.h"
-#include "fields/MRPString.h"
-#include "fields/MTitleFormat.h"
+#include "TradeGrid.h"
 #include "grid/GridWindowLookup.h"
 #include "grid/TBaseGridForm.h"
-#include "grid/TitleManager.h"
-#include "store/TInterfaceView.h"
 #include "toolkit/AutomationChannel.h"
 
 namespace {
 
 constexpr int kRows = 1000000;
 constexpr int kRequests = 10000;
-
-struct Trade {
-    MLong Id;
-    MRPString<12, 32, MValAccept> Account;
-    MLong Quantity;
-
-    BaseKey GetKey() const { return BaseKey(0, Id.GetValue()); }
-    static const char* GetDisplayName() { return "Trades"; }
-    static constexpr auto Fields() {
-        return MFields(MField("Id", &Trade::Id), MField("Account", &Trade::Account),
-                       MField("Quantity", &Trade::Quantity));
-    }
-    static void DescribeClass(MStaticFormat& format) { DescribeFieldTypes<Trade>(format); }
-    void FormatObject(MObjectFormat& format) { DescribeFields(*this, format); }
-};
-
-using TradeView = TInterfaceView<Trade>;
-
-TradeView* MakeView(int rows) {
-    auto* view = new TradeView;
-    for (int id = 1; id <= rows; ++id) {
-        Trade t;
-        t.Id.SetValue(id);
-        t.Account.SetText(("ACC" + std::to_string(id % 5000)).c_str());
-        t.Quantity.SetValue(id % 1000);
-        view->UpdateRow(&t);
-    }
-    return view;
-}
-
-TitleManager& Titles() {
-    static TitleManager titles({"Id", "Account", "Quantity"}, "TradeTitles");
-    return titles;
-}
-
-QMdiArea& Area() {
-    static QMdiArea* area = [] {
-        auto* a = new QMdiArea;
-        a->resize(1200, 800);
-        a->show();
-        return a;
-    }();
-    return *area;
-}
 
 std::string Request(uint32_t message, uint32_t lParam, const std::string& title) {
     std::string frame;
@@ -151,7 +102,7 @@ struct Sockets {
 
     std::string directory;
     AutomationChannel channel{
-        [](const std::string& title) { return GridWindowLookup::FindByTitle(Area(), title); }};
+        [](const std::string& title) { return GridWindowLookup::FindByTitle(TradeArea(), title); }};
     QLocalServer bare;
     QLocalSocket channelClient, bareClient;
 };
@@ -167,7 +118,7 @@ void BM_CellTextRoundTripMillionRows(benchmark::State& state) {
     BaseGridConfig config;
     config.WindowSection = "Trades1";
     config.WindowTitle = "Trades";
-    auto* window = new TBaseGridForm(&Area(), nullptr, config, &Titles(), MakeView(kRows));
+    auto* window = new TBaseGridForm(&TradeArea(), nullptr, config, &TradeTitles(), MakeTradeView(kRows));
     window->Show();
     QApplication::processEvents();
     Sockets sockets;
@@ -195,9 +146,9 @@ void BM_ColumnNames300Fields(benchmark::State& state) {
     BaseGridConfig config;
     config.WindowSection = "Wide1";
     config.WindowTitle = "Wide";
-    TradeView* view = MakeView(10);
+    TradeView* view = MakeTradeView(10);
     for (int i = 4; i <= 300; ++i) view->TitleFormat.AddTitle("WideColumnName" + std::to_string(i));
-    auto* window = new TBaseGridForm(&Area(), nullptr, config, &Titles(), view);
+    auto* window = new TBaseGridForm(&TradeArea(), nullptr, config, &TradeTitles(), view);
     window->Show();
     QApplication::processEvents();
     Sockets sockets;

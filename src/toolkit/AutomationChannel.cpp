@@ -60,7 +60,7 @@ bool AutomationChannel::Open(const std::string& directory) {
     const std::string path = directory + "/" + kName;
     const QString name = QString::fromStdString(path);
     std::error_code error;
-    if (std::filesystem::exists(std::filesystem::symlink_status(path, error))) {
+    if (std::filesystem::is_socket(std::filesystem::symlink_status(path, error))) {
         // A running client answers on its socket; a crashed run's socket refuses.
         QLocalSocket probe;
         probe.connectToServer(name);
