@@ -23,7 +23,8 @@ constexpr int kProbeMilliseconds = 200;
 struct AutomationChannel::Connection : ReplySink {
     QPointer<QLocalSocket> socket;
     std::string received;
-    bool serving = false;  // a request of this connection is being delivered
+    bool serving = false;   // a request of this connection is being delivered
+    bool peerGone = false;  // the client went meanwhile
     bool closed = false;
 
     void SendText(std::string_view text) override {
@@ -113,28 +114,22 @@ void AutomationChannel::Accept() {
         auto connection = std::make_shared<Connection>();
         connection->socket = socket;
         connect(socket, &QLocalSocket::readyRead, this, [this, connection] { Serve(connection); });
-        connect(socket, &QLocalSocket::disconnected, this, [this, connection] {
-            if (connection->socket && connection->socket->bytesAvailable() > 0) Serve(connection);
-            if (!connection->closed && !connection->received.empty())
-                MLOG(LOG_ERROR, "Automation channel: malformed request: frame cut short (%zu bytes)",
-                     connection->received.size());
-            connection->closed = true;
-            if (connection->socket) connection->socket->deleteLater();
-        });
+        connect(socket, &QLocalSocket::disconnected, this, [this, connection] { Drop(connection); });
     }
 }
 
 void AutomationChannel::Serve(const std::shared_ptr<Connection>& connection) {
     Connection& c = *connection;
-    if (c.closed || !c.socket) return;
-    const QByteArray bytes = c.socket->readAll();
-    c.received.append(bytes.constData(), static_cast<std::size_t>(bytes.size()));
-    // A request delivered from here may run a modal loop that reads this connection again: the
-    // outer call goes on with what arrived meanwhile.
-    if (c.serving) return;
+    // A request delivered from here may run a modal loop, in which the socket signals no further
+    // arrival (and a nested call only stops here): what came meanwhile is read after each delivery.
+    if (c.serving || c.closed || !c.socket) return;
     c.serving = true;
     std::size_t offset = 0;
     while (!c.closed && c.socket) {
+        if (c.socket->bytesAvailable() > 0) {
+            const QByteArray bytes = c.socket->readAll();
+            c.received.append(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+        }
         AutomationRequest request;
         std::size_t used = 0;
         const auto status =
@@ -153,6 +148,23 @@ void AutomationChannel::Serve(const std::shared_ptr<Connection>& connection) {
     }
     c.received.erase(0, offset);
     c.serving = false;
+    if (c.peerGone) Drop(connection);
+}
+
+void AutomationChannel::Drop(const std::shared_ptr<Connection>& connection) {
+    Connection& c = *connection;
+    if (c.closed) return;
+    if (c.serving) {  // the delivering call drops it when done
+        c.peerGone = true;
+        return;
+    }
+    c.peerGone = false;
+    Serve(connection);  // what the client sent before it went
+    if (!c.closed && !c.received.empty())
+        MLOG(LOG_ERROR, "Automation channel: malformed request: frame cut short (%zu bytes)",
+             c.received.size());
+    c.closed = true;
+    if (c.socket) c.socket->deleteLater();
 }
 
 void AutomationChannel::Deliver(Connection& connection, uint32_t message, uint32_t wParam, uint32_t lParam,

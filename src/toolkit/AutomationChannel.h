@@ -53,6 +53,8 @@ private:
 
     void Accept();
     void Serve(const std::shared_ptr<Connection>& connection);
+    // The client went: what it sent before is served, a frame left incomplete is logged.
+    void Drop(const std::shared_ptr<Connection>& connection);
     void Deliver(Connection& connection, uint32_t message, uint32_t wParam, uint32_t lParam,
                  const std::string& title);
 

@@ -6,6 +6,8 @@
 #include <sys/un.h>
 #include <unistd.h>
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <filesystem>
 #include <map>
 #include <string>
@@ -77,6 +79,49 @@ TEST_F(AutomationChannelTest, AcceptedMessagesReachTheNamedWindowAndAnswersGoBac
                                                   "Lots 32843 0 0"}));
     // Outside a delivery no sink is installed: a message sent inside the process answers nobody.
     EXPECT_EQ(ReplySink::Current(), nullptr);
+}
+
+TEST_F(AutomationChannelTest, ARequestArrivingWhileAnotherRunsAModalLoopWaitsForItsTurn) {
+    ASSERT_TRUE(channel.Open(dir.Path()));
+    TestClient client(channel.Path());
+    ASSERT_TRUE(client.connected);
+    // The alert check shows a box: its loop runs the channel again while the next request arrives.
+    fees.onMessage = [&](uint32_t message, int32_t, int32_t) {
+        received.push_back("Fees " + std::to_string(message));
+        client.Send(Request(0x804B, 0, 0, "Lots"));
+        QElapsedTimer timer;
+        timer.start();
+        while (timer.elapsed() < 100) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        received.push_back("Fees done");
+        return 0;
+    };
+    client.Send(Request(0x8028, 0, 0, "Fees"));
+    EXPECT_EQ(client.Receive(20).substr(8), "L\x00o\x00t\x00s\x00;\x00\x00\x00"s);
+    EXPECT_EQ(received, (std::vector<std::string>{"Fees 32808", "Fees done", "Lots 32843 0 0"}));
+
+    // A client that sends its last request and goes while the box is up: the request is still
+    // delivered afterwards, and nothing was cut short.
+    LogRecorder log;
+    ASSERT_TRUE(log.installed);
+    received.clear();
+    TestClient quitter(channel.Path());
+    fees.onMessage = [&](uint32_t message, int32_t, int32_t) {
+        received.push_back("Fees " + std::to_string(message));
+        quitter.Send(Request(0x8012, 0, 0, "Lots"));
+        quitter.Close();
+        QElapsedTimer timer;
+        timer.start();
+        while (timer.elapsed() < 100) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        received.push_back("Fees done");
+        return 0;
+    };
+    quitter.Send(Request(0x8028, 0, 0, "Fees"));
+    QElapsedTimer timer;
+    timer.start();
+    while (received.size() < 3 && timer.elapsed() < 2000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    EXPECT_EQ(received, (std::vector<std::string>{"Fees 32808", "Fees done", "Lots 32786 0 0"}));
+    EXPECT_TRUE(log.messages.empty());
 }
 
 TEST_F(AutomationChannelTest, RefusedMessagesUnknownTitlesAndMalformedFramesAreLoggedAndChangeNothing) {
