@@ -4,9 +4,11 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "core/IniFileLocation.h"
@@ -21,6 +23,9 @@ struct ServerSettings {
         char pattern[] = "/tmp/korvane-client-bench-XXXXXX";
         directory = ::mkdtemp(pattern);
         SetExecutableDirectory(directory + "/");
+        // The main window's automation socket goes there too.
+        if (const char* runtime = std::getenv("XDG_RUNTIME_DIR")) runtimeDir = runtime;
+        ::setenv("XDG_RUNTIME_DIR", directory.c_str(), 1);
         server = std::make_unique<testserver::TestServer>(options);
         server->AddDemoUsers();
         server->Start();
@@ -32,12 +37,17 @@ struct ServerSettings {
     ~ServerSettings() {
         server.reset();
         SetExecutableDirectory("");
+        if (runtimeDir)
+            ::setenv("XDG_RUNTIME_DIR", runtimeDir->c_str(), 1);
+        else
+            ::unsetenv("XDG_RUNTIME_DIR");
         std::filesystem::remove_all(directory);
     }
     ServerSettings(const ServerSettings&) = delete;
     ServerSettings& operator=(const ServerSettings&) = delete;
 
     std::string directory;
+    std::optional<std::string> runtimeDir;
     std::unique_ptr<testserver::TestServer> server;
 };
 

@@ -4,80 +4,24 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
-#include <QMdiArea>
 #include <QMdiSubWindow>
-#include <random>
 #include <string>
 
-#include "fields/DescribeFields.h"
-#include "fields/MIntX.h"
-#include "fields/MRPString.h"
-#include "fields/MTitleFormat.h"
+#include "TradeGrid.h"
 #include "grid/BusinessObjectGrid.h"
 #include "grid/FilterEditor.h"
 #include "grid/TBaseGridForm.h"
-#include "grid/TitleManager.h"
-#include "store/TInterfaceView.h"
 #include "toolkit/CheckListBox.h"
 
 namespace {
 
 constexpr int kRows = 1000000;
 
-struct Trade {
-    MLong Id;
-    MRPString<12, 32, MValAccept> Account;
-    MLong Quantity;
-
-    BaseKey GetKey() const { return BaseKey(0, Id.GetValue()); }
-    static const char* GetDisplayName() { return "Trades"; }
-    static constexpr auto Fields() {
-        return MFields(MField("Id", &Trade::Id), MField("Account", &Trade::Account),
-                       MField("Quantity", &Trade::Quantity));
-    }
-    static void DescribeClass(MStaticFormat& format) { DescribeFieldTypes<Trade>(format); }
-    void FormatObject(MObjectFormat& format) { DescribeFields(*this, format); }
-};
-
-using TradeView = TInterfaceView<Trade>;
-
-TradeView* MakeView() {
-    auto* view = new TradeView;
-    std::mt19937 random(5);
-    for (int id = 1; id <= kRows; ++id) {
-        Trade t;
-        t.Id.SetValue(id);
-        t.Account.SetText(("ACC" + std::to_string(random() % 5000)).c_str());
-        t.Quantity.SetValue(static_cast<int32_t>(random() % 1000));
-        view->UpdateRow(&t);
-    }
-    return view;
-}
-
-TitleManager& Titles() {
-    static TitleManager titles = [] {
-        MTitleFormat format;
-        Trade::DescribeClass(format);
-        return TitleManager(format.GetTitles(), "TradeTitles");
-    }();
-    return titles;
-}
-
-QMdiArea& Area() {
-    static QMdiArea* area = [] {
-        auto* a = new QMdiArea;
-        a->resize(1280, 800);
-        a->show();
-        return a;
-    }();
-    return *area;
-}
-
 TBaseGridForm* OpenWindow() {
     BaseGridConfig config;
     config.WindowSection = "Trades1";
     config.WindowTitle = "Trades";
-    auto* window = new TBaseGridForm(&Area(), nullptr, config, &Titles(), MakeView());
+    auto* window = new TBaseGridForm(&TradeArea(), nullptr, config, &TradeTitles(), MakeTradeView(kRows));
     window->GridOptions().SetGridSelection(0);
     window->Show();
     QApplication::processEvents();
@@ -88,7 +32,7 @@ TBaseGridForm* OpenWindow() {
 // condition of 1,000 values, and filling the check list. Arg 0: Id (a million distinct texts);
 // arg 1: Account (5,000).
 void BM_CollectAndShowColumnValues(benchmark::State& state) {
-    TradeView* view = MakeView();
+    TradeView* view = MakeTradeView(kRows);
     const std::string name = state.range(0) == 0 ? "Id" : "Account";
     ColumnFilter condition;
     condition.ColumnName = name;
@@ -124,7 +68,7 @@ BENCHMARK(BM_QuickFilterOnAndOff)->Unit(benchmark::kMillisecond);
 
 // The view's share of the above: the same two filter passes and the row lookup.
 void BM_ViewShareOfQuickFilter(benchmark::State& state) {
-    TradeView* view = MakeView();
+    TradeView* view = MakeTradeView(kRows);
     ColumnFilter filter;
     filter.ColumnName = "Quantity";
     filter.Column = 2;
@@ -161,7 +105,7 @@ void BM_QuickSort(benchmark::State& state) {
 BENCHMARK(BM_QuickSort)->Unit(benchmark::kMillisecond);
 
 void BM_ViewShareOfQuickSort(benchmark::State& state) {
-    TradeView* view = MakeView();
+    TradeView* view = MakeTradeView(kRows);
     const BaseKey key = view->GetDisplayedKey(500000);
     bool ascending = true;
     for (auto _ : state) {

@@ -28,6 +28,7 @@
 #include "core/ProcessClock.h"
 #include "fields/MIntX.h"
 #include "fields/WindowTools.h"
+#include "grid/GridWindowLookup.h"
 #include "grid/TAboutBox.h"
 #include "grid/TBaseGridForm.h"
 #include "grid/TBoldDateInputForm.h"
@@ -39,6 +40,7 @@
 #include "store/PositionImport.h"
 #include "toolkit/Action.h"
 #include "toolkit/Application.h"
+#include "toolkit/AutomationChannel.h"
 #include "toolkit/FindDialog.h"
 #include "toolkit/MdiForm.h"
 #include "toolkit/MessageRouter.h"
@@ -96,6 +98,10 @@ TMainForm::TMainForm(QWidget* owner) : QMainWindow(owner) {
     CreateActions();
     CreateMenus();
     CreateToolBar();
+    // The automation channel: requests go to the grid windows by their titles.
+    automation_ = std::make_unique<AutomationChannel>(
+        [this](const std::string& title) { return GridWindowLookup::FindByTitle(*mdiArea_, title); });
+    automation_->Open();
 }
 
 TMainForm::~TMainForm() {
@@ -225,6 +231,7 @@ bool TMainForm::FormCloseQuery() {
 void TMainForm::FormClose() {
     if (closing_) return;
     closing_ = true;
+    automation_->Close();
     if (session_.IsConnected()) {
         session_.Logout();
         FlushOutgoing();

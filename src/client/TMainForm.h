@@ -14,7 +14,11 @@
 //
 // Timers and messages keep running inside modal loops (boxes shown from inside the pump), so
 // after every call that may run one, the handlers go on only while the window still exists and
-// is not closing. GUI thread only.
+// is not closing.
+//
+// While the window is open, an automation client may send requests to the grid windows through
+// the automation channel, which opens with the window and is removed when it closes. GUI thread
+// only.
 #include <QMainWindow>
 #include <cstdint>
 #include <memory>
@@ -27,6 +31,7 @@
 #include "toolkit/Timer.h"
 
 class Action;
+class AutomationChannel;
 class BaseIniFile;
 class QKeyEvent;
 class QMdiArea;
@@ -167,6 +172,7 @@ public:
     QMdiArea* MdiArea() const { return mdiArea_; }
     StatusPanels* StatusBar() const { return statusBar_; }
     uint32_t Handle() const { return handle_; }
+    AutomationChannel& Automation() { return *automation_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -210,4 +216,5 @@ private:
     bool closing_ = false;
     ActionList actions_;
     std::vector<QAction*> windowItems_;
+    std::unique_ptr<AutomationChannel> automation_;
 };

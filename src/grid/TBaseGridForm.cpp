@@ -31,6 +31,7 @@
 #include "grid/DrawSortDirection.h"
 #include "grid/DynamicFilterLinks.h"
 #include "grid/DynamicLinkRegistry.h"
+#include "grid/GridAutomationReply.h"
 #include "grid/GridQuickTools.h"
 #include "grid/GridTextCopy.h"
 #include "grid/PrintGridReport.h"
@@ -1887,6 +1888,14 @@ void TBaseGridForm::RunScheduledExport() {
     if (!exportManager_.IsExportDue()) return;
     ExportToCSV();
     exportManager_.Advance();
+}
+
+void TBaseGridForm::SendColumnNames(int32_t, int32_t) {
+    GridAutomationReply::SendColumnNames(*this);
+}
+
+void TBaseGridForm::SendCellText(int32_t, int32_t lParam) {
+    GridAutomationReply::SendCellText(*this, lParam);
 }
 
 void TBaseGridForm::ScheduleCSVExportActionExecute() {

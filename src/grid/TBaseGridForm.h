@@ -163,8 +163,9 @@ public:
     void PlayAlert();
     // The scheduled-export tick: exports when the schedule says it is due.
     void RunScheduledExport();
-    void SendColumnNames(int32_t, int32_t) {}
-    void SendCellText(int32_t, int32_t) {}
+    // The automation replies (GridAutomationReply), to the installed reply sink.
+    void SendColumnNames(int32_t wParam, int32_t lParam);
+    void SendCellText(int32_t wParam, int32_t lParam);
     void NotifyWorkspaceChanged();
     void RepaintGrid();
 

@@ -20,6 +20,9 @@ public:
         std::filesystem::create_directories(temp_.File("bin"));
         SetExecutableDirectory(temp_.File("bin") + "/");
         environment_.Set("XDG_CONFIG_HOME", temp_.File("config").c_str());
+        // The main window's automation socket, apart from every other test's and run's.
+        std::filesystem::create_directories(temp_.File("run"));
+        environment_.Set("XDG_RUNTIME_DIR", temp_.File("run").c_str());
     }
     ~ClientEnvironment() { SetExecutableDirectory(""); }
 
@@ -29,6 +32,7 @@ public:
     std::string ReadSettings() const { return TestTempDir::Read(SettingsPath()); }
     std::string File(const std::string& name) const { return temp_.File(name); }
     std::string ConfigHome() const { return temp_.File("config"); }
+    std::string RuntimeDir() const { return temp_.File("run"); }
 
 private:
     TestTempDir temp_;

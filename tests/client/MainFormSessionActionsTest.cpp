@@ -9,6 +9,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QTest>
+#include <filesystem>
 #include <memory>
 
 #include "ClientTestSupport.h"
@@ -20,10 +21,12 @@
 #include "grid/TLoginForm.h"
 #include "grid/TModifyPasswordForm.h"
 #include "grid/TitleManager.h"
+#include "guisupport/AutomationTestClient.h"
 #include "guisupport/ScriptedUi.h"
 #include "store/CommandHistory.h"
 #include "store/TInterfaceView.h"
 #include "toolkit/Action.h"
+#include "toolkit/AutomationChannel.h"
 #include "toolkit/Edit.h"
 #include "toolkit/FindDialog.h"
 #include "toolkit/MonthCalendar.h"
@@ -148,6 +151,31 @@ TEST_F(SessionActions, ACancelledOrRefusedLoginLeavesLoginEnabled) {
     EXPECT_FALSE(form->Session().LoggedIn);
     form->Actions().UpdateActions();
     EXPECT_TRUE(form->LoginAction->Enabled());
+}
+
+// The automation channel opens with the main window, in the runtime directory: an outside client
+// reads a logged-in data window by its title; the socket goes when the window closes.
+TEST_F(SessionActions, AnAutomationClientReadsADataWindowThroughTheMainWindowsChannel) {
+    Start("");
+    ASSERT_TRUE(LogInAndWait());
+    OpenWindow(3);
+    const std::string path = environment.RuntimeDir() + "/korvane-automation";
+    ASSERT_EQ(form->Automation().Path(), path);
+    AutomationTestClient client(path);
+    ASSERT_TRUE(client.connected);
+    client.Ask(0x804C, AutomationTestClient::Cell(1, 2), "Window1");
+    EXPECT_EQ(client.Receive(12), std::string("\x01\0\0\0\x04\0\0\0"
+                                              "2\0\0\0",
+                                              12));
+    client.Ask(0x804B, 0, "Window1");
+    const std::string names =
+        "SequenceNumber;ExecutionTime;CommandAction;BusinessItem;CommandStatus;ErrorCode;"
+        "ErrorMessage;Description;";
+    const std::string reply = client.Receive(8 + 2 * (names.size() + 1));
+    ASSERT_EQ(reply.size(), 8 + 2 * (names.size() + 1));
+    EXPECT_EQ(reply.substr(8, 6), std::string("S\0e\0q\0", 6));
+    form->close();
+    EXPECT_FALSE(std::filesystem::exists(path));
 }
 
 // Logout without a named workspace: the TD goes out; every data window goes through its own

@@ -1,0 +1,64 @@
+#pragma once
+// The automation channel: another program of the same user drives and reads the grid windows
+// through a local socket (a socket file named "korvane-automation" in $XDG_RUNTIME_DIR, or in the
+// temporary directory when that is unset; only the user may use it).
+//
+// Each request frame (AutomationFrame) names a message and the title of its target window; the
+// title lookup given at construction turns it into a window handle. Only the messages that an
+// outside client may send are accepted (reload, new-row alert check, scheduled-export tick, column
+// names, cell text); they are delivered at once through MessageRouter with the asking connection
+// installed as the ReplySink, so an answer goes back on that connection. Any other message, an
+// unknown title or a malformed frame is logged at level 3 and changes nothing; a malformed frame
+// (a title over 256 bytes, a frame cut short by the end of the connection) also closes its
+// connection, and the channel goes on serving the others.
+//
+// Open replaces a socket file left by a crashed run; when another running client answers on the
+// name, it logs at level 3 and the program runs without the channel. Close (and the destructor)
+// removes the socket file. GUI thread only.
+#include <QObject>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+
+class QLocalServer;
+class QLocalSocket;
+
+class AutomationChannel : public QObject {
+public:
+    // The handle of the window a request's title names; 0 when none.
+    using TitleLookup = std::function<uint32_t(const std::string& title)>;
+
+    static constexpr const char* kName = "korvane-automation";
+
+    explicit AutomationChannel(TitleLookup lookup, QObject* parent = nullptr);
+    ~AutomationChannel() override;
+    AutomationChannel(const AutomationChannel&) = delete;
+    AutomationChannel& operator=(const AutomationChannel&) = delete;
+
+    // $XDG_RUNTIME_DIR, or the temporary directory when that is unset or empty.
+    static std::string DefaultDirectory();
+    // Listens on the socket file kName in directory; true when it does.
+    bool Open(const std::string& directory = DefaultDirectory());
+    void Close();
+    bool IsOpen() const;
+    // The socket file's path while open, else "".
+    std::string Path() const;
+
+    // Whether message is one an outside client may send.
+    static bool IsAccepted(uint32_t message);
+
+private:
+    struct Connection;
+
+    void Accept();
+    void Serve(const std::shared_ptr<Connection>& connection);
+    // The client went: what it sent before is served, a frame left incomplete is logged.
+    void Drop(const std::shared_ptr<Connection>& connection);
+    void Deliver(Connection& connection, uint32_t message, uint32_t wParam, uint32_t lParam,
+                 const std::string& title);
+
+    TitleLookup lookup_;
+    QLocalServer* server_ = nullptr;
+    std::string path_;
+};

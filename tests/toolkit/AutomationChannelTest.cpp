@@ -1,0 +1,207 @@
+// The automation channel over a real local socket in a temporary directory, with test clients
+// and forms as the target windows.
+#include <gtest/gtest.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <filesystem>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "guisupport/AutomationTestClient.h"
+#include "support/LogRecorder.h"
+#include "support/ScopedEnvironment.h"
+#include "support/TestTempDir.h"
+#include "toolkit/AutomationChannel.h"
+#include "toolkit/Form.h"
+#include "toolkit/ReplySink.h"
+
+namespace {
+
+using namespace std::string_literals;
+
+std::string Request(uint32_t message, uint32_t wParam, uint32_t lParam, const std::string& title) {
+    return AutomationTestClient::Request(message, wParam, lParam, title);
+}
+
+using TestClient = AutomationTestClient;
+
+// Two target windows, "Lots" and "Fees"; each records what it is sent and answers 0x804B with
+// "<its title>;" through the installed sink.
+class AutomationChannelTest : public ::testing::Test {
+protected:
+    AutomationChannelTest() {
+        for (const auto& [form, title] : {std::pair<Form*, const char*>{&lots, "Lots"}, {&fees, "Fees"}}) {
+            handles[title] = form->Handle();
+            form->onMessage = [this, title = std::string(title)](uint32_t message, int32_t wParam,
+                                                                 int32_t lParam) {
+                received.push_back(title + " " + std::to_string(message) + " " + std::to_string(wParam) +
+                                   " " + std::to_string(lParam));
+                if (message == 0x804B && ReplySink::Current()) ReplySink::Current()->SendText(title + ";");
+                return 0;
+            };
+        }
+    }
+    uint32_t Lookup(const std::string& title) const {
+        auto it = handles.find(title);
+        return it == handles.end() ? 0 : it->second;
+    }
+
+    TestTempDir dir;
+    Form lots, fees;
+    std::map<std::string, uint32_t> handles;
+    std::vector<std::string> received;
+    AutomationChannel channel{[this](const std::string& title) { return Lookup(title); }};
+};
+
+TEST_F(AutomationChannelTest, AcceptedMessagesReachTheNamedWindowAndAnswersGoBackOnTheAskingConnection) {
+    ASSERT_TRUE(channel.Open(dir.Path()));
+    EXPECT_EQ(channel.Path(), dir.File("korvane-automation"));
+    TestClient first(channel.Path()), second(channel.Path());
+    ASSERT_TRUE(first.connected && second.connected);
+
+    // Two requests in one write; the reload answers nothing.
+    first.Send(Request(0x8012, 0, 0, "Fees") + Request(0x804B, 7, 0xFFFFFFFF, "Lots"));
+    EXPECT_EQ(first.Receive(20), "\x01\x00\x00\x00\x0C\x00\x00\x00L\x00o\x00t\x00s\x00;\x00\x00\x00"s);
+    second.Send(Request(0x804B, 0, 0, "Fees"));
+    EXPECT_EQ(second.Receive(20),
+              "\x01\x00\x00\x00\x0C\x00\x00\x00"s + "F\x00"s + "e\x00"s + "e\x00"s + "s\x00;\x00\x00\x00"s);
+    for (uint32_t message : {0x8028u, 0x802Cu, 0x804Cu}) first.Send(Request(message, 0, 1, "Lots"));
+    first.Send(Request(0x804B, 0, 0, "Lots"));
+    EXPECT_EQ(first.Receive(20).size(), 20u);
+    EXPECT_EQ(received, (std::vector<std::string>{"Fees 32786 0 0", "Lots 32843 7 -1", "Fees 32843 0 0",
+                                                  "Lots 32808 0 1", "Lots 32812 0 1", "Lots 32844 0 1",
+                                                  "Lots 32843 0 0"}));
+    // Outside a delivery no sink is installed: a message sent inside the process answers nobody.
+    EXPECT_EQ(ReplySink::Current(), nullptr);
+}
+
+TEST_F(AutomationChannelTest, ARequestArrivingWhileAnotherRunsAModalLoopWaitsForItsTurn) {
+    ASSERT_TRUE(channel.Open(dir.Path()));
+    TestClient client(channel.Path());
+    ASSERT_TRUE(client.connected);
+    // The alert check shows a box: its loop runs the channel again while the next request arrives.
+    fees.onMessage = [&](uint32_t message, int32_t, int32_t) {
+        received.push_back("Fees " + std::to_string(message));
+        client.Send(Request(0x804B, 0, 0, "Lots"));
+        QElapsedTimer timer;
+        timer.start();
+        while (timer.elapsed() < 100) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        received.push_back("Fees done");
+        return 0;
+    };
+    client.Send(Request(0x8028, 0, 0, "Fees"));
+    EXPECT_EQ(client.Receive(20).substr(8), "L\x00o\x00t\x00s\x00;\x00\x00\x00"s);
+    EXPECT_EQ(received, (std::vector<std::string>{"Fees 32808", "Fees done", "Lots 32843 0 0"}));
+
+    // A client that sends its last request and goes while the box is up: the request is still
+    // delivered afterwards, and nothing was cut short.
+    LogRecorder log;
+    ASSERT_TRUE(log.installed);
+    received.clear();
+    TestClient quitter(channel.Path());
+    fees.onMessage = [&](uint32_t message, int32_t, int32_t) {
+        received.push_back("Fees " + std::to_string(message));
+        quitter.Send(Request(0x8012, 0, 0, "Lots"));
+        quitter.Close();
+        QElapsedTimer timer;
+        timer.start();
+        while (timer.elapsed() < 100) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        received.push_back("Fees done");
+        return 0;
+    };
+    quitter.Send(Request(0x8028, 0, 0, "Fees"));
+    QElapsedTimer timer;
+    timer.start();
+    while (received.size() < 3 && timer.elapsed() < 2000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    EXPECT_EQ(received, (std::vector<std::string>{"Fees 32808", "Fees done", "Lots 32786 0 0"}));
+    EXPECT_TRUE(log.messages.empty());
+}
+
+TEST_F(AutomationChannelTest, RefusedMessagesUnknownTitlesAndMalformedFramesAreLoggedAndChangeNothing) {
+    LogRecorder log;
+    ASSERT_TRUE(log.installed);
+    ASSERT_TRUE(channel.Open(dir.Path()));
+    TestClient asker(channel.Path()), other(channel.Path()), cut(channel.Path());
+    for (uint32_t message : {0x8001u, 0x8037u, 0x804Du}) asker.Send(Request(message, 0, 0, "Lots"));
+    asker.Send(Request(0x804B, 0, 0, "lots"));
+    asker.Send(Request(0x804B, 0, 0, "Lots - No data found"));
+    asker.Send(Request(0x804B, 0, 0, "Lots"));  // still served
+    EXPECT_EQ(asker.Receive(20).substr(8), "L\x00o\x00t\x00s\x00;\x00\x00\x00"s);
+    EXPECT_EQ(received, (std::vector<std::string>{"Lots 32843 0 0"}));
+    EXPECT_TRUE(log.Has(3, "message 0x8001 refused"));
+    EXPECT_TRUE(log.Has(3, "message 0x804D refused"));
+    EXPECT_TRUE(log.Has(3, "no grid window titled \"lots\""));
+    EXPECT_TRUE(log.Has(3, "no grid window titled \"Lots - No data found\""));
+
+    // A title over 256 bytes: logged, nothing delivered, the connection closed; the others go on.
+    received.clear();
+    asker.Send(Request(0x804B, 0, 0, std::string(257, 'L')) + Request(0x804B, 0, 0, "Lots"));
+    EXPECT_TRUE(asker.WaitDropped());
+    // A frame cut short by the end of its connection.
+    cut.Send(Request(0x804B, 0, 0, "Lots").substr(0, 16));
+    cut.Close();
+    other.Send(Request(0x804B, 0, 0, "Fees"));
+    EXPECT_EQ(other.Receive(20).size(), 20u);
+    EXPECT_EQ(received, (std::vector<std::string>{"Fees 32843 0 0"}));
+    EXPECT_TRUE(log.Has(3, "malformed request: title longer than 256 bytes"));
+    EXPECT_TRUE(log.Has(3, "malformed request: frame cut short (16 bytes)"));
+}
+
+TEST_F(AutomationChannelTest, TheSocketFileIsTheUsersAloneAndIsRemovedOnClose) {
+    ASSERT_TRUE(channel.Open(dir.Path()));
+    const std::string path = channel.Path();
+    struct stat info {};
+    ASSERT_EQ(::stat(path.c_str(), &info), 0);
+    EXPECT_TRUE(S_ISSOCK(info.st_mode));
+    EXPECT_EQ(info.st_mode & 077, 0u);
+    EXPECT_EQ(info.st_uid, ::getuid());
+    channel.Close();
+    EXPECT_FALSE(channel.IsOpen());
+    EXPECT_FALSE(std::filesystem::exists(path));
+    ASSERT_TRUE(channel.Open(dir.Path()));
+    {
+        AutomationChannel gone([](const std::string&) { return 0u; });
+    }
+    EXPECT_TRUE(std::filesystem::exists(path));
+}
+
+TEST_F(AutomationChannelTest, AStaleSocketIsReplacedAndARunningChannelKeepsItsName) {
+    // A crashed run's socket file: bound, never listened to, its process gone.
+    const std::string path = dir.File("korvane-automation");
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    path.copy(address.sun_path, sizeof(address.sun_path) - 1);
+    ASSERT_EQ(::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof(address)), 0);
+    ::close(fd);
+    ASSERT_TRUE(std::filesystem::exists(path));
+
+    ASSERT_TRUE(channel.Open(dir.Path()));
+    LogRecorder log;
+    ASSERT_TRUE(log.installed);
+    AutomationChannel second([](const std::string&) { return 0u; });
+    EXPECT_FALSE(second.Open(dir.Path()));
+    EXPECT_FALSE(second.IsOpen());
+    EXPECT_TRUE(log.Has(3, "is in use by another client; running without the channel"));
+    TestClient client(path);
+    client.Send(Request(0x804B, 0, 0, "Lots"));
+    EXPECT_EQ(client.Receive(20).size(), 20u);
+}
+
+TEST(AutomationChannel, TheSocketLivesInTheRuntimeDirectoryElseInTheTemporaryOne) {
+    ScopedEnvironment environment;
+    environment.Set("XDG_RUNTIME_DIR", "/run/user/4242");
+    EXPECT_EQ(AutomationChannel::DefaultDirectory(), "/run/user/4242");
+    environment.Set("XDG_RUNTIME_DIR", nullptr);
+    environment.Set("TMPDIR", "/var/tmp");
+    EXPECT_EQ(AutomationChannel::DefaultDirectory(), "/var/tmp");
+}
+
+}  // namespace
