@@ -25,8 +25,7 @@ public:
         int Count = 0;
     };
 
-    AccountDeletion(const RecordMap<KB_Position>& positions,
-                    const RecordMap<KR_Account>& accounts);
+    AccountDeletion(const RecordMap<KB_Position>& positions, const RecordMap<KR_Account>& accounts);
 
     // Some stored position has this account's AccountNumber and FirmUnitMember.
     bool HasPosition(const AccountDisplayData& account) const;

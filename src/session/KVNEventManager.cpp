@@ -347,8 +347,8 @@ void KVNEventManager::ForgetAccountNumber(int32_t place) {
 int32_t KVNEventManager::GetPositionId(const MRPString<2, 32, MValAccept>& group,
                                        const MRPString<4, 32, MValAccept>& instrument,
                                        const AccountText& accountNumber, const AccountText& accountId) {
-    const auto [id, added] =
-        PositionIds.Insert(PositionAccountPart(accountNumber, accountId), PositionInstrument(group, instrument));
+    const auto [id, added] = PositionIds.Insert(PositionAccountPart(accountNumber, accountId),
+                                                PositionInstrument(group, instrument));
     if (added) PositionIdCounter = id;
     return id;
 }
@@ -357,17 +357,19 @@ int32_t KVNEventManager::FindPositionId(const MRPString<2, 32, MValAccept>& grou
                                         const MRPString<4, 32, MValAccept>& instrument,
                                         const AccountText& accountNumber,
                                         const AccountText& accountId) const {
-    return PositionIds.Find(PositionAccountPart(accountNumber, accountId), PositionInstrument(group, instrument));
+    return PositionIds.Find(PositionAccountPart(accountNumber, accountId),
+                            PositionInstrument(group, instrument));
 }
 
-int32_t KVNEventManager::PositionAccountPart(const AccountText& accountNumber, const AccountText& accountId) const {
+int32_t KVNEventManager::PositionAccountPart(const AccountText& accountNumber,
+                                             const AccountText& accountId) const {
     if (!accountId.IsBlank()) return AccountIdNumber(accountId);
     const int32_t place = FindAccountNumber(accountNumber);
     return place != 0 ? place : 1;
 }
 
-PositionIdIndex::Instrument KVNEventManager::PositionInstrument(const MRPString<2, 32, MValAccept>& group,
-                                                                const MRPString<4, 32, MValAccept>& instrument) {
+PositionIdIndex::Instrument KVNEventManager::PositionInstrument(
+    const MRPString<2, 32, MValAccept>& group, const MRPString<4, 32, MValAccept>& instrument) {
     // Every instrument, known or not, is told apart by its group and instrument as received.
     PositionIdIndex::Instrument pair;
     std::memcpy(pair.data(), group.GetData(), 2);
@@ -591,7 +593,8 @@ void KVNEventManager::OnBulkInstrument(const char* message, int32_t length) {
 void KVNEventManager::RebuildParticipantIdIndex() {
     ParticipantIdIndex.Clear();
     for (std::size_t i = 0; i < Participants.size(); ++i)
-        ParticipantIdIndex.Insert(KeyOf<4>(Participants[i].ApprovedParticipantId), static_cast<int32_t>(i) + 1);
+        ParticipantIdIndex.Insert(KeyOf<4>(Participants[i].ApprovedParticipantId),
+                                  static_cast<int32_t>(i) + 1);
 }
 
 void KVNEventManager::OnBulkParticipant(const char* message, int32_t length) {

@@ -49,10 +49,10 @@ private:
     };
     Walk Recent(int32_t account, const Instrument& instrument) const;
 
-    FixedKeyTable<4> latest_;             // account part -> its latest id
-    std::vector<int32_t> earlier_;        // id -> the id handed out before it for its account (0: none)
-    std::vector<Instrument> instruments_; // id -> its group and instrument
-    FixedKeyTable<10> older_;             // (account part, instrument) -> id, beyond the latest kRecent
+    FixedKeyTable<4> latest_;              // account part -> its latest id
+    std::vector<int32_t> earlier_;         // id -> the id handed out before it for its account (0: none)
+    std::vector<Instrument> instruments_;  // id -> its group and instrument
+    FixedKeyTable<10> older_;              // (account part, instrument) -> id, beyond the latest kRecent
     // The account part last looked for and its latest id (0: none); mutable, as a cache.
     mutable int32_t cachedAccount_ = 0;
     mutable int32_t cachedLatest_ = 0;
