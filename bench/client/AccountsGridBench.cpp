@@ -74,7 +74,8 @@ BENCHMARK(BM_IdleUpdateOfTheActions)
 void BM_DeletionChecksAndCounts(benchmark::State& state) {
     constexpr int kAccounts = 100000;
     constexpr int kPositions = 1000000;
-    std::map<BaseKey, KR_Account> accounts;
+    DataHandler<KR_Account> accountStore;
+    RecordMap<KR_Account>& accounts = accountStore.Records;
     std::vector<KR_Account> displayed;
     for (int i = 0; i < kAccounts; ++i) {
         KR_Account account = ClientAccount(i);
@@ -85,7 +86,8 @@ void BM_DeletionChecksAndCounts(benchmark::State& state) {
         accounts[BaseKey(1, static_cast<uint32_t>(i + 1))] = account;
         displayed.push_back(account);
     }
-    std::map<BaseKey, KB_Position> positions;
+    DataHandler<KB_Position> positionStore;
+    RecordMap<KB_Position>& positions = positionStore.Records;
     KB_Position position;
     position.FirmUnitMember.SetString("FUM00001");
     for (int i = 0; i < kPositions; ++i) {

@@ -237,6 +237,116 @@ void BM_InitialLoadIngestFloor(benchmark::State& state) {
 }
 BENCHMARK(BM_InitialLoadIngestFloor)->Iterations(3)->Unit(benchmark::kMillisecond)->UseRealTime();
 
+// The stores' part of the load by record kind, each beside its floor (the same frames walked and
+// copied into chunks): the accounts' frames alone, after the reference data, and the positions'
+// frames alone, after the reference data and the accounts. Each run loads into the memory that
+// ClearAll gave back; the positions once more into memory the process has not touched before.
+struct KindFrames {
+    KindFrames() {
+        head = Frames(LoadMessages(0));
+        std::vector<std::string> messages;
+        for (int a = 0; a < kAccounts; ++a) messages.push_back(AccountMessage(a));
+        accounts = Frames(messages);
+        messages.clear();
+        for (int a = 0; a < kAccounts; ++a) {
+            for (int j = 0; j < kPositionsPerAccount; ++j)
+                messages.push_back(PositionMessage(a, PositionInstrument(a, j)));
+        }
+        positions = Frames(messages);
+    }
+    std::string head, accounts, positions;
+};
+
+const KindFrames& TheKindFrames() {
+    static const KindFrames frames;
+    return frames;
+}
+
+// Ingests the frames of the kinds before the measured one, untimed, after emptying the store.
+void PrepareKind(benchmark::State& state, Setup& setup, bool positions) {
+    state.PauseTiming();
+    setup.session->ClearAll();
+    setup.session->Loading = true;
+    setup.Ingest(TheKindFrames().head);
+    if (positions) setup.Ingest(TheKindFrames().accounts);
+    state.ResumeTiming();
+}
+
+void BM_AccountIngest(benchmark::State& state) {
+    Setup setup;
+    setup.Ingest(TheKindFrames().head);
+    setup.Ingest(TheKindFrames().accounts);
+    std::size_t messages = 0;
+    for (auto _ : state) {
+        PrepareKind(state, setup, false);
+        messages += setup.Ingest(TheKindFrames().accounts);
+    }
+    setup.session->Loading = false;
+    state.SetItemsProcessed(static_cast<int64_t>(messages));
+}
+BENCHMARK(BM_AccountIngest)->Iterations(5)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_AccountIngestFloor(benchmark::State& state) {
+    std::vector<std::unique_ptr<char[]>> chunks;
+    CopyFrames(TheKindFrames().accounts, chunks, true);
+    std::size_t messages = 0;
+    for (auto _ : state) messages += CopyFrames(TheKindFrames().accounts, chunks, false);
+    state.SetItemsProcessed(static_cast<int64_t>(messages));
+}
+BENCHMARK(BM_AccountIngestFloor)->Iterations(5)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_PositionIngest(benchmark::State& state) {
+    Setup setup;
+    setup.Load(kAccounts);
+    std::size_t messages = 0;
+    for (auto _ : state) {
+        PrepareKind(state, setup, true);
+        messages += setup.Ingest(TheKindFrames().positions);
+    }
+    setup.session->Loading = false;
+    state.SetItemsProcessed(static_cast<int64_t>(messages));
+}
+BENCHMARK(BM_PositionIngest)->Iterations(3)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_PositionIngestFloor(benchmark::State& state) {
+    std::vector<std::unique_ptr<char[]>> chunks;
+    CopyFrames(TheKindFrames().positions, chunks, true);
+    std::size_t messages = 0;
+    for (auto _ : state) messages += CopyFrames(TheKindFrames().positions, chunks, false);
+    state.SetItemsProcessed(static_cast<int64_t>(messages));
+}
+BENCHMARK(BM_PositionIngestFloor)->Iterations(3)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_PositionIngestIntoFreshMemory(benchmark::State& state) {
+    std::vector<std::unique_ptr<Setup>> setups;
+    std::size_t messages = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        Setup& setup = *setups.emplace_back(std::make_unique<Setup>());
+        setup.session->Loading = true;
+        setup.Ingest(TheKindFrames().head);
+        setup.Ingest(TheKindFrames().accounts);
+        state.ResumeTiming();
+        messages += setup.Ingest(TheKindFrames().positions);
+    }
+    state.SetItemsProcessed(static_cast<int64_t>(messages));
+}
+BENCHMARK(BM_PositionIngestIntoFreshMemory)->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_PositionIngestFloorFreshMemory(benchmark::State& state) {
+    std::vector<std::unique_ptr<char[]>> chunks;
+    std::size_t messages = 0;
+    for (auto _ : state) messages += CopyFrames(TheKindFrames().positions, chunks, true);
+    state.SetItemsProcessed(static_cast<int64_t>(messages));
+}
+BENCHMARK(BM_PositionIngestFloorFreshMemory)->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The heap in use: the arena's allocated bytes and the blocks mapped on their own.
+std::size_t HeapInUse() {
+    const struct mallinfo2 info = mallinfo2();
+    return info.uordblks + info.hblkhd;
+}
+
 // The heap a stored position takes, with its share of the session's lookup tables.
 void BM_MemoryPerStoredPosition(benchmark::State& state) {
     Setup setup;
@@ -248,14 +358,14 @@ void BM_MemoryPerStoredPosition(benchmark::State& state) {
         std::vector<std::string> head = LoadMessages(0);
         setup.Ingest(Frames(head));
         for (int a = 0; a < kAccounts; ++a) setup.session->Dispatch(AccountMessage(a).data(), 417);
-        const std::size_t before = mallinfo2().uordblks;
+        const std::size_t before = HeapInUse();
         for (int a = 0; a < kAccounts; ++a) {
             for (int j = 0; j < kPositionsPerAccount; ++j) {
                 const std::string message = PositionMessage(a, PositionInstrument(a, j));
                 setup.session->Dispatch(message.data(), 122);
             }
         }
-        const std::size_t after = mallinfo2().uordblks;
+        const std::size_t after = HeapInUse();
         setup.session->Loading = false;
         perPosition = double(after - before) / double(setup.session->Positions.Records.size());
     }

@@ -18,8 +18,8 @@ const char* Accounts(int count) {
 
 }  // namespace
 
-AccountDeletion::AccountDeletion(const std::map<BaseKey, KB_Position>& positions,
-                                 const std::map<BaseKey, KR_Account>& accounts) {
+AccountDeletion::AccountDeletion(const RecordMap<KB_Position>& positions,
+                                 const RecordMap<KR_Account>& accounts) {
     positions_.reserve(positions.size());
     for (const auto& [key, position] : positions)
         positions_.insert(PositionKey(position.AccountNumber.GetData(), position.FirmUnitMember.GetData()));

@@ -12,6 +12,7 @@
 #include "session/CommandDescription.h"
 #include "store/AccountDisplayData.h"
 #include "store/BaseKey.h"
+#include "store/DataHandler.h"
 
 class KB_Position;
 class KR_Account;
@@ -24,8 +25,7 @@ public:
         int Count = 0;
     };
 
-    AccountDeletion(const std::map<BaseKey, KB_Position>& positions,
-                    const std::map<BaseKey, KR_Account>& accounts);
+    AccountDeletion(const RecordMap<KB_Position>& positions, const RecordMap<KR_Account>& accounts);
 
     // Some stored position has this account's AccountNumber and FirmUnitMember.
     bool HasPosition(const AccountDisplayData& account) const;

@@ -21,7 +21,7 @@ public:
         for (std::size_t at = Start(key);; at = (at + 1) & mask_) {
             const Slot& slot = slots_[at];
             const int32_t value = slot.Value();
-            if (value == 0 || slot.key == key) return value;
+            if (value == 0 || SameFixedText(slot.key, key)) return value;
         }
     }
     // The value under key, added as value (not 0) when absent; and whether it was added.
@@ -68,7 +68,7 @@ private:
         if ((count_ + 1) * 2 > slots_.size()) Grow();
         for (std::size_t at = Start(key);; at = (at + 1) & mask_) {
             Slot& slot = slots_[at];
-            if (slot.Value() == 0 || slot.key == key) return slot;
+            if (slot.Value() == 0 || SameFixedText(slot.key, key)) return slot;
         }
     }
 

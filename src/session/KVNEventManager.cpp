@@ -333,14 +333,13 @@ int32_t HeldCount(const char* message, int32_t length, int32_t offset, int32_t d
 int32_t KVNEventManager::FindAccountNumber(const AccountText& accountNumber) const {
     if (accountNumber.IsBlank())
         return EmptyAccountNumberPlaces.empty() ? 0 : *EmptyAccountNumberPlaces.begin();
-    const auto at = AccountNumberPlaces.find(KeyOf<16>(accountNumber));
-    return at == AccountNumberPlaces.end() ? 0 : at->second;
+    return std::max(AccountNumberPlaces.Find(KeyOf<16>(accountNumber)), 0);
 }
 
 void KVNEventManager::ForgetAccountNumber(int32_t place) {
     if (place <= 0 || static_cast<std::size_t>(place) > AccountNumbers.size()) return;
     std::string& number = AccountNumbers[static_cast<std::size_t>(place - 1)];
-    if (!number.empty()) AccountNumberPlaces.erase(KeyOf<16>(AccountText(number)));
+    if (!number.empty()) AccountNumberPlaces.Set(KeyOf<16>(AccountText(number)), -1);
     number.clear();
     EmptyAccountNumberPlaces.insert(place);
 }
@@ -348,51 +347,41 @@ void KVNEventManager::ForgetAccountNumber(int32_t place) {
 int32_t KVNEventManager::GetPositionId(const MRPString<2, 32, MValAccept>& group,
                                        const MRPString<4, 32, MValAccept>& instrument,
                                        const AccountText& accountNumber, const AccountText& accountId) {
-    const FixedTextKey<10> pair = PositionIdKey(group, instrument, accountNumber, accountId);
-    int32_t account = 0;
-    std::memcpy(&account, pair.data(), 4);
-    const auto [id, added] = PositionIds.Insert(pair, PositionIdCounter + 1);
-    if (!added) return id;
-    ++PositionIdCounter;
-    FixedTextKey<4> part;
-    std::memcpy(part.data(), &account, 4);
-    EarlierPositionIds.resize(static_cast<std::size_t>(PositionIdCounter) + 1);
-    EarlierPositionIds[static_cast<std::size_t>(PositionIdCounter)] = LastPositionIds.Find(part);
-    LastPositionIds.Set(part, PositionIdCounter);
-    return PositionIdCounter;
+    const auto [id, added] = PositionIds.Insert(PositionAccountPart(accountNumber, accountId),
+                                                PositionInstrument(group, instrument));
+    if (added) PositionIdCounter = id;
+    return id;
 }
 
 int32_t KVNEventManager::FindPositionId(const MRPString<2, 32, MValAccept>& group,
                                         const MRPString<4, 32, MValAccept>& instrument,
                                         const AccountText& accountNumber,
                                         const AccountText& accountId) const {
-    return PositionIds.Find(PositionIdKey(group, instrument, accountNumber, accountId));
+    return PositionIds.Find(PositionAccountPart(accountNumber, accountId),
+                            PositionInstrument(group, instrument));
 }
 
-FixedTextKey<10> KVNEventManager::PositionIdKey(const MRPString<2, 32, MValAccept>& group,
-                                                const MRPString<4, 32, MValAccept>& instrument,
-                                                const AccountText& accountNumber,
-                                                const AccountText& accountId) const {
-    int32_t account = 1;
-    if (!accountId.IsBlank()) {
-        account = AccountIdNumber(accountId);
-    } else if (const int32_t place = FindAccountNumber(accountNumber)) {
-        account = place;
-    }
+int32_t KVNEventManager::PositionAccountPart(const AccountText& accountNumber,
+                                             const AccountText& accountId) const {
+    if (!accountId.IsBlank()) return AccountIdNumber(accountId);
+    const int32_t place = FindAccountNumber(accountNumber);
+    return place != 0 ? place : 1;
+}
+
+PositionIdIndex::Instrument KVNEventManager::PositionInstrument(
+    const MRPString<2, 32, MValAccept>& group, const MRPString<4, 32, MValAccept>& instrument) {
     // Every instrument, known or not, is told apart by its group and instrument as received.
-    FixedTextKey<10> pair;
-    std::memcpy(pair.data(), &account, 4);
-    std::memcpy(pair.data() + 4, group.GetData(), 2);
-    std::memcpy(pair.data() + 6, instrument.GetData(), 4);
+    PositionIdIndex::Instrument pair;
+    std::memcpy(pair.data(), group.GetData(), 2);
+    std::memcpy(pair.data() + 2, instrument.GetData(), 4);
     return pair;
 }
 
 void KVNEventManager::SetFirmUnitMember(const ParticipantIdText& participantId,
                                         FirmUnitMemberText& firmUnitMember) const {
     firmUnitMember.Clear();
-    const auto at = ParticipantIdIndex.find(KeyOf<4>(participantId));
-    if (at != ParticipantIdIndex.end())
-        firmUnitMember = Participants[static_cast<std::size_t>(at->second)].FirmUnitMember;
+    if (const int32_t place = ParticipantIdIndex.Find(KeyOf<4>(participantId)))
+        firmUnitMember = Participants[static_cast<std::size_t>(place - 1)].FirmUnitMember;
 }
 
 bool KVNEventManager::HasMasterAccount() const {
@@ -427,20 +416,19 @@ void KVNEventManager::ClearAll() {
     Participants.clear();
     InstrumentKeys.clear();
     AccountNumbers.clear();
-    InstrumentIndex.clear();
+    InstrumentIndex.Clear();
     PositionIds.Clear();
     PositionIdCounter = 0;
     PendingCommands.clear();
     ErrorLines.clear();
-    AccountNumberPlaces.clear();
+    AccountNumberPlaces.Clear();
     EmptyAccountNumberPlaces.clear();
-    ParticipantIdIndex.clear();
+    ParticipantIdIndex.Clear();
     ParticipantNameIndex.clear();
-    LastPositionIds.Clear();
-    EarlierPositionIds.clear();
 }
 
 void KVNEventManager::CompleteAcknowledgment(const char* message, int32_t length) {
+    if (Loading) return;  // as CompleteCommand, without reading the number
     // The answered sequence number lies in the header; a header cut short reads as blanks.
     if (length >= 16) {
         CompleteCommand(message, EnumActionStatusType::Done, nullptr, 0);
@@ -461,11 +449,14 @@ void KVNEventManager::StoreAccount(EnumBraeMsgType type, const char* message, in
         if (account.AccountNumber.IsBlank()) {
             EmptyAccountNumberPlaces.insert(place);
         } else {
-            AccountNumberPlaces.emplace(KeyOf<16>(account.AccountNumber), place);
+            AccountNumberPlaces.Set(KeyOf<16>(account.AccountNumber), place);
         }
     }
     account.SetAccountNumberList(&AccountNumbers);
-    Accounts.Store(account, Loading);
+    // The record's key, its number's place found through the index rather than by a scan.
+    const BaseKey key(1, account.AccountId.IsBlank() ? FindAccountNumber(account.AccountNumber)
+                                                     : AccountIdNumber(account.AccountId));
+    Accounts.Store(account, key, Loading);
     CompleteAcknowledgment(message, length);
 }
 
@@ -486,12 +477,8 @@ void KVNEventManager::OnPositionAcknowledgment(const char* message, int32_t leng
     position.Key = BaseKey(
         GetPositionId(position.Group, position.Instrument, position.AccountNumber, position.AccountId),
         DateNumber(position.ReportDate));
-    FixedTextKey<6> instrument;
-    std::memcpy(instrument.data(), position.Group.GetData(), 2);
-    std::memcpy(instrument.data() + 2, position.Instrument.GetData(), 4);
-    const auto at = InstrumentIndex.find(instrument);
-    if (at != InstrumentIndex.end()) {
-        const BraeGroupInstrumentDefinition& definition = Instruments[static_cast<std::size_t>(at->second)];
+    if (const int32_t place = InstrumentIndex.Find(PositionInstrument(position.Group, position.Instrument))) {
+        const BraeGroupInstrumentDefinition& definition = Instruments[static_cast<std::size_t>(place - 1)];
         if (!definition.StrikePrice.IsNull()) position.CallPutCode = definition.CallPutCode;
         position.StrikePrice = definition.StrikePrice;
         position.ExpirationDate = definition.ExpirationDate;
@@ -562,15 +549,7 @@ void KVNEventManager::SetPositionsMaster(const AccountText& accountId, const Acc
     }
     // A position that carries the id has a position id of the id's account part: walk those ids,
     // in ascending order, and each one's report dates.
-    const int32_t account = AccountIdNumber(accountId);
-    FixedTextKey<4> part;
-    std::memcpy(part.data(), &account, 4);
-    std::vector<int32_t> ids;
-    for (int32_t id = LastPositionIds.Find(part); id != 0;
-         id = EarlierPositionIds[static_cast<std::size_t>(id)])
-        ids.push_back(id);
-    std::reverse(ids.begin(), ids.end());
-    for (const int32_t id : ids) {
+    for (const int32_t id : PositionIds.IdsOf(AccountIdNumber(accountId))) {
         for (auto at = Positions.Records.lower_bound(BaseKey(id, 0));
              at != Positions.Records.end() && at->first.First.GetValue() == id; ++at) {
             if (carries(at->second)) set(at->first, at->second);
@@ -601,21 +580,21 @@ void KVNEventManager::OnBulkInstrument(const char* message, int32_t length) {
          ReadBulkElements<BraeGroupInstrumentDefinition>(message, length)) {
         FixedTextKey<6> key;
         std::memcpy(key.data(), &definition, 6);
-        const auto [at, added] = InstrumentIndex.try_emplace(key, static_cast<int32_t>(Instruments.size()));
+        const auto [place, added] = InstrumentIndex.Insert(key, static_cast<int32_t>(Instruments.size()) + 1);
         if (added) {
             InstrumentKeys.emplace_back(key.data(), key.size());
             Instruments.push_back(definition);
         } else {
-            Instruments[static_cast<std::size_t>(at->second)] = definition;
+            Instruments[static_cast<std::size_t>(place - 1)] = definition;
         }
     }
 }
 
 void KVNEventManager::RebuildParticipantIdIndex() {
-    ParticipantIdIndex.clear();
+    ParticipantIdIndex.Clear();
     for (std::size_t i = 0; i < Participants.size(); ++i)
-        ParticipantIdIndex.try_emplace(KeyOf<4>(Participants[i].ApprovedParticipantId),
-                                       static_cast<int32_t>(i));
+        ParticipantIdIndex.Insert(KeyOf<4>(Participants[i].ApprovedParticipantId),
+                                  static_cast<int32_t>(i) + 1);
 }
 
 void KVNEventManager::OnBulkParticipant(const char* message, int32_t length) {
@@ -625,7 +604,7 @@ void KVNEventManager::OnBulkParticipant(const char* message, int32_t length) {
                                                                   static_cast<int32_t>(Participants.size()));
         if (added) {
             Participants.push_back(definition);
-            ParticipantIdIndex.try_emplace(KeyOf<4>(definition.ApprovedParticipantId), at->second);
+            ParticipantIdIndex.Insert(KeyOf<4>(definition.ApprovedParticipantId), at->second + 1);
         } else {
             BraeParticipantDefinition& stored = Participants[static_cast<std::size_t>(at->second)];
             const bool idChanged =

@@ -26,6 +26,7 @@
 #include "session/FixedKeyTable.h"
 #include "session/FixedTextHash.h"
 #include "session/GridClientData.h"
+#include "session/PositionIdIndex.h"
 #include "store/BaseKey.h"
 #include "store/CommandHistory.h"
 #include "store/DataHandler.h"
@@ -265,9 +266,10 @@ public:
     std::vector<BraeParticipantDefinition> Participants;
     std::vector<std::string> InstrumentKeys;  // Group and Instrument, 6 characters as received
     std::vector<std::string> AccountNumbers;
-    std::unordered_map<FixedTextKey<6>, int32_t, FixedTextHash> InstrumentIndex;
-    // (account part as 4 bytes, Group and Instrument as received) -> position id.
-    FixedKeyTable<10> PositionIds;
+    // Group and Instrument as received -> 1 + the instrument's place in Instruments.
+    FixedKeyTable<6> InstrumentIndex;
+    // (account part, Group and Instrument as received) -> position id; the ids of each account part.
+    PositionIdIndex PositionIds;
     int32_t PositionIdCounter = 0;
     std::vector<MDateYYYYMMDD> ReportableDates;
     Timer* ProcessTimer = nullptr;
@@ -276,17 +278,15 @@ public:
     std::vector<std::string> ErrorLines;
 
     // Indexes over the lists above; each gives the first match that a scan of its list would.
-    // Account number (16 characters as received) -> its 1-based place in AccountNumbers, and the
-    // places that hold the empty text (an account number of blanks, or a forgotten one).
-    std::unordered_map<FixedTextKey<16>, int32_t, FixedTextHash> AccountNumberPlaces;
+    // Account number (16 characters as received) -> its 1-based place in AccountNumbers (-1: a
+    // number forgotten since), and the places that hold the empty text (an account number of
+    // blanks, or a forgotten one).
+    FixedKeyTable<16> AccountNumberPlaces;
     std::set<int32_t> EmptyAccountNumberPlaces;
-    // Participant id -> the first participant with it; the first 25 characters -> the participant.
-    std::unordered_map<FixedTextKey<4>, int32_t, FixedTextHash> ParticipantIdIndex;
+    // Participant id -> 1 + the place of the first participant with it; the first 25 characters
+    // -> the participant's place.
+    FixedKeyTable<4> ParticipantIdIndex;
     std::unordered_map<FixedTextKey<25>, int32_t, FixedTextHash> ParticipantNameIndex;
-    // The position ids of each account part, latest first: the account part (4 bytes) -> the last
-    // id handed out for it, and by id the one handed out before it for the same part (0: none).
-    FixedKeyTable<4> LastPositionIds;
-    std::vector<int32_t> EarlierPositionIds;
 
     // Hands one received message to its handler, as the pump does.
     void Dispatch(const char* message, int32_t length);
@@ -319,11 +319,12 @@ private:
     void LeaveLoading();
     // The box of a refused password reset, then the dialog again.
     void OnPasswordResetRefused(const std::string& text);
-    // The key of a position id: the account's id number (else its place among the account numbers,
-    // else 1), then the group and the instrument as received.
-    FixedTextKey<10> PositionIdKey(const MRPString<2, 32, MValAccept>& group,
-                                   const MRPString<4, 32, MValAccept>& instrument,
-                                   const AccountText& accountNumber, const AccountText& accountId) const;
+    // The account part of a position id: the account's id number, else its place among the
+    // account numbers, else 1.
+    int32_t PositionAccountPart(const AccountText& accountNumber, const AccountText& accountId) const;
+    // The group and the instrument as received.
+    static PositionIdIndex::Instrument PositionInstrument(const MRPString<2, 32, MValAccept>& group,
+                                                          const MRPString<4, 32, MValAccept>& instrument);
     // SendCommand's bookkeeping once the message is numbered and its description made.
     void RecordCommand(uint32_t sequence, EnumBraeMsgType type, CommandDescription description);
     // Commands left unanswered by a reset fail; the query slots and the hourglass start afresh.

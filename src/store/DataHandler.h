@@ -3,15 +3,26 @@
 // key; a record stays in place until it is removed) and the keys stored and removed since the
 // grid windows last refreshed, in arrival order. Storing and
 // removing push nothing while the initial load runs (the loading flag), since every window is
-// refilled completely after it. GUI thread only.
+// refilled completely after it. The map's nodes come from the handler's own pool (NodePool): a
+// store emptied keeps their memory for the next load. Not copied. GUI thread only.
+#include <functional>
 #include <map>
 
 #include "store/BaseKey.h"
 #include "store/InterfaceKeyVector.h"
+#include "store/NodePool.h"
+
+// The records of a store by key.
+template <class T>
+using RecordMap = std::map<BaseKey, T, std::less<BaseKey>, NodeAllocator<std::pair<const BaseKey, T>>>;
 
 template <class T>
 class DataHandler {
 public:
+    DataHandler() = default;
+    DataHandler(const DataHandler&) = delete;
+    DataHandler& operator=(const DataHandler&) = delete;
+
     // The record under key, or null; never inserts.
     T* Find(BaseKey key) {
         const auto at = Records.find(key);
@@ -24,8 +35,9 @@ public:
     // Assigns the record into the one under its key, or adds a copy; pushes the key on
     // ChangedKeys unless loading. Returns the stored record. A key above every stored one (records
     // arriving in key order) is added at the end without a search.
-    T* Store(const T& record, bool loading) {
-        const BaseKey key = record.GetKey();
+    T* Store(const T& record, bool loading) { return Store(record, record.GetKey(), loading); }
+    // The same under key, which the caller knows to be the record's own.
+    T* Store(const T& record, const BaseKey& key, bool loading) {
         auto at = Records.empty() || Records.rbegin()->first < key ? Records.end() : Records.lower_bound(key);
         if (at != Records.end() && at->first == key) {
             at->second = record;
@@ -48,7 +60,11 @@ public:
     // Deletes every record; the key lists stay as they are.
     void DeleteAll() { Records.clear(); }
 
-    std::map<BaseKey, T> Records;
+private:
+    NodePool pool_;  // before Records, which it outlives
+
+public:
+    RecordMap<T> Records{NodeAllocator<std::pair<const BaseKey, T>>(&pool_)};
     InterfaceKeyVector ChangedKeys;
     InterfaceKeyVector RemovedKeys;
 };

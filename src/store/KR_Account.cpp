@@ -49,11 +49,9 @@ KR_Account::KR_Account(EnumBraeMsgType type, const char* message, int length) {
 }
 
 BaseKey KR_Account::GetKey() const {
-    const std::string id = AccountId.ToString();
-    if (!id.empty()) {
+    if (const int length = AccountId.Length()) {
         // Up to 16 digits: read wide, so that an id beyond the 32-bit range clamps instead of wrapping.
-        return BaseKey::FromWide(
-            1, static_cast<int64_t>(ParseDecimalDigits64(id.data(), static_cast<int>(id.size()))));
+        return BaseKey::FromWide(1, static_cast<int64_t>(ParseDecimalDigits64(AccountId.GetData(), length)));
     }
     if (!accountNumbers_) return BaseKey(1, 0);
     const auto found = std::find(accountNumbers_->begin(), accountNumbers_->end(), AccountNumber.ToString());

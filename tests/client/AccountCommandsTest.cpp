@@ -68,14 +68,16 @@ TEST(AccountDeletionTest, TextsInTheirSingularAndPluralFormsWithTheMasterPart) {
 }
 
 TEST(AccountDeletionTest, OpenPositionsAndLinkedCountsFromOneIndexAndBlankMasterIdsLinkNothing) {
-    std::map<BaseKey, KR_Account> accounts;
+    DataHandler<KR_Account> accountStore;
+    RecordMap<KR_Account>& accounts = accountStore.Records;
     const KR_Account master = Account("M-1", "900", true);
     const KR_Account blankMaster = Account("M-2", "", true);
     accounts[BaseKey(1, 900)] = master;
     accounts[BaseKey(1, 1)] = Account("A-1", "1", false, "900");
     accounts[BaseKey(1, 2)] = Account("A-2", "2", false, "900");
     accounts[BaseKey(1, 3)] = Account("A-3", "3");  // blank MasterAccountId: linked to nobody
-    std::map<BaseKey, KB_Position> positions;
+    DataHandler<KB_Position> positionStore;
+    RecordMap<KB_Position>& positions = positionStore.Records;
     KB_Position position;
     position.AccountNumber.SetString("A-1");
     position.FirmUnitMember.SetString("FUM1");

@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <map>
+#include <random>
+#include <string>
+
 #include "TradeRecord.h"
 #include "store/DataHandler.h"
 
@@ -31,6 +35,42 @@ TEST(DataHandler, StoresInPlaceAndListsTheKeysUnlessLoading) {
     EXPECT_EQ(store.RemovedKeys.size(), 1u);
     EXPECT_EQ(store.Find(BaseKey(0, 1)), nullptr);
     store.Store(Trade(4, "e", 5), false);  // freed with the handler
+}
+
+// Random stores, removals and emptyings against a plain map: the same records, each left in place
+// while it stays stored, however the memory of removed ones is reused.
+TEST(DataHandler, KeepsWhatAPlainMapKeepsThroughRandomChanges) {
+    std::mt19937 random(5);
+    DataHandler<Trade> store;
+    std::map<int, std::pair<std::string, const Trade*>> expected;
+    for (int round = 0; round < 30000; ++round) {
+        const int id = static_cast<int>(random() % 2000);
+        const uint32_t action = random() % 100;
+        if (action == 0) {
+            store.DeleteAll();
+            expected.clear();
+        } else if (action < 40) {
+            store.Remove(BaseKey(0, id), true);
+            expected.erase(id);
+        } else {
+            const std::string name = std::to_string(random() % 1000);
+            const Trade* stored = store.Store(Trade(id, name.c_str(), 1), true);
+            const auto [at, added] = expected.try_emplace(id, name, stored);
+            if (!added) {
+                ASSERT_EQ(stored, at->second.second) << "moved";
+                at->second.first = name;
+            }
+        }
+        if (round % 1000 != 999) continue;
+        ASSERT_EQ(store.Records.size(), expected.size());
+        auto at = expected.begin();
+        for (const auto& [key, trade] : store.Records) {
+            ASSERT_EQ(key.Second.GetValue(), at->first);
+            ASSERT_EQ(trade.Name.ToString(), at->second.first);
+            ASSERT_EQ(&trade, at->second.second);
+            ++at;
+        }
+    }
 }
 
 }  // namespace
