@@ -104,7 +104,7 @@ void BM_CollectAndShowColumnValues(benchmark::State& state) {
         editor.DropMissingValues(name, values);
         list.Clear();
         list.AddItems(values);
-        benchmark::DoNotOptimize(list.count());
+        benchmark::DoNotOptimize(list.Count());
     }
     delete view;
 }
