@@ -5,7 +5,6 @@
 #include <QDate>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStackedWidget>
@@ -142,9 +141,9 @@ bool MoveCheckListItem(ListBox* box, int delta) {
     if (s < 0 || count < 2) return false;
     const int t = std::clamp(s + delta, 0, count - 1);
     auto* checks = dynamic_cast<CheckListBox*>(box);
-    const QString keptText = box->item(t)->text();
-    box->item(t)->setText(box->item(s)->text());
-    box->item(s)->setText(keptText);
+    const std::string keptText = box->Item(t);
+    box->SetItemText(t, box->Item(s));
+    box->SetItemText(s, keptText);
     if (checks) {
         const CheckListBox::State keptState = checks->ItemState(t);
         checks->SetItemState(t, checks->ItemState(s));

@@ -127,15 +127,14 @@ void TSortSelectionForm::Refill() {
 
 int TSortSelectionForm::GetFirstSelection(const ListBox* list) {
     for (int i = 0; i < list->Count(); ++i) {
-        if (list->item(i)->isSelected()) return i;
+        if (list->IsSelected(i)) return i;
     }
     return -1;
 }
 
 std::vector<bool> TSortSelectionForm::Selection(const ListBox* list) {
     std::vector<bool> selected(static_cast<std::size_t>(list->Count()));
-    for (int i = 0; i < list->Count(); ++i)
-        selected[static_cast<std::size_t>(i)] = list->item(i)->isSelected();
+    for (int i = 0; i < list->Count(); ++i) selected[static_cast<std::size_t>(i)] = list->IsSelected(i);
     return selected;
 }
 
@@ -147,7 +146,7 @@ void TSortSelectionForm::SetItem(ListBox* list, int index) {
 
 bool TSortSelectionForm::HasSingleSelection() const {
     int selected = 0;
-    for (int i = 0; i < dstList_->Count(); ++i) selected += dstList_->item(i)->isSelected() ? 1 : 0;
+    for (int i = 0; i < dstList_->Count(); ++i) selected += dstList_->IsSelected(i) ? 1 : 0;
     return selected <= 1;
 }
 

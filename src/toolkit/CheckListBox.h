@@ -1,7 +1,7 @@
 #pragma once
 // List box whose items carry a check box with two or three states (unchecked, checked, grayed).
-// A user's toggle cycles unchecked, grayed (when allowed), checked; the check event fires only
-// for the user's toggles, never when the program sets a state.
+// A user's toggle (click on the box, or space) cycles unchecked, grayed (when allowed), checked;
+// the check event fires only for the user's toggles, never when the program sets a state.
 #include <functional>
 
 #include "toolkit/ListBox.h"
@@ -12,9 +12,6 @@ public:
     explicit CheckListBox(QWidget* parent = nullptr, const char* name = nullptr, bool sorted = false);
 
     void SetAllowGrayed(bool allow);
-    int AddItem(const std::string& item);
-    // Adds many unchecked items at once, as ListBox::AddItems does.
-    void AddItems(const std::vector<std::string>& items);
     State ItemState(int index) const;
     void SetItemState(int index, State state);
     bool IsChecked(int index) const { return ItemState(index) == Checked; }
@@ -22,8 +19,4 @@ public:
 
     // Index of the toggled item.
     std::function<void(int index)> onClickCheck;
-
-private:
-    void Prepare(QListWidgetItem* item);
-    bool allowGrayed_ = false;
 };

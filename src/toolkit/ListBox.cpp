@@ -2,71 +2,83 @@
 
 #include <algorithm>
 
-#include "toolkit/QtText.h"
+#include "toolkit/ListBoxModel.h"
 #include "toolkit/SortCollation.h"
 
-ListBox::ListBox(QWidget* parent, const char* name, bool sorted) : QListWidget(parent), sorted_(sorted) {
+ListBox::ListBox(QWidget* parent, const char* name, bool sorted)
+    : QListView(parent), items_(new ListBoxModel(this)), sorted_(sorted) {
     if (name) setObjectName(QString::fromLatin1(name));
+    setModel(items_);
     // One line of text per item: the view need not measure every item of a long list.
     setUniformItemSizes(true);
-    connect(this, &QListWidget::currentRowChanged, this, [this] {
+    connect(selectionModel(), &QItemSelectionModel::currentChanged, this, [this] {
         if (!programmatic_ && onClick) onClick();
     });
 }
 
 int ListBox::AddItem(const std::string& item) {
-    int at = count();
+    int at = Count();
     if (sorted_) {
         int low = 0;
         while (low < at) {
             int mid = (low + at) / 2;
-            if (CompareSortText(Item(mid), item) <= 0)
+            if (CompareSortText(items_->Text(mid), item) <= 0)
                 low = mid + 1;
             else
                 at = mid;
         }
     }
     programmatic_ = true;
-    insertItem(at, ToQt(item));
+    items_->Insert(at, item);
     programmatic_ = false;
     return at;
 }
 
-std::vector<std::string> ListBox::OrderForAppend(const std::vector<std::string>& items) const {
+void ListBox::AddItems(const std::vector<std::string>& items) {
+    if (Count() > 0 && sorted_) {
+        for (const std::string& item : items) AddItem(item);
+        return;
+    }
     std::vector<std::string> ordered = items;
     const auto before = [](const std::string& a, const std::string& b) { return CompareSortText(a, b) < 0; };
     // Texts in byte order are often in this order already (digits, one letter case).
     if (sorted_ && !std::is_sorted(ordered.begin(), ordered.end(), before))
         std::stable_sort(ordered.begin(), ordered.end(), before);
-    return ordered;
-}
-
-void ListBox::AddItems(const std::vector<std::string>& items) {
-    if (count() > 0 && sorted_) {
-        for (const std::string& item : items) AddItem(item);
-        return;
-    }
-    QStringList texts;
-    texts.reserve(static_cast<qsizetype>(items.size()));
-    for (const std::string& item : OrderForAppend(items)) texts.append(ToQt(item));
     programmatic_ = true;
-    addItems(texts);
+    items_->Append(std::move(ordered));
     programmatic_ = false;
 }
 
 std::string ListBox::Item(int index) const {
-    const QListWidgetItem* i = item(index);
-    return i ? FromQt(i->text()) : std::string();
+    return index >= 0 && index < Count() ? items_->Text(index) : std::string();
+}
+
+void ListBox::SetItemText(int index, const std::string& text) {
+    items_->SetText(index, text);
+}
+
+int ListBox::Count() const {
+    return items_->Count();
 }
 
 void ListBox::Clear() {
     programmatic_ = true;
-    clear();
+    selectionModel()->clear();
+    items_->Clear();
     programmatic_ = false;
 }
 
 void ListBox::SetItemIndex(int index) {
+    const QModelIndex item = items_->index(index >= 0 && index < Count() ? index : -1);
+    // As a list widget sets its current row: the selection follows as the selection mode has it.
+    QItemSelectionModel::SelectionFlags command = QItemSelectionModel::SelectCurrent;
+    if (selectionMode() == SingleSelection) command = QItemSelectionModel::ClearAndSelect;
+    if (selectionMode() == NoSelection) command = QItemSelectionModel::NoUpdate;
     programmatic_ = true;
-    setCurrentRow(index >= 0 && index < count() ? index : -1);
+    selectionModel()->setCurrentIndex(item, command);
     programmatic_ = false;
+}
+
+bool ListBox::IsSelected(int index) const {
+    return index >= 0 && index < Count() && selectionModel()->isSelected(items_->index(index));
 }

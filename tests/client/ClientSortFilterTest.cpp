@@ -6,6 +6,7 @@
 #include "grid/BusinessObjectGrid.h"
 #include "grid/TFilterForm.h"
 #include "grid/TFilterToolsForm.h"
+#include "guisupport/ListClicks.h"
 #include "guisupport/ScriptedUi.h"
 #include "store/FilterData.h"
 #include "toolkit/Action.h"
@@ -28,8 +29,8 @@ TEST_F(ClientSortFilterTest, AClientWindowSortsAndFiltersWithoutAlerts) {
         EXPECT_TRUE(dialog.AlertsGroupBox->isHidden());
         CheckListBox* columns = dialog.ColumnCheckListBox;
         for (int i = 0; i < columns->Count(); ++i)
-            if (columns->Item(i) == "SequenceNumber") columns->item(i)->setCheckState(Qt::Checked);
-        dialog.ToolsForm()->ValueCheckListBox->item(0)->setCheckState(Qt::Checked);
+            if (columns->Item(i) == "SequenceNumber") ClickCheck(columns, i);
+        ClickCheck(dialog.ToolsForm()->ValueCheckListBox, 0);
         dialog.buttons().OkButton()->click();
     });
     window.FilterAction->Execute();

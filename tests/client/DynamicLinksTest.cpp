@@ -13,6 +13,7 @@
 #include "../grid/GridWindowFixture.h"
 #include "grid/DynamicLinkRegistry.h"
 #include "grid/TDynamicFilterForm.h"
+#include "guisupport/ListClicks.h"
 #include "guisupport/RecordingCanvas.h"
 #include "guisupport/ScriptedUi.h"
 #include "session/EventManager.h"
@@ -231,7 +232,7 @@ TEST_F(DynamicLinks, TheDialogsOkReplacesTheLinksAndEveryChildHearsOfIt) {
         emit sources->activated(0);
         auto* list = f.Control<ListBox>("OtherGridColumnListBox");
         ASSERT_EQ(list->Count(), 1);
-        list->setCurrentRow(0);
+        ClickItem(list, 0);
         f.AddEntryAction()->Execute();
         f.Control<QPushButton>("OKButton")->click();
     });

@@ -8,6 +8,7 @@
 #include "core/BaseIniFile.h"
 #include "grid/GridWindowFixture.h"
 #include "grid/TDynamicFilterForm.h"
+#include "guisupport/ListClicks.h"
 #include "guisupport/RecordingCanvas.h"
 #include "guisupport/ScriptedUi.h"
 #include "toolkit/Action.h"
@@ -42,7 +43,7 @@ void Pick(ComboBox* combo, const std::string& text) {
 // The user's click on a list entry.
 void Click(ListBox* list, const std::string& text) {
     for (int i = 0; i < list->Count(); ++i)
-        if (list->Item(i) == text) return list->setCurrentRow(i);
+        if (list->Item(i) == text) return ClickItem(list, i);
     ADD_FAILURE() << "no entry " << text;
 }
 

@@ -11,6 +11,7 @@
 #include "grid/FilterEditor.h"
 #include "grid/TFilterForm.h"
 #include "grid/TFilterToolsForm.h"
+#include "guisupport/ListClicks.h"
 #include "guisupport/ScriptedUi.h"
 #include "store/FilterData.h"
 #include "toolkit/Action.h"
@@ -203,11 +204,10 @@ protected:
         return -1;
     }
     static void Click(TFilterForm& dialog, const std::string& text) {
-        dialog.ColumnCheckListBox->setCurrentRow(Entry(dialog, text));  // the user's click
+        ClickItem(dialog.ColumnCheckListBox, Entry(dialog, text));
     }
     static void Check(TFilterForm& dialog, const std::string& text, bool checked = true) {
-        dialog.ColumnCheckListBox->item(Entry(dialog, text))
-            ->setCheckState(checked ? Qt::Checked : Qt::Unchecked);
+        ClickCheck(dialog.ColumnCheckListBox, Entry(dialog, text), checked);
     }
     static std::vector<std::string> Items(const ListBox* list) {
         std::vector<std::string> items;
@@ -281,7 +281,7 @@ TEST_F(FilterDialogTest, CheckingAColumnListsItsValuesOnceAndTheEditorsChangeThe
         Click(dialog, "Id");
         EXPECT_EQ(ui.busyCalls, collected);  // the values were kept
 
-        tools.ValueCheckListBox->item(2)->setCheckState(Qt::Checked);
+        ClickCheck(tools.ValueCheckListBox, 2);
         EXPECT_EQ(id->Values, (StringVector{{"3"}}));
         dialog.BoolOperatorsRadioGroup->Button(1)->click();
         EXPECT_EQ(id->Condition, 1);
@@ -373,7 +373,7 @@ TEST_F(FilterDialogTest, TheComparisonListIsBuiltByKindAndOnlyAChosenColumnEnabl
         EXPECT_FALSE(dialog.Modified());
         EXPECT_TRUE(tools.ColumnListBox->isVisibleTo(&dialog));
         EXPECT_EQ(Items(tools.ColumnListBox), (std::vector<std::string>{"Amount", "Id"}));
-        tools.ColumnListBox->setCurrentRow(1);
+        ClickItem(tools.ColumnListBox, 1);
         EXPECT_TRUE(dialog.Modified());
         dialog.buttons().OkButton()->click();
     });
@@ -425,7 +425,7 @@ TEST_F(FilterDialogTest, AlertsOnAWindowThatSupportsThem) {
                      BoxIcon::Error, BoxButtons::Ok, mrOk);
         dialog.buttons().OkButton()->click();
         Check(dialog, "Id");
-        dialog.ToolsForm()->ValueCheckListBox->item(0)->setCheckState(Qt::Checked);
+        ClickCheck(dialog.ToolsForm()->ValueCheckListBox, 0);
         dialog.buttons().OkButton()->click();
     });
     window->FilterAction->Execute();

@@ -7,6 +7,7 @@
 #include "grid/GridQuickTools.h"
 #include "grid/SortSelectionLists.h"
 #include "grid/TSortSelectionForm.h"
+#include "guisupport/ListClicks.h"
 #include "guisupport/ScriptedUi.h"
 #include "store/FilterData.h"
 #include "toolkit/Action.h"
@@ -198,8 +199,8 @@ TEST_F(QuickToolsTest, TheSortDialogEditsTheCriteriaByTitle) {
         EXPECT_EQ(src->Item(1), "Sum");
         EXPECT_TRUE(dst->IsChecked(0));
         EXPECT_FALSE(dialog.buttons().OkButton()->isEnabled());
-        src->item(0)->setSelected(true);
-        src->item(1)->setSelected(true);
+        AddToSelection(src, 0);
+        AddToSelection(src, 1);
         dialog.findChild<Action*>("IncludeBtnAction")->Execute();
         ASSERT_EQ(dst->Count(), 3);
         EXPECT_EQ(dst->Item(1), "Sum");  // bottom-up
@@ -207,7 +208,7 @@ TEST_F(QuickToolsTest, TheSortDialogEditsTheCriteriaByTitle) {
         EXPECT_FALSE(dst->IsChecked(1));
         dst->SetItemIndex(1);
         dialog.findChild<Action*>("UpButtonAction")->Execute();
-        dst->item(0)->setCheckState(Qt::Checked);  // the user's check: ascending
+        ClickCheck(dst, 0);  // the user's check: ascending
         dialog.buttons().OkButton()->click();
     });
     window->SortAction->Execute();

@@ -2,9 +2,12 @@
 // that stay silent on one.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionViewItem>
 #include <QTest>
 
 #include "guisupport/Keyboard.h"
@@ -228,7 +231,7 @@ TEST(CheckListBox, UserTogglesCycleThreeStatesAndFireProgrammaticChecksStaySilen
         EXPECT_EQ(list.ItemState(1), expected);
     }
     EXPECT_EQ(toggled, (std::vector<int>{1, 1, 1}));
-    list.item(1)->setText("renamed");  // not a toggle
+    list.SetItemText(1, "renamed");  // not a toggle
     EXPECT_EQ(toggled.size(), 3u);
 
     CheckListBox twoStates;
@@ -238,6 +241,89 @@ TEST(CheckListBox, UserTogglesCycleThreeStatesAndFireProgrammaticChecksStaySilen
     EXPECT_EQ(twoStates.ItemState(0), CheckListBox::Checked);
     QTest::keyClick(&twoStates, Qt::Key_Space);
     EXPECT_EQ(twoStates.ItemState(0), CheckListBox::Unchecked);
+}
+
+TEST(CheckListBox, AMouseClickInTheCheckBoxTogglesWithoutMovingTheCurrentItem) {
+    CheckListBox list(nullptr, "Values", true);
+    list.AddItems({"b", "a", "c"});
+    list.show();
+    QApplication::processEvents();
+    list.SetItemIndex(0);
+    int clicks = 0;
+    std::vector<int> toggled;
+    list.onClick = [&] { ++clicks; };
+    list.onClickCheck = [&](int index) { toggled.push_back(index); };
+    const auto clickBox = [&](int index) {
+        QStyleOptionViewItem option;
+        option.initFrom(list.viewport());
+        option.rect = list.visualRect(list.model()->index(index, 0));
+        option.features = QStyleOptionViewItem::HasCheckIndicator | QStyleOptionViewItem::HasDisplay;
+        const QRect box = list.style()->subElementRect(QStyle::SE_ItemViewItemCheckIndicator, &option, &list);
+        QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, box.center());
+    };
+    clickBox(1);
+    EXPECT_TRUE(list.IsChecked(1));
+    EXPECT_EQ(list.Item(1), "b");
+    clickBox(1);
+    EXPECT_FALSE(list.IsChecked(1));
+    EXPECT_EQ(toggled, (std::vector<int>{1, 1}));
+    EXPECT_EQ(list.ItemIndex(), 0);
+    EXPECT_EQ(clicks, 0);
+    // A click on the text beside the box makes the item current without toggling it.
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, {},
+                      list.visualRect(list.model()->index(2, 0)).topRight() + QPoint(-2, 2));
+    EXPECT_EQ(list.ItemIndex(), 2);
+    EXPECT_FALSE(list.IsChecked(2));
+    EXPECT_EQ(toggled.size(), 2u);
+    EXPECT_EQ(clicks, 1);
+}
+
+TEST(CheckListBox, FillsInAnyOrderGiveTheOrderOfOneByOneAndStatesStayWithTheirItems) {
+    const std::vector<std::string> first = {"beta", "Alpha", "_under"};
+    const std::vector<std::string> batch = {"alpha", "ALPHA", "Gamma", "beta", "", "\xE9t\xE9"};
+    for (bool sorted : {true, false}) {
+        SCOPED_TRACE(sorted ? "sorted" : "unsorted");
+        CheckListBox oneByOne(nullptr, "OneByOne", sorted);
+        CheckListBox batched(nullptr, "Batched", sorted);
+        for (const std::string& item : first) oneByOne.AddItem(item);
+        batched.AddItems(first);
+        const int beta = sorted ? 1 : 0;
+        ASSERT_EQ(batched.Item(beta), "beta");
+        batched.SetChecked(beta, true);
+        batched.SetItemIndex(beta);
+        for (const std::string& item : batch) oneByOne.AddItem(item);
+        batched.AddItems(batch);
+        ASSERT_EQ(batched.Count(), oneByOne.Count());
+        int checked = -1;
+        for (int i = 0; i < oneByOne.Count(); ++i) {
+            EXPECT_EQ(batched.Item(i), oneByOne.Item(i)) << i;
+            if (batched.IsChecked(i)) checked = checked < 0 ? i : -2;
+        }
+        // The earlier "beta" keeps its check and stays current, before the equal one added later.
+        EXPECT_EQ(batched.Item(checked), "beta");
+        EXPECT_FALSE(batched.IsChecked(checked + 1));
+        EXPECT_EQ(batched.ItemIndex(), checked);
+        batched.Clear();
+        EXPECT_EQ(batched.Count(), 0);
+        EXPECT_EQ(batched.ItemIndex(), -1);
+        EXPECT_EQ(batched.Item(0), "");
+        EXPECT_EQ(batched.ItemState(0), CheckListBox::Unchecked);
+        batched.AddItems(batch);
+        for (int i = 0; i < batched.Count(); ++i) EXPECT_FALSE(batched.IsChecked(i)) << i;
+    }
+}
+
+TEST(ListBox, TheCurrentItemIsTheSelectionOfASingleSelectionList) {
+    ListBox list(nullptr, "Fields");
+    list.AddItems({"a", "b", "c"});
+    list.SetItemIndex(0);
+    list.SetItemIndex(2);
+    EXPECT_FALSE(list.IsSelected(0));
+    EXPECT_TRUE(list.IsSelected(2));
+    EXPECT_FALSE(list.IsSelected(3));
+    list.SetItemIndex(-1);
+    EXPECT_EQ(list.ItemIndex(), -1);
+    EXPECT_FALSE(list.IsSelected(2));
 }
 
 TEST(DateTimePicker, ChangeFiresOnUserEditsOnlyWithinTheRange) {
