@@ -68,6 +68,7 @@ TEST_F(WorkspaceSession, TheDefaultWorkspaceOpensItsWindowsAtLogin) {
     ASSERT_TRUE(LogInAndWait());
     EXPECT_EQ(Titles(), (Texts{"Firm accounts", "Sent"}));
     EXPECT_EQ(Caption(), "Korvane - Workspace: daily");
+    RunFor(300ms);  // the windows shown and laid out
     EXPECT_FALSE(form->Workspace().IsModified());
     TKVNGrid* accounts = Windows()[0];
     EXPECT_EQ(accounts->GetKind(), ChildType::Accounts);
