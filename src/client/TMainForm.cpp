@@ -21,13 +21,17 @@
 #include <type_traits>
 
 #include "brae/Brae_PU_PositionDelimiter.h"
+#include "client/DataWindowKind.h"
+#include "client/HistoricalGridKind.h"
 #include "client/TEncryptionKeyForm.h"
+#include "client/TKVNGrid.h"
 #include "core/BaseIniFile.h"
 #include "core/IniFileLocation.h"
 #include "core/MError.h"
 #include "core/ProcessClock.h"
 #include "fields/MIntX.h"
 #include "fields/WindowTools.h"
+#include "grid/BaseGridConfig.h"
 #include "grid/GridWindowLookup.h"
 #include "grid/TAboutBox.h"
 #include "grid/TBaseGridForm.h"
@@ -62,6 +66,9 @@ TMainForm::TMainForm(QWidget* owner) : QMainWindow(owner) {
     mdiArea_ = new QMdiArea(this);
     mdiArea_->setObjectName("MdiArea");
     setCentralWidget(mdiArea_);
+    workspace_ = std::make_unique<KVNWorkspaceManager>(
+        mdiArea_, [this](const std::string& fileName, const std::string& section, bool useTemplate,
+                         ChildType kind) { return OpenDataWindow(fileName, section, useTemplate, kind); });
     statusBar_ = new StatusPanels(this, "StatusBar");
     statusBar_->SetPanels({50, 50});
     statusBar_->installEventFilter(this);
@@ -129,7 +136,7 @@ void TMainForm::SetEncryptionKey(const std::string& key) {
 }
 
 void TMainForm::UpdateCaption() {
-    setWindowTitle(ToQt(baseTitle_ + workspace_.GetCaptionSuffix()));
+    setWindowTitle(ToQt(baseTitle_ + workspace_->GetCaptionSuffix()));
 }
 
 std::string TMainForm::PasswordExpiryText(const std::string& days) {
@@ -190,8 +197,12 @@ bool TMainForm::CheckConnection() {
 
 void TMainForm::ReloadWorkspaceWhenReady() {
     if (!reloadWorkspace_ || !session_.IsReady()) return;
-    workspace_.StartSession(session_.UserTypeP, session_.IsSupervisor());
-    if (!workspace_.IsUnnamed()) workspace_.Reload();
+    workspace_->Participant = session_.UserTypeP;
+    workspace_->Supervisor = session_.IsSupervisor();
+    workspace_->StartSession();
+    const QPointer<TMainForm> self(this);
+    if (!workspace_->IsUnnamed()) workspace_->Reload();
+    if (!self || closing_) return;
     UpdateCaption();
     reloadWorkspace_ = false;
 }
@@ -207,10 +218,10 @@ void TMainForm::ProcessMessages() {
 int32_t TMainForm::Dispatch(uint32_t message, int32_t, int32_t) {
     switch (message) {
         case kWorkspaceChanged:
-            workspace_.SetModified();
+            workspace_->SetModified();
             break;
         case kRepaintAllGrids: {
-            workspace_.SetModified();
+            workspace_->SetModified();
             const QPointer<TMainForm> self(this);
             for (const QPointer<QMdiSubWindow> child : mdiArea_->subWindowList()) {
                 if (!self) break;
@@ -225,7 +236,7 @@ int32_t TMainForm::Dispatch(uint32_t message, int32_t, int32_t) {
 }
 
 bool TMainForm::FormCloseQuery() {
-    return workspace_.ConfirmSaveChanges();
+    return workspace_->ConfirmSaveChanges();
 }
 
 void TMainForm::FormClose() {
@@ -350,10 +361,38 @@ constexpr MainAction kMainActions[] = {
      "Reset Password|Form to reset password with the server"},
     {&TMainForm::StoreEncryptionKeyAction, "StoreEncryptionKeyAction", "&Save Encryption Key", "", false,
      "Save Encryption Key|Read/Write encryption key in ini file"},
+    {&TMainForm::OpenWindowAction, "OpenWindowAction", "&Open Window...", "F11", false,
+     "Open Window|Open new window from the configuration file"},
+    {&TMainForm::OpenWorkspaceAction, "OpenWorkspaceAction", "Open &Workspace...", "Ctrl+F11", false,
+     "Open Workspace|Open the workspace file"},
+    {&TMainForm::SaveWindowAsAction, "SaveWindowAsAction", "S&ave Window As...", "Ctrl+F12", false,
+     "Save As|Save active window into configuration file"},
+    {&TMainForm::SaveWindowAsTemplateAction, "SaveWindowAsTemplateAction", "S&ave Window As Template",
+     "Ctrl+Alt+T", false, "Save As Template|Save an active window configuration as a template"},
+    {&TMainForm::SaveWorkspaceAction, "SaveWorkspaceAction", "Sav&e Workspace", "F12", false,
+     "Save Workspace|Save all currently open windows configurations in default workspace file"},
+    {&TMainForm::SaveWorkspaceAsAction, "SaveWorkspaceAsAction", "Save Wor&kspace As...", "Shift+F12", false,
+     "Save Workspace As|Save currently open workspace under different name"},
+    {&TMainForm::SaveWorkspaceAsDefaultAction, "SaveWorkspaceAsDefaultAction", "Save Workspace As &Default",
+     "F6", false, "Default Workspace|Save currently open workspace as an application default workspace"},
     {&TMainForm::ExitAction, "ExitAction", "E&xit", "", false, "Exit|Exit application"},
     {&TMainForm::LogClientActivityAction, "LogClientActivityAction", "&Log Client Activity", "Ctrl+Num+*",
      false, "Log|Allow to log all client activities"},
+    {&TMainForm::mAccountsAction, "mAccountsAction", "Accounts", "", false,
+     "Display all data of business item: Accounts"},
+    {&TMainForm::mPositionsAction, "mPositionsAction", "Positions", "", false,
+     "Display all data of business item: Positions"},
+    {&TMainForm::HistoricalAccountAction, "HistoricalAccountAction", "Accounts", "", false,
+     "Display all data of business item: Historical Account"},
+    {&TMainForm::HistoricalPositionAction, "HistoricalPositionAction", "Positions", "", false,
+     "Display all data of business item: Historical Position"},
+    {&TMainForm::HistoricalSubmissionAction, "HistoricalSubmissionAction", "Submissions Outcome", "", false,
+     "Display all data of business item: Historical Submission Outcome"},
+    {&TMainForm::HistoricalCommandAction, "HistoricalCommandAction", "Commands History", "", false,
+     "Display all data of business item: Historical Commands"},
     {&TMainForm::mpNoPositionsAction, "mpNoPositionsAction", "No Position to report", "", false, ""},
+    {&TMainForm::CommandHistoryAction, "CommandHistoryAction", "CommandHistoryAction", "", false,
+     "Command History|Show the status of recently executed commands"},
     {&TMainForm::CommStatusAction, "CommStatusAction", "CommStatusAction", "", false, ""},
     {&TMainForm::SortAction, "SortAction", "Sor&t Criteria...", "Ctrl+Alt+S", true,
      "Define sorting criteria: by columns and sorting types (ascending or descending)"},
@@ -460,6 +499,55 @@ void TMainForm::CreateActions() {
         StoreEncryptionKeyAction, [this] { StoreEncryptionKeyActionExecute(); }, always);
     on(
         ExitAction, [this] { ExitActionExecute(); }, always);
+    // The workspace's flows.
+    const auto workspaceOpen = [this] { return !workspace_->IsUnnamed(); };
+    const auto dataWindows = [this] { return HasDataWindows(); };
+    on(
+        OpenWindowAction, [this] { OpenWindowActionExecute(); }, ready);
+    on(
+        OpenWorkspaceAction, [this] { OpenWorkspaceActionExecute(); }, ready);
+    on(
+        SaveWindowAsAction, [this] { SaveWindowAsActionExecute(); },
+        [=] { return dataWindows() && ready(); });
+    on(
+        SaveWindowAsTemplateAction, [this] { SaveWindowAsTemplateActionExecute(); },
+        [=] { return dataWindows() && workspaceOpen() && ready(); });
+    on(
+        SaveWorkspaceAction, [this] { SaveWorkspaceActionExecute(); },
+        [=, this] { return workspaceOpen() && workspace_->IsModified() && ready(); });
+    on(
+        SaveWorkspaceAsAction, [this] { SaveWorkspaceAsActionExecute(); }, ready);
+    on(
+        SaveWorkspaceAsDefaultAction, [this] { SaveWorkspaceAsDefaultActionExecute(); },
+        [=] { return workspaceOpen() && ready(); });
+    // The Business Item windows.
+    const auto opens = [](Action* action, auto execute, auto update) {
+        action->onExecute = [execute](Action&) { execute(); };
+        action->onUpdate = update;
+    };
+    const auto accountsOrPositions = [this](Action& a) { VEXTOperationMenuUpdate(a); };
+    opens(
+        mAccountsAction, [this] { AccountsActionExecute(); }, accountsOrPositions);
+    opens(
+        mPositionsAction, [this] { PositionsActionExecute(); }, accountsOrPositions);
+    opens(
+        CommandHistoryAction, [this] { CommandHistoryActionExecute(); },
+        [this](Action& a) { CommandHistoryActionUpdate(a); });
+    const auto historical = [this](ChildType kind) {
+        return [this, kind](Action& a) { HistoricalActionUpdate(a, kind); };
+    };
+    opens(
+        HistoricalAccountAction, [this] { HistoricalAccountActionExecute(); },
+        historical(ChildType::HistoricalAccounts));
+    opens(
+        HistoricalPositionAction, [this] { HistoricalPositionActionExecute(); },
+        historical(ChildType::HistoricalPositions));
+    opens(
+        HistoricalSubmissionAction, [this] { HistoricalSubmissionActionExecute(); },
+        historical(ChildType::HistoricalSubmissions));
+    opens(
+        HistoricalCommandAction, [this] { HistoricalCommandActionExecute(); },
+        historical(ChildType::HistoricalCommands));
     on(
         LogClientActivityAction, [this] { LogClientActivityActionExecute(); }, always);
     LogClientActivityAction->SetChecked(false);
@@ -532,13 +620,28 @@ void TMainForm::CreateMenus() {
     FileMenu->addSeparator();
     FileMenu->addAction(StoreEncryptionKeyAction);
     FileMenu->addSeparator();
+    FileMenu->addAction(OpenWindowAction);
+    FileMenu->addAction(OpenWorkspaceAction);
     OpenWindowPlace = FileMenu->addSeparator();
+    FileMenu->addAction(SaveWindowAsAction);
+    FileMenu->addAction(SaveWindowAsTemplateAction);
     SaveWindowPlace = FileMenu->addSeparator();
+    FileMenu->addAction(SaveWorkspaceAction);
+    FileMenu->addAction(SaveWorkspaceAsAction);
+    FileMenu->addAction(SaveWorkspaceAsDefaultAction);
     SaveWorkspacePlace = FileMenu->addSeparator();
     FileMenu->addAction(ExitAction);
 
     BusinessItemMenu = menu("&Business Item", "Business item related commands");
     BusinessItemMenu->setObjectName("BusinessItemMenu");
+    BusinessItemMenu->addAction(mAccountsAction);
+    BusinessItemMenu->addAction(mPositionsAction);
+    HistoricalMenu = submenu(BusinessItemMenu, "Historical", "");
+    HistoricalMenu->setObjectName("HistoricalMenu");
+    HistoricalMenu->addAction(HistoricalAccountAction);
+    HistoricalMenu->addAction(HistoricalPositionAction);
+    HistoricalMenu->addAction(HistoricalSubmissionAction);
+    HistoricalMenu->addAction(HistoricalCommandAction);
     BusinessItemPlace = BusinessItemMenu->addSeparator();
     // The item has a caption of its own and follows the action.
     NoPositionsItem = new QAction(QStringLiteral("No Position to report..."), BusinessItemMenu);
@@ -631,6 +734,7 @@ void TMainForm::CreateToolBar() {
     button(WindowTileVerticalAction, QStyle::SP_ToolBarHorizontalExtensionButton);
     ToolBar->addSeparator();
     button(CommStatusAction, QStyle::SP_MessageBoxInformation);
+    button(CommandHistoryAction, QStyle::SP_FileDialogDetailedView);
 }
 
 void TMainForm::ListDataWindows() {
@@ -697,14 +801,21 @@ void TMainForm::LoginActionExecute() {
 }
 
 void TMainForm::LogoutActionExecute() {
-    // A named workspace whose changes were settled closes its windows itself; the stand-in
-    // workspace is never named, so the data windows are closed here and the workspace keeps its
-    // name (as after a Cancel).
-    workspace_.ConfirmSaveChanges();
+    // A named workspace whose changes were settled closes with its windows; otherwise (Cancel, or
+    // no workspace file) the data windows are closed here and the workspace keeps its name.
+    const QPointer<TMainForm> self(this);
+    const bool settled = workspace_->ConfirmSaveChanges();
+    if (!self || closing_) return;
     session_.Logout();
-    CloseDataWindows();
+    if (!self || closing_) return;
+    if (settled && !workspace_->IsUnnamed())
+        workspace_->CloseWorkspace();
+    else
+        CloseDataWindows();
+    if (!self || closing_) return;
     session_.Loading = false;
     reloadWorkspace_ = true;
+    UpdateCaption();
 }
 
 void TMainForm::CloseDataWindows() {
@@ -857,4 +968,89 @@ void TMainForm::ArrangeAll() {
         child->move(x, y - size.height());
         x += size.width();
     }
+}
+
+// ---- Data windows and the workspace's flows.
+
+bool TMainForm::OpenDataWindow(const std::string& fileName, const std::string& section, bool useTemplate,
+                               ChildType kind) {
+    const DataWindowKind* row = DataWindowKind::Of(kind);
+    if (!row) return true;
+    BaseGridConfig config;
+    config.SettingsFileName = fileName;
+    config.WorkingDirectory =
+        settingsFile_ ? settingsFile_->ReadString("Config", "WorkingDir", "") : std::string();
+    config.WindowSection = section;
+    config.TitlesSection = row->TitlesSection;
+    config.TemplateSection = row->TemplateSection;
+    if (row->Numbered) windowCounter_ = int32_t(uint32_t(windowCounter_) + 1u);
+    config.WindowTitle = row->WindowTitle(windowCounter_);
+    config.UseTemplate = useTemplate;
+    TKVNGrid* window =
+        row->MakeWindow(mdiArea_, config, workspace_->GetTitleManager(kind), &session_, row->MakeView());
+    if (const HistoricalGridKind* historical = HistoricalGridKind::Of(kind)) {
+        int32_t& open = session_.OpenHistoricalWindows[historical->Slot];
+        if (open < std::numeric_limits<int32_t>::max()) ++open;
+    }
+    window->Show();
+    return true;
+}
+
+void TMainForm::OpenFromMenu(ChildType kind) {
+    const std::string section = settingsFile_ ? settingsFile_->MakeSectionName() : std::string();
+    if (OpenDataWindow(workspace_->GetFileName(), section, true, kind)) workspace_->SetModified();
+}
+
+bool TMainForm::HasDataWindows() const {
+    for (QMdiSubWindow* child : mdiArea_->subWindowList())
+        if (dynamic_cast<TBaseGridForm*>(child->widget())) return true;
+    return false;
+}
+
+void TMainForm::VEXTOperationMenuUpdate(Action& action) {
+    const bool shown = session_.IsReady() && !session_.UserTypeA;
+    action.SetEnabled(shown);
+    action.SetVisible(shown);
+}
+
+void TMainForm::CommandHistoryActionUpdate(Action& action) {
+    action.SetEnabled(session_.IsReady());
+}
+
+void TMainForm::HistoricalActionUpdate(Action& action, ChildType kind) {
+    const HistoricalGridKind* historical = HistoricalGridKind::Of(kind);
+    action.SetVisible(session_.IsReady());
+    action.SetEnabled(session_.IsReady() && historical &&
+                      session_.OpenHistoricalWindows[historical->Slot] == 0);
+}
+
+void TMainForm::OpenWindowActionExecute() {
+    workspace_->OpenWindow();
+}
+
+void TMainForm::OpenWorkspaceActionExecute() {
+    const QPointer<TMainForm> self(this);
+    workspace_->OpenWorkspace();
+    if (self) UpdateCaption();
+}
+
+void TMainForm::SaveWindowAsActionExecute() {
+    workspace_->SaveWindowAsFile();
+}
+
+void TMainForm::SaveWindowAsTemplateActionExecute() {
+    workspace_->SaveWindowAsTemplate();
+}
+
+void TMainForm::SaveWorkspaceActionExecute() {
+    workspace_->Save();
+}
+
+void TMainForm::SaveWorkspaceAsActionExecute() {
+    const QPointer<TMainForm> self(this);
+    if (workspace_->SaveAs() && self) UpdateCaption();
+}
+
+void TMainForm::SaveWorkspaceAsDefaultActionExecute() {
+    workspace_->SaveAsDefault();
 }

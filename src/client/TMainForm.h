@@ -12,6 +12,10 @@
 // and window actions, and the grid tools, which run the active data window's own actions under
 // that window's rule (their keys belong to the grid windows; the menus only show them).
 //
+// Data windows are opened through OpenDataWindow, from the Business Item menu (on the open
+// workspace's file, with its kind's template) and by the workspace when it loads a file; the
+// File menu runs the workspace's flows.
+//
 // Timers and messages keep running inside modal loops (boxes shown from inside the pump), so
 // after every call that may run one, the handlers go on only while the window still exists and
 // is not closing.
@@ -25,7 +29,7 @@
 #include <string>
 #include <vector>
 
-#include "client/UnnamedWorkspace.h"
+#include "client/KVNWorkspaceManager.h"
 #include "session/KVNEventManager.h"
 #include "toolkit/ActionList.h"
 #include "toolkit/Timer.h"
@@ -81,7 +85,7 @@ public:
     static bool IsSilent(int64_t lastHeartbeat, int64_t now, uint32_t timeout);
 
     KVNEventManager& Session() { return session_; }
-    UnnamedWorkspace& Workspace() { return workspace_; }
+    KVNWorkspaceManager& Workspace() { return *workspace_; }
     // The settings file, open until the window closes (null afterwards).
     BaseIniFile* SettingsFile() const { return settingsFile_.get(); }
     const std::string& SettingsFilePath() const { return settingsFilePath_; }
@@ -93,7 +97,38 @@ public:
     bool PumpNext() const { return pumpNext_; }
     bool IsClosing() const { return closing_; }
 
+    // Opens one data window of a kind, configured from the file's section (the kind's template
+    // section instead when useTemplate and the file has it): its view, its title manager, a
+    // numbered title for accounts, positions and command history (the window counter counts up),
+    // and for a historical kind one more in the session's count of open ones. True for every
+    // kind, also those for which nothing is opened (the master-account chooser).
+    bool OpenDataWindow(const std::string& fileName, const std::string& section, bool useTemplate,
+                        ChildType kind);
+
     // ---- Actions, menus and tool bar.
+    // Business Item: a window of the kind on the open workspace's file, under a new section
+    // name; the workspace is then modified.
+    void AccountsActionExecute() { OpenFromMenu(ChildType::Accounts); }
+    void PositionsActionExecute() { OpenFromMenu(ChildType::Positions); }
+    void CommandHistoryActionExecute() { OpenFromMenu(ChildType::CommandHistory); }
+    void HistoricalAccountActionExecute() { OpenFromMenu(ChildType::HistoricalAccounts); }
+    void HistoricalPositionActionExecute() { OpenFromMenu(ChildType::HistoricalPositions); }
+    void HistoricalSubmissionActionExecute() { OpenFromMenu(ChildType::HistoricalSubmissions); }
+    void HistoricalCommandActionExecute() { OpenFromMenu(ChildType::HistoricalCommands); }
+    // Accounts and Positions: enabled and shown when ready, unless the user is of type 'A'.
+    void VEXTOperationMenuUpdate(Action& action);
+    // Enabled when ready.
+    void CommandHistoryActionUpdate(Action& action);
+    // Shown when ready; enabled while no window of the kind is open.
+    void HistoricalActionUpdate(Action& action, ChildType kind);
+    // File menu: the workspace's flows.
+    void OpenWindowActionExecute();
+    void OpenWorkspaceActionExecute();
+    void SaveWindowAsActionExecute();
+    void SaveWindowAsTemplateActionExecute();
+    void SaveWorkspaceActionExecute();
+    void SaveWorkspaceAsActionExecute();
+    void SaveWorkspaceAsDefaultActionExecute();
     // Session actions.
     void LoginActionExecute();
     void LogoutActionExecute();
@@ -128,21 +163,35 @@ public:
     QMenu* WindowMenu = nullptr;
     QMenu* HelpMenu = nullptr;
     QToolBar* ToolBar = nullptr;
-    // Where the data-window and workspace actions go: each is the separator that ends its group
-    // (QMenu::insertAction before it); empty groups collapse with their separators.
+    // The separators that end the groups of the data-window and workspace actions.
     QAction* OpenWindowPlace = nullptr;     // File: Open Window, Open Workspace
     QAction* SaveWindowPlace = nullptr;     // File: Save Window As, Save Window As Template
     QAction* SaveWorkspacePlace = nullptr;  // File: the three workspace saves
     QAction* BusinessItemPlace = nullptr;   // Business Item: Accounts, Positions, Historical
     QAction* NoPositionsItem = nullptr;     // "No Position to report..."
+    QMenu* HistoricalMenu = nullptr;        // Business Item: Historical
 
     Action* LoginAction = nullptr;
     Action* LogoutAction = nullptr;
     Action* ResetPasswordAction = nullptr;
     Action* StoreEncryptionKeyAction = nullptr;
+    Action* OpenWindowAction = nullptr;
+    Action* OpenWorkspaceAction = nullptr;
+    Action* SaveWindowAsAction = nullptr;
+    Action* SaveWindowAsTemplateAction = nullptr;
+    Action* SaveWorkspaceAction = nullptr;
+    Action* SaveWorkspaceAsAction = nullptr;
+    Action* SaveWorkspaceAsDefaultAction = nullptr;
     Action* ExitAction = nullptr;
     Action* LogClientActivityAction = nullptr;
+    Action* mAccountsAction = nullptr;
+    Action* mPositionsAction = nullptr;
+    Action* HistoricalAccountAction = nullptr;
+    Action* HistoricalPositionAction = nullptr;
+    Action* HistoricalSubmissionAction = nullptr;
+    Action* HistoricalCommandAction = nullptr;
     Action* mpNoPositionsAction = nullptr;
+    Action* CommandHistoryAction = nullptr;
     Action* CommStatusAction = nullptr;
     Action* SortAction = nullptr;
     Action* FilterAction = nullptr;
@@ -184,6 +233,8 @@ private:
     // started closing meanwhile.
     bool CheckConnection();
     void ReloadWorkspaceWhenReady();
+    void OpenFromMenu(ChildType kind);
+    bool HasDataWindows() const;
     // Pumps until the outgoing queue is empty, the connection is gone or the time is up.
     void FlushOutgoing();
     // Frees the grid windows one after another, without asking them.
@@ -205,7 +256,9 @@ private:
     uint32_t handle_ = 0;
 
     KVNEventManager session_;
-    UnnamedWorkspace workspace_;
+    // Made once the MDI area exists; goes after the windows (freed by the destructor or the close)
+    // that point at its title managers.
+    std::unique_ptr<KVNWorkspaceManager> workspace_;
     std::unique_ptr<BaseIniFile> settingsFile_;
     std::string baseTitle_ = "Korvane";
     std::string settingsFilePath_;

@@ -83,12 +83,26 @@ void TitleManager::LoadFromFile(const BaseIniFile& file) {
     }
 }
 
+namespace {
+
+bool HasOwnColors(const TitleProperty& entry) {
+    return entry.BackgroundColor != TitleProperty::kWindowColor ||
+           entry.ForegroundColor != TitleProperty::kWindowTextColor;
+}
+
+}  // namespace
+
+bool TitleManager::HasUserChanges() const {
+    for (const auto& [name, entry] : titles_)
+        if (entry.Title != name || HasOwnColors(entry)) return true;
+    return false;
+}
+
 void TitleManager::SaveToFile(BaseIniFile& file) const {
     std::vector<std::string> titles, colors;
     for (const auto& [name, entry] : titles_) {
         if (entry.Title != name) titles.push_back(name + "(" + entry.Title + ");");
-        if (entry.BackgroundColor != TitleProperty::kWindowColor ||
-            entry.ForegroundColor != TitleProperty::kWindowTextColor)
+        if (HasOwnColors(entry))
             colors.push_back(name + "(" + std::to_string(entry.BackgroundColor) + "," +
                              std::to_string(entry.ForegroundColor) + ");");
     }

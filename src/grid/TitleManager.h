@@ -36,6 +36,10 @@ public:
     ColorValue GetBackgroundColor(const std::string& columnName, ColorValue defaultColor) const;
     ColorValue GetForegroundColor(const std::string& columnName, ColorValue defaultColor) const;
 
+    // Whether a column's title differs from its name or a column has colours of its own (what a
+    // save writes entries for).
+    bool HasUserChanges() const;
+
     const TitleMap& GetTitleMap() const { return titles_; }
     void SetTitleMap(const TitleMap& titles) { titles_ = titles; }
     const std::vector<std::string>& GetColumnNames() const { return columnNames_; }

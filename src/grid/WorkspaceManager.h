@@ -88,12 +88,19 @@ public:
 
 protected:
     QMdiArea* MdiArea() const { return area_; }
+    // The window the box of a flow belongs to (null without an area).
+    QWidget* Owner() const;
+    // Names the open workspace without loading it (a session start naming its default); an empty
+    // name also clears the modified flag, so that an unnamed workspace never prompts.
+    void SetFileName(const std::string& fileName) {
+        fileName_ = fileName;
+        if (fileName_.empty()) modified_ = false;
+    }
 
 private:
     // Writes a fresh file through write and puts it in fileName's place; false when either
     // failed, with the old file kept and no temporary left.
     static bool WriteReplacing(const std::string& fileName, const std::function<void(BaseIniFile&)>& write);
-    QWidget* Owner() const;
 
     QMdiArea* area_;
     std::string fileName_;

@@ -6,7 +6,9 @@
 
 #include "ClientTestSupport.h"
 #include "client/TMainForm.h"
+#include "grid/TitleManager.h"
 #include "guisupport/HookedUi.h"
+#include "guisupport/ScriptedUi.h"
 #include "testserver/TestServer.h"
 
 using namespace std::chrono_literals;
@@ -68,25 +70,29 @@ struct ConnectedForm : ::testing::Test {
 // workspace starts right after it.
 TEST_F(ConnectedForm, WorkspaceIsStartedOnceAtTheFirstTickOfAReadySession) {
     form->ProcessTimerTimer();
-    EXPECT_EQ(form->Workspace().StartedSessions(), 0);
+    EXPECT_EQ(form->Workspace().GetTitleManager(ChildType::Accounts), nullptr);
     MarkReady(true, false);
     EXPECT_TRUE(form->ReloadWorkspace());
     form->ProcessTimerTimer();
-    EXPECT_EQ(form->Workspace().StartedSessions(), 1);
-    EXPECT_TRUE(form->Workspace().Participant());
-    EXPECT_FALSE(form->Workspace().Supervisor());
+    // Built for a participant who is no supervisor.
+    const TitleManager* accounts = form->Workspace().GetTitleManager(ChildType::Accounts);
+    ASSERT_NE(accounts, nullptr);
+    EXPECT_EQ(accounts->GetTitleMap().count("FirmUnitMember"), 0u);
+    EXPECT_EQ(accounts->GetTitleMap().count("AccountId"), 0u);
     EXPECT_FALSE(form->ReloadWorkspace());
     EXPECT_EQ(form->windowTitle().toStdString(), "Korvane - Workspace: Not defined");
     for (int i = 0; i < 4; ++i) form->ProcessTimerTimer();
-    EXPECT_EQ(form->Workspace().StartedSessions(), 1);
+    EXPECT_EQ(form->Workspace().GetTitleManager(ChildType::Accounts), accounts);
+    EXPECT_EQ(form->Workspace().RetiredTitleManagers(), 0u);
 }
 
 TEST_F(ConnectedForm, WorkspaceGetsTheSupervisorsRights) {
     MarkReady(false, true);
     form->ProcessTimerTimer();
-    EXPECT_EQ(form->Workspace().StartedSessions(), 1);
-    EXPECT_FALSE(form->Workspace().Participant());
-    EXPECT_TRUE(form->Workspace().Supervisor());
+    const TitleManager* accounts = form->Workspace().GetTitleManager(ChildType::Accounts);
+    ASSERT_NE(accounts, nullptr);
+    EXPECT_NE(accounts->GetTitleMap().count("FirmUnitMember"), 0u);
+    EXPECT_NE(accounts->GetTitleMap().count("AccountId"), 0u);
 }
 
 TEST_F(ConnectedForm, DroppedConnectionShowsTheBoxWithTheTimerStoppedAndSetsTheReloadFlag) {

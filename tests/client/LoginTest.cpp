@@ -7,6 +7,7 @@
 #include "ClientTestSupport.h"
 #include "MainFormFixture.h"
 #include "client/TMainForm.h"
+#include "grid/TitleManager.h"
 #include "guisupport/ScriptedUi.h"
 #include "toolkit/StatusPanels.h"
 
@@ -15,8 +16,12 @@ using namespace std::chrono_literals;
 TEST_F(LoggedInForm, ReachesAReadySessionAndStartsTheWorkspace) {
     Start("");
     ASSERT_TRUE(LogInAndWait("jek"));
-    EXPECT_EQ(form->Workspace().StartedSessions(), 1);
-    EXPECT_TRUE(form->Workspace().Supervisor());
+    // The title managers are built for a supervisor: the account columns that need the rights
+    // have titles.
+    const TitleManager* accounts = form->Workspace().GetTitleManager(ChildType::Accounts);
+    ASSERT_NE(accounts, nullptr);
+    EXPECT_NE(accounts->GetTitleMap().count("AccountId"), 0u);
+    EXPECT_EQ(form->Workspace().RetiredTitleManagers(), 0u);
     EXPECT_EQ(form->StatusBar()->PanelText(1), "30 days before password expiration.");
 }
 
@@ -36,6 +41,7 @@ TEST_F(LoggedInForm, ClosingSendsTheUserDisconnectionBeforeTheConnectionCloses) 
 TEST_F(LoggedInForm, SilentServerGivesTheLostConnectionBoxOnce) {
     Start("InactivityInterval=0\n");
     ASSERT_TRUE(LogInAndWait());
+    const TitleManager* first = form->Workspace().GetTitleManager(ChildType::Positions);
     ASSERT_EQ(form->Session().HeartbeatTimeout, 0u);
     ScriptedUi ui;
     ui.ExpectBox("Server Connection", "Lost connection. You will be logged out.", BoxIcon::Error,
@@ -47,7 +53,9 @@ TEST_F(LoggedInForm, SilentServerGivesTheLostConnectionBoxOnce) {
     RunFor(1500ms);  // no second box
     server->StopHeartbeats(false);
     ASSERT_TRUE(LogInAndWait());
-    EXPECT_EQ(form->Workspace().StartedSessions(), 2);
+    // Managers built anew; the first session's are kept for the windows built with them.
+    EXPECT_NE(form->Workspace().GetTitleManager(ChildType::Positions), first);
+    EXPECT_EQ(form->Workspace().RetiredTitleManagers(), 7u);
 }
 
 TEST_F(LoggedInForm, DroppedConnectionAfterLoginGivesTheBoxOnceAndResets) {

@@ -134,10 +134,38 @@ TEST_F(MainFormActions, TheActionsAreThoseOfTheTable) {
             "ResetPasswordAction|Reset &Password||Reset Password|Form to reset password with the server",
             "StoreEncryptionKeyAction|&Save Encryption Key||Save Encryption Key|Read/Write encryption key in "
             "ini file",
+            "OpenWindowAction|&Open Window...|F11|Open Window|Open new window from the configuration file",
+            "OpenWorkspaceAction|Open &Workspace...|Ctrl+F11|Open Workspace|Open the workspace file",
+            "SaveWindowAsAction|S&ave Window As...|Ctrl+F12|Save As|Save active window into configuration "
+            "file",
+            "SaveWindowAsTemplateAction|S&ave Window As Template|Ctrl+Alt+T|Save As Template|Save an active "
+            "window configuration as a template",
+            "SaveWorkspaceAction|Sav&e Workspace|F12|Save Workspace|Save all currently open windows "
+            "configurations in default workspace file",
+            "SaveWorkspaceAsAction|Save Wor&kspace As...|Shift+F12|Save Workspace As|Save currently open "
+            "workspace under different name",
+            "SaveWorkspaceAsDefaultAction|Save Workspace As &Default|F6|Default Workspace|Save currently "
+            "open "
+            "workspace as an application default workspace",
             "ExitAction|E&xit||Exit|Exit application",
             "LogClientActivityAction|&Log Client Activity|Ctrl+Num+*|Log|Allow to log all client activities",
+            // Without a two-part hint, tool tip and status text are the whole hint.
+            "mAccountsAction|Accounts||Display all data of business item: Accounts|Display all data of "
+            "business item: Accounts",
+            "mPositionsAction|Positions||Display all data of business item: Positions|Display all data of "
+            "business item: Positions",
+            "HistoricalAccountAction|Accounts||Display all data of business item: Historical "
+            "Account|Display all data of business item: Historical Account",
+            "HistoricalPositionAction|Positions||Display all data of business item: Historical "
+            "Position|Display all data of business item: Historical Position",
+            "HistoricalSubmissionAction|Submissions Outcome||Display all data of business item: Historical "
+            "Submission Outcome|Display all data of business item: Historical Submission Outcome",
+            "HistoricalCommandAction|Commands History||Display all data of business item: Historical "
+            "Commands|Display all data of business item: Historical Commands",
             // Without a hint the tool tip is the caption.
             "mpNoPositionsAction|No Position to report||No Position to report|",
+            "CommandHistoryAction|CommandHistoryAction||Command History|Show the status of recently executed "
+            "commands",
             "CommStatusAction|CommStatusAction||CommStatusAction|",
             "SortAction|Sor&t Criteria...|Ctrl+Alt+S|Define sorting criteria: by columns and sorting types "
             "(ascending or descending)|Define sorting criteria: by columns and sorting types (ascending or "
@@ -204,13 +232,19 @@ TEST_F(MainFormActions, TheMenusAndTheToolBarAreInTheirOrder) {
     EXPECT_EQ(titles,
               (Texts{"&File|Application related commands", "&Business Item|Business item related commands",
                      "&Tools|", "&Window|Window related commands", "&Help|Help topics"}));
-    EXPECT_EQ(MenuTexts(form->FileMenu), (Texts{"&Login...", "Logo&ut", "Reset &Password", "-",
-                                                "&Save Encryption Key", "-", "-", "-", "-", "E&xit"}));
-    EXPECT_EQ(form->FileMenu->actions()[6], form->OpenWindowPlace);
-    EXPECT_EQ(form->FileMenu->actions()[7], form->SaveWindowPlace);
-    EXPECT_EQ(form->FileMenu->actions()[8], form->SaveWorkspacePlace);
-    EXPECT_EQ(MenuTexts(form->BusinessItemMenu), (Texts{"-", "No Position to report..."}));
-    EXPECT_EQ(form->BusinessItemMenu->actions()[0], form->BusinessItemPlace);
+    EXPECT_EQ(
+        MenuTexts(form->FileMenu),
+        (Texts{"&Login...", "Logo&ut", "Reset &Password", "-", "&Save Encryption Key", "-", "&Open Window...",
+               "Open &Workspace...", "-", "S&ave Window As...", "S&ave Window As Template", "-",
+               "Sav&e Workspace", "Save Wor&kspace As...", "Save Workspace As &Default", "-", "E&xit"}));
+    EXPECT_EQ(form->FileMenu->actions()[8], form->OpenWindowPlace);
+    EXPECT_EQ(form->FileMenu->actions()[11], form->SaveWindowPlace);
+    EXPECT_EQ(form->FileMenu->actions()[15], form->SaveWorkspacePlace);
+    EXPECT_EQ(MenuTexts(form->BusinessItemMenu),
+              (Texts{"Accounts", "Positions",
+                     "Historical { Accounts; Positions; Submissions Outcome; Commands History; }", "-",
+                     "No Position to report..."}));
+    EXPECT_EQ(form->BusinessItemMenu->actions()[3], form->BusinessItemPlace);
     EXPECT_EQ(
         MenuTexts(form->ToolsMenu),
         (Texts{"Sor&t { Sor&t Criteria...\tCtrl+Alt+S; -; Set Quick Sort &Ascending\tShift+F7; Set Quick "
@@ -255,7 +289,8 @@ TEST_F(MainFormActions, TheMenusAndTheToolBarAreInTheirOrder) {
                               "WindowTileHorizontalAction",
                               "WindowTileVerticalAction",
                               "-",
-                              "CommStatusAction"}));
+                              "CommStatusAction",
+                              "CommandHistoryAction"}));
     // A hint's long part reaches status panel 0 through the status tip.
     for (const QAction* a : form->ToolBar->actions())
         EXPECT_FALSE(a->isSeparator() ? false : a->icon().isNull());
@@ -300,6 +335,19 @@ TEST_F(MainFormActions, EnablingRulesWithoutASession) {
     for (Action* tool :
          {form->SortAction, form->EditWindowTitleAction, form->GridOptionsAction, form->PrintAction})
         EXPECT_FALSE(enabled(tool));
+    // Every data-window and workspace action waits for a ready session; the Business Item ones
+    // but Commands History are hidden until then.
+    for (Action* action :
+         {form->OpenWindowAction, form->OpenWorkspaceAction, form->SaveWindowAsAction,
+          form->SaveWindowAsTemplateAction, form->SaveWorkspaceAction, form->SaveWorkspaceAsAction,
+          form->SaveWorkspaceAsDefaultAction, form->mAccountsAction, form->mPositionsAction,
+          form->CommandHistoryAction, form->HistoricalAccountAction, form->HistoricalCommandAction})
+        EXPECT_FALSE(enabled(action)) << FromQt(action->objectName());
+    for (Action* action :
+         {form->mAccountsAction, form->mPositionsAction, form->HistoricalAccountAction,
+          form->HistoricalPositionAction, form->HistoricalSubmissionAction, form->HistoricalCommandAction})
+        EXPECT_FALSE(action->isVisible()) << FromQt(action->objectName());
+    EXPECT_TRUE(form->CommandHistoryAction->isVisible());
 }
 
 // The main window's own keys act wherever the focus is in it, a grid window included; the keys of
@@ -331,12 +379,17 @@ TEST_F(MainFormActions, KeysReachTheirOwnersFromAGridWindow) {
     Press(grid, Qt::Key_S, Qt::ControlModifier | Qt::AltModifier);
     EXPECT_EQ(sorts, 1);
 
+    // The main window's workspace keys, Ctrl+F12 among them, reach its actions.
     int saves = 0;
-    Action save(form.get(), "S&ave Window As...");
-    save.SetShortcut("Ctrl+F12");
-    save.onExecute = [&](Action&) { ++saves; };
+    for (Action* action :
+         {form->SaveWindowAsAction, form->OpenWindowAction, form->SaveWorkspaceAsDefaultAction}) {
+        action->onExecute = [&](Action&) { ++saves; };
+        action->onUpdate = [](Action& a) { a.SetEnabled(true); };
+    }
     Press(grid, Qt::Key_F12, Qt::ControlModifier);
-    EXPECT_EQ(saves, 1);
+    Press(grid, Qt::Key_F11, Qt::NoModifier);
+    Press(grid, Qt::Key_F6, Qt::NoModifier);
+    EXPECT_EQ(saves, 3);
 }
 
 // Ctrl + the keypad's '*' toggles the check; a missing logging directory gives its box and

@@ -25,6 +25,7 @@
 #include "guisupport/ScriptedUi.h"
 #include "store/CommandHistory.h"
 #include "store/TInterfaceView.h"
+#include "support/TestTempDir.h"
 #include "toolkit/Action.h"
 #include "toolkit/AutomationChannel.h"
 #include "toolkit/Edit.h"
@@ -218,7 +219,56 @@ TEST_F(SessionActions, LogoutClosesEveryDataWindowThroughItsOwnClose) {
     ui.ExpectModal<TLoginForm>(TypeLogin("part"));
     Run(form->LoginAction);
     ASSERT_TRUE(WaitReady());
-    EXPECT_EQ(form->Workspace().StartedSessions(), 2);
+    EXPECT_EQ(form->Workspace().RetiredTitleManagers(), 7u);  // the managers were built anew
+}
+
+// Logout with a named workspace: a settled one closes with its windows, each asked through its own
+// close, and is unnamed; the next login loads the default workspace again. A modified one whose
+// prompt is cancelled still logs out and closes every data window, and stays named.
+TEST_F(SessionActions, LogoutWithANamedWorkspace) {
+    const std::string daily = environment.File("daily.wrk");
+    TestTempDir::Write(daily, "[Application]\nName=Korvane.exe\n[DataWindow]\n0=2\n");
+    Start("DefaultWorkspace=" + daily + "\n");
+    ASSERT_TRUE(LogInAndWait());
+    form->show();
+    ASSERT_EQ(form->MdiArea()->subWindowList().size(), 1);
+    int queries = 0;
+    const auto watch = [&] {
+        for (QMdiSubWindow* child : form->MdiArea()->subWindowList()) {
+            auto* window = static_cast<TKVNGrid*>(child->widget());
+            window->onCloseQuery = [&queries, query = window->onCloseQuery] {
+                ++queries;
+                return query();
+            };
+        }
+    };
+    watch();
+
+    Run(form->LogoutAction);
+    EXPECT_EQ(queries, 1);
+    EXPECT_TRUE(RunUntil([&] { return form->MdiArea()->subWindowList().isEmpty(); }));
+    EXPECT_TRUE(form->Workspace().IsUnnamed());
+    EXPECT_EQ(form->windowTitle().toStdString(), "Korvane - Workspace: Not defined");
+    EXPECT_TRUE(form->Session().GridClients.empty());
+    ASSERT_TRUE(RunUntil([&] { return !form->Session().IsConnected(); }));
+    ScriptedUi ui;
+    ui.ExpectModal<TLoginForm>(TypeLogin("part"));
+    Run(form->LoginAction);
+    ASSERT_TRUE(WaitReady());
+    EXPECT_EQ(form->Workspace().GetFileName(), daily);
+    EXPECT_EQ(form->MdiArea()->subWindowList().size(), 1);
+
+    Run(form->CommandHistoryAction);
+    ASSERT_TRUE(form->Workspace().IsModified());
+    ui.ExpectBox("Saving Workspace Data",
+                 "The configuration of currently open workspace has been changed.\nDo you want to save it?",
+                 BoxIcon::Question, BoxButtons::YesNoCancel, mrCancel);
+    Run(form->LogoutAction);
+    EXPECT_EQ(ui.Pending(), 0u);
+    EXPECT_TRUE(form->MdiArea()->subWindowList().isEmpty());
+    EXPECT_EQ(form->Workspace().GetFileName(), daily);
+    EXPECT_TRUE(RunUntil([&] { return CountArrived(*server, "TD") == 2; }));
+    EXPECT_EQ(TestTempDir::Read(daily), "[Application]\nName=Korvane.exe\n[DataWindow]\n0=2\n");
 }
 
 // Reset Password sends the TR through the session's dialog.

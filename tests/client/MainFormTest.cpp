@@ -14,6 +14,7 @@
 #include "client/TMainForm.h"
 #include "core/BaseIniFile.h"
 #include "guisupport/ScriptedUi.h"
+#include "support/TestTempDir.h"
 #include "testserver/TestServer.h"
 #include "toolkit/MdiForm.h"
 #include "toolkit/MessageRouter.h"
@@ -255,9 +256,19 @@ TEST(MainFormTest, ProcessMessagesDisablesItsTimerWhileItRuns) {
     EXPECT_TRUE(form->ProcessMessagesTimer().Enabled());
 }
 
+// Both messages mark an open workspace modified (nothing while none is open); 0x8006 also repaints
+// every child.
 TEST(MainFormTest, WorkspaceMessages) {
     ClientEnvironment environment;
+    const std::string workspace = environment.File("daily.wrk");
+    TestTempDir::Write(workspace, "[Application]\nName=Korvane.exe\n");
+    environment.WriteSettings("[Config]\nDefaultWorkspace=" + workspace + "\n");
     const auto form = QuietForm();
+    KVNWorkspaceManager& manager = form->Workspace();
+    MessageRouter::SendMessage(form->Handle(), TMainForm::kWorkspaceChanged, 0, 0);
+    EXPECT_FALSE(manager.IsModified());
+    manager.StartSession();
+    ASSERT_EQ(manager.GetFileName(), workspace);
     form->show();
     auto* first = new CountingChild(form->MdiArea());
     auto* second = new CountingChild(form->MdiArea());
@@ -267,14 +278,17 @@ TEST(MainFormTest, WorkspaceMessages) {
     RunFor(20ms);
     const int firstPaints = first->paints, secondPaints = second->paints;
     EXPECT_EQ(MessageRouter::SendMessage(form->Handle(), TMainForm::kWorkspaceChanged, 0, 0), 0);
-    EXPECT_EQ(form->Workspace().ModifiedCalls(), 1);
+    EXPECT_TRUE(manager.IsModified());
     EXPECT_EQ(first->paints, firstPaints);
+    manager.Reload();
+    ASSERT_FALSE(manager.IsModified());
     MessageRouter::SendMessage(form->Handle(), TMainForm::kRepaintAllGrids, 0, 0);
-    EXPECT_EQ(form->Workspace().ModifiedCalls(), 2);
+    EXPECT_TRUE(manager.IsModified());
     EXPECT_GT(first->paints, firstPaints);
     EXPECT_GT(second->paints, secondPaints);
+    manager.Reload();
     MessageRouter::SendMessage(form->Handle(), 0x8001, 0, 0);
-    EXPECT_EQ(form->Workspace().ModifiedCalls(), 2);
+    EXPECT_FALSE(manager.IsModified());
 }
 
 TEST(MainFormTest, StatusPanelsShareTheBarAndPanelZeroShowsTheHint) {

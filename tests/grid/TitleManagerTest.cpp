@@ -89,6 +89,30 @@ TEST(TitleManager, ColoursFallBackToTheCallersDefaultWhenTheColumnHasTheWindowCo
     EXPECT_EQ(titles.GetForegroundColor("Ghost", font), font);
 }
 
+// Only a title other than the name or a colour other than the window's counts as a change; a
+// reset drops them all.
+TEST(TitleManager, ChangesAreTitlesOtherThanTheNameOrColoursOtherThanTheWindows) {
+    TitleManager titles(kColumns, "AccountTitles");
+    EXPECT_FALSE(titles.HasUserChanges());
+    const struct {
+        const char* what;
+        void (*change)(TitleProperty&);
+    } cases[] = {
+        {"title", [](TitleProperty& p) { p.Title = "Zip code"; }},
+        {"background", [](TitleProperty& p) { p.BackgroundColor = 0x00FF00; }},
+        {"foreground", [](TitleProperty& p) { p.ForegroundColor = kWindow; }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        TitleMap map = titles.GetTitleMap();
+        c.change(map["Zip"]);
+        titles.SetTitleMap(map);
+        EXPECT_TRUE(titles.HasUserChanges());
+        titles.ResetTitles();
+        EXPECT_FALSE(titles.HasUserChanges());
+    }
+}
+
 // Each case folder holds the file before (input.ini) and after (expected.ini): the titles are
 // loaded from it and saved back into it.
 TEST(TitleManager, LoadsAndSavesTheSectionsOfTheFixtureFiles) {

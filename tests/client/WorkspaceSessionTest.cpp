@@ -1,0 +1,166 @@
+// The workspace over a session logged in to the loopback test server: the default workspace's
+// windows at login and after a lost connection, the Business Item and workspace actions under
+// their enabling rules, and Logout with a named workspace.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPointer>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "ClientTestSupport.h"
+#include "MainFormFixture.h"
+#include "client/KVNWorkspaceManager.h"
+#include "client/TKVNGrid.h"
+#include "client/TMainForm.h"
+#include "core/BaseIniFile.h"
+#include "grid/BusinessObjectGrid.h"
+#include "grid/TitleManager.h"
+#include "guisupport/ScriptedUi.h"
+#include "support/TestTempDir.h"
+#include "toolkit/Action.h"
+
+using namespace std::chrono_literals;
+
+namespace {
+
+using Texts = std::vector<std::string>;
+
+// A default workspace of an accounts window (section "0") and a command-history window ("1").
+struct WorkspaceSession : LoggedInForm {
+    void StartWithDefault() {
+        workspace = environment.File("daily.wrk");
+        TestTempDir::Write(workspace,
+                           "[Application]\nName=Korvane.exe\n[DataWindow]\n0=0\n1=2\n"
+                           "[0]\nWindowTitle=Firm accounts\n[1]\nWindowTitle=Sent\n");
+        Start("DefaultWorkspace=" + workspace + "\n");
+    }
+    std::vector<TKVNGrid*> Windows() {
+        QApplication::processEvents();
+        std::vector<TKVNGrid*> windows;
+        for (QMdiSubWindow* child : form->MdiArea()->subWindowList())
+            if (auto* window = dynamic_cast<TKVNGrid*>(child->widget()); window && !window->IsChildClosed())
+                windows.push_back(window);
+        return windows;
+    }
+    Texts Titles() {
+        Texts titles;
+        for (TKVNGrid* window : Windows()) titles.push_back(window->WindowTitle());
+        return titles;
+    }
+    bool Enabled(Action* action) {
+        action->Update();
+        return action->Enabled();
+    }
+    std::string Caption() const { return form->windowTitle().toStdString(); }
+
+    std::string workspace;
+};
+
+}  // namespace
+
+// From login through the default workspace to its windows filled with the server's data.
+TEST_F(WorkspaceSession, TheDefaultWorkspaceOpensItsWindowsAtLogin) {
+    StartWithDefault();
+    ASSERT_TRUE(LogInAndWait());
+    EXPECT_EQ(Titles(), (Texts{"Firm accounts", "Sent"}));
+    EXPECT_EQ(Caption(), "Korvane - Workspace: daily");
+    RunFor(300ms);  // the windows shown and laid out
+    EXPECT_FALSE(form->Workspace().IsModified());
+    TKVNGrid* accounts = Windows()[0];
+    EXPECT_EQ(accounts->GetKind(), ChildType::Accounts);
+    EXPECT_FALSE(accounts->UseTemplate());
+    EXPECT_TRUE(RunUntil([&] { return accounts->Grid()->RowCount() > 1; }));
+}
+
+// After a lost connection and a new login, the default workspace's windows that are still open
+// come forward, a window opened from the menu stays beside them, and the windows keep working
+// with the title managers they were built with.
+TEST_F(WorkspaceSession, AfterALostConnectionTheWindowsStillOpenKeepTheirTitles) {
+    StartWithDefault();
+    ASSERT_TRUE(LogInAndWait());
+    ASSERT_TRUE(form->mPositionsAction->Execute());
+    EXPECT_TRUE(form->Workspace().IsModified());
+    std::vector<TKVNGrid*> windows = Windows();
+    ASSERT_EQ(windows.size(), 3u);
+    std::vector<QPointer<TKVNGrid>> alive(windows.begin(), windows.end());
+    const TitleManager* oldPositions = windows[2]->Titles();
+
+    ScriptedUi ui;
+    ui.ExpectBox("Server Connection", "Lost connection. You will be logged out.", BoxIcon::Error,
+                 BoxButtons::Ok, mrOk);
+    server->DropConnections(false);
+    ASSERT_TRUE(RunUntil([&] { return ui.Pending() == 0; }));
+    ASSERT_TRUE(RunUntil([&] { return !form->Session().IsConnected(); }));
+    ASSERT_TRUE(LogInAndWait());
+    EXPECT_EQ(Titles(), (Texts{"Firm accounts", "Sent", "Positions 3"}));
+    for (const QPointer<TKVNGrid>& window : alive) EXPECT_TRUE(window);
+    EXPECT_EQ(windows[2]->Titles(), oldPositions);
+    EXPECT_NE(form->Workspace().GetTitleManager(ChildType::Positions), oldPositions);
+    const std::string column = oldPositions->GetColumnNames().front();
+    EXPECT_EQ(oldPositions->GetUserTitle(column), column);
+    EXPECT_EQ(Caption(), "Korvane - Workspace: daily");
+    EXPECT_TRUE(
+        RunUntil([&] { return windows[0]->Grid()->RowCount() > 1 && windows[2]->Grid()->RowCount() > 1; }));
+    windows[2]->Grid()->repaint();
+}
+
+// Accounts and Positions are hidden from a user of type 'A'; a historical action is greyed while
+// its window is open; the workspace actions follow the open windows and the workspace.
+TEST_F(WorkspaceSession, ActionsFollowTheRightsTheWindowsAndTheWorkspace) {
+    Start("");
+    const struct {
+        const char* user;
+        bool accounts;
+    } users[] = {{"part", true}, {"psup", false}, {"jek", true}};
+    for (const auto& u : users) {
+        SCOPED_TRACE(u.user);
+        ASSERT_TRUE(LogInAndWait(u.user));
+        for (Action* action : {form->mAccountsAction, form->mPositionsAction}) {
+            EXPECT_EQ(Enabled(action), u.accounts);
+            EXPECT_EQ(action->isVisible(), u.accounts);
+        }
+        EXPECT_TRUE(Enabled(form->CommandHistoryAction));
+        form->LogoutActionExecute();
+        ASSERT_TRUE(RunUntil([&] { return !form->Session().IsConnected(); }));
+    }
+
+    ASSERT_TRUE(LogInAndWait());
+    EXPECT_TRUE(Enabled(form->OpenWindowAction));
+    EXPECT_TRUE(Enabled(form->OpenWorkspaceAction));
+    EXPECT_TRUE(Enabled(form->SaveWorkspaceAsAction));
+    for (Action* action : {form->SaveWindowAsAction, form->SaveWindowAsTemplateAction,
+                           form->SaveWorkspaceAction, form->SaveWorkspaceAsDefaultAction})
+        EXPECT_FALSE(Enabled(action)) << action->Caption();
+
+    for (Action* action : {form->HistoricalAccountAction, form->HistoricalPositionAction,
+                           form->HistoricalSubmissionAction, form->HistoricalCommandAction}) {
+        SCOPED_TRACE(action->Caption());
+        EXPECT_TRUE(Enabled(action));
+        EXPECT_TRUE(action->isVisible());
+        ASSERT_TRUE(action->Execute());
+        EXPECT_FALSE(Enabled(action));
+        EXPECT_FALSE(action->Execute());
+        Windows().back()->SubWindow()->close();
+        EXPECT_TRUE(Enabled(action));
+    }
+    EXPECT_TRUE(Windows().empty());
+
+    ASSERT_TRUE(form->CommandHistoryAction->Execute());
+    EXPECT_TRUE(Enabled(form->SaveWindowAsAction));
+    EXPECT_FALSE(Enabled(form->SaveWindowAsTemplateAction));
+    ScriptedUi ui;
+    ui.ExpectSaveFile(environment.File("daily.wrk"));
+    ASSERT_TRUE(form->SaveWorkspaceAsAction->Execute());
+    EXPECT_TRUE(Enabled(form->SaveWindowAsTemplateAction));
+    EXPECT_TRUE(Enabled(form->SaveWorkspaceAsDefaultAction));
+    EXPECT_FALSE(Enabled(form->SaveWorkspaceAction));
+    ASSERT_TRUE(form->CommandHistoryAction->Execute());
+    EXPECT_TRUE(Enabled(form->SaveWorkspaceAction));
+    ASSERT_TRUE(form->SaveWorkspaceAction->Execute());
+    EXPECT_FALSE(form->Workspace().IsModified());
+    EXPECT_EQ(BaseIniFile(environment.File("daily.wrk")).ReadString("DataWindow", "1", ""), "2");
+}
