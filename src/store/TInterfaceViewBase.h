@@ -1,16 +1,16 @@
 #pragma once
 // The keyed view over the rows of one record type T (see InterfaceView). Rows enter through
 // UpdateRow, each with its own copy of a record, and are held once, in the all-rows map ordered
-// by key, which owns them (map nodes never move, so row pointers stay valid). Two row sequences
-// give the arrival order (AllKeys) and the display order (DisplayedKeys); a row is displayed
-// exactly when DisplayedKeys holds it. Index lookups, finding a row's displayed index and
-// removals are logarithmic (RowSequence).
+// by key, which owns them (map nodes never move, so row pointers stay valid); a hash index finds
+// a row by its key without walking the map. Two row sequences give the arrival order (AllKeys)
+// and the display order (DisplayedKeys); a row is displayed exactly when DisplayedKeys holds it.
+// Index lookups, finding a row's displayed index and removals are logarithmic (RowSequence).
 //
 // Sorting: the columns of the last full sort are kept with the rows that may stand out of place
 // since (rows appended to the display, displayed rows whose copy changed). With the same columns
 // and fewer than an eighth of the displayed rows out of place, SortRows takes those rows out and
-// puts each back at its place by binary search; otherwise it sorts all displayed rows, taken in
-// key order, stably. Both give the order of (sort columns, key).
+// puts them back at their places by binary searches run side by side; otherwise it sorts all
+// displayed rows, taken in key order, stably. Both give the order of (sort columns, key).
 //
 // K and R are the key and row types: BaseKey and TInterfaceViewData<T>. GUI thread only.
 #include <algorithm>
