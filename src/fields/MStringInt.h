@@ -121,6 +121,9 @@ public:
     static const char* GetTypeName() { return kTypeName.c_str(); }
     static constexpr int GetWidth() { return W; }
     const char* GetData() const { return data_; }
+    // The bytes whose memcmp order is Compare's: the W characters as they stand.
+    static constexpr int kSortKeyWidth = W;
+    void WriteSortKey(unsigned char* key) const { std::memcpy(key, data_, W); }
 
 private:
     int FirstSignificant() const {

@@ -121,6 +121,61 @@ public:
         return Prefix(block.index) + static_cast<std::size_t>(at - block.items.begin());
     }
 
+    // UpperBound of count rows at once: places[i] is the first place whose row goes after the
+    // i-th searched row, where before(i, row) tells whether the i-th goes before row. The
+    // searches advance side by side in rounds, one step of each per round, and each asks for its
+    // next middle place as soon as it knows it: the rows searched through lie scattered in
+    // memory, and this way the processor fetches them together rather than one after another.
+    template <class Before>
+    void UpperBounds(std::size_t count, Before before, std::vector<std::size_t>& places) const {
+        struct Search {
+            Item* const* rows = nullptr;  // the range searched lies in rows
+            std::size_t first = 0;
+            std::size_t length = 0;
+        };
+        std::vector<Search> searches(count);
+        const auto run = [&] {
+            for (bool searching = true; searching;) {
+                searching = false;
+                for (std::size_t i = 0; i < count; ++i) {
+                    Search& search = searches[i];
+                    if (search.length == 0) continue;
+                    const std::size_t half = search.length / 2;
+                    if (before(i, search.rows[search.first + half])) {
+                        search.length = half;
+                    } else {
+                        search.first += half + 1;
+                        search.length -= half + 1;
+                    }
+                    if (search.length == 0) continue;
+                    searching = true;
+                    __builtin_prefetch(search.rows + search.first + search.length / 2);
+                }
+            }
+        };
+        // The block first: the first whose last row goes after the searched row.
+        for (Search& search : searches) {
+            search.rows = backs_.data();
+            search.length = backs_.size();
+        }
+        run();
+        // Then the place within it.
+        std::vector<std::size_t> blocks(count);
+        for (std::size_t i = 0; i < count; ++i) {
+            Search& search = searches[i];
+            blocks[i] = search.first;
+            const bool inBlock = blocks[i] < blocks_.size();
+            search.rows = inBlock ? blocks_[blocks[i]]->items.data() : nullptr;
+            search.first = 0;
+            search.length = inBlock ? blocks_[blocks[i]]->items.size() : 0;
+        }
+        run();
+        places.resize(count);
+        for (std::size_t i = 0; i < count; ++i) {
+            places[i] = blocks[i] < blocks_.size() ? Prefix(blocks[i]) + searches[i].first : size_;
+        }
+    }
+
     // Calls f for every row in order.
     template <class F>
     void ForEach(F f) const {

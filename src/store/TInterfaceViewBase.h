@@ -1,16 +1,16 @@
 #pragma once
 // The keyed view over the rows of one record type T (see InterfaceView). Rows enter through
 // UpdateRow, each with its own copy of a record, and are held once, in the all-rows map ordered
-// by key, which owns them (map nodes never move, so row pointers stay valid). Two row sequences
-// give the arrival order (AllKeys) and the display order (DisplayedKeys); a row is displayed
-// exactly when DisplayedKeys holds it. Index lookups, finding a row's displayed index and
-// removals are logarithmic (RowSequence).
+// by key, which owns them (map nodes never move, so row pointers stay valid); a hash index finds
+// a row by its key without walking the map. Two row sequences give the arrival order (AllKeys)
+// and the display order (DisplayedKeys); a row is displayed exactly when DisplayedKeys holds it.
+// Index lookups, finding a row's displayed index and removals are logarithmic (RowSequence).
 //
 // Sorting: the columns of the last full sort are kept with the rows that may stand out of place
 // since (rows appended to the display, displayed rows whose copy changed). With the same columns
 // and fewer than an eighth of the displayed rows out of place, SortRows takes those rows out and
-// puts each back at its place by binary search; otherwise it sorts all displayed rows, taken in
-// key order, stably. Both give the order of (sort columns, key).
+// puts them back at their places by binary searches run side by side; otherwise it sorts all
+// displayed rows, taken in key order, stably. Both give the order of (sort columns, key).
 //
 // K and R are the key and row types: BaseKey and TInterfaceViewData<T>. GUI thread only.
 #include <algorithm>
@@ -32,6 +32,7 @@
 #include "store/BaseKey.h"
 #include "store/InterfaceView.h"
 #include "store/PreparedFilter.h"
+#include "store/RowKeyIndex.h"
 #include "store/RowSequence.h"
 #include "store/TInterfaceViewData.h"
 
@@ -40,16 +41,17 @@ class TInterfaceViewBase : public InterfaceView {
     static_assert(std::is_same_v<K, BaseKey> && std::is_same_v<R, TInterfaceViewData<T>>);
 
 protected:
-    // One row with its key and its places in the two sequences.
+    // One row with its key and its places in the two sequences (those first, so that a search
+    // by key or in a sequence reads the row's first bytes only, not the record that follows).
     struct ViewRow {
         ViewRow(const BaseKey& rowKey, const T* record, MInterfaceFormat* format)
-            : row(record, format), key(rowKey) {}
+            : key(rowKey), row(record, format) {}
 
-        R row;
         BaseKey key;
         RowLink all;
         RowLink displayed;
         int32_t outOfPlace = -1;  // place in outOfPlace_, -1 when not there
+        R row;
     };
 
 public:
@@ -96,6 +98,7 @@ public:
         outOfPlace_.clear();
         DisplayedKeys.Clear();
         AllKeys.Clear();
+        keyIndex_.Clear();
         AllRows.clear();
     }
     void SetRowState(int state, int index, bool allRows) override {
@@ -209,15 +212,14 @@ public:
         return index < DisplayedKeys.size() && DisplayedKeys.At(index)->row.Mark != 0;
     }
     bool FindDisplayedRow(BaseKey key, int* index) const override {
-        const auto at = AllRows.find(key);
-        if (at == AllRows.end() || !DisplayedKeys.Contains(&at->second)) return false;
-        if (index) *index = static_cast<int>(DisplayedKeys.IndexOf(&at->second));
+        const ViewRow* row = keyIndex_.Find(key);
+        if (!row || !DisplayedKeys.Contains(row)) return false;
+        if (index) *index = static_cast<int>(DisplayedKeys.IndexOf(row));
         return true;
     }
-    bool ContainsRow(BaseKey key) const override { return AllRows.count(key) != 0; }
+    bool ContainsRow(BaseKey key) const override { return keyIndex_.Find(key) != nullptr; }
     void RemoveRow(const BaseKey& key) override {
-        const auto at = AllRows.find(key);
-        if (at != AllRows.end()) Erase(&at->second);
+        if (ViewRow* row = keyIndex_.Find(key)) Erase(row);
     }
 
     // Written to a temporary file beside the dump and renamed over it once every write and the
@@ -271,17 +273,21 @@ public:
     void UpdateRow(const T* record) {
         const BaseKey key = record->GetKey();
         // Rows arriving in key order (a refill from the data store) go to the end without a search.
-        auto at = AllRows.empty() || AllRows.rbegin()->first < key ? AllRows.end() : AllRows.lower_bound(key);
-        const bool isNew = at == AllRows.end() || key < at->first;
+        const bool aboveAll = AllRows.empty() || AllRows.rbegin()->first < key;
+        ViewRow* row = aboveAll ? nullptr : keyIndex_.Find(key);
+        const bool isNew = row == nullptr;
         if (isNew) {
-            at = AllRows.emplace_hint(at, std::piecewise_construct, std::forward_as_tuple(key),
-                                      std::forward_as_tuple(key, record, RowFormat.get()));
-            AllKeys.PushBack(&at->second);
-        } else if (at->second.row.State == 0 || at->second.row.State == 4) {
-            at->second.row.SetData(record);
-            if (DisplayedKeys.Contains(&at->second)) MarkOutOfPlace(&at->second);
+            const auto at = AllRows.emplace_hint(aboveAll ? AllRows.end() : AllRows.lower_bound(key),
+                                                 std::piecewise_construct, std::forward_as_tuple(key),
+                                                 std::forward_as_tuple(key, record, RowFormat.get()));
+            row = &at->second;
+            keyIndex_.Insert(row);
+            AllKeys.PushBack(row);
+        } else if (row->row.State == 0 || row->row.State == 4) {
+            row->row.SetData(record);
+            if (DisplayedKeys.Contains(row)) MarkOutOfPlace(row);
         }
-        RefreshRow(&at->second, isNew, DynamicFilterActive);
+        RefreshRow(row, isNew, DynamicFilterActive);
     }
 
     std::string DumpFileName;
@@ -312,9 +318,8 @@ protected:
     }
     // Takes the row with that key out of the arrival order (allRows) or out of the display.
     void RemoveKey(BaseKey key, bool allRows) {
-        const auto at = AllRows.find(key);
-        if (at == AllRows.end()) return;
-        ViewRow* row = &at->second;
+        ViewRow* row = keyIndex_.Find(key);
+        if (!row) return;
         if (allRows) {
             if (AllKeys.Contains(row)) AllKeys.Erase(row);
         } else if (DisplayedKeys.Contains(row)) {
@@ -343,6 +348,8 @@ protected:
     std::vector<ViewRow*> SortBuffer;
 
 private:
+    static constexpr int kMaxPlacedKey = 64;  // the widest sort key a placed row is compared by
+
     static bool SameColumns(const ColumnVector& a, const ColumnVector& b) {
         return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](const auto& x, const auto& y) {
             return x.column == y.column && x.ascending == y.ascending;
@@ -378,6 +385,7 @@ private:
     void Erase(ViewRow* row) {
         if (DisplayedKeys.Contains(row)) Hide(row);
         AllKeys.Erase(row);
+        keyIndex_.Erase(row);
         AllRows.erase(row->key);
     }
 
@@ -498,12 +506,75 @@ private:
         SortBuffer.swap(sorted);
     }
 
+    // Takes the rows that may stand out of place out of the display and puts them back: put in
+    // order among themselves first, their places among the other rows are searched all at once,
+    // and each goes in after the ones before it. With sort keys of at most kMaxPlacedKey bytes,
+    // rows are compared by their keys (the order of the full sort): a placed row's key is copied
+    // once, and a row it meets in the search gives its key column by column, only as far as the
+    // two differ.
     void PlaceOutOfPlaceRows() {
         for (ViewRow* row : outOfPlace_) DisplayedKeys.Erase(row);
-        const auto less = [this](const ViewRow* a, const ViewRow* b) { return RowLess(a, b); };
-        for (ViewRow* row : outOfPlace_) DisplayedKeys.Insert(DisplayedKeys.UpperBound(row, less), row);
+        std::vector<ViewRow*> rows(outOfPlace_.begin(), outOfPlace_.end());
+        std::vector<std::size_t> places;
+        const int width = SortKeyWidth();
+        if (width <= 0 || width > kMaxPlacedKey) {
+            std::sort(rows.begin(), rows.end(),
+                      [this](const ViewRow* a, const ViewRow* b) { return RowLess(a, b); });
+            DisplayedKeys.UpperBounds(
+                rows.size(), [&](std::size_t i, const ViewRow* other) { return RowLess(rows[i], other); },
+                places);
+        } else {
+            struct KeyColumn {
+                const MInterface* column;
+                std::size_t width;
+                bool ascending;
+            };
+            std::vector<KeyColumn> columns;
+            for (const MInterfaceSortingData& sortKey : SortColumns) {
+                const MInterface& column = RowFormat->GetColumn(sortKey.column);
+                columns.push_back(
+                    {&column, static_cast<std::size_t>(column.GetSortKeyWidth()), sortKey.ascending});
+            }
+            struct Placed {
+                std::array<unsigned char, kMaxPlacedKey> key;
+                ViewRow* row;
+            };
+            std::vector<Placed> placed(rows.size());
+            for (std::size_t i = 0; i < rows.size(); ++i) {
+                placed[i].row = rows[i];
+                unsigned char* at = placed[i].key.data();
+                for (const KeyColumn& key : columns) {
+                    key.column->CopySortKey(&rows[i]->row.RecordCopy, at);
+                    at += key.width;
+                }
+            }
+            std::sort(placed.begin(), placed.end(), [&](const Placed& a, const Placed& b) {
+                std::size_t at = 0;
+                for (const KeyColumn& key : columns) {
+                    const int order = std::memcmp(a.key.data() + at, b.key.data() + at, key.width);
+                    if (order != 0) return (order < 0) == key.ascending;
+                    at += key.width;
+                }
+                return a.row->key < b.row->key;
+            });
+            for (std::size_t i = 0; i < rows.size(); ++i) rows[i] = placed[i].row;
+            std::array<unsigned char, kMaxPlacedKey> met;
+            const auto before = [&](std::size_t i, const ViewRow* other) {
+                const unsigned char* mine = placed[i].key.data();
+                for (const KeyColumn& key : columns) {
+                    key.column->CopySortKey(&other->row.RecordCopy, met.data());
+                    const int order = std::memcmp(mine, met.data(), key.width);
+                    if (order != 0) return (order < 0) == key.ascending;
+                    mine += key.width;
+                }
+                return rows[i]->key < other->key;
+            };
+            DisplayedKeys.UpperBounds(rows.size(), before, places);
+        }
+        for (std::size_t i = 0; i < rows.size(); ++i) DisplayedKeys.Insert(places[i] + i, rows[i]);
     }
 
+    RowKeyIndex<ViewRow> keyIndex_;     // every row of AllRows by its key
     ColumnVector sortedBy_;             // the sort columns the display was last ordered by
     std::vector<ViewRow*> outOfPlace_;  // displayed rows that may stand out of that order
 };

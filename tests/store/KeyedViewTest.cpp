@@ -415,4 +415,78 @@ TEST(KeyedViewSort, KeyedSortGivesTheOrderOfTheColumnComparison) {
     }
 }
 
+// Rows changed, added and removed a few at a time and put back in place after each round must
+// stand exactly where the column comparison puts them, stable over the key order, over many
+// random tables and sort columns (none, one or several, either direction); every row is found
+// at its place by key.
+TEST(KeyedViewSort, PlacingChangedRowsGivesTheOrderOfTheColumnComparison) {
+    Trade prototype;
+    MInterfaceFormat format;
+    prototype.FormatObject(format);
+    format.MakeRelative(&prototype);
+    const char letters[] = {' ', 'a', 'b', 'Z', '\x7F', '\x80', '\xE9', '\xFF'};
+    for (unsigned seed = 1; seed <= 40; ++seed) {
+        std::mt19937 random(seed);
+        const auto randomTrade = [&](int id) {
+            std::string name(random() % 3, ' ');
+            for (char& c : name) c = letters[random() % sizeof letters];
+            Trade trade(id, "", static_cast<int>(random() % 7) - 3, static_cast<int>(random() % 5) - 2);
+            trade.Name.SetChars(name.data(), static_cast<int>(name.size()));
+            return trade;
+        };
+        std::map<BaseKey, Trade> stored;
+        TInterfaceView<Trade> view;
+        for (int i = 0; i < 1500; ++i) {
+            const Trade trade = randomTrade(static_cast<int>(random() % 3000));
+            stored[trade.GetKey()] = trade;
+            view.UpdateRow(&trade);
+        }
+        view.Filter.push_back(Condition("Amount", 0, "2"));
+        view.ApplyFilter();
+        ColumnVector columns;
+        const int columnCount = static_cast<int>(random() % 4);
+        for (int c = 0; c < columnCount; ++c)
+            columns.push_back({static_cast<int>(random() % 4), random() % 2 == 0});
+        view.SortColumns = columns;
+        view.SortRows();
+        for (int round = 0; round < 12; ++round) {
+            const int changes = 1 + static_cast<int>(random() % 60);
+            for (int change = 0; change < changes; ++change) {
+                const int id = static_cast<int>(random() % 3000);
+                if (random() % 8 == 0) {
+                    view.RemoveRow(BaseKey(0, id));
+                    stored.erase(BaseKey(0, id));
+                    continue;
+                }
+                const Trade trade = randomTrade(id);
+                stored[trade.GetKey()] = trade;
+                view.UpdateRow(&trade);
+            }
+            view.SortRows();
+
+            std::vector<const Trade*> expected;
+            for (const auto& [key, trade] : stored) {
+                if (trade.Amount.GetValue() < 2) expected.push_back(&trade);
+            }
+            std::stable_sort(expected.begin(), expected.end(),
+                             [&](const Trade* a, const Trade* b) { return format.IsLess(a, b, columns); });
+            Ids expectedIds;
+            for (const Trade* trade : expected) expectedIds.push_back(trade->Id.GetValue());
+            Ids shown;
+            for (int i = 0; i + 1 < view.GetDisplayedRowCount(); ++i)
+                shown.push_back(view.GetDisplayedKey(i).Second.GetValue());
+            ASSERT_EQ(shown, expectedIds) << "seed " << seed << ", round " << round;
+            for (std::size_t i = 0; i < shown.size(); i += 3) {
+                int index = -1;
+                ASSERT_TRUE(view.FindDisplayedRow(BaseKey(0, shown[i]), &index));
+                ASSERT_EQ(index, static_cast<int>(i));
+            }
+            ASSERT_EQ(view.GetAllRowCount(), static_cast<int>(stored.size()) + 1);
+            for (int id = 0; id < 3000; id += 7) {
+                ASSERT_EQ(view.ContainsRow(BaseKey(0, id)), stored.count(BaseKey(0, id)) == 1);
+            }
+        }
+    }
+}
+
 }  // namespace

@@ -86,6 +86,19 @@ TEST(RowSequence, UpperBoundFindsTheInsertionPlaceOfAnOrderedSequence) {
     Sequence empty;
     Row probe{1, {}};
     EXPECT_EQ(empty.UpperBound(&probe, less), 0u);
+    // Many searched together (equal values, below all, above all) give the same places.
+    const std::vector<int> values = {7000, -1, 0, 1, 1023, 1024, 1024, 2047, 5998, 5999, 3};
+    std::vector<std::size_t> places;
+    sequence.UpperBounds(
+        values.size(), [&](std::size_t i, const Row* row) { return values[i] < row->value; }, places);
+    ASSERT_EQ(places.size(), values.size());
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        Row searched{values[i], {}};
+        EXPECT_EQ(places[i], sequence.UpperBound(&searched, less)) << values[i];
+    }
+    empty.UpperBounds(
+        values.size(), [&](std::size_t i, const Row* row) { return values[i] < row->value; }, places);
+    EXPECT_EQ(places, std::vector<std::size_t>(values.size(), 0));
 }
 
 // Walks down and up, over blocks left at many sizes by erases, agree with a plain loop.
