@@ -587,3 +587,24 @@ TEST(TestServerDataTest, ARecordLoadSendsItsRecordsBetweenHeartbeats) {
     }
     EXPECT_EQ(shape, "H000001..........H000002..........H000003.....H000003");
 }
+
+// The load captured for a replay is the whole load, also when it is several times the megabyte
+// that the server generates ahead of the socket.
+TEST(TestServerDataTest, ACapturedLoadHoldsEveryRecord) {
+    TestServer::Options options;
+    options.generatedAccounts = 4000;  // about 2.2 MB of records
+    const std::string bytes = TestServer(options).CaptureLoad();
+    std::size_t at = 28 + 184 + 128 + 28 + 52;  // TH, BI, BP, TH, NF
+    int accounts = 0, positions = 0;
+    while (at + 4 < bytes.size()) {
+        const std::size_t size = bytes[at] == '\xa1' ? 420 : bytes[at] == '\x7a' ? 124 : 24;
+        const std::string type = bytes.substr(at + 4, 2);
+        accounts += type == "KR";
+        positions += type == "KB";
+        at += 4 + size;
+    }
+    EXPECT_EQ(accounts, 4000);
+    EXPECT_EQ(positions, 4000);
+    EXPECT_EQ(at, bytes.size());
+    EXPECT_EQ(bytes.substr(bytes.size() - 24, 2), "TH");  // the end of the load
+}
