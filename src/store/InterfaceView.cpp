@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <charconv>
+#include <string_view>
+#include <unordered_set>
 
 #include "fields/MInterface.h"
 
@@ -130,16 +132,37 @@ void InterfaceView::CacheColumnValues(const std::string& name) {
             break;
         default: {
             const unsigned rows = static_cast<unsigned>(std::max(GetAllRowCount(), 1));
-            values.reserve(rows - 1);
-            for (unsigned row = 1; row < rows; ++row) {
+            const auto textAt = [&](unsigned row) {
                 unsigned length = 0;
                 const char* text = GetAllCellText(field, row, &length);
-                values.emplace_back(text, length);
+                return std::string_view(text, length);
+            };
+            // A column usually holds far fewer texts than rows: then the distinct texts are found
+            // first and only they are sorted. When the first rows are mostly distinct, every text is
+            // taken and sorted instead (a set of them all would cost more than the sort).
+            constexpr unsigned kProbe = 65536;
+            std::unordered_set<std::string> distinct;
+            bool mostlyDistinct = false;
+            for (unsigned row = 1; row < rows && !mostlyDistinct; ++row) {
+                distinct.emplace(textAt(row));
+                mostlyDistinct = row == kProbe && distinct.size() * 2 > kProbe;
             }
-            for (const ColumnFilter& filter : Filter) {
-                if (filter.Condition == 2 && filter.ColumnName == name) {
-                    values.insert(values.end(), filter.Values.begin(), filter.Values.end());
+            if (!mostlyDistinct) {
+                for (const ColumnFilter& filter : Filter) {
+                    if (filter.Condition == 2 && filter.ColumnName == name)
+                        distinct.insert(filter.Values.begin(), filter.Values.end());
                 }
+                std::vector<std::string_view> order(distinct.begin(), distinct.end());
+                std::sort(order.begin(), order.end());
+                values.assign(order.begin(), order.end());
+                WorkFilter.push_back(std::move(entry));
+                return;
+            }
+            values.reserve(rows - 1);
+            for (unsigned row = 1; row < rows; ++row) values.emplace_back(textAt(row));
+            for (const ColumnFilter& filter : Filter) {
+                if (filter.Condition == 2 && filter.ColumnName == name)
+                    values.insert(values.end(), filter.Values.begin(), filter.Values.end());
             }
             break;
         }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -255,6 +256,27 @@ TEST_F(ViewColumns, TheCacheGrowsByOneEntryPerCallUntilCleared) {
     EXPECT_TRUE(view.WorkFilter.empty());
     view.CacheColumnValues("Name");
     EXPECT_EQ(Cache(), (std::vector<std::pair<std::string, Texts>>{{"Name", {"a", "b", "c"}}}));
+}
+
+// Past the first 65,536 rows a column found mostly distinct there is collected whole and sorted,
+// one with few texts is collected through its distinct texts: both give every distinct text in
+// order, the equals condition's values included.
+TEST_F(ViewColumns, CachedValuesOfManyRowsAreTheSameWhetherFewOrMostAreDistinct) {
+    for (const int kinds : {7, 100000}) {
+        SCOPED_TRACE(kinds);
+        TInterfaceView<Order> many;
+        std::set<std::string> expected{"zz"};
+        for (int id = 1; id <= 100000; ++id) {
+            const std::string name = std::to_string((id * 7919) % kinds);
+            const Order order(id, name.c_str());
+            many.UpdateRow(&order);
+            expected.insert(name);
+        }
+        many.GetFilter().push_back(InList("Name", {"zz"}));
+        many.CacheColumnValues("Name");
+        ASSERT_EQ(many.WorkFilter.size(), 1u);
+        EXPECT_EQ(many.WorkFilter[0].Values, Texts(expected.begin(), expected.end()));
+    }
 }
 
 TEST_F(ViewColumns, AnEmptyViewCachesOnlyTheEqualsConditionsValues) {
