@@ -441,11 +441,7 @@ void TBaseGridForm::SetQuickSort(bool ascending) {
     const std::string name = ColumnName(grid_->Col());
     if (name.empty()) return;
     GridQuickTools::SetQuickSort(SortCriteria, name, ascending);
-    SortActive = true;
-    NotifyWorkspaceChanged();
-    view_->SetSortCriteria(SortCriteria);
-    BusyCursor busy;
-    SortRows();
+    SortCriteriaChanged();
     RowSelected(grid_->Row());
 }
 void TBaseGridForm::ReloadData() {}
@@ -1932,6 +1928,14 @@ void TBaseGridForm::FiltersChanged() {
     NotifyWorkspaceChanged();
 }
 
+void TBaseGridForm::SortCriteriaChanged() {
+    SortActive = !SortCriteria.empty();
+    NotifyWorkspaceChanged();
+    view_->SetSortCriteria(SortCriteria);
+    BusyCursor busy;
+    SortRows();
+}
+
 void TBaseGridForm::SetFilterNegationActionExecute() {
     if (!view_ || !GridQuickTools::NegateColumnFilter(view_->GetFilter(), ColumnName(grid_->Col()))) return;
     ApplyFilters();
@@ -1946,11 +1950,7 @@ void TBaseGridForm::RemoveColumnFilterActionExecute() {
 void TBaseGridForm::RemoveColumnSortActionExecute() {
     if (!view_) return;
     if (GridQuickTools::RemoveColumnSort(SortCriteria, ColumnName(grid_->Col()))) {
-        SortActive = !SortCriteria.empty();
-        NotifyWorkspaceChanged();
-        view_->SetSortCriteria(SortCriteria);
-        BusyCursor busy;
-        SortRows();
+        SortCriteriaChanged();
     }
     RowSelected(grid_->Row());
     grid_->Invalidate();
@@ -1973,11 +1973,7 @@ void TBaseGridForm::SortActionExecute() {
         SortCriteria.clear();
         for (const SortSelectionData& c : criteria)
             SortCriteria.emplace_back(titles_->FindColumnByTitle(c.Column), c.Ascending);
-        SortActive = !SortCriteria.empty();
-        NotifyWorkspaceChanged();
-        view_->SetSortCriteria(SortCriteria);
-        BusyCursor busy;
-        SortRows();
+        SortCriteriaChanged();
         RowSelected(grid_->Row());
     }
     grid_->Invalidate();

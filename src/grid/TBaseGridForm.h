@@ -395,6 +395,8 @@ private:
     void ConnectSortAndFilterTools();
     // After a change of the column filters: applied, the row re-selected, the workspace modified.
     void FiltersChanged();
+    // After a change of the sort criteria: the workspace modified, the rows sorted by them.
+    void SortCriteriaChanged();
     void ConnectMouseAndSearch();
     void DisconnectMouseAndSearch();
     void ConnectTools();
