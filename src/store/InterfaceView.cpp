@@ -2,10 +2,93 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstdint>
+#include <functional>
 #include <string_view>
 #include <unordered_set>
 
 #include "fields/MInterface.h"
+
+namespace {
+
+// Hashes texts as views, so that a text already in a set is found without a copy of it.
+struct TextHash {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view text) const { return std::hash<std::string_view>()(text); }
+};
+
+// A text held as its first eight bytes, read as a big-endian number, and the rest of it (its tail)
+// in a block shared by all: a smaller number is a text earlier in byte order; an equal one leaves
+// the tails, then the lengths, to compare.
+struct PackedText {
+    std::uint64_t leading;
+    std::uint32_t offset;  // of the tail in the block
+    std::uint32_t length;
+};
+
+constexpr std::size_t kLeadingBytes = 8;
+
+std::uint64_t LeadingBytes(std::string_view text) {
+    std::uint64_t value = 0;
+    for (std::size_t i = 0; i < kLeadingBytes; ++i)
+        value = value << 8 | (i < text.size() ? static_cast<unsigned char>(text[i]) : 0u);
+    return value;
+}
+
+// The distinct texts among count texts (textAt(0) to textAt(count - 1)) and extra, in byte order.
+// Meant for mostly distinct texts: most comparisons are between two numbers, and a text of up to
+// eight bytes takes no room beyond its number.
+template <class TextAt>
+StringVector SortedDistinct(unsigned count, const TextAt& textAt,
+                            const std::vector<std::string_view>& extra) {
+    std::string block;
+    std::vector<PackedText> texts;
+    texts.reserve(count + extra.size());
+    bool packed = true;
+    const auto add = [&](std::string_view text) {
+        const std::string_view tail = text.substr(std::min(text.size(), kLeadingBytes));
+        packed = packed && block.size() + tail.size() <= UINT32_MAX;
+        if (!packed) return;
+        texts.push_back({LeadingBytes(text), static_cast<std::uint32_t>(block.size()),
+                         static_cast<std::uint32_t>(text.size())});
+        block.append(tail);
+    };
+    for (unsigned i = 0; i < count; ++i) add(textAt(i));
+    for (std::string_view text : extra) add(text);
+    StringVector values;
+    if (!packed) {  // tails beyond what the block can address: the texts themselves are sorted
+        std::vector<PackedText>().swap(texts);
+        std::string().swap(block);
+        values.reserve(count + extra.size());
+        for (unsigned i = 0; i < count; ++i) values.emplace_back(textAt(i));
+        values.insert(values.end(), extra.begin(), extra.end());
+        std::sort(values.begin(), values.end());
+        values.erase(std::unique(values.begin(), values.end()), values.end());
+        return values;
+    }
+    const auto tail = [&](const PackedText& text) {
+        return std::string_view(block).substr(
+            text.offset, text.length - std::min<std::size_t>(text.length, kLeadingBytes));
+    };
+    const auto less = [&](const PackedText& a, const PackedText& b) {
+        if (a.leading != b.leading) return a.leading < b.leading;
+        const int order = tail(a).compare(tail(b));
+        return order != 0 ? order < 0 : a.length < b.length;
+    };
+    std::sort(texts.begin(), texts.end(), less);
+    values.reserve(texts.size());
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        const PackedText& text = texts[i];
+        if (i > 0 && !less(texts[i - 1], text)) continue;
+        std::string& value = values.emplace_back(std::min<std::size_t>(text.length, kLeadingBytes), '\0');
+        for (std::size_t at = 0; at < value.size(); ++at)
+            value[at] = static_cast<char>(text.leading >> (8 * (kLeadingBytes - 1 - at)));
+        value.append(tail(text));
+    }
+    return values;
+}
+
+}  // namespace
 
 int InterfaceView::GetColumnIndex(int screenColumn) const {
     if (screenColumn < 0 || screenColumn >= ColumnCount) return 0;
@@ -137,34 +220,34 @@ void InterfaceView::CacheColumnValues(const std::string& name) {
                 const char* text = GetAllCellText(field, row, &length);
                 return std::string_view(text, length);
             };
+            // The equals conditions' values are offered as well.
+            std::vector<std::string_view> kept;
+            for (const ColumnFilter& filter : Filter) {
+                if (filter.Condition == 2 && filter.ColumnName == name)
+                    kept.insert(kept.end(), filter.Values.begin(), filter.Values.end());
+            }
             // A column usually holds far fewer texts than rows: then the distinct texts are found
             // first and only they are sorted. When the first rows are mostly distinct, every text is
             // taken and sorted instead (a set of them all would cost more than the sort).
             constexpr unsigned kProbe = 65536;
-            std::unordered_set<std::string> distinct;
+            std::unordered_set<std::string, TextHash, std::equal_to<>> distinct;
             bool mostlyDistinct = false;
             for (unsigned row = 1; row < rows && !mostlyDistinct; ++row) {
-                distinct.emplace(textAt(row));
+                const std::string_view text = textAt(row);
+                if (!distinct.contains(text)) distinct.emplace(text);
                 mostlyDistinct = row == kProbe && distinct.size() * 2 > kProbe;
             }
-            if (!mostlyDistinct) {
-                for (const ColumnFilter& filter : Filter) {
-                    if (filter.Condition == 2 && filter.ColumnName == name)
-                        distinct.insert(filter.Values.begin(), filter.Values.end());
-                }
+            if (mostlyDistinct) {
+                values = SortedDistinct(
+                    rows - 1, [&](unsigned i) { return textAt(i + 1); }, kept);
+            } else {
+                for (std::string_view text : kept) distinct.emplace(text);
                 std::vector<std::string_view> order(distinct.begin(), distinct.end());
                 std::sort(order.begin(), order.end());
                 values.assign(order.begin(), order.end());
-                WorkFilter.push_back(std::move(entry));
-                return;
             }
-            values.reserve(rows - 1);
-            for (unsigned row = 1; row < rows; ++row) values.emplace_back(textAt(row));
-            for (const ColumnFilter& filter : Filter) {
-                if (filter.Condition == 2 && filter.ColumnName == name)
-                    values.insert(values.end(), filter.Values.begin(), filter.Values.end());
-            }
-            break;
+            WorkFilter.push_back(std::move(entry));
+            return;
         }
     }
     std::sort(values.begin(), values.end());

@@ -18,7 +18,7 @@ namespace {
 // A record with an enumeration and a flag set beside plain fields; key (0, Id).
 struct Order {
     MLong Id;
-    MRPString<8, 32, MValAccept> Name;
+    MRPString<16, 32, MValAccept> Name;
     ActionStatusType Status;
     BraeKTSAccountFlagsSet Flags;
     MLong Amount;
@@ -260,14 +260,18 @@ TEST_F(ViewColumns, TheCacheGrowsByOneEntryPerCallUntilCleared) {
 
 // Past the first 65,536 rows a column found mostly distinct there is collected whole and sorted,
 // one with few texts is collected through its distinct texts: both give every distinct text in
-// order, the equals condition's values included.
+// byte order, the equals condition's values included. The prefixes make texts that tie on their
+// first eight bytes, end within them, or hold bytes above 127.
 TEST_F(ViewColumns, CachedValuesOfManyRowsAreTheSameWhetherFewOrMostAreDistinct) {
-    for (const int kinds : {7, 100000}) {
-        SCOPED_TRACE(kinds);
+    const std::pair<int, std::string> cases[] = {
+        {7, ""}, {100000, ""}, {100000, "ACCOUNT-"}, {100000, "ACC\xC3\xA9"}, {50000, "X"}};
+    for (const auto& [kinds, prefix] : cases) {
+        SCOPED_TRACE(prefix + std::to_string(kinds));
         TInterfaceView<Order> many;
         std::set<std::string> expected{"zz"};
         for (int id = 1; id <= 100000; ++id) {
-            const std::string name = std::to_string((id * 7919) % kinds);
+            const int value = (id * 7919) % kinds;
+            const std::string name = (value % 3 ? prefix : std::string()) + std::to_string(value);
             const Order order(id, name.c_str());
             many.UpdateRow(&order);
             expected.insert(name);
