@@ -3,7 +3,8 @@
 // lookups (a position id per account and instrument: a million entries). Open addressing with
 // linear probing over one array of packed slots (the key's bytes, then the value's; value 0 marks
 // a free slot), kept at most half full, so an insertion allocates only when the table doubles.
-// Entries are never removed one by one; Clear empties the table.
+// Entries are never removed one by one; Clear empties the table and keeps its memory.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -40,11 +41,10 @@ public:
         slot.key = key;
         slot.SetValue(value);
     }
+    // Empties the table; its memory is kept for the entries to come.
     void Clear() {
-        slots_.clear();
-        slots_.shrink_to_fit();
+        std::fill(slots_.begin(), slots_.end(), Slot{});
         count_ = 0;
-        mask_ = 0;
     }
     std::size_t size() const { return count_; }
     bool empty() const { return count_ == 0; }

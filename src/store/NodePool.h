@@ -1,12 +1,14 @@
 #pragma once
-// Memory for the nodes of one store's map: nodes of one size carved one after another from chunks
-// of about a megabyte, a freed node reused first. When the last node is freed (the store emptied,
-// as a reset does) the pool starts again at its first chunk, so that the next load fills the same
-// memory in order without asking the system for it again; the chunks go back when the pool is
-// destroyed. NodeAllocator hands a map's nodes to a pool; an allocation of any other size (or of
-// several objects) goes to the global heap. One thread; the pool outlives the maps that use it (a
-// copy of a map takes its nodes from the same pool). Under AddressSanitizer the memory of a node
-// not in use is poisoned, so that a use after its erasure is still reported.
+// Memory for the nodes of one store's map: nodes of one size carved one after another from chunks,
+// a freed node reused first. The first chunks are of a megabyte; past them (a large store) chunks
+// of two megabytes on a two-megabyte boundary, which the system is asked to back with huge pages,
+// so that a large load takes its memory from the system once per chunk rather than once per page. When the
+// last node is freed (the store emptied, as a reset does) the pool starts again at its first chunk, so that
+// the next load fills the same memory in order without asking the system for it again; the chunks go back
+// when the pool is destroyed. NodeAllocator hands a map's nodes to a pool; an allocation of any other size
+// (or of several objects) goes to the global heap. One thread; the pool outlives the maps that use it (a copy
+// of a map takes its nodes from the same pool). Under AddressSanitizer the memory of a node not in use is
+// poisoned, so that a use after its erasure is still reported.
 #include <sanitizer/asan_interface.h>
 
 #include <algorithm>
@@ -21,7 +23,7 @@ public:
     NodePool(const NodePool&) = delete;
     NodePool& operator=(const NodePool&) = delete;
     ~NodePool() {
-        for (const auto& chunk : chunks_) ASAN_UNPOISON_MEMORY_REGION(chunk.get(), kChunkBytes);
+        for (const Chunk& chunk : chunks_) ASAN_UNPOISON_MEMORY_REGION(chunk.bytes.get(), chunk.size);
     }
 
     // A node of size bytes aligned to align (a power of two no larger than the heap's).
@@ -55,25 +57,34 @@ public:
     }
 
 private:
-    static constexpr std::size_t kChunkBytes = std::size_t(1) << 20;
+    struct Free {
+        void operator()(std::byte* bytes) const;
+    };
+    struct Chunk {
+        std::unique_ptr<std::byte, Free> bytes;
+        std::size_t size;
+    };
+    // A new chunk for the index-th place of the pool.
+    static Chunk NewChunk(std::size_t index);
 
     void NextChunk() {
         if (chunk_ == chunks_.size()) {
-            chunks_.push_back(std::make_unique_for_overwrite<std::byte[]>(kChunkBytes));
-            ASAN_POISON_MEMORY_REGION(chunks_.back().get(), kChunkBytes);
+            chunks_.push_back(NewChunk(chunks_.size()));
+            ASAN_POISON_MEMORY_REGION(chunks_.back().bytes.get(), chunks_.back().size);
         }
-        next_ = chunks_[chunk_].get();
-        end_ = next_ + kChunkBytes / stride_ * stride_;
+        const Chunk& chunk = chunks_[chunk_];
+        next_ = chunk.bytes.get();
+        end_ = next_ + chunk.size / stride_ * stride_;
         ++chunk_;
     }
     void Rewind() {
-        for (const auto& chunk : chunks_) ASAN_POISON_MEMORY_REGION(chunk.get(), kChunkBytes);
+        for (const Chunk& chunk : chunks_) ASAN_POISON_MEMORY_REGION(chunk.bytes.get(), chunk.size);
         free_ = nullptr;
         chunk_ = 0;
         next_ = end_ = nullptr;
     }
 
-    std::vector<std::unique_ptr<std::byte[]>> chunks_;
+    std::vector<Chunk> chunks_;
     std::size_t chunk_ = 0;  // the chunk after the one being carved
     std::byte* next_ = nullptr;
     std::byte* end_ = nullptr;

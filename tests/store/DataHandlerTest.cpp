@@ -3,6 +3,7 @@
 #include <map>
 #include <random>
 #include <string>
+#include <vector>
 
 #include "TradeRecord.h"
 #include "store/DataHandler.h"
@@ -71,6 +72,22 @@ TEST(DataHandler, KeepsWhatAPlainMapKeepsThroughRandomChanges) {
             ++at;
         }
     }
+}
+
+// A store of several megabytes, emptied and filled again in the same order, puts every record where
+// it was: the memory of the first load is the memory of the next.
+TEST(DataHandler, AStoreFilledAgainTakesTheSameMemory) {
+    DataHandler<Trade> store;
+    const int count = static_cast<int>((std::size_t(12) << 20) / sizeof(Trade));
+    std::vector<const Trade*> first;
+    for (int id = 0; id < count; ++id) first.push_back(store.Store(Trade(id, "a", id), true));
+    store.DeleteAll();
+    for (int id = 0; id < count; ++id) {
+        const Trade* stored = store.Store(Trade(id, "b", -id), true);
+        ASSERT_EQ(stored, first[static_cast<std::size_t>(id)]) << id;
+        ASSERT_EQ(stored->Name.ToString(), "b");
+    }
+    EXPECT_EQ(store.Records.size(), static_cast<std::size_t>(count));
 }
 
 }  // namespace
