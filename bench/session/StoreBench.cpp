@@ -17,6 +17,7 @@
 #include "core/IniFileLocation.h"
 #include "net/BraeFrame.h"
 #include "session/KVNEventManager.h"
+#include "store/NodePool.h"
 #include "store/TInterfaceView.h"
 #include "testserver/ServerMessages.h"
 
@@ -341,10 +342,11 @@ void BM_PositionIngestFloorFreshMemory(benchmark::State& state) {
 }
 BENCHMARK(BM_PositionIngestFloorFreshMemory)->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealTime();
 
-// The heap in use: the arena's allocated bytes and the blocks mapped on their own.
+// The heap in use: the arena's allocated bytes, the blocks mapped on their own and the stores'
+// chunks mapped from the system.
 std::size_t HeapInUse() {
     const struct mallinfo2 info = mallinfo2();
-    return info.uordblks + info.hblkhd;
+    return info.uordblks + info.hblkhd + NodePool::MappedBytes();
 }
 
 // The heap a stored position takes, with its share of the session's lookup tables.

@@ -2,6 +2,8 @@
 
 #include <sys/mman.h>
 
+#include <atomic>
+#include <cstdint>
 #include <cstdlib>
 
 namespace {
@@ -10,20 +12,48 @@ constexpr std::size_t kSmallChunkBytes = std::size_t(1) << 20;
 constexpr std::size_t kSmallChunks = 4;
 constexpr std::size_t kHugePageBytes = std::size_t(2) << 20;
 
+std::atomic<std::size_t> mappedBytes{0};
+
+// size bytes mapped on a huge page's boundary: a mapping of a huge page more, its ends cut off.
+std::byte* MapAligned(std::size_t size) {
+    const std::size_t span = size + kHugePageBytes;
+    void* mapping = ::mmap(nullptr, span, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (mapping == MAP_FAILED) throw std::bad_alloc();
+    const auto start = reinterpret_cast<std::uintptr_t>(mapping);
+    const std::uintptr_t aligned = (start + kHugePageBytes - 1) & ~(kHugePageBytes - 1);
+    if (aligned > start) ::munmap(mapping, aligned - start);
+    if (start + span > aligned + size)
+        ::munmap(reinterpret_cast<void*>(aligned + size), start + span - aligned - size);
+    void* bytes = reinterpret_cast<void*>(aligned);
+#ifdef MADV_HUGEPAGE
+    // Advice only: where the system has no huge pages to give, the chunk is backed as any memory.
+    ::madvise(bytes, size, MADV_HUGEPAGE);
+#endif
+    return static_cast<std::byte*>(bytes);
+}
+
 }  // namespace
 
-void NodePool::Free::operator()(std::byte* bytes) const {
-    std::free(bytes);
+std::size_t NodePool::MappedBytes() {
+    return mappedBytes.load(std::memory_order_relaxed);
 }
 
 NodePool::Chunk NodePool::NewChunk(std::size_t index) {
-    const bool huge = index >= kSmallChunks;
-    const std::size_t size = huge ? kHugePageBytes : kSmallChunkBytes;
-    void* bytes = huge ? std::aligned_alloc(kHugePageBytes, size) : std::malloc(size);
+    if (index >= kSmallChunks) {
+        std::byte* bytes = MapAligned(kHugePageBytes);
+        mappedBytes.fetch_add(kHugePageBytes, std::memory_order_relaxed);
+        return Chunk{bytes, kHugePageBytes, true};
+    }
+    void* bytes = std::malloc(kSmallChunkBytes);
     if (!bytes) throw std::bad_alloc();
-#ifdef MADV_HUGEPAGE
-    // Advice only: where the system has no huge pages to give, the chunk is backed as any memory.
-    if (huge) ::madvise(bytes, size, MADV_HUGEPAGE);
-#endif
-    return Chunk{std::unique_ptr<std::byte, Free>(static_cast<std::byte*>(bytes)), size};
+    return Chunk{static_cast<std::byte*>(bytes), kSmallChunkBytes, false};
+}
+
+void NodePool::Release(const Chunk& chunk) {
+    if (!chunk.mapped) {
+        std::free(chunk.bytes);
+        return;
+    }
+    ::munmap(chunk.bytes, chunk.size);
+    mappedBytes.fetch_sub(chunk.size, std::memory_order_relaxed);
 }

@@ -1,13 +1,14 @@
 #pragma once
 // Memory for the nodes of one store's map: nodes of one size carved one after another from chunks,
-// a freed node reused first. The first chunks are of a megabyte; past them (a large store) chunks
-// of two megabytes on a two-megabyte boundary, which the system is asked to back with huge pages,
-// so that a large load takes its memory from the system once per chunk rather than once per page. When the
-// last node is freed (the store emptied, as a reset does) the pool starts again at its first chunk, so that
-// the next load fills the same memory in order without asking the system for it again; the chunks go back
-// when the pool is destroyed. NodeAllocator hands a map's nodes to a pool; an allocation of any other size
-// (or of several objects) goes to the global heap. One thread; the pool outlives the maps that use it (a copy
-// of a map takes its nodes from the same pool). Under AddressSanitizer the memory of a node not in use is
+// a freed node reused first. The first chunks are of a megabyte, from the heap; past them (a large
+// store) chunks of two megabytes are mapped from the system on a two-megabyte boundary and it is
+// asked to back them with huge pages, so that a large load takes its memory once per chunk rather
+// than once per page. When the last node is freed (the store emptied, as a reset does) the pool
+// starts again at its first chunk, so that the next load fills the same memory in order without
+// asking the system for it again; the chunks go back when the pool is destroyed. NodeAllocator
+// hands a map's nodes to a pool; an allocation of any other size (or of several objects) goes to
+// the global heap. One thread per pool; the pool outlives the maps that use it (a copy of a map
+// takes its nodes from the same pool). Under AddressSanitizer the memory of a node not in use is
 // poisoned, so that a use after its erasure is still reported.
 #include <sanitizer/asan_interface.h>
 
@@ -23,8 +24,14 @@ public:
     NodePool(const NodePool&) = delete;
     NodePool& operator=(const NodePool&) = delete;
     ~NodePool() {
-        for (const Chunk& chunk : chunks_) ASAN_UNPOISON_MEMORY_REGION(chunk.bytes.get(), chunk.size);
+        for (const Chunk& chunk : chunks_) {
+            ASAN_UNPOISON_MEMORY_REGION(chunk.bytes, chunk.size);
+            Release(chunk);
+        }
     }
+
+    // The bytes of every pool's chunks mapped from the system rather than taken from the heap.
+    static std::size_t MappedBytes();
 
     // A node of size bytes aligned to align (a power of two no larger than the heap's).
     void* Allocate(std::size_t size, std::size_t align) {
@@ -57,28 +64,27 @@ public:
     }
 
 private:
-    struct Free {
-        void operator()(std::byte* bytes) const;
-    };
     struct Chunk {
-        std::unique_ptr<std::byte, Free> bytes;
+        std::byte* bytes;
         std::size_t size;
+        bool mapped;  // from the system, else from the heap
     };
-    // A new chunk for the index-th place of the pool.
+    // A new chunk for the index-th place of the pool, and the return of one.
     static Chunk NewChunk(std::size_t index);
+    static void Release(const Chunk& chunk);
 
     void NextChunk() {
         if (chunk_ == chunks_.size()) {
             chunks_.push_back(NewChunk(chunks_.size()));
-            ASAN_POISON_MEMORY_REGION(chunks_.back().bytes.get(), chunks_.back().size);
+            ASAN_POISON_MEMORY_REGION(chunks_.back().bytes, chunks_.back().size);
         }
         const Chunk& chunk = chunks_[chunk_];
-        next_ = chunk.bytes.get();
+        next_ = chunk.bytes;
         end_ = next_ + chunk.size / stride_ * stride_;
         ++chunk_;
     }
     void Rewind() {
-        for (const Chunk& chunk : chunks_) ASAN_POISON_MEMORY_REGION(chunk.bytes.get(), chunk.size);
+        for (const Chunk& chunk : chunks_) ASAN_POISON_MEMORY_REGION(chunk.bytes, chunk.size);
         free_ = nullptr;
         chunk_ = 0;
         next_ = end_ = nullptr;
