@@ -11,6 +11,28 @@
 template <std::size_t N>
 using FixedTextKey = std::array<char, N>;
 
+// The count (below 8) bytes at bytes as the low bytes of a word, read in pieces of 4, 2 and 1
+// bytes that land in registers: a short copy into a word in memory read back whole would stall
+// on its store.
+inline uint64_t LoadFixedTextTail(const char* bytes, std::size_t count) noexcept {
+    uint64_t word = 0;
+    std::size_t at = 0;
+    if (count & 4) {
+        uint32_t piece;
+        std::memcpy(&piece, bytes, 4);
+        word = piece;
+        at = 4;
+    }
+    if (count & 2) {
+        uint16_t piece;
+        std::memcpy(&piece, bytes + at, 2);
+        word |= uint64_t(piece) << (8 * at);
+        at += 2;
+    }
+    if (count & 1) word |= uint64_t(static_cast<unsigned char>(bytes[at])) << (8 * at);
+    return word;
+}
+
 // Whether two keys hold the same bytes, compared eight at a time, inline (std::array's == calls
 // memcmp, whose call costs more than the comparison of a short key).
 template <std::size_t N>
@@ -22,11 +44,11 @@ bool SameFixedText(const FixedTextKey<N>& a, const FixedTextKey<N>& b) noexcept 
         std::memcpy(&y, b.data() + at, 8);
         if (x != y) return false;
     }
-    if (at == N) return true;
-    uint64_t x = 0, y = 0;
-    std::memcpy(&x, a.data() + at, N - at);
-    std::memcpy(&y, b.data() + at, N - at);
-    return x == y;
+    if constexpr (N % 8 == 0) {
+        return true;
+    } else {
+        return LoadFixedTextTail(a.data() + at, N % 8) == LoadFixedTextTail(b.data() + at, N % 8);
+    }
 }
 
 struct FixedTextHash {
@@ -41,8 +63,9 @@ struct FixedTextHash {
 
 private:
     static uint64_t Load(const char* bytes, std::size_t count) {
-        uint64_t word = 0;
-        std::memcpy(&word, bytes, count);
+        if (count < 8) return LoadFixedTextTail(bytes, count);
+        uint64_t word;
+        std::memcpy(&word, bytes, 8);
         return word;
     }
     static uint64_t Mix(uint64_t hash, uint64_t word) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <utility>
 
 #include "session/FixedKeyTable.h"
 
@@ -12,6 +13,31 @@ FixedTextKey<10> Key(int32_t number, const char* text) {
     std::memcpy(key.data(), &number, 4);
     std::memcpy(key.data() + 4, text, std::strlen(text));
     return key;
+}
+
+// Keys of every width up to 17 bytes that differ in any one byte are told apart; equal keys are
+// the same and hash alike.
+template <std::size_t N>
+void CheckKeysOfWidth() {
+    SCOPED_TRACE(N);
+    FixedTextKey<N> key;
+    for (std::size_t i = 0; i < N; ++i) key[i] = static_cast<char>('A' + i);
+    const FixedTextKey<N> copy = key;
+    EXPECT_TRUE(SameFixedText(key, copy));
+    EXPECT_EQ(FixedTextHash{}(key), FixedTextHash{}(copy));
+    for (std::size_t i = 0; i < N; ++i) {
+        FixedTextKey<N> other = key;
+        other[i] = '\xFF';
+        EXPECT_FALSE(SameFixedText(key, other)) << i;
+        EXPECT_FALSE(SameFixedText(other, key)) << i;
+    }
+}
+
+TEST(FixedKeyTable, KeysDifferingInAnyByteAreToldApart) {
+    []<std::size_t... N>(std::index_sequence<N...>) {
+        (CheckKeysOfWidth<N + 1>(), ...);
+    }
+    (std::make_index_sequence<17>());
 }
 
 TEST(FixedKeyTable, KeepsEveryKeyThroughItsGrowth) {
