@@ -14,7 +14,6 @@
 
 #include <algorithm>
 #include <cstddef>
-#include <memory>
 #include <new>
 #include <vector>
 
@@ -75,6 +74,7 @@ private:
 
     void NextChunk() {
         if (chunk_ == chunks_.size()) {
+            chunks_.reserve(chunks_.size() + 1);  // so that the new chunk, once had, is kept
             chunks_.push_back(NewChunk(chunks_.size()));
             ASAN_POISON_MEMORY_REGION(chunks_.back().bytes, chunks_.back().size);
         }
