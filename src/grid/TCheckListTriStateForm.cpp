@@ -63,7 +63,6 @@ TCheckListTriStateForm::TCheckListTriStateForm(QWidget* owner, const std::vector
         okAction_->Update();
     };
     onShow = [this] { FormShow(); };
-    onCloseQuery = [] { return true; };
 }
 
 void TCheckListTriStateForm::FormShow() {
