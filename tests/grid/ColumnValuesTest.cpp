@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "DialogControls.h"
 #include "brae/BraeProtocolSets.h"
 #include "fields/CommandEnumerations.h"
 #include "fields/MTTimePoint.h"
@@ -27,22 +28,6 @@
 #include "toolkit/QtText.h"
 
 namespace {
-
-bool Enabled(Form& f, const char* button) {
-    return f.Control<QPushButton>(button)->isEnabled();
-}
-
-// The user's toggle of a check-list entry.
-void Toggle(CheckListBox* list, int index) {
-    list->SetItemIndex(index);
-    QTest::keyClick(list, Qt::Key_Space);
-}
-
-std::vector<std::string> Items(const CheckListBox* list) {
-    std::vector<std::string> items;
-    for (int i = 0; i < list->Count(); ++i) items.push_back(list->Item(i));
-    return items;
-}
 
 std::vector<std::string> CheckedItems(const CheckListBox* list) {
     std::vector<std::string> items;

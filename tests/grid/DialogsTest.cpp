@@ -7,6 +7,7 @@
 #include <QTest>
 #include <QTextCharFormat>
 
+#include "DialogControls.h"
 #include "grid/ControlTools.h"
 #include "grid/TBoldDateInputForm.h"
 #include "grid/TConfirmationForm.h"
@@ -152,12 +153,6 @@ TEST(StringInputForm, OpensWithTheTextSelectedCanOnlyBeWidenedAndCopiesBackOnOk)
     });
     EXPECT_EQ(cancelled.ShowModal(), mrCancel);
     EXPECT_EQ(text, "Caf\xE9 \x80");
-}
-
-std::vector<std::string> Items(const ComboBox* box) {
-    std::vector<std::string> items;
-    for (int i = 0; i < box->Count(); ++i) items.push_back(box->Item(i));
-    return items;
 }
 
 TEST(EnumInputForm, ListsTheValuesSortedSelectsThePresetAndHandsBackTheChoice) {

@@ -5,6 +5,7 @@
 
 #include <QPushButton>
 
+#include "DialogControls.h"
 #include "core/BaseIniFile.h"
 #include "grid/GridWindowFixture.h"
 #include "grid/TDynamicFilterForm.h"
@@ -19,18 +20,6 @@
 #include "toolkit/QtText.h"
 
 namespace {
-
-std::vector<std::string> Items(const ListBox* list) {
-    std::vector<std::string> items;
-    for (int i = 0; i < list->Count(); ++i) items.push_back(list->Item(i));
-    return items;
-}
-
-std::vector<std::string> Items(const ComboBox* combo) {
-    std::vector<std::string> items;
-    for (int i = 0; i < combo->Count(); ++i) items.push_back(combo->Item(i));
-    return items;
-}
 
 // The user's pick in a combo box.
 void Pick(ComboBox* combo, const std::string& text) {
@@ -51,10 +40,6 @@ void Click(ListBox* list, const std::string& text) {
 std::vector<std::string> Texts(const FilterEntry& e) {
     return {e.FilterColumnTitle, e.SourceGridTitle, e.SourceColumnTitle, e.FilterColumnName,
             e.SourceColumnName};
-}
-
-bool Enabled(Form& f, const char* button) {
-    return f.Control<QPushButton>(button)->isEnabled();
 }
 
 // The texts the entry grid draws in one row.

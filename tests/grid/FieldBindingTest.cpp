@@ -2,6 +2,7 @@
 
 #include <QTest>
 
+#include "DialogControls.h"
 #include "EntryForm.h"
 #include "brae/BraeKTSAccountNumber.h"
 #include "brae/BraeLetterEnumerations.h"
@@ -10,12 +11,6 @@
 #include "grid/FieldBinding.h"
 
 namespace {
-
-std::vector<std::string> Items(const ComboBox* box) {
-    std::vector<std::string> items;
-    for (int i = 0; i < box->Count(); ++i) items.push_back(box->Item(i));
-    return items;
-}
 
 TEST(FieldBinding, StripLabelMarksRemovesOnlyTheFirstMark) {
     const std::pair<std::string, std::string> cases[] = {

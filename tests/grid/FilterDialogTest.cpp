@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "DialogControls.h"
 #include "GridWindowFixture.h"
 #include "core/BaseIniFile.h"
 #include "grid/FilterEditor.h"
@@ -208,11 +209,6 @@ protected:
     }
     static void Check(TFilterForm& dialog, const std::string& text, bool checked = true) {
         ClickCheck(dialog.ColumnCheckListBox, Entry(dialog, text), checked);
-    }
-    static std::vector<std::string> Items(const ListBox* list) {
-        std::vector<std::string> items;
-        for (int i = 0; i < list->Count(); ++i) items.push_back(list->Item(i));
-        return items;
     }
     Form main;
     int changes = 0;

@@ -14,6 +14,7 @@
 #include <regex>
 #include <stdexcept>
 
+#include "DialogControls.h"
 #include "core/BaseIniFile.h"
 #include "grid/CSVExportFile.h"
 #include "grid/CSVExportManager.h"
@@ -67,16 +68,6 @@ protected:
     Form main;
     std::vector<uint32_t> received;
 };
-
-bool Enabled(Form& f, const char* button) {
-    return f.Control<QPushButton>(button)->isEnabled();
-}
-
-// The user's toggle of a check-list entry.
-void Toggle(CheckListBox* list, int index) {
-    list->SetItemIndex(index);
-    QTest::keyClick(list, Qt::Key_Space);
-}
 
 }  // namespace
 
