@@ -242,6 +242,20 @@ TEST_F(BaseGridExportsTest, ExecuteEntryPointsRunTheActionsHandler) {
             if (f.ColumnName == name) return &f;
         return nullptr;
     };
+    // The selected column's filter has that condition; the sort is by it alone, in that direction.
+    const auto idFilterCondition = [&](int condition) {
+        return [&, condition] {
+            ASSERT_TRUE(filterOn("Id"));
+            EXPECT_EQ(filterOn("Id")->Condition, condition);
+        };
+    };
+    const auto idSortedBy = [&](bool ascending) {
+        return [&, ascending] {
+            ASSERT_EQ(window->SortCriteria.size(), 1u);
+            EXPECT_EQ(window->SortCriteria[0].Column, "Id");
+            EXPECT_EQ(window->SortCriteria[0].Ascending, ascending);
+        };
+    };
     struct Case {
         const char* name;
         EntryPoint execute;
@@ -274,41 +288,19 @@ TEST_F(BaseGridExportsTest, ExecuteEntryPointsRunTheActionsHandler) {
         {"EditWindowTitle", BaseGrid_EditWindowTitleActionExecute, [&] { ui.ExpectInput("Renamed"); },
          [&] { EXPECT_EQ(window->WindowTitle(), "Renamed"); }},
         // The selected cell is Id in row 1.
-        {"SetLowerQuickFilter", BaseGrid_SetLowerQuickFilterActionExecute, [] {},
-         [&] {
-             ASSERT_TRUE(filterOn("Id"));
-             EXPECT_EQ(filterOn("Id")->Condition, 1);
-         }},
+        {"SetLowerQuickFilter", BaseGrid_SetLowerQuickFilterActionExecute, [] {}, idFilterCondition(1)},
         {"RemoveColumnFilter", BaseGrid_RemoveColumnFilterActionExecute, [] {},
          [&] { EXPECT_EQ(filterOn("Id"), nullptr); }},
-        {"SetGreaterQuickFilter", BaseGrid_SetGreaterQuickFilterActionExecute, [] {},
-         [&] {
-             ASSERT_TRUE(filterOn("Id"));
-             EXPECT_EQ(filterOn("Id")->Condition, 3);
-         }},
+        {"SetGreaterQuickFilter", BaseGrid_SetGreaterQuickFilterActionExecute, [] {}, idFilterCondition(3)},
         {"SetFilterNegation", BaseGrid_SetFilterNegationActionExecute, [] {},
          [&] {
              ASSERT_TRUE(filterOn("Id"));
              EXPECT_TRUE(filterOn("Id")->Negation);
          }},
         {"RemoveColumnFilter", BaseGrid_RemoveColumnFilterActionExecute, [] {}, [] {}},
-        {"SetQuickFilter", BaseGrid_SetQuickFilterActionExecute, [] {},
-         [&] {
-             ASSERT_TRUE(filterOn("Id"));
-             EXPECT_EQ(filterOn("Id")->Condition, 2);
-         }},
-        {"SetQuickSortDesc", BaseGrid_SetQuickSortDescActionExecute, [] {},
-         [&] {
-             ASSERT_EQ(window->SortCriteria.size(), 1u);
-             EXPECT_EQ(window->SortCriteria[0].Column, "Id");
-             EXPECT_EQ(window->SortCriteria[0].Ascending, false);
-         }},
-        {"SetQuickSortAsc", BaseGrid_SetQuickSortAscActionExecute, [] {},
-         [&] {
-             ASSERT_EQ(window->SortCriteria.size(), 1u);
-             EXPECT_EQ(window->SortCriteria[0].Column, "Id");
-             EXPECT_EQ(window->SortCriteria[0].Ascending, true);
-         }},
+        {"SetQuickFilter", BaseGrid_SetQuickFilterActionExecute, [] {}, idFilterCondition(2)},
+        {"SetQuickSortDesc", BaseGrid_SetQuickSortDescActionExecute, [] {}, idSortedBy(false)},
+        {"SetQuickSortAsc", BaseGrid_SetQuickSortAscActionExecute, [] {}, idSortedBy(true)},
         {"RemoveColumnSort", BaseGrid_RemoveColumnSortActionExecute, [] {},
          [&] { EXPECT_TRUE(window->SortCriteria.empty()); }},
         {"HideOneColumn", BaseGrid_HideOneColumnActionExecute, [] {},
