@@ -29,6 +29,11 @@
 
 namespace {
 
+// The sorted check list's order: case-insensitive.
+bool InListOrder(const std::string& a, const std::string& b) {
+    return QString::compare(ToQt(a), ToQt(b), Qt::CaseInsensitive) < 0;
+}
+
 std::vector<std::string> CheckedItems(const CheckListBox* list) {
     std::vector<std::string> items;
     for (int i = 0; i < list->Count(); ++i)
@@ -331,9 +336,7 @@ TEST_F(ModifyColumnValuesTest, ASetStartsFromTheCellsFlagsAndHandsBackEachFlagFo
         SetLimits(c.cell);
         ASSERT_EQ(Cell("Limits"), c.cell);
         std::vector<std::string> expected = c.checked;
-        std::sort(expected.begin(), expected.end(), [](const std::string& a, const std::string& b) {
-            return QString::compare(ToQt(a), ToQt(b), Qt::CaseInsensitive) < 0;
-        });
+        std::sort(expected.begin(), expected.end(), InListOrder);
         ui.ExpectModal<TCheckListSingleSelectionForm>([&](TCheckListSingleSelectionForm& f) {
             EXPECT_EQ(FromQt(f.windowTitle()), "Limits - Selection Form");
             EXPECT_EQ(static_cast<size_t>(f.SourceCheckListBox()->Count()), flags.size());
@@ -353,9 +356,7 @@ TEST_F(ModifyColumnValuesTest, ASetStartsFromTheCellsFlagsAndHandsBackEachFlagFo
         f.Control<QPushButton>("OKButton")->click();
     });
     w.ModifyColumnsAction->Execute();
-    const std::string first = std::min(flags[0], flags[1], [](const std::string& a, const std::string& b) {
-        return QString::compare(ToQt(a), ToQt(b), Qt::CaseInsensitive) < 0;
-    });
+    const std::string first = std::min(flags[0], flags[1], InListOrder);
     const std::string second = first == flags[0] ? flags[1] : flags[0];
     EXPECT_EQ(w.calls, (std::vector<std::string>{"value 3 " + first + "," + second + ",", "FiltersApplied"}));
 }
