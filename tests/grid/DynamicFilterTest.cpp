@@ -157,19 +157,7 @@ TEST_F(DynamicFilterDialog, AddsAndDeletesEntriesAndRefusesASecondFilterOnOneCol
 
 // ---- A window without a registry.
 
-class NoRegistryWindow : public GridWindowTest {
-protected:
-    NoRegistryWindow() {
-        main.onMessage = [this](uint32_t message, int32_t, int32_t) {
-            received.push_back(message);
-            return 0;
-        };
-        MessageRouter::SetMainWindow(main.Handle());
-    }
-    ~NoRegistryWindow() override { MessageRouter::SetMainWindow(0); }
-    Form main;
-    std::vector<uint32_t> received;
-};
+using NoRegistryWindow = MainWindowGridTest;
 
 TEST_F(NoRegistryWindow, AFilterLoadedFromTheSettingsShowsLafActiveAndOnlyRowsWithAnEmptyColumn) {
     {

@@ -40,19 +40,9 @@
 
 namespace {
 
-class GridTools : public GridWindowTest {
+class GridTools : public MainWindowGridTest {
 protected:
-    GridTools() {
-        main.onMessage = [this](uint32_t message, int32_t, int32_t) {
-            received.push_back(message);
-            return 0;
-        };
-        MessageRouter::SetMainWindow(main.Handle());
-    }
-    ~GridTools() override {
-        TExportDataToCSV::JoinAll();
-        MessageRouter::SetMainWindow(0);
-    }
+    ~GridTools() override { TExportDataToCSV::JoinAll(); }
     // The CSV files in the export directory.
     std::vector<std::string> CsvFiles() const {
         std::vector<std::string> names;
@@ -64,9 +54,6 @@ protected:
     size_t WorkspaceNotices() const {
         return static_cast<size_t>(std::count(received.begin(), received.end(), 0x8003u));
     }
-
-    Form main;
-    std::vector<uint32_t> received;
 };
 
 }  // namespace

@@ -22,6 +22,8 @@
 #include "store/BaseKey.h"
 #include "store/TInterfaceView.h"
 #include "support/TestTempDir.h"
+#include "toolkit/Form.h"
+#include "toolkit/MessageRouter.h"
 
 // A record: key (0, Id), a name and an amount (a number column).
 struct Lot {
@@ -131,4 +133,20 @@ protected:
     TitleManager titles{{"Id", "Name", "Amount"}, "LotTitles"};
     LotView* view = nullptr;
     QPointer<TestGridWindow> window;
+};
+
+// The same with a main window that records every message sent to it (the workspace notices).
+class MainWindowGridTest : public GridWindowTest {
+protected:
+    MainWindowGridTest() {
+        main.onMessage = [this](uint32_t message, int32_t, int32_t) {
+            received.push_back(message);
+            return 0;
+        };
+        MessageRouter::SetMainWindow(main.Handle());
+    }
+    ~MainWindowGridTest() override { MessageRouter::SetMainWindow(0); }
+
+    Form main;
+    std::vector<uint32_t> received;
 };
