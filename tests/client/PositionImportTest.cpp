@@ -4,22 +4,14 @@
 
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include "ClientGridFixture.h"
 #include "client/PositionImporter.h"
 #include "client/TPositionsGridForm.h"
 #include "store/KB_Position.h"
+#include "support/TestTempDir.h"
 
 namespace {
-
-std::string ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 std::string Data(const std::string& name) {
     return std::string(KORVANE_TEST_DATA) + "/" + name;
@@ -49,7 +41,7 @@ protected:
             data.WriteImportSummary(file, sent, true);
         }
         std::fclose(file);
-        log = ReadFile(path);
+        log = TestTempDir::Read(path);
         return result;
     }
     std::vector<std::string> QueuedTypes(std::size_t from) {
@@ -70,7 +62,7 @@ TEST_F(PositionImportTest, EveryRefusedRowIsLoggedWithItsLineAndReasonAndTheGood
     int32_t sent = 0;
     EXPECT_FALSE(Import("positions.csv", log, sent));
     EXPECT_EQ(sent, 4);
-    EXPECT_EQ(log, ReadFile(Data("positions.log")));
+    EXPECT_EQ(log, TestTempDir::Read(Data("positions.log")));
 
     // The rows sent, between the start and end delimiters.
     const std::vector<std::string> queued = Queued();
@@ -146,7 +138,7 @@ TEST_F(PositionImportTest, TheWindowReportsAMissingWorkingDirectoryAnUncreatable
 
     // An unreadable file: the reader's text and the failure line, no summary.
     EXPECT_FALSE(window.ImportData(dir.File("absent.csv")));
-    const std::string log = ReadFile(window.ImportLogFileName());
+    const std::string log = TestTempDir::Read(window.ImportLogFileName());
     EXPECT_EQ(log.rfind("Start of loading data ...\n\n", 0), 0u) << log;
     const std::string failure = "Failure of loading data ...\n\n";
     ASSERT_GE(log.size(), failure.size());
@@ -168,7 +160,7 @@ TEST_F(PositionImportTest, AFileWithoutAGoodRowGivesTheWarningThroughTheWindow) 
     EXPECT_EQ(ui.Pending(), 0u);
     EXPECT_EQ(window.ImportCounter, 0);
     EXPECT_EQ(Queued().size(), before);
-    EXPECT_NE(ReadFile(window.ImportLogFileName()).find("Numbers of lines processed: 0\n"),
+    EXPECT_NE(TestTempDir::Read(window.ImportLogFileName()).find("Numbers of lines processed: 0\n"),
               std::string::npos);
 }
 
@@ -178,7 +170,7 @@ TEST_F(PositionImportTest, AFieldTextWithAForbiddenCharacterOrRefusedByItsTypeIs
     int32_t sent = 0;
     EXPECT_FALSE(Import("positions_field_texts.csv", log, sent));
     EXPECT_EQ(sent, 1);
-    EXPECT_EQ(log, ReadFile(Data("positions_field_texts.log")));
+    EXPECT_EQ(log, TestTempDir::Read(Data("positions_field_texts.log")));
     ASSERT_EQ(QueuedTypes(before), (std::vector<std::string>{"IU", "PN", "IU"}));
     // The strike written "110.0" finds the put of strike 110.00.
     EXPECT_EQ(Queued()[before + 1].substr(49, 6), "OPABP1");
