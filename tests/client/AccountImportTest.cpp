@@ -8,6 +8,7 @@
 #include <stdexcept>
 
 #include "ClientGridFixture.h"
+#include "ClientTestSupport.h"
 #include "client/AccountImporter.h"
 #include "client/TAccountsGridForm.h"
 #include "store/KR_Account.h"
@@ -15,10 +16,6 @@
 #include "toolkit/Action.h"
 
 namespace {
-
-std::string Data(const std::string& name) {
-    return std::string(KORVANE_TEST_DATA) + "/" + name;
-}
 
 std::string Field(const std::string& text, std::size_t width) {
     std::string field = text;
@@ -38,7 +35,7 @@ protected:
         const std::string path = dir.File("import.log");
         TCommandCSVData<AccountImport> data;
         AccountImporter importer(*session);
-        const bool result = importer.Run(Data(name), path, data);
+        const bool result = importer.Run(DataFile(name), path, data);
         imported = importer.Imported();
         log = TestTempDir::Read(path);
         return result;
@@ -55,7 +52,7 @@ TEST_F(AccountImportTest, ChecksEachRowInOrderAndSendsTheGoodOnesBetweenDelimite
     int32_t imported = 0;
     EXPECT_FALSE(Import("accounts.csv", log, imported));
     EXPECT_EQ(imported, 3);
-    EXPECT_EQ(log, TestTempDir::Read(Data("accounts.log")));
+    EXPECT_EQ(log, TestTempDir::Read(DataFile("accounts.log")));
 
     const std::vector<std::string> sent = QueuedSince(before);
     ASSERT_EQ(sent.size(), 5u);
@@ -93,8 +90,8 @@ TEST_F(AccountImportTest, UnreadableFileAndUncreatableLogSendNothing) {
     const std::size_t before = Queued().size();
     TCommandCSVData<AccountImport> data;
     AccountImporter importer(*session);
-    EXPECT_FALSE(importer.Run(Data("accounts.csv"), dir.File("missing/dir/import.log"), data));
-    EXPECT_FALSE(importer.Run(Data("no-such-file.csv"), dir.File("import.log"), data));
+    EXPECT_FALSE(importer.Run(DataFile("accounts.csv"), dir.File("missing/dir/import.log"), data));
+    EXPECT_FALSE(importer.Run(DataFile("no-such-file.csv"), dir.File("import.log"), data));
     const std::string log = TestTempDir::Read(dir.File("import.log"));
     EXPECT_EQ(log.rfind("Start of loading data ...\n\n", 0), 0u);
     EXPECT_NE(log.find("Failure of loading data ...\n\n"), std::string::npos);
@@ -109,9 +106,9 @@ TEST_F(AccountImportTest, TheWindowWritesItsLogInTheWorkingDirectory) {
     Track(window);
     EXPECT_TRUE(window->CanImport());
     TCommandCSVData<AccountImport> data;
-    EXPECT_FALSE(window->RunAccountImport(Data("accounts.csv"), data));
+    EXPECT_FALSE(window->RunAccountImport(DataFile("accounts.csv"), data));
     EXPECT_EQ(window->ImportCounter, 3);
-    EXPECT_EQ(TestTempDir::Read(window->ImportLogFileName()), TestTempDir::Read(Data("accounts.log")));
+    EXPECT_EQ(TestTempDir::Read(window->ImportLogFileName()), TestTempDir::Read(DataFile("accounts.log")));
 }
 
 namespace {
@@ -140,7 +137,7 @@ TEST_F(AccountImportTest, AnExceptionInsideTheImportIsLoggedWithTheSummaryAndFai
                                                session.get(), new TInterfaceView<KR_Account>));
     const std::size_t before = Queued().size();
     FailingAccountData data;
-    EXPECT_FALSE(window.RunAccountImport(Data("accounts.csv"), data));
+    EXPECT_FALSE(window.RunAccountImport(DataFile("accounts.csv"), data));
     EXPECT_EQ(window.ImportCounter, 0);
     EXPECT_TRUE(QueuedSince(before).empty());
     EXPECT_EQ(TestTempDir::Read(window.ImportLogFileName()),

@@ -29,10 +29,6 @@ namespace {
 
 using Texts = std::vector<std::string>;
 
-std::string DataFile(const std::string& name) {
-    return std::string(KORVANE_TEST_DATA) + "/" + name;
-}
-
 // The expected file with every "@SECTION@" replaced by the section name a save made.
 std::string Expected(const std::string& name, const std::string& section = "") {
     std::string text = TestTempDir::Read(DataFile(name));
