@@ -5,27 +5,17 @@
 #include <algorithm>
 #include <cstdio>
 #include <fstream>
-#include <sstream>
 #include <stdexcept>
 
 #include "ClientGridFixture.h"
+#include "ClientTestSupport.h"
 #include "client/AccountImporter.h"
 #include "client/TAccountsGridForm.h"
 #include "store/KR_Account.h"
+#include "support/TestTempDir.h"
 #include "toolkit/Action.h"
 
 namespace {
-
-std::string ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-std::string Data(const std::string& name) {
-    return std::string(KORVANE_TEST_DATA) + "/" + name;
-}
 
 std::string Field(const std::string& text, std::size_t width) {
     std::string field = text;
@@ -45,9 +35,9 @@ protected:
         const std::string path = dir.File("import.log");
         TCommandCSVData<AccountImport> data;
         AccountImporter importer(*session);
-        const bool result = importer.Run(Data(name), path, data);
+        const bool result = importer.Run(DataFile(name), path, data);
         imported = importer.Imported();
-        log = ReadFile(path);
+        log = TestTempDir::Read(path);
         return result;
     }
     std::vector<std::string> QueuedSince(std::size_t from) {
@@ -62,7 +52,7 @@ TEST_F(AccountImportTest, ChecksEachRowInOrderAndSendsTheGoodOnesBetweenDelimite
     int32_t imported = 0;
     EXPECT_FALSE(Import("accounts.csv", log, imported));
     EXPECT_EQ(imported, 3);
-    EXPECT_EQ(log, ReadFile(Data("accounts.log")));
+    EXPECT_EQ(log, TestTempDir::Read(DataFile("accounts.log")));
 
     const std::vector<std::string> sent = QueuedSince(before);
     ASSERT_EQ(sent.size(), 5u);
@@ -100,9 +90,9 @@ TEST_F(AccountImportTest, UnreadableFileAndUncreatableLogSendNothing) {
     const std::size_t before = Queued().size();
     TCommandCSVData<AccountImport> data;
     AccountImporter importer(*session);
-    EXPECT_FALSE(importer.Run(Data("accounts.csv"), dir.File("missing/dir/import.log"), data));
-    EXPECT_FALSE(importer.Run(Data("no-such-file.csv"), dir.File("import.log"), data));
-    const std::string log = ReadFile(dir.File("import.log"));
+    EXPECT_FALSE(importer.Run(DataFile("accounts.csv"), dir.File("missing/dir/import.log"), data));
+    EXPECT_FALSE(importer.Run(DataFile("no-such-file.csv"), dir.File("import.log"), data));
+    const std::string log = TestTempDir::Read(dir.File("import.log"));
     EXPECT_EQ(log.rfind("Start of loading data ...\n\n", 0), 0u);
     EXPECT_NE(log.find("Failure of loading data ...\n\n"), std::string::npos);
     EXPECT_EQ(log.find("Import summary"), std::string::npos);
@@ -116,9 +106,9 @@ TEST_F(AccountImportTest, TheWindowWritesItsLogInTheWorkingDirectory) {
     Track(window);
     EXPECT_TRUE(window->CanImport());
     TCommandCSVData<AccountImport> data;
-    EXPECT_FALSE(window->RunAccountImport(Data("accounts.csv"), data));
+    EXPECT_FALSE(window->RunAccountImport(DataFile("accounts.csv"), data));
     EXPECT_EQ(window->ImportCounter, 3);
-    EXPECT_EQ(ReadFile(window->ImportLogFileName()), ReadFile(Data("accounts.log")));
+    EXPECT_EQ(TestTempDir::Read(window->ImportLogFileName()), TestTempDir::Read(DataFile("accounts.log")));
 }
 
 namespace {
@@ -147,10 +137,10 @@ TEST_F(AccountImportTest, AnExceptionInsideTheImportIsLoggedWithTheSummaryAndFai
                                                session.get(), new TInterfaceView<KR_Account>));
     const std::size_t before = Queued().size();
     FailingAccountData data;
-    EXPECT_FALSE(window.RunAccountImport(Data("accounts.csv"), data));
+    EXPECT_FALSE(window.RunAccountImport(DataFile("accounts.csv"), data));
     EXPECT_EQ(window.ImportCounter, 0);
     EXPECT_TRUE(QueuedSince(before).empty());
-    EXPECT_EQ(ReadFile(window.ImportLogFileName()),
+    EXPECT_EQ(TestTempDir::Read(window.ImportLogFileName()),
               "Start of loading data ...\n\n\n\nStart of processing loaded data ...\n\n"
               ";GeneralError;import failed;\n"
               "\n\nImport summary ...\n\n"
@@ -191,7 +181,7 @@ TEST_F(AccountImportTest, AnErrorAnsweredAtOnceForOneAccountEndsTheImportInFailu
     for (const auto& [key, command] : session->CommandHistories.Records)
         texts.push_back(command.Description.ToString());
     EXPECT_NE(std::find(texts.begin(), texts.end(), "Account Import  - IMP-2"), texts.end());
-    const std::string log = ReadFile(window.ImportLogFileName());
+    const std::string log = TestTempDir::Read(window.ImportLogFileName());
     const std::size_t heading = log.find("Execution Report data ...");
     ASSERT_NE(heading, std::string::npos) << log;
     EXPECT_NE(log.find("Refused for the test", heading), std::string::npos);

@@ -4,27 +4,15 @@
 #include <QRegularExpression>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include "ClientGridFixture.h"
 #include "client/TWaitProgressForm.h"
 #include "core/BaseIniFile.h"
 #include "grid/BusinessObjectGrid.h"
 #include "grid/TExportDataToCSV.h"
+#include "support/TestTempDir.h"
 #include "toolkit/Action.h"
 #include "toolkit/QtText.h"
-
-namespace {
-
-std::string ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-}  // namespace
 
 class ClientGridWindowTest : public ClientGridFixture {};
 
@@ -264,7 +252,7 @@ TEST_F(ClientGridWindowTest, ImportLogLinesAreWrittenOnlyToAFile) {
     EXPECT_EQ(TKVNGrid::WriteGeneralErrorLine(file, "No rows", 3), 0);
     EXPECT_EQ(TKVNGrid::WriteGeneralErrorLine(file, "Empty file", 0), 0);
     std::fclose(file);
-    EXPECT_EQ(ReadFile(path),
+    EXPECT_EQ(TestTempDir::Read(path),
               "12;Position;Bad quantity;\n"
               ";Account;Missing id;\n"
               "3;GeneralError;No rows;\n"
@@ -286,7 +274,7 @@ TEST_F(ClientGridWindowTest, TheGridToolsWorkUnchangedOnAClientWindow) {
     for (const auto& entry : std::filesystem::directory_iterator(dir.Path()))
         if (entry.path().extension() == ".csv") files.push_back(entry.path().string());
     ASSERT_EQ(files.size(), 1u);
-    const std::string csv = ReadFile(files[0]);
+    const std::string csv = TestTempDir::Read(files[0]);
     EXPECT_EQ(csv.substr(0, csv.find('\n')),
               "SequenceNumber;ExecutionTime;CommandAction;BusinessItem;CommandStatus;"
               "ErrorMessage;Description;");

@@ -39,6 +39,11 @@ private:
     ScopedEnvironment environment_;
 };
 
+// A file of the client tests' data directory.
+inline std::string DataFile(const std::string& name) {
+    return std::string(KORVANE_TEST_DATA) + "/" + name;
+}
+
 // Runs the event loop (timers included) until done answers true or the wait ended; whether it did.
 inline bool RunUntil(const std::function<bool()>& done,
                      std::chrono::milliseconds wait = std::chrono::milliseconds(5000)) {

@@ -7,21 +7,14 @@
 #include <QPushButton>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
 #include "ClientGridFixture.h"
 #include "client/TWaitProgressForm.h"
+#include "support/TestTempDir.h"
 #include "toolkit/Edit.h"
 #include "toolkit/QtText.h"
 
 namespace {
-
-std::string ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 const std::string kReportHeading = "\n" + std::string(79, '=') + "\nExecution Report data ...\n\n";
 
@@ -88,8 +81,8 @@ TEST_F(PendingOperationsTest, AnErrorNoticeShowsFailureAndReportsTheCommandInThe
     EXPECT_NE(shown.style.find("red"), std::string::npos);
     EXPECT_TRUE(shown.logShown);
     EXPECT_EQ(shown.logEdit, log);
-    EXPECT_EQ(ReadFile(log), "Start of loading data ...\n\n" + kReportHeading +
-                                 "1003;Unknown account;New position - 20210315 - AB - ACC-2;\n");
+    EXPECT_EQ(TestTempDir::Read(log), "Start of loading data ...\n\n" + kReportHeading +
+                                          "1003;Unknown account;New position - 20210315 - AB - ACC-2;\n");
     EXPECT_TRUE(session->ErrorLines.empty());  // emptied at the close
 }
 
@@ -107,7 +100,7 @@ TEST_F(PendingOperationsTest, AConnectionDropFailsThePendingCommandsIntoTheLog) 
     EXPECT_EQ(shown.result, "Connection Failure.");
     EXPECT_NE(shown.style.find("red"), std::string::npos);
     EXPECT_TRUE(session->PendingCommands.empty());
-    const std::string text = ReadFile(log);
+    const std::string text = TestTempDir::Read(log);
     ASSERT_NE(text.find(kReportHeading), std::string::npos) << text;
     const std::string report = text.substr(text.find(kReportHeading) + kReportHeading.size());
     std::size_t lines = 0;
@@ -151,7 +144,7 @@ TEST_F(PendingOperationsTest, AResetWhileCommandsArePendingEndsInFailureWithThei
     SendPositionEntry("ACC-2");
     const Shown shown = ShowDialog(window, false, [&] { session->ResetSession(); });
     EXPECT_EQ(shown.result, "Failure.");
-    const std::string text = ReadFile(log);
+    const std::string text = TestTempDir::Read(log);
     ASSERT_NE(text.find(kReportHeading), std::string::npos) << text;
     std::size_t lines = 0;
     for (std::size_t at = 0;
@@ -175,7 +168,7 @@ TEST_F(PendingOperationsTest, AResetBeforeTheTickOfALostConnectionKeepsTheLines)
         session->ResetSession();
     });
     EXPECT_EQ(shown.result, "Connection Failure.");
-    const std::string text = ReadFile(log);
+    const std::string text = TestTempDir::Read(log);
     std::size_t lines = 0;
     for (std::size_t at = 0;
          (at = text.find("Failure with the connection to the server;", at)) != std::string::npos; ++at)
@@ -198,7 +191,7 @@ TEST_F(PendingOperationsTest, FailureLinesOfALogoutStayOutOfALaterImportsLog) {
     const std::string log = StartImportLog(window);
     const Shown shown = ShowDialog(window, true);
     EXPECT_EQ(shown.result, "Failure.");
-    EXPECT_EQ(ReadFile(log), "Start of loading data ...\n\n");
+    EXPECT_EQ(TestTempDir::Read(log), "Start of loading data ...\n\n");
 }
 
 TEST_F(PendingOperationsTest, ALogThatCannotBeOpenedIsLoggedAndTheResultStillShows) {
@@ -218,7 +211,7 @@ TEST_F(PendingOperationsTest, ALogThatCannotBeOpenedIsLoggedAndTheResultStillSho
     std::ofstream(path) << "start\n";
     form.SetResultLogFileName(path);
     form.AppendToResultLog({});
-    EXPECT_EQ(ReadFile(path), "start\n");
+    EXPECT_EQ(TestTempDir::Read(path), "start\n");
     form.AppendToResultLog({"a", "b"});
-    EXPECT_EQ(ReadFile(path), "start\n" + kReportHeading + "a\nb\n");
+    EXPECT_EQ(TestTempDir::Read(path), "start\n" + kReportHeading + "a\nb\n");
 }

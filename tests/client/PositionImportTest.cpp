@@ -4,26 +4,15 @@
 
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include "ClientGridFixture.h"
+#include "ClientTestSupport.h"
 #include "client/PositionImporter.h"
 #include "client/TPositionsGridForm.h"
 #include "store/KB_Position.h"
+#include "support/TestTempDir.h"
 
 namespace {
-
-std::string ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-std::string Data(const std::string& name) {
-    return std::string(KORVANE_TEST_DATA) + "/" + name;
-}
 
 using PositionView = TInterfaceView<KB_Position>;
 
@@ -42,14 +31,14 @@ protected:
         TCommandCSVData<PositionImport> data;
         bool result = false;
         sent = 0;
-        if (PositionImporter::Load(data, Data(name), file)) {
+        if (PositionImporter::Load(data, DataFile(name), file)) {
             PositionImporter importer(*session);
             result = importer.SendRecords(data, file);
             sent = importer.Sent();
             data.WriteImportSummary(file, sent, true);
         }
         std::fclose(file);
-        log = ReadFile(path);
+        log = TestTempDir::Read(path);
         return result;
     }
     std::vector<std::string> QueuedTypes(std::size_t from) {
@@ -70,7 +59,7 @@ TEST_F(PositionImportTest, EveryRefusedRowIsLoggedWithItsLineAndReasonAndTheGood
     int32_t sent = 0;
     EXPECT_FALSE(Import("positions.csv", log, sent));
     EXPECT_EQ(sent, 4);
-    EXPECT_EQ(log, ReadFile(Data("positions.log")));
+    EXPECT_EQ(log, TestTempDir::Read(DataFile("positions.log")));
 
     // The rows sent, between the start and end delimiters.
     const std::vector<std::string> queued = Queued();
@@ -127,7 +116,7 @@ TEST_F(PositionImportTest, TheWindowReportsAMissingWorkingDirectoryAnUncreatable
     WriteSettings(missing);
     ui.ExpectBox("Setup Error", "The working directory: '" + missing + "' doesn't exists!", BoxIcon::Error,
                  BoxButtons::Ok, mrOk);
-    EXPECT_FALSE(window.ImportData(Data("positions.csv")));
+    EXPECT_FALSE(window.ImportData(DataFile("positions.csv")));
     EXPECT_EQ(ui.Pending(), 0u);
     EXPECT_TRUE(logs().empty());
 
@@ -146,7 +135,7 @@ TEST_F(PositionImportTest, TheWindowReportsAMissingWorkingDirectoryAnUncreatable
 
     // An unreadable file: the reader's text and the failure line, no summary.
     EXPECT_FALSE(window.ImportData(dir.File("absent.csv")));
-    const std::string log = ReadFile(window.ImportLogFileName());
+    const std::string log = TestTempDir::Read(window.ImportLogFileName());
     EXPECT_EQ(log.rfind("Start of loading data ...\n\n", 0), 0u) << log;
     const std::string failure = "Failure of loading data ...\n\n";
     ASSERT_GE(log.size(), failure.size());
@@ -164,11 +153,11 @@ TEST_F(PositionImportTest, AFileWithoutAGoodRowGivesTheWarningThroughTheWindow) 
                  "WARNING: The submission of an import positions data file with 0 record will be considered "
                  "a failure to submit.",
                  BoxIcon::Warning, BoxButtons::Ok, mrOk);
-    EXPECT_FALSE(window.ImportData(Data("header_only.csv")));
+    EXPECT_FALSE(window.ImportData(DataFile("header_only.csv")));
     EXPECT_EQ(ui.Pending(), 0u);
     EXPECT_EQ(window.ImportCounter, 0);
     EXPECT_EQ(Queued().size(), before);
-    EXPECT_NE(ReadFile(window.ImportLogFileName()).find("Numbers of lines processed: 0\n"),
+    EXPECT_NE(TestTempDir::Read(window.ImportLogFileName()).find("Numbers of lines processed: 0\n"),
               std::string::npos);
 }
 
@@ -178,7 +167,7 @@ TEST_F(PositionImportTest, AFieldTextWithAForbiddenCharacterOrRefusedByItsTypeIs
     int32_t sent = 0;
     EXPECT_FALSE(Import("positions_field_texts.csv", log, sent));
     EXPECT_EQ(sent, 1);
-    EXPECT_EQ(log, ReadFile(Data("positions_field_texts.log")));
+    EXPECT_EQ(log, TestTempDir::Read(DataFile("positions_field_texts.log")));
     ASSERT_EQ(QueuedTypes(before), (std::vector<std::string>{"IU", "PN", "IU"}));
     // The strike written "110.0" finds the put of strike 110.00.
     EXPECT_EQ(Queued()[before + 1].substr(49, 6), "OPABP1");

@@ -10,7 +10,6 @@
 #include <algorithm>
 #include <fstream>
 #include <iterator>
-#include <sstream>
 
 #include "ClientGridFixture.h"
 #include "client/TPositionScreenForm.h"
@@ -21,6 +20,7 @@
 #include "grid/TFilteredListForm.h"
 #include "guisupport/HookedUi.h"
 #include "store/KB_Position.h"
+#include "support/TestTempDir.h"
 #include "toolkit/Action.h"
 #include "toolkit/ComboBox.h"
 #include "toolkit/DateTimePicker.h"
@@ -30,13 +30,6 @@
 namespace {
 
 using PositionView = TInterfaceView<KB_Position>;
-
-std::string ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 MDateYYYYMMDD Date(const char* yyyymmdd) {
     MDateYYYYMMDD date;
@@ -192,7 +185,7 @@ TEST_F(PositionsGridTest, AnImportWithAnAnswerInErrorEndsInFailureAndLogsTheComm
         if (arrival.bytes.compare(0, 2, "IU") == 0 || arrival.bytes.compare(0, 2, "PN") == 0)
             order.push_back(arrival.bytes.substr(0, 2));
     EXPECT_EQ(order, (std::vector<std::string>{"IU", "PN", "PN", "IU"}));
-    const std::string log = ReadFile(window.ImportLogFileName());
+    const std::string log = TestTempDir::Read(window.ImportLogFileName());
     const std::size_t heading = log.find("Execution Report data ...");
     ASSERT_NE(heading, std::string::npos);
     EXPECT_NE(log.find("Refused for the test", heading), std::string::npos);

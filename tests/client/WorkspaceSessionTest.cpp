@@ -3,8 +3,6 @@
 // their enabling rules, and Logout with a named workspace.
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPointer>
 #include <memory>
@@ -13,6 +11,7 @@
 
 #include "ClientTestSupport.h"
 #include "MainFormFixture.h"
+#include "OpenDataWindows.h"
 #include "client/KVNWorkspaceManager.h"
 #include "client/TKVNGrid.h"
 #include "client/TMainForm.h"
@@ -38,19 +37,8 @@ struct WorkspaceSession : LoggedInForm {
                            "[0]\nWindowTitle=Firm accounts\n[1]\nWindowTitle=Sent\n");
         Start("DefaultWorkspace=" + workspace + "\n");
     }
-    std::vector<TKVNGrid*> Windows() {
-        QApplication::processEvents();
-        std::vector<TKVNGrid*> windows;
-        for (QMdiSubWindow* child : form->MdiArea()->subWindowList())
-            if (auto* window = dynamic_cast<TKVNGrid*>(child->widget()); window && !window->IsChildClosed())
-                windows.push_back(window);
-        return windows;
-    }
-    Texts Titles() {
-        Texts titles;
-        for (TKVNGrid* window : Windows()) titles.push_back(window->WindowTitle());
-        return titles;
-    }
+    std::vector<TKVNGrid*> Windows() { return OpenDataWindows(*form); }
+    Texts Titles() { return OpenDataWindowTitles(*form); }
     bool Enabled(Action* action) {
         action->Update();
         return action->Enabled();

@@ -4,8 +4,6 @@
 // templates, and the default workspace of a session start.
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <algorithm>
 #include <filesystem>
@@ -15,6 +13,7 @@
 #include <vector>
 
 #include "ClientTestSupport.h"
+#include "OpenDataWindows.h"
 #include "client/HistoricalGridKind.h"
 #include "client/KVNWorkspaceManager.h"
 #include "client/TKVNGrid.h"
@@ -29,10 +28,6 @@
 namespace {
 
 using Texts = std::vector<std::string>;
-
-std::string DataFile(const std::string& name) {
-    return std::string(KORVANE_TEST_DATA) + "/" + name;
-}
 
 // The expected file with every "@SECTION@" replaced by the section name a save made.
 std::string Expected(const std::string& name, const std::string& section = "") {
@@ -65,20 +60,8 @@ struct WorkspaceForm : ::testing::Test {
         Workspace().Supervisor = supervisor;
         Workspace().StartSession();
     }
-    // The data windows in child order, those that agreed to close left out.
-    std::vector<TKVNGrid*> Windows() {
-        QApplication::processEvents();
-        std::vector<TKVNGrid*> windows;
-        for (QMdiSubWindow* child : form->MdiArea()->subWindowList())
-            if (auto* window = dynamic_cast<TKVNGrid*>(child->widget()); window && !window->IsChildClosed())
-                windows.push_back(window);
-        return windows;
-    }
-    Texts Titles() {
-        Texts titles;
-        for (TKVNGrid* window : Windows()) titles.push_back(window->WindowTitle());
-        return titles;
-    }
+    std::vector<TKVNGrid*> Windows() { return OpenDataWindows(*form); }
+    Texts Titles() { return OpenDataWindowTitles(*form); }
     // Frame geometry fixed, so that the saved positions are known.
     void Place(TKVNGrid* window, int left, int top) {
         window->SubWindow()->showNormal();
