@@ -68,6 +68,17 @@ Positions& Store() {
     return positions;
 }
 
+// Changes kChanges random positions in the store; ChangedKeys lists them alone.
+void ChangePositions(Positions& positions, std::mt19937& random) {
+    positions.store.ChangedKeys.clear();
+    for (int i = 0; i < kChanges; ++i) {
+        const int id = static_cast<int>(random() % kRows) + 1;
+        KB_Position changed = *positions.store.Find(BaseKey(id, 20240315));
+        Randomise(changed, random, positions.format, Positions::Status());
+        positions.store.Store(changed, false);
+    }
+}
+
 std::unique_ptr<TInterfaceView<KB_Position>> FilledView() {
     auto view = std::make_unique<TInterfaceView<KB_Position>>();
     for (const auto& [key, record] : Store().store.Records) view->UpdateRow(&record);
@@ -94,13 +105,7 @@ void BM_ViewRefresh(benchmark::State& state) {
     std::mt19937 random(2);
     for (auto _ : state) {
         state.PauseTiming();
-        positions.store.ChangedKeys.clear();
-        for (int i = 0; i < kChanges; ++i) {
-            const int id = static_cast<int>(random() % kRows) + 1;
-            KB_Position changed = *positions.store.Find(BaseKey(id, 20240315));
-            Randomise(changed, random, positions.format, Positions::Status());
-            positions.store.Store(changed, false);
-        }
+        ChangePositions(positions, random);
         state.ResumeTiming();
         for (const BaseKey& key : positions.store.ChangedKeys) {
             if (const KB_Position* record = positions.store.Find(key)) view->UpdateRow(record);
@@ -121,13 +126,7 @@ void BM_ViewRefreshFloor(benchmark::State& state) {
     std::mt19937 random(2);
     for (auto _ : state) {
         state.PauseTiming();
-        positions.store.ChangedKeys.clear();
-        for (int i = 0; i < kChanges; ++i) {
-            const int id = static_cast<int>(random() % kRows) + 1;
-            KB_Position changed = *positions.store.Find(BaseKey(id, 20240315));
-            Randomise(changed, random, positions.format, Positions::Status());
-            positions.store.Store(changed, false);
-        }
+        ChangePositions(positions, random);
         state.ResumeTiming();
         std::size_t copied = 0;
         for (const BaseKey& key : positions.store.ChangedKeys) {

@@ -38,14 +38,10 @@ testserver::TestServer::Options LoadOptions(std::size_t records) {
 void BM_LoginToLoaded(benchmark::State& state) {
     const auto records = static_cast<std::size_t>(state.range(0));
     SessionBenchSetup setup(LoadOptions(records));
-    KVNEventManager& session = *setup.session;
     for (auto _ : state) {
-        session.Login("part", "secret");
-        while (!session.LoggedIn || session.Loading) session.ProcessEvents();
+        setup.LogInToLoaded();
         state.PauseTiming();
-        session.Logout();
-        while (session.ClientSocketEvent->GetActivity() != 0) session.ProcessEvents();
-        std::this_thread::sleep_for(std::chrono::milliseconds(2100));
+        setup.LogOut();
         state.ResumeTiming();
     }
     state.SetItemsProcessed(static_cast<int64_t>(records * state.iterations()));
@@ -62,19 +58,9 @@ void BM_LoginToLoadedDistinct(benchmark::State& state) {
     testserver::TestServer::Options options = SessionBenchSetup::HourlyHeartbeats();
     options.generatedAccounts = messages / 2;
     SessionBenchSetup setup(options);
-    const auto loginToLoaded = [&] {
-        setup.session->Login("part", "secret");
-        while (!setup.session->LoggedIn || setup.session->Loading) setup.session->ProcessEvents();
-    };
-    // Logs out and lets the 2 seconds between two connection attempts pass.
-    const auto logout = [&] {
-        setup.session->Logout();
-        while (setup.session->ClientSocketEvent->GetActivity() != 0) setup.session->ProcessEvents();
-        std::this_thread::sleep_for(std::chrono::milliseconds(2100));
-    };
     if (!newSession) {
-        loginToLoaded();
-        logout();
+        setup.LogInToLoaded();
+        setup.LogOut();
     }
     for (auto _ : state) {
         if (newSession) {
@@ -82,10 +68,10 @@ void BM_LoginToLoadedDistinct(benchmark::State& state) {
             setup.session = std::make_unique<KVNEventManager>();
             state.ResumeTiming();
         }
-        loginToLoaded();
+        setup.LogInToLoaded();
         state.PauseTiming();
         if (setup.session->Positions.Records.size() != messages / 2) state.SkipWithError("positions missing");
-        logout();
+        setup.LogOut();
         state.ResumeTiming();
     }
     state.SetItemsProcessed(static_cast<int64_t>(messages * state.iterations()));

@@ -8,6 +8,7 @@
 #include <fstream>
 #include <memory>
 #include <string>
+#include <thread>
 
 #include "core/IniFileLocation.h"
 #include "session/KVNEventManager.h"
@@ -41,6 +42,18 @@ struct SessionBenchSetup {
     void Connect() {
         session->ClientSocketEvent->SetActive(true);
         while (!session->IsConnected() || server->GetOpenSessionCount() != 1) session->ProcessEvents();
+    }
+    // Logs in and pumps until the initial load has ended.
+    void LogInToLoaded() {
+        session->Login("part", "secret");
+        while (!session->LoggedIn || session->Loading) session->ProcessEvents();
+    }
+    // Logs out, pumps until the connection is closed and lets the 2 seconds between two connection
+    // attempts pass, so that the next login connects at once.
+    void LogOut() {
+        session->Logout();
+        while (session->ClientSocketEvent->GetActivity() != 0) session->ProcessEvents();
+        std::this_thread::sleep_for(std::chrono::milliseconds(2100));
     }
 
     std::string directory;

@@ -219,6 +219,15 @@ std::size_t CopyFrames(const std::string& frames, std::vector<std::unique_ptr<ch
     return count;
 }
 
+// The floor into chunks allocated once and reused.
+void IngestFloor(benchmark::State& state, const std::string& frames) {
+    std::vector<std::unique_ptr<char[]>> chunks;
+    CopyFrames(frames, chunks, true);
+    std::size_t messages = 0;
+    for (auto _ : state) messages += CopyFrames(frames, chunks, false);
+    state.SetItemsProcessed(static_cast<int64_t>(messages));
+}
+
 void BM_InitialLoadIngestFloorFreshMemory(benchmark::State& state) {
     const std::string frames = Frames(LoadMessages(kAccounts));
     std::vector<std::unique_ptr<char[]>> chunks;
@@ -229,12 +238,7 @@ void BM_InitialLoadIngestFloorFreshMemory(benchmark::State& state) {
 BENCHMARK(BM_InitialLoadIngestFloorFreshMemory)->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_InitialLoadIngestFloor(benchmark::State& state) {
-    const std::string frames = Frames(LoadMessages(kAccounts));
-    std::vector<std::unique_ptr<char[]>> chunks;
-    CopyFrames(frames, chunks, true);
-    std::size_t messages = 0;
-    for (auto _ : state) messages += CopyFrames(frames, chunks, false);
-    state.SetItemsProcessed(static_cast<int64_t>(messages));
+    IngestFloor(state, Frames(LoadMessages(kAccounts)));
 }
 BENCHMARK(BM_InitialLoadIngestFloor)->Iterations(3)->Unit(benchmark::kMillisecond)->UseRealTime();
 
@@ -263,58 +267,46 @@ const KindFrames& TheKindFrames() {
     return frames;
 }
 
-// Ingests the frames of the kinds before the measured one, untimed, after emptying the store.
-void PrepareKind(benchmark::State& state, Setup& setup, bool positions) {
-    state.PauseTiming();
-    setup.session->ClearAll();
-    setup.session->Loading = true;
-    setup.Ingest(TheKindFrames().head);
-    if (positions) setup.Ingest(TheKindFrames().accounts);
-    state.ResumeTiming();
+// Ingests the accounts' or the positions' frames into the store as ClearAll left it, the frames of
+// the kinds before them ingested untimed each time.
+void IngestKind(benchmark::State& state, Setup& setup, bool positions) {
+    const KindFrames& frames = TheKindFrames();
+    std::size_t messages = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        setup.session->ClearAll();
+        setup.session->Loading = true;
+        setup.Ingest(frames.head);
+        if (positions) setup.Ingest(frames.accounts);
+        state.ResumeTiming();
+        messages += setup.Ingest(positions ? frames.positions : frames.accounts);
+    }
+    setup.session->Loading = false;
+    state.SetItemsProcessed(static_cast<int64_t>(messages));
 }
 
 void BM_AccountIngest(benchmark::State& state) {
     Setup setup;
     setup.Ingest(TheKindFrames().head);
     setup.Ingest(TheKindFrames().accounts);
-    std::size_t messages = 0;
-    for (auto _ : state) {
-        PrepareKind(state, setup, false);
-        messages += setup.Ingest(TheKindFrames().accounts);
-    }
-    setup.session->Loading = false;
-    state.SetItemsProcessed(static_cast<int64_t>(messages));
+    IngestKind(state, setup, false);
 }
 BENCHMARK(BM_AccountIngest)->Iterations(5)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_AccountIngestFloor(benchmark::State& state) {
-    std::vector<std::unique_ptr<char[]>> chunks;
-    CopyFrames(TheKindFrames().accounts, chunks, true);
-    std::size_t messages = 0;
-    for (auto _ : state) messages += CopyFrames(TheKindFrames().accounts, chunks, false);
-    state.SetItemsProcessed(static_cast<int64_t>(messages));
+    IngestFloor(state, TheKindFrames().accounts);
 }
 BENCHMARK(BM_AccountIngestFloor)->Iterations(5)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_PositionIngest(benchmark::State& state) {
     Setup setup;
     setup.Load(kAccounts);
-    std::size_t messages = 0;
-    for (auto _ : state) {
-        PrepareKind(state, setup, true);
-        messages += setup.Ingest(TheKindFrames().positions);
-    }
-    setup.session->Loading = false;
-    state.SetItemsProcessed(static_cast<int64_t>(messages));
+    IngestKind(state, setup, true);
 }
 BENCHMARK(BM_PositionIngest)->Iterations(3)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_PositionIngestFloor(benchmark::State& state) {
-    std::vector<std::unique_ptr<char[]>> chunks;
-    CopyFrames(TheKindFrames().positions, chunks, true);
-    std::size_t messages = 0;
-    for (auto _ : state) messages += CopyFrames(TheKindFrames().positions, chunks, false);
-    state.SetItemsProcessed(static_cast<int64_t>(messages));
+    IngestFloor(state, TheKindFrames().positions);
 }
 BENCHMARK(BM_PositionIngestFloor)->Iterations(3)->Unit(benchmark::kMillisecond)->UseRealTime();
 

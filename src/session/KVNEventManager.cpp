@@ -456,9 +456,10 @@ void KVNEventManager::CompleteAcknowledgment(const char* message, int32_t length
 void KVNEventManager::StoreAccount(EnumBraeMsgType type, const char* message, int32_t length) {
     KR_Account account(type, message, length);
     SetFirmUnitMember(account.ApprovedParticipantId, account.FirmUnitMember);
-    if (FindAccountNumber(account.AccountNumber) == 0) {
+    int32_t place = FindAccountNumber(account.AccountNumber);
+    if (place == 0) {
         AccountNumbers.push_back(account.AccountNumber.ToString());
-        const auto place = static_cast<int32_t>(AccountNumbers.size());
+        place = static_cast<int32_t>(AccountNumbers.size());
         if (account.AccountNumber.IsBlank()) {
             EmptyAccountNumberPlaces.insert(place);
         } else {
@@ -466,9 +467,8 @@ void KVNEventManager::StoreAccount(EnumBraeMsgType type, const char* message, in
         }
     }
     account.SetAccountNumberList(&AccountNumbers);
-    // The record's key, its number's place found through the index rather than by a scan.
-    const BaseKey key(1, account.AccountId.IsBlank() ? FindAccountNumber(account.AccountNumber)
-                                                     : AccountIdNumber(account.AccountId));
+    // The record's key, with its number's place as found or given above rather than by a scan.
+    const BaseKey key(1, account.AccountId.IsBlank() ? place : AccountIdNumber(account.AccountId));
     Accounts.Store(account, key, Loading);
     CompleteAcknowledgment(message, length);
 }

@@ -146,12 +146,7 @@ private:
         Put(message, 82, Date());
         return message;
     }
-    std::string AccountDelete() {
-        std::string message = Random("KA", 56);
-        Put(message, 24, Left(AccountNumber(), 16));
-        Put(message, 40, Left(AccountId(), 16));
-        return message;
-    }
+    std::string AccountDelete() { return NumberAndId("KA", 56); }
     std::string BulkLink() {
         std::string message = Random("KL", 45);
         Put(message, 24, Left(AccountId(), 16));
@@ -161,8 +156,10 @@ private:
         for (uint32_t i = 0; i < count; ++i) message += Left(AccountId(), 16);
         return message;
     }
-    std::string Monitoring() {
-        std::string message = Random("KX", 63);
+    std::string Monitoring() { return NumberAndId("KX", 63); }
+    // A message naming an account by its number at 24 and its id at 40.
+    std::string NumberAndId(const char* type, std::size_t length) {
+        std::string message = Random(type, length);
         Put(message, 24, Left(AccountNumber(), 16));
         Put(message, 40, Left(AccountId(), 16));
         return message;
@@ -173,11 +170,7 @@ private:
 
 std::string Frames(const std::vector<std::string>& messages) {
     std::string bytes;
-    for (const std::string& message : messages) {
-        const std::size_t at = bytes.size();
-        bytes.resize(at + BraeFrameSize(static_cast<uint32_t>(message.size())));
-        LayBraeFrame(bytes.data() + at, message.data(), static_cast<uint32_t>(message.size()));
-    }
+    for (const std::string& message : messages) bytes += testserver::FrameMessage(message);
     return bytes;
 }
 

@@ -24,18 +24,39 @@ ColumnFilter Condition(const char* column, int condition, std::string value = ""
     return filter;
 }
 
+// The ids of the displayed rows, in display order.
+Ids DisplayedIds(const TInterfaceView<Trade>& view) {
+    Ids ids;
+    for (int i = 0; i + 1 < view.GetDisplayedRowCount(); ++i)
+        ids.push_back(view.GetDisplayedKey(i).Second.GetValue());
+    return ids;
+}
+
+// A format of the trade's fields, as a view's rows use.
+struct TradeFormat {
+    TradeFormat() {
+        Trade prototype;
+        prototype.FormatObject(format);
+        format.MakeRelative(&prototype);
+    }
+    // The ids of trades (in key order) as a stable sort by the column comparison leaves them.
+    Ids Order(std::vector<const Trade*> trades, const ColumnVector& columns) const {
+        std::stable_sort(trades.begin(), trades.end(),
+                         [&](const Trade* a, const Trade* b) { return format.IsLess(a, b, columns); });
+        Ids ids;
+        for (const Trade* trade : trades) ids.push_back(trade->Id.GetValue());
+        return ids;
+    }
+    MInterfaceFormat format;
+};
+
 class KeyedView : public ::testing::Test {
 protected:
     void Update(const Trade& trade) { view.UpdateRow(&trade); }
     void Update(std::initializer_list<Trade> trades) {
         for (const Trade& trade : trades) Update(trade);
     }
-    Ids Displayed() const {
-        Ids ids;
-        for (int i = 0; i + 1 < view.GetDisplayedRowCount(); ++i)
-            ids.push_back(view.GetDisplayedKey(i).Second.GetValue());
-        return ids;
-    }
+    Ids Displayed() const { return DisplayedIds(view); }
     Ids All() {
         Ids ids;
         for (unsigned row = 1; row < static_cast<unsigned>(view.GetAllRowCount()); ++row) {
@@ -374,10 +395,7 @@ TEST_F(KeyedView, SetColumnOrderTakesOnlyAPermutationOfTheRightLength) {
 // tables (high bytes, blanks, negative numbers, several columns in either direction) it must give
 // exactly the order of the column comparison, stable over the key order.
 TEST(KeyedViewSort, KeyedSortGivesTheOrderOfTheColumnComparison) {
-    Trade prototype;
-    MInterfaceFormat format;
-    prototype.FormatObject(format);
-    format.MakeRelative(&prototype);
+    const TradeFormat format;
     const char letters[] = {' ', 'a', 'b', 'Z', '\x7F', '\x80', '\xE9', '\xFF'};
     for (unsigned seed = 1; seed <= 200; ++seed) {
         std::mt19937 random(seed);
@@ -404,14 +422,7 @@ TEST(KeyedViewSort, KeyedSortGivesTheOrderOfTheColumnComparison) {
         for (const Trade& trade : trades) byKey[trade.GetKey()] = trade;
         std::vector<const Trade*> expected;
         for (const auto& [key, trade] : byKey) expected.push_back(&trade);
-        std::stable_sort(expected.begin(), expected.end(),
-                         [&](const Trade* a, const Trade* b) { return format.IsLess(a, b, columns); });
-        Ids expectedIds;
-        for (const Trade* trade : expected) expectedIds.push_back(trade->Id.GetValue());
-        Ids shown;
-        for (int i = 0; i + 1 < view.GetDisplayedRowCount(); ++i)
-            shown.push_back(view.GetDisplayedKey(i).Second.GetValue());
-        ASSERT_EQ(shown, expectedIds) << "seed " << seed;
+        ASSERT_EQ(DisplayedIds(view), format.Order(expected, columns)) << "seed " << seed;
     }
 }
 
@@ -420,10 +431,7 @@ TEST(KeyedViewSort, KeyedSortGivesTheOrderOfTheColumnComparison) {
 // random tables and sort columns (none, one or several, either direction); every row is found
 // at its place by key.
 TEST(KeyedViewSort, PlacingChangedRowsGivesTheOrderOfTheColumnComparison) {
-    Trade prototype;
-    MInterfaceFormat format;
-    prototype.FormatObject(format);
-    format.MakeRelative(&prototype);
+    const TradeFormat format;
     const char letters[] = {' ', 'a', 'b', 'Z', '\x7F', '\x80', '\xE9', '\xFF'};
     for (unsigned seed = 1; seed <= 40; ++seed) {
         std::mt19937 random(seed);
@@ -468,14 +476,8 @@ TEST(KeyedViewSort, PlacingChangedRowsGivesTheOrderOfTheColumnComparison) {
             for (const auto& [key, trade] : stored) {
                 if (trade.Amount.GetValue() < 2) expected.push_back(&trade);
             }
-            std::stable_sort(expected.begin(), expected.end(),
-                             [&](const Trade* a, const Trade* b) { return format.IsLess(a, b, columns); });
-            Ids expectedIds;
-            for (const Trade* trade : expected) expectedIds.push_back(trade->Id.GetValue());
-            Ids shown;
-            for (int i = 0; i + 1 < view.GetDisplayedRowCount(); ++i)
-                shown.push_back(view.GetDisplayedKey(i).Second.GetValue());
-            ASSERT_EQ(shown, expectedIds) << "seed " << seed << ", round " << round;
+            const Ids shown = DisplayedIds(view);
+            ASSERT_EQ(shown, format.Order(expected, columns)) << "seed " << seed << ", round " << round;
             for (std::size_t i = 0; i < shown.size(); i += 3) {
                 int index = -1;
                 ASSERT_TRUE(view.FindDisplayedRow(BaseKey(0, shown[i]), &index));
