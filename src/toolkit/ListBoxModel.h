@@ -20,6 +20,7 @@ public:
     Qt::ItemFlags flags(const QModelIndex& index) const override;
 
     int Count() const { return static_cast<int>(texts_.size()); }
+    const std::vector<std::string>& Texts() const { return texts_; }
     // The text of a row in range.
     const std::string& Text(int row) const { return texts_[static_cast<std::size_t>(row)]; }
     void SetText(int row, const std::string& text);
