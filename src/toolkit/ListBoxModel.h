@@ -35,7 +35,8 @@ public:
     void SetAllowGrayed(bool allow);
     // Qt::CheckState of a row in range; Qt::Unchecked in a list without check boxes.
     int State(int row) const;
-    void SetState(int row, int state);
+    // True when the row took the state: a row in range of a check list, in another state before.
+    bool SetState(int row, int state);
 
     std::function<void(int row)> onUserCheck;
 
