@@ -5,6 +5,15 @@
 #include "toolkit/ListBoxModel.h"
 #include "toolkit/SortCollation.h"
 
+namespace {
+
+// The order of a sorted list box.
+bool SortsBefore(const std::string& a, const std::string& b) {
+    return CompareSortText(a, b) < 0;
+}
+
+}  // namespace
+
 ListBox::ListBox(QWidget* parent, const char* name, bool sorted)
     : QListView(parent), items_(new ListBoxModel(this)), sorted_(sorted) {
     if (name) setObjectName(QString::fromLatin1(name));
@@ -18,15 +27,10 @@ ListBox::ListBox(QWidget* parent, const char* name, bool sorted)
 
 int ListBox::AddItem(const std::string& item) {
     int at = Count();
-    if (sorted_) {
-        int low = 0;
-        while (low < at) {
-            int mid = (low + at) / 2;
-            if (CompareSortText(items_->Text(mid), item) <= 0)
-                low = mid + 1;
-            else
-                at = mid;
-        }
+    if (sorted_) {  // after the items equal to it
+        const std::vector<std::string>& texts = items_->Texts();
+        at =
+            static_cast<int>(std::upper_bound(texts.begin(), texts.end(), item, SortsBefore) - texts.begin());
     }
     programmatic_ = true;
     items_->Insert(at, item);
@@ -40,10 +44,9 @@ void ListBox::AddItems(const std::vector<std::string>& items) {
         return;
     }
     std::vector<std::string> ordered = items;
-    const auto before = [](const std::string& a, const std::string& b) { return CompareSortText(a, b) < 0; };
     // Texts in byte order are often in this order already (digits, one letter case).
-    if (sorted_ && !std::is_sorted(ordered.begin(), ordered.end(), before))
-        std::stable_sort(ordered.begin(), ordered.end(), before);
+    if (sorted_ && !std::is_sorted(ordered.begin(), ordered.end(), SortsBefore))
+        std::stable_sort(ordered.begin(), ordered.end(), SortsBefore);
     programmatic_ = true;
     items_->Append(std::move(ordered));
     programmatic_ = false;

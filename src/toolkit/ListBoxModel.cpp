@@ -27,10 +27,7 @@ bool ListBoxModel::setData(const QModelIndex& index, const QVariant& value, int 
     if (role != Qt::CheckStateRole || !checkable_ || !index.isValid() || index.row() >= Count()) return false;
     const int state = value.toInt();
     if (state < Qt::Unchecked || state > Qt::Checked) return false;
-    const int row = index.row();
-    if (State(row) == state) return true;
-    SetState(row, state);
-    if (onUserCheck) onUserCheck(row);
+    if (SetState(index.row(), state) && onUserCheck) onUserCheck(index.row());
     return true;
 }
 
@@ -91,10 +88,11 @@ int ListBoxModel::State(int row) const {
     return checkable_ ? states_[static_cast<std::size_t>(row)] : int(Qt::Unchecked);
 }
 
-void ListBoxModel::SetState(int row, int state) {
-    if (!checkable_ || row < 0 || row >= Count() || State(row) == state) return;
+bool ListBoxModel::SetState(int row, int state) {
+    if (!checkable_ || row < 0 || row >= Count() || State(row) == state) return false;
     states_[static_cast<std::size_t>(row)] = static_cast<std::uint8_t>(state);
     RowsChanged(row, row, Qt::CheckStateRole);
+    return true;
 }
 
 void ListBoxModel::RowsChanged(int first, int last, int role) {

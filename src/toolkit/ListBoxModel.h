@@ -20,6 +20,7 @@ public:
     Qt::ItemFlags flags(const QModelIndex& index) const override;
 
     int Count() const { return static_cast<int>(texts_.size()); }
+    const std::vector<std::string>& Texts() const { return texts_; }
     // The text of a row in range.
     const std::string& Text(int row) const { return texts_[static_cast<std::size_t>(row)]; }
     void SetText(int row, const std::string& text);
@@ -34,7 +35,8 @@ public:
     void SetAllowGrayed(bool allow);
     // Qt::CheckState of a row in range; Qt::Unchecked in a list without check boxes.
     int State(int row) const;
-    void SetState(int row, int state);
+    // True when the row took the state: a row in range of a check list, in another state before.
+    bool SetState(int row, int state);
 
     std::function<void(int row)> onUserCheck;
 

@@ -9,6 +9,7 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -51,6 +52,19 @@ protected:
         auto it = handles.find(title);
         return it == handles.end() ? 0 : it->second;
     }
+    // "Fees" answers as a window whose alert check shows a box: meanwhile runs inside it, then the
+    // box's loop runs the event loop (and with it the channel) for 100 ms.
+    void FeesShowsABox(std::function<void()> meanwhile) {
+        fees.onMessage = [this, meanwhile = std::move(meanwhile)](uint32_t message, int32_t, int32_t) {
+            received.push_back("Fees " + std::to_string(message));
+            meanwhile();
+            QElapsedTimer timer;
+            timer.start();
+            while (timer.elapsed() < 100) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+            received.push_back("Fees done");
+            return 0;
+        };
+    }
 
     TestTempDir dir;
     Form lots, fees;
@@ -86,15 +100,7 @@ TEST_F(AutomationChannelTest, ARequestArrivingWhileAnotherRunsAModalLoopWaitsFor
     TestClient client(channel.Path());
     ASSERT_TRUE(client.connected);
     // The alert check shows a box: its loop runs the channel again while the next request arrives.
-    fees.onMessage = [&](uint32_t message, int32_t, int32_t) {
-        received.push_back("Fees " + std::to_string(message));
-        client.Send(Request(0x804B, 0, 0, "Lots"));
-        QElapsedTimer timer;
-        timer.start();
-        while (timer.elapsed() < 100) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-        received.push_back("Fees done");
-        return 0;
-    };
+    FeesShowsABox([&] { client.Send(Request(0x804B, 0, 0, "Lots")); });
     client.Send(Request(0x8028, 0, 0, "Fees"));
     EXPECT_EQ(client.Receive(20).substr(8), "L\x00o\x00t\x00s\x00;\x00\x00\x00"s);
     EXPECT_EQ(received, (std::vector<std::string>{"Fees 32808", "Fees done", "Lots 32843 0 0"}));
@@ -105,16 +111,10 @@ TEST_F(AutomationChannelTest, ARequestArrivingWhileAnotherRunsAModalLoopWaitsFor
     ASSERT_TRUE(log.installed);
     received.clear();
     TestClient quitter(channel.Path());
-    fees.onMessage = [&](uint32_t message, int32_t, int32_t) {
-        received.push_back("Fees " + std::to_string(message));
+    FeesShowsABox([&] {
         quitter.Send(Request(0x8012, 0, 0, "Lots"));
         quitter.Close();
-        QElapsedTimer timer;
-        timer.start();
-        while (timer.elapsed() < 100) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-        received.push_back("Fees done");
-        return 0;
-    };
+    });
     quitter.Send(Request(0x8028, 0, 0, "Fees"));
     QElapsedTimer timer;
     timer.start();
