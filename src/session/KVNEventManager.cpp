@@ -257,9 +257,17 @@ bool KVNEventManager::IsLoadConnectionUp() const {
 }
 
 void KVNEventManager::EndUnfinishedLoad() {
-    MLOG(LOG_ERROR, "The initial load did not end within %u seconds: the session is reset", LoadTimeout);
+    MLOG(LOG_ERROR,
+         "The initial load did not end within %u seconds: the connection is closed and the session reset",
+         LoadTimeout);
     // Out of the load first: the box's modal loop may pump.
     LeaveLoading();
+    // Ended as a lost connection ends: the server sees the connection go and stops sending the
+    // load, none of which reaches the store once it is emptied; the next login connects anew and
+    // its load starts from the first heartbeat.
+    if (ClientSocketEvent) ClientSocketEvent->SetActive(false);
+    LastLoadCounter = 0;
+    LastHeartbeatTime = 0;
     Ui().MessageBox(MainWindow(), "The initial load did not end. You will be logged out.",
                     "Server Connection", BoxIcon::Error, BoxButtons::Ok);
     if (IsClosing()) return;

@@ -105,8 +105,9 @@ public:
     // Whether the connection the initial load came on is still up (not lost, nor replaced by a
     // reconnection).
     bool IsLoadConnectionUp() const;
-    // The initial load ran out of time: the load is left, the "Server Connection" box shown and
-    // the session reset, so that the user can log in again.
+    // The initial load ran out of time: the load is left, the connection closed (the client
+    // socket stays inactive until the next login), the "Server Connection" box shown and the
+    // session reset, so that the user can log in again.
     void EndUnfinishedLoad();
     bool IsReady() const { return IsConnected() && LoggedIn && !Loading; }
     bool CanLogin() const { return !LoggedIn && !PasswordChangeRequired; }

@@ -4,6 +4,7 @@
 
 #include <QPushButton>
 #include <chrono>
+#include <set>
 #include <string>
 #include <thread>
 
@@ -21,8 +22,9 @@ class FastLoadFaults : public SessionFixture {
 protected:
     std::chrono::milliseconds HeartbeatInterval() const override { return 50ms; }
 
-    // Logs in with a one-second load time-out: the box comes, the session is reset, and a login
-    // once the server behaves ends its load.
+    // Logs in with a one-second load time-out: the box comes, the connection is closed as a lost
+    // one, the session is reset, and a login once the server behaves connects anew and loads only
+    // its own records.
     void ExpectLoadTimeout() {
         session->LoadTimeout = 1;
         ui.ExpectBox("Server Connection", kLoadText, BoxIcon::Error, BoxButtons::Ok, mrOk);
@@ -34,13 +36,23 @@ protected:
         EXPECT_FALSE(session->Loading);
         EXPECT_TRUE(session->Accounts.Records.empty());
         EXPECT_EQ(CountHolding(Log(), "The initial load did not end within 1 seconds"), 1u);
+        EXPECT_FALSE(session->IsConnected());
+        EXPECT_TRUE(PumpUntil([&] { return server->GetOpenSessionCount() == 0; }));
+        // Whatever the server still had to send stays out of the emptied store.
+        PumpUntil([] { return false; }, 200ms);
+        EXPECT_TRUE(session->Positions.Records.empty());
 
         // No heartbeat between the acknowledgment and the load: one would end the load at once.
         server->StopHeartbeats(true);
         server->KeepLoading(false);
         server->HoldEndOfLoad(false);
         ASSERT_TRUE(LogInNow());
+        EXPECT_EQ(server->GetConnectionCount(), 2);
         EXPECT_FALSE(session->Accounts.Records.empty());
+        std::set<std::string> accounts;
+        for (const auto& [key, position] : session->Positions.Records)
+            accounts.insert(position.AccountNumber.ToString());
+        EXPECT_EQ(accounts, (std::set<std::string>{"HB-200", "NW-100"}));
     }
 };
 
@@ -72,8 +84,9 @@ TEST_F(SessionFixture, AConnectionLostInsideTheLoadEndsThePumpTurn) {
     EXPECT_FALSE(session->IsLoadConnectionUp());
 }
 
-// A load whose counters keep changing, or that falls silent with the connection open, ends
-// after the time-out like a lost connection; the user then logs in again.
+// A load whose counters keep changing while its records keep coming, or that falls silent with
+// the connection open, ends after the time-out like a lost connection; the user then logs in
+// again.
 TEST_F(FastLoadFaults, ALoadOfEverNewCountersTimesOut) {
     server->KeepLoading(true);
     const std::size_t heartbeats = Received("TI").size();

@@ -43,6 +43,8 @@ struct TestServer::Session {
     bool endHeld = false;
     bool closeAfterFlush = false;
     Clock::time_point nextHeartbeat;
+    // A kept-going load: when its last records went.
+    Clock::time_point lastEndlessRecords;
     // A generated load streams its accounts, then its positions, as the socket takes them.
     bool streaming = false;
     std::map<std::string, std::string>::const_iterator nextAccount;
@@ -442,7 +444,9 @@ void TestServer::Run() {
             it = delayed_.erase(it);
         }
         for (Session* session : sessions_) {
-            if (keepLoading_ && session->endHeld && now >= session->nextHeartbeat) {
+            if (keepLoading_ && session->endHeld) {
+                SendEndlessRecords(*session, now);
+                if (now < session->nextHeartbeat) continue;
                 ++loadCounter_;
                 Send(*session, HeartbeatQuestion());
                 session->nextHeartbeat = now + options_.heartbeatInterval;
@@ -726,6 +730,24 @@ void TestServer::SendLoad(Session& session) {
     session.loading = false;
     session.loaded = true;
     Send(session, HeartbeatQuestion());
+}
+
+void TestServer::SendEndlessRecords(Session& session, Clock::time_point now) {
+    constexpr auto kEvery = std::chrono::microseconds(100);
+    constexpr std::size_t kMostAtOnce = 1000;
+    constexpr std::size_t kAhead = std::size_t(1) << 20;
+    if (session.lastEndlessRecords == Clock::time_point()) session.lastEndlessRecords = now;
+    const auto due = std::size_t((now - session.lastEndlessRecords) / kEvery);
+    if (due == 0) return;
+    session.lastEndlessRecords = now;
+    // A client that does not read gets no more than a megabyte ahead.
+    if (session.out.size() - session.outSent >= kAhead || positions_.empty()) return;
+    std::string body = positions_.begin()->second;
+    // An account the server does not know: no master, no account id, no participant.
+    body.replace(9, 16, Left(kEndlessLoadAccount, 16));
+    body.replace(48, 36, std::string(36, ' '));
+    const std::string frame = FrameMessage(Header("KB", Digits(0, 8)) + body);
+    for (std::size_t i = 0; i < std::min(due, kMostAtOnce); ++i) session.out += frame;
 }
 
 void TestServer::StartGeneratedLoad(Session& session) {

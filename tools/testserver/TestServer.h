@@ -74,9 +74,11 @@ public:
     void StopHeartbeats(bool stop);
     // The next initial load stops after that many of its messages and its connection closes (once;
     // 0: off). Held (HoldEndOfLoad), a load falls silent with the connection open; kept going, it
-    // never ends: a heartbeat question of a new load counter every heartbeat interval.
+    // never ends: position acknowledgments of kEndlessLoadAccount, an account outside the data set,
+    // about 10,000 a second, and a heartbeat question of a new load counter every heartbeat interval.
     void DropDuringLoad(std::size_t messages);
     void KeepLoading(bool keep);
+    static constexpr const char* kEndlessLoadAccount = "LOAD-0";
     // A password reset acknowledgment that answers no reset.
     void SendUnaskedPasswordAcknowledgment();
     // Answers every command of that two-letter type, or the one with that 8-digit sequence
@@ -117,6 +119,8 @@ private:
     // streamed by StreamLoad as the socket takes them, then the end of the load.
     void StartGeneratedLoad(Session& session);
     void StreamLoad(Session& session);
+    // The records of a kept-going load due since the last ones, as long as the client reads.
+    void SendEndlessRecords(Session& session, std::chrono::steady_clock::time_point now);
     void Send(Session& session, const std::string& message);
     std::string HeartbeatQuestion();
 
