@@ -14,7 +14,9 @@
 
 namespace {
 
-constexpr uint32_t kAccepted[] = {0x8012, 0x8028, 0x802C, 0x804B, 0x804C};
+constexpr uint32_t kColumnNames = 0x804B;
+constexpr uint32_t kCellText = 0x804C;
+constexpr uint32_t kAccepted[] = {0x8012, 0x8028, 0x802C, kColumnNames, kCellText};
 constexpr int kProbeMilliseconds = 200;
 
 }  // namespace
@@ -176,6 +178,10 @@ void AutomationChannel::Deliver(Connection& connection, uint32_t message, uint32
     const uint32_t handle = lookup_ ? lookup_(title) : 0;
     if (handle == 0) {
         MLOG(LOG_ERROR, "Automation channel: no grid window titled \"%s\"", title.c_str());
+        // A question gets the answer of a question about nothing, as a cell outside the grid
+        // does: the asker never waits for a window that is not there. (A cell request with
+        // lParam 0 asks nothing.)
+        if (message == kColumnNames || (message == kCellText && lParam != 0)) connection.SendText({});
         return;
     }
     ReplySink* previous = ReplySink::Install(&connection);

@@ -8,7 +8,9 @@
 // outside client may send are accepted (reload, new-row alert check, scheduled-export tick, column
 // names, cell text); they are delivered at once through MessageRouter with the asking connection
 // installed as the ReplySink, so an answer goes back on that connection. Any other message, an
-// unknown title or a malformed frame is logged at level 3 and changes nothing; a malformed frame
+// unknown title or a malformed frame is logged at level 3 and changes nothing; a question (column
+// names, cell text with a non-zero lParam) to an unknown title is answered with the empty text, as
+// a cell outside the grid is, so that no asker waits for ever; a malformed frame
 // (a title over 256 bytes, a frame cut short by the end of the connection) also closes its
 // connection, and the channel goes on serving the others.
 //

@@ -192,21 +192,28 @@ TEST_F(GridChannelTest, ReloadAlertAndExportRequestsReachTheirHandlers) {
     EXPECT_EQ(exports, 1u);
 }
 
-TEST_F(GridChannelTest, TheFirstWindowOpenedWithTheTitleAnswersAndAnUnknownTitleChangesNothing) {
+TEST_F(GridChannelTest, TheFirstWindowOpenedWithTheTitleAnswersAndAnUnknownTitleGetsTheEmptyText) {
     LogRecorder log;
     ASSERT_TRUE(log.installed);
     TestGridWindow* empty = OpenAnother("Lots0", "Lots");  // no view: "Lots - No data found"
     Open(3);
+    // The first window's answer, then the empty text for a title no window has.
     Send(Request(0x804B, 0, "Lots") + Request(0x804B, 0, "Lots - No data found"));
-    EXPECT_EQ(Receive(10), "\x01\x00\x00\x00\x02\x00\x00\x00\x00\x00"s);  // the first window's
+    EXPECT_EQ(Receive(20),
+              "\x01\x00\x00\x00\x02\x00\x00\x00\x00\x00"
+              "\x01\x00\x00\x00\x02\x00\x00\x00\x00\x00"s);
     empty->SetWindowTitle("Empty");
     Send(Request(0x804C, CellLParam(2, 1), "Lots"));
     EXPECT_EQ(Receive(14), "\x01\x00\x00\x00\x06\x00\x00\x00N\x00\x31\x00\x00\x00"s);
     EXPECT_TRUE(log.Has(3, "no grid window titled \"Lots - No data found\""));
 
     window->calls.clear();
-    Send(Request(0x8012, 0, "Missing") + Request(0x8001, 0, "Lots") + Request(0x804B, 0, "Empty"));
-    EXPECT_EQ(Receive(10).size(), 10u);
+    Send(Request(0x8012, 0, "Missing") + Request(0x8001, 0, "Lots") +
+         Request(0x804C, CellLParam(1, 1), "Missing") + Request(0x804B, 0, "Empty"));
+    EXPECT_EQ(Receive(20),
+              "\x01\x00\x00\x00\x02\x00\x00\x00\x00\x00"
+              "\x01\x00\x00\x00\x02\x00\x00\x00\x00\x00"s);
+    EXPECT_EQ(Receive(1, 100), "");
     EXPECT_TRUE(window->calls.empty());
     EXPECT_TRUE(log.Has(3, "no grid window titled \"Missing\""));
     EXPECT_TRUE(log.Has(3, "message 0x8001 refused"));

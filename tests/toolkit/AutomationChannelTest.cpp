@@ -130,14 +130,22 @@ TEST_F(AutomationChannelTest, RefusedMessagesUnknownTitlesAndMalformedFramesAreL
     ASSERT_TRUE(channel.Open(dir.Path()));
     TestClient asker(channel.Path()), other(channel.Path()), cut(channel.Path());
     for (uint32_t message : {0x8001u, 0x8037u, 0x804Du}) asker.Send(Request(message, 0, 0, "Lots"));
+    // To an unknown title, the questions get the empty text (a cell request with lParam 0 asks
+    // nothing); the other messages get nothing.
     asker.Send(Request(0x804B, 0, 0, "lots"));
-    asker.Send(Request(0x804B, 0, 0, "Lots - No data found"));
+    asker.Send(Request(0x8012, 0, 0, "Nowhere") + Request(0x8028, 0, 0, "Nowhere") +
+               Request(0x802C, 0, 0, "Nowhere") + Request(0x804C, 0, 0, "Nowhere"));
+    asker.Send(Request(0x804C, 0, 0x00400001, "Lots - No data found"));
     asker.Send(Request(0x804B, 0, 0, "Lots"));  // still served
-    EXPECT_EQ(asker.Receive(20).substr(8), "L\x00o\x00t\x00s\x00;\x00\x00\x00"s);
+    const std::string empty = "\x01\x00\x00\x00\x02\x00\x00\x00\x00\x00"s;
+    EXPECT_EQ(asker.Receive(40),
+              empty + empty + "\x01\x00\x00\x00\x0C\x00\x00\x00L\x00o\x00t\x00s\x00;\x00\x00\x00"s);
+    EXPECT_EQ(asker.Receive(1, 100), "");
     EXPECT_EQ(received, (std::vector<std::string>{"Lots 32843 0 0"}));
     EXPECT_TRUE(log.Has(3, "message 0x8001 refused"));
     EXPECT_TRUE(log.Has(3, "message 0x804D refused"));
     EXPECT_TRUE(log.Has(3, "no grid window titled \"lots\""));
+    EXPECT_TRUE(log.Has(3, "no grid window titled \"Nowhere\""));
     EXPECT_TRUE(log.Has(3, "no grid window titled \"Lots - No data found\""));
 
     // A title over 256 bytes: logged, nothing delivered, the connection closed; the others go on.
