@@ -1,7 +1,4 @@
 #include <QMdiSubWindow>
-#include <algorithm>
-#include <map>
-#include <set>
 #include <utility>
 
 #include "core/BaseIniFile.h"
@@ -10,9 +7,9 @@
 #include "grid/DecimalText.h"
 #include "grid/DynamicLinkRegistry.h"
 #include "grid/TBaseGridForm.h"
+#include "grid/WindowConfigText.h"
 #include "store/FilterData.h"
 #include "store/InterfaceView.h"
-#include "store/ParseRangeBound.h"
 #include "toolkit/MessageRouter.h"
 
 // ---- Configuration.
@@ -25,22 +22,10 @@ std::string TBaseGridForm::GetConfigSection() {
 
 namespace {
 
-// Separators of the listed entries: name(value); for sort, conditions and column options, and
-// name(value); with values that may hold ";" for the filter values and delta flags.
-const char* const kEntryEnd = ";";
-const char* const kValueEntryEnd = ");";
-const char* const kOpener = "(";
-const char* const kCloser = ")";
-
-std::string Entry(const std::string& name, const std::string& value) {
-    return name + kOpener + value + kCloser + kEntryEnd;
-}
-
-// The text inside one enclosing pair of double quotes, as the alert texts are written.
-std::string Unquoted(std::string text) {
-    if (text.size() >= 2 && text.front() == '"' && text.back() == '"') return text.substr(1, text.size() - 2);
-    return text;
-}
+constexpr const char* kEntryEnd = WindowConfigText::kEntryEnd;
+constexpr const char* kValueEntryEnd = WindowConfigText::kValueEntryEnd;
+constexpr const char* kOpener = WindowConfigText::kOpener;
+constexpr const char* kCloser = WindowConfigText::kCloser;
 
 // Swaps the window's current section for the time of a save.
 class SectionSwitch {
@@ -103,19 +88,8 @@ void TBaseGridForm::LoadColumnOptions() {
     ColumnOptionMap saved;
     std::vector<std::string> names;
     const ChunkedKeyList list(*settingsFile_, GetConfigSection(), "ColumnOptions");
-    for (const Key2ValueData& entry : list.ReadKey2ValueList(kEntryEnd, kOpener, ",", kCloser)) {
-        // An edited entry whose numbers are not whole numbers is passed over.
-        ColumnOption option;
-        if (!ParseDecimalText(entry.Value, option.Position) ||
-            !ParseDecimalText(entry.SecondValue, option.Width))
-            continue;
-        // An edited width out of the sane range loads as the grid's default, which is saved back.
-        constexpr int32_t kMaxColumnWidth = 4096;
-        if (option.Width < 0 || option.Width > kMaxColumnWidth)
-            option.Width = BusinessObjectGrid::kDefaultColWidth;
-        saved[entry.Key] = option;
-        names.push_back(entry.Key);
-    }
+    WindowConfigText::ReadColumnOptions(list.ReadKey2ValueList(kEntryEnd, kOpener, ",", kCloser),
+                                        BusinessObjectGrid::kDefaultColWidth, saved, names);
     if (saved.empty()) return;
     ApplyColumnOrder(saved, names);
     const TitleVisibilityMap& visibility = view_->GetTitleVisibility();
@@ -136,46 +110,8 @@ void TBaseGridForm::LoadColumnOptions() {
 
 void TBaseGridForm::ApplyColumnOrder(const ColumnOptionMap& saved,
                                      const std::vector<std::string>& savedNames) {
-    const std::vector<std::string>& titles = view_->GetTitleList();
-    const int fields = static_cast<int>(titles.size());
-    std::map<std::string, int32_t> current;
-    for (const std::string& name : titles) current.emplace(name, 0);
-    // Positions held by saved columns that the view no longer has; a position below 1 held none.
-    std::vector<int32_t> stale;
-    std::set<std::string> staleNames;
-    for (const std::string& name : savedNames) {
-        const auto option = saved.find(name);
-        if (option == saved.end()) continue;
-        const auto field = current.find(name);
-        if (field != current.end())
-            field->second = option->second.Position;
-        else if (staleNames.insert(name).second && option->second.Position >= 1)
-            stale.push_back(option->second.Position);
-    }
-    // The placed columns close the gaps of the stale ones; then they take the places 1, 2, ... in
-    // ascending order of position, ties in field order (an edited file may repeat a position or
-    // skip one), and the columns without a place follow in field order.
-    std::vector<std::pair<int64_t, int>> placed;
-    std::vector<int> unplaced;
-    for (int j = 0; j < fields; ++j) {
-        int64_t position = current[titles[static_cast<std::size_t>(j)]];
-        if (position >= 1) {
-            position -= std::count_if(stale.begin(), stale.end(), [&](int32_t p) { return p <= position; });
-        }
-        if (position >= 1)
-            placed.emplace_back(position, j);
-        else
-            unplaced.push_back(j);
-    }
-    std::stable_sort(placed.begin(), placed.end(),
-                     [](const auto& a, const auto& b) { return a.first < b.first; });
-    std::vector<int32_t> order(static_cast<std::size_t>(view_->GetColumnCount()), 0);
-    std::size_t next = 1;
-    const auto place = [&](int field) {
-        if (next < order.size()) order[next++] = field + 1;
-    };
-    for (const auto& [position, field] : placed) place(field);
-    for (int field : unplaced) place(field);
+    std::vector<int32_t> order =
+        WindowConfigText::ColumnOrder(view_->GetTitleList(), saved, savedNames, view_->GetColumnCount());
     view_->SetColumnOrder(order.data(), static_cast<int>(order.size()));
 }
 
@@ -202,85 +138,18 @@ void TBaseGridForm::LoadFilterConfig() {
     int32_t negated = 0;
     view_->SetFilterNegation(!negation.empty() && ParseDecimalText(negation, negated) && negated != 0);
     filters.SoundAlertEnabled = file.ReadString(section, "FilterSoundAlertEnabled", "0") == "1";
-    filters.SoundAlertFilename = Unquoted(file.ReadString(section, "FilterSoundAlertFilename", ""));
+    filters.SoundAlertFilename =
+        WindowConfigText::Unquoted(file.ReadString(section, "FilterSoundAlertFilename", ""));
     filters.PopupAlertEnabled = file.ReadString(section, "FitlerPopupAlertEnabled", "0") == "1";
-    filters.PopupAlertMessage = Unquoted(file.ReadString(section, "FilterPopupAlertMessage", ""));
+    filters.PopupAlertMessage =
+        WindowConfigText::Unquoted(file.ReadString(section, "FilterPopupAlertMessage", ""));
 
-    const auto named = [&](const std::string& name) {
-        return std::find_if(filters.begin(), filters.end(),
-                            [&](const ColumnFilter& f) { return f.ColumnName == name; });
-    };
-    for (const Key1ValueData& entry :
-         ChunkedKeyList(file, section, "FilterCondition").ReadKey1ValueList(kEntryEnd, kOpener, kCloser)) {
-        ColumnFilter filter;
-        filter.ColumnName = entry.Key;
-        std::string code = entry.Value;
-        if (code.find('!') != std::string::npos) {
-            filter.Negation = true;
-            code.erase(0, 1);
-        }
-        if (!ParseDecimalText(code, filter.Condition)) continue;
-        const auto existing = named(filter.ColumnName);
-        if (existing != filters.end())
-            *existing = std::move(filter);
-        else if (view_->FindField(filter.ColumnName) != -1)
-            filters.push_back(std::move(filter));
-    }
-    for (const Key1ValueData& entry :
-         ChunkedKeyList(file, section, "Filter").ReadKey1ValueList(kValueEntryEnd, kOpener, kCloser)) {
-        const auto found = named(entry.Key);
-        if (found == filters.end()) continue;
-        ColumnFilter& filter = *found;
-        if (entry.Value == "@") {
-            filter.CompareColumn = true;
-            continue;
-        }
-        switch (filter.Condition) {
-            case 0:
-            case 1:
-            case 3:
-            case 4:
-            case 6:
-            case 7:
-                if (filter.Condition == 6 && entry.Value == "+")
-                    filter.MatchEmpty = true;
-                else if (filter.CompareColumn)
-                    filter.CompareColumnName = entry.Value;
-                else
-                    filter.Value = entry.Value;
-                break;
-            case 2:
-                if (filter.CompareColumn)
-                    filter.CompareColumnName = entry.Value;
-                else
-                    filter.Values.push_back(entry.Value);
-                break;
-            case 5: {
-                std::string text = entry.Value, low, high;
-                bool lowIncluded = false, highIncluded = false;
-                if (ParseRangeBound(text, lowIncluded, low) && ParseRangeBound(text, highIncluded, high)) {
-                    filter.MinValue = low;
-                    filter.MinIncluded = lowIncluded;
-                    filter.MaxValue = high;
-                    filter.MaxIncluded = highIncluded;
-                }
-                break;
-            }
-            default:
-                break;
-        }
-    }
-    for (const Key1ValueData& entry : ChunkedKeyList(file, section, "FilterUseDeltaTime")
-                                          .ReadKey1ValueList(kValueEntryEnd, kOpener, kCloser)) {
-        for (ColumnFilter& filter : filters) {
-            if (filter.ColumnName == entry.Key) filter.UseDeltaTime = entry.Value == "1";
-        }
-    }
-    for (ColumnFilter& filter : filters) {
-        filter.Column = view_->FindField(filter.ColumnName);
-        if (filter.CompareColumn) filter.CompareColumnIndex = view_->FindField(filter.CompareColumnName);
-        if (filter.Condition == 2) std::sort(filter.Values.begin(), filter.Values.end());
-    }
+    WindowConfigText::ReadFilters(
+        ChunkedKeyList(file, section, "FilterCondition").ReadKey1ValueList(kEntryEnd, kOpener, kCloser),
+        ChunkedKeyList(file, section, "Filter").ReadKey1ValueList(kValueEntryEnd, kOpener, kCloser),
+        ChunkedKeyList(file, section, "FilterUseDeltaTime")
+            .ReadKey1ValueList(kValueEntryEnd, kOpener, kCloser),
+        [this](const std::string& name) { return view_->FindField(name); }, filters);
 }
 
 void TBaseGridForm::LoadDynamicFilterConfig() {
@@ -386,7 +255,7 @@ void TBaseGridForm::SaveWindowAsTemplate(BaseIniFile& file) {
 void TBaseGridForm::SaveSortConfig(BaseIniFile& file) {
     ChunkedKeyList list(file, windowSection_, "Sort");
     for (const SortSelectionData& criterion : SortCriteria)
-        list.Add(Entry(criterion.Column, criterion.Ascending ? "1" : "0"));
+        list.Add(WindowConfigText::Entry(criterion.Column, criterion.Ascending ? "1" : "0"));
     list.Save();
 }
 
@@ -403,35 +272,11 @@ void TBaseGridForm::SaveFilterConfig(BaseIniFile& file) {
     file.WriteString(windowSection_, "FitlerPopupAlertEnabled", filters.PopupAlertEnabled ? "1" : "0");
     file.WriteString(windowSection_, "FilterPopupAlertMessage", '"' + filters.PopupAlertMessage + '"');
     for (const ColumnFilter& filter : filters) {
-        const std::string& name = filter.ColumnName;
-        std::string rest;
-        switch (filter.Condition) {
-            case 2:
-                if (filter.CompareColumn) {
-                    rest = Entry(name, "@") + Entry(name, filter.CompareColumnName);
-                } else {
-                    for (const std::string& value : filter.Values) values.Add(Entry(name, value));
-                }
-                break;
-            case 5:
-                // The compare flag goes first, as loading reads it.
-                if (filter.CompareColumn) rest = Entry(name, "@");
-                rest += Entry(
-                    name,
-                    (filter.MinIncluded ? "<" + filter.MinValue + ">" : "{" + filter.MinValue + "}") +
-                        (filter.MaxIncluded ? "<" + filter.MaxValue + ">" : "{" + filter.MaxValue + "}"));
-                break;
-            default:
-                if (filter.CompareColumn) rest = Entry(name, "@");
-                if (filter.MatchEmpty) rest += Entry(name, "+");
-                rest += Entry(name, filter.CompareColumn ? filter.CompareColumnName : filter.Value);
-                break;
-        }
-        deltas.Add(Entry(name, filter.UseDeltaTime ? "1" : "0"));
-        std::string condition = filter.Negation ? "!" : "";
-        condition += std::to_string(filter.Condition);
-        conditions.Add(Entry(name, condition));
-        if (!rest.empty()) values.Add(rest);
+        const WindowConfigText::FilterEntries entries = WindowConfigText::FilterToEntries(filter);
+        for (const std::string& value : entries.ListValues) values.Add(value);
+        deltas.Add(entries.Delta);
+        conditions.Add(entries.Condition);
+        if (!entries.Operands.empty()) values.Add(entries.Operands);
     }
     deltas.WriteChunk();
     values.WriteChunk();
@@ -471,7 +316,8 @@ void TBaseGridForm::SaveColumnOptions(BaseIniFile& file) {
     for (const std::string& name : view_->GetTitleList()) {
         // A hidden column's width is the one it keeps for showing again.
         const int col = view_->FindColumn(name);
-        list.Add(Entry(name, std::to_string(col) + "," + std::to_string(grid_->ColWidth(col))));
+        list.Add(
+            WindowConfigText::Entry(name, std::to_string(col) + "," + std::to_string(grid_->ColWidth(col))));
     }
     list.Save();
 }
