@@ -125,8 +125,12 @@ int64_t GetMaxDateCount() {
 }
 
 void FillTimeLimits() {
-    maxDateTimeCount = int64_t{2145952800} * kNanosecondsPerSecond;
-    maxDateCount = int64_t{2145934800} * kNanosecondsPerSecond;
+    SetTimeLimits(int64_t{2145952800} * kNanosecondsPerSecond, int64_t{2145934800} * kNanosecondsPerSecond);
+}
+
+void SetTimeLimits(int64_t maxDateTime, int64_t maxDate) {
+    maxDateTimeCount = maxDateTime;
+    maxDateCount = maxDate;
     if (limitsRebuild) limitsRebuild();
 }
 

@@ -36,6 +36,9 @@ void SetZeroTimeShownBlank(bool on);
 int64_t GetMaxDateTimeCount();
 int64_t GetMaxDateCount();
 void FillTimeLimits();
+// Sets both limits and runs the rebuild function, as FillTimeLimits does; tests put back the
+// limits they found with it.
+void SetTimeLimits(int64_t maxDateTime, int64_t maxDate);
 void SetTimeLimitsRebuild(void (*rebuild)());
 
 // Sleeps count / 1,000,000 whole milliseconds (a duration in nanoseconds); no sleep for a count of

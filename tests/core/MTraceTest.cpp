@@ -8,6 +8,7 @@
 #include "core/MTrace.h"
 #include "core/MTraceMsg.h"
 #include "core/MTraceMsgToAscii.h"
+#include "support/ScopedEnvironment.h"
 #include "support/TraceCapture.h"
 
 namespace {
@@ -92,8 +93,7 @@ TEST(MTrace, LineOfExactlyTheBufferSizeFitsOneMoreOverflows) {
 }
 
 TEST(MTrace, TestNoRegressionFlagNeedsExactlyYes) {
-    const char* saved = std::getenv("TestNoRegression");
-    const std::optional<std::string> previous = saved ? std::optional<std::string>(saved) : std::nullopt;
+    ScopedEnvironment environment;
     const struct {
         const char* value;
         bool on;
@@ -101,10 +101,9 @@ TEST(MTrace, TestNoRegressionFlagNeedsExactlyYes) {
                  {"Yes ", false}, {"", false},    {nullptr, false}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.value ? c.value : "(unset)");
-        c.value ? setenv("TestNoRegression", c.value, 1) : unsetenv("TestNoRegression");
+        environment.Set("TestNoRegression", c.value);
         EXPECT_EQ(ReadTestNoRegressionFlag(), c.on);
     }
-    previous ? setenv("TestNoRegression", previous->c_str(), 1) : unsetenv("TestNoRegression");
 }
 
 TEST(MTrace, TraceGoesBackToStandardOutput) {

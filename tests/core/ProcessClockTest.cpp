@@ -6,6 +6,7 @@
 
 #include "core/CalendarConversion.h"
 #include "core/ProcessClock.h"
+#include "support/ScopedTimeLimits.h"
 #include "support/ScopedTimeZone.h"
 
 namespace {
@@ -147,7 +148,9 @@ TEST(ProcessClock, FollowsAChangedZoneSetting) {
 }
 
 TEST(FillTimeLimits, SetsTheFarFutureLimitsOf2038) {
-    static int rebuilds = 0;
+    ScopedTimeLimits limits;
+    static int rebuilds;
+    rebuilds = 0;
     SetTimeLimitsRebuild([] { ++rebuilds; });
     FillTimeLimits();
     SetTimeLimitsRebuild(nullptr);

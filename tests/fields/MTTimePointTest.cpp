@@ -13,6 +13,7 @@
 #include "fields/MTObjectFunction.h"
 #include "fields/MTTimePoint.h"
 #include "fields/MTimeText.h"
+#include "support/ScopedTimeLimits.h"
 #include "support/TimeTestSupport.h"
 
 namespace {
@@ -83,6 +84,7 @@ TEST(MTTimePoint, DateTimeNullIsTheValidEpoch) {
 
 TEST(MTTimePoint, DateTimeBeyondTheMaximumIsStoredButInvalid) {
     ScopedTimeZone tz(kZoneUtc);
+    ScopedTimeLimits limits;
     FillTimeLimits();
     EXPECT_EQ(MDateTimeTimePoint::GetMaximum().GetCount(), int64_t{2145952800} * kSecond);
     MDateTimeTimePoint point(GetMaxDateTimeCount(), TIME_UNIT_NANOSECOND);
@@ -104,6 +106,7 @@ TEST(MTTimePoint, DateMaximumIsTheLocalMidnightOfTheLimit) {
     };
     const Case cases[] = {
         {kZoneNewYork, "2038/01/01"}, {kZoneBerlin, "2038/01/01"}, {"PST8PDT,M3.2.0,M11.1.0", "2037/12/31"}};
+    ScopedTimeLimits limits;
     FillTimeLimits();
     for (const Case& c : cases) {
         SCOPED_TRACE(c.zone);
