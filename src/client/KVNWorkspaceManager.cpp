@@ -226,5 +226,9 @@ void KVNWorkspaceManager::SaveWindowAsTemplate() {
     window->SaveWindowAsTemplate(file);
     if (auto* grid = dynamic_cast<TKVNGrid*>(window))
         if (TemplateManager* manager = GetTemplateManager(grid->GetKind())) manager->LoadFromFile(file);
-    if (!file.Flush()) MLOG(LOG_ERROR, "Unable to save the window template into %s", GetFileName().c_str());
+    if (file.Flush()) return;
+    MLOG(LOG_ERROR, "Unable to save the window template into %s: %s", GetFileName().c_str(),
+         file.FlushError().c_str());
+    Ui().MessageBox(Owner(), "Unable to overwrite the workspace file!\n", "Error - Saving Workspace",
+                    BoxIcon::Error, BoxButtons::Ok);
 }

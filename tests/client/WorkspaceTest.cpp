@@ -6,6 +6,8 @@
 
 #include <QMdiSubWindow>
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <memory>
 #include <set>
@@ -19,6 +21,7 @@
 #include "client/TKVNGrid.h"
 #include "client/TMainForm.h"
 #include "core/BaseIniFile.h"
+#include "core/MError.h"
 #include "grid/TemplateManager.h"
 #include "grid/TitleManager.h"
 #include "guisupport/ScriptedUi.h"
@@ -338,9 +341,31 @@ TEST_F(WorkspaceForm, TheActiveWindowBecomesItsKindsTemplate) {
     EXPECT_TRUE(Workspace().GetTemplateManager(ChildType::CommandHistory)->GetLines().empty());
 }
 
+// A template that cannot be written into the workspace file gives the failed workspace save's box
+// and a log line with the system's reason.
+TEST_F(WorkspaceForm, AFailedTemplateSaveIsShownAndLoggedWithItsCause) {
+    const std::string daily = environment.File("daily.wrk");
+    TestTempDir::Write(daily, "[Application]\nName=Korvane.exe\n");
+    ui.ExpectOpenFile(daily);
+    form->OpenWorkspaceActionExecute();
+    ASSERT_EQ(Workspace().GetFileName(), daily);
+    form->CommandHistoryActionExecute();
+    std::filesystem::remove(daily);
+    std::filesystem::create_directory(daily);  // nothing can replace it, not even for root
+    ui.ExpectBox("Error - Saving Workspace", "Unable to overwrite the workspace file!\n", BoxIcon::Error,
+                 BoxButtons::Ok, mrOk);
+    form->SaveWindowAsTemplateActionExecute();
+    EXPECT_EQ(ui.Pending(), 0u);
+    EXPECT_NE(std::string(GetLastLogLine(3))
+                  .find("Unable to save the window template into " + daily + ": " + std::strerror(EISDIR)),
+              std::string::npos)
+        << GetLastLogLine(3);
+    EXPECT_TRUE(std::filesystem::is_directory(daily));
+}
+
 // A session start names the default workspace; one that no longer exists is forgotten in the
-// settings file, with nothing else touched. "Save Workspace As Default" survives the main
-// window's own write-back at a normal close.
+// settings file, with nothing else touched. "Save Workspace As Default" is in the file when the
+// action returns and survives the main window's own write-back at a normal close.
 TEST_F(WorkspaceForm, TheDefaultWorkspaceOfASessionStart) {
     const std::string daily = environment.File("daily.wrk");
     TestTempDir::Write(daily, "[Application]\nName=Korvane.exe\n");
