@@ -20,13 +20,15 @@
 
 namespace {
 
-// The value as a whole decimal number (an optional sign, then digits only).
+// A window's kind as the DataWindow section holds it: an optional '+', then decimal digits only,
+// within the range of int.
 bool WholeNumber(const std::string& text, int& value) {
     const char* begin = text.data();
     const char* end = begin + text.size();
     if (begin != end && *begin == '+') ++begin;
+    if (begin == end || !std::all_of(begin, end, [](char c) { return c >= '0' && c <= '9'; })) return false;
     const auto [last, error] = std::from_chars(begin, end, value);
-    return begin != end && error == std::errc() && last == end;
+    return error == std::errc() && last == end;
 }
 
 }  // namespace
@@ -186,25 +188,28 @@ bool KVNWorkspaceManager::SaveFile(BaseIniFile& file, const std::string& fileNam
 bool KVNWorkspaceManager::LoadFile(const std::string& fileName) {
     const BaseIniFile file(fileName);
     std::string message;
-    if (!MIniStore::SameName(file.ReadString("Application", "Name", ""), kApplicationName)) {
+    std::vector<std::string> keys;
+    file.ReadSection("DataWindow", keys);
+    // A window entry that is not a kind number makes the file as foreign as another program's.
+    std::vector<int> kinds(keys.size());
+    bool wellFormed = true;
+    for (std::size_t i = 0; i < keys.size() && wellFormed; ++i)
+        wellFormed = WholeNumber(file.ReadString("DataWindow", keys[i], ""), kinds[i]);
+    if (!MIniStore::SameName(file.ReadString("Application", "Name", ""), kApplicationName) || !wellFormed) {
         message = "The file: " + fileName + "\nis not a valid configuration file of  application.";
     } else {
-        std::vector<std::string> keys;
-        file.ReadSection("DataWindow", keys);
         int valid = 0;
-        for (const std::string& key : keys) {
+        for (std::size_t i = 0; i < keys.size(); ++i) {
             const std::vector<TBaseGridForm*> windows = Windows();
             const auto open = std::find_if(windows.begin(), windows.end(), [&](TBaseGridForm* window) {
-                return window->GetChildSection() == key && window->GetConfigFileName() == fileName;
+                return window->GetChildSection() == keys[i] && window->GetConfigFileName() == fileName;
             });
             if (open != windows.end()) {
                 (*open)->BringToFront();
                 ++valid;
                 continue;
             }
-            int kind = 0;
-            if (!WholeNumber(file.ReadString("DataWindow", key, ""), kind)) continue;
-            if (openWindow_ && openWindow_(fileName, key, false, ChildType(kind))) ++valid;
+            if (openWindow_ && openWindow_(fileName, keys[i], false, ChildType(kinds[i]))) ++valid;
         }
         if (!keys.empty() && valid == 0)
             message = "The file: " + fileName +
@@ -226,5 +231,9 @@ void KVNWorkspaceManager::SaveWindowAsTemplate() {
     window->SaveWindowAsTemplate(file);
     if (auto* grid = dynamic_cast<TKVNGrid*>(window))
         if (TemplateManager* manager = GetTemplateManager(grid->GetKind())) manager->LoadFromFile(file);
-    if (!file.Flush()) MLOG(LOG_ERROR, "Unable to save the window template into %s", GetFileName().c_str());
+    if (file.Flush()) return;
+    MLOG(LOG_ERROR, "Unable to save the window template into %s: %s", GetFileName().c_str(),
+         file.FlushError().c_str());
+    Ui().MessageBox(Owner(), "Unable to overwrite the workspace file!\n", "Error - Saving Workspace",
+                    BoxIcon::Error, BoxButtons::Ok);
 }

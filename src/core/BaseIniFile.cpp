@@ -53,15 +53,6 @@ void AddChanges(PendingChanges& to, const MIniStore& written, const MIniStore& d
     });
 }
 
-void ApplyChanges(MIniStore& to, const MIniStore& written, const MIniStore& deleted) {
-    deleted.ForEach([&](const std::string& section, const std::string& key, const std::string&) {
-        to.Delete(section, key);
-    });
-    written.ForEach([&](const std::string& section, const std::string& key, const std::string& value) {
-        to.Write(section, key, value);
-    });
-}
-
 // An exclusive advisory lock (flock) on the file itself, held while the file is read, merged and
 // replaced. A write-back replaces the file with a new one, so a lock won on a file that is no
 // longer at the path is dropped and the new file locked instead. A missing file is created empty
@@ -214,11 +205,13 @@ BaseIniFile::~BaseIniFile() {
 }
 
 bool BaseIniFile::Flush() {
+    flushError_.clear();
     if (!modified_ || fileName_.empty()) return true;
     bool written = false;
     try {
         written = WriteBack();
     } catch (const std::exception& e) {
+        flushError_ = e.what();
         MLOG(LOG_ERROR, "Unable to write the file %s: %s", fileName_.c_str(), e.what());
     }
     written_ = MIniStore();
@@ -229,12 +222,13 @@ bool BaseIniFile::Flush() {
 
 bool BaseIniFile::WriteBack() {
     const std::string target = MIniStore::FollowLinks(fileName_);
-    std::string error;
+    std::string& error = flushError_;
     FileLock lock;
     switch (lock.Acquire(target, LockTimeout(), error)) {
         case FileLock::LOCKED:
             break;
         case FileLock::TIMED_OUT:
+            error = "the file is locked by another writer";
             AddChanges(Pending()[target], written_, deleted_);
             MLOG(LOG_ERROR, "Unable to lock the file %s within %lld ms, changes kept for the next write",
                  fileName_.c_str(), static_cast<long long>(LockTimeout().count()));
@@ -243,17 +237,20 @@ bool BaseIniFile::WriteBack() {
             MLOG(LOG_ERROR, "Unable to write the file %s: %s", fileName_.c_str(), error.c_str());
             return false;
     }
-    MIniStore current;
-    if (!current.LoadFromFile(target, error)) {
+    std::string text;
+    if (!MIniStore::ReadTextOfFile(target, text, error)) {
         lock.RemoveCreated();
         MLOG(LOG_ERROR, "Unable to read the file %s, changes not written: %s", fileName_.c_str(),
              error.c_str());
         return false;
     }
+    // The changes kept from write-backs that timed out go first, this object's after them.
     const auto pending = Pending().find(target);
-    if (pending != Pending().end()) ApplyChanges(current, pending->second.written, pending->second.deleted);
-    ApplyChanges(current, written_, deleted_);
-    if (!current.SaveToFile(target, error)) {
+    PendingChanges changes;
+    if (pending != Pending().end()) changes = pending->second;
+    AddChanges(changes, written_, deleted_);
+    if (!MIniStore::SaveTextToFile(target, MIniStore::EditText(text, changes.written, changes.deleted),
+                                   error)) {
         lock.RemoveCreated();
         MLOG(LOG_ERROR, "Unable to write the file %s: %s", fileName_.c_str(), error.c_str());
         return false;

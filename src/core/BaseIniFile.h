@@ -4,12 +4,13 @@
 // writes work on that copy. When the object is destroyed after a write or delete, the keys this
 // object wrote or deleted are applied to a fresh read of the file and the result replaces the
 // file (through a temporary file, see MIniStore::SaveToFile), so objects open on the same file
-// never undo each other's changes. The read, merge and replacement hold an exclusive flock on
-// the file, which every write-back of every process takes, so no process loses another's keys.
-// When the lock cannot be had within the lock timeout the write-back is logged and its changes
-// are kept in the process, to go with the next write-back of the same file. Failures are logged
-// at level 3; a file that nobody may write is not replaced. An empty file name gives an
-// in-memory file that is never written. Owned by its user; not copyable; GUI thread only.
+// never undo each other's changes. Only the lines of those keys change: comments, blank lines and
+// every other line stay as they were, in their places (see MIniStore::EditText). The read, merge and
+// replacement hold an exclusive flock on the file, which every write-back of every process takes, so no
+// process loses another's keys. When the lock cannot be had within the lock timeout the write-back is logged
+// and its changes are kept in the process, to go with the next write-back of the same file. Failures are
+// logged at level 3; a file that nobody may write is not replaced. An empty file name gives an in-memory file
+// that is never written. Owned by its user; not copyable; GUI thread only.
 #include <chrono>
 #include <cstdint>
 #include <ctime>
@@ -81,6 +82,9 @@ public:
     // nothing left to write afterwards; its copy in memory stays as it is. Changes whose lock
     // timed out still go with the next write-back of the file.
     bool Flush();
+    // Why the last Flush failed (the system's error text where the system gave one); empty after
+    // one that succeeded.
+    const std::string& FlushError() const { return flushError_; }
 
 private:
     bool WriteBack();
@@ -91,4 +95,5 @@ private:
     MIniStore deleted_;  // the keys this object deleted since it last wrote them
     std::vector<std::string> madeSectionNames_;
     bool modified_ = false;
+    std::string flushError_;
 };

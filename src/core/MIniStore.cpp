@@ -8,6 +8,8 @@
 #include <array>
 #include <cerrno>
 #include <cstring>
+#include <optional>
+#include <unordered_set>
 
 #include "core/Win1252Case.h"
 
@@ -93,15 +95,14 @@ bool MIniStore::SameName(std::string_view a, std::string_view b) {
     return true;
 }
 
-bool MIniStore::LoadFromFile(const std::string& path, std::string& error) {
-    LoadFromText({});
+bool MIniStore::ReadTextOfFile(const std::string& path, std::string& text, std::string& error) {
+    text.clear();
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
         if (errno == ENOENT || errno == ENOTDIR) return true;
         error = std::strerror(errno);
         return false;
     }
-    std::string text;
     struct stat status {};
     if (::fstat(fd, &status) == 0 && S_ISREG(status.st_mode))
         text.reserve(static_cast<size_t>(status.st_size));
@@ -113,13 +114,20 @@ bool MIniStore::LoadFromFile(const std::string& path, std::string& error) {
             if (errno == EINTR) continue;
             error = std::strerror(errno);
             ::close(fd);
+            text.clear();
             return false;
         }
         text.append(buffer, static_cast<size_t>(n));
     }
     ::close(fd);
-    LoadFromText(text);
     return true;
+}
+
+bool MIniStore::LoadFromFile(const std::string& path, std::string& error) {
+    std::string text;
+    const bool read = ReadTextOfFile(path, text, error);
+    LoadFromText(text);
+    return read;
 }
 
 void MIniStore::LoadFromText(std::string_view text) {
@@ -183,6 +191,10 @@ std::string MIniStore::TemporaryPrefix(const std::string& target) {
 }
 
 bool MIniStore::SaveToFile(const std::string& path, std::string& error) const {
+    return SaveTextToFile(path, ToText(), error);
+}
+
+bool MIniStore::SaveTextToFile(const std::string& path, const std::string& text, std::string& error) {
     const std::string target = FollowLinks(path);
     struct stat old {};
     mode_t mode = 0600;
@@ -205,7 +217,7 @@ bool MIniStore::SaveToFile(const std::string& path, std::string& error) const {
         error = std::strerror(errno);
         return false;
     }
-    bool ok = ::fchmod(fd, mode) == 0 && WriteAll(fd, ToText()) && ::fsync(fd) == 0;
+    bool ok = ::fchmod(fd, mode) == 0 && WriteAll(fd, text) && ::fsync(fd) == 0;
     int failure = ok ? 0 : errno;
     if (::close(fd) != 0 && ok) {
         ok = false;
@@ -219,6 +231,134 @@ bool MIniStore::SaveToFile(const std::string& path, std::string& error) const {
     error = std::strerror(failure);
     ::unlink(temporary.c_str());
     return false;
+}
+
+namespace {
+
+// One line of a text: what LoadFromText reads of it, and the carriage returns and line feed that
+// end it (none at the end of a text without a final line feed).
+struct TextLine {
+    std::string_view body;
+    std::string_view end;
+};
+
+std::vector<TextLine> SplitLines(std::string_view text) {
+    std::vector<TextLine> lines;
+    while (!text.empty()) {
+        const size_t feed = text.find('\n');
+        const std::string_view whole = text.substr(0, feed == std::string_view::npos ? feed : feed + 1);
+        text.remove_prefix(whole.size());
+        std::string_view body = whole;
+        if (!body.empty() && body.back() == '\n') body.remove_suffix(1);
+        while (!body.empty() && body.back() == '\r') body.remove_suffix(1);
+        lines.push_back({body, whole.substr(body.size())});
+    }
+    return lines;
+}
+
+// The section a "[name]" line opens, or null for any other line.
+std::optional<std::string_view> SectionOfLine(std::string_view body) {
+    const std::string_view trimmed = TrimBlanks(body);
+    if (trimmed.empty() || trimmed.front() == ';' || trimmed.front() != '[' || trimmed.back() != ']')
+        return std::nullopt;
+    return TrimBlanks(trimmed.substr(1, trimmed.size() - 2));
+}
+
+// The place of the '=' of a key line (npos for blank, comment and other lines).
+size_t EqualsOfKeyLine(std::string_view body) {
+    const std::string_view trimmed = TrimBlanks(body);
+    if (trimmed.empty() || trimmed.front() == ';' || SectionOfLine(body)) return std::string_view::npos;
+    return body.find('=');
+}
+
+bool EndsWithBlankLine(const std::string& text) {
+    if (text.empty() || text.back() != '\n') return false;
+    const size_t start = text.rfind('\n', text.size() - 2);
+    const std::string_view line = std::string_view(text).substr(start == std::string::npos ? 0 : start + 1);
+    return line.find_first_not_of(" \t\r\n") == std::string_view::npos;
+}
+
+}  // namespace
+
+std::string MIniStore::EditText(std::string_view text, const MIniStore& written, const MIniStore& deleted) {
+    MIniStore present;
+    present.LoadFromText(text);
+    const std::vector<TextLine> lines = SplitLines(text);
+
+    // Where the keys that a section of the text lacks go: after its last key line, or after its
+    // last header when it has no key.
+    std::unordered_map<std::string, size_t> anchors;
+    {
+        std::string section;
+        bool inSection = false;
+        for (size_t i = 0; i < lines.size(); ++i) {
+            if (const auto name = SectionOfLine(lines[i].body)) {
+                section = Fold(*name);
+                inSection = true;
+                anchors[section] = i;
+            } else if (inSection && EqualsOfKeyLine(lines[i].body) != std::string_view::npos) {
+                anchors[section] = i;
+            }
+        }
+    }
+    std::unordered_map<std::string, std::string> addedKeys;  // folded section -> its new lines
+    std::vector<std::string> addedSections;                  // in the order of written
+    std::unordered_map<std::string, size_t> addedSectionIndex;
+    written.ForEach([&](const std::string& section, const std::string& key, const std::string& value) {
+        if (present.Find(section, key)) return;
+        const std::string line = key + "=" + value + "\n";
+        if (present.SectionExists(section)) {
+            addedKeys[Fold(section)] += line;
+            return;
+        }
+        const auto [place, added] = addedSectionIndex.emplace(Fold(section), addedSections.size());
+        if (added) addedSections.push_back("[" + section + "]\n");
+        addedSections[place->second] += line;
+    });
+
+    std::string result;
+    result.reserve(text.size() + 256);
+    std::string section;
+    std::string_view sectionName;
+    bool inSection = false;
+    std::unordered_set<std::string> seen;  // folded section and key of the key lines met
+    for (size_t i = 0; i < lines.size(); ++i) {
+        const TextLine& line = lines[i];
+        bool keep = true;
+        if (const auto name = SectionOfLine(line.body)) {
+            section = Fold(*name);
+            sectionName = *name;
+            inSection = true;
+        } else if (const size_t equals = EqualsOfKeyLine(line.body);
+                   inSection && equals != std::string_view::npos) {
+            const std::string_view key = TrimBlanks(line.body.substr(0, equals));
+            const bool first = seen.insert(section + '\0' + Fold(key)).second;
+            // A key that lookups cannot name (one that starts with '[') is never changed.
+            const bool named = KeyName(key) == key;
+            const std::string* value = named ? written.Find(sectionName, key) : nullptr;
+            if (value && first) {
+                result.append(line.body.substr(0, equals + 1)).append(*value).append(line.end);
+                keep = false;
+            } else if (!value && named && deleted.Find(sectionName, key)) {
+                keep = false;
+            }
+        }
+        if (keep) result.append(line.body).append(line.end);
+        const auto anchor = inSection ? anchors.find(section) : anchors.end();
+        if (anchor != anchors.end() && anchor->second == i) {
+            const auto keys = addedKeys.find(section);
+            if (keys != addedKeys.end()) {
+                if (!result.empty() && result.back() != '\n') result += '\n';
+                result += keys->second;
+            }
+        }
+    }
+    if (!addedSections.empty()) {
+        if (!result.empty() && result.back() != '\n') result += '\n';
+        if (!result.empty() && !EndsWithBlankLine(result)) result += '\n';
+        for (const std::string& added : addedSections) result.append(added).append("\n");
+    }
+    return result;
 }
 
 const MIniStore::Section* MIniStore::FindSection(std::string_view name) const {

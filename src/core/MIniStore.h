@@ -33,6 +33,19 @@ public:
     // permissions do not let anyone write is left alone. False with the reason in error when
     // anything failed; the target is then unchanged. Writers of one file must hold its lock.
     bool SaveToFile(const std::string& path, std::string& error) const;
+    // SaveToFile with the given text in place of ToText().
+    static bool SaveTextToFile(const std::string& path, const std::string& text, std::string& error);
+    // The whole file as it is. A missing file gives an empty text and true; a file that exists
+    // but cannot be read gives false and the reason in error.
+    static bool ReadTextOfFile(const std::string& path, std::string& text, std::string& error);
+    // The text with changes applied line by line, as LoadFromText reads it: the line of each key
+    // that written holds gets the new value after its '=' (the rest of the line, its line end
+    // included, stays), every line of a key that deleted holds goes, a key the text lacks is
+    // added after the last key of its section, and a section the text lacks is added at the end
+    // as ToText writes it. Every other line, comments and blank lines included, stays as it is,
+    // byte for byte. Loading the result gives what applying the deletes and then the writes to a
+    // store loaded from text gives.
+    static std::string EditText(std::string_view text, const MIniStore& written, const MIniStore& deleted);
 
     // The final target of a chain of symbolic links (at most 40); path itself when it is not a
     // link, also when it does not exist. A relative link is read from the link's directory.

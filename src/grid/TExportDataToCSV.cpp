@@ -7,9 +7,11 @@
 
 #include <atomic>
 #include <cerrno>
+#include <climits>
 #include <cstdio>
 #include <cstring>
 #include <mutex>
+#include <random>
 #include <thread>
 #include <utility>
 #include <vector>
@@ -74,6 +76,30 @@ WriterThreads& Threads() {
     return threads;
 }
 
+// Creates a file of a new name beside fileName for writing, open with the mode 0666 less the
+// user's umask, as any file the user makes. Its name is the final name's, cut where needed to
+// keep within the directory's limit on a name, then '.' and six random characters. -1 with errno
+// set when nothing could be created.
+int CreateTemporary(const std::string& fileName, std::string& temporary) {
+    constexpr std::size_t kSuffix = 7;
+    const std::size_t slash = fileName.rfind('/');
+    const std::string directory = slash == std::string::npos ? std::string() : fileName.substr(0, slash + 1);
+    std::string name = fileName.substr(directory.size());
+    const long limit = ::pathconf(directory.empty() ? "." : directory.c_str(), _PC_NAME_MAX);
+    const std::size_t nameMax = limit > 0 ? static_cast<std::size_t>(limit) : std::size_t{NAME_MAX};
+    if (name.size() + kSuffix > nameMax) name.resize(nameMax > kSuffix ? nameMax - kSuffix : 0);
+    static constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    thread_local std::mt19937 random{std::random_device{}()};
+    std::uniform_int_distribution<std::size_t> pick(0, sizeof kLetters - 2);
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        temporary = directory + name + '.';
+        for (std::size_t i = 1; i < kSuffix; ++i) temporary += kLetters[pick(random)];
+        const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST) return fd;
+    }
+    return -1;
+}
+
 bool WriteAll(int fd, const std::string& text) {
     std::size_t done = 0;
     while (done < text.size()) {
@@ -99,15 +125,14 @@ void TExportDataToCSV::AddLines(std::string&& lines) {
 }
 
 bool TExportDataToCSV::Execute() {
-    std::string temporary = fileName_ + ".XXXXXX";
-    const int fd = ::mkstemp(temporary.data());
+    std::string temporary;
+    const int fd = CreateTemporary(fileName_, temporary);
     if (fd < 0) {
         MLOG(LOG_ERROR, "CSV export: cannot create %s: %s", fileName_.c_str(), std::strerror(errno));
         KeepSpare(std::move(lines_));
         lines_ = std::string();
         return false;
     }
-    (void)::fchmod(fd, 0644);
     const bool written = WriteAll(fd, lines_);
     const int writeError = errno;
     KeepSpare(std::move(lines_));

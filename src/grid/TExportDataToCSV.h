@@ -5,8 +5,10 @@
 //
 // The file is written under a temporary name in its own directory and renamed into place when
 // complete, so a reader never sees a partial file and two writers of one name never mix their
-// bytes (the later rename wins). Every open, write, close and rename is checked; a failure is
-// logged at level 3 with the file name and leaves no file behind.
+// bytes (the later rename wins). The temporary name keeps within the system's limit on a name
+// whatever the length of the final one, and the file is made with the user's umask applied. Every open,
+// write, close and rename is checked; a failure is logged at level 3 with the file name and leaves no file
+// behind.
 #include <memory>
 #include <string>
 

@@ -6,6 +6,8 @@
 
 #include <QMdiSubWindow>
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <memory>
 #include <set>
@@ -19,6 +21,7 @@
 #include "client/TKVNGrid.h"
 #include "client/TMainForm.h"
 #include "core/BaseIniFile.h"
+#include "core/MError.h"
 #include "grid/TemplateManager.h"
 #include "grid/TitleManager.h"
 #include "guisupport/ScriptedUi.h"
@@ -234,14 +237,12 @@ TEST_F(WorkspaceForm, WorkspaceFilesAreWrittenAndReadBack) {
     EXPECT_EQ(TestTempDir::Read(environment.File("again.wrk")), Expected("workspace-saved.wrk"));
 }
 
-// A file of another program, or one whose entries open nothing, gives the warning box and opens
-// nothing; an entry that is not a whole number is skipped alone; kind 3 opens nothing and is not
-// reported; the application name is compared without regard to case.
+// A file of another program, or one with a window entry that is not an optional '+' and digits,
+// gives the warning box and opens nothing; kind 3 opens nothing and is not reported; the
+// application name is compared without regard to case.
 TEST_F(WorkspaceForm, LoadingChecksTheApplicationAndTheEntries) {
     const std::string file = environment.File("in.wrk");
     const std::string foreign = "The file: " + file + "\nis not a valid configuration file of  application.";
-    const std::string nothing =
-        "The file: " + file + "\ndoes not contain any valid window configuration for  application.";
     const struct {
         const char* text;
         std::string box;  // none when empty
@@ -249,8 +250,17 @@ TEST_F(WorkspaceForm, LoadingChecksTheApplicationAndTheEntries) {
     } cases[] = {
         {"[Application]\nName=Other.exe\n[DataWindow]\n0=2\n", foreign, {}},
         {"[DataWindow]\n0=2\n", foreign, {}},
-        {"[Application]\nName=Korvane.exe\n[DataWindow]\n0=x\n1=2.5\n2=\n", nothing, {}},
-        {"[APPLICATION]\nname=korvane.EXE\n[DataWindow]\n0=two\n1=2\n2= 4\n3=+7\n",
+        {"[Application]\nName=Korvane.exe\n[DataWindow]\n0=2\n1=+-3\n", foreign, {}},
+        {"[Application]\nName=Korvane.exe\n[DataWindow]\n0=-3\n", foreign, {}},
+        {"[Application]\nName=Korvane.exe\n[DataWindow]\n0=+\n", foreign, {}},
+        {"[Application]\nName=Korvane.exe\n[DataWindow]\n0=++2\n", foreign, {}},
+        {"[Application]\nName=Korvane.exe\n[DataWindow]\n0=2\n1=two\n", foreign, {}},
+        {"[Application]\nName=Korvane.exe\n[DataWindow]\n0= 4\n", foreign, {}},
+        {"[Application]\nName=Korvane.exe\n[DataWindow]\n0=4 \n", foreign, {}},
+        {"[Application]\nName=Korvane.exe\n[DataWindow]\n0=2.5\n", foreign, {}},
+        {"[Application]\nName=Korvane.exe\n[DataWindow]\n0=2\n1=\n", foreign, {}},
+        {"[Application]\nName=Korvane.exe\n[DataWindow]\n0=99999999999\n", foreign, {}},
+        {"[APPLICATION]\nname=korvane.EXE\n[DataWindow]\n1=2\n3=+7\n4=0099\n",
          "",
          {"CommandHistory1", "Historical Commands History"}},
         {"[Application]\nName=Korvane.exe\n[DataWindow]\n0=3\n", "", {}},
@@ -338,9 +348,31 @@ TEST_F(WorkspaceForm, TheActiveWindowBecomesItsKindsTemplate) {
     EXPECT_TRUE(Workspace().GetTemplateManager(ChildType::CommandHistory)->GetLines().empty());
 }
 
+// A template that cannot be written into the workspace file gives the failed workspace save's box
+// and a log line with the system's reason.
+TEST_F(WorkspaceForm, AFailedTemplateSaveIsShownAndLoggedWithItsCause) {
+    const std::string daily = environment.File("daily.wrk");
+    TestTempDir::Write(daily, "[Application]\nName=Korvane.exe\n");
+    ui.ExpectOpenFile(daily);
+    form->OpenWorkspaceActionExecute();
+    ASSERT_EQ(Workspace().GetFileName(), daily);
+    form->CommandHistoryActionExecute();
+    std::filesystem::remove(daily);
+    std::filesystem::create_directory(daily);  // nothing can replace it, not even for root
+    ui.ExpectBox("Error - Saving Workspace", "Unable to overwrite the workspace file!\n", BoxIcon::Error,
+                 BoxButtons::Ok, mrOk);
+    form->SaveWindowAsTemplateActionExecute();
+    EXPECT_EQ(ui.Pending(), 0u);
+    EXPECT_NE(std::string(GetLastLogLine(3))
+                  .find("Unable to save the window template into " + daily + ": " + std::strerror(EISDIR)),
+              std::string::npos)
+        << GetLastLogLine(3);
+    EXPECT_TRUE(std::filesystem::is_directory(daily));
+}
+
 // A session start names the default workspace; one that no longer exists is forgotten in the
-// settings file, with nothing else touched. "Save Workspace As Default" survives the main
-// window's own write-back at a normal close.
+// settings file, with nothing else touched. "Save Workspace As Default" is in the file when the
+// action returns and survives the main window's own write-back at a normal close.
 TEST_F(WorkspaceForm, TheDefaultWorkspaceOfASessionStart) {
     const std::string daily = environment.File("daily.wrk");
     TestTempDir::Write(daily, "[Application]\nName=Korvane.exe\n");
@@ -360,6 +392,8 @@ TEST_F(WorkspaceForm, TheDefaultWorkspaceOfASessionStart) {
     ui.ExpectOpenFile(daily);
     form->OpenWorkspaceActionExecute();
     form->SaveWorkspaceAsDefaultActionExecute();
+    EXPECT_EQ(environment.ReadSettings(), "[Config]\nEncryptionKey=0123456789abcdef\nDefaultWorkspace=" +
+                                              daily + "\nWorkingDir=/tmp\n\n[Other]\nKey=Value\n\n");
     form->SetEncryptionKey("fedcba9876543210");
     form->SettingsFile()->WriteString("Config", "EncryptionKey", "fedcba9876543210");
     EXPECT_TRUE(form->close());

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -105,7 +107,7 @@ TEST_F(BaseIniFileTest, ReadsLfAndCrlfAndLeavesAFileThatWasOnlyReadAsItWas) {
         BaseIniFile ini(path);
         ini.DeleteKey("Config", "NoSuchKey");  // still counts as a change: the file is rewritten
     }
-    EXPECT_EQ(TestTempDir::Read(path), "[Config]\nHostNameList= a,b\n\n[Grid]\nRowHeight=30\n\n");
+    EXPECT_EQ(TestTempDir::Read(path), original);  // with every line as it was
 }
 
 TEST_F(BaseIniFileTest, WritesNothingWithoutAFileName) {
@@ -126,7 +128,7 @@ TEST_F(BaseIniFileTest, DeleteKeyKeepsTheOtherKeys) {
         ini.DeleteKey("s", "b");
         EXPECT_EQ(ini.ReadString("S", "B", "gone"), "gone");
     }
-    EXPECT_EQ(TestTempDir::Read(path), "[S]\nA=1\nC=3\n\n");
+    EXPECT_EQ(TestTempDir::Read(path), "[S]\nA=1\nC=3\n");
 }
 
 TEST_F(BaseIniFileTest, AValueCannotAddLinesToTheFile) {
@@ -303,7 +305,8 @@ TEST_F(BaseIniFileTest, FlushWritesBackNowAndReportsWhetherTheFileHoldsTheChange
         EXPECT_TRUE(ini.Flush());  // nothing written: nothing to do
         ini.WriteString("S", "B", "2");
         EXPECT_TRUE(ini.Flush());
-        EXPECT_EQ(TestTempDir::Read(path), "[S]\nA=1\nB=2\n\n");
+        EXPECT_EQ(TestTempDir::Read(path), "[S]\nA=1\nB=2\n");
+        EXPECT_EQ(ini.FlushError(), "");
         TestTempDir::Write(path, "[S]\nA=other\n");  // changed behind the object's back
     }  // flushed: nothing left for the destructor, the file stays as it was changed
     EXPECT_EQ(TestTempDir::Read(path), "[S]\nA=other\n");
@@ -318,13 +321,15 @@ TEST_F(BaseIniFileTest, FlushWritesBackNowAndReportsWhetherTheFileHoldsTheChange
     ASSERT_TRUE(receiver.installed);
     const std::string directory = dir.File("sub");
     std::filesystem::create_directory(directory);
-    for (const std::string& target : {directory, path + "/Korvane.ini"}) {
+    const std::pair<std::string, int> failures[] = {{directory, EISDIR}, {path + "/Korvane.ini", ENOTDIR}};
+    for (const auto& [target, cause] : failures) {
         SCOPED_TRACE(target);
         receiver.messages.clear();
         {
             BaseIniFile ini(target);
             ini.WriteString("S", "K", "v");
             EXPECT_FALSE(ini.Flush());
+            EXPECT_EQ(ini.FlushError(), std::strerror(cause));
             EXPECT_EQ(ini.ReadString("S", "K", ""), "v");  // the copy in memory stays
         }
         ASSERT_FALSE(receiver.messages.empty());
@@ -348,7 +353,7 @@ TEST_F(BaseIniFileTest, TheWriteBackKeepsTheFilePermissions) {
     EXPECT_EQ(std::filesystem::status(path).permissions(), std::filesystem::perms::owner_read |
                                                                std::filesystem::perms::owner_write |
                                                                std::filesystem::perms::group_read);
-    EXPECT_EQ(TestTempDir::Read(path), "[S]\nK=2\n\n");
+    EXPECT_EQ(TestTempDir::Read(path), "[S]\nK=2\n");
 }
 
 std::tm Moment(int year, int month, int day, int hour, int minute, int second) {

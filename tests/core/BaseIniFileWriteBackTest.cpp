@@ -106,12 +106,12 @@ TEST_F(BaseIniFileWriteBack, CarriageReturnsBeforeTheLineFeedEndTheLineOnEveryLo
         const char* file;
         const char* saved;  // after one key was written and saved
     } cases[] = {
-        {"[S]\n[a=b]\r\r\nK=1\n", "[S]\n\n[a=b]\nK=1\n\n[N]\nX=1\n\n"},
-        {"[S]\nK=v\r\r\n", "[S]\nK=v\n\n[N]\nX=1\n\n"},
-        {"[S]\r\r\r\nK=a\rb\r\n", "[S]\nK=a\rb\n\n[N]\nX=1\n\n"},
-        {"[S]\nK=v\r \r\n", "[S]\nK=v\r \n\n[N]\nX=1\n\n"},
-        {"[S]\nK=v\r\r", "[S]\nK=v\n\n[N]\nX=1\n\n"},
-        {"\r\n[S]\r\n\r\nK=1\r\n[T]\r\r\nL=\r\r\n", "[S]\nK=1\n\n[T]\nL=\n\n[N]\nX=1\n\n"},
+        {"[S]\n[a=b]\r\r\nK=1\n", "[S]\n[a=b]\r\r\nK=1\n\n[N]\nX=1\n\n"},
+        {"[S]\nK=v\r\r\n", "[S]\nK=v\r\r\n\n[N]\nX=1\n\n"},
+        {"[S]\r\r\r\nK=a\rb\r\n", "[S]\r\r\r\nK=a\rb\r\n\n[N]\nX=1\n\n"},
+        {"[S]\nK=v\r \r\n", "[S]\nK=v\r \r\n\n[N]\nX=1\n\n"},
+        {"[S]\nK=v\r\r", "[S]\nK=v\r\r\n\n[N]\nX=1\n\n"},
+        {"\r\n[S]\r\n\r\nK=1\r\n[T]\r\r\nL=\r\r\n", "\r\n[S]\r\n\r\nK=1\r\n[T]\r\r\nL=\r\r\n\n[N]\nX=1\n\n"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.file);
@@ -124,6 +124,93 @@ TEST_F(BaseIniFileWriteBack, CarriageReturnsBeforeTheLineFeedEndTheLineOnEveryLo
         WriteKey("N", "X", "1");  // a second save changes nothing
         EXPECT_EQ(TestTempDir::Read(path), c.saved);
     }
+}
+
+TEST_F(BaseIniFileWriteBack, AChangedKeyLeavesCommentsBlankLinesAndEveryOtherLineInPlace) {
+    TestTempDir::Write(path,
+                       "; Korvane settings\n"
+                       "\n"
+                       "[Config]\n"
+                       "; where the logs go\n"
+                       "LoggingDir=/var/log/korvane\n"
+                       "  EncryptionKey = old key\n"
+                       "\n"
+                       "   \n"
+                       "# not a comment to the reader, kept all the same\n"
+                       "[Other]\n"
+                       "; last line without a line feed");
+    WriteKey("config", "encryptionkey", "0123456789ABCDEF");
+    EXPECT_EQ(TestTempDir::Read(path),
+              "; Korvane settings\n"
+              "\n"
+              "[Config]\n"
+              "; where the logs go\n"
+              "LoggingDir=/var/log/korvane\n"
+              "  EncryptionKey =0123456789ABCDEF\n"
+              "\n"
+              "   \n"
+              "# not a comment to the reader, kept all the same\n"
+              "[Other]\n"
+              "; last line without a line feed");
+}
+
+TEST_F(BaseIniFileWriteBack, OnlyTheLinesOfChangedKeysChange) {
+    const char* const file =
+        ";head\r\n"
+        "[A]\r\n"
+        "K=1\r\n"
+        ";between\r\n"
+        "L=2\r\n"
+        "K=duplicate, never read\r\n"
+        "\r\n"
+        ";about B\r\n"
+        "[B]\r\n"
+        "M=3\r\n";
+    const struct {
+        const char* name;
+        std::function<void(BaseIniFile&)> change;
+        const char* saved;
+    } cases[] = {
+        {"the same value again", [](BaseIniFile& ini) { ini.WriteString("A", "L", "2"); }, file},
+        {"a changed value keeps its line end", [](BaseIniFile& ini) { ini.WriteString("A", "K", "9"); },
+         ";head\r\n[A]\r\nK=9\r\n;between\r\nL=2\r\nK=duplicate, never read\r\n\r\n;about B\r\n[B]\r\n"
+         "M=3\r\n"},
+        {"a deleted key loses every line of it", [](BaseIniFile& ini) { ini.DeleteKey("A", "K"); },
+         ";head\r\n[A]\r\n;between\r\nL=2\r\n\r\n;about B\r\n[B]\r\nM=3\r\n"},
+        {"a new key follows the section's last key", [](BaseIniFile& ini) { ini.WriteString("a", "N", "4"); },
+         ";head\r\n[A]\r\nK=1\r\n;between\r\nL=2\r\nK=duplicate, never read\r\nN=4\n\r\n;about B\r\n"
+         "[B]\r\nM=3\r\n"},
+        {"a new section goes at the end after a blank line",
+         [](BaseIniFile& ini) {
+             ini.WriteString("C", "X", "5");
+             ini.WriteString("C", "Y", "6");
+         },
+         ";head\r\n[A]\r\nK=1\r\n;between\r\nL=2\r\nK=duplicate, never read\r\n\r\n;about B\r\n[B]\r\n"
+         "M=3\r\n\n[C]\nX=5\nY=6\n\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        TestTempDir::Write(path, file);
+        {
+            BaseIniFile ini(path);
+            c.change(ini);
+        }
+        EXPECT_EQ(TestTempDir::Read(path), c.saved);
+    }
+}
+
+// A section written in two places in the file is one section: its first key line counts and a new
+// key follows its last key, wherever that is.
+TEST_F(BaseIniFileWriteBack, ASectionInTwoPlacesIsChangedWhereItsKeysAre) {
+    TestTempDir::Write(path, "[A]\nK=1\n[B]\nM=2\n[a]\nL=3\nk=4\n; end\n");
+    {
+        BaseIniFile ini(path);
+        ini.WriteString("A", "k", "5");
+        ini.WriteString("A", "N", "6");
+        ini.DeleteKey("A", "L");
+    }
+    EXPECT_EQ(TestTempDir::Read(path), "[A]\nK=5\n[B]\nM=2\n[a]\nk=4\nN=6\n; end\n");
+    EXPECT_EQ(BaseIniFile(path).ReadString("A", "K", ""), "5");
 }
 
 TEST_F(BaseIniFileWriteBack, AWrittenKeyComesBackAsTheSameKey) {
@@ -235,7 +322,7 @@ TEST_F(BaseIniFileWriteBack, ALockHeldTooLongIsLoggedAndTheChangesGoWithTheNextW
     release.holder = -1;
 
     WriteKey("S", "Second", "2");
-    EXPECT_EQ(TestTempDir::Read(path), "[S]\nFirst=1\nSecond=2\n\n");
+    EXPECT_EQ(TestTempDir::Read(path), "[S]\nFirst=1\nSecond=2\n");
     EXPECT_EQ(log.messages.size(), 1u);
     std::filesystem::remove(path);
     WriteKey("S", "Third", "3");  // the kept changes went with the write that carried them
@@ -277,7 +364,7 @@ TEST_F(BaseIniFileWriteBack, AnInterruptedWriteLeavesAPrivateTemporaryThatTheNex
     WriteKey("Config", "Other", "1");
     EXPECT_EQ(Names(dir.Path()),
               (std::set<std::string>{"Korvane.ini", "Korvane.ini.tmp-old", "Korvane.ini.bak"}));
-    EXPECT_EQ(TestTempDir::Read(path), original + "Other=1\n\n");
+    EXPECT_EQ(TestTempDir::Read(path), original + "Other=1\n");
     EXPECT_EQ(Mode(path), 0600u);
 }
 

@@ -1,6 +1,7 @@
 // The window-free parts of the grid tools: clipboard texts, CSV names, lines and writer, the
 // export schedule, the title check and the print plan.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <map>
@@ -106,6 +107,44 @@ TEST(TExportDataToCSV, AFileThatCannotBeWrittenIsLoggedWithItsNameAndLeavesNothi
     TExportDataToCSV missing(dir.File("none/x.csv"));
     EXPECT_FALSE(missing.Execute());
     EXPECT_TRUE(log.Has(3, dir.File("none/x.csv")));
+}
+
+// Names up to the system's limit: the temporary name beside the file keeps within it too.
+TEST(TExportDataToCSV, ANameAsLongAsTheSystemAllowsIsWritten) {
+    TestTempDir dir;
+    for (const std::size_t length : {248u, 249u, 252u, 255u}) {
+        const std::string name = dir.File(std::string(length - 4, 'n') + ".csv");
+        SCOPED_TRACE(length);
+        TExportDataToCSV writer(name);
+        writer.AddLine("A;\n");
+        EXPECT_TRUE(writer.Execute());
+        EXPECT_EQ(TestTempDir::Read(name), "A;\n");
+        std::filesystem::remove(name);
+        EXPECT_TRUE(std::filesystem::is_empty(dir.Path()));
+    }
+}
+
+// The file gets the permissions any file the user makes gets: 0666 less the umask.
+TEST(TExportDataToCSV, TheFileIsMadeWithTheUsersUmask) {
+    TestTempDir dir;
+    const std::string name = dir.File("Lots_20210203140509.csv");
+    const struct {
+        mode_t umask;
+        mode_t mode;
+    } cases[] = {{022, 0644}, {027, 0640}, {077, 0600}, {002, 0664}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.umask);
+        const mode_t saved = ::umask(c.umask);
+        TExportDataToCSV writer(name);
+        writer.AddLine("A;\n");
+        const bool written = writer.Execute();
+        ::umask(saved);
+        ASSERT_TRUE(written);
+        struct stat status {};
+        ASSERT_EQ(::stat(name.c_str(), &status), 0);
+        EXPECT_EQ(status.st_mode & 07777, c.mode);
+        std::filesystem::remove(name);
+    }
 }
 
 TEST(CSVExportManager, MovesThroughTheDayAndStopsAfterItsLastTime) {
