@@ -33,7 +33,8 @@ bool CopyField(const char* label, const T& source, T& target, std::string& error
 
 template <class T>
 bool AccountImporter::CheckImportField(const std::string& text, std::string& error) {
-    if (!CheckForbiddenCharacters(text.c_str())) {
+    // The whole text: a zero byte read from the file is refused, not taken for its end.
+    if (!CheckForbiddenCharacters(text)) {
         error += " contains an invalid character";
         return false;
     }

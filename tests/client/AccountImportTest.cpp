@@ -86,6 +86,58 @@ TEST_F(AccountImportTest, NoGoodRowSendsNothingNotEvenADelimiter) {
     EXPECT_TRUE(QueuedSince(before).empty());
 }
 
+// A zero byte inside a field is refused as any other forbidden character, with the line's error,
+// whatever follows it: nothing after it passes the checks unseen. The good row still goes out.
+TEST_F(AccountImportTest, AFieldHoldingAZeroByteIsRefusedWithItsLine) {
+    using namespace std::string_literals;
+    const struct {
+        int field;  // column of the row below
+        std::string text;
+        std::string reason;
+    } cases[] = {
+        {6, "Name\0=One"s, "Name contains an invalid character"},
+        {6, "Name\0\xE9"s, "Name contains an invalid character"},
+        {6, "Name One\0"s, "Name contains an invalid character"},
+        {0, "Aff\0="s, "Affiliated Company Name contains an invalid character"},
+        {1, "IMP-7\0"s, "Account Number contains an invalid character"},
+        {4, "OWN\0\x80"s, "Owner Id contains an invalid character"},
+        {7, "\0=Road"s, "Address contains an invalid character"},
+        {13, "a@b.c\0="s, "Email contains an invalid character"},
+    };
+    const std::vector<std::string> good{"",     "IMP-1", "1",     "A", "OWN1", "H", "Name One", "1 Road",
+                                        "Town", "ST",    "12345", "",  "",     "",  "CA"};
+    const auto line = [](const std::vector<std::string>& fields) {
+        std::string text;
+        for (const std::string& field : fields) text += field + ";";
+        text.back() = '\n';
+        return text;
+    };
+    std::string file = "header\n";
+    std::string expected = "\n";  // the processing heading's end
+    int32_t number = 1;
+    for (const auto& c : cases) {
+        std::vector<std::string> fields = good;
+        fields[static_cast<std::size_t>(c.field)] = c.text;
+        file += line(fields);
+        expected += std::to_string(++number) + ";GeneralError;" + c.reason + ";\n";
+    }
+    file += line(good);
+    const std::string path = dir.File("zero.csv");
+    TestTempDir::Write(path, file);
+
+    const std::size_t before = Queued().size();
+    TCommandCSVData<AccountImport> data;
+    AccountImporter importer(*session);
+    EXPECT_FALSE(importer.Run(path, dir.File("zero.log"), data));
+    EXPECT_EQ(importer.Imported(), 1);
+    const std::string log = TestTempDir::Read(dir.File("zero.log"));
+    EXPECT_NE(log.find(expected), std::string::npos) << log;
+    const std::vector<std::string> sent = QueuedSince(before);
+    ASSERT_EQ(sent.size(), 3u);  // the good row between its delimiters
+    EXPECT_EQ(sent[1].substr(0, 2), "AN");
+    EXPECT_EQ(sent[1].find('\0'), std::string::npos);
+}
+
 TEST_F(AccountImportTest, UnreadableFileAndUncreatableLogSendNothing) {
     const std::size_t before = Queued().size();
     TCommandCSVData<AccountImport> data;

@@ -172,3 +172,49 @@ TEST_F(PositionImportTest, AFieldTextWithAForbiddenCharacterOrRefusedByItsTypeIs
     // The strike written "110.0" finds the put of strike 110.00.
     EXPECT_EQ(Queued()[before + 1].substr(49, 6), "OPABP1");
 }
+
+// A zero byte inside a field is refused as any other forbidden character, with the line's error:
+// neither what follows it nor the byte itself reaches the server. A quantity is read digit by digit
+// (a zero byte counting as a zero digit), so it is checked whenever it is not left empty.
+TEST_F(PositionImportTest, AFieldHoldingAZeroByteIsRefusedWithItsLine) {
+    using namespace std::string_literals;
+    const struct {
+        std::string row;
+        std::string reason;
+    } cases[] = {
+        {"20261201;NW-100;ABC 20301220 C 125.00;;;;;5\0=;0"s, "Long Quantity contains an invalid character"},
+        {"20261201;NW-100;ABC 20301220 C 125.00;;;;;5;\0="s, "Short Quantity contains an invalid character"},
+        {"20261201;NW-100;ABC 20301220 C 125.00;;;;;\0\xE9;4"s,
+         "Long Quantity contains an invalid character"},
+        {"20261201;NW-100;ABC 20301220 C 125.00\0=;;;;;1;0"s,
+         "External Symbol contains an invalid character"},
+        {"20261201;NW-100;;ABC\0=;20301220;C;125;1;0"s, "Class Symbol contains an invalid character"},
+        {"20261201;NW-100;;ABC;20301220;C\0;125;1;0"s, "Call Put Code contains an invalid character"},
+        {"20261201;NW-100;;ABC;20301220;C;125\0;1;0"s, "Strike Price contains an invalid character"},
+        {"20261201;NW-100\0;ABC 20301220 C 125.00;;;;;1;0"s, "Account Number contains an invalid character"},
+    };
+    std::string file = "header\n";
+    std::string expected = "\n";  // the processing heading's end
+    int32_t line = 1;
+    for (const auto& c : cases) {
+        file += c.row + "\n";
+        expected += std::to_string(++line) + ";GeneralError;" + c.reason + ";\n";
+    }
+    file += "20261201;NW-100;ABC 20301220 C 125.00;;;;;1;0\n";
+    const std::string path = dir.File("zero.csv");
+    TestTempDir::Write(path, file);
+
+    const std::size_t before = Queued().size();
+    std::FILE* log = std::fopen(dir.File("zero.log").c_str(), "w");
+    ASSERT_NE(log, nullptr);
+    TCommandCSVData<PositionImport> data;
+    ASSERT_TRUE(PositionImporter::Load(data, path, log));
+    PositionImporter importer(*session);
+    EXPECT_FALSE(importer.SendRecords(data, log));
+    std::fclose(log);
+    EXPECT_EQ(importer.Sent(), 1);
+    const std::string text = TestTempDir::Read(dir.File("zero.log"));
+    EXPECT_NE(text.find(expected), std::string::npos) << text;
+    ASSERT_EQ(QueuedTypes(before), (std::vector<std::string>{"IU", "PN", "IU"}));
+    EXPECT_EQ(Queued()[before + 1].find('\0'), std::string::npos);
+}
