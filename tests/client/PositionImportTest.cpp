@@ -11,6 +11,7 @@
 #include "client/TPositionsGridForm.h"
 #include "store/KB_Position.h"
 #include "support/TestTempDir.h"
+#include "toolkit/Action.h"
 
 namespace {
 
@@ -159,6 +160,38 @@ TEST_F(PositionImportTest, AFileWithoutAGoodRowGivesTheWarningThroughTheWindow) 
     EXPECT_EQ(Queued().size(), before);
     EXPECT_NE(TestTempDir::Read(window.ImportLogFileName()).find("Numbers of lines processed: 0\n"),
               std::string::npos);
+}
+
+// The boxes that send the user to the log come once it is written whole and closed: the warning
+// and then the pending-operations dialog of an import that sent nothing.
+TEST_F(PositionImportTest, TheLogIsWholeWhileTheBoxesThatNameItAreUp) {
+    WriteSettings(dir.Path());
+    TPositionsGridForm& window = OpenPositions();
+    const std::string file = dir.File("refused.csv");
+    TestTempDir::Write(file, "header\n20261201;NW-100;NOPE;;;;;1;0\n");
+    const std::string lines =
+        "2;GeneralError;The instrument cannot be found;\n"
+        "\n\nImport summary ...\n\n"
+        "Numbers of lines processed: 1\n"
+        "Number of lines imported: 0\n"
+        "Number of syntax errors: 0\n"
+        "Number of business errors: 1\n";
+    std::string atWarning;
+    std::string atDialog;
+    ui.ExpectOpenFile(file);
+    ui.ExpectBox(PositionImporter::kNoRowCaption, PositionImporter::kNoRowMessage, BoxIcon::Warning,
+                 BoxButtons::Ok, mrOk)
+        .WhileUp([&] { atWarning = TestTempDir::Read(window.ImportLogFileName()); });
+    ClientGridFixture::Shown shown;
+    ExpectPendingOperations(shown, window, [&] { atDialog = TestTempDir::Read(window.ImportLogFileName()); });
+    window.ImportAction->trigger();
+    EXPECT_EQ(ui.Pending(), 0u);
+    EXPECT_EQ(shown.result, "Failure.");
+    for (const std::string* seen : {&atWarning, &atDialog}) {
+        const std::size_t at = seen->find(lines);
+        ASSERT_NE(at, std::string::npos) << *seen;
+        EXPECT_EQ(at + lines.size(), seen->size());
+    }
 }
 
 TEST_F(PositionImportTest, AFieldTextWithAForbiddenCharacterOrRefusedByItsTypeIsNamed) {
