@@ -4,6 +4,7 @@
 
 #include "brae/Brae_IU_BroadcastDelimiterL2.h"
 #include "core/MError.h"
+#include "core/MException.h"
 #include "fields/WindowTools.h"
 #include "session/KVNEventManager.h"
 
@@ -33,7 +34,8 @@ bool CopyField(const char* label, const T& source, T& target, std::string& error
 
 template <class T>
 bool AccountImporter::CheckImportField(const std::string& text, std::string& error) {
-    if (!CheckForbiddenCharacters(text.c_str())) {
+    // The whole text: a zero byte read from the file is refused, not taken for its end.
+    if (!CheckForbiddenCharacters(text)) {
         error += " contains an invalid character";
         return false;
     }
@@ -147,6 +149,10 @@ bool AccountImporter::Run(const std::string& fileName, const std::string& logFil
         for (const std::string& line : data.GetErrorLines()) WriteText(log, line);
         WriteText(log, "\n\nStart of processing loaded data ...\n\n");
         result = ValidateRecords(data, log);
+    } catch (const MException&) {
+        // The framework's own exception ends the import as a standard one does.
+        WriteGeneralError(log, "import failed", 0);
+        result = false;
     } catch (const std::exception&) {
         WriteGeneralError(log, "import failed", 0);
         result = false;

@@ -39,11 +39,12 @@ std::string ClassKey(const std::string& classSymbol, char callPut, const std::st
     return classSymbol + callPut + CanonicalNumber(strike) + '\0' + expiry;
 }
 
-// A field's text as its type reads it: forbidden characters first, then the type's own check.
+// A field's text as its type reads it: forbidden characters first (over the whole text, so that a
+// zero byte read from the file is refused, not taken for its end), then the type's own check.
 // Empty when the text passes.
 template <class T>
 std::string CheckField(const char* name, const std::string& text) {
-    if (!CheckForbiddenCharacters(text.c_str())) return std::string(name) + " contains an invalid character";
+    if (!CheckForbiddenCharacters(text)) return std::string(name) + " contains an invalid character";
     if (const char* message = T::CheckText(text.c_str())) return std::string(name) + " - " + message;
     return {};
 }
@@ -148,12 +149,14 @@ std::string PositionImporter::CheckRow(const PositionImport& row, Brae_PN_Positi
     if (!IsDate(reportDate)) return "Report Date contains an invalid date value";
     if (reportDate > expiry) return "Invalid Instrument For Specified Report Date";
     entry.ReportDate = row.ReportDate;
-    if (row.LongQuantity.GetValue() != 0) {
+    // A quantity left empty (all '0's) needs no check; any other text is checked, also one that
+    // reads as 0 (a zero byte counts as a zero digit) and would otherwise go out as it stands.
+    if (!row.LongQuantity.IsBlank()) {
         if (auto failed = CheckField<BraeNb8>("Long Quantity", row.LongQuantity.ToString()); !failed.empty())
             return failed;
     }
     entry.LongQuantity = row.LongQuantity;
-    if (row.ShortQuantity.GetValue() != 0) {
+    if (!row.ShortQuantity.IsBlank()) {
         if (auto failed = CheckField<BraeNb8>("Short Quantity", row.ShortQuantity.ToString());
             !failed.empty())
             return failed;

@@ -10,7 +10,7 @@
 THistoricalGridForm::THistoricalGridForm(QMdiArea* owner, const HistoricalGridKind& row,
                                          const BaseGridConfig& config, TitleManager* titles,
                                          KVNEventManager* session, InterfaceView* view)
-    : TKVNGrid(owner, row.Kind, config, titles, session, view), row_(row), baseCaption_(WindowTitle()) {
+    : TKVNGrid(owner, row.Kind, config, titles, session, view), row_(row), baseCaption_(config.WindowTitle) {
     // Select Date answers Ctrl+Alt+D through its popup item: Ctrl+Alt+H stays Hide Columns'.
     const ActionEntry entries[] = {
         {&SelectDateAction, "SelectDateAction", row.ActionCaption, "", ""},

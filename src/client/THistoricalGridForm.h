@@ -46,5 +46,7 @@ protected:
 
 private:
     const HistoricalGridKind& row_;
+    // The title the main window gives the kind, never the title loaded from the window's saved
+    // settings: that one may already end with an earlier query's dates.
     std::string baseCaption_;
 };

@@ -55,17 +55,19 @@ bool TPositionsGridForm::ImportData(const std::string& fileName) {
     const bool result = ValidateImportRecord(data, log, fileName);
     data.WriteImportSummary(log, ImportCounter, true);
     // A log that could not be written whole fails the import, whatever was sent.
-    return CloseImportLog(log, ImportLogFileName()) && result;
+    const bool written = CloseImportLog(log, ImportLogFileName());
+    // The log is whole before the warning, which sends the user to it. The only box of an import
+    // comes when nothing was sent, so no answer meanwhile is missed.
+    if (ImportCounter == 0)
+        Ui().MessageBox(this, PositionImporter::kNoRowMessage, PositionImporter::kNoRowCaption,
+                        BoxIcon::Warning, BoxButtons::Ok);
+    return written && result;
 }
 
 bool TPositionsGridForm::ValidateImportRecord(CommandCSVData& data, std::FILE* log, const std::string&) {
     PositionImporter importer(*Session());
     const bool result = importer.SendRecords(static_cast<TCommandCSVData<PositionImport>&>(data), log);
     ImportCounter = importer.Sent();
-    // The only box of an import comes when nothing was sent, so no answer meanwhile is missed.
-    if (ImportCounter == 0)
-        Ui().MessageBox(this, PositionImporter::kNoRowMessage, PositionImporter::kNoRowCaption,
-                        BoxIcon::Warning, BoxButtons::Ok);
     return result;
 }
 

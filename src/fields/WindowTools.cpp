@@ -63,14 +63,28 @@ bool DSTColumn(MDate date, int lines, std::array<std::string, 31>& column,
     return true;
 }
 
+bool IsForbiddenCharacter(char character) {
+    const auto c = static_cast<unsigned char>(character);
+    return c == '=' || c == ';' || c >= 127;
+}
+
 }  // namespace
 
 bool CheckForbiddenCharacters(const char* text, std::string* forbidden) {
     if (!text) return true;
     for (const char* p = text; *p; ++p) {
-        const auto c = static_cast<unsigned char>(*p);
-        if (c == '=' || c == ';' || c >= 127) {
+        if (IsForbiddenCharacter(*p)) {
             if (forbidden) forbidden->assign(1, *p);
+            return false;
+        }
+    }
+    return true;
+}
+
+bool CheckForbiddenCharacters(const std::string& text, std::string* forbidden) {
+    for (const char c : text) {
+        if (c == '\0' || IsForbiddenCharacter(c)) {
+            if (forbidden) forbidden->assign(1, c);
             return false;
         }
     }

@@ -14,6 +14,9 @@
 // above; otherwise false, and the first such character goes to `forbidden` when one is given.
 // The control bytes 1 to 31 pass.
 bool CheckForbiddenCharacters(const char* text, std::string* forbidden = nullptr);
+// The same test over every byte of the text, where a zero byte is forbidden as well: a text read
+// from a file may hold one, and nothing after it may escape the test.
+bool CheckForbiddenCharacters(const std::string& text, std::string* forbidden = nullptr);
 
 // The current date-time point and today, after a fresh reading of the framework clock.
 MDateTimeTimePoint CurrentDateTimePoint();

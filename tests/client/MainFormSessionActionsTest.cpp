@@ -344,6 +344,34 @@ TEST_F(SessionActions, NoPositionToReportSendsTheDelimiterForTheChosenDate) {
     EXPECT_EQ(entry->Description.ToString(), "EndOfPositionDeclaration - 20240315");
 }
 
+// Against the demo server's dates as the load brings them (yesterday and today): the chooser's
+// range starts at yesterday, both days are bold and either can be chosen; yesterday is sent.
+TEST_F(SessionActions, EitherOfTheDemoReportableDatesCanBeChosen) {
+    Start("");
+    ASSERT_TRUE(LogInAndWait());
+    const QDate today = QDate::currentDate();
+    const QDate yesterday = today.addDays(-1);
+    ScriptedUi ui;
+    ui.ExpectModal<TBoldDateInputForm>([&](TBoldDateInputForm& f) {
+        auto* calendar = f.Control<MonthCalendar>("BoldMonthCalendar");
+        EXPECT_EQ(calendar->minimumDate(), yesterday);
+        EXPECT_EQ(calendar->maximumDate(), QDate(today.year(), today.month(), today.daysInMonth()));
+        for (const QDate& day : {today, yesterday}) {
+            SCOPED_TRACE(day.toString(Qt::ISODate).toStdString());
+            calendar->SetDate(day);
+            EXPECT_EQ(calendar->Date(), day);
+            EXPECT_EQ(calendar->dateTextFormat(day).fontWeight(), QFont::Bold);
+            emit calendar->clicked(day);
+            EXPECT_TRUE(f.Control<QPushButton>("OKButton")->isEnabled());
+        }
+        f.Control<QPushButton>("OKButton")->click();
+    });
+    Run(form->mpNoPositionsAction);
+    EXPECT_EQ(ui.Pending(), 0u);
+    ASSERT_TRUE(RunUntil([&] { return !Received("PU").empty(); }));
+    EXPECT_EQ(Received("PU").substr(24), "EP" + yesterday.toString("yyyyMMdd").toStdString());
+}
+
 // The grid tools over a ready session: disabled without a data window; Edit Window Title and Grid
 // Options enabled with one; the others follow the active window's own rule and run its action.
 TEST_F(SessionActions, GridToolsFollowAndRunTheActiveWindowsActions) {

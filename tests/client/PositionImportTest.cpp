@@ -11,6 +11,7 @@
 #include "client/TPositionsGridForm.h"
 #include "store/KB_Position.h"
 #include "support/TestTempDir.h"
+#include "toolkit/Action.h"
 
 namespace {
 
@@ -161,6 +162,38 @@ TEST_F(PositionImportTest, AFileWithoutAGoodRowGivesTheWarningThroughTheWindow) 
               std::string::npos);
 }
 
+// The boxes that send the user to the log come once it is written whole and closed: the warning
+// and then the pending-operations dialog of an import that sent nothing.
+TEST_F(PositionImportTest, TheLogIsWholeWhileTheBoxesThatNameItAreUp) {
+    WriteSettings(dir.Path());
+    TPositionsGridForm& window = OpenPositions();
+    const std::string file = dir.File("refused.csv");
+    TestTempDir::Write(file, "header\n20261201;NW-100;NOPE;;;;;1;0\n");
+    const std::string lines =
+        "2;GeneralError;The instrument cannot be found;\n"
+        "\n\nImport summary ...\n\n"
+        "Numbers of lines processed: 1\n"
+        "Number of lines imported: 0\n"
+        "Number of syntax errors: 0\n"
+        "Number of business errors: 1\n";
+    std::string atWarning;
+    std::string atDialog;
+    ui.ExpectOpenFile(file);
+    ui.ExpectBox(PositionImporter::kNoRowCaption, PositionImporter::kNoRowMessage, BoxIcon::Warning,
+                 BoxButtons::Ok, mrOk)
+        .WhileUp([&] { atWarning = TestTempDir::Read(window.ImportLogFileName()); });
+    ClientGridFixture::Shown shown;
+    ExpectPendingOperations(shown, window, [&] { atDialog = TestTempDir::Read(window.ImportLogFileName()); });
+    window.ImportAction->trigger();
+    EXPECT_EQ(ui.Pending(), 0u);
+    EXPECT_EQ(shown.result, "Failure.");
+    for (const std::string* seen : {&atWarning, &atDialog}) {
+        const std::size_t at = seen->find(lines);
+        ASSERT_NE(at, std::string::npos) << *seen;
+        EXPECT_EQ(at + lines.size(), seen->size());
+    }
+}
+
 TEST_F(PositionImportTest, AFieldTextWithAForbiddenCharacterOrRefusedByItsTypeIsNamed) {
     const std::size_t before = Queued().size();
     std::string log;
@@ -171,4 +204,50 @@ TEST_F(PositionImportTest, AFieldTextWithAForbiddenCharacterOrRefusedByItsTypeIs
     ASSERT_EQ(QueuedTypes(before), (std::vector<std::string>{"IU", "PN", "IU"}));
     // The strike written "110.0" finds the put of strike 110.00.
     EXPECT_EQ(Queued()[before + 1].substr(49, 6), "OPABP1");
+}
+
+// A zero byte inside a field is refused as any other forbidden character, with the line's error:
+// neither what follows it nor the byte itself reaches the server. A quantity is read digit by digit
+// (a zero byte counting as a zero digit), so it is checked whenever it is not left empty.
+TEST_F(PositionImportTest, AFieldHoldingAZeroByteIsRefusedWithItsLine) {
+    using namespace std::string_literals;
+    const struct {
+        std::string row;
+        std::string reason;
+    } cases[] = {
+        {"20261201;NW-100;ABC 20301220 C 125.00;;;;;5\0=;0"s, "Long Quantity contains an invalid character"},
+        {"20261201;NW-100;ABC 20301220 C 125.00;;;;;5;\0="s, "Short Quantity contains an invalid character"},
+        {"20261201;NW-100;ABC 20301220 C 125.00;;;;;\0\xE9;4"s,
+         "Long Quantity contains an invalid character"},
+        {"20261201;NW-100;ABC 20301220 C 125.00\0=;;;;;1;0"s,
+         "External Symbol contains an invalid character"},
+        {"20261201;NW-100;;ABC\0=;20301220;C;125;1;0"s, "Class Symbol contains an invalid character"},
+        {"20261201;NW-100;;ABC;20301220;C\0;125;1;0"s, "Call Put Code contains an invalid character"},
+        {"20261201;NW-100;;ABC;20301220;C;125\0;1;0"s, "Strike Price contains an invalid character"},
+        {"20261201;NW-100\0;ABC 20301220 C 125.00;;;;;1;0"s, "Account Number contains an invalid character"},
+    };
+    std::string file = "header\n";
+    std::string expected = "\n";  // the processing heading's end
+    int32_t line = 1;
+    for (const auto& c : cases) {
+        file += c.row + "\n";
+        expected += std::to_string(++line) + ";GeneralError;" + c.reason + ";\n";
+    }
+    file += "20261201;NW-100;ABC 20301220 C 125.00;;;;;1;0\n";
+    const std::string path = dir.File("zero.csv");
+    TestTempDir::Write(path, file);
+
+    const std::size_t before = Queued().size();
+    std::FILE* log = std::fopen(dir.File("zero.log").c_str(), "w");
+    ASSERT_NE(log, nullptr);
+    TCommandCSVData<PositionImport> data;
+    ASSERT_TRUE(PositionImporter::Load(data, path, log));
+    PositionImporter importer(*session);
+    EXPECT_FALSE(importer.SendRecords(data, log));
+    std::fclose(log);
+    EXPECT_EQ(importer.Sent(), 1);
+    const std::string text = TestTempDir::Read(dir.File("zero.log"));
+    EXPECT_NE(text.find(expected), std::string::npos) << text;
+    ASSERT_EQ(QueuedTypes(before), (std::vector<std::string>{"IU", "PN", "IU"}));
+    EXPECT_EQ(Queued()[before + 1].find('\0'), std::string::npos);
 }

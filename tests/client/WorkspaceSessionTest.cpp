@@ -5,6 +5,7 @@
 
 #include <QMdiSubWindow>
 #include <QPointer>
+#include <QPushButton>
 #include <memory>
 #include <string>
 #include <vector>
@@ -13,6 +14,8 @@
 #include "MainFormFixture.h"
 #include "OpenDataWindows.h"
 #include "client/KVNWorkspaceManager.h"
+#include "client/THistoricalGridForm.h"
+#include "client/THistoricalQueryForm.h"
 #include "client/TKVNGrid.h"
 #include "client/TMainForm.h"
 #include "core/BaseIniFile.h"
@@ -21,6 +24,7 @@
 #include "guisupport/ScriptedUi.h"
 #include "support/TestTempDir.h"
 #include "toolkit/Action.h"
+#include "toolkit/DateTimePicker.h"
 
 using namespace std::chrono_literals;
 
@@ -151,4 +155,50 @@ TEST_F(WorkspaceSession, ActionsFollowTheRightsTheWindowsAndTheWorkspace) {
     ASSERT_TRUE(form->SaveWorkspaceAction->Execute());
     EXPECT_FALSE(form->Workspace().IsModified());
     EXPECT_EQ(BaseIniFile(environment.File("daily.wrk")).ReadString("DataWindow", "1", ""), "2");
+}
+
+// A historical window's title is the kind's title and the last query's dates: a second query
+// replaces the dates, and so does a query in the window reopened from a saved workspace, whose
+// saved title already ends with the dates of the query before.
+TEST_F(WorkspaceSession, AHistoricalTitleHoldsTheLastQuerysDatesOnly) {
+    Start("");
+    ASSERT_TRUE(LogInAndWait());
+    ScriptedUi ui;
+    const auto query = [&](THistoricalGridForm& window, int daysBack) {
+        ui.ExpectModal<THistoricalQueryForm>([daysBack](THistoricalQueryForm& f) {
+            f.Control<DateTimePicker>("StartDateTimePicker")
+                ->setDate(QDate::currentDate().addDays(-daysBack));
+            f.Control<DateTimePicker>("EndDateTimePicker")->setDate(QDate::currentDate().addDays(-1));
+            f.Control<QPushButton>("mpOkButton")->click();
+        });
+        window.SelectDateAction->Execute();
+        EXPECT_EQ(ui.Pending(), 0u);
+        const KVNEventManager::QuerySlot& slot = window.Slot();
+        EXPECT_NE(slot.StartDate, slot.EndDate);
+        EXPECT_TRUE(RunUntil([&] { return slot.PendingSequence == 0; }));
+        return "Historical Accounts " + slot.StartDate + "-" + slot.EndDate;
+    };
+    const auto historical = [&] { return dynamic_cast<THistoricalGridForm*>(Windows().back()); };
+    ASSERT_TRUE(form->HistoricalAccountAction->Execute());
+    THistoricalGridForm* window = historical();
+    ASSERT_NE(window, nullptr);
+    std::string title = query(*window, 3);
+    EXPECT_EQ(window->WindowTitle(), title);
+    title = query(*window, 5);
+    EXPECT_EQ(window->WindowTitle(), title);
+
+    const std::string file = environment.File("history.wrk");
+    ui.ExpectSaveFile(file);
+    form->SaveWorkspaceAsActionExecute();
+    EXPECT_EQ(ui.Pending(), 0u);
+    window->SubWindow()->close();
+    ASSERT_TRUE(Windows().empty());
+    ASSERT_TRUE(form->Workspace().LoadFile(file));
+    window = historical();
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(window->WindowTitle(), title);  // as saved
+    title = query(*window, 2);
+    EXPECT_EQ(window->WindowTitle(), title);
+    title = query(*window, 4);
+    EXPECT_EQ(window->WindowTitle(), title);
 }

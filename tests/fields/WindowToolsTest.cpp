@@ -56,6 +56,23 @@ TEST(CheckForbiddenCharacters, RefusesSeparatorsDeleteAndHighBytesButPassesContr
         EXPECT_EQ(CheckForbiddenCharacters(c.text.c_str(), &out), c.allowed);
         EXPECT_EQ(out, c.allowed ? "untouched" : c.forbidden);
         EXPECT_EQ(CheckForbiddenCharacters(c.text.c_str()), c.allowed);
+        // The whole text gives the same answer when it holds no zero byte.
+        out = "untouched";
+        EXPECT_EQ(CheckForbiddenCharacters(c.text, &out), c.allowed);
+        EXPECT_EQ(out, c.allowed ? "untouched" : c.forbidden);
+    }
+}
+
+// A text read from a file is tested whole: a zero byte is refused itself, so that what follows
+// it cannot pass unseen, while the terminated form still ends there.
+TEST(CheckForbiddenCharacters, TheWholeTextRefusesAZeroByteAndWhatItHid) {
+    using namespace std::string_literals;
+    for (const std::string& text : {"Name\0=x"s, "Name\0\xE9"s, "Name\0"s, "\0"s}) {
+        SCOPED_TRACE(text.size());
+        EXPECT_TRUE(CheckForbiddenCharacters(text.c_str()));
+        std::string out;
+        EXPECT_FALSE(CheckForbiddenCharacters(text, &out));
+        EXPECT_EQ(out, "\0"s);
     }
 }
 

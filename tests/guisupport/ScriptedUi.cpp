@@ -109,6 +109,11 @@ ScriptedUi& ScriptedUi::PumpBefore(int milliseconds) {
     return *this;
 }
 
+ScriptedUi& ScriptedUi::WhileUp(std::function<void()> look) {
+    if (!script_.empty()) script_.back().whileUp = std::move(look);
+    return *this;
+}
+
 std::optional<ScriptedUi::Step> ScriptedUi::Take(Kind kind, const std::string& call) {
     if (script_.empty() || script_.front().kind != kind) {
         ADD_FAILURE() << "unexpected " << KindName(int(kind)) << ": " << call
@@ -120,6 +125,7 @@ std::optional<ScriptedUi::Step> ScriptedUi::Take(Kind kind, const std::string& c
     Step s = std::move(script_.front());
     script_.pop_front();
     if (s.pumpMs > 0) QTest::qWait(s.pumpMs);
+    if (s.whileUp) s.whileUp();
     return s;
 }
 

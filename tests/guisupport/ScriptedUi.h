@@ -41,6 +41,10 @@ public:
     ScriptedUi& ExpectPrintSetup(bool accept);
     // Runs the event loop for this long before the last expectation is answered.
     ScriptedUi& PumpBefore(int milliseconds);
+    // Runs look when the last expectation is met, before it is answered: a box is still up then
+    // (to see what the user could see meanwhile, such as a file the box names). A form's own
+    // drive callback sees it shown.
+    ScriptedUi& WhileUp(std::function<void()> look);
 
     size_t Pending() const { return script_.size(); }
 
@@ -82,6 +86,7 @@ private:
         std::optional<FontSpec> font;
         std::optional<ColorValue> color;
         int pumpMs = 0;
+        std::function<void()> whileUp;
     };
     ScriptedUi& ExpectForm(const char* type, std::function<bool(Form&)> drive);
     ScriptedUi& Add(Step step);

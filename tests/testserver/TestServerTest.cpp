@@ -8,10 +8,13 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <cstdio>
 #include <ctime>
 #include <string>
+#include <vector>
 
 #include "support/LogRecorder.h"
+#include "support/ScopedTimeZone.h"
 #include "testserver/ServerMessages.h"
 #include "testserver/TestServer.h"
 
@@ -128,15 +131,23 @@ struct TestServerTest : ::testing::Test {
             EXPECT_EQ(frame.substr(126), "\x03 ");
         }
     }
-    // The reportable dates: today and yesterday.
+    // The reportable dates: yesterday and today, oldest first.
     static std::string NF() {
-        std::string dates;
-        for (const std::time_t day : {std::time(nullptr), std::time(nullptr) - 86400}) {
-            char text[16];
-            std::strftime(text, sizeof text, "%Y%m%d", std::localtime(&day));
-            dates += text;
-        }
-        return Bytes("\x2c\x00\x00\x00", 4) + "NF" + std::string(22, ' ') + " 002" + dates + "\x03   ";
+        const std::time_t now = std::time(nullptr);
+        std::tm local{};
+        localtime_r(&now, &local);
+        const std::chrono::sys_days today{std::chrono::year_month_day{
+            std::chrono::year(local.tm_year + 1900), std::chrono::month(unsigned(local.tm_mon + 1)),
+            std::chrono::day(unsigned(local.tm_mday))}};
+        return Bytes("\x2c\x00\x00\x00", 4) + "NF" + std::string(22, ' ') + " 002" +
+               DateText(today - std::chrono::days(1)) + DateText(today) + "\x03   ";
+    }
+    static std::string DateText(std::chrono::sys_days day) {
+        const std::chrono::year_month_day date(day);
+        char text[16];
+        std::snprintf(text, sizeof text, "%04d%02u%02u", int(date.year()), unsigned(date.month()),
+                      unsigned(date.day()));
+        return text;
     }
     const std::string kBI = Bytes("\xb2\x00\x00\x00", 4) + "BI" + std::string(22, ' ') + "0002" +
                             "OPABC1C200001250020301220ABC" + std::string(17, ' ') + "ABC 20301220 C 125.00" +
@@ -180,6 +191,31 @@ TEST(ServerMessagesTest, FramesAndCutsAsTheWireLaysThem) {
             EXPECT_EQ(message, c.message);
             EXPECT_EQ(consumed, 8u);
         }
+    }
+}
+
+// Oldest first, the day before found through the calendar: across a month's, a year's and a leap
+// month's end, and after a day of 23 hours (summer time began the day before).
+TEST(TestServerDataTest, TheReportableDatesAreTheDayBeforeThenTheDay) {
+    ScopedTimeZone zone(kZoneBerlin);
+    const struct {
+        int year, month, day, hour, minute;
+        std::vector<std::string> dates;
+    } cases[] = {
+        {2026, 3, 1, 0, 30, {"20260228", "20260301"}},    {2024, 3, 1, 9, 0, {"20240229", "20240301"}},
+        {2027, 1, 1, 23, 59, {"20261231", "20270101"}},   {2026, 3, 30, 0, 30, {"20260329", "20260330"}},
+        {2026, 10, 26, 23, 30, {"20261025", "20261026"}}, {2026, 12, 11, 12, 0, {"20261210", "20261211"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.dates.back());
+        std::tm local{};
+        local.tm_year = c.year - 1900;
+        local.tm_mon = c.month - 1;
+        local.tm_mday = c.day;
+        local.tm_hour = c.hour;
+        local.tm_min = c.minute;
+        local.tm_isdst = -1;
+        EXPECT_EQ(TestServer::ReportableDates(std::mktime(&local)), c.dates);
     }
 }
 

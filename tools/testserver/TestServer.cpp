@@ -75,18 +75,19 @@ std::string TimeOfDay() {
     return text;
 }
 
-// Today and the day before as YYYYMMDD: the demo's reportable dates.
-std::vector<std::string> ReportableDates() {
-    std::vector<std::string> dates;
-    for (const std::time_t day : {std::time(nullptr), std::time(nullptr) - 86400}) {
-        std::tm local{};
-        localtime_r(&day, &local);
-        char text[16];
-        std::snprintf(text, sizeof text, "%04d%02d%02d", (local.tm_year + 1900) % 10000,
-                      (local.tm_mon + 1) % 100, local.tm_mday % 100);
-        dates.push_back(text);
-    }
-    return dates;
+std::string DateText(const std::tm& local) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%04d%02d%02d", (local.tm_year + 1900) % 10000, (local.tm_mon + 1) % 100,
+                  local.tm_mday % 100);
+    return text;
+}
+
+// The demo's reportable dates now: yesterday, then today.
+std::string Yesterday() {
+    return TestServer::ReportableDates(std::time(nullptr))[0];
+}
+std::string Today() {
+    return TestServer::ReportableDates(std::time(nullptr))[1];
 }
 
 // The demo reference data: two instruments (a call and a put) and one participant of type 'P'
@@ -107,6 +108,20 @@ std::string Trim(const std::string& text) {
 }
 
 }  // namespace
+
+std::vector<std::string> TestServer::ReportableDates(std::time_t now) {
+    std::tm today{};
+    localtime_r(&now, &today);
+    // The day before through the calendar, at noon: a day of 23 or 25 hours is still one day.
+    std::tm before = today;
+    before.tm_mday -= 1;
+    before.tm_hour = 12;
+    before.tm_min = before.tm_sec = 0;
+    before.tm_isdst = -1;
+    const std::time_t noon = std::mktime(&before);
+    localtime_r(&noon, &before);
+    return {DateText(before), DateText(today)};
+}
 
 TestServer::TestServer() : TestServer(Options{}) {}
 
@@ -144,8 +159,8 @@ void TestServer::AddAccount(const std::string& number, const std::string& name,
 }
 
 void TestServer::AddPosition(const std::string& number) {
-    const std::string entry = std::string(24, ' ') + ReportableDates()[1] + " " + Left(number, 16) +
-                              "OPABC1" + "00000010" + "00000000";
+    const std::string entry =
+        std::string(24, ' ') + Yesterday() + " " + Left(number, 16) + "OPABC1" + "00000010" + "00000000";
     ApplyCommand("PN", entry, Digits(0, 8));
 }
 
@@ -216,10 +231,10 @@ std::string TestServer::ApplyCommand(const std::string& type, const std::string&
         const std::string account = BytesAt(message, 33, 16);
         const auto found = accounts_.find(AccountKey(account));
         const std::string& a = found == accounts_.end() ? std::string() : found->second;
-        std::string body =
-            BytesAt(message, 24, 47) + " " + (a.empty() ? std::string(16, ' ') : a.substr(345, 16)) +
-            (a.empty() ? std::string(16, ' ') : a.substr(328, 16)) +
-            (a.empty() ? std::string(4, ' ') : a.substr(323, 4)) + ReportableDates()[0] + TimeOfDay();
+        std::string body = BytesAt(message, 24, 47) + " " +
+                           (a.empty() ? std::string(16, ' ') : a.substr(345, 16)) +
+                           (a.empty() ? std::string(16, ' ') : a.substr(328, 16)) +
+                           (a.empty() ? std::string(4, ' ') : a.substr(323, 4)) + Today() + TimeOfDay();
         positions_[AccountKey(account) + "|" + body.substr(25, 6) + "|" + body.substr(0, 8)] = body;
         return Header("KB", sequence) + body;
     }
@@ -609,8 +624,8 @@ void TestServer::Handle(Session& session, const std::string& message) {
 void TestServer::Audit(const Session& session, const std::string& type, const std::string& sequence) {
     const bool deletion = type == "AD" || type == "PD";
     const bool position = type == "PN" || type == "PD" || type == "PU";
-    audit_.push_back(ReportableDates()[0] + TimeOfDay() + (deletion ? 'D' : 'E') + (position ? 'P' : 'A') +
-                     'C' + Left(type + " " + sequence, 300) + Left(session.user, 11) + std::string(8, ' '));
+    audit_.push_back(Today() + TimeOfDay() + (deletion ? 'D' : 'E') + (position ? 'P' : 'A') + 'C' +
+                     Left(type + " " + sequence, 300) + Left(session.user, 11) + std::string(8, ' '));
 }
 
 std::vector<std::string> TestServer::HistoricalRows(const std::string& type, const std::string& message,
@@ -618,7 +633,7 @@ std::vector<std::string> TestServer::HistoricalRows(const std::string& type, con
     const std::string start = BytesAt(message, 49, 8);
     const std::string end = BytesAt(message, 57, 8);
     const std::string firm = BytesAt(message, 65, 4);
-    const std::string day = end == std::string(8, ' ') ? ReportableDates()[0] : end;
+    const std::string day = end == std::string(8, ' ') ? Today() : end;
     // The client names a firm by the first four characters of its firm name.
     const auto wanted = [&](const std::string& participant) {
         if (firm == "    ") return true;
@@ -718,7 +733,7 @@ void TestServer::SendLoad(Session& session) {
     Send(session, MakeBulk("BP", kDemoParticipants));
     ++loadCounter_;
     Send(session, HeartbeatQuestion());
-    Send(session, MakeBulk("NF", ReportableDates()));
+    Send(session, MakeBulk("NF", ReportableDates(std::time(nullptr))));
     for (const auto& [number, body] : accounts_) Send(session, Header("KR", Digits(0, 8)) + body);
     for (const auto& [key, body] : positions_) Send(session, Header("KB", Digits(0, 8)) + body);
     session.nextHeartbeat = Clock::now() + options_.heartbeatInterval;
@@ -757,7 +772,7 @@ void TestServer::StartGeneratedLoad(Session& session) {
     Send(session, MakeBulk("BP", kDemoParticipants));
     ++loadCounter_;
     Send(session, HeartbeatQuestion());
-    Send(session, MakeBulk("NF", ReportableDates()));
+    Send(session, MakeBulk("NF", ReportableDates(std::time(nullptr))));
     session.nextAccount = accounts_.begin();
     session.nextPosition = positions_.begin();
     session.streaming = true;

@@ -6,6 +6,7 @@
 #include <chrono>
 #include <condition_variable>
 #include <cstdint>
+#include <ctime>
 #include <functional>
 #include <map>
 #include <mutex>
@@ -49,6 +50,10 @@ public:
 
     TestServer();
     explicit TestServer(Options options);
+
+    // The demo's reportable dates on the local day of now, as YYYYMMDD, oldest first as a client
+    // reads them (the first is the start of its range): the day before, then that day.
+    static std::vector<std::string> ReportableDates(std::time_t now);
     ~TestServer();
     TestServer(const TestServer&) = delete;
     TestServer& operator=(const TestServer&) = delete;
