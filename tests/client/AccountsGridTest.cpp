@@ -17,6 +17,7 @@
 #include "grid/BusinessObjectGrid.h"
 #include "grid/TConfirmationForm.h"
 #include "guisupport/HookedUi.h"
+#include "store/FilterData.h"
 #include "store/KR_Account.h"
 #include "toolkit/Action.h"
 #include "toolkit/CheckBox.h"
@@ -190,6 +191,33 @@ TEST_F(AccountsGridTest, DeleteAllDisplayedActsOnTheRowsConfirmedWhileARefreshRe
         if (i == 1) continue;
         EXPECT_EQ(sent[j++].substr(24, 16), Field(numbers[i], 16));
     }
+}
+
+TEST_F(AccountsGridTest, DeleteAllDisplayedOnAFilteredGridSendsTheShownRowsOnly) {
+    TAccountsGridForm& window = OpenAccounts("jsup");
+    session->Positions.Records.clear();
+    const std::vector<std::string> all = Numbers(window);
+    ASSERT_EQ(all.size(), 5u);
+    std::vector<std::string> shown;
+    for (const std::string& number : all)
+        if (number.starts_with("NW")) shown.push_back(number);
+    ASSERT_GE(shown.size(), 2u);
+    ASSERT_LT(shown.size(), all.size());
+    ColumnFilter having;
+    having.ColumnName = "AccountNumber";
+    having.Condition = 6;
+    having.Value = "NW";
+    window.View()->GetFilter().push_back(having);
+    window.ApplyFilters();
+    ASSERT_EQ(Numbers(window), shown);
+    Confirm("All Displayed Record Deletion", std::to_string(shown.size()));
+    window.DeleteAllDisplayedAction->Execute();
+    ASSERT_TRUE(AllAnswered());
+    std::vector<std::string> sent;
+    for (const std::string& message : Received("AD")) sent.push_back(message.substr(24, 16));
+    std::vector<std::string> expected;
+    for (const std::string& number : shown) expected.push_back(Field(number, 16));
+    EXPECT_EQ(sent, expected);
 }
 
 TEST_F(AccountsGridTest, LinkThroughTheMasterChooser) {

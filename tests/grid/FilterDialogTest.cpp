@@ -9,6 +9,7 @@
 #include "DialogControls.h"
 #include "GridWindowFixture.h"
 #include "core/BaseIniFile.h"
+#include "fields/MInterface.h"
 #include "grid/FilterEditor.h"
 #include "grid/TFilterForm.h"
 #include "grid/TFilterToolsForm.h"
@@ -282,8 +283,16 @@ TEST_F(FilterDialogTest, CheckingAColumnListsItsValuesOnceAndTheEditorsChangeThe
         dialog.BoolOperatorsRadioGroup->Button(1)->click();
         EXPECT_EQ(id->Condition, 1);
         EXPECT_TRUE(tools.ValuePanel->isVisibleTo(&dialog));
-        EXPECT_FALSE(tools.AcceptNullValueCheckBox->isVisibleTo(&dialog) &&
-                     tools.mpSearchOperatorRadioGroup->isVisibleTo(&dialog));
+        // "<=" offers Accept Null Value but not the search operators, which only "Having" shows.
+        EXPECT_TRUE(tools.AcceptNullValueCheckBox->isVisibleTo(&dialog));
+        EXPECT_FALSE(tools.mpSearchOperatorRadioGroup->isVisibleTo(&dialog));
+        dialog.BoolOperatorsRadioGroup->Button(6)->click();
+        EXPECT_TRUE(tools.AcceptNullValueCheckBox->isVisibleTo(&dialog));
+        EXPECT_TRUE(tools.mpSearchOperatorRadioGroup->isVisibleTo(&dialog));
+        dialog.BoolOperatorsRadioGroup->Button(1)->click();
+        EXPECT_EQ(id->Condition, 1);
+        EXPECT_TRUE(tools.AcceptNullValueCheckBox->isVisibleTo(&dialog));
+        EXPECT_FALSE(tools.mpSearchOperatorRadioGroup->isVisibleTo(&dialog));
         tools.ValueEdit->SetText("3");
         EXPECT_EQ(id->Value, "3");
         tools.SuspendNotifications();
@@ -302,6 +311,70 @@ TEST_F(FilterDialogTest, CheckingAColumnListsItsValuesOnceAndTheEditorsChangeThe
     EXPECT_TRUE(view->GetFilterNegation());
     EXPECT_EQ(changes, 1);
     EXPECT_EQ(window->AlertState, TBaseGridForm::kAlertIdle);
+}
+
+namespace {
+
+// Lots whose amount column reports the kind a test chooses.
+class KindedLotView : public LotView {
+public:
+    int GetColumnKind(int field) const override {
+        return field == 2 ? amountKind : LotView::GetColumnKind(field);
+    }
+    int amountKind = MInterface::kNumber;
+};
+
+// A window whose filter dialog offers the alerts and the delta box.
+class AlertingWindow : public TestGridWindow {
+public:
+    using TestGridWindow::TestGridWindow;
+    bool SupportsFilterAlerts() override { return true; }
+};
+
+}  // namespace
+
+// The delta box is offered on time and date-time columns only; checking it starts the offset at one
+// minute and takes away the conditions and the column comparison that an offset cannot use.
+TEST_F(FilterDialogTest, TheDeltaBoxIsOfferedOnTimeColumnsAndStartsAtOneMinute) {
+    const std::pair<int, bool> cases[] = {
+        {MInterface::kTime, true},    {MInterface::kDateTime, true}, {MInterface::kNumber, false},
+        {MInterface::kString, false}, {MInterface::kOther, false},
+    };
+    for (const auto& [kind, offered] : cases) {
+        SCOPED_TRACE(kind);
+        auto* lots = new KindedLotView;
+        lots->amountKind = kind;
+        for (int id = 1; id <= 3; ++id) Put(*lots, id, id * 10);
+        view = lots;
+        window = new AlertingWindow(&area, nullptr, Config(), &titles, lots);
+        window->Show();
+        ScriptedUi ui;
+        ui.ExpectModal<TFilterForm>([&, offered = offered](TFilterForm& dialog) {
+            TFilterToolsForm& tools = *dialog.ToolsForm();
+            CheckBox* delta = dialog.DeltaNowMinusTimeValueCheckBox;
+            EXPECT_TRUE(delta->isVisibleTo(&dialog));
+            Check(dialog, "Amount");
+            EXPECT_EQ(delta->isEnabled(), offered);
+            EXPECT_TRUE(dialog.CompareWithColumnValueCheckBox->isEnabled());
+            if (offered) {
+                delta->click();
+                const ColumnFilter& amount = dialog.WorkingCopy().front();
+                EXPECT_TRUE(amount.UseDeltaTime);
+                EXPECT_EQ(amount.Value, "00:01:00");
+                EXPECT_TRUE(tools.ValuePanel->isVisibleTo(&dialog));
+                EXPECT_EQ(tools.ValueEdit->Text(), "00:01:00");
+                EXPECT_FALSE(dialog.BoolOperatorsRadioGroup->Button(6)->isEnabled());  // Having
+                EXPECT_FALSE(dialog.BoolOperatorsRadioGroup->Button(7)->isEnabled());  // Is Like
+                EXPECT_TRUE(dialog.BoolOperatorsRadioGroup->Button(1)->isEnabled());
+                EXPECT_FALSE(dialog.CompareWithColumnValueCheckBox->isEnabled());
+                EXPECT_FALSE(dialog.CompareWithColumnValueCheckBox->Checked());
+            }
+            dialog.buttons().CancelButton()->click();
+        });
+        window->FilterAction->Execute();
+        EXPECT_EQ(ui.Pending(), 0u);
+        delete window->SubWindow();
+    }
 }
 
 TEST_F(FilterDialogTest, AnInvalidConditionKeepsTheDialogOpenOnItAndOkThenWritesTheCopy) {

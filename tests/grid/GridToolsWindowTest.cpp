@@ -11,12 +11,12 @@
 #include <QTest>
 #include <QTime>
 #include <filesystem>
+#include <functional>
 #include <regex>
 #include <stdexcept>
 
 #include "DialogControls.h"
 #include "core/BaseIniFile.h"
-#include "grid/CSVExportFile.h"
 #include "grid/CSVExportManager.h"
 #include "grid/GridWindowFixture.h"
 #include "grid/TBaseGridOptionForm.h"
@@ -55,6 +55,23 @@ protected:
         return static_cast<size_t>(std::count(received.begin(), received.end(), 0x8003u));
     }
 };
+
+// A print set-up that chooses a PDF file as the printer, before the scripted answer.
+class PdfPrintUi : public ScriptedUi {
+public:
+    bool PrintSetup(QWidget* owner, QPrinter* printer) override {
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        printer->setOutputFileName(QString::fromStdString(pdf));
+        return ScriptedUi::PrintSetup(owner, printer);
+    }
+    std::string pdf;
+};
+
+// The PDF pages of a file.
+std::ptrdiff_t PdfPages(const std::string& pdf) {
+    const std::regex page("/Type\\s*/Page[^s]");
+    return std::distance(std::sregex_iterator(pdf.begin(), pdf.end(), page), std::sregex_iterator());
+}
 
 }  // namespace
 
@@ -365,7 +382,7 @@ TEST_F(GridTools, GridOptionsAreAppliedOnOk) {
 }
 
 TEST_F(GridTools, PrintingWritesAsManyPdfPagesAsThePlanHasSheets) {
-    ScriptedUi ui;
+    PdfPrintUi ui;
     Open(150);
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
@@ -374,15 +391,19 @@ TEST_F(GridTools, PrintingWritesAsManyPdfPagesAsThePlanHasSheets) {
     EXPECT_GT(sheets, 1);
     ASSERT_EQ(window->PrintTable.size(), 151u);
     EXPECT_EQ(window->PrintTable[0], (std::vector<std::string>{"Id", "Name", "Amount"}));
-    const std::string pdf = TestTempDir::Read(dir.File("report.pdf"));
-    const std::regex page("/Type\\s*/Page[^s]");
-    EXPECT_EQ(std::distance(std::sregex_iterator(pdf.begin(), pdf.end(), page), std::sregex_iterator()),
-              sheets);
+    EXPECT_EQ(PdfPages(TestTempDir::Read(dir.File("report.pdf"))), sheets);
 
-    // A cancelled print dialog prints nothing.
+    // The print action prints on the printer the set-up chose; a cancelled set-up prints nothing.
+    ui.pdf = dir.File("accepted.pdf");
+    ui.ExpectPrintSetup(true);
+    window->PrintAction->Execute();
+    ASSERT_TRUE(std::filesystem::exists(ui.pdf));
+    EXPECT_GT(PdfPages(TestTempDir::Read(ui.pdf)), 1);
+    ui.pdf = dir.File("cancelled.pdf");
     ui.ExpectPrintSetup(false);
     window->PrintAction->Execute();
     EXPECT_EQ(ui.Pending(), 0u);
+    EXPECT_FALSE(std::filesystem::exists(ui.pdf));
 }
 
 TEST_F(GridTools, TheCsvExportWritesTheDisplayedRowsOfTheVisibleColumns) {
@@ -421,13 +442,43 @@ TEST_F(GridTools, TheCsvTitleIsReadAfreshFromTheSettingsFileAndAMissingDirectory
     EXPECT_EQ(files[1].substr(0, 12), "Saved_Title_");
     EXPECT_EQ(window->ExportDirectory(), dir.Path() + "/");
 
+    // A window whose directory is missing exports to the program's directory, and keeps exporting
+    // there once the directory exists.
     BaseGridConfig config = Config();
     config.WindowSection = "Lots2";
     config.WorkingDirectory = dir.File("missing");
+    config.WindowTitle = "Fallback" + std::to_string(QCoreApplication::applicationPid());
     delete window->SubWindow();
     Open(1, config);
-    const std::string exe = FromQt(QCoreApplication::applicationDirPath()) + "/";
-    EXPECT_EQ(CSVExportFile::Directory(window->ExportDirectory(), exe), exe);
+    const std::filesystem::path exe = FromQt(QCoreApplication::applicationDirPath());
+    const auto exported = [&] {
+        std::vector<std::filesystem::path> found;
+        for (const auto& entry : std::filesystem::directory_iterator(exe))
+            if (entry.path().filename().string().starts_with(config.WindowTitle + "_"))
+                found.push_back(entry.path());
+        return found;
+    };
+    const auto removeExported = [&] {
+        for (const std::filesystem::path& file : exported()) std::filesystem::remove(file);
+    };
+    struct Cleanup {
+        std::function<void()> run;
+        ~Cleanup() { run(); }
+    } cleanup{[&] {
+        TExportDataToCSV::JoinAll();
+        removeExported();
+    }};
+    window->ExportToCSVAction->Execute();
+    TExportDataToCSV::JoinAll();
+    ASSERT_EQ(exported().size(), 1u);
+    EXPECT_EQ(TestTempDir::Read(exported()[0].string()), "Id;Name;Amount;\n1;N1;10;\n");
+    EXPECT_EQ(window->ExportDirectory(), exe.string() + "/");
+    removeExported();
+    std::filesystem::create_directory(config.WorkingDirectory);
+    window->ExportToCSVAction->Execute();
+    TExportDataToCSV::JoinAll();
+    EXPECT_EQ(exported().size(), 1u);
+    EXPECT_TRUE(std::filesystem::is_empty(config.WorkingDirectory));
 }
 
 TEST_F(GridTools, AScheduleTickAtADueTimeWritesOneExport) {
