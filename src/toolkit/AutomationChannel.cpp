@@ -47,6 +47,15 @@ struct AutomationChannel::Connection : ReplySink {
         const QString wide = ToQt(text);
         const std::string frame = AutomationFrame::Reply(std::u16string_view(
             reinterpret_cast<const char16_t*>(wide.utf16()), static_cast<std::size_t>(wide.size())));
+        // A client that asks and never reads would have the answers pile up here without end.
+        const qint64 waiting = socket->bytesToWrite();
+        if (waiting + static_cast<qint64>(frame.size()) > static_cast<qint64>(kMaxUnreadBytes)) {
+            MLOG(LOG_ERROR,
+                 "Automation channel: %lld bytes of answers are waiting unread; the connection is closed",
+                 static_cast<long long>(waiting));
+            Abort();
+            return;
+        }
         socket->write(frame.data(), static_cast<qint64>(frame.size()));
         socket->flush();
     }

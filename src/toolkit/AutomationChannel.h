@@ -14,6 +14,9 @@
 // (a title over 256 bytes, a frame cut short by the end of the connection) also closes its
 // connection, and the channel goes on serving the others.
 //
+// Answers wait in memory until their client reads them: past kMaxUnreadBytes waiting on one
+// connection, it is logged at level 3 and closed.
+//
 // At most kMaxConnections connections are open at once: one past them is closed as soon as it is
 // accepted, with a level-3 line. A failed accept (out of descriptors) is logged at level 3 and the
 // channel keeps listening; the waiting connection is accepted once it can be.
@@ -38,6 +41,7 @@ public:
 
     static constexpr const char* kName = "korvane-automation";
     static constexpr std::size_t kMaxConnections = 64;
+    static constexpr std::size_t kMaxUnreadBytes = 4 << 20;
 
     explicit AutomationChannel(TitleLookup lookup, QObject* parent = nullptr);
     ~AutomationChannel() override;

@@ -2,6 +2,7 @@
 // and forms as the target windows.
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <poll.h>
 #include <sys/resource.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
@@ -207,6 +208,36 @@ TEST_F(AutomationChannelTest, PastSixtyFourConnectionsANewOneIsClosedAndOnceSome
     channel.Close();
     EXPECT_EQ(channel.ConnectionCount(), 0u);
     EXPECT_TRUE(late.WaitDropped());
+}
+
+// A client that asks for long cell texts and never reads: once 4 MiB of answers wait for it, its
+// connection is closed and logged; another client is still served.
+TEST_F(AutomationChannelTest, AConnectionWhoseAnswersPileUpUnreadIsClosed) {
+    LogRecorder log;
+    ASSERT_TRUE(log.installed);
+    const std::string cell(65536, 'x');  // 128 KiB of UTF-16 per answer
+    lots.onMessage = [&](uint32_t message, int32_t, int32_t) {
+        if (ReplySink::Current()) ReplySink::Current()->SendText(message == 0x804C ? cell : "Lots;");
+        return 0;
+    };
+    ASSERT_TRUE(channel.Open(dir.Path()));
+    const int reader = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    channel.Path().copy(address.sun_path, sizeof(address.sun_path) - 1);
+    ASSERT_EQ(::connect(reader, reinterpret_cast<sockaddr*>(&address), sizeof(address)), 0);
+    std::string requests;
+    for (int i = 0; i < 100; ++i) requests += Request(0x804C, 0, TestClient::Cell(1, i + 1), "Lots");
+    ASSERT_EQ(::write(reader, requests.data(), requests.size()), static_cast<ssize_t>(requests.size()));
+
+    pollfd hangUp{reader, POLLIN, 0};
+    EXPECT_TRUE(WaitUntil([&] { return ::poll(&hangUp, 1, 0) == 1 && (hangUp.revents & POLLHUP); }));
+    EXPECT_TRUE(log.Has(3, "bytes of answers are waiting unread; the connection is closed"));
+    EXPECT_EQ(channel.ConnectionCount(), 0u);
+    ::close(reader);
+    TestClient other(channel.Path());
+    other.Send(Request(0x804B, 0, 0, "Lots"));
+    EXPECT_EQ(other.Receive(20).substr(8), "L\x00o\x00t\x00s\x00;\x00\x00\x00"s);
 }
 
 TEST_F(AutomationChannelTest, TheSocketFileIsTheUsersAloneAndIsRemovedOnClose) {
