@@ -1,10 +1,20 @@
 #include "toolkit/AutomationChannel.h"
 
-#include <QLocalServer>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
+
 #include <QLocalSocket>
 #include <QPointer>
+#include <QSocketNotifier>
+#include <QTimer>
+#include <algorithm>
+#include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
+#include <utility>
 
 #include "core/MError.h"
 #include "toolkit/AutomationFrame.h"
@@ -18,6 +28,9 @@ constexpr uint32_t kColumnNames = 0x804B;
 constexpr uint32_t kCellText = 0x804C;
 constexpr uint32_t kAccepted[] = {0x8012, 0x8028, 0x802C, kColumnNames, kCellText};
 constexpr int kProbeMilliseconds = 200;
+// After a failed accept the connection waits in the listener's queue: it is tried again after
+// this pause rather than at once, in a loop.
+constexpr int kAcceptRetryMilliseconds = 100;
 
 }  // namespace
 
@@ -34,6 +47,15 @@ struct AutomationChannel::Connection : ReplySink {
         const QString wide = ToQt(text);
         const std::string frame = AutomationFrame::Reply(std::u16string_view(
             reinterpret_cast<const char16_t*>(wide.utf16()), static_cast<std::size_t>(wide.size())));
+        // A client that asks and never reads would have the answers pile up here without end.
+        const qint64 waiting = socket->bytesToWrite();
+        if (waiting + static_cast<qint64>(frame.size()) > static_cast<qint64>(kMaxUnreadBytes)) {
+            MLOG(LOG_ERROR,
+                 "Automation channel: %lld bytes of answers are waiting unread; the connection is closed",
+                 static_cast<long long>(waiting));
+            Abort();
+            return;
+        }
         socket->write(frame.data(), static_cast<qint64>(frame.size()));
         socket->flush();
     }
@@ -61,48 +83,76 @@ std::string AutomationChannel::DefaultDirectory() {
 bool AutomationChannel::Open(const std::string& directory) {
     Close();
     const std::string path = directory + "/" + kName;
-    const QString name = QString::fromStdString(path);
+    sockaddr_un address{};
+    if (path.size() >= sizeof(address.sun_path)) {
+        MLOG(LOG_ERROR, "Automation channel: cannot listen on %s: the path is too long", path.c_str());
+        return false;
+    }
     std::error_code error;
     if (std::filesystem::is_socket(std::filesystem::symlink_status(path, error))) {
         // A running client answers on its socket; a crashed run's socket refuses.
         QLocalSocket probe;
-        probe.connectToServer(name);
+        probe.connectToServer(QString::fromStdString(path));
         if (probe.waitForConnected(kProbeMilliseconds)) {
             probe.abort();
             MLOG(LOG_ERROR, "Automation channel: %s is in use by another client; running without the channel",
                  path.c_str());
             return false;
         }
-        QLocalServer::removeServer(name);
+        ::unlink(path.c_str());
     }
-    auto* server = new QLocalServer(this);
-    server->setSocketOptions(QLocalServer::UserAccessOption);
-    if (!server->listen(name)) {
-        MLOG(LOG_ERROR, "Automation channel: cannot listen on %s: %s", path.c_str(),
-             server->errorString().toStdString().c_str());
-        delete server;
+    // The listener is our own rather than a QLocalServer, which stops listening for good (and
+    // removes its socket file) when one accept fails.
+    const int listener = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+    address.sun_family = AF_UNIX;
+    path.copy(address.sun_path, sizeof(address.sun_path) - 1);
+    // The file is the user's alone from its creation (Linux takes a socket's mode from it before
+    // the bind) and after it.
+    const bool listening =
+        listener >= 0 && ::fchmod(listener, 0600) == 0 &&
+        ::bind(listener, reinterpret_cast<const sockaddr*>(&address), sizeof(address)) == 0 &&
+        ::chmod(path.c_str(), 0600) == 0 && ::listen(listener, SOMAXCONN) == 0;
+    if (!listening) {
+        const int cause = errno;
+        MLOG(LOG_ERROR, "Automation channel: cannot listen on %s: %s", path.c_str(), std::strerror(cause));
+        if (listener >= 0) ::close(listener);
         return false;
     }
-    server_ = server;
+    listener_ = listener;
     path_ = path;
-    connect(server_, &QLocalServer::newConnection, this, [this] { Accept(); });
+    notifier_ = new QSocketNotifier(static_cast<qintptr>(listener_), QSocketNotifier::Read, this);
+    connect(notifier_, &QSocketNotifier::activated, this, [this] { Accept(); });
     return true;
 }
 
 void AutomationChannel::Close() {
-    if (!server_) return;
-    server_->close();  // removes the socket file
-    delete server_;    // and with it the connections it made
-    server_ = nullptr;
+    if (listener_ < 0) return;
+    delete notifier_;
+    notifier_ = nullptr;
+    ::close(listener_);
+    listener_ = -1;
+    ::unlink(path_.c_str());
     path_.clear();
+    for (const auto& connection : std::exchange(connections_, {})) {
+        connection->closed = true;
+        if (QLocalSocket* socket = connection->socket) {
+            socket->disconnect(this);
+            socket->abort();
+            socket->deleteLater();
+        }
+    }
 }
 
 bool AutomationChannel::IsOpen() const {
-    return server_ != nullptr;
+    return listener_ >= 0;
 }
 
 std::string AutomationChannel::Path() const {
     return path_;
+}
+
+std::size_t AutomationChannel::ConnectionCount() const {
+    return connections_.size();
 }
 
 bool AutomationChannel::IsAccepted(uint32_t message) {
@@ -112,15 +162,47 @@ bool AutomationChannel::IsAccepted(uint32_t message) {
 }
 
 void AutomationChannel::Accept() {
-    while (QLocalSocket* socket = server_ ? server_->nextPendingConnection() : nullptr) {
+    while (listener_ >= 0) {
+        const int fd = ::accept4(listener_, nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC);
+        if (fd < 0) {
+            const int cause = errno;
+            if (cause == EINTR || cause == ECONNABORTED) continue;
+            if (cause == EAGAIN || cause == EWOULDBLOCK) break;
+            // Out of descriptors or memory: the channel keeps listening and tries again shortly.
+            if (!acceptFailing_)
+                MLOG(LOG_ERROR, "Automation channel: accept failed on %s: %s; still listening", path_.c_str(),
+                     std::strerror(cause));
+            acceptFailing_ = true;
+            notifier_->setEnabled(false);
+            QTimer::singleShot(kAcceptRetryMilliseconds, notifier_,
+                               [notifier = notifier_] { notifier->setEnabled(true); });
+            break;
+        }
+        acceptFailing_ = false;
+        if (connections_.size() >= kMaxConnections) {
+            ::close(fd);
+            MLOG(LOG_ERROR, "Automation channel: %zu connections open; a new one is refused",
+                 kMaxConnections);
+            continue;
+        }
+        auto* socket = new QLocalSocket(this);
+        if (!socket->setSocketDescriptor(fd, QLocalSocket::ConnectedState, QIODevice::ReadWrite)) {
+            MLOG(LOG_ERROR, "Automation channel: cannot serve a new connection: %s",
+                 socket->errorString().toStdString().c_str());
+            ::close(fd);
+            delete socket;
+            continue;
+        }
         auto connection = std::make_shared<Connection>();
         connection->socket = socket;
+        connections_.push_back(connection);
         connect(socket, &QLocalSocket::readyRead, this, [this, connection] { Serve(connection); });
         connect(socket, &QLocalSocket::disconnected, this, [this, connection] { Drop(connection); });
     }
 }
 
-void AutomationChannel::Serve(const std::shared_ptr<Connection>& connection) {
+void AutomationChannel::Serve(const std::shared_ptr<Connection>& held) {
+    const std::shared_ptr<Connection> connection = held;  // kept while the socket may go
     Connection& c = *connection;
     // A request delivered from here may run a modal loop, in which the socket signals no further
     // arrival (and a nested call only stops here): what came meanwhile is read after each delivery.
@@ -150,7 +232,10 @@ void AutomationChannel::Serve(const std::shared_ptr<Connection>& connection) {
     }
     c.received.erase(0, offset);
     c.serving = false;
-    if (c.peerGone) Drop(connection);
+    if (c.closed)
+        Forget(connection);
+    else if (c.peerGone)
+        Drop(connection);
 }
 
 void AutomationChannel::Drop(const std::shared_ptr<Connection>& connection) {
@@ -166,7 +251,16 @@ void AutomationChannel::Drop(const std::shared_ptr<Connection>& connection) {
         MLOG(LOG_ERROR, "Automation channel: malformed request: frame cut short (%zu bytes)",
              c.received.size());
     c.closed = true;
-    if (c.socket) c.socket->deleteLater();
+    Forget(connection);
+}
+
+void AutomationChannel::Forget(const std::shared_ptr<Connection>& connection) {
+    const std::shared_ptr<Connection> kept = connection;  // connection may live in the list alone
+    connections_.erase(std::remove(connections_.begin(), connections_.end(), kept), connections_.end());
+    if (QLocalSocket* socket = kept->socket) {
+        socket->disconnect(this);
+        socket->deleteLater();
+    }
 }
 
 void AutomationChannel::Deliver(Connection& connection, uint32_t message, uint32_t wParam, uint32_t lParam,

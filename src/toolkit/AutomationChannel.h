@@ -14,17 +14,25 @@
 // (a title over 256 bytes, a frame cut short by the end of the connection) also closes its
 // connection, and the channel goes on serving the others.
 //
+// Answers wait in memory until their client reads them: past kMaxUnreadBytes waiting on one
+// connection, it is logged at level 3 and closed.
+//
+// At most kMaxConnections connections are open at once: one past them is closed as soon as it is
+// accepted, with a level-3 line. A failed accept (out of descriptors) is logged at level 3 and the
+// channel keeps listening; the waiting connection is accepted once it can be.
+//
 // Open replaces a socket file left by a crashed run; when another running client answers on the
 // name, it logs at level 3 and the program runs without the channel. Close (and the destructor)
-// removes the socket file. GUI thread only.
+// removes the socket file and closes every connection. GUI thread only.
 #include <QObject>
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
-class QLocalServer;
-class QLocalSocket;
+class QSocketNotifier;
 
 class AutomationChannel : public QObject {
 public:
@@ -32,6 +40,8 @@ public:
     using TitleLookup = std::function<uint32_t(const std::string& title)>;
 
     static constexpr const char* kName = "korvane-automation";
+    static constexpr std::size_t kMaxConnections = 64;
+    static constexpr std::size_t kMaxUnreadBytes = 4 << 20;
 
     explicit AutomationChannel(TitleLookup lookup, QObject* parent = nullptr);
     ~AutomationChannel() override;
@@ -46,6 +56,8 @@ public:
     bool IsOpen() const;
     // The socket file's path while open, else "".
     std::string Path() const;
+    // The connections open now.
+    std::size_t ConnectionCount() const;
 
     // Whether message is one an outside client may send.
     static bool IsAccepted(uint32_t message);
@@ -57,10 +69,15 @@ private:
     void Serve(const std::shared_ptr<Connection>& connection);
     // The client went: what it sent before is served, a frame left incomplete is logged.
     void Drop(const std::shared_ptr<Connection>& connection);
+    // Takes a closed connection out of the list; its socket goes once control is back in the loop.
+    void Forget(const std::shared_ptr<Connection>& connection);
     void Deliver(Connection& connection, uint32_t message, uint32_t wParam, uint32_t lParam,
                  const std::string& title);
 
     TitleLookup lookup_;
-    QLocalServer* server_ = nullptr;
+    int listener_ = -1;
+    QSocketNotifier* notifier_ = nullptr;
+    bool acceptFailing_ = false;  // the last accept failed (logged once until one succeeds)
     std::string path_;
+    std::vector<std::shared_ptr<Connection>> connections_;
 };

@@ -1,6 +1,9 @@
 // The automation channel over a real local socket in a temporary directory, with test clients
 // and forms as the target windows.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <poll.h>
+#include <sys/resource.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -8,9 +11,11 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <algorithm>
 #include <filesystem>
 #include <functional>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -31,6 +36,14 @@ std::string Request(uint32_t message, uint32_t wParam, uint32_t lParam, const st
 }
 
 using TestClient = AutomationTestClient;
+
+// Runs the event loop until done answers true or two seconds passed; whether it did.
+bool WaitUntil(const std::function<bool()>& done) {
+    QElapsedTimer timer;
+    timer.start();
+    while (!done() && timer.elapsed() < 2000) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    return done();
+}
 
 // Two target windows, "Lots" and "Fees"; each records what it is sent and answers 0x804B with
 // "<its title>;" through the installed sink.
@@ -162,6 +175,71 @@ TEST_F(AutomationChannelTest, RefusedMessagesUnknownTitlesAndMalformedFramesAreL
     EXPECT_TRUE(log.Has(3, "malformed request: frame cut short (16 bytes)"));
 }
 
+TEST_F(AutomationChannelTest, PastSixtyFourConnectionsANewOneIsClosedAndOnceSomeWentANewOneIsServed) {
+    LogRecorder log;
+    ASSERT_TRUE(log.installed);
+    ASSERT_TRUE(channel.Open(dir.Path()));
+    std::vector<std::unique_ptr<TestClient>> clients;
+    for (std::size_t i = 0; i < AutomationChannel::kMaxConnections; ++i) {
+        clients.push_back(std::make_unique<TestClient>(channel.Path()));
+        ASSERT_TRUE(clients.back()->connected);
+        ASSERT_TRUE(WaitUntil([&] { return channel.ConnectionCount() == i + 1; }));
+    }
+    EXPECT_FALSE(log.Has(3, "refused"));
+
+    // The 65th: the system accepts it, the channel closes it at once.
+    TestClient refused(channel.Path());
+    ASSERT_TRUE(refused.connected);
+    EXPECT_TRUE(refused.WaitDropped());
+    EXPECT_TRUE(log.Has(3, "64 connections open; a new one is refused"));
+    EXPECT_EQ(channel.ConnectionCount(), 64u);
+    clients.back()->Send(Request(0x804B, 0, 0, "Lots"));
+    EXPECT_EQ(clients.back()->Receive(20).size(), 20u);
+
+    // Two go: the next one is served.
+    clients[0]->Close();
+    clients[1]->Close();
+    ASSERT_TRUE(WaitUntil([&] { return channel.ConnectionCount() == 62; }));
+    TestClient late(channel.Path());
+    ASSERT_TRUE(late.connected);
+    late.Send(Request(0x804B, 0, 0, "Fees"));
+    EXPECT_EQ(late.Receive(20).substr(8), "F\x00"s + "e\x00"s + "e\x00"s + "s\x00;\x00\x00\x00"s);
+    EXPECT_EQ(channel.ConnectionCount(), 63u);
+    channel.Close();
+    EXPECT_EQ(channel.ConnectionCount(), 0u);
+    EXPECT_TRUE(late.WaitDropped());
+}
+
+// A client that asks for long cell texts and never reads: once 4 MiB of answers wait for it, its
+// connection is closed and logged; another client is still served.
+TEST_F(AutomationChannelTest, AConnectionWhoseAnswersPileUpUnreadIsClosed) {
+    LogRecorder log;
+    ASSERT_TRUE(log.installed);
+    const std::string cell(65536, 'x');  // 128 KiB of UTF-16 per answer
+    lots.onMessage = [&](uint32_t message, int32_t, int32_t) {
+        if (ReplySink::Current()) ReplySink::Current()->SendText(message == 0x804C ? cell : "Lots;");
+        return 0;
+    };
+    ASSERT_TRUE(channel.Open(dir.Path()));
+    const int reader = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    channel.Path().copy(address.sun_path, sizeof(address.sun_path) - 1);
+    ASSERT_EQ(::connect(reader, reinterpret_cast<sockaddr*>(&address), sizeof(address)), 0);
+    std::string requests;
+    for (int i = 0; i < 100; ++i) requests += Request(0x804C, 0, TestClient::Cell(1, i + 1), "Lots");
+    ASSERT_EQ(::write(reader, requests.data(), requests.size()), static_cast<ssize_t>(requests.size()));
+
+    pollfd hangUp{reader, POLLIN, 0};
+    EXPECT_TRUE(WaitUntil([&] { return ::poll(&hangUp, 1, 0) == 1 && (hangUp.revents & POLLHUP); }));
+    EXPECT_TRUE(log.Has(3, "bytes of answers are waiting unread; the connection is closed"));
+    EXPECT_EQ(channel.ConnectionCount(), 0u);
+    ::close(reader);
+    TestClient other(channel.Path());
+    other.Send(Request(0x804B, 0, 0, "Lots"));
+    EXPECT_EQ(other.Receive(20).substr(8), "L\x00o\x00t\x00s\x00;\x00\x00\x00"s);
+}
+
 TEST_F(AutomationChannelTest, TheSocketFileIsTheUsersAloneAndIsRemovedOnClose) {
     ASSERT_TRUE(channel.Open(dir.Path()));
     const std::string path = channel.Path();
@@ -201,6 +279,44 @@ TEST_F(AutomationChannelTest, AStaleSocketIsReplacedAndARunningChannelKeepsItsNa
     TestClient client(path);
     client.Send(Request(0x804B, 0, 0, "Lots"));
     EXPECT_EQ(client.Receive(20).size(), 20u);
+}
+
+// Every descriptor of the process taken while a client waits to be accepted: the failed accept
+// is logged, the socket file stays, and the client is served once descriptors are free again. The
+// descriptor limit is the process's own: its own process.
+TEST(AutomationChannelFreshProcess, AFailedAcceptIsLoggedAndTheChannelListensOn) {
+    TestTempDir dir;
+    Form lots;
+    lots.onMessage = [](uint32_t message, int32_t, int32_t) {
+        if (message == 0x804B && ReplySink::Current()) ReplySink::Current()->SendText("Lots;");
+        return 0;
+    };
+    AutomationChannel channel([&](const std::string& title) { return title == "Lots" ? lots.Handle() : 0u; });
+    ASSERT_TRUE(channel.Open(dir.Path()));
+    LogRecorder log;
+    ASSERT_TRUE(log.installed);
+
+    rlimit saved{};
+    ASSERT_EQ(::getrlimit(RLIMIT_NOFILE, &saved), 0);
+    rlimit low = saved;
+    low.rlim_cur = std::min<rlim_t>(saved.rlim_cur, 1024);
+    ASSERT_EQ(::setrlimit(RLIMIT_NOFILE, &low), 0);
+    TestClient client(channel.Path());
+    ASSERT_TRUE(client.connected);
+    std::vector<int> taken;
+    for (int fd; (fd = ::fcntl(0, F_DUPFD_CLOEXEC, 0)) >= 0;) taken.push_back(fd);
+    EXPECT_TRUE(WaitUntil([&] { return log.Has(3, "accept failed on " + channel.Path()); }));
+    for (int fd : taken) ::close(fd);
+    ASSERT_EQ(::setrlimit(RLIMIT_NOFILE, &saved), 0);
+
+    EXPECT_TRUE(channel.IsOpen());
+    EXPECT_TRUE(std::filesystem::exists(channel.Path()));
+    client.Send(Request(0x804B, 0, 0, "Lots"));
+    EXPECT_EQ(client.Receive(20), "\x01\x00\x00\x00\x0C\x00\x00\x00L\x00o\x00t\x00s\x00;\x00\x00\x00"s);
+    EXPECT_EQ(std::count_if(
+                  log.messages.begin(), log.messages.end(),
+                  [](const LoggedMessage& m) { return m.text.find("accept failed") != std::string::npos; }),
+              1);
 }
 
 TEST(AutomationChannel, TheSocketLivesInTheRuntimeDirectoryElseInTheTemporaryOne) {
