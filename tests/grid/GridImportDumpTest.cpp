@@ -5,6 +5,7 @@
 
 #include "GridWindowFixture.h"
 #include "guisupport/ScriptedUi.h"
+#include "support/ScopedWorkingDirectory.h"
 #include "toolkit/Action.h"
 
 namespace {
@@ -116,8 +117,7 @@ TEST_F(GridImportDumpTest, TheBaseImportAlwaysSucceeds) {
 }
 
 TEST_F(GridImportDumpTest, DumpWritesTheViewsDumpFileUnderTheHourglass) {
-    const std::filesystem::path previous = std::filesystem::current_path();
-    std::filesystem::current_path(dir.Path());
+    ScopedWorkingDirectory workingDirectory(dir.Path());
     Open(2);
     ScriptedUi ui;
     window->DumpDataAction->Execute();
@@ -131,7 +131,6 @@ TEST_F(GridImportDumpTest, DumpWritesTheViewsDumpFileUnderTheHourglass) {
     window->RefreshGrid();
     window->DumpDataAction->Execute();
     EXPECT_FALSE(std::filesystem::exists(dir.File("Lots.dump")));
-    std::filesystem::current_path(previous);
 }
 
 }  // namespace
