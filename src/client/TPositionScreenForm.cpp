@@ -151,10 +151,8 @@ TPositionScreenForm::~TPositionScreenForm() = default;
 
 void TPositionScreenForm::FormShow() {
     rules_ = std::make_unique<PositionEntryRules>(*mEventManager);
-    mEntry.AccountNumber = mPosition.AccountNumber;
-    mEntry.Group = mPosition.Group;
-    mEntry.Instrument = mPosition.Instrument;
-    mEntry.ReportDate = mPosition.ReportDate;
+    // The row's entry; OK reads the quantities from their edits again.
+    mEntry = PositionCommands::MakeEntry(mPosition);
     mExpirationDate = mPosition.ExpirationDate;
 
     ShowValueInEdit(mPosition.AccountNumber, mpAccountNumberEdit);
