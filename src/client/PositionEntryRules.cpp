@@ -28,19 +28,35 @@ int DaysInMonth(int year, int month) {
 }  // namespace
 
 PositionEntryRules::PositionEntryRules(const KVNEventManager& session) : session_(session) {
+    FollowInstruments();
+}
+
+void PositionEntryRules::FollowInstruments() {
     const auto& instruments = session_.Instruments;
+    if (built_ && builtVersion_ == session_.InstrumentsVersion && builtSize_ == instruments.size()) return;
+    bySymbol_.clear();
+    symbols_.clear();
     bySymbol_.reserve(instruments.size());
     for (std::size_t i = 0; i < instruments.size(); ++i) {
         const std::string symbol = instruments[i].ExternalSymbol.ToPaddedString();
         bySymbol_.try_emplace(symbol, i);
         symbols_.insert(CutTrailingBlanks(symbol));
     }
+    builtVersion_ = session_.InstrumentsVersion;
+    builtSize_ = instruments.size();
+    built_ = true;
 }
 
-const BraeGroupInstrumentDefinition* PositionEntryRules::FindBySymbol(const std::string& symbol) const {
+const BraeGroupInstrumentDefinition* PositionEntryRules::FindBySymbol(const std::string& symbol) {
+    FollowInstruments();
     const std::string padded = BraeExternalSymbol(CutTrailingBlanks(symbol).c_str()).ToPaddedString();
     const auto at = bySymbol_.find(padded);
     return at == bySymbol_.end() ? nullptr : &session_.Instruments[at->second];
+}
+
+const std::set<std::string>& PositionEntryRules::ExternalSymbols() {
+    FollowInstruments();
+    return symbols_;
 }
 
 bool PositionEntryRules::ReportDateRange(const std::vector<MDateYYYYMMDD>& dates, std::string& first,

@@ -2,7 +2,8 @@
 // The rules of the position screen without a window: the instrument lookups (by external symbol,
 // by class symbol, call/put letter, strike and expiry), the range of report dates offered, and the
 // checks of a new position and of its quantities, each answering its message and the control to
-// focus. Built once per opening of the screen from the session's instruments.
+// focus. Built once per opening of the screen; the symbol lookup follows the session's
+// instruments, which a reset or a new login may change while the screen is open.
 #include <cstdint>
 #include <set>
 #include <string>
@@ -26,11 +27,11 @@ public:
 
     explicit PositionEntryRules(const KVNEventManager& session);
 
-    // The first definition in stored order whose 30-character external symbol equals the text
-    // (trailing blanks cut); null when none.
-    const BraeGroupInstrumentDefinition* FindBySymbol(const std::string& symbol) const;
-    // Every external symbol, trailing blanks cut, sorted.
-    const std::set<std::string>& ExternalSymbols() const { return symbols_; }
+    // The first definition in the session's stored order whose 30-character external symbol
+    // equals the text (trailing blanks cut); null when none.
+    const BraeGroupInstrumentDefinition* FindBySymbol(const std::string& symbol);
+    // Every external symbol of the session's definitions, trailing blanks cut, sorted.
+    const std::set<std::string>& ExternalSymbols();
 
     // The days offered for a report date, as "yyyymmdd": from the first reportable date to the
     // last day of the month of the last one. False without reportable dates.
@@ -45,7 +46,14 @@ public:
     static Failure ValidateQuantitiesAndDate(const Brae_PN_PositionEntry& entry);
 
 private:
+    // Builds the symbol lookup again when the session's instruments changed since it was built.
+    void FollowInstruments();
+
     const KVNEventManager& session_;
     std::unordered_map<std::string, std::size_t> bySymbol_;  // 30 characters -> first definition
     std::set<std::string> symbols_;
+    // What the lookup was built over: the session's count of changes and the list's size.
+    uint32_t builtVersion_ = 0;
+    std::size_t builtSize_ = 0;
+    bool built_ = false;
 };

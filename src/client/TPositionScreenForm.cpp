@@ -151,10 +151,8 @@ TPositionScreenForm::~TPositionScreenForm() = default;
 
 void TPositionScreenForm::FormShow() {
     rules_ = std::make_unique<PositionEntryRules>(*mEventManager);
-    mEntry.AccountNumber = mPosition.AccountNumber;
-    mEntry.Group = mPosition.Group;
-    mEntry.Instrument = mPosition.Instrument;
-    mEntry.ReportDate = mPosition.ReportDate;
+    // The row's entry; OK reads the quantities from their edits again.
+    mEntry = PositionCommands::MakeEntry(mPosition);
     mExpirationDate = mPosition.ExpirationDate;
 
     ShowValueInEdit(mPosition.AccountNumber, mpAccountNumberEdit);
@@ -210,18 +208,21 @@ void TPositionScreenForm::OnExternalSymbolChanged() {
     BraeExternalSymbol symbol;
     std::string error;
     if (!ReadValueFromEdit(symbol, mpExternalSymbolEdit, mpExternalSymbolLabel, error, false, false)) return;
-    mEntry.Group.Clear();
-    mEntry.Instrument.Clear();
-    mExpirationDate.Clear();
-    const BraeGroupInstrumentDefinition* found = rules_->FindBySymbol(symbol.ToString());
-    if (!found) return;
-    // In modify mode the entry keeps the row's own instrument: the symbol may be shared or blank.
+    // In modify mode the entry keeps the row's own instrument, found or not: the symbol may be
+    // shared, blank or unknown.
     if (mCreateMode) {
-        mEntry.Group = found->Group;
-        mEntry.Instrument = found->Instrument;
+        mEntry.Group.Clear();
+        mEntry.Instrument.Clear();
     } else {
         mEntry.Group = mPosition.Group;
         mEntry.Instrument = mPosition.Instrument;
+    }
+    mExpirationDate.Clear();
+    const BraeGroupInstrumentDefinition* found = rules_->FindBySymbol(symbol.ToString());
+    if (!found) return;
+    if (mCreateMode) {
+        mEntry.Group = found->Group;
+        mEntry.Instrument = found->Instrument;
     }
     mpStrikePriceEdit->SetText(found->StrikePrice.ToString());
     mpClassSymbolEdit->SetText(found->ClassSymbol.ToString());
@@ -246,6 +247,8 @@ void TPositionScreenForm::SelectReportDateOnClick() {
 void TPositionScreenForm::SymbolsButtonClick() {
     TFilteredListForm list(this);
     std::string chosen = mpExternalSymbolEdit->Text();
+    // The symbols the session holds now, not those of the screen's opening.
+    if (rules_) mExternalSymbols = rules_->ExternalSymbols();
     list.Prepare("External Symbol", &chosen, mExternalSymbols);
     if (list.ShowModal() != mrOk) return;
     mpExternalSymbolEdit->SetText(chosen);

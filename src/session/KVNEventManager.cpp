@@ -434,6 +434,7 @@ void KVNEventManager::ClearAll() {
         store.RemovedKeys.clear();
     });
     Instruments.clear();
+    ++InstrumentsVersion;
     Participants.clear();
     InstrumentKeys.clear();
     AccountNumbers.clear();
@@ -597,6 +598,7 @@ void KVNEventManager::OnMonitoringAccountAcknowledgment(const char* message, int
 }
 
 void KVNEventManager::OnBulkInstrument(const char* message, int32_t length) {
+    ++InstrumentsVersion;
     for (const BraeGroupInstrumentDefinition& definition :
          ReadBulkElements<BraeGroupInstrumentDefinition>(message, length)) {
         FixedTextKey<6> key;

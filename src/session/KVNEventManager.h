@@ -264,6 +264,9 @@ public:
     DataHandler<HistoricalCommandData> HistoricalCommands;
     std::map<uint32_t, GridClientData> GridClients;
     std::vector<BraeGroupInstrumentDefinition> Instruments;
+    // Moves on at every change of Instruments (a bulk instrument, the store emptied): a lookup
+    // built over the list is built again once it moved.
+    uint32_t InstrumentsVersion = 0;
     std::vector<BraeParticipantDefinition> Participants;
     std::vector<std::string> InstrumentKeys;  // Group and Instrument, 6 characters as received
     std::vector<std::string> AccountNumbers;

@@ -372,6 +372,27 @@ TEST_F(SessionActions, EitherOfTheDemoReportableDatesCanBeChosen) {
     EXPECT_EQ(Received("PU").substr(24), "EP" + yesterday.toString("yyyyMMdd").toStdString());
 }
 
+// Without reportable dates "No Position to report..." from the Business Item menu offers no
+// chooser: the configuration error box comes and nothing is sent.
+TEST_F(SessionActions, NoPositionToReportWithoutReportableDatesShowsTheConfigurationError) {
+    Start("");
+    ASSERT_TRUE(LogInAndWait());
+    form->Session().ReportableDates.clear();
+    form->Actions().UpdateActions();
+    ASSERT_EQ(form->NoPositionsItem->text().toStdString(), "No Position to report...");
+    ASSERT_TRUE(form->NoPositionsItem->isEnabled());
+    ASSERT_TRUE(form->NoPositionsItem->isVisible());
+    ScriptedUi ui;
+    ui.ExpectBox("Configuration Error",
+                 "  No reportable dates were configured\nContact QZK to get this issue resolved.",
+                 BoxIcon::Error, BoxButtons::Ok, mrOk);
+    form->NoPositionsItem->trigger();
+    EXPECT_EQ(ui.Pending(), 0u);
+    RunFor(200ms);
+    EXPECT_EQ(CountArrived(*server, "PU"), 0u);
+    EXPECT_TRUE(form->Session().IsReady());
+}
+
 // The grid tools over a ready session: disabled without a data window; Edit Window Title and Grid
 // Options enabled with one; the others follow the active window's own rule and run its action.
 TEST_F(SessionActions, GridToolsFollowAndRunTheActiveWindowsActions) {

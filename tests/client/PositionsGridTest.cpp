@@ -21,6 +21,7 @@
 #include "guisupport/HookedUi.h"
 #include "store/KB_Position.h"
 #include "support/TestTempDir.h"
+#include "testserver/ServerMessages.h"
 #include "toolkit/Action.h"
 #include "toolkit/ComboBox.h"
 #include "toolkit/DateTimePicker.h"
@@ -495,6 +496,85 @@ TEST_F(PositionsGridTest, TheSymbolsButtonOffersTheExternalSymbolsFromTheEditsTe
     });
     window.NewRecord(-1);
     EXPECT_EQ(ui.Pending(), 0u);
+}
+
+// The main window's timers run under the modal screen: a lost connection resets the session while
+// it is open, and a new login brings the reference data again, here in another order. The symbol
+// is looked up in the instruments the session holds when it is typed.
+TEST_F(PositionsGridTest, TheSymbolLookupFollowsTheSessionsInstrumentsWhileTheScreenIsOpen) {
+    ASSERT_TRUE(LogInNow("part"));
+    TPositionsGridForm& window = OpenPositions();
+    const std::string call = "ABC 20301220 C 125.00";
+    const std::string put = "ABC 20301220 P 110.00";
+    const std::string reversed = testserver::MakeBulk(
+        "BI", {testserver::MakeInstrument("OP", "ABP1", 'P', "2000011000", "20301220", "ABC", put),
+               testserver::MakeInstrument("OP", "ABC1", 'C', "2000012500", "20301220", "ABC", call)});
+    const auto instrument = [](const TPositionScreenForm& form) {
+        return form.mEntry.Group.ToString() + form.mEntry.Instrument.ToString();
+    };
+    const auto type = [](TPositionScreenForm& form, const std::string& symbol) {
+        form.mpExternalSymbolEdit->SetText("");
+        form.mpExternalSymbolEdit->SetText(symbol);
+    };
+    ui.ExpectModal<TPositionScreenForm>([&](TPositionScreenForm& form) {
+        type(form, put);
+        EXPECT_EQ(instrument(form), "OPABP1");
+
+        session->ResetSession();
+        for (const std::string& symbol : {call, put}) {
+            SCOPED_TRACE(symbol);
+            type(form, symbol);
+            EXPECT_EQ(instrument(form), "");
+            EXPECT_EQ(form.mExpirationDate.ToString().find_first_not_of(' '), std::string::npos);
+        }
+        form.SymbolsButton->click();  // nothing to offer
+
+        session->Dispatch(reversed.data(), static_cast<int32_t>(reversed.size()));
+        ASSERT_EQ(session->Instruments.size(), 2u);
+        type(form, call);
+        EXPECT_EQ(instrument(form), "OPABC1");
+        EXPECT_EQ(form.mpCallPutCodeComboBox->Text(), "Call");
+        type(form, put);
+        EXPECT_EQ(instrument(form), "OPABP1");
+        EXPECT_EQ(form.mpCallPutCodeComboBox->Text(), "Put");
+        form.reject();
+    });
+    ui.ExpectModal<TFilteredListForm>([&](TFilteredListForm& list) {
+        EXPECT_EQ(list.ShownCount(), 0u);
+        QTest::keyClick(list.Control<Edit>("ItemFilterEdit"), Qt::Key_Escape);
+    });
+    window.NewRecord(-1);
+    EXPECT_EQ(ui.Pending(), 0u);
+}
+
+// A row whose symbol no definition holds (the instrument is unknown, or gone): the change keeps
+// the row's own group and instrument.
+TEST_F(PositionsGridTest, ModifyKeepsTheRowsInstrumentWhenNoDefinitionHasItsSymbol) {
+    ASSERT_TRUE(LogInNow("part"));
+    TPositionsGridForm& window = OpenPositions();
+    const KB_Position row = *ViewOf(window).GetRowData(0, false);
+    ASSERT_FALSE(row.Group.IsBlank());
+    for (BraeGroupInstrumentDefinition& definition : session->Instruments)
+        definition.ExternalSymbol.SetText("GONE");
+    ui.ExpectModal<TPositionScreenForm>([&](TPositionScreenForm& form) {
+        EXPECT_EQ(FromQt(form.windowTitle()), "Modify a position");
+        EXPECT_EQ(form.mpExternalSymbolEdit->Text(), row.ExternalSymbol.ToString());
+        form.mpShortQuantityEdit->SetText("4");
+        form.mpOkButton->click();
+        EXPECT_EQ(FromQt(form.mpErrorMessageLabel->text()), "");
+    });
+    ui.ExpectBox("Modify a position",
+                 "You are about to : Modify a position\n\nPress OK button to proceed with this action ",
+                 BoxIcon::Information, BoxButtons::OkCancel, mrOk);
+    ClientGridFixture::Shown shown;
+    ExpectPendingOperations(shown, window);
+    EXPECT_TRUE(window.EditRow(0));
+    EXPECT_EQ(ui.Pending(), 0u);
+    const std::vector<std::string> entries = Received("PN");
+    ASSERT_EQ(entries.size(), 1u);
+    EXPECT_EQ(entries[0].substr(33, 16), row.AccountNumber.ToPaddedString());
+    EXPECT_EQ(entries[0].substr(49, 6), row.Group.ToPaddedString() + row.Instrument.ToPaddedString());
+    EXPECT_EQ(entries[0].substr(55, 16), "0000001000000004");
 }
 
 TEST_F(PositionsGridTest, TheReportDateChooserOffersTheReportableDaysUpToTheEndOfTheLastMonth) {
