@@ -75,13 +75,40 @@ AutomationChannel::~AutomationChannel() {
 std::string AutomationChannel::DefaultDirectory() {
     const char* runtime = std::getenv("XDG_RUNTIME_DIR");
     if (runtime && *runtime) return runtime;
+    // The temporary directory is shared by every user: a directory of the user's own inside it.
     std::error_code error;
     const std::filesystem::path temp = std::filesystem::temp_directory_path(error);
-    return error ? std::string("/tmp") : temp.string();
+    return (error ? std::string("/tmp") : temp.string()) + "/korvane-" + std::to_string(::geteuid());
+}
+
+bool AutomationChannel::UsePrivateDirectory(const std::string& directory) {
+    struct stat info {};
+    if (::lstat(directory.c_str(), &info) != 0) {
+        const int cause = errno;
+        if (cause != ENOENT || (::mkdir(directory.c_str(), 0700) != 0 && errno != EEXIST) ||
+            ::lstat(directory.c_str(), &info) != 0) {
+            MLOG(LOG_ERROR,
+                 "Automation channel: cannot create the directory %s: %s; running without the channel",
+                 directory.c_str(), std::strerror(cause == ENOENT ? errno : cause));
+            return false;
+        }
+    }
+    // Another user's directory (or a link to one) could hand the name to another program.
+    if (!S_ISDIR(info.st_mode) || info.st_uid != ::geteuid() || (info.st_mode & 077) != 0) {
+        MLOG(LOG_ERROR,
+             "Automation channel: %s is not a directory of the user's own with mode 0700 (owner %u, mode "
+             "%04o); "
+             "running without the channel",
+             directory.c_str(), static_cast<unsigned>(info.st_uid),
+             static_cast<unsigned>(info.st_mode & 07777));
+        return false;
+    }
+    return true;
 }
 
 bool AutomationChannel::Open(const std::string& directory) {
     Close();
+    if (!UsePrivateDirectory(directory)) return false;
     const std::string path = directory + "/" + kName;
     sockaddr_un address{};
     if (path.size() >= sizeof(address.sun_path)) {

@@ -1,7 +1,10 @@
 #pragma once
 // The automation channel: another program of the same user drives and reads the grid windows
-// through a local socket (a socket file named "korvane-automation" in $XDG_RUNTIME_DIR, or in the
-// temporary directory when that is unset; only the user may use it).
+// through a local socket: a socket file named "korvane-automation" in $XDG_RUNTIME_DIR, or, when
+// that is unset, in "korvane-<uid>" under the temporary directory. The directory must be the
+// user's own: Open creates it (mode 0700) when it is missing, and refuses, with a level-3 line, one
+// that is not a directory (a symbolic link included), belongs to another user or grants group or
+// others any access; the program then runs without the channel. The socket file is mode 0600.
 //
 // Each request frame (AutomationFrame) names a message and the title of its target window; the
 // title lookup given at construction turns it into a window handle. Only the messages that an
@@ -48,9 +51,10 @@ public:
     AutomationChannel(const AutomationChannel&) = delete;
     AutomationChannel& operator=(const AutomationChannel&) = delete;
 
-    // $XDG_RUNTIME_DIR, or the temporary directory when that is unset or empty.
+    // $XDG_RUNTIME_DIR, or "korvane-<uid>" in the temporary directory when that is unset or empty.
     static std::string DefaultDirectory();
-    // Listens on the socket file kName in directory; true when it does.
+    // Listens on the socket file kName in directory, which must be the user's own (created when
+    // missing); true when it does.
     bool Open(const std::string& directory = DefaultDirectory());
     void Close();
     bool IsOpen() const;
@@ -64,6 +68,10 @@ public:
 
 private:
     struct Connection;
+
+    // Whether directory is the user's alone (mode 0700 or narrower), after creating it if missing;
+    // logs why not.
+    static bool UsePrivateDirectory(const std::string& directory);
 
     void Accept();
     void Serve(const std::shared_ptr<Connection>& connection);

@@ -22,6 +22,8 @@ public:
         environment_.Set("XDG_CONFIG_HOME", temp_.File("config").c_str());
         // The main window's automation socket, apart from every other test's and run's.
         std::filesystem::create_directories(temp_.File("run"));
+        std::filesystem::permissions(temp_.File("run"), std::filesystem::perms::owner_all,
+                                     std::filesystem::perm_options::replace);
         environment_.Set("XDG_RUNTIME_DIR", temp_.File("run").c_str());
     }
     ~ClientEnvironment() { SetExecutableDirectory(""); }

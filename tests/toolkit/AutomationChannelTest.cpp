@@ -319,13 +319,80 @@ TEST(AutomationChannelFreshProcess, AFailedAcceptIsLoggedAndTheChannelListensOn)
               1);
 }
 
-TEST(AutomationChannel, TheSocketLivesInTheRuntimeDirectoryElseInTheTemporaryOne) {
+TEST(AutomationChannel, TheSocketLivesInTheRuntimeDirectoryElseInADirectoryOfTheUsersOwn) {
     ScopedEnvironment environment;
+    TestTempDir temp;
+    const std::string own = temp.File("korvane-" + std::to_string(::geteuid()));
     environment.Set("XDG_RUNTIME_DIR", "/run/user/4242");
     EXPECT_EQ(AutomationChannel::DefaultDirectory(), "/run/user/4242");
-    environment.Set("XDG_RUNTIME_DIR", nullptr);
-    environment.Set("TMPDIR", "/var/tmp");
-    EXPECT_EQ(AutomationChannel::DefaultDirectory(), "/var/tmp");
+    environment.Set("TMPDIR", temp.Path().c_str());
+    for (const char* runtime : {"", static_cast<const char*>(nullptr)}) {
+        environment.Set("XDG_RUNTIME_DIR", runtime);
+        EXPECT_EQ(AutomationChannel::DefaultDirectory(), own);
+    }
+
+    // Missing, the directory is made the user's alone; the socket goes in it.
+    AutomationChannel channel([](const std::string&) { return 0u; });
+    ASSERT_TRUE(channel.Open());
+    EXPECT_EQ(channel.Path(), own + "/korvane-automation");
+    struct stat info {};
+    ASSERT_EQ(::lstat(own.c_str(), &info), 0);
+    EXPECT_TRUE(S_ISDIR(info.st_mode));
+    EXPECT_EQ(info.st_mode & 0777, 0700u);
+    EXPECT_EQ(info.st_uid, ::geteuid());
+    TestClient client(channel.Path());
+    EXPECT_TRUE(client.connected);
+}
+
+// A directory another user could reach or put there: refused, logged, nothing listens.
+TEST(AutomationChannel, ADirectoryNotTheUsersAloneIsRefused) {
+    TestTempDir temp;
+    const std::string good = temp.File("good");
+    ASSERT_EQ(::mkdir(good.c_str(), 0700), 0);
+    struct Case {
+        const char* name;
+        std::function<void(const std::string&)> make;
+        std::string logged;
+    };
+    auto directory = [](mode_t mode) {
+        return [mode](const std::string& path) {
+            ASSERT_EQ(::mkdir(path.c_str(), 0700), 0);
+            ASSERT_EQ(::chmod(path.c_str(), mode), 0);
+        };
+    };
+    std::vector<Case> cases = {
+        {"open to all", directory(0777), "is not a directory of the user's own with mode 0700"},
+        {"readable by others", directory(0755), "(owner " + std::to_string(::geteuid()) + ", mode 0755)"},
+        {"usable by the group", directory(0710), "mode 0710"},
+        {"sticky, open to all", directory(01777), "mode 1777"},
+        {"a link to the user's own",
+         [&](const std::string& path) { ASSERT_EQ(::symlink(good.c_str(), path.c_str()), 0); },
+         "is not a directory of the user's own"},
+        {"a file", [](const std::string& path) { TestTempDir::Write(path, ""); }, "is not a directory"},
+        {"under a missing parent", [](const std::string&) {}, "cannot create the directory"},
+    };
+    if (::geteuid() == 0)  // only the superuser can give a directory away
+        cases.push_back({"another user's",
+                         [&](const std::string& path) {
+                             directory(0700)(path);
+                             ASSERT_EQ(::chown(path.c_str(), 4242, 4242), 0);
+                         },
+                         "(owner 4242, mode 0700)"});
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string path =
+            temp.File(std::string(c.name).find("missing") != std::string::npos ? "missing/run" : c.name);
+        c.make(path);
+        LogRecorder log;
+        ASSERT_TRUE(log.installed);
+        AutomationChannel channel([](const std::string&) { return 0u; });
+        EXPECT_FALSE(channel.Open(path));
+        EXPECT_FALSE(channel.IsOpen());
+        EXPECT_TRUE(log.Has(3, c.logged));
+        EXPECT_TRUE(log.Has(3, "running without the channel"));
+        EXPECT_FALSE(std::filesystem::exists(path + "/korvane-automation"));
+        EXPECT_FALSE(std::filesystem::exists(good + "/korvane-automation"));
+    }
 }
 
 }  // namespace
