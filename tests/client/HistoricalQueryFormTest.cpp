@@ -6,30 +6,30 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
-#include <cstdlib>
+#include <optional>
 
 #include "ClientGridFixture.h"
 #include "client/THistoricalQueryForm.h"
 #include "client/WarningBalloon.h"
 #include "core/MGlobalTime.h"
 #include "core/ProcessClock.h"
+#include "support/ScopedEnvironment.h"
 #include "toolkit/ComboBox.h"
 #include "toolkit/DateTimePicker.h"
 
 namespace {
 
 // Starts the framework clock on a local date-time for the life of the object; the test mode and
-// the date are unset afterwards and the clock reads its settings again.
+// the date are put back as they were afterwards and the clock reads its settings again.
 class ScopedClock {
 public:
     explicit ScopedClock(const char* dateTime) {
-        ::setenv("VARN_EXEC_MODE", "TEST", 1);
-        ::setenv("VARN_TIME_OVERWRITE_DATE", dateTime, 1);
+        environment_->Set("VARN_EXEC_MODE", "TEST");
+        environment_->Set("VARN_TIME_OVERWRITE_DATE", dateTime);
         Read();
     }
     ~ScopedClock() {
-        ::unsetenv("VARN_EXEC_MODE");
-        ::unsetenv("VARN_TIME_OVERWRITE_DATE");
+        environment_.reset();
         Read();
     }
     ScopedClock(const ScopedClock&) = delete;
@@ -40,6 +40,7 @@ private:
         MGlobalTime::Instance().Init();
         ResetCurrentTimeCache();
     }
+    std::optional<ScopedEnvironment> environment_{std::in_place};
 };
 
 const QDate kYesterday(2021, 1, 9);

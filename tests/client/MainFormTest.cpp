@@ -14,6 +14,7 @@
 #include "client/TMainForm.h"
 #include "core/BaseIniFile.h"
 #include "guisupport/ScriptedUi.h"
+#include "support/ScopedLocale.h"
 #include "support/TestTempDir.h"
 #include "testserver/TestServer.h"
 #include "toolkit/MdiForm.h"
@@ -145,7 +146,7 @@ TEST(MainFormTest, TimersAreEnabledFromConstruction) {
 }
 
 TEST(MainFormTest, DecimalSeparatorIsAPointUnderACommaLocale) {
-    const std::string before = std::setlocale(LC_NUMERIC, nullptr);
+    ScopedLocale numeric(LC_NUMERIC);
     TestTempDir locales;
     ScopedEnvironment environmentOfLocales;
     if (!std::setlocale(LC_NUMERIC, "de_DE.UTF-8")) {
@@ -162,7 +163,6 @@ TEST(MainFormTest, DecimalSeparatorIsAPointUnderACommaLocale) {
     const auto form = QuietForm();
     std::snprintf(text, sizeof text, "%.1f", 1.5);
     EXPECT_STREQ(text, "1.5");
-    std::setlocale(LC_NUMERIC, before.c_str());
 }
 
 TEST(MainFormTest, PasswordExpiryText) {

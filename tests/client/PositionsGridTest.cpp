@@ -30,6 +30,18 @@
 
 namespace {
 
+// Makes a locale Qt's default for one test and puts back the previous default when it dies.
+class ScopedDefaultLocale {
+public:
+    explicit ScopedDefaultLocale(const QLocale& locale) { QLocale::setDefault(locale); }
+    ~ScopedDefaultLocale() { QLocale::setDefault(previous_); }
+    ScopedDefaultLocale(const ScopedDefaultLocale&) = delete;
+    ScopedDefaultLocale& operator=(const ScopedDefaultLocale&) = delete;
+
+private:
+    QLocale previous_;
+};
+
 using PositionView = TInterfaceView<KB_Position>;
 
 MDateYYYYMMDD Date(const char* yyyymmdd) {
@@ -580,8 +592,7 @@ TEST_F(PositionsGridTest, ModifyKeepsTheRowsInstrumentWhenNoDefinitionHasItsSymb
 TEST_F(PositionsGridTest, TheReportDateChooserOffersTheReportableDaysUpToTheEndOfTheLastMonth) {
     ASSERT_TRUE(LogInNow("part"));
     TPositionsGridForm& window = OpenPositions();
-    const QLocale locale;
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    const ScopedDefaultLocale english(QLocale(QLocale::English, QLocale::UnitedStates));
     session->ReportableDates = {Date("20260302"), Date("20260305"), Date("20260410")};
     auto bold = [](const MonthCalendar* calendar, const QDate& day) {
         return calendar->dateTextFormat(day).fontWeight() == QFont::Bold;
@@ -619,7 +630,6 @@ TEST_F(PositionsGridTest, TheReportDateChooserOffersTheReportableDaysUpToTheEndO
         chooser.Control<QPushButton>("OKButton")->click();
     });
     window.NewRecord(-1);
-    QLocale::setDefault(locale);
     EXPECT_EQ(ui.Pending(), 0u);
     EXPECT_TRUE(Received("PN").empty());
 }

@@ -149,8 +149,9 @@ TEST(ScriptedUi, PumpsTheEventLoopBeforeAnsweringSoTimersRunInsideTheBox) {
     heartbeat.onTimer = [&] { ++ticks; };
     heartbeat.SetEnabled(true);
     ui.ExpectBox("Session", "Lost", BoxIcon::Warning, BoxButtons::Ok, mrOk).PumpBefore(60);
+    EXPECT_EQ(ticks, 0);  // nothing has pumped the loop yet
     EXPECT_EQ(Ui().MessageBox(nullptr, "Lost", "Session", BoxIcon::Warning, BoxButtons::Ok), mrOk);
-    EXPECT_GE(ticks, 3);
+    EXPECT_GE(ticks, 1);  // a busy machine may run fewer than the 12 ticks of 60 ms
 }
 
 TEST(ScriptedUi, RestoresTheHostItReplaced) {
