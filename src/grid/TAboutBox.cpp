@@ -52,7 +52,7 @@ TAboutBox::TAboutBox(QWidget* owner) : Form(owner) {
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(panel, 1);
     layout->addWidget(ok, 0, Qt::AlignHCenter);
-    ok->setFocus();
+    SetActiveControl(ok);
 
     onShow = [this] { FormShow(); };
     onClose = [this] {

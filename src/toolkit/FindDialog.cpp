@@ -9,6 +9,7 @@
 #include <QRadioButton>
 #include <QShowEvent>
 
+#include "toolkit/DialogFocus.h"
 #include "toolkit/Edit.h"
 
 FindDialog::FindDialog(QWidget* owner) : QDialog(owner) {
@@ -57,6 +58,7 @@ FindDialog::FindDialog(QWidget* owner) : QDialog(owner) {
 void FindDialog::Execute() {
     show();
     raise();
+    activateWindow();
 }
 
 void FindDialog::CloseDialog() {
@@ -97,7 +99,10 @@ void FindDialog::SetWholeWord(bool whole) {
 
 void FindDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    if (!event->spontaneous() && onShow) onShow();
+    if (event->spontaneous()) return;
+    DialogFocus::Open(this, nullptr);
+    if (onShow) onShow();
+    DialogFocus::Confirm(this);
 }
 
 void FindDialog::hideEvent(QHideEvent* event) {

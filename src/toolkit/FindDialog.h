@@ -2,6 +2,7 @@
 // The modeless find dialog: a find text, the direction (down or up), match case and whole word.
 // Events when it shows, when it closes and when the user asks to find. Controls: "FindEdit",
 // "DownRadio", "UpRadio", "MatchCaseCheck", "WholeWordCheck", "FindButton", "CancelButton".
+// It opens with the focus in its edit and takes the keyboard when it is brought forward.
 #include <QDialog>
 #include <functional>
 #include <string>

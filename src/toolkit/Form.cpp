@@ -7,6 +7,7 @@
 #include <QScreen>
 
 #include "toolkit/Action.h"
+#include "toolkit/DialogFocus.h"
 #include "toolkit/MessageRouter.h"
 #include "toolkit/UiHost.h"
 
@@ -78,6 +79,7 @@ void Form::reject() {
 }
 
 void Form::BindButton(QAbstractButton* button, int modalResult, Action* action) {
+    if (modalResult != mrNone) resultButtons_.emplace_back(button);
     if (action) action->BindButton(button, false);
     connect(button, &QAbstractButton::clicked, this, [this, modalResult, action] {
         // The result first, the action next (it may refuse the close through the close query, or
@@ -106,10 +108,23 @@ void Form::NoAutoDefaults() {
     }
 }
 
+std::vector<QWidget*> Form::ResultButtons() const {
+    std::vector<QWidget*> buttons;
+    for (const QPointer<QAbstractButton>& b : resultButtons_)
+        if (b) buttons.push_back(b);
+    return buttons;
+}
+
 void Form::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     NoAutoDefaults();
-    if (onShow && !event->spontaneous()) onShow();
+    if (event->spontaneous()) return;
+    // The helpers that make a form's OK and Cancel may make them before its other controls, which
+    // would start the tab order with them.
+    const std::vector<QWidget*> buttons = ResultButtons();
+    DialogFocus::Open(this, activeControl_, buttons);
+    if (onShow) onShow();
+    DialogFocus::Confirm(this, buttons);
 }
 
 void Form::closeEvent(QCloseEvent* event) {

@@ -8,11 +8,17 @@
 // - Esc clicks the cancel button; the frame's close box asks the close query with result mrCancel
 //   and runs no Cancel handler. Enter clicks the one explicit default button while it is enabled;
 //   no other button is ever a default.
+// - When the form opens, the keyboard focus goes to its active control when it names one, else to
+//   the first control of its tab order, where the buttons bound to a modal result come last
+//   (DialogFocus); the show hook may put it elsewhere. A form without a control that takes the
+//   focus leaves the focus where it is.
 // - Every form has a window handle (MessageRouter) whose messages go to onMessage.
 // Controls carry the names the windows give them as objectName, for Control<T>(name).
 #include <QDialog>
+#include <QPointer>
 #include <cstdint>
 #include <functional>
+#include <vector>
 
 #include "toolkit/ModalResult.h"
 
@@ -38,6 +44,8 @@ public:
     void SetDefaultButton(QPushButton* button);
     void SetCancelButton(QAbstractButton* button);
     QPushButton* DefaultButton() const { return defaultButton_; }
+    // The control that has the focus when the form opens (when it can take it).
+    void SetActiveControl(QWidget* control) { activeControl_ = control; }
     void SetCentreOnOwner(bool centre) { centre_ = centre; }
     // Moves the form to the centre of its owner (of the screen without one).
     void CentreOnOwner();
@@ -68,6 +76,8 @@ protected:
 private:
     bool CloseQuery();
     void NoAutoDefaults();
+    // The buttons bound to a modal result, in the order bound: the last controls of the tab order.
+    std::vector<QWidget*> ResultButtons() const;
 
     uint32_t handle_ = 0;
     int modalResult_ = mrNone;
@@ -76,4 +86,6 @@ private:
     bool centre_ = false;
     QPushButton* defaultButton_ = nullptr;
     QAbstractButton* cancelButton_ = nullptr;
+    QPointer<QWidget> activeControl_;
+    std::vector<QPointer<QAbstractButton>> resultButtons_;
 };

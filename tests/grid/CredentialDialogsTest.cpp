@@ -252,3 +252,23 @@ TEST(ModifyPasswordForm, ConfirmedChangeHandsBackTheNewPasswordAndItsProof) {
     EXPECT_EQ(newProof, kNewProof);
     EXPECT_EQ(TModifyPasswordForm::ComputeProof("secret"), kSecretProof);
 }
+
+TEST(LoginForm, OpensWithTheFocusInTheUserNameSoTypedKeysGoThere) {
+    ScriptedUi ui;
+    std::string password;
+    std::string userName;
+    TLoginForm form(nullptr, 8, password, userName);
+    ui.ExpectModal<TLoginForm>([](TLoginForm& f) {
+        QApplication::processEvents();
+        QWidget* focused = QApplication::focusWidget();
+        ASSERT_NE(focused, nullptr);
+        EXPECT_EQ(focused->objectName().toStdString(), "UserNameEdit");
+        QTest::keyClicks(QApplication::focusWidget(), "name");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QTest::keyClicks(QApplication::focusWidget(), "pw");
+        EXPECT_EQ(f.Control<Edit>("UserNameEdit")->Text(), "name");
+        EXPECT_EQ(f.Control<Edit>("PasswordEdit")->Text(), "pw");
+        f.Control<QPushButton>("CancelButton")->click();
+    });
+    EXPECT_EQ(form.ShowModal(), mrCancel);
+}

@@ -370,6 +370,35 @@ TEST_F(GridSearchTest, TheTwoFindDialogsExcludeEachOtherAndKeepTheWindowOpen) {
     EXPECT_TRUE(window->SubWindow()->close());
 }
 
+// Both find dialogs open with the focus in their edit, also when opened again after the focus
+// moved on: what the user types goes there and not to the grid's type-ahead.
+TEST_F(GridSearchTest, TheFindDialogsOpenWithTheFocusInTheirEdit) {
+    Open(6);
+    Grid().SetRow(2);
+    Grid().setFocus();
+    struct Case {
+        Action* action;
+        FindDialog* dialog;
+    };
+    for (const Case& c :
+         {Case{window->SearchAction, &Find()}, Case{window->SearchColumnAction, &ColumnFind()}}) {
+        SCOPED_TRACE(c.dialog->objectName().toStdString());
+        for (int open = 0; open < 2; ++open) {
+            c.action->Execute();
+            QTest::qWait(20);
+            QWidget* focused = QApplication::focusWidget();
+            ASSERT_NE(focused, nullptr);
+            EXPECT_EQ(focused->objectName().toStdString(), "FindEdit");
+            c.dialog->SetFindText("");
+            QTest::keyClicks(focused, "N5");
+            EXPECT_EQ(c.dialog->FindText(), "N5");
+            EXPECT_EQ(Selected(), 2);
+            c.dialog->findChild<QWidget*>("MatchCaseCheck")->setFocus();
+            c.dialog->CloseDialog();
+        }
+    }
+}
+
 TEST_F(GridSearchTest, GotoRowSelectsTheFirstExactMatchAmongTheDataRows) {
     Open(5);
     ScriptedUi ui;

@@ -1,7 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QLabel>
 #include <QPushButton>
 #include <QTest>
+#include <functional>
+#include <string>
+#include <vector>
 
 #include "guisupport/ScriptedUi.h"
 #include "toolkit/Action.h"
@@ -172,6 +177,95 @@ TEST(Form, CentresOnItsOwnerAndRunsTheResizeHook) {
     int shown = resizes;
     form.resize(260, 120);
     EXPECT_EQ(resizes, shown + 1);
+}
+
+// A form whose OK and Cancel are made and bound before its edits, as a member helper of a dialog
+// does: creation order alone would put the buttons first.
+class EntryForm : public Form {
+public:
+    EntryForm() {
+        setWindowTitle("Entry");
+        auto* ok = new QPushButton("O&K", this);
+        ok->setObjectName("OKButton");
+        auto* cancel = new QPushButton("&Cancel", this);
+        cancel->setObjectName("CancelButton");
+        BindButton(ok, mrOk);
+        BindButton(cancel, mrCancel);
+        SetDefaultButton(ok);
+        SetCancelButton(cancel);
+        auto* label = new QLabel("&First", this);
+        first = new Edit(this, "FirstEdit");
+        label->setBuddy(first);
+        second = new Edit(this, "SecondEdit");
+    }
+    Edit* first;
+    Edit* second;
+};
+
+std::string FocusedName() {
+    QWidget* focused = QApplication::focusWidget();
+    return focused ? focused->objectName().toStdString() : std::string("(none)");
+}
+
+// The focus goes where the form opens: the active control it names, else the first control of its
+// tab order that can take it, unless the show hook puts it elsewhere; the same when it opens again.
+// Typed keys reach that control.
+TEST(Form, OpensWithTheFocusOnItsActiveOrFirstControl) {
+    struct Case {
+        const char* name;
+        std::function<void(EntryForm&)> setUp;
+        const char* focused;
+    };
+    const Case cases[] = {
+        {"first of the tab order", [](EntryForm&) {}, "FirstEdit"},
+        {"active control", [](EntryForm& f) { f.SetActiveControl(f.second); }, "SecondEdit"},
+        {"first disabled", [](EntryForm& f) { f.first->setEnabled(false); }, "SecondEdit"},
+        {"first hidden", [](EntryForm& f) { f.first->hide(); }, "SecondEdit"},
+        {"show hook", [](EntryForm& f) { f.onShow = [&f] { f.second->setFocus(); }; }, "SecondEdit"},
+        {"show hook disables it", [](EntryForm& f) { f.onShow = [&f] { f.first->setEnabled(false); }; },
+         "SecondEdit"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ScriptedUi ui;
+        EntryForm form;
+        c.setUp(form);
+        for (int open = 0; open < 2; ++open) {
+            ui.ExpectModal<EntryForm>([&c](EntryForm& f) {
+                ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
+                EXPECT_EQ(FocusedName(), c.focused);
+                if (QWidget* focused = QApplication::focusWidget()) QTest::keyClicks(focused, "ab");
+                EXPECT_EQ(f.Control<Edit>(c.focused)->Text(), "ab");
+                f.Control<Edit>(c.focused)->clear();
+                f.Control<QPushButton>("OKButton")->setFocus();
+                f.Control<QPushButton>("CancelButton")->click();
+            });
+            EXPECT_EQ(form.ShowModal(), mrCancel);
+        }
+    }
+}
+
+// The buttons bound to a result follow the other controls in the tab order, in the order bound.
+TEST(Form, TabGoesThroughTheControlsAndThenTheBoundButtons) {
+    ScriptedUi ui;
+    EntryForm form;
+    ui.ExpectModal<EntryForm>([](EntryForm& f) {
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
+        std::vector<std::string> order{FocusedName()};
+        for (int i = 0; i < 4; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            order.push_back(FocusedName());
+        }
+        EXPECT_EQ(order, (std::vector<std::string>{"FirstEdit", "SecondEdit", "OKButton", "CancelButton",
+                                                   "FirstEdit"}));
+        QTest::keyClicks(QApplication::focusWidget(), "name");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QTest::keyClicks(QApplication::focusWidget(), "pw");
+        EXPECT_EQ(f.first->Text(), "name");
+        EXPECT_EQ(f.second->Text(), "pw");
+        f.Control<QPushButton>("CancelButton")->click();
+    });
+    EXPECT_EQ(form.ShowModal(), mrCancel);
 }
 
 }  // namespace
