@@ -59,7 +59,7 @@ public:
     bool PrintSetup(QWidget*, QPrinter*) override { return false; }
     bool InputQuery(QWidget*, const std::string&, const std::string&, std::string&) override { return false; }
     std::string ClipboardText() override { return {}; }
-    void SetClipboardText(const std::string&) override {}
+    void SetClipboardText(std::string) override {}
     void BeginBusy() override {}
     void EndBusy() override {}
     void ProcessMessages() override {}

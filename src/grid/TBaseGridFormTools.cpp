@@ -96,7 +96,7 @@ void TBaseGridForm::ExportActionExecute() {
         Ui().MessageBox(this, e.what(), ClassName(e), BoxIcon::None, BoxButtons::Ok);
         return;
     }
-    Ui().SetClipboardText(text);
+    Ui().SetClipboardText(std::move(text));  // handed over, not copied
 }
 
 void TBaseGridForm::CopyCellActionExecute() {

@@ -1,14 +1,39 @@
 #include "grid/TCommStatusForm.h"
 
 #include <QHBoxLayout>
+#include <QListView>
 #include <QPushButton>
+#include <QStyledItemDelegate>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cstring>
 
+#include "grid/CommLogModel.h"
 #include "toolkit/BusyCursor.h"
-#include "toolkit/Memo.h"
-#include "toolkit/QtText.h"
 #include "toolkit/UiHost.h"
+
+namespace {
+
+// The list sizes every row alike, from one row's size; that row is made as wide as the longest
+// lines, so the horizontal scroll bar reaches the end of the widest line as the memo's did.
+class WidestLineDelegate : public QStyledItemDelegate {
+public:
+    WidestLineDelegate(const CommLogModel& lines, QObject* parent)
+        : QStyledItemDelegate(parent), lines_(lines) {}
+
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        QSize size = QStyledItemDelegate::sizeHint(option, index);
+        for (int row : lines_.LongestRows())
+            size.setWidth(
+                std::max(size.width(), QStyledItemDelegate::sizeHint(option, lines_.index(row)).width()));
+        return size;
+    }
+
+private:
+    const CommLogModel& lines_;
+};
+
+}  // namespace
 
 TCommStatusForm::TCommStatusForm(QWidget* owner, GUIErrorDetailsVector& log) : Form(owner), log_(log) {
     setObjectName("CommStatusForm");
@@ -16,10 +41,16 @@ TCommStatusForm::TCommStatusForm(QWidget* owner, GUIErrorDetailsVector& log) : F
     setWindowFlags(Qt::Dialog | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     SetCentreOnOwner(true);
     resize(444, 304);
-    statusMemo_ = new Memo(this, "StatusMemo");
-    statusMemo_->setLineWrapMode(QPlainTextEdit::NoWrap);
-    statusMemo_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    statusMemo_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    lines_ = new CommLogModel(log_, this);
+    statusList_ = new QListView(this);
+    statusList_->setObjectName("StatusMemo");
+    statusList_->setUniformItemSizes(true);
+    statusList_->setItemDelegate(new WidestLineDelegate(*lines_, statusList_));
+    statusList_->setModel(lines_);
+    statusList_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    statusList_->setTextElideMode(Qt::ElideNone);
+    statusList_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    statusList_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     auto* copy = new QPushButton(QStringLiteral("C&opy to Clipboard"), this);
     copy->setObjectName("CopyToClipboardButton");
     auto* clear = new QPushButton(QStringLiteral("Clear and E&xit"), this);
@@ -37,7 +68,7 @@ TCommStatusForm::TCommStatusForm(QWidget* owner, GUIErrorDetailsVector& log) : F
     buttons->addWidget(clear);
     buttons->addWidget(cancel);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(statusMemo_, 1);
+    layout->addWidget(statusList_, 1);
     layout->addLayout(buttons);
     onShow = [this] { FormShow(); };
 }
@@ -56,7 +87,8 @@ std::string TCommStatusForm::JoinTexts(const GUIErrorDetailsVector& log) {
 
 void TCommStatusForm::FormShow() {
     setMinimumSize(size());
-    statusMemo_->SetText(JoinTexts(log_));
+    lines_->Show(log_.size());
+    statusList_->scrollToBottom();
 }
 
 void TCommStatusForm::CopyToClipboardButtonClick() {
@@ -65,6 +97,7 @@ void TCommStatusForm::CopyToClipboardButtonClick() {
 }
 
 void TCommStatusForm::ClearExitButtonClick() {
+    lines_->Show(0);  // before the entries it reads go
     log_.clear();
     SetModalResult(mrOk);
 }

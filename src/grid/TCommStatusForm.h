@@ -1,14 +1,17 @@
 #pragma once
-// "Communication Status Details": the session's communication log, one memo line per entry,
-// filled once when the dialog opens. "C&opy to Clipboard" puts the texts on the clipboard and
-// stays open; "Clear and E&xit" empties the log and closes with OK; "&Cancel" keeps it. The log
-// belongs to the caller and outlives the dialog.
+// "Communication Status Details": the session's communication log, one list line per entry,
+// taken once when the dialog opens. The list reads the texts straight from the log, a line only
+// when it is drawn, so opening costs the same on ten lines and on a hundred thousand; it opens
+// scrolled to the last line. "C&opy to Clipboard" puts the texts on the clipboard and stays open;
+// "Clear and E&xit" empties the log and closes with OK; "&Cancel" keeps it. The log belongs to
+// the caller and outlives the dialog.
 #include <string>
 
 #include "fields/GUIErrorDetailsVector.h"
 #include "toolkit/Form.h"
 
-class Memo;
+class QListView;
+class CommLogModel;
 
 class TCommStatusForm : public Form {
 public:
@@ -23,5 +26,6 @@ private:
     void FormShow();
 
     GUIErrorDetailsVector& log_;
-    Memo* statusMemo_;
+    CommLogModel* lines_;
+    QListView* statusList_;
 };

@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "core/HugePages.h"
+
 namespace {
 
 // Unicode of the bytes 0x80-0x9F; 0 for the five bytes the code page leaves undefined.
@@ -47,6 +49,7 @@ QString ToQt(std::string_view text) {
     const unsigned char* src = reinterpret_cast<const unsigned char*>(text.data());
     QString out(static_cast<qsizetype>(n), Qt::Uninitialized);
     char16_t* dst = reinterpret_cast<char16_t*>(out.data());
+    AdviseHugePages(dst, n * sizeof(char16_t));
     unsigned char high = 0;
     for (size_t i = 0; i < n; ++i) {
         dst[i] = src[i];

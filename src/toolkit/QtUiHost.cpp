@@ -115,8 +115,12 @@ std::string QtUiHost::ClipboardText() {
     return FromQt(QGuiApplication::clipboard()->text());
 }
 
-void QtUiHost::SetClipboardText(const std::string& text) {
-    QGuiApplication::clipboard()->setText(ToQt(text));
+void QtUiHost::SetClipboardText(std::string text) {
+    // One conversion into a string of the final size; the byte text goes before the clipboard
+    // takes the Qt one, so both are held only for the conversion.
+    QString converted = ToQt(text);
+    std::string().swap(text);
+    QGuiApplication::clipboard()->setText(converted);
 }
 
 void QtUiHost::BeginBusy() {

@@ -16,7 +16,7 @@ public:
     bool InputQuery(QWidget* owner, const std::string& caption, const std::string& prompt,
                     std::string& text) override;
     std::string ClipboardText() override;
-    void SetClipboardText(const std::string& text) override;
+    void SetClipboardText(std::string text) override;
     void BeginBusy() override;
     void EndBusy() override;
     void ProcessMessages() override;

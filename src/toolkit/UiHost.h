@@ -39,7 +39,8 @@ public:
                             std::string& text) = 0;
 
     virtual std::string ClipboardText() = 0;
-    virtual void SetClipboardText(const std::string& text) = 0;
+    // Taken by value: a caller that hands over its text (a whole grid's, say) moves it in.
+    virtual void SetClipboardText(std::string text) = 0;
 
     // Busy cursor, nested: EndBusy restores the cursor that BeginBusy found. Use BusyCursor.
     virtual void BeginBusy() = 0;

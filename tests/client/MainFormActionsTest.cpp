@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QListView>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -531,7 +532,10 @@ TEST_F(MainFormActions, CommStatusClearsTheLogAndTheButtonWaitsForANewLine) {
     log.emplace_back(3, "second");
     ScriptedUi ui;
     ui.ExpectModal<TCommStatusForm>([](TCommStatusForm& f) {
-        EXPECT_EQ(f.Control<Memo>("StatusMemo")->Text(), "first\nsecond");
+        const QAbstractItemModel* lines = f.Control<QListView>("StatusMemo")->model();
+        ASSERT_EQ(lines->rowCount(), 2);
+        EXPECT_EQ(lines->index(0, 0).data().toString(), QStringLiteral("first"));
+        EXPECT_EQ(lines->index(1, 0).data().toString(), QStringLiteral("second"));
         f.Control<QPushButton>("CancelButton")->click();
     });
     form->CommStatusAction->trigger();

@@ -1,11 +1,15 @@
-// The about box (client line, version texts, logo) and the communication status dialog (memo,
-// copy to the real clipboard, clear, cancel, minimum size).
+// The about box (client line, version texts, logo) and the communication status dialog (its lines
+// in order, scrolled to the last and to the widest, copy to the real clipboard, clear, cancel,
+// minimum size).
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QClipboard>
 #include <QLabel>
+#include <QListView>
 #include <QPushButton>
+#include <QScrollBar>
+#include <vector>
 
 #include "core/BaseIniFile.h"
 #include "core/VersionInfo.h"
@@ -13,13 +17,21 @@
 #include "grid/TCommStatusForm.h"
 #include "guisupport/ScriptedUi.h"
 #include "support/TestTempDir.h"
-#include "toolkit/Memo.h"
 #include "toolkit/QtText.h"
 
 namespace {
 
 std::string Text(const Form& form, const char* label) {
     return FromQt(form.Control<QLabel>(label)->text());
+}
+
+// The lines the dialog's list shows, in its order.
+std::vector<std::string> Lines(const TCommStatusForm& form) {
+    const QAbstractItemModel* model = form.Control<QListView>("StatusMemo")->model();
+    std::vector<std::string> lines;
+    for (int row = 0; row < model->rowCount(); ++row)
+        lines.push_back(FromQt(model->index(row, 0).data().toString()));
+    return lines;
 }
 
 struct EmptyVersionBlock {
@@ -102,9 +114,10 @@ TEST(CommStatusForm, ShowsCopiesClearsOrKeepsTheLog) {
         ui.ExpectModal<TCommStatusForm>([&](TCommStatusForm& f) {
             EXPECT_EQ(FromQt(f.windowTitle()), "Communication Status Details");
             EXPECT_EQ(f.minimumSize(), f.size());
-            EXPECT_EQ(f.Control<Memo>("StatusMemo")->Text(), "first line\nsecond line\nthird line");
+            const std::vector<std::string> shown = {"first line", "second line", "third line"};
+            EXPECT_EQ(Lines(f), shown);
             log.emplace_back(3, "while open");  // shown next time
-            EXPECT_EQ(f.Control<Memo>("StatusMemo")->blockCount(), 3);
+            EXPECT_EQ(Lines(f), shown);
             f.Control<QPushButton>("CopyToClipboardButton")->click();
             EXPECT_TRUE(f.isVisible());
             f.Control<QPushButton>("CancelButton")->click();
@@ -116,11 +129,48 @@ TEST(CommStatusForm, ShowsCopiesClearsOrKeepsTheLog) {
     EXPECT_EQ(log.size(), 4u);
     {
         TCommStatusForm form(nullptr, log);
-        ui.ExpectModal<TCommStatusForm>(
-            [](TCommStatusForm& f) { f.Control<QPushButton>("ClearExitButton")->click(); });
+        ui.ExpectModal<TCommStatusForm>([&](TCommStatusForm& f) {
+            EXPECT_EQ(Lines(f),
+                      (std::vector<std::string>{"first line", "second line", "third line", "while open"}));
+            f.Control<QPushButton>("ClearExitButton")->click();
+            EXPECT_TRUE(Lines(f).empty());
+        });
         EXPECT_EQ(form.ShowModal(), mrOk);
     }
     EXPECT_TRUE(log.empty());
+}
+
+// A long log opens on its last line, and the horizontal scroll bar reaches the end of the widest
+// line wherever it stands in the log; the texts keep their bytes (Windows-1252 letters included).
+TEST(CommStatusForm, OpensOnTheLastLineAndScrollsToTheWidest) {
+    GUIErrorDetailsVector log;
+    for (int i = 0; i < 500; ++i) log.emplace_back(3, "line " + std::to_string(i));
+    const std::string widest = "a much wider line than the others, " + std::string(60, 'W') + " \x80\xE9";
+    log[137] = GUIErrorDetails(3, widest);
+    ScriptedUi ui;
+    TCommStatusForm form(nullptr, log);
+    ui.ExpectModal<TCommStatusForm>([&](TCommStatusForm& f) {
+        auto* view = f.Control<QListView>("StatusMemo");
+        const std::vector<std::string> lines = Lines(f);
+        ASSERT_EQ(lines.size(), 500u);
+        EXPECT_EQ(lines[0], "line 0");
+        EXPECT_EQ(lines[137], widest);
+        EXPECT_EQ(lines[499], "line 499");
+
+        const QScrollBar* vertical = view->verticalScrollBar();
+        EXPECT_GT(vertical->maximum(), 0);
+        EXPECT_EQ(vertical->value(), vertical->maximum());
+        const QRect viewport = view->viewport()->rect();
+        EXPECT_EQ(view->indexAt(QPoint(1, viewport.bottom() - 1)).row(), 499);
+        const QRect last = view->visualRect(view->model()->index(499, 0));
+        EXPECT_TRUE(last.top() >= 0 && last.bottom() <= viewport.bottom())
+            << last.top() << " " << last.bottom();
+
+        const int textWidth = view->fontMetrics().horizontalAdvance(ToQt(widest));
+        EXPECT_GE(view->horizontalScrollBar()->maximum() + viewport.width(), textWidth);
+        f.Control<QPushButton>("CancelButton")->click();
+    });
+    EXPECT_EQ(form.ShowModal(), mrCancel);
 }
 
 // Without a scripted user interface the copy reaches the real clipboard.

@@ -49,6 +49,42 @@ TEST(GridTextCopy, CopiesCellsRowsAndDistinctValuesWithoutTheRowNumberColumn) {
     EXPECT_EQ(GridTextCopy::DistinctValues(1, mixed.Rows(), mixed.Text()), "B;a;b");
 }
 
+// The text of all cells is reserved once and never grows, whether the data rows are longer than
+// the titles, vary in length or are empty; a longest row that the sample misses only costs growth.
+TEST(GridTextCopy, TheTextOfAllCellsIsReservedOnce) {
+    struct Case {
+        const char* name;
+        int rows;
+        std::string (*cell)(int col, int row);
+    };
+    const Case cases[] = {
+        {"titles only", 1, [](int col, int) { return "Title" + std::to_string(col); }},
+        {"one data row", 2, [](int, int row) { return std::string(row ? 40 : 2, 'x'); }},
+        {"data much longer than titles", 3000,
+         [](int, int row) { return row ? std::string(30, 'd') : std::string("T"); }},
+        {"lengths that vary", 3000,
+         [](int col, int row) { return row ? std::to_string(row * 7919 + col) : std::string("Title"); }},
+        {"empty cells", 500, [](int, int row) { return row ? std::string() : std::string("T"); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const GridTextCopy::CellText text = [&c](int col, int row) { return c.cell(col, row); };
+        std::string expected;
+        for (int row = 0; row < c.rows; ++row) {
+            if (row) expected += '\n';
+            for (int col = 1; col < 6; ++col) expected += (col > 1 ? "\t" : "") + c.cell(col, row);
+        }
+        const std::string all = GridTextCopy::AllCells(6, c.rows, text);
+        EXPECT_EQ(all, expected);
+        std::string reserved;
+        reserved.reserve(GridTextCopy::AllCellsCapacity(6, c.rows, text));
+        EXPECT_EQ(all.capacity(), reserved.capacity());
+        EXPECT_LE(all.capacity(), all.size() + all.size() / 4 + 64);
+    }
+    const GridTextCopy::CellText rare = [](int, int row) { return std::string(row == 999 ? 5000 : 3, 'r'); };
+    EXPECT_EQ(GridTextCopy::AllCells(3, 1000, rare).size(), 999u * 7 + 10001 + 999);
+}
+
 TEST(CSVExportFile, NamesTheFileFromDirectoryTitleAndStamp) {
     const std::set<char> invalid = {'\\', '/', ':', '*', '?', '"', '<', '>', '|'};
     struct Case {

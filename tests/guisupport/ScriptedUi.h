@@ -10,6 +10,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "toolkit/Form.h"
@@ -59,7 +60,7 @@ public:
     bool InputQuery(QWidget* owner, const std::string& caption, const std::string& prompt,
                     std::string& text) override;
     std::string ClipboardText() override { return clipboard; }
-    void SetClipboardText(const std::string& text) override { clipboard = text; }
+    void SetClipboardText(std::string text) override { clipboard = std::move(text); }
     void BeginBusy() override;
     void EndBusy() override;
     void ProcessMessages() override;

@@ -2,9 +2,11 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QGuiApplication>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -159,6 +161,25 @@ TEST(QtUiHost, TheBusyCursorRestoresTheCursorItFound) {
     QApplication::restoreOverrideCursor();
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     SetUi(before);
+}
+
+// The byte text reaches the clipboard as its Windows-1252 characters and comes back unchanged,
+// a large one as well as the empty one.
+TEST(QtUiHost, TheClipboardTakesTheBytesAsTheirCharacters) {
+    QtUiHost host;
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    const QString before = clipboard->text();
+    std::string all;
+    for (int b = 1; b < 256; ++b) all += char(b);
+    host.SetClipboardText("caf\xE9 \x80 \x93quoted\x94");
+    EXPECT_EQ(clipboard->text(), QString::fromUtf8("caf\u00E9 \u20AC \u201Cquoted\u201D"));
+    std::string large;
+    for (int i = 0; i < 20000; ++i) large += all;
+    host.SetClipboardText(large);
+    EXPECT_EQ(host.ClipboardText(), large);
+    host.SetClipboardText("");
+    EXPECT_EQ(host.ClipboardText(), "");
+    clipboard->setText(before);
 }
 
 TEST(QtUiHost, TheAlertSoundLogsTheFileName) {
