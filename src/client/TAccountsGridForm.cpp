@@ -382,9 +382,12 @@ void TAccountsGridForm::LinkAllDisplayedToMasterAccountExecute() {
     int masters = 0;
     int linked = 0;
     for (const Row& row : DisplayedRows()) {
+        // An account that left the store before the window's refresh is gone: it is neither
+        // linked nor counted among the skipped ones.
+        if (!IsStored(row.Key)) continue;
         if (AccountGridRules::IsMaster(row.Account))
             ++masters;
-        else if (AccountGridRules::IsLinkableAccount(row.Account) && IsStored(row.Key)) {
+        else if (AccountGridRules::IsLinkableAccount(row.Account)) {
             linkList_.push_back(row.Account.AccountId);
             linkKeys_.push_back(row.Key);
         } else

@@ -142,7 +142,11 @@ FilterEditor::Fault FilterEditor::CheckCondition(ColumnFilter& filter, bool& dro
     if (filter.Value.empty() && !filter.MatchEmpty)
         return fail("You have to provide valid filer value.", focus);
     if (filter.Condition == kHaving) {
-        filter.Value = NormaliseHaving(std::move(filter.Value));
+        // A lone ';' leaves no alternative: refused as an empty value is, the typed text kept.
+        std::string normal = NormaliseHaving(filter.Value);
+        if (normal.empty() && !filter.MatchEmpty)
+            return fail("You have to provide valid filer value.", focus);
+        filter.Value = std::move(normal);
     } else if (filter.Condition == kIsLike) {
         const std::string message = CheckMaskText(filter.Value);
         if (!message.empty()) return Fault{true, message, filter.ColumnName, focus};

@@ -2,6 +2,8 @@
 
 #include <QFont>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QTextCursor>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -45,6 +47,9 @@ TGenericBOForm::TGenericBOForm(QWidget* owner, bool sort, const std::string& tex
             all += lines_[i];
         }
         if (!lines_.empty()) summaryMemo_->AddLine(all);
+        // Appending leaves the text scrolled to its end: it is read from its first line.
+        summaryMemo_->moveCursor(QTextCursor::Start);
+        summaryMemo_->verticalScrollBar()->setValue(0);
     };
 }
 

@@ -526,6 +526,29 @@ TEST_F(AccountsGridTest, LinkAllDisplayedLinksTheAccountsConfirmedThatAreStillSt
     EXPECT_EQ(Received("AL")[0].substr(24), expected);
 }
 
+// An account still shown but gone from the store before the window's refresh is left out of the
+// count and the list; it is not one "already linked". When only such accounts are linkable,
+// nothing is asked.
+TEST_F(AccountsGridTest, LinkAllDisplayedLeavesOutAnAccountGoneBeforeTheRefresh) {
+    TAccountsGridForm& window = OpenAccounts("jek");
+    ASSERT_EQ(Numbers(window).size(), 5u);
+    session->Accounts.Remove(Stored("NW-100")->GetKey(), false);
+    ui.ExpectModal<TConfirmationForm>([](TConfirmationForm& f) {
+        EXPECT_EQ(f.Control<QLabel>("MessageLabel")->text().toStdString(),
+                  AccountLinking::LinkAllDisplayedText(2, 2, 0));
+        f.Control<QPushButton>("CancelButton")->click();
+    });
+    window.LinkAllDisplayedToMasterAccountAction->Execute();
+    EXPECT_EQ(window.LinkList().size(), 2u);
+
+    session->Accounts.Remove(Stored("NW-101")->GetKey(), false);
+    session->Accounts.Remove(Stored("HB-200")->GetKey(), false);
+    ASSERT_EQ(Numbers(window).size(), 5u);
+    window.LinkAllDisplayedToMasterAccountExecute();
+    EXPECT_EQ(ui.Pending(), 0u);
+    EXPECT_TRUE(window.LinkList().empty());
+}
+
 TEST_F(AccountsGridTest, ReportingOnAllDisplayedSkipsAnAccountThatLeftWhileTheConfirmationWasUp) {
     TAccountsGridForm& window = OpenAccounts("jek");
     std::vector<BaseKey> masters;

@@ -10,6 +10,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 #include <QToolBar>
 #include <filesystem>
@@ -478,6 +479,7 @@ TEST_F(MainFormActions, ImportFormatsListTheFieldNames) {
         ui.ExpectModal<TGenericBOForm>([&](TGenericBOForm& f) {
             EXPECT_EQ(FromQt(f.windowTitle()), c.caption);
             text = f.Control<Memo>("SummaryMemo")->Text();
+            EXPECT_EQ(f.Control<Memo>("SummaryMemo")->verticalScrollBar()->value(), 0);  // from the top
             f.Control<QPushButton>("ExitButton")->click();
         });
         form->HelpMenu->findChild<QAction*>(c.item)->trigger();

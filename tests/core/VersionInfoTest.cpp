@@ -10,7 +10,7 @@ TEST(VersionInfo, GivesTheCompiledInTexts) {
     EXPECT_EQ(info.GetProductName(), "Korvane");
     EXPECT_EQ(info.GetFileVersion(), "1.0.0.0");
     EXPECT_EQ(info.GetFileDescription(), "Korvane position reporting client");
-    EXPECT_EQ(info.GetLegalCopyright(), "Copyright (C) 2026 KelpTools");
+    EXPECT_EQ(info.GetLegalCopyright(), "(C) 2026 KelpTools");  // the About box puts "Copyright " before it
 }
 
 TEST(VersionInfo, GivesEmptyTextsWithoutAVersionBlock) {

@@ -9,6 +9,7 @@
 #include <QListView>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTest>
 #include <vector>
 
 #include "core/BaseIniFile.h"
@@ -75,6 +76,8 @@ TEST(AboutBox, ShowsTheVersionBlockAndTheLogo) {
         TAboutBox box(nullptr);
         ui.ExpectModal<TAboutBox>([](TAboutBox& f) {
             EXPECT_EQ(FromQt(f.windowTitle()), "About");
+            ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
+            EXPECT_EQ(QApplication::focusWidget(), f.Control<QPushButton>("OKButton"));
             EXPECT_EQ(Text(f, "ProductNameLabel"), "Korvane");
             EXPECT_EQ(Text(f, "VersionLabel"), "Version 1.2.3.4");
             EXPECT_EQ(Text(f, "CopyrightLabel"), "Copyright 2026 Example");
@@ -98,6 +101,17 @@ TEST(AboutBox, ShowsTheVersionBlockAndTheLogo) {
         });
         EXPECT_EQ(box.ShowModal(), mrOk);
     }
+}
+
+// The program's own version block: the box's prefix is the only "Copyright" before the holder.
+TEST(AboutBox, ShowsTheProgramsCopyrightOnce) {
+    ScriptedUi ui;
+    TAboutBox box(nullptr);
+    ui.ExpectModal<TAboutBox>([](TAboutBox& f) {
+        EXPECT_EQ(Text(f, "CopyrightLabel"), "Copyright (C) 2026 KelpTools");
+        f.Control<QPushButton>("OKButton")->click();
+    });
+    EXPECT_EQ(box.ShowModal(), mrOk);
 }
 
 TEST(CommStatusForm, ShowsCopiesClearsOrKeepsTheLog) {

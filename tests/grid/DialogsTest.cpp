@@ -3,8 +3,10 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableView>
 #include <QTest>
+#include <QTextBlock>
 #include <QTextCharFormat>
 
 #include "DialogControls.h"
@@ -73,6 +75,25 @@ TEST(GenericBOForm, ShowsTheLinesReadOnlyInAFixedPitchMemoAndClosesWithExit) {
         f.Control<QPushButton>("ExitButton")->click();
     });
     EXPECT_EQ(empty.ShowModal(), mrOk);
+}
+
+// A text taller than the memo opens at its first line, whether it overflows by one line or by many.
+TEST(GenericBOForm, OpensAtTheFirstLine) {
+    for (int count : {3, 17, 18, 19, 20, 60}) {
+        SCOPED_TRACE(count);
+        std::string text;
+        for (int i = 1; i <= count; ++i) text += "Field" + std::to_string(i) + "\n";
+        ScriptedUi ui;
+        TGenericBOForm form(nullptr, false, text);
+        ui.ExpectModal<TGenericBOForm>([](TGenericBOForm& f) {
+            QTest::qWait(20);
+            auto* memo = f.Control<Memo>("SummaryMemo");
+            EXPECT_EQ(memo->verticalScrollBar()->value(), 0);
+            EXPECT_EQ(memo->cursorForPosition(QPoint(4, 4)).block().text().toStdString(), "Field1");
+            f.Control<QPushButton>("ExitButton")->click();
+        });
+        EXPECT_EQ(form.ShowModal(), mrOk);
+    }
 }
 
 TEST(ConfirmationForm, AWrongNumberShowsTheValidationBoxAndKeepsTheDialogOpen) {

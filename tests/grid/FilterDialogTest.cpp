@@ -5,6 +5,7 @@
 #include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <stdexcept>
 
 #include "DialogControls.h"
 #include "GridWindowFixture.h"
@@ -104,6 +105,7 @@ TEST_F(FilterEditorViewTest, EachFaultHasItsMessageAndItsControl) {
         {badMin, numberFault, Focus::MinValue},
         {Condition("Amount", 4), "You have to provide valid filer value.", Focus::Value},
         {Condition("Name", 7), "You have to provide valid filer value.", Focus::Pattern},
+        {Condition("Name", 6, ";"), "You have to provide valid filer value.", Focus::Value},
         {Condition("Amount", 1, "x"), numberFault, Focus::Value},
         {nullNumber, emptyFault, Focus::Value},
         {Condition("Name", 7, "N\\q"), "'\\q' is not a valid mask specifier.", Focus::Pattern},
@@ -120,6 +122,10 @@ TEST_F(FilterEditorViewTest, EachFaultHasItsMessageAndItsControl) {
     ColumnFilter compareKnown = compareNone;
     compareKnown.CompareColumnName = "Id";
     EXPECT_FALSE(Check(compareKnown).failed);
+    // A lone ';' with null values accepted is the empty value it stands for.
+    ColumnFilter havingNull = Condition("Name", 6, ";");
+    havingNull.MatchEmpty = true;
+    EXPECT_FALSE(Check(havingNull).failed);
 }
 
 TEST_F(FilterEditorViewTest, AlertFaults) {
@@ -137,14 +143,15 @@ TEST_F(FilterEditorViewTest, AlertFaults) {
 
 TEST_F(FilterEditorViewTest, AnEmptyListIsDroppedAndTheWalkStartsAgain) {
     FilterData& filters = lots.GetFilter();
-    filters.push_back(Condition("Name", 6, ";"));
     filters.push_back(Condition("Amount", 2));
+    filters.push_back(Condition("Name", 6, ";"));
     FilterEditor editor(lots);
-    // The first pass empties the "Having" value; the restart then finds it empty.
+    // The "=" without values goes; the restart then refuses the lone ';' as typed, not emptied.
     const FilterEditor::Fault fault = editor.ValidateFilters({});
     EXPECT_EQ(fault.message, "You have to provide valid filer value.");
     EXPECT_EQ(fault.columnName, "Name");
     ASSERT_EQ(editor.Copy().size(), 1u);
+    EXPECT_EQ(editor.Copy()[0].Value, ";");
 
     filters.clear();
     ColumnFilter list = Condition("Amount", 2, "stale");
