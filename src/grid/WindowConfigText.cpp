@@ -37,8 +37,11 @@ WindowConfigText::FilterEntries WindowConfigText::FilterToEntries(const ColumnFi
                           (filter.MaxIncluded ? "<" + filter.MaxValue + ">" : "{" + filter.MaxValue + "}"));
             break;
         default:
-            if (filter.CompareColumn) entries.Operands = Entry(name, "@");
-            if (filter.MatchEmpty) entries.Operands += Entry(name, "+");
+            // The compare flag is written in place of the match-empty flag, never beside it.
+            if (filter.CompareColumn)
+                entries.Operands = Entry(name, "@");
+            else if (filter.MatchEmpty)
+                entries.Operands = Entry(name, "+");
             entries.Operands += Entry(name, filter.CompareColumn ? filter.CompareColumnName : filter.Value);
             break;
     }
@@ -123,6 +126,8 @@ void WindowConfigText::ReadFilters(const Key1ValueDataVector& conditions, const 
     for (ColumnFilter& filter : filters) {
         filter.Column = findField(filter.ColumnName);
         if (filter.CompareColumn) filter.CompareColumnIndex = findField(filter.CompareColumnName);
+        // A filter compared with a column saves no match-empty flag, so it loads none either.
+        if (filter.CompareColumn) filter.MatchEmpty = false;
         if (filter.Condition == 2) std::sort(filter.Values.begin(), filter.Values.end());
     }
 }

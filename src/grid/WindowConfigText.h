@@ -29,7 +29,8 @@ public:
 
     // What one filter adds to the three filter lists: the values of a list condition (one entry
     // each), its other operands (entries run together, added as one so they stay in one chunk;
-    // empty when it has none), its condition entry and its delta-time entry.
+    // empty when it has none; before a single value the compare flag "@" or else the match-empty
+    // flag "+"), its condition entry and its delta-time entry.
     struct FilterEntries {
         std::vector<std::string> ListValues;
         std::string Operands;
@@ -40,8 +41,9 @@ public:
     // Adds the filters of the condition, value and delta-time lists to filters: a condition entry
     // whose code is not a number is passed over, a later one for the same column replaces the
     // earlier, one for a column findField does not know (-1) is dropped; the values go to the
-    // filter of their column by its condition. Then sets each filter's field indexes by findField
-    // and sorts the values of the list conditions.
+    // filter of their column by its condition. Then sets each filter's field indexes by findField,
+    // clears the match-empty flag of a filter compared with a column (its saved form has none) and
+    // sorts the values of the list conditions.
     static void ReadFilters(const Key1ValueDataVector& conditions, const Key1ValueDataVector& values,
                             const Key1ValueDataVector& deltas,
                             const std::function<int(const std::string&)>& findField, FilterData& filters);

@@ -54,7 +54,7 @@ std::string NumberedKeys(const std::string& base, int from, int to) {
 
 TEST_F(ChunkedKeys, AShortListIsOneChunkAndAnEmptyListAnEmptyBaseKey) {
     EXPECT_EQ(Save("", "Sort", {"Name(1);", "Amount(0);"}), "[W]\nSort=Name(1);Amount(0);\nSortCount=1\n\n");
-    EXPECT_EQ(Save("[W]\nSort=Old(1);\nSortCount=1\n", "Sort", {}), "[W]\nSort=\nSortCount=1\n\n");
+    EXPECT_EQ(Save("[W]\nSort=Old(1);\nSortCount=1\n", "Sort", {}), "[W]\nSort=\nSortCount=1\n");
 }
 
 TEST_F(ChunkedKeys, NoLineIsMadeLongerThan1024Characters) {
@@ -88,18 +88,18 @@ TEST_F(ChunkedKeys, SavingDeletesTheStaleChunksBelowTheOldCountOrTwenty) {
     };
     for (const Case& c : {
              Case{"count 25", "[W]\nSortCount=25\n" + NumberedKeys("Sort", 1, 25),
-                  "[W]\nSortCount=1\nSort25=25;\nSort=a(1);\n\n"},
+                  "[W]\nSortCount=1\nSort25=25;\nSort=a(1);\n"},
              Case{"no count", "[W]\n" + NumberedKeys("Sort", 1, 21),
-                  "[W]\nSort20=20;\nSort21=21;\nSort=a(1);\nSortCount=1\n\n"},
+                  "[W]\nSort20=20;\nSort21=21;\nSort=a(1);\nSortCount=1\n"},
              Case{"count 3", "[W]\nSortCount=3\n" + NumberedKeys("Sort", 1, 21),
-                  "[W]\nSortCount=1\nSort20=20;\nSort21=21;\nSort=a(1);\n\n"},
+                  "[W]\nSortCount=1\nSort20=20;\nSort21=21;\nSort=a(1);\n"},
              Case{"count not a number", "[W]\nSortCount=x\nSort19=19;\nSort20=20;\n",
-                  "[W]\nSortCount=1\nSort20=20;\nSort=a(1);\n\n"},
+                  "[W]\nSortCount=1\nSort20=20;\nSort=a(1);\n"},
              // An edited count of two thousand million: only the keys that exist are visited.
              Case{"one high key", "[W]\nSortCount=20000000\nSort19999999=x;\n",
-                  "[W]\nSortCount=1\nSort=a(1);\n\n"},
+                  "[W]\nSortCount=1\nSort=a(1);\n"},
              Case{"huge count", "[W]\nSortCount=2000000000\nSort3=3;\nSort40=40;\nSortKept=1\nsort41x=1\n",
-                  "[W]\nSortCount=1\nSortKept=1\nsort41x=1\nSort=a(1);\n\n"},
+                  "[W]\nSortCount=1\nSortKept=1\nsort41x=1\nSort=a(1);\n"},
          }) {
         EXPECT_EQ(Save(c.before, "Sort", {"a(1);"}), c.after) << c.name;
     }
@@ -168,7 +168,7 @@ TEST_F(ChunkedKeys, ListsWrittenTogetherWriteEachChunkWhenItFills) {
         a.DeleteStaleChunks();
         b.DeleteStaleChunks();
     });
-    EXPECT_EQ(saved, "[W]\nBCount=2\nB=first;\nA=first;\nB1=" + big + "b2;\nA1=" + big + "\nACount=2\n\n");
+    EXPECT_EQ(saved, "[W]\nBCount=2\nB=first;\nA=first;\nB1=" + big + "b2;\nA1=" + big + "\nACount=2\n");
 }
 
 }  // namespace

@@ -50,7 +50,7 @@ TEST(TemplateManager, LoadsTheSectionInFileOrderAndWritesItIntoAnotherFileWhole)
         ASSERT_TRUE(file.Flush());
     }
     EXPECT_EQ(TestTempDir::Read(target),
-              "[AccountTemplate]\nHidden=Fax;\nWidths=Name(1,80);\nSort=Name(Up);\nFilter=Qty>=5;Flag=Y\n\n");
+              "[AccountTemplate]\nHidden=Fax;\nWidths=Name(1,80);\nSort=Name(Up);\nFilter=Qty>=5;Flag=Y\n");
 
     // An absent section, and a clear, leave no template.
     TemplateManager history("CommandHistoryTemplate");

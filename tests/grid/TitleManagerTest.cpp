@@ -182,7 +182,7 @@ TEST(TitleManager, EditedCountsFollowOnlyTheKeysPresent) {
     }
     EXPECT_EQ(
         TestTempDir::Read(path),
-        "[S]\nTitlesCount=1\nTitles=Name(Label);Zip(Post);\nTitlesColorsCount=1\nTitlesColors=Fax(1,2);\n\n");
+        "[S]\nTitlesCount=1\nTitles=Name(Label);Zip(Post);\nTitlesColorsCount=1\nTitlesColors=Fax(1,2);\n");
 }
 
 TEST(TitleManager, LoadingResetsFirstAndAMissingCountReadsTwentyKeys) {

@@ -361,6 +361,40 @@ TEST_F(WindowConfigTest, ASavedConfigurationLoadsBackAsItWas) {
     }
 }
 
+// The flag entry before a single value: "@" when the value is another column, "+" for a "Having"
+// that passes empty fields, never both.
+TEST_F(WindowConfigTest, TheCompareFlagIsSavedInsteadOfMatchEmpty) {
+    const struct {
+        const char* name;
+        int condition;
+        bool compare;
+        bool matchEmpty;
+        const char* saved;
+    } cases[] = {
+        {"having compared with a column", 6, true, true, "Name(@);Name(Id);"},
+        {"having compared with a column without match empty", 6, true, false, "Name(@);Name(Id);"},
+        {"having that passes empty fields", 6, false, true, "Name(+);Name(a);"},
+        {"plain having", 6, false, false, "Name(a);"},
+        {"less compared with a column", 0, true, true, "Name(@);Name(Id);"},
+    };
+    Open(3);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ColumnFilter filter;
+        filter.ColumnName = "Name";
+        filter.Condition = c.condition;
+        filter.Value = "a";
+        filter.CompareColumn = c.compare;
+        filter.CompareColumnName = c.compare ? "Id" : "";
+        filter.MatchEmpty = c.matchEmpty;
+        view->GetFilter().clear();
+        view->GetFilter().push_back(filter);
+        BaseIniFile file("");
+        window->SaveFilterConfig(file);
+        EXPECT_EQ(file.ReadString("Lots1", "Filter", "?"), c.saved);
+    }
+}
+
 TEST_F(WindowConfigTest, FilterValuesLoadByConditionAndBadRangesKeepTheirBounds) {
     WriteSettings(
         "[Lots1]\nFilterNegation=2\nFilterCondition=Amount(5);Name(7);Id(4);\n"

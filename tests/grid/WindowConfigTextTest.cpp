@@ -59,6 +59,9 @@ TEST(WindowConfigText, EachFilterShapeWritesItsEntries) {
     having.Negation = true;
     having.MatchEmpty = true;
     having.Value = "N*";
+    ColumnFilter havingCompared = having;
+    havingCompared.CompareColumn = true;
+    havingCompared.CompareColumnName = "Id";
     ColumnFilter compared = Filter("Id", 0);
     compared.CompareColumn = true;
     compared.CompareColumnName = "Amount";
@@ -69,6 +72,12 @@ TEST(WindowConfigText, EachFilterShapeWritesItsEntries) {
         {"range, delta time", range, {}, "Id(<1>{9});", "Id(5);", "Id(1);"},
         {"range compared, the flag first", rangeCompared, {}, "Id(@);Id({1}<9>);", "Id(5);", "Id(1);"},
         {"negated having, empty matches", having, {}, "Name(+);Name(N*);", "Name(!6);", "Name(0);"},
+        {"having compared with a column: the compare flag instead of the empty match",
+         havingCompared,
+         {},
+         "Name(@);Name(Id);",
+         "Name(!6);",
+         "Name(0);"},
         {"compared with a column", compared, {}, "Id(@);Id(Amount);", "Id(0);", "Id(0);"},
         {"an empty operand is still written",
          Filter("Amount", 4),
@@ -102,8 +111,8 @@ TEST(WindowConfigText, FiltersReadFromTheirListsByCondition) {
     for (const ColumnFilter& f : filters) described.push_back(Describe(f));
     EXPECT_EQ(described, (std::vector<std::string>{
                              // A later condition entry replaces the earlier one (its negation too);
-                             // "+" marks empty matches only for condition 6.
-                             "Name@1 c6 n0 v[] e1 [,0,,0] cmp1[Amount@2] d0 values",
+                             // "+" marks empty matches only for condition 6, and not beside "@".
+                             "Name@1 c6 n0 v[] e0 [,0,,0] cmp1[Amount@2] d0 values",
                              "Id@0 c5 n0 v[] e0 [1,1,9,0] cmp0[@0] d1 values",
                              // The non-numeric code is passed over; the list values come sorted.
                              "Amount@2 c2 n1 v[] e0 [,0,,0] cmp0[@0] d0 values a;c b",
