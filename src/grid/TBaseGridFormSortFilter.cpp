@@ -86,8 +86,11 @@ void TBaseGridForm::SortActionExecute() {
 void TBaseGridForm::FilterActionExecute() {
     if (!view_ || !titles_) return;
     AlertState = kAlertBusy;
+    // The editors are declared first so that they outlive the dialog, which holds one of their
+    // panels while it is open, also when an exception leaves it.
+    std::unique_ptr<TFilterToolsForm> tools;
     auto dialog = std::make_unique<TFilterForm>(this, SupportsFilterAlerts(), *titles_, *view_);
-    const auto tools = std::make_unique<TFilterToolsForm>(nullptr, dialog->Handle());
+    tools = std::make_unique<TFilterToolsForm>(nullptr, dialog->Handle());
     dialog->SetToolsForm(tools.get());
     if (dialog->ShowModal() == mrOk) {
         NotifyWorkspaceChanged();

@@ -171,7 +171,9 @@ void TBaseGridForm::EditWindowTitleActionExecute() {
     // Cancel answers the current title, as an OK with the text unchanged would.
     std::string title = windowTitle_;
     if (!Ui().InputQuery(this, "Window Title - Editing", "Title", title)) title = windowTitle_;
-    if (!title.empty()) SetWindowTitle(title);
+    // An empty answer changes nothing, the workspace included.
+    if (title.empty()) return;
+    SetWindowTitle(title);
     NotifyWorkspaceChanged();
 }
 

@@ -259,6 +259,19 @@ TEST_F(FilterDialogTest, OpeningListsUserTitlesChecksFilteredColumnsAndHidesTheA
     EXPECT_EQ(changes, 0);
 }
 
+// An exception that leaves the dialog while an editor panel is placed in it: the dialog goes
+// before the editors it borrowed the panel from (the sanitizer sees any use of freed panels).
+TEST_F(FilterDialogTest, AnExceptionLeavingTheDialogFreesItBeforeItsEditors) {
+    Open(3);
+    ScriptedUi ui;
+    ui.ExpectModal<TFilterForm>([](TFilterForm& dialog) {
+        Check(dialog, "Name");
+        ASSERT_TRUE(dialog.ToolsForm()->ValueCheckListBox->isVisibleTo(&dialog));
+        throw std::runtime_error("left the dialog");
+    });
+    EXPECT_THROW(window->FilterAction->Execute(), std::runtime_error);
+}
+
 TEST_F(FilterDialogTest, CheckingAColumnListsItsValuesOnceAndTheEditorsChangeTheCopy) {
     Open(4);
     ColumnFilter own = Condition("Amount", 2);

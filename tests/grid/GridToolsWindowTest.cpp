@@ -346,6 +346,7 @@ TEST_F(GridTools, AnEmptyTitleFromAWorkspaceIsRefusedOnItsColumn) {
     EXPECT_EQ(titles.GetBackgroundColor("Name", clWindow), clWindow);
 }
 
+// Cancel answers the current title; an empty answer changes nothing and tells the workspace nothing.
 TEST_F(GridTools, EditWindowTitleTakesCancelAsTheCurrentTitle) {
     ScriptedUi ui;
     Open(1);
@@ -356,10 +357,12 @@ TEST_F(GridTools, EditWindowTitleTakesCancelAsTheCurrentTitle) {
     EXPECT_EQ(window->Caption(), "Renamed");
     ui.ExpectInput(std::nullopt);
     window->EditWindowTitleAction->Execute();
+    EXPECT_EQ(WorkspaceNotices(), 2u);
     ui.ExpectInput("");
     window->EditWindowTitleAction->Execute();
     EXPECT_EQ(window->WindowTitle(), "Renamed");
-    EXPECT_EQ(WorkspaceNotices(), 3u);
+    EXPECT_EQ(window->Caption(), "Renamed");
+    EXPECT_EQ(WorkspaceNotices(), 2u);
 }
 
 TEST_F(GridTools, GridOptionsAreAppliedOnOk) {
