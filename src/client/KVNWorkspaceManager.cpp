@@ -180,9 +180,12 @@ bool KVNWorkspaceManager::SaveFile(BaseIniFile& file, const std::string& fileNam
     for (auto& [kind, manager] : titles_)
         if (manager->HasUserChanges()) manager->SaveToFile(file);
     for (auto& [kind, manager] : templates_) manager->SaveToFile(file);
-    for (std::size_t i = 0; i < windows.size(); ++i)
-        windows[i]->SaveWindowConfigToSection(file, int(i), fileName);
+    for (std::size_t i = 0; i < windows.size(); ++i) windows[i]->SaveWindowConfigToSection(file, int(i));
     return true;
+}
+
+void KVNWorkspaceManager::WorkspaceSaved(const std::string& fileName) {
+    for (TBaseGridForm* window : Windows()) window->SetConfigFileName(fileName);
 }
 
 bool KVNWorkspaceManager::LoadFile(const std::string& fileName) {

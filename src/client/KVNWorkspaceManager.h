@@ -47,6 +47,7 @@ public:
 
     bool LoadFile(const std::string& fileName) override;
     bool SaveFile(BaseIniFile& file, const std::string& fileName) override;
+    void WorkspaceSaved(const std::string& fileName) override;
     void SaveAsDefault() override;
     void CreateTitleManagers() override;
     void DeleteTitleManagers() override;

@@ -135,7 +135,8 @@ public:
     void ResetPasswordActionExecute();
     void StoreEncryptionKeyActionExecute() { StoreEncryptionKey(); }
     // The key dialog over the current key; on OK the key becomes the window's and the session's
-    // and is written to [Config] EncryptionKey. Whether the user chose OK.
+    // and is written to [Config] EncryptionKey of the settings file at once. Whether the user
+    // chose OK.
     bool StoreEncryptionKey();
     void LogClientActivityActionExecute();
     void NoPositionsActionExecute();

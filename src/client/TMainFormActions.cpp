@@ -172,7 +172,11 @@ bool TMainForm::StoreEncryptionKey() {
         key = form.GetKey();
     }
     SetEncryptionKey(key);
-    if (settingsFile_) settingsFile_->WriteString("Config", "EncryptionKey", key);
+    // Stored now, not at the program's end, so that a crash or a kill cannot lose it.
+    if (settingsFile_) {
+        settingsFile_->WriteString("Config", "EncryptionKey", key);
+        settingsFile_->Flush();
+    }
     return true;
 }
 

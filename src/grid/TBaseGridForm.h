@@ -260,9 +260,10 @@ public:
     std::string SaveWindowConfigData(BaseIniFile& file);
     // The template save, into the template section.
     void SaveWindowAsTemplate(BaseIniFile& file);
-    // The workspace save: the full save under the section named by the number; the window is
-    // configured from fileName from then on.
-    void SaveWindowConfigToSection(BaseIniFile& file, int number, const std::string& fileName);
+    // The workspace save: the full save under the section named by the number.
+    void SaveWindowConfigToSection(BaseIniFile& file, int number);
+    // The window is configured from fileName from then on (its workspace was written there).
+    void SetConfigFileName(const std::string& fileName) { settingsFileName_ = fileName; }
     void SaveSortConfig(BaseIniFile& file);
     void SaveFilterConfig(BaseIniFile& file);
     void SaveDynamicFilterConfig(BaseIniFile& file);

@@ -221,8 +221,7 @@ void TBaseGridForm::SaveWindowConfig(BaseIniFile& file) {
     SaveExtraConfig(file);
 }
 
-void TBaseGridForm::SaveWindowConfigToSection(BaseIniFile& file, int number, const std::string& fileName) {
-    settingsFileName_ = fileName;
+void TBaseGridForm::SaveWindowConfigToSection(BaseIniFile& file, int number) {
     const SectionSwitch section(windowSection_, std::to_string(number));
     SaveWindowConfig(file);
 }

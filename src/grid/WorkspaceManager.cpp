@@ -106,6 +106,7 @@ bool WorkspaceManager::SaveTo(const std::string& fileName) {
                         BoxIcon::Error, BoxButtons::Ok);
         return false;
     }
+    WorkspaceSaved(fileName);
     modified_ = false;
     return true;
 }

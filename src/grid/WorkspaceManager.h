@@ -31,10 +31,12 @@ public:
     // Opens the windows of a workspace or window-configuration file; false (after telling the
     // user) when the file is not one of this program's or opens nothing.
     virtual bool LoadFile(const std::string& fileName) = 0;
-    // Writes the workspace into file, a fresh file that becomes fileName once it is complete
-    // (the windows are told fileName). False when there is nothing to write: the file then gets
-    // the application name alone.
+    // Writes the workspace into file, a fresh file that becomes fileName once it is complete.
+    // False when there is nothing to write: the file then gets the application name alone.
     virtual bool SaveFile(BaseIniFile& file, const std::string& fileName) = 0;
+    // Called once the workspace is in fileName's place: the windows are told fileName. Never after
+    // a save that failed, so that the windows stay with the file they came from.
+    virtual void WorkspaceSaved(const std::string& /*fileName*/) {}
     // Makes the open workspace the one loaded at the next session start.
     virtual void SaveAsDefault() = 0;
     virtual void CreateTitleManagers() {}

@@ -415,8 +415,9 @@ TEST_F(MainFormActions, LogClientActivityChecksTheLoggingDirectory) {
     EXPECT_FALSE(form->LogClientActivityAction->Checked());
 }
 
-// Save Encryption Key: OK makes the key the window's and the session's and writes it to disk
-// when the program closes; Cancel changes nothing.
+// Save Encryption Key: OK makes the key the window's and the session's and writes it to the
+// settings file before the action returns, keeping the file's other lines; Cancel changes
+// nothing.
 TEST_F(MainFormActions, SaveEncryptionKeyWritesTheSettingsAndTheSession) {
     Start("");
     ScriptedUi ui;
@@ -430,7 +431,9 @@ TEST_F(MainFormActions, SaveEncryptionKeyWritesTheSettingsAndTheSession) {
         TypeText(edit, "ABCDEFGHIJKLMNOP");
         f.Control<QPushButton>("OkButton")->click();
     });
+    const std::string settings = environment.ReadSettings();
     form->StoreEncryptionKeyAction->trigger();
+    EXPECT_EQ(environment.ReadSettings(), settings + "EncryptionKey=ABCDEFGHIJKLMNOP\n");
     EXPECT_EQ(form->EncryptionKey(), "ABCDEFGHIJKLMNOP");
     EXPECT_EQ(form->Session().EncryptionKey, "ABCDEFGHIJKLMNOP");
     form->show();

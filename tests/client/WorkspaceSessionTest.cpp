@@ -6,6 +6,7 @@
 #include <QMdiSubWindow>
 #include <QPointer>
 #include <QPushButton>
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
@@ -98,6 +99,39 @@ TEST_F(WorkspaceSession, AfterALostConnectionTheWindowsStillOpenKeepTheirTitles)
     EXPECT_TRUE(
         RunUntil([&] { return windows[0]->Grid()->RowCount() > 1 && windows[2]->Grid()->RowCount() > 1; }));
     windows[2]->Grid()->repaint();
+}
+
+// A "Save Workspace As" that fails (a directory in the chosen file's place) leaves the windows on
+// the open workspace: after a lost connection and a new login they come forward instead of
+// opening a second time.
+TEST_F(WorkspaceSession, AFailedSaveAsLeavesTheWindowsOnTheOpenWorkspace) {
+    StartWithDefault();
+    ASSERT_TRUE(LogInAndWait());
+    std::vector<TKVNGrid*> windows = Windows();
+    ASSERT_EQ(windows.size(), 2u);
+    std::vector<QPointer<TKVNGrid>> alive(windows.begin(), windows.end());
+
+    const std::string directory = environment.File("taken.wrk");
+    std::filesystem::create_directory(directory);
+    ScriptedUi ui;
+    ui.ExpectSaveFile(directory);
+    ui.ExpectBox("Error - Saving Workspace", "Unable to overwrite the workspace file!\n", BoxIcon::Error,
+                 BoxButtons::Ok, mrOk);
+    form->SaveWorkspaceAsActionExecute();
+    EXPECT_EQ(ui.Pending(), 0u);
+    EXPECT_TRUE(std::filesystem::is_directory(directory));
+    EXPECT_EQ(form->Workspace().GetFileName(), workspace);
+    EXPECT_EQ(Caption(), "Korvane - Workspace: daily");
+    for (TKVNGrid* window : windows) EXPECT_EQ(window->GetConfigFileName(), workspace);
+
+    ui.ExpectBox("Server Connection", "Lost connection. You will be logged out.", BoxIcon::Error,
+                 BoxButtons::Ok, mrOk);
+    server->DropConnections(false);
+    ASSERT_TRUE(RunUntil([&] { return ui.Pending() == 0; }));
+    ASSERT_TRUE(RunUntil([&] { return !form->Session().IsConnected(); }));
+    ASSERT_TRUE(LogInAndWait());
+    EXPECT_EQ(Titles(), (Texts{"Firm accounts", "Sent"}));
+    for (const QPointer<TKVNGrid>& window : alive) EXPECT_TRUE(window);
 }
 
 // Accounts and Positions are hidden from a user of type 'A'; a historical action is greyed while

@@ -154,9 +154,12 @@ TEST_F(WindowConfigTest, TheWorkspaceSaveWritesTheNumberedSectionAndMovesTheWind
     EXPECT_FALSE(window->SortActive);
 
     const std::string workspace = dir.File("Desk.wrk");
+    const std::string before = window->GetConfigFileName();
     {
         BaseIniFile file(workspace);
-        window->SaveWindowConfigToSection(file, 2, workspace);
+        window->SaveWindowConfigToSection(file, 2);
+        EXPECT_EQ(window->GetConfigFileName(), before);  // until the workspace save has succeeded
+        window->SetConfigFileName(workspace);
     }
     EXPECT_EQ(window->GetConfigFileName(), workspace);
     EXPECT_EQ(window->GetChildSection(), "Lots1");

@@ -69,7 +69,8 @@ void BaseGrid_SaveWindowConfigData1(void* window, const char* settingsFile, int 
     TBaseGridForm* w = Window(window);
     if (!w) return;
     BaseIniFile file(Text(settingsFile));
-    w->SaveWindowConfigToSection(file, number, Text(settingsFileName));
+    w->SaveWindowConfigToSection(file, number);
+    w->SetConfigFileName(Text(settingsFileName));
 }
 
 void BaseGrid_SaveWindowAsTemplate(void* window, const char* settingsFile) {
