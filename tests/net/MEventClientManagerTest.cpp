@@ -21,7 +21,8 @@ namespace {
 
 using namespace std::string_literals;
 
-// The heartbeat record is built once per process, with the gateway name of the first tick: every
+// The heartbeat record is built once per process, with the gateway name of the first tick: the
+// test that reads the record runs in a process of its own (ManagerClientFreshProcess), and every
 // test that ticks starts with this name.
 const std::string kHeartbeatName = "GW-HEARTBEAT";
 
@@ -158,7 +159,10 @@ TEST_F(ManagerClientTest, WithoutOutputSideNothingIsSent) {
     EXPECT_EQ(bare.GetOutputBuffering(), nullptr);
 }
 
-TEST_F(ManagerClientTest, HeartbeatsWithoutAnswerGiveUpAtTheThirdTick) {
+// Reads the heartbeat record, which only the first tick of the process builds.
+class ManagerClientFreshProcess : public ManagerClientTest {};
+
+TEST_F(ManagerClientFreshProcess, HeartbeatsWithoutAnswerGiveUpAtTheThirdTick) {
     LoopbackServer peer;
     MIpHostList hosts;
     hosts.push_back(MIpHost("127.0.0.1"));
