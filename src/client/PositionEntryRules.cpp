@@ -28,12 +28,16 @@ int DaysInMonth(int year, int month) {
 }  // namespace
 
 PositionEntryRules::PositionEntryRules(const KVNEventManager& session) : session_(session) {
-    FollowInstruments();
+    BuildSymbolLookup();
 }
 
 void PositionEntryRules::FollowInstruments() {
+    if (builtVersion_ != session_.InstrumentsVersion || builtSize_ != session_.Instruments.size())
+        BuildSymbolLookup();
+}
+
+void PositionEntryRules::BuildSymbolLookup() {
     const auto& instruments = session_.Instruments;
-    if (built_ && builtVersion_ == session_.InstrumentsVersion && builtSize_ == instruments.size()) return;
     bySymbol_.clear();
     symbols_.clear();
     bySymbol_.reserve(instruments.size());
@@ -44,7 +48,6 @@ void PositionEntryRules::FollowInstruments() {
     }
     builtVersion_ = session_.InstrumentsVersion;
     builtSize_ = instruments.size();
-    built_ = true;
 }
 
 const BraeGroupInstrumentDefinition* PositionEntryRules::FindBySymbol(const std::string& symbol) {

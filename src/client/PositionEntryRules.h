@@ -48,6 +48,7 @@ public:
 private:
     // Builds the symbol lookup again when the session's instruments changed since it was built.
     void FollowInstruments();
+    void BuildSymbolLookup();
 
     const KVNEventManager& session_;
     std::unordered_map<std::string, std::size_t> bySymbol_;  // 30 characters -> first definition
@@ -55,5 +56,4 @@ private:
     // What the lookup was built over: the session's count of changes and the list's size.
     uint32_t builtVersion_ = 0;
     std::size_t builtSize_ = 0;
-    bool built_ = false;
 };

@@ -96,9 +96,8 @@ bool AutomationChannel::UsePrivateDirectory(const std::string& directory) {
     // Another user's directory (or a link to one) could hand the name to another program.
     if (!S_ISDIR(info.st_mode) || info.st_uid != ::geteuid() || (info.st_mode & 077) != 0) {
         MLOG(LOG_ERROR,
-             "Automation channel: %s is not a directory of the user's own with mode 0700 (owner %u, mode "
-             "%04o); "
-             "running without the channel",
+             "Automation channel: %s is not a directory of the user's own with mode 0700 "
+             "(owner %u, mode %04o); running without the channel",
              directory.c_str(), static_cast<unsigned>(info.st_uid),
              static_cast<unsigned>(info.st_mode & 07777));
         return false;

@@ -49,6 +49,14 @@ struct WorkspaceSession : LoggedInForm {
         return action->Enabled();
     }
     std::string Caption() const { return form->windowTitle().toStdString(); }
+    // The server drops the connection; the box is answered and the user logs in again.
+    bool LoseTheConnectionAndLogInAgain(ScriptedUi& ui) {
+        ui.ExpectBox("Server Connection", "Lost connection. You will be logged out.", BoxIcon::Error,
+                     BoxButtons::Ok, mrOk);
+        server->DropConnections(false);
+        return RunUntil([&] { return ui.Pending() == 0; }) &&
+               RunUntil([&] { return !form->Session().IsConnected(); }) && LogInAndWait();
+    }
 
     std::string workspace;
 };
@@ -83,12 +91,7 @@ TEST_F(WorkspaceSession, AfterALostConnectionTheWindowsStillOpenKeepTheirTitles)
     const TitleManager* oldPositions = windows[2]->Titles();
 
     ScriptedUi ui;
-    ui.ExpectBox("Server Connection", "Lost connection. You will be logged out.", BoxIcon::Error,
-                 BoxButtons::Ok, mrOk);
-    server->DropConnections(false);
-    ASSERT_TRUE(RunUntil([&] { return ui.Pending() == 0; }));
-    ASSERT_TRUE(RunUntil([&] { return !form->Session().IsConnected(); }));
-    ASSERT_TRUE(LogInAndWait());
+    ASSERT_TRUE(LoseTheConnectionAndLogInAgain(ui));
     EXPECT_EQ(Titles(), (Texts{"Firm accounts", "Sent", "Positions 3"}));
     for (const QPointer<TKVNGrid>& window : alive) EXPECT_TRUE(window);
     EXPECT_EQ(windows[2]->Titles(), oldPositions);
@@ -124,12 +127,7 @@ TEST_F(WorkspaceSession, AFailedSaveAsLeavesTheWindowsOnTheOpenWorkspace) {
     EXPECT_EQ(Caption(), "Korvane - Workspace: daily");
     for (TKVNGrid* window : windows) EXPECT_EQ(window->GetConfigFileName(), workspace);
 
-    ui.ExpectBox("Server Connection", "Lost connection. You will be logged out.", BoxIcon::Error,
-                 BoxButtons::Ok, mrOk);
-    server->DropConnections(false);
-    ASSERT_TRUE(RunUntil([&] { return ui.Pending() == 0; }));
-    ASSERT_TRUE(RunUntil([&] { return !form->Session().IsConnected(); }));
-    ASSERT_TRUE(LogInAndWait());
+    ASSERT_TRUE(LoseTheConnectionAndLogInAgain(ui));
     EXPECT_EQ(Titles(), (Texts{"Firm accounts", "Sent"}));
     for (const QPointer<TKVNGrid>& window : alive) EXPECT_TRUE(window);
 }
